@@ -1,0 +1,10 @@
+# One place for the flags every target of ours is built with.
+add_library(drovik_flags INTERFACE)
+target_compile_features(drovik_flags INTERFACE cxx_std_20)
+target_compile_options(drovik_flags INTERFACE
+  $<$<CXX_COMPILER_ID:GNU,Clang>:-Wall -Wextra -Wpedantic>)
+# Qt strictness: no implicit conversions from char* to QString in our code.
+target_compile_definitions(drovik_flags INTERFACE
+  QT_NO_CAST_FROM_ASCII QT_NO_CAST_TO_ASCII QT_NO_URL_CAST_FROM_STRING
+  QT_USE_QSTRINGBUILDER QT_NO_FOREACH)
+set(CMAKE_CXX_EXTENSIONS OFF)

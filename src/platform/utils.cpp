@@ -1,0 +1,45 @@
+#include "utils.h"
+
+#include "volumemonitor.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+namespace drovik {
+
+bool Utils::isEXteranlMemoryWithURL(const QUrl &url, const VolumeMonitor *monitor)
+{
+    const QString path = url.isLocalFile() ? url.toLocalFile() : url.path();
+    if (path.isEmpty())
+        return false;
+    const VolumeMonitor &volumes = monitor ? *monitor : VolumeMonitor::shared();
+    const std::optional<Volume> volume = volumes.volumeForPath(path);
+    return volume && volume->isExternalMemory();
+}
+
+QString Utils::GetWorkingDirectoryPath()
+{
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (documents.isEmpty())
+        return {};
+    // The application's display name with its spaces removed.
+    const QString path = documents + QStringLiteral("/DrovikViewer");
+    if (!QDir().mkpath(path))
+        return {};
+    return path;
+}
+
+bool Utils::RemoveDirectory(const QString &path)
+{
+    if (path.isEmpty())
+        return false;
+    const QFileInfo info(path);
+    if (!info.exists() && !info.isSymLink())
+        return true;
+    if (info.isDir() && !info.isSymLink())
+        return QDir(path).removeRecursively();
+    return QFile::remove(path);
+}
+
+} // namespace drovik

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QString>
+#include <QUrl>
+
+namespace drovik {
+
+class VolumeMonitor;
+
+// Class operations shared across the program.
+class Utils {
+public:
+    // Whether url names a place on a volume that reports itself both local and removable (a
+    // memory card). A URL without a path is not. monitor defaults to VolumeMonitor::shared().
+    static bool isEXteranlMemoryWithURL(const QUrl &url, const VolumeMonitor *monitor = nullptr);
+
+    // The per-user working folder (Documents/DrovikViewer) that holds converted clips; created,
+    // with its parents, when first asked for. Empty when it cannot be created.
+    static QString GetWorkingDirectoryPath();
+
+    // Removes the file or folder tree at path; true when nothing is left there.
+    static bool RemoveDirectory(const QString &path);
+};
+
+} // namespace drovik
