@@ -1,0 +1,729 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr_FR" sourcelanguage="ko_KR">
+<context>
+    <name>Localizable_R640</name>
+    <message>
+        <source>메모리카드 오류</source>
+        <translation>Erreur de carte mémoire</translation>
+    </message>
+    <message>
+        <source>메모리카드를 확인하여 주시기 바랍니다.</source>
+        <translation>Veuillez vérifier la carte mémoire.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>언어</source>
+        <translation>Langue</translation>
+    </message>
+    <message>
+        <source>영어</source>
+        <translation>Anglais</translation>
+    </message>
+    <message>
+        <source>프랑스어</source>
+        <translation>Français</translation>
+    </message>
+    <message>
+        <source>일본어</source>
+        <translation>Japonais</translation>
+    </message>
+    <message>
+        <source>속도 단위</source>
+        <translation>Unité de vitesse</translation>
+    </message>
+    <message>
+        <source>KM/H</source>
+        <translation>km/h</translation>
+    </message>
+    <message>
+        <source>MPH</source>
+        <translation>mph</translation>
+    </message>
+    <message>
+        <source>파일_전체</source>
+        <translation>Tous</translation>
+    </message>
+    <message>
+        <source>파일_상시</source>
+        <translation>Continu</translation>
+    </message>
+    <message>
+        <source>파일_모션</source>
+        <translation>Mouvement</translation>
+    </message>
+    <message>
+        <source>파일_이벤트</source>
+        <translation>Événement</translation>
+    </message>
+    <message>
+        <source>파일_수동</source>
+        <translation>Manuel</translation>
+    </message>
+    <message>
+        <source>플래시 메모리를 선택해주세요.</source>
+        <translation>Veuillez sélectionner la carte mémoire.</translation>
+    </message>
+    <message>
+        <source>오스트레보 블랙박스 정보를 읽을 수 없습니다.
+모델명을 선택하면 기본 설정 값을 적용 할 수 있습니다.</source>
+        <translation>Impossible de lire les informations de la caméra embarquée.
+Sélectionnez le nom du modèle pour appliquer les réglages par défaut.</translation>
+    </message>
+    <message>
+        <source>취소</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation>Inconnu</translation>
+    </message>
+    <message>
+        <source>열기</source>
+        <translation>Ouvrir</translation>
+    </message>
+    <message>
+        <source>지원하지 않는 형식으로 인코딩된 동영상입니다.</source>
+        <translation>Cette vidéo est encodée dans un format non pris en charge.</translation>
+    </message>
+    <message>
+        <source>저장</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>블랙박스 설정</source>
+        <translation>Réglages de la caméra embarquée</translation>
+    </message>
+    <message>
+        <source>설정값 초기화</source>
+        <translation>Réinitialiser</translation>
+    </message>
+    <message>
+        <source>아니오</source>
+        <translation>Non</translation>
+    </message>
+    <message>
+        <source>예</source>
+        <translation>Oui</translation>
+    </message>
+    <message>
+        <source>확인</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>메모리 카드를 포멧할 수 없습니다.</source>
+        <translation>Impossible de formater la carte mémoire.</translation>
+    </message>
+    <message>
+        <source>메모리 카드 포멧</source>
+        <translation>Formatage de la carte mémoire</translation>
+    </message>
+    <message>
+        <source>주의 : 포맷 시 메모리 카드의 모든 데이터가 삭제됩니다. &#13;
+포맷하려면 (예)를, 취소하려면 (아니오)를 선택 하십시오.</source>
+        <translation>Attention : le formatage efface toutes les données de la carte mémoire.
+Sélectionnez « Oui » pour formater ou « Non » pour annuler.</translation>
+    </message>
+    <message>
+        <source>포맷 중 입니다.&#13;
+잠시만 기다려 주십시오.</source>
+        <translation>Formatage en cours…
+Veuillez patienter.</translation>
+    </message>
+    <message>
+        <source>메모리 카드 포맷이 완료 되었습니다.</source>
+        <translation>Le formatage de la carte mémoire est terminé.</translation>
+    </message>
+    <message>
+        <source>메모리 카드를 포멧할 수 없습니다.&#13;
+&#13;
+CAR VIEWR에서 동영상을 재생 중이거나 GPS 데이터를 수집중인 경우&#13;
+CAR VIEWER를 종료하고 다시 포맷하십시오.&#13;
+메모리카드를 사용하고 있는 디스크 유틸리티나 다른 프로그램을 종료하고&#13;
+메모리카드의 내용을 표시하고 있는 창이 없는지 확인한 다음 다시 포맷하십시오.</source>
+        <translation>Impossible de formater la carte mémoire.
+
+Si Drovik Viewer lit une vidéo ou collecte des données GPS,
+quittez Drovik Viewer et relancez le formatage.
+Quittez l’utilitaire de disque ou tout autre programme qui utilise la carte mémoire,
+vérifiez qu’aucune fenêtre n’affiche le contenu de la carte mémoire, puis relancez le formatage.</translation>
+    </message>
+    <message>
+        <source>초기화하기</source>
+        <translation>Réinitialiser</translation>
+    </message>
+    <message>
+        <source>주의 : 현재 설정된 화면 터치 정확도 값이 초기화 됩니다.&#13;
+초기화하려면 (예)를, 취소하려면 (아니오)를 선택 하십시오.</source>
+        <translation>Attention : l’étalonnage actuel de l’écran tactile va être réinitialisé.
+Sélectionnez « Oui » pour réinitialiser ou « Non » pour annuler.</translation>
+    </message>
+    <message>
+        <source>화면 터치 정확도 초기화가 완료되었습니다.</source>
+        <translation>L’étalonnage de l’écran tactile a été réinitialisé.</translation>
+    </message>
+    <message>
+        <source>사용함</source>
+        <translation>Activé</translation>
+    </message>
+    <message>
+        <source>사용 안함</source>
+        <translation>Désactivé</translation>
+    </message>
+    <message>
+        <source>어둡게</source>
+        <translation>Plus sombre</translation>
+    </message>
+    <message>
+        <source>밝게</source>
+        <translation>Plus clair</translation>
+    </message>
+    <message>
+        <source>mph</source>
+        <translation>mph</translation>
+    </message>
+    <message>
+        <source>kph</source>
+        <translation>km/h</translation>
+    </message>
+    <message>
+        <source>yyyy-MM-dd</source>
+        <translation>AAAA-MM-JJ</translation>
+    </message>
+    <message>
+        <source>MMM-dd-yyyy</source>
+        <translation>MMM-JJ-AAAA</translation>
+    </message>
+    <message>
+        <source>2분 후</source>
+        <translation>Après 2 min</translation>
+    </message>
+    <message>
+        <source>5분 후</source>
+        <translation>Après 5 min</translation>
+    </message>
+    <message>
+        <source>10분 후</source>
+        <translation>Après 10 min</translation>
+    </message>
+    <message>
+        <source>V820 : 30초 후</source>
+        <translation>Après 30 s</translation>
+    </message>
+    <message>
+        <source>V820 : 10분 후</source>
+        <translation>Après 10 min</translation>
+    </message>
+    <message>
+        <source>고정 15fps</source>
+        <translation>15 fps fixe</translation>
+    </message>
+    <message>
+        <source>고정 30fps</source>
+        <translation>30 fps fixe</translation>
+    </message>
+    <message>
+        <source>낮음</source>
+        <translation>Basse</translation>
+    </message>
+    <message>
+        <source>보통</source>
+        <translation>Normale</translation>
+    </message>
+    <message>
+        <source>높음</source>
+        <translation>Haute</translation>
+    </message>
+    <message>
+        <source>세단</source>
+        <translation>Berline</translation>
+    </message>
+    <message>
+        <source>SUV</source>
+        <translation>SUV</translation>
+    </message>
+    <message>
+        <source>트럭 (버스)</source>
+        <translation>Camion (bus)</translation>
+    </message>
+    <message>
+        <source>주차모션</source>
+        <translation>Mouvement en stationnement</translation>
+    </message>
+    <message>
+        <source>타임랩스</source>
+        <translation>Time-lapse</translation>
+    </message>
+    <message>
+        <source>모드 1</source>
+        <translation>Mode 1</translation>
+    </message>
+    <message>
+        <source>모드 2</source>
+        <translation>Mode 2</translation>
+    </message>
+    <message>
+        <source>모드 3</source>
+        <translation>Mode 3</translation>
+    </message>
+    <message>
+        <source>A Type(권장)</source>
+        <translation>Type A (recommandé)</translation>
+    </message>
+    <message>
+        <source>B Type</source>
+        <translation>Type B</translation>
+    </message>
+    <message>
+        <source>C Type</source>
+        <translation>Type C</translation>
+    </message>
+    <message>
+        <source>주차모드</source>
+        <translation>Mode stationnement</translation>
+    </message>
+    <message>
+        <source>주차모션 선택 시,
+타임랩스 영상이 삭제되고 주차모션 영상이 저장됩니다.
+적용하시겠습니까?</source>
+        <translation>Si vous choisissez Mouvement en stationnement,
+les vidéos en time-lapse seront supprimées et les vidéos de mouvement en stationnement seront enregistrées.
+Voulez-vous appliquer ce réglage ?</translation>
+    </message>
+    <message>
+        <source>타임랩스 선택 시 
+주차모션 영상이 삭제되고 주차모드 및 주차충격 영상이 타임랩스로 저장됩니다.
+적용하시겠습니까?</source>
+        <translation>Si vous choisissez Time-lapse,
+les vidéos de mouvement en stationnement seront supprimées, et les vidéos du mode stationnement et de choc en stationnement seront enregistrées en time-lapse.
+Voulez-vous appliquer ce réglage ?</translation>
+    </message>
+    <message>
+        <source>주차모드를 사용하지 않는 경우,
+차량 시동이 꺼지면 주차 중 녹화가 되지 않습니다.
+주차모드 사용을 해제 하시겠습니까?</source>
+        <translation>Si le mode stationnement est désactivé,
+aucun enregistrement n’a lieu pendant le stationnement une fois le moteur coupé.
+Voulez-vous désactiver le mode stationnement ?</translation>
+    </message>
+    <message>
+        <source>공통</source>
+        <translation>Général</translation>
+    </message>
+    <message>
+        <source>상시모드</source>
+        <translation>Mode continu</translation>
+    </message>
+    <message>
+        <source>부가기능</source>
+        <translation>Fonctions supplémentaires</translation>
+    </message>
+    <message>
+        <source>밝기</source>
+        <translation>Luminosité</translation>
+    </message>
+    <message>
+        <source>전방</source>
+        <translation>Avant</translation>
+    </message>
+    <message>
+        <source>후방</source>
+        <translation>Arrière</translation>
+    </message>
+    <message>
+        <source>음성녹음</source>
+        <translation>Enregistrement audio</translation>
+    </message>
+    <message>
+        <source>음성 멘트</source>
+        <translation>Guidage vocal</translation>
+    </message>
+    <message>
+        <source>볼륨</source>
+        <translation>Volume</translation>
+    </message>
+    <message>
+        <source>시간설정</source>
+        <translation>Réglage de l’heure</translation>
+    </message>
+    <message>
+        <source>현재 시간 가져오기</source>
+        <translation>Utiliser l’heure actuelle</translation>
+    </message>
+    <message>
+        <source>표준시간대</source>
+        <translation>Fuseau horaire</translation>
+    </message>
+    <message>
+        <source>DST</source>
+        <translation>Heure d’été</translation>
+    </message>
+    <message>
+        <source>설정</source>
+        <translation>Activée</translation>
+    </message>
+    <message>
+        <source>해제</source>
+        <translation>Désactivée</translation>
+    </message>
+    <message>
+        <source>비디오 날짜 형식</source>
+        <translation>Format de date des vidéos</translation>
+    </message>
+    <message>
+        <source>e.g.)</source>
+        <translation>ex.</translation>
+    </message>
+    <message>
+        <source>속도표시</source>
+        <translation>Unité de vitesse</translation>
+    </message>
+    <message>
+        <source>안전운행 구간 음성 안내</source>
+        <translation>Alertes vocales des zones de sécurité</translation>
+    </message>
+    <message>
+        <source>LCD 화면 밝기</source>
+        <translation>Luminosité de l’écran LCD</translation>
+    </message>
+    <message>
+        <source>어두움</source>
+        <translation>Sombre</translation>
+    </message>
+    <message>
+        <source>밝음</source>
+        <translation>Lumineux</translation>
+    </message>
+    <message>
+        <source>LCD 자동 꺼짐</source>
+        <translation>Extinction auto de l’écran LCD</translation>
+    </message>
+    <message>
+        <source>영상 속도 정보 표출</source>
+        <translation>Vitesse incrustée dans la vidéo</translation>
+    </message>
+    <message>
+        <source>영상 해상도</source>
+        <translation>Résolution vidéo</translation>
+    </message>
+    <message>
+        <source>프레임 수</source>
+        <translation>Fréquence d’images</translation>
+    </message>
+    <message>
+        <source>영상 화질</source>
+        <translation>Qualité vidéo</translation>
+    </message>
+    <message>
+        <source>충격 감도</source>
+        <translation>Sensibilité aux chocs</translation>
+    </message>
+    <message>
+        <source>둔감</source>
+        <translation>Faible</translation>
+    </message>
+    <message>
+        <source>민감</source>
+        <translation>Élevée</translation>
+    </message>
+    <message>
+        <source>V820 : 안전운행 구간 음성 안내</source>
+        <translation>Alertes vocales des zones de sécurité</translation>
+    </message>
+    <message>
+        <source>역광보정 기능(WDR)</source>
+        <translation>Compensation du contre-jour (WDR)</translation>
+    </message>
+    <message>
+        <source>차량 종류</source>
+        <translation>Type de véhicule</translation>
+    </message>
+    <message>
+        <source>차선이탈 경보</source>
+        <translation>Alerte de franchissement de ligne</translation>
+    </message>
+    <message>
+        <source>차선이탈 민감도</source>
+        <translation>Sensibilité de l’alerte de franchissement</translation>
+    </message>
+    <message>
+        <source>왼쪽</source>
+        <translation>Gauche</translation>
+    </message>
+    <message>
+        <source>오른쪽</source>
+        <translation>Droite</translation>
+    </message>
+    <message>
+        <source>차선이탈 감지 속도</source>
+        <translation>Vitesse de détection du franchissement de ligne</translation>
+    </message>
+    <message>
+        <source>전방 추돌 경보</source>
+        <translation>Alerte de collision avant</translation>
+    </message>
+    <message>
+        <source>전방 추돌 민감도</source>
+        <translation>Sensibilité de l’alerte de collision</translation>
+    </message>
+    <message>
+        <source>앞차 출발 알림</source>
+        <translation>Alerte de démarrage du véhicule précédent</translation>
+    </message>
+    <message>
+        <source>이동식 단속 구간 안내</source>
+        <translation>Alertes radars mobiles</translation>
+    </message>
+    <message>
+        <source>(시동이 꺼지면 주차 녹화 모드로 전환합니다</source>
+        <translation>(Passe en enregistrement de stationnement à l’arrêt du moteur)</translation>
+    </message>
+    <message>
+        <source>(시동이 꺼지면 블랙박스를 종료합니다</source>
+        <translation>(Éteint la caméra à l’arrêt du moteur)</translation>
+    </message>
+    <message>
+        <source>슈퍼 나이트 비전</source>
+        <translation>Super vision nocturne</translation>
+    </message>
+    <message>
+        <source>모션 감지</source>
+        <translation>Détection de mouvement</translation>
+    </message>
+    <message>
+        <source>녹화 종료 타이머 설정</source>
+        <translation>Durée maximale d’enregistrement</translation>
+    </message>
+    <message>
+        <source>시간</source>
+        <translation>Heures</translation>
+    </message>
+    <message>
+        <source>녹화 종료 전압 설정</source>
+        <translation>Tension de coupure de l’enregistrement</translation>
+    </message>
+    <message>
+        <source>차량전압 12V</source>
+        <translation>Véhicule 12 V</translation>
+    </message>
+    <message>
+        <source>차량전압 24V</source>
+        <translation>Véhicule 24 V</translation>
+    </message>
+    <message>
+        <source>녹화 영상 별 덮어쓰기</source>
+        <translation>Écrasement par type d’enregistrement</translation>
+    </message>
+    <message>
+        <source>상시 녹화</source>
+        <translation>Enregistrement continu</translation>
+    </message>
+    <message>
+        <source>상시 충격</source>
+        <translation>Choc en mode continu</translation>
+    </message>
+    <message>
+        <source>주차 모션</source>
+        <translation>Mouvement en stationnement</translation>
+    </message>
+    <message>
+        <source>주차 충격</source>
+        <translation>Choc en stationnement</translation>
+    </message>
+    <message>
+        <source>수동 녹화</source>
+        <translation>Enregistrement manuel</translation>
+    </message>
+    <message>
+        <source>시큐리티 LED</source>
+        <translation>LED de sécurité</translation>
+    </message>
+    <message>
+        <source>녹화모드에 따라 다르게</source>
+        <translation>Selon le mode d’enregistrement</translation>
+    </message>
+    <message>
+        <source>회전</source>
+        <translation>Rotation</translation>
+    </message>
+    <message>
+        <source>Left-Right</source>
+        <translation>Gauche-droite</translation>
+    </message>
+    <message>
+        <source>Blinking</source>
+        <translation>Clignotant</translation>
+    </message>
+    <message>
+        <source>메모리 파티션</source>
+        <translation>Partition de la mémoire</translation>
+    </message>
+    <message>
+        <source>상시녹화</source>
+        <translation>Continu</translation>
+    </message>
+    <message>
+        <source>상시충격</source>
+        <translation>Choc continu</translation>
+    </message>
+    <message>
+        <source>주차충격</source>
+        <translation>Choc stationnement</translation>
+    </message>
+    <message>
+        <source>수동녹화</source>
+        <translation>Manuel</translation>
+    </message>
+    <message>
+        <source>포멧하기</source>
+        <translation>Formater</translation>
+    </message>
+    <message>
+        <source>화면 터치 정확도 초기화</source>
+        <translation>Réinitialiser l’étalonnage de l’écran tactile</translation>
+    </message>
+    <message>
+        <source>(UTC-10:00) Hawaii</source>
+        <translation>(UTC-10:00) Hawaï</translation>
+    </message>
+    <message>
+        <source>(UTC-09:00) Alaska</source>
+        <translation>(UTC-09:00) Alaska</translation>
+    </message>
+    <message>
+        <source>(UTC-08:00) Pacific Standard Time (U.S.A and Canada)</source>
+        <translation>(UTC-08:00) Heure du Pacifique (États-Unis et Canada)</translation>
+    </message>
+    <message>
+        <source>(UTC-07:00) Mountain Standard Time (U.S.A and Canada)</source>
+        <translation>(UTC-07:00) Heure des Rocheuses (États-Unis et Canada)</translation>
+    </message>
+    <message>
+        <source>(UTC-06:00) Central Standard Time (U.S.A and Canada)</source>
+        <translation>(UTC-06:00) Heure du Centre (États-Unis et Canada)</translation>
+    </message>
+    <message>
+        <source>(UTC-05:00) Eastern Standard Time (U.S.A and Canada)</source>
+        <translation>(UTC-05:00) Heure de l’Est (États-Unis et Canada)</translation>
+    </message>
+    <message>
+        <source>(UTC-04:00) Atlantic  Standard Time (Canada)</source>
+        <translation>(UTC-04:00) Heure de l’Atlantique (Canada)</translation>
+    </message>
+    <message>
+        <source>(UTC) Greenwich</source>
+        <translation>(UTC) Heure de Greenwich</translation>
+    </message>
+    <message>
+        <source>(UTC+01:00) Brussels, Copenhagen, Madrid, Paris</source>
+        <translation>(UTC+01:00) Bruxelles, Copenhague, Madrid, Paris</translation>
+    </message>
+    <message>
+        <source>(UTC+08:00) Kuala Lumpur, Singapore</source>
+        <translation>(UTC+08:00) Kuala Lumpur, Singapour</translation>
+    </message>
+    <message>
+        <source>(UTC+09:30) Adelaide</source>
+        <translation>(UTC+09:30) Adélaïde</translation>
+    </message>
+    <message>
+        <source>(UTC+10:00) Canberra, Melbourne, Sidney</source>
+        <translation>(UTC+10:00) Canberra, Melbourne, Sydney</translation>
+    </message>
+    <message>
+        <source>N260 : 사용 안 함</source>
+        <translation>Désactivé</translation>
+    </message>
+    <message>
+        <source>N260 : 사용 함</source>
+        <translation>Activé</translation>
+    </message>
+    <message>
+        <source>N260 : 메모리 파티션</source>
+        <translation>Partition de la mémoire</translation>
+    </message>
+    <message>
+        <source>N260 : 상시녹화</source>
+        <translation>Continu</translation>
+    </message>
+    <message>
+        <source>N260 : 주차녹화</source>
+        <translation>Stationnement</translation>
+    </message>
+    <message>
+        <source>N260 : 이벤트녹화</source>
+        <translation>Événement</translation>
+    </message>
+    <message>
+        <source>N260 : 수동녹화</source>
+        <translation>Manuel</translation>
+    </message>
+    <message>
+        <source>N260 : 자동주차모드</source>
+        <translation>Mode stationnement automatique</translation>
+    </message>
+    <message>
+        <source>N260 : 녹화종료전압</source>
+        <translation>Tension de coupure de l’enregistrement</translation>
+    </message>
+    <message>
+        <source>N260 : 날짜 / 시간</source>
+        <translation>Date / heure</translation>
+    </message>
+    <message>
+        <source>N260 : 표준 시간대</source>
+        <translation>Fuseau horaire</translation>
+    </message>
+    <message>
+        <source>N260 : Daylight Saving Time</source>
+        <translation>Heure d’été</translation>
+    </message>
+    <message>
+        <source>N260 : 음성녹음</source>
+        <translation>Enregistrement audio</translation>
+    </message>
+    <message>
+        <source>N260 : 음성안내</source>
+        <translation>Guidage vocal</translation>
+    </message>
+    <message>
+        <source>N260 : 작게</source>
+        <translation>Faible</translation>
+    </message>
+    <message>
+        <source>N260 : 크게</source>
+        <translation>Fort</translation>
+    </message>
+    <message>
+        <source>N260 : 충격감도</source>
+        <translation>Sensibilité aux chocs</translation>
+    </message>
+    <message>
+        <source>N260 : 둔감</source>
+        <translation>Faible</translation>
+    </message>
+    <message>
+        <source>N260 : 민감</source>
+        <translation>Élevée</translation>
+    </message>
+    <message>
+        <source>N260 : 모션인식감도</source>
+        <translation>Sensibilité de détection de mouvement</translation>
+    </message>
+    <message>
+        <source>N260 : 펌웨어 버전</source>
+        <translation>Version du micrologiciel</translation>
+    </message>
+    <message>
+        <source>N260 : Model</source>
+        <translation>Modèle</translation>
+    </message>
+    <message>
+        <source>N260 : Version</source>
+        <translation>Version</translation>
+    </message>
+</context>
+</TS>
