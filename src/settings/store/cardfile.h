@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QString>
+
+#include <optional>
+
+namespace drovik {
+
+// Reads at most maxBytes from the start of a card file; nothing when it is missing, not a
+// regular file or unreadable. Card files are tiny; the cap keeps a damaged or hostile card
+// from making us read gigabytes.
+std::optional<QByteArray> readCardFile(const QString &path, qint64 maxBytes);
+
+// The size of a regular file, or nothing.
+std::optional<qint64> cardFileSize(const QString &path);
+
+// Replaces path with data as a whole, creating missing parent folders. The old file stays in
+// place until the new one is complete.
+bool writeCardFileAtomically(const QString &path, const QByteArray &data);
+
+// The first of root/setting/NAME and root/SETTING/NAME that is a file: cameras write either
+// folder name and some cards keep a case-sensitive file system.
+QString findSettingFile(const QString &root, const QString &name);
+
+// root/SETTING/NAME, or an empty string when there is no root.
+QString upperSettingPath(const QString &root, const QString &name);
+
+// Decodes UTF-8, refusing anything that is not valid UTF-8 (a byte order mark is kept, so the
+// text encodes back to the same bytes).
+std::optional<QString> decodeUtf8Strictly(QByteArrayView bytes);
+
+// A zero-padded text field: the bytes up to the first zero (or all of them) as UTF-8; a null
+// QString when they are not valid UTF-8, an empty one when the field starts with a zero.
+QString textFromField(QByteArrayView field);
+
+// text as UTF-8, cut to at most width bytes without splitting a character.
+QByteArray fieldBytesFromText(const QString &text, qsizetype width);
+
+} // namespace drovik

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QString>
+
+namespace drovik {
+
+// The English name of a language code as cameras list them in "SETTING/lang/ver.dat": ISO 639-1
+// codes (withdrawn ones such as "iw" included) and a few Chinese tags. Lookup is exact; an
+// unknown code comes back unchanged.
+QString languageTitleByExpandingCode(const QString &code);
+
+// The number of codes the table knows.
+int languageTitleCount();
+
+} // namespace drovik
