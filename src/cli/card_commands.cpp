@@ -1,20 +1,242 @@
-// Placeholder until the card readers land.
+// drovik card, drovik kvl: the card's settings as the viewer reads them, as JSON.
 #include "commands.h"
 
+#include "settings/store/kvlsettingmanager.h"
+#include "settings/store/modeltypes.h"
+#include "settings/store/r640settingmanager.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QString>
+
 #include <iostream>
+#include <limits>
+#include <optional>
 
 namespace drovik::cli {
 
-int runCardCommand(const Args &)
+namespace {
+
+QByteArray jsonString(const QString &text)
 {
-    std::cerr << "drovik card: not available in this build\n";
-    return 1;
+    if (text.isNull())
+        return QByteArrayLiteral("null");
+    QByteArray out = "\"";
+    for (const char c : text.toUtf8()) {
+        switch (c) {
+        case '"': out += "\\\""; break;
+        case '\\': out += "\\\\"; break;
+        case '\n': out += "\\n"; break;
+        case '\r': out += "\\r"; break;
+        case '\t': out += "\\t"; break;
+        default:
+            if (quint8(c) < 0x20)
+                out += "\\u00" + QByteArray::number(quint8(c), 16).rightJustified(2, '0');
+            else
+                out += c;
+        }
+    }
+    return out + '"';
 }
 
-int runKvlCommand(const Args &)
+struct FieldAssignment {
+    Field field;
+    QString text;
+    qint32 number = 0;
+};
+
+std::optional<qint32> parseNumber(const QString &text, int width)
 {
-    std::cerr << "drovik kvl: not available in this build\n";
-    return 1;
+    bool ok = false;
+    const bool hex = text.startsWith(QLatin1String("0x"), Qt::CaseInsensitive);
+    const qint64 value = hex ? text.mid(2).toLongLong(&ok, 16) : text.toLongLong(&ok, 10);
+    if (!ok)
+        return std::nullopt;
+    if (width == 1)
+        return value >= 0 && value <= 0xFF ? std::optional<qint32>(qint32(value)) : std::nullopt;
+    if (width == 2)
+        return value >= 0 && value <= 0xFFFF ? std::optional<qint32>(qint32(value)) : std::nullopt;
+    if (value >= std::numeric_limits<qint32>::min() && value <= std::numeric_limits<qint32>::max())
+        return qint32(value);
+    if (hex && value >= 0 && value <= 0xFFFFFFFFLL) // a bit pattern such as 0xFFFFFFFF
+        return qint32(quint32(value));
+    return std::nullopt;
+}
+
+// FIELD=VALUE, checked against the field's type and width; an error message otherwise.
+std::optional<FieldAssignment> parseAssignment(const QString &text, QString &error)
+{
+    const qsizetype equals = text.indexOf(QLatin1Char('='));
+    const std::optional<Field> field = fieldByName(text.left(equals));
+    if (equals < 1 || !field) {
+        error = QStringLiteral("unknown record field in '%1'").arg(text);
+        return std::nullopt;
+    }
+    const FieldSpec &spec = fieldSpec(*field);
+    FieldAssignment assignment{*field, text.mid(equals + 1)};
+    if (spec.isText()) {
+        if (assignment.text.toUtf8().size() > spec.width) {
+            error = QStringLiteral("%1 holds at most %2 bytes").arg(QLatin1String(spec.name))
+                        .arg(spec.width);
+            return std::nullopt;
+        }
+        return assignment;
+    }
+    const std::optional<qint32> number = parseNumber(assignment.text, spec.width);
+    if (!number) {
+        error = QStringLiteral("bad value for %1: '%2'").arg(QLatin1String(spec.name),
+                                                            assignment.text);
+        return std::nullopt;
+    }
+    assignment.number = *number;
+    return assignment;
+}
+
+QString cardRootFrom(const std::string &arg)
+{
+    return QDir::cleanPath(QFileInfo(QString::fromStdString(arg)).absoluteFilePath());
+}
+
+bool checkRoot(const char *command, const QString &root)
+{
+    if (QFileInfo(root).isDir())
+        return true;
+    std::cerr << "drovik " << command << ": not a folder: " << root.toStdString() << "\n";
+    return false;
+}
+
+QString displayModelName(const R640SettingManager &manager)
+{
+    const ModelType type = manager.modelType();
+    if (type == kSelfSizedRecordModelType)
+        return manager.modelName();
+    if (type >= 0 && type < modelNameList().size())
+        return modelNameList().at(type);
+    return {};
+}
+
+QByteArray cardJson(const R640SettingManager &manager)
+{
+    QByteArray out = "{\"modelType\":" + QByteArray::number(manager.modelType());
+    out += ",\"modelName\":" + jsonString(displayModelName(manager));
+    out += ",\"version\":" + jsonString(manager.version());
+    out += ",\"firmwareVersionInt\":" + QByteArray::number(manager.firmwareVersionInt());
+    out += ",\"localID\":" + QByteArray::number(manager.localID());
+    out += ",\"languages\":[";
+    const QList<LanguageEntry> languages = manager.languages();
+    for (qsizetype i = 0; i < languages.size(); ++i) {
+        out += (i ? ",[" : "[") + QByteArray::number(languages.at(i).index) + ','
+            + jsonString(languages.at(i).code) + ']';
+    }
+    out += "],\"recordSize\":" + QByteArray::number(manager.getSaveDataSize());
+    out += ",\"record\":{";
+    const int count = manager.getSettingVariableCount();
+    for (int i = 0; i < count && i < kSetupRecordFieldCount; ++i) {
+        const FieldSpec &spec = kSetupRecordFields[std::size_t(i)];
+        out += (i ? ",\"" : "\"") + QByteArray(spec.name) + "\":";
+        out += spec.isText() ? jsonString(manager.textValue(spec.field))
+                             : QByteArray::number(manager.intValue(spec.field));
+    }
+    return out + "}}";
+}
+
+} // namespace
+
+int runCardCommand(const Args &args)
+{
+    std::optional<QString> root;
+    QList<FieldAssignment> assignments;
+    bool save = false;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string &arg = args[i];
+        if (arg == "--save") {
+            save = true;
+        } else if (arg == "--set" && i + 1 < args.size()) {
+            QString error;
+            const auto assignment = parseAssignment(QString::fromStdString(args[++i]), error);
+            if (!assignment) {
+                std::cerr << "drovik card: " << error.toStdString() << "\n";
+                return 2;
+            }
+            assignments.append(*assignment);
+        } else if (!arg.empty() && arg[0] != '-' && !root) {
+            root = cardRootFrom(arg);
+        } else {
+            std::cerr << "usage: drovik card ROOT [--set FIELD=VALUE]... [--save]\n";
+            return 2;
+        }
+    }
+    if (!root) {
+        std::cerr << "usage: drovik card ROOT [--set FIELD=VALUE]... [--save]\n";
+        return 2;
+    }
+    if (!checkRoot("card", *root))
+        return 1;
+
+    R640SettingManager manager;
+    manager.loadVersionInfoWithSDPath(*root);
+    manager.readRecord();
+    for (const FieldAssignment &assignment : assignments) {
+        if (int(assignment.field) >= manager.getSettingVariableCount()) {
+            std::cerr << "drovik card: " << fieldSpec(assignment.field).name
+                      << " is not part of this model's record\n";
+            return 2;
+        }
+        if (fieldSpec(assignment.field).isText())
+            manager.setTextValue(assignment.field, assignment.text);
+        else
+            manager.setIntValue(assignment.field, assignment.number);
+    }
+    if (save && isCardError(manager.saveData())) {
+        std::cerr << "drovik card: cannot write " << root->toStdString() << "/SETTING/setup.cfg\n";
+        return 1;
+    }
+    std::cout << cardJson(manager).constData() << "\n";
+    return 0;
+}
+
+int runKvlCommand(const Args &args)
+{
+    std::optional<QString> root;
+    bool save = false;
+    for (const std::string &arg : args) {
+        if (arg == "--save") {
+            save = true;
+        } else if (!arg.empty() && arg[0] != '-' && !root) {
+            root = cardRootFrom(arg);
+        } else {
+            std::cerr << "usage: drovik kvl ROOT [--save]\n";
+            return 2;
+        }
+    }
+    if (!root) {
+        std::cerr << "usage: drovik kvl ROOT [--save]\n";
+        return 2;
+    }
+    if (!checkRoot("kvl", *root))
+        return 1;
+
+    R640SettingManager card;
+    card.setSettingDirPath(*root);
+    KVLSettingManager manager(&card);
+    manager.loadData();
+    if (save && isCardError(manager.saveData())) {
+        std::cerr << "drovik kvl: cannot write " << root->toStdString() << "/SETTING/blackbox.cfg\n";
+        return 1;
+    }
+    QByteArray out = "{\"lines\":";
+    if (!manager.hasLinedSettings()) {
+        out += "null";
+    } else {
+        const QStringList lines = manager.linedSettings();
+        out += '[';
+        for (qsizetype i = 0; i < lines.size(); ++i)
+            out += (i ? "," : "") + jsonString(lines.at(i));
+        out += ']';
+    }
+    out += "}\n";
+    std::cout << out.constData();
+    return 0;
 }
 
 } // namespace drovik::cli
