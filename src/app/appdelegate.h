@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QObject>
+
+namespace drovik {
+
+// Application-level start and end: the interface language before anything is shown, and the
+// removal of the working folder when the program quits.
+class AppDelegate : public QObject {
+    Q_OBJECT
+public:
+    explicit AppDelegate(QObject *parent = nullptr);
+
+    // Keeps a stored language that has a string table, else falls back to "en", and writes the
+    // choice to both language preferences.
+    static void initializeLanguageSetting();
+
+    void applicationDidFinishLaunching();
+    // Removes the working folder with the converted clips; failures are not reported.
+    void applicationWillTerminate();
+};
+
+} // namespace drovik

@@ -1,0 +1,56 @@
+#include "application.h"
+
+#include "images.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QPalette>
+#include <QStyleFactory>
+
+namespace drovik {
+
+namespace {
+
+QPalette darkPalette()
+{
+    QPalette palette;
+    const QColor window(0x0e, 0x10, 0x13);
+    const QColor base(0x11, 0x14, 0x18);
+    const QColor text(0xd7, 0xdd, 0xe4);
+    const QColor accent(0x19, 0xc3, 0xe6);
+    palette.setColor(QPalette::Window, window);
+    palette.setColor(QPalette::WindowText, text);
+    palette.setColor(QPalette::Base, base);
+    palette.setColor(QPalette::AlternateBase, QColor(0x14, 0x18, 0x1d));
+    palette.setColor(QPalette::Text, text);
+    palette.setColor(QPalette::Button, QColor(0x22, 0x26, 0x2c));
+    palette.setColor(QPalette::ButtonText, QColor(0xe6, 0xeb, 0xf0));
+    palette.setColor(QPalette::Highlight, accent);
+    palette.setColor(QPalette::HighlightedText, QColor(0x0b, 0x0d, 0x10));
+    palette.setColor(QPalette::ToolTipBase, QColor(0x17, 0x1a, 0x1f));
+    palette.setColor(QPalette::ToolTipText, text);
+    palette.setColor(QPalette::PlaceholderText, QColor(0x6b, 0x74, 0x7e));
+    palette.setColor(QPalette::Link, accent);
+    for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        palette.setColor(QPalette::Disabled, role, QColor(0x5a, 0x62, 0x6b));
+    return palette;
+}
+
+} // namespace
+
+void configureApplication(QApplication &app)
+{
+    QApplication::setOrganizationName(QStringLiteral("Drovik"));
+    QApplication::setApplicationName(QStringLiteral("Drovik Viewer"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Drovik Viewer"));
+    QApplication::setApplicationVersion(QStringLiteral(DROVIK_VERSION));
+    QApplication::setDesktopFileName(QStringLiteral("drovik-viewer"));
+    QApplication::setWindowIcon(Images::icon(QStringLiteral("drovik-viewer")));
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QApplication::setPalette(darkPalette());
+    QFile sheet(QStringLiteral(":/style/drovik.qss"));
+    if (sheet.open(QIODevice::ReadOnly))
+        app.setStyleSheet(QString::fromUtf8(sheet.readAll()));
+}
+
+} // namespace drovik

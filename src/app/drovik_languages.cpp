@@ -1,0 +1,56 @@
+#include "drovik_languages.h"
+
+#include "preferences.h"
+
+#include <QFileInfo>
+#include <QTranslator>
+
+namespace drovik {
+
+namespace {
+constexpr char kContext[] = "Localizable_R640";
+} // namespace
+
+DrovikLanguages::~DrovikLanguages() = default;
+
+QString DrovikLanguages::localized(const QString &key) const
+{
+    return localizedIn(Preferences::interfaceLanguage(), key);
+}
+
+QString DrovikLanguages::localizedIn(const QString &language, const QString &key) const
+{
+    const QTranslator *table = tableFor(language);
+    if (!table)
+        return QString();
+    return table->translate(kContext, key.toUtf8().constData());
+}
+
+void DrovikLanguages::setTableDirectory(const QString &directory)
+{
+    m_directory = directory;
+    m_tables.clear();
+}
+
+const QTranslator *DrovikLanguages::tableFor(const QString &language) const
+{
+    if (language.isEmpty() || language.contains(QLatin1Char('/')))
+        return nullptr;
+    if (const auto it = m_tables.constFind(language); it != m_tables.constEnd())
+        return it->get();
+    // A failed load is remembered as a missing table, so it is not retried on every lookup.
+    auto table = std::make_shared<QTranslator>();
+    const QString file = m_directory + QStringLiteral("/drovik_") + language + QStringLiteral(".qm");
+    if (!QFileInfo::exists(file) || !table->load(file))
+        table.reset();
+    m_tables.insert(language, table);
+    return table.get();
+}
+
+DrovikLanguages &SharedDrovikLanguages()
+{
+    static DrovikLanguages *instance = new DrovikLanguages;
+    return *instance;
+}
+
+} // namespace drovik

@@ -1,0 +1,75 @@
+#pragma once
+
+#include <QAbstractButton>
+#include <QString>
+#include <QWidget>
+
+namespace drovik {
+
+// An image view: draws a named image into its area.
+class ImageView : public QWidget {
+    Q_OBJECT
+public:
+    enum class Scaling { Stretch, AspectFit, AspectFill };
+
+    explicit ImageView(const QString &imageName = QString(), QWidget *parent = nullptr);
+
+    QString imageName() const { return m_imageName; }
+    void setImageName(const QString &name);
+    void setScaling(Scaling scaling);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    QString m_imageName;
+    Scaling m_scaling = Scaling::Stretch;
+};
+
+// A borderless button drawn from a named image, with the hover highlight ("hover image change")
+// and pressed and disabled looks.
+class ImageButton : public QAbstractButton {
+    Q_OBJECT
+public:
+    explicit ImageButton(const QString &imageName, QWidget *parent = nullptr);
+
+    QString imageName() const { return m_imageName; }
+    void setImageName(const QString &name);
+    void setHoverImageChange(bool on);
+    bool hoverImageChange() const { return m_hoverImageChange; }
+    QSize sizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void enterEvent(QEnterEvent *event) override;
+    void leaveEvent(QEvent *event) override;
+
+private:
+    QString m_imageName;
+    bool m_hoverImageChange = true;
+    bool m_hovered = false;
+};
+
+// A text button on a stretched background image (the file-list filter tabs).
+class ImageTextButton : public QAbstractButton {
+    Q_OBJECT
+public:
+    explicit ImageTextButton(const QString &backgroundName, QWidget *parent = nullptr);
+
+    QString backgroundName() const { return m_backgroundName; }
+    void setBackgroundName(const QString &name);
+    void setHoverImageChange(bool on);
+    QSize sizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void enterEvent(QEnterEvent *event) override;
+    void leaveEvent(QEvent *event) override;
+
+private:
+    QString m_backgroundName;
+    bool m_hoverImageChange = true;
+    bool m_hovered = false;
+};
+
+} // namespace drovik

@@ -1,0 +1,19 @@
+#include "notifier.h"
+
+namespace drovik {
+
+Notifier &Notifier::defaultCenter()
+{
+    static Notifier *center = new Notifier;
+    return *center;
+}
+
+void Notifier::observeVolumes(VolumeMonitor &monitor)
+{
+    connect(&monitor, &VolumeMonitor::volumeMounted, this, &Notifier::volumeMounted,
+            Qt::UniqueConnection);
+    connect(&monitor, &VolumeMonitor::volumeUnmounted, this, &Notifier::volumeUnmounted,
+            Qt::UniqueConnection);
+}
+
+} // namespace drovik

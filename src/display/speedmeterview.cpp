@@ -1,0 +1,140 @@
+#include "speedmeterview.h"
+
+#include "app/imagewidgets.h"
+#include "app/preferences.h"
+
+#include <cmath>
+
+namespace drovik {
+
+namespace {
+// All images of the meter share one 240×150 canvas; the widget scales it to its own size.
+constexpr QSizeF kCanvas(240, 150);
+constexpr QRectF kHundreds(81, 84, 26, 40);
+constexpr QRectF kTens(107, 84, 26, 40);
+constexpr QRectF kOnes(133, 84, 26, 40);
+constexpr QRectF kUnit(100, 127, 40, 14);
+
+void showDigit(ImageView *view, int digit)
+{
+    view->setImageName(QString::number(digit));
+    view->show();
+}
+
+void clearDigit(ImageView *view)
+{
+    view->setImageName(QString());
+    view->hide();
+}
+} // namespace
+
+SpeedMeterView::SpeedMeterView(QWidget *parent)
+    : QWidget(parent)
+{
+    bgImageView = new ImageView(QStringLiteral("speed_dial"), this);
+    for (int i = 1; i <= kSegmentCount; ++i)
+        gaugeList.append(new ImageView(QStringLiteral("speed_seg%1").arg(i, 2, 10, QLatin1Char('0')), this));
+    number100 = new ImageView(QString(), this);
+    number10 = new ImageView(QString(), this);
+    number1 = new ImageView(QString(), this);
+    kmhUnitImageView = new ImageView(QStringLiteral("speed_unit_kmh"), this);
+    speedUnitImageView = new ImageView(QStringLiteral("speed_unit_mph"), this);
+    clearDigit(number100);
+    clearDigit(number10);
+    clearDigit(number1);
+    speedUnitImageView->hide();
+    setSpeedGauge(0);
+    layoutCanvas();
+}
+
+void SpeedMeterView::setSpeedGauge(int v)
+{
+    const int lit = int(std::trunc(v / 10.0));
+    for (int i = 1; i <= gaugeList.size(); ++i)
+        gaugeList.at(i - 1)->setHidden(i > lit);
+}
+
+void SpeedMeterView::setSpeed(int s)
+{
+    m_speed = s;
+    const bool metric = Preferences::speedUnit() == 0;
+    // Miles per hour in single precision, halves away from zero.
+    const int shown = metric ? s : int(std::lround(float(s) * 0.621371f));
+    speedUnitImageView->setHidden(metric);
+    kmhUnitImageView->setHidden(!metric);
+    setSpeedGauge(shown);
+    if (s < 9) {
+        clearDigit(number1);
+        clearDigit(number10);
+        clearDigit(number100);
+        return;
+    }
+    const int ones = shown % 10;
+    const int tensQuotient = int(float(shown) / 10.0f);
+    const int tens = tensQuotient % 10;
+    const int hundreds = int(float(tensQuotient) / 10.0f) % 10;
+    if (hundreds != 0) {
+        showDigit(number100, hundreds);
+        showDigit(number10, tens);
+        showDigit(number1, ones);
+    } else if (tens != 0) {
+        clearDigit(number100);
+        showDigit(number10, tens);
+        showDigit(number1, ones);
+    } else {
+        clearDigit(number100);
+        clearDigit(number10);
+        showDigit(number1, ones);
+    }
+}
+
+int SpeedMeterView::litSegmentCount() const
+{
+    int lit = 0;
+    for (const ImageView *segment : gaugeList)
+        lit += segment->isHidden() ? 0 : 1;
+    return lit;
+}
+
+QString SpeedMeterView::shownDigits() const
+{
+    QString digits;
+    for (const ImageView *view : {number100, number10, number1}) {
+        if (!view->isHidden())
+            digits += view->imageName();
+    }
+    return digits;
+}
+
+bool SpeedMeterView::isUnitLabelShown() const
+{
+    return !speedUnitImageView->isHidden();
+}
+
+void SpeedMeterView::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    layoutCanvas();
+}
+
+void SpeedMeterView::layoutCanvas()
+{
+    const qreal scale = qMin(width() / kCanvas.width(), height() / kCanvas.height());
+    const QPointF origin((width() - kCanvas.width() * scale) / 2,
+                         (height() - kCanvas.height() * scale) / 2);
+    const auto place = [&](QWidget *view, const QRectF &canvasRect) {
+        const QRectF r(origin + canvasRect.topLeft() * scale, canvasRect.size() * scale);
+        view->setGeometry(r.toAlignedRect());
+    };
+    const QRectF whole(QPointF(0, 0), kCanvas);
+    place(bgImageView, whole);
+    for (ImageView *segment : gaugeList)
+        place(segment, whole);
+    place(number100, kHundreds);
+    place(number10, kTens);
+    place(number1, kOnes);
+    place(speedUnitImageView, kUnit);
+    place(kmhUnitImageView, kUnit);
+}
+
+} // namespace drovik

@@ -1,0 +1,99 @@
+#pragma once
+
+#include "mainwindowui.h"
+
+#include <QObject>
+#include <QPointer>
+
+class QAction;
+class QMenu;
+class QTimer;
+class QWidget;
+
+namespace drovik {
+
+class MainWindow;
+
+// Builds and drives the main window: the splash, the menus of language and speed unit, the
+// labels, the layout on resize and the window-level keyboard actions. Playback, the clip list
+// and the telemetry displays hang off the same controller.
+class MainWindowController : public QObject {
+    Q_OBJECT
+public:
+    // How long the splash stays before the main window is built.
+    static constexpr int kSplashMilliseconds = 2000;
+
+    explicit MainWindowController(QObject *parent = nullptr);
+    ~MainWindowController() override;
+
+    MainWindow *window() const { return m_window; }
+    QWidget *splashWindow() const { return m_splash; }
+    const MainWindowUi &ui() const { return m_ui; }
+    bool isMainWindowShown() const { return m_mainWindowShown; }
+
+    QMenu *languageMenu() const { return m_languageMenu; }
+    QMenu *speedUnitMenu() const { return m_speedUnitMenu; }
+    QAction *quitAction() const { return m_quitAction; }
+    QAction *englishItem() const { return m_englishItem; }
+    QAction *frenchItem() const { return m_frenchItem; }
+    QAction *japaneseItem() const { return m_japaneseItem; }
+    QAction *kmphItem() const { return m_kmphItem; }
+    QAction *mphItem() const { return m_mphItem; }
+
+    // Start-up: the splash, the window title, the Quit item, and the timer that shows the window.
+    void awakeFromNib();
+    void showMainWindow();
+
+    // Language and speed unit.
+    void languageChange(const QString &code);
+    void languageChangeToEnglish();
+    void languageChangeToFrench();
+    void languageChangeToJapanese();
+    void languageChangeToPortuguese();
+    void markRadio(QAction *item);
+    void markCurrentLanguage();
+    void markCurrentSpeedUnit();
+    void setSpeedUnit(int unit);
+    void onMenuSpeedKmph();
+    void onMenuSpeedMph();
+    void applyLanguageSettings();
+    void refreshLanguageHandler();
+    void refreshSpeedUnitHandler();
+
+    // Layout and the file-list filter tabs.
+    void windowDidResize();
+    void initializeFileSortingButtons();
+    void setVideoFileFilterWithButton(QObject *button);
+    int videoFileFilterGroupA() const { return m_videoFileFilterGroupA; }
+    void enableVideoControls(bool enable);
+
+public slots:
+    // Keyboard actions of the window (the names the key map uses).
+    void appExitButtonTouched(QObject *sender);
+    void appMinimizeButtonTouched(QObject *sender);
+    void videoFileFilterTouched(QObject *sender);
+
+private:
+    void buildMenus();
+    void applyLanguageNow();
+    void applyStyle();
+
+    MainWindow *m_window = nullptr;
+    QWidget *m_splash = nullptr;
+    MainWindowUi m_ui;
+    QTimer *m_splashTimer = nullptr;
+    bool m_mainWindowShown = false;
+    int m_videoFileFilterGroupA = 0;
+
+    QMenu *m_appMenu = nullptr;
+    QAction *m_quitAction = nullptr;
+    QMenu *m_languageMenu = nullptr;
+    QMenu *m_speedUnitMenu = nullptr;
+    QAction *m_englishItem = nullptr;
+    QAction *m_frenchItem = nullptr;
+    QAction *m_japaneseItem = nullptr;
+    QAction *m_kmphItem = nullptr;
+    QAction *m_mphItem = nullptr;
+};
+
+} // namespace drovik

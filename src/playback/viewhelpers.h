@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QColor>
+#include <QString>
+#include <QWidget>
+
+class QAbstractButton;
+
+namespace drovik {
+
+// The opaque colour of a hexadecimal text such as "ffffff" (no "#"): red from bits 16-23, green
+// from 8-15, blue from 0-7. Text that is not hexadecimal reads as its leading hexadecimal digits,
+// so no digits give black.
+QColor colorWithHexColorString(const QString &hex);
+
+// Enables or disables every control inside view, all the way down; text fields take the
+// normal or the disabled text colour.
+void setSubViewsEnabled(QWidget *view, bool enabled);
+inline void enableSubViews(QWidget *view) { setSubViewsEnabled(view, true); }
+inline void disableSubViews(QWidget *view) { setSubViewsEnabled(view, false); }
+
+// Gives a button's whole title one colour.
+void setTitleColor(QAbstractButton *button, const QColor &color);
+
+// A view that fills its area with one colour, optionally with rounded corners, a vertical sheen
+// and a hairline border (the dashboard panels).
+class BGColorView : public QWidget {
+    Q_OBJECT
+public:
+    explicit BGColorView(const QColor &color = Qt::black, QWidget *parent = nullptr);
+
+    QColor color() const { return m_color; }
+    void setColor(const QColor &color);
+    void setCornerRadius(qreal radius);
+    void setBorderColor(const QColor &color);
+    void setSheen(bool on);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    QColor m_color;
+    QColor m_border = Qt::transparent;
+    qreal m_radius = 0;
+    bool m_sheen = false;
+};
+
+} // namespace drovik

@@ -1,0 +1,175 @@
+// Start-up language, language and unit changes, as the stored preferences see them.
+#include "app/appdelegate.h"
+#include "app/imagewidgets.h"
+#include "app/drovik_languages.h"
+#include "app/notifier.h"
+#include "app/preferences.h"
+#include "display/speedmeterview.h"
+#include "playback/mainwindowcontroller.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+using namespace drovik;
+
+namespace {
+
+class PreferencesTest : public ::testing::Test {
+protected:
+    void SetUp() override { Preferences::store()->clear(); }
+
+    static QString stored(const char *key) { return Preferences::store()->value(QString::fromLatin1(key)).toString(); }
+    static QStringList storedList(const char *key)
+    {
+        return Preferences::store()->value(QString::fromLatin1(key)).toStringList();
+    }
+    static void storeRaw(const char *key, const QVariant &value)
+    {
+        auto settings = Preferences::store();
+        settings->setValue(QString::fromLatin1(key), value);
+        settings->sync();
+    }
+
+    // A controller whose main window has been built, as after the splash.
+    static std::unique_ptr<MainWindowController> shownController()
+    {
+        auto controller = std::make_unique<MainWindowController>();
+        controller->showMainWindow();
+        QCoreApplication::processEvents();
+        QCoreApplication::processEvents();
+        return controller;
+    }
+
+    static QList<QAction *> checkedItems(QMenu *menu)
+    {
+        QList<QAction *> checked;
+        for (QAction *item : menu->actions())
+            if (item->isChecked())
+                checked.append(item);
+        return checked;
+    }
+};
+
+struct LaunchCase {
+    QVariant stored;      // invalid: absent
+    QString expected;
+};
+
+TEST_F(PreferencesTest, LaunchKeepsATableLanguageAndFallsBackToEnglish)
+{
+    const LaunchCase cases[] = {
+        {QVariant(), QStringLiteral("en")},
+        {QStringLiteral("de"), QStringLiteral("en")},
+        {QStringLiteral("EN"), QStringLiteral("en")},
+        {QStringLiteral(""), QStringLiteral("en")},
+        {QStringLiteral("fr"), QStringLiteral("fr")},
+        {QStringLiteral("ja"), QStringLiteral("ja")},
+        {QStringLiteral("pt"), QStringLiteral("pt")},
+        {QStringList{QStringLiteral("fr")}, QStringLiteral("en")},
+    };
+    for (const LaunchCase &c : cases) {
+        Preferences::store()->clear();
+        if (c.stored.isValid())
+            storeRaw(Preferences::kLanguageKey, c.stored);
+        AppDelegate::initializeLanguageSetting();
+        EXPECT_EQ(stored(Preferences::kLanguageKey), c.expected) << c.stored.toString().toStdString();
+        EXPECT_EQ(storedList(Preferences::kAppleLanguagesKey), QStringList{c.expected});
+    }
+}
+
+TEST_F(PreferencesTest, PortugueseIsHonouredButMarksNoMenuItem)
+{
+    storeRaw(Preferences::kLanguageKey, QStringLiteral("pt"));
+    AppDelegate::initializeLanguageSetting();
+    auto controller = shownController();
+    EXPECT_TRUE(checkedItems(controller->languageMenu()).isEmpty());
+    EXPECT_EQ(controller->languageMenu()->actions().size(), 3);
+    const QString portuguese = SharedDrovikLanguages().localizedIn(QStringLiteral("pt"), QStringLiteral("파일_전체"));
+    EXPECT_FALSE(portuguese.isEmpty());
+    EXPECT_EQ(localized("파일_전체"), portuguese);
+    EXPECT_NE(localized("파일_전체"), SharedDrovikLanguages().localizedIn(QStringLiteral("en"), QStringLiteral("파일_전체")));
+}
+
+TEST_F(PreferencesTest, ChoosingTheStoredLanguagePostsNothing)
+{
+    AppDelegate::initializeLanguageSetting();
+    auto controller = shownController();
+    QSignalSpy posted(&Notifier::defaultCenter(), &Notifier::refreshLanguage);
+    controller->languageChangeToEnglish();
+    EXPECT_EQ(posted.count(), 0);
+    EXPECT_EQ(checkedItems(controller->languageMenu()), QList<QAction *>{controller->englishItem()});
+
+    controller->languageChangeToFrench();
+    EXPECT_EQ(posted.count(), 1);
+    EXPECT_EQ(stored(Preferences::kLanguageKey), QStringLiteral("fr"));
+    EXPECT_EQ(storedList(Preferences::kAppleLanguagesKey), QStringList{QStringLiteral("fr")});
+    EXPECT_EQ(checkedItems(controller->languageMenu()), QList<QAction *>{controller->frenchItem()});
+
+    controller->languageChangeToFrench();
+    EXPECT_EQ(posted.count(), 1);
+}
+
+TEST_F(PreferencesTest, LanguageChangeRelabelsTheWindowAtOnce)
+{
+    AppDelegate::initializeLanguageSetting();
+    auto controller = shownController();
+    const QString english = controller->ui().fileListAllButton_OEM->text();
+    controller->languageChangeToJapanese();
+    QCoreApplication::processEvents();
+    const QString japanese = controller->ui().fileListAllButton_OEM->text();
+    EXPECT_NE(english, japanese);
+    EXPECT_EQ(japanese, SharedDrovikLanguages().localizedIn(QStringLiteral("ja"), QStringLiteral("파일_전체")));
+    EXPECT_EQ(controller->languageMenu()->title(),
+              SharedDrovikLanguages().localizedIn(QStringLiteral("ja"), QStringLiteral("언어")));
+}
+
+TEST_F(PreferencesTest, FirstStartStoresKilometresAndMarksKmh)
+{
+    AppDelegate::initializeLanguageSetting();
+    auto controller = shownController();
+    EXPECT_EQ(Preferences::storedSpeedUnit(), std::optional<int>(0));
+    EXPECT_EQ(checkedItems(controller->speedUnitMenu()), QList<QAction *>{controller->kmphItem()});
+}
+
+TEST_F(PreferencesTest, StoredUnitMarksItsItem)
+{
+    const std::pair<int, bool> cases[] = {{1, true}, {0, false}, {7, false}, {-1, false}};
+    for (const auto &[unit, mph] : cases) {
+        Preferences::store()->clear();
+        Preferences::storeSpeedUnit(unit);
+        auto controller = shownController();
+        EXPECT_EQ(controller->mphItem()->isChecked(), mph) << unit;
+        EXPECT_EQ(controller->kmphItem()->isChecked(), !mph) << unit;
+        EXPECT_EQ(Preferences::storedSpeedUnit(), std::optional<int>(unit));
+    }
+}
+
+TEST_F(PreferencesTest, ChoosingMphPostsOnceAndTheMeterRedraws)
+{
+    AppDelegate::initializeLanguageSetting();
+    auto controller = shownController();
+    SpeedMeterView *meter = controller->ui().speedMeterView;
+    meter->setSpeed(57);
+    EXPECT_EQ(meter->shownDigits(), QStringLiteral("57"));
+
+    QSignalSpy posted(&Notifier::defaultCenter(), &Notifier::refreshSpeedUnit);
+    controller->onMenuSpeedMph();
+    EXPECT_EQ(posted.count(), 1);
+    EXPECT_EQ(Preferences::storedSpeedUnit(), std::optional<int>(1));
+    EXPECT_EQ(meter->shownDigits(), QStringLiteral("35"));
+    EXPECT_TRUE(meter->isUnitLabelShown());
+    EXPECT_EQ(checkedItems(controller->speedUnitMenu()), QList<QAction *>{controller->mphItem()});
+
+    controller->onMenuSpeedMph();
+    EXPECT_EQ(posted.count(), 1);
+    controller->onMenuSpeedKmph();
+    EXPECT_EQ(posted.count(), 2);
+    EXPECT_EQ(meter->shownDigits(), QStringLiteral("57"));
+    EXPECT_FALSE(meter->isUnitLabelShown());
+}
+
+} // namespace
