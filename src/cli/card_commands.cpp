@@ -72,19 +72,19 @@ std::optional<FieldAssignment> parseAssignment(const QString &text, QString &err
         error = QStringLiteral("unknown record field in '%1'").arg(text);
         return std::nullopt;
     }
-    const FieldSpec &spec = fieldSpec(*field);
+    const FieldInfo &info = fieldInfo(*field);
     FieldAssignment assignment{*field, text.mid(equals + 1)};
-    if (spec.isText()) {
-        if (assignment.text.toUtf8().size() > spec.width) {
-            error = QStringLiteral("%1 holds at most %2 bytes").arg(QLatin1String(spec.name))
-                        .arg(spec.width);
+    if (info.isText()) {
+        if (assignment.text.toUtf8().size() > info.width) {
+            error = QStringLiteral("%1 holds at most %2 bytes").arg(QLatin1String(info.name))
+                        .arg(info.width);
             return std::nullopt;
         }
         return assignment;
     }
-    const std::optional<qint32> number = parseNumber(assignment.text, spec.width);
+    const std::optional<qint32> number = parseNumber(assignment.text, info.width);
     if (!number) {
-        error = QStringLiteral("bad value for %1: '%2'").arg(QLatin1String(spec.name),
+        error = QStringLiteral("bad value for %1: '%2'").arg(QLatin1String(info.name),
                                                             assignment.text);
         return std::nullopt;
     }
@@ -132,10 +132,10 @@ QByteArray cardJson(const R640SettingManager &manager)
     out += ",\"record\":{";
     const int count = manager.getSettingVariableCount();
     for (int i = 0; i < count && i < kSetupRecordFieldCount; ++i) {
-        const FieldSpec &spec = kSetupRecordFields[std::size_t(i)];
-        out += (i ? ",\"" : "\"") + QByteArray(spec.name) + "\":";
-        out += spec.isText() ? jsonString(manager.textValue(spec.field))
-                             : QByteArray::number(manager.intValue(spec.field));
+        const FieldInfo &info = kSetupRecordFields[std::size_t(i)];
+        out += (i ? ",\"" : "\"") + QByteArray(info.name) + "\":";
+        out += info.isText() ? jsonString(manager.textValue(info.field))
+                             : QByteArray::number(manager.intValue(info.field));
     }
     return out + "}}";
 }
@@ -178,11 +178,11 @@ int runCardCommand(const Args &args)
     manager.readRecord();
     for (const FieldAssignment &assignment : assignments) {
         if (int(assignment.field) >= manager.getSettingVariableCount()) {
-            std::cerr << "drovik card: " << fieldSpec(assignment.field).name
+            std::cerr << "drovik card: " << fieldInfo(assignment.field).name
                       << " is not part of this model's record\n";
             return 2;
         }
-        if (fieldSpec(assignment.field).isText())
+        if (fieldInfo(assignment.field).isText())
             manager.setTextValue(assignment.field, assignment.text);
         else
             manager.setIntValue(assignment.field, assignment.number);
