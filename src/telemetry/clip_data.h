@@ -14,6 +14,7 @@
 // Loading never throws; a file that cannot be read or holds no telemetry leaves both counts at 0.
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -70,7 +71,8 @@ public:
 
     // The same readers over bytes from any source (tests and fuzzers use memory).
     int getR640AllDataFromSrtText(std::string_view text);
-    int getR640AllDataFromSource(telemetry::ByteSource &source);
+    // windowBytes: how much of the clip is looked at at a time (at least 8; tests use small ones).
+    int getR640AllDataFromSource(telemetry::ByteSource &source, std::size_t windowBytes = 4 << 20);
     int getAllDataFromSourceTail(telemetry::ByteSource &source);
     int getAllDataFromSource(telemetry::ByteSource &source, bool kvlFamily);
 

@@ -26,7 +26,6 @@ namespace {
 
 using telemetry::ByteSource;
 
-constexpr std::size_t kWindow = 4 << 20;
 constexpr std::size_t kLongestLine = 119;
 
 bool isMarker(const uint8_t *b)
@@ -91,11 +90,12 @@ bool lineFromWindow(const uint8_t *window, std::size_t length, bool windowEndsFi
 
 } // namespace
 
-int DrovikClipData::getR640AllDataFromSource(ByteSource &source)
+int DrovikClipData::getR640AllDataFromSource(ByteSource &source, std::size_t windowBytes)
 {
     telemetry::LineRecordReader records(*this);
     const uint64_t fileLength = source.size();
-    std::vector<uint8_t> window(std::min<uint64_t>(kWindow, std::max<uint64_t>(fileLength, 4)));
+    const std::size_t windowLength = std::max<std::size_t>(windowBytes, 8);
+    std::vector<uint8_t> window(std::min<uint64_t>(windowLength, std::max<uint64_t>(fileLength, 4)));
     LineText line;
     uint64_t p = 0;
     while (p + 3 < fileLength && !records.isDone()) {

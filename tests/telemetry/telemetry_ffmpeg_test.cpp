@@ -1,0 +1,83 @@
+// End to end: an MP4 made by ffmpeg whose mov_text subtitle stream carries telemetry, extracted with
+// the viewer's own command (-vn -an -c:s text) and loaded by both subtitle readers. ffmpeg writes a
+// multi-line cue with CRLF between its lines; what the readers then do is pinned down here.
+#include "process_util.h"
+#include "telemetry/clip_data.h"
+#include "telemetry/subtitle_data.h"
+#include "telemetry_test_util.h"
+
+#include <gtest/gtest.h>
+
+using drovik::test::shellQuoted;
+using drovik::test::run;
+
+namespace {
+
+const char *kSource =
+    "1\n00:00:00,000 --> 00:00:00,100\ngsensori,1,1024,512,0,-512\n\n"
+    "2\n00:00:00,100 --> 00:00:01,000\ngsensor,1,2,3\nGPRMC,120000,A,3723.2475,N,12658.3040,E,10.0,0,010120\n\n"
+    "3\n00:00:01,000 --> 00:00:02,000\ngsensori,1,1024,64,0,-64;GPRMC,120001,A,3723.2575,N,12658.3140,E,20.0,0,010120\n\n";
+
+class FfmpegSubtitles : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        if (!drovik::test::haveProgram("ffmpeg"))
+            GTEST_SKIP() << "ffmpeg is not installed";
+        const std::string source = dir.file("in.srt", kSource);
+        const std::string clip = (dir.path() / "clip.mp4").string();
+        srt = (dir.path() / "clip.srt").string();
+        ASSERT_EQ(run("ffmpeg -nostdin -v error -f lavfi -i color=size=64x64:duration=3:rate=10 -i "
+                      + shellQuoted(source) + " -c:v mpeg4 -c:s mov_text " + shellQuoted(clip) + " 2>&1").status, 0);
+        const auto extracted = run("ffmpeg -nostdin -v error -i " + shellQuoted(clip) + " -vn -an -c:s text "
+                                   + shellQuoted(srt) + " 2>&1");
+        ASSERT_EQ(extracted.status, 0) << extracted.out;
+    }
+
+    drovik::test::TempDir dir;
+    std::string srt;
+};
+
+TEST_F(FfmpegSubtitles, ExtractedCueKeepsCrlfInside)
+{
+    std::ifstream in(srt, std::ios::binary);
+    const std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    EXPECT_NE(text.find("gsensor,1,2,3\r\nGPRMC,120000"), std::string::npos) << text;
+}
+
+TEST_F(FfmpegSubtitles, RecordReaderLosesTheSecondLineOfACue)
+{
+    // Cue 2 reads as one record: its "\r\n" becomes "\r " inside the last gsensor field, which the
+    // leading-number trim cuts to "3"; its RMC line is lost. Cue 3 then closes the block of three.
+    drovik::DrovikClipData clip;
+    clip.loadVideoFileCilpDataFromFilePath(srt);
+    ASSERT_EQ(clip.clipDataCount(), 10u);
+    EXPECT_EQ(clip.gpsDataCount(), 10u);
+    const int expectedX[] = {64, 64, 64, 64, 1, 1, 1, 8, 8, 8};
+    for (int i = 0; i < 10; ++i)
+        EXPECT_EQ(clip.getGx(i), expectedX[i]) << i;
+    EXPECT_EQ(clip.getGz(4), 3);
+    EXPECT_NEAR(clip.getGpsLat(0), 37.387625, 1e-5);
+    EXPECT_EQ(clip.getGpsSpeed(0), 37u);
+}
+
+TEST_F(FfmpegSubtitles, SubtitleDataCommitsTheCueBeforeItsSecondLine)
+{
+    const auto cues = drovik::SubtitleData::loadFromPath(srt);
+    ASSERT_EQ(cues.entries.size(), 3u);
+    int x, y, z;
+    ASSERT_TRUE(cues.getSensorAt(1, x, y, z));
+    EXPECT_EQ(x, 1);
+    EXPECT_EQ(z, 3);
+    EXPECT_EQ(cues.entries[1].lat, 512.0f); // the RMC line of cue 2 reached no entry
+    float lat, lng;
+    uint32_t speed;
+    EXPECT_EQ(cues.getGpsAt(10, lat, lng, speed), 0);
+    EXPECT_EQ(speed, 37u);
+    EXPECT_EQ(cues.getGpsAt(5, lat, lng, speed), 1); // 500 ms before the only fix
+    EXPECT_EQ(cues.getGpsAt(0, lat, lng, speed), 2);
+    ASSERT_TRUE(cues.getSensorAt(0, x, y, z));
+    EXPECT_EQ(z, -64); // no trim in this reader
+}
+
+} // namespace
