@@ -40,10 +40,7 @@ QPalette darkPalette()
 
 void configureApplication(QApplication &app)
 {
-    QApplication::setOrganizationName(QStringLiteral("Drovik"));
-    QApplication::setApplicationName(QStringLiteral("Drovik Viewer"));
     QApplication::setApplicationDisplayName(QStringLiteral("Drovik Viewer"));
-    QApplication::setApplicationVersion(QStringLiteral(DROVIK_VERSION));
     QApplication::setDesktopFileName(QStringLiteral("drovik-viewer"));
     QApplication::setWindowIcon(Images::icon(QStringLiteral("drovik-viewer")));
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));

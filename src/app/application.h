@@ -4,7 +4,7 @@ class QApplication;
 
 namespace drovik {
 
-// Names, version, look and fonts of the viewer; call once the application object exists.
+// The viewer's look (style, palette, style sheet, icon); call once the application object exists.
 void configureApplication(QApplication &app);
 
 } // namespace drovik

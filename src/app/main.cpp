@@ -6,22 +6,63 @@
 #include <QCommandLineParser>
 
 #include <clocale>
+#include <cstring>
+#include <memory>
+
+namespace {
+
+void describe(QCommandLineParser &parser)
+{
+    parser.setApplicationDescription(QStringLiteral(
+        "Plays a dashboard camera's front and rear clips with speed, G-force and route, and sets "
+        "the camera up from its memory card.\n\n"
+        "Environment:\n"
+        "  DROVIK_VOLUMES_DIR  a folder whose sub-folders stand for inserted memory cards\n"
+        "  DROVIK_FFMPEG       the ffmpeg program to run for conversions\n"
+        "  DROVIK_RENDER=sw    draw video without OpenGL"));
+    parser.addHelpOption();
+    parser.addVersionOption();
+}
+
+// --help and --version answer without a display.
+bool wantsInformationOnly(int argc, char **argv)
+{
+    for (int i = 1; i < argc; ++i) {
+        for (const char *option : {"-h", "--help", "-?", "--help-all", "-v", "--version"}) {
+            if (std::strcmp(argv[i], option) == 0)
+                return true;
+        }
+    }
+    return false;
+}
+
+void nameApplication()
+{
+    QCoreApplication::setOrganizationName(QStringLiteral("Drovik"));
+    QCoreApplication::setApplicationName(QStringLiteral("Drovik Viewer"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(DROVIK_VERSION));
+}
+
+} // namespace
 
 int main(int argc, char **argv)
 {
+    if (wantsInformationOnly(argc, argv)) {
+        QCoreApplication app(argc, argv);
+        nameApplication();
+        QCommandLineParser parser;
+        describe(parser);
+        parser.process(app);
+        return 0;
+    }
+
     QApplication app(argc, argv);
     // The video library refuses to start under a locale whose decimal separator is not '.'.
     std::setlocale(LC_NUMERIC, "C");
+    nameApplication();
     drovik::configureApplication(app);
-
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
-        "Plays a dashboard camera's front and rear clips with speed, G-force and route, and sets "
-        "the camera up from its memory card.\n\nEnvironment: DROVIK_VOLUMES_DIR (a folder whose "
-        "sub-folders stand for inserted cards), DROVIK_FFMPEG (the ffmpeg to run), DROVIK_RENDER=sw "
-        "(draw video without OpenGL)."));
-    parser.addHelpOption();
-    parser.addVersionOption();
+    describe(parser);
     parser.process(app);
 
     drovik::AppDelegate delegate;
