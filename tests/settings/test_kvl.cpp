@@ -77,6 +77,19 @@ TEST(Kvl, FileThatIsNotUtf8IsNeverOverwritten)
     EXPECT_EQ(card.get(kBlackbox), file);
 }
 
+TEST(Kvl, OversizedFileIsNeitherCutNorOverwritten)
+{
+    TempCard card;
+    const QByteArray file = "const=60\r\n" + QByteArray(1 << 20, 'x');
+    ASSERT_TRUE(card.put(kBlackbox, file));
+    R640SettingManager r640;
+    r640.setSettingDirPath(card.root());
+    KVLSettingManager manager(&r640);
+    EXPECT_EQ(manager.loadData(), KvlLoadSource::Unreadable);
+    EXPECT_TRUE(isCardError(manager.saveData()));
+    EXPECT_EQ(card.get(kBlackbox), file);
+}
+
 TEST(Kvl, NoCardFileGivesTheBuiltInDefaultsAndSaveCreatesIt)
 {
     TempCard card;

@@ -93,6 +93,8 @@ TEST(Clock, SaveOnWritesOffDeletes)
     EXPECT_TRUE(saveSettingTime(card.root(), false, moment, zone)); // nothing to delete
     EXPECT_FALSE(card.has(kClock));
     EXPECT_FALSE(saveSettingTime(QString(), true, moment, zone));
+    EXPECT_FALSE(saveSettingTime(card.root(), true, QDateTime(), zone));
+    EXPECT_FALSE(card.has(kClock));
 }
 
 TEST(Clock, ReadStates)

@@ -25,7 +25,7 @@ TEST_P(BuiltInDefaultsTest, FieldValue)
     manager.setModelType(c.type);
     manager.loadDefaultValue();
     const Field field = *fieldByName(QString::fromLatin1(c.field));
-    if (fieldSpec(field).isText()) {
+    if (fieldInfo(field).isText()) {
         const QString value = manager.textValue(field);
         if (c.text) {
             EXPECT_EQ(value, QString::fromUtf8(c.text)) << c.field;

@@ -107,9 +107,9 @@ TEST_P(LoadDataTest, ReadsWhatIsThereAndRewritesAtModelLength)
     manager.setSettingDirPath(card.root());
     manager.setModelType(c.type);
     manager.setFirmwareVersionInt(c.firmware);
-    for (const FieldSpec &spec : kSetupRecordFields) {
-        if (!spec.isText())
-            manager.setIntValue(spec.field, 0x5A);
+    for (const FieldInfo &info : kSetupRecordFields) {
+        if (!info.isText())
+            manager.setIntValue(info.field, 0x5A);
     }
     const RecordLoadResult result = manager.loadData();
     EXPECT_EQ(result.read, RecordReadStatus::Read);
@@ -121,9 +121,9 @@ TEST_P(LoadDataTest, ReadsWhatIsThereAndRewritesAtModelLength)
     EXPECT_EQ(written.left(readBytes), file.left(readBytes));
     // A field the file did not wholly hold keeps the value the manager had.
     for (int i = c.fieldsRead; i < manager.getSettingVariableCount(); ++i) {
-        const FieldSpec &spec = kSetupRecordFields[std::size_t(i)];
-        if (!spec.isText()) {
-            EXPECT_EQ(manager.intValue(spec.field), 0x5A) << spec.name;
+        const FieldInfo &info = kSetupRecordFields[std::size_t(i)];
+        if (!info.isText()) {
+            EXPECT_EQ(manager.intValue(info.field), 0x5A) << info.name;
         }
     }
 }

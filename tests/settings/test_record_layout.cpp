@@ -66,7 +66,7 @@ TEST_P(FieldOffsetTest, OffsetAndWidth)
     const std::optional<Field> field = fieldByName(QString::fromLatin1(c.field));
     ASSERT_TRUE(field.has_value());
     EXPECT_EQ(fieldOffset(*field), c.offset);
-    EXPECT_EQ(fieldSpec(*field).width, c.width);
+    EXPECT_EQ(fieldInfo(*field).width, c.width);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -86,12 +86,12 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(RecordLayout, FieldsAreContiguousAndNamedOnce)
 {
     int offset = 0;
-    for (const FieldSpec &spec : kSetupRecordFields) {
-        EXPECT_EQ(fieldOffset(spec.field), offset) << spec.name;
-        const std::optional<Field> byName = fieldByName(QString::fromLatin1(spec.name));
-        ASSERT_TRUE(byName.has_value()) << spec.name;
-        EXPECT_EQ(*byName, spec.field);
-        offset += spec.width;
+    for (const FieldInfo &info : kSetupRecordFields) {
+        EXPECT_EQ(fieldOffset(info.field), offset) << info.name;
+        const std::optional<Field> byName = fieldByName(QString::fromLatin1(info.name));
+        ASSERT_TRUE(byName.has_value()) << info.name;
+        EXPECT_EQ(*byName, info.field);
+        offset += info.width;
     }
     EXPECT_EQ(offset, 596);
     EXPECT_EQ(recordSizeForFieldCount(0), 0);

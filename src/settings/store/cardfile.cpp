@@ -28,6 +28,16 @@ std::optional<QByteArray> readCardFile(const QString &path, qint64 maxBytes)
     return bytes;
 }
 
+std::optional<QByteArray> readWholeCardFile(const QString &path, qint64 maxBytes)
+{
+    std::optional<QByteArray> bytes = readCardFile(path, maxBytes + 1);
+    if (bytes && bytes->size() > maxBytes) {
+        qCWarning(lcCardFile) << "larger than" << maxBytes << "bytes, left alone:" << path;
+        return std::nullopt;
+    }
+    return bytes;
+}
+
 std::optional<qint64> cardFileSize(const QString &path)
 {
     const QFileInfo info(path);

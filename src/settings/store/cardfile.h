@@ -13,6 +13,10 @@ namespace drovik {
 // from making us read gigabytes.
 std::optional<QByteArray> readCardFile(const QString &path, qint64 maxBytes);
 
+// The whole of a card file, or nothing when it is missing, unreadable or larger than maxBytes
+// (a file we would later write back must never be cut short).
+std::optional<QByteArray> readWholeCardFile(const QString &path, qint64 maxBytes);
+
 // The size of a regular file, or nothing.
 std::optional<qint64> cardFileSize(const QString &path);
 

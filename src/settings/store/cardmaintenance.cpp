@@ -88,7 +88,7 @@ SettingTimeFile readSettingTime(const QString &cardRoot)
 {
     SettingTimeFile result;
     const std::optional<QByteArray> bytes =
-        readCardFile(upperSettingPath(cardRoot, kClockFile), kClockFileLimit);
+        readWholeCardFile(upperSettingPath(cardRoot, kClockFile), kClockFileLimit);
     if (!bytes)
         return result;
     const std::optional<QString> text = decodeUtf8Strictly(*bytes);
@@ -104,6 +104,8 @@ bool saveSettingTime(const QString &cardRoot, bool enabled, const QDateTime &dat
 {
     const QString path = upperSettingPath(cardRoot, kClockFile);
     if (path.isEmpty())
+        return false;
+    if (enabled && !dateTime.isValid())
         return false;
     if (enabled)
         return writeCardFileAtomically(path, formatSettingTime(dateTime, zone).toUtf8());

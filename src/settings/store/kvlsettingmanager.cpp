@@ -105,7 +105,7 @@ QByteArray KVLSettingManager::joinLines(const QStringList &lines)
 
 KvlLoadSource KVLSettingManager::loadFrom(const QString &path, KvlLoadSource source)
 {
-    const std::optional<QByteArray> bytes = readCardFile(path, kFileLimit);
+    const std::optional<QByteArray> bytes = readWholeCardFile(path, kFileLimit);
     m_lines = bytes ? parseLines(*bytes) : std::nullopt;
     if (!m_lines) {
         qCWarning(lcKvl) << "no settings lines in" << path;

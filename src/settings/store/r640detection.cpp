@@ -172,7 +172,7 @@ void R640SettingManager::loadLanguages()
 {
     QList<LanguageEntry> entries;
     const QString path = upperSettingPath(m_settingDirPath, QStringLiteral("lang/ver.dat"));
-    if (const std::optional<QByteArray> bytes = readCardFile(path, kLanguageFileLimit)) {
+    if (const std::optional<QByteArray> bytes = readWholeCardFile(path, kLanguageFileLimit)) {
         if (const std::optional<QString> text = decodeUtf8Strictly(*bytes))
             entries = parseLanguages(*text);
     }

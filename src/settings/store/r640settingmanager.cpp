@@ -77,11 +77,11 @@ int R640SettingManager::applyRecordBytes(const QByteArray &bytes, int fieldLimit
     const ByteReader reader(bytes);
     int offset = 0;
     int decoded = 0;
-    for (const FieldSpec &spec : kSetupRecordFields) {
-        if (decoded >= fieldLimit || !reader.holds(offset, spec.width))
+    for (const FieldInfo &info : kSetupRecordFields) {
+        if (decoded >= fieldLimit || !reader.holds(offset, info.width))
             break;
-        FieldValue &value = m_values[index(spec.field)];
-        switch (spec.kind()) {
+        FieldValue &value = m_values[index(info.field)];
+        switch (info.kind()) {
         case FieldKind::UInt8:
             value.number = *reader.uint8At(offset);
             break;
@@ -92,13 +92,13 @@ int R640SettingManager::applyRecordBytes(const QByteArray &bytes, int fieldLimit
             value.number = *reader.int32At(offset);
             break;
         case FieldKind::Text: {
-            const QByteArray raw = *reader.bytesAt(offset, spec.width);
+            const QByteArray raw = *reader.bytesAt(offset, info.width);
             value.text = textFromField(raw);
             value.cardBytes = raw;
             break;
         }
         }
-        offset += spec.width;
+        offset += info.width;
         ++decoded;
     }
     return decoded;
@@ -110,9 +110,9 @@ QByteArray R640SettingManager::recordBytes() const
     ByteWriter writer(recordSizeForFieldCount(count));
     int offset = 0;
     for (int i = 0; i < count && i < kSetupRecordFieldCount; ++i) {
-        const FieldSpec &spec = kSetupRecordFields[std::size_t(i)];
-        const FieldValue &value = m_values[index(spec.field)];
-        switch (spec.kind()) {
+        const FieldInfo &info = kSetupRecordFields[std::size_t(i)];
+        const FieldValue &value = m_values[index(info.field)];
+        switch (info.kind()) {
         case FieldKind::UInt8:
             writer.putUint8(offset, quint8(value.number & 0xFF));
             break;
@@ -123,12 +123,12 @@ QByteArray R640SettingManager::recordBytes() const
             writer.putInt32(offset, value.number);
             break;
         case FieldKind::Text:
-            writer.putBytes(offset, spec.width,
+            writer.putBytes(offset, info.width,
                             value.cardBytes ? *value.cardBytes
-                                            : fieldBytesFromText(value.text, spec.width));
+                                            : fieldBytesFromText(value.text, info.width));
             break;
         }
-        offset += spec.width;
+        offset += info.width;
     }
     return writer.bytes();
 }

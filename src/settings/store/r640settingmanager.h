@@ -50,7 +50,7 @@ enum class ResetOutcome { FromDefaultCfg, BuiltInDefaults, Unchanged };
 ResetOutcome resetSettingsToDefaults();
 
 template <Field F>
-using FieldValueType = std::conditional_t<fieldSpec(F).isText(), QString, qint32>;
+using FieldValueType = std::conditional_t<fieldInfo(F).isText(), QString, qint32>;
 
 // The card, the camera model on it and its binary settings record.
 //
@@ -141,7 +141,7 @@ public:
     template <Field F>
     FieldValueType<F> value() const
     {
-        if constexpr (fieldSpec(F).isText())
+        if constexpr (fieldInfo(F).isText())
             return textValue(F);
         else
             return intValue(F);
@@ -149,7 +149,7 @@ public:
     template <Field F>
     void setValue(const FieldValueType<F> &value)
     {
-        if constexpr (fieldSpec(F).isText())
+        if constexpr (fieldInfo(F).isText())
             setTextValue(F, value);
         else
             setIntValue(F, value);
@@ -171,7 +171,7 @@ private:
     };
     static constexpr std::size_t index(Field field) { return std::size_t(field); }
     void applyDefaults(int family);
-    void decodeField(const FieldSpec &spec, const QByteArray &bytes);
+    void decodeField(const FieldInfo &info, const QByteArray &bytes);
 
     const VolumeMonitor *m_monitor = nullptr;
     QString m_settingDirPath;

@@ -37,8 +37,8 @@ std::optional<Field> fieldByName(const QString &name)
 {
     static const QHash<QString, Field> byName = [] {
         QHash<QString, Field> map;
-        for (const FieldSpec &spec : kSetupRecordFields)
-            map.insert(QString::fromLatin1(spec.name), spec.field);
+        for (const FieldInfo &info : kSetupRecordFields)
+            map.insert(QString::fromLatin1(info.name), info.field);
         return map;
     }();
     const auto it = byName.constFind(name);

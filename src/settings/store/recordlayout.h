@@ -162,7 +162,7 @@ enum class Field : int {
 
 enum class FieldKind { UInt8, UInt16, Int32, Text };
 
-struct FieldSpec {
+struct FieldInfo {
     Field field;
     const char *name;
     int width;
@@ -180,14 +180,14 @@ struct FieldSpec {
 };
 
 inline constexpr std::array kSetupRecordFields = {
-#define DROVIK_FIELD_SPEC(name, Setter, width) FieldSpec{Field::name, #name, width},
-    DROVIK_SETUP_RECORD_FIELDS(DROVIK_FIELD_SPEC)
-#undef DROVIK_FIELD_SPEC
+#define DROVIK_FIELD_INFO(name, Setter, width) FieldInfo{Field::name, #name, width},
+    DROVIK_SETUP_RECORD_FIELDS(DROVIK_FIELD_INFO)
+#undef DROVIK_FIELD_INFO
 };
 
 inline constexpr int kSetupRecordFieldCount = int(kSetupRecordFields.size());
 
-constexpr const FieldSpec &fieldSpec(Field field)
+constexpr const FieldInfo &fieldInfo(Field field)
 {
     return kSetupRecordFields[std::size_t(field)];
 }
