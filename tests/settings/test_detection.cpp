@@ -141,7 +141,8 @@ INSTANTIATE_TEST_SUITE_P(
                       VersionCase{49, "12345678XY", "12345678X"},
                       VersionCase{50, "1234567890", "1234567890"},
                       VersionCase{432, "1.02.16", "1.02.16"},
-                      VersionCase{432, "\xC3\x28", nullptr}));
+                      VersionCase{432, "\xC3\x28", nullptr},
+                      VersionCase{432, "1.0\xE2\x82", nullptr}));
 
 struct FirmwareCase {
     const char *version;

@@ -136,6 +136,7 @@ TEST_F(ResetTest, FromTheCardsDefaultRecordKeepingVersionStamps)
     EXPECT_EQ(resetSettingsToDefaults(), ResetOutcome::FromDefaultCfg);
     const R640SettingManager &after = R640SettingManager::SharedR640SettingManager();
     EXPECT_NE(&after, before);
+    EXPECT_EQ(before->front_resolution(), 9); // still valid for whoever held it
     EXPECT_EQ(after.front_resolution(), 2);
     EXPECT_EQ(after.version(), QStringLiteral("1.00.17"));
     EXPECT_EQ(after.firmwareVersionInt(), 17);

@@ -9,6 +9,8 @@
 #include <QFileInfo>
 #include <QLoggingCategory>
 
+#include <vector>
+
 Q_LOGGING_CATEGORY(lcRecord, "drovik.store.record", QtWarningMsg)
 
 namespace drovik {
@@ -40,6 +42,11 @@ R640SettingManager &R640SettingManager::SharedR640SettingManager()
 
 void R640SettingManager::ChagneR640SettingManager(std::unique_ptr<R640SettingManager> manager)
 {
+    // Whoever asked for the shared manager before (an open editor) may still hold it; the
+    // replaced one is kept, unused, rather than destroyed under them. Replacements are rare.
+    static std::vector<std::unique_ptr<R640SettingManager>> retired;
+    if (sharedSlot())
+        retired.push_back(std::move(sharedSlot()));
     sharedSlot() = std::move(manager);
 }
 

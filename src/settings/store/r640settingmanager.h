@@ -63,7 +63,8 @@ public:
 
     // The process-wide manager, created on first use.
     static R640SettingManager &SharedR640SettingManager();
-    // Makes manager the shared one; the previous one is destroyed.
+    // Makes manager the shared one (a fresh one is made on next use when it is null). The
+    // previous one stays valid for those who still hold it but is no longer shared.
     static void ChagneR640SettingManager(std::unique_ptr<R640SettingManager> manager);
 
     // --- Card and model detection -------------------------------------------------------
