@@ -1,6 +1,8 @@
 #include "gravitygraphview.h"
 
 #include "app/images.h"
+#include "display/displaylog.h"
+#include "telemetry/clip_data.h"
 
 #include <QPainter>
 
@@ -11,11 +13,84 @@ GravityGraphView::GravityGraphView(QWidget *parent)
 {
 }
 
+GravityGraphView::~GravityGraphView() = default;
+
+void GravityGraphView::awakeFromNib()
+{
+    m_baseYPoint = float(height()) * 0.5f;
+    m_hasBaseYPoint = true;
+}
+
+void GravityGraphView::ensureBaseYPoint() const
+{
+    if (!m_hasBaseYPoint) {
+        m_baseYPoint = float(height()) * 0.5f;
+        m_hasBaseYPoint = true;
+    }
+}
+
+float GravityGraphView::baseYPoint() const
+{
+    ensureBaseYPoint();
+    return m_baseYPoint;
+}
+
+void GravityGraphView::setClipData(std::shared_ptr<const DrovikClipData> clipData)
+{
+    m_clipData = std::move(clipData);
+    generatePoints();
+    update();
+}
+
+void GravityGraphView::setClipData(const DrovikClipData &clipData)
+{
+    setClipData(std::make_shared<const DrovikClipData>(clipData));
+}
+
+void GravityGraphView::generatePoints()
+{
+    m_points = {};
+    if (!m_clipData)
+        return;
+    m_points = generateGravityGraphPoints(*m_clipData, baseYPoint());
+    qCDebug(lcDisplay) << "graph:" << m_points.gxPointList.size() << "points per axis, base"
+                       << m_baseYPoint;
+}
+
+QPolygonF GravityGraphView::polyline(const QList<QPointF> &points, float baseYPoint,
+                                     const QSizeF &size)
+{
+    // The points are measured upward from the bottom edge; the widget's y grows downward.
+    QPolygonF line;
+    line.reserve(points.size() + 1);
+    line.append(QPointF(0, size.height() - baseYPoint));
+    for (const QPointF &p : points)
+        line.append(QPointF(p.x() * size.width(), size.height() - p.y()));
+    return line;
+}
+
 void GravityGraphView::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
+    // The grid panel the graph is read against.
     painter.drawPixmap(0, 0, Images::pixmap(QStringLiteral("gsensor_graph_bg"), size(),
                                             devicePixelRatioF()));
+    if (m_points.gxPointList.isEmpty())
+        return;
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    const float base = baseYPoint();
+    const struct {
+        const QList<QPointF> &points;
+        QColor color;
+    } axes[] = {
+        {m_points.gxPointList, QColor(255, 0, 0)},
+        {m_points.gyPointList, QColor(255, 255, 0)},
+        {m_points.gzPointList, QColor(0, 0, 255)},
+    };
+    for (const auto &axis : axes) {
+        painter.setPen(QPen(axis.color, 1.0));
+        painter.drawPolyline(polyline(axis.points, base, QSizeF(size())));
+    }
 }
 
 } // namespace drovik

@@ -2,8 +2,8 @@
 
 #include "app/imagewidgets.h"
 #include "app/preferences.h"
+#include "display/speedreading.h"
 
-#include <cmath>
 
 namespace drovik {
 
@@ -49,7 +49,7 @@ SpeedMeterView::SpeedMeterView(QWidget *parent)
 
 void SpeedMeterView::setSpeedGauge(int v)
 {
-    const int lit = int(std::trunc(v / 10.0));
+    const int lit = litSpeedSegments(v);
     for (int i = 1; i <= gaugeList.size(); ++i)
         gaugeList.at(i - 1)->setHidden(i > lit);
 }
@@ -57,34 +57,17 @@ void SpeedMeterView::setSpeedGauge(int v)
 void SpeedMeterView::setSpeed(int s)
 {
     m_speed = s;
-    const bool metric = Preferences::speedUnit() == 0;
-    // Miles per hour in single precision, halves away from zero.
-    const int shown = metric ? s : int(std::lround(float(s) * 0.621371f));
-    speedUnitImageView->setHidden(metric);
-    kmhUnitImageView->setHidden(!metric);
-    setSpeedGauge(shown);
-    if (s < 9) {
-        clearDigit(number1);
-        clearDigit(number10);
-        clearDigit(number100);
-        return;
-    }
-    const int ones = shown % 10;
-    const int tensQuotient = int(float(shown) / 10.0f);
-    const int tens = tensQuotient % 10;
-    const int hundreds = int(float(tensQuotient) / 10.0f) % 10;
-    if (hundreds != 0) {
-        showDigit(number100, hundreds);
-        showDigit(number10, tens);
-        showDigit(number1, ones);
-    } else if (tens != 0) {
-        clearDigit(number100);
-        showDigit(number10, tens);
-        showDigit(number1, ones);
-    } else {
-        clearDigit(number100);
-        clearDigit(number10);
-        showDigit(number1, ones);
+    const SpeedReading reading = speedReading(s, Preferences::speedUnit());
+    speedUnitImageView->setHidden(!reading.milesPerHour);
+    kmhUnitImageView->setHidden(reading.milesPerHour);
+    setSpeedGauge(reading.shown);
+    ImageView *const digitViews[] = {number100, number10, number1};
+    for (int place = 0; place < 3; ++place) {
+        const int digit = reading.digits[std::size_t(place)];
+        if (digit < 0)
+            clearDigit(digitViews[place]);
+        else
+            showDigit(digitViews[place], digit);
     }
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "display/speedreading.h"
+
 #include <QList>
 #include <QWidget>
 
@@ -25,7 +27,7 @@ public:
     QString shownDigits() const;          // e.g. "120", "" when no digits are shown
     bool isUnitLabelShown() const;
 
-    static constexpr int kSegmentCount = 24;
+    static constexpr int kSegmentCount = kSpeedSegmentCount;
 
 protected:
     void resizeEvent(QResizeEvent *event) override;

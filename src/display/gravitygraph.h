@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QList>
+#include <QPointF>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+
+namespace drovik {
+
+// The three acceleration polylines of one clip. A point's x is a fraction of the graph's width,
+// in (0, 1]; its y is in view units measured upward from the bottom edge.
+struct GravityGraphPoints {
+    QList<QPointF> gxPointList;
+    QList<QPointF> gyPointList;
+    QList<QPointF> gzPointList;
+};
+
+// The y of one acceleration: its magnitude hangs below the base line at one unit per 10 raw
+// units (12.8 per g), the sign dropped, never below the bottom edge. Single precision, so the
+// graph's scale is the same on every machine.
+inline float gravityGraphY(int acceleration, float baseYPoint)
+{
+    const float magnitude = std::fabs(float(acceleration) * 20.0f / 200.0f);
+    return std::max(baseYPoint - magnitude, 0.0f);
+}
+
+// Sample i of count lies at x = (i + 1) / count, so the first point is one step in from the left
+// edge and the last on the right edge. Record is DrovikClipData or anything with the same
+// clipDataCount() and getGx/getGy/getGz(index).
+template <typename Record>
+GravityGraphPoints generateGravityGraphPoints(const Record &clipData, float baseYPoint)
+{
+    GravityGraphPoints points;
+    // A record never holds more than 650 samples, whatever its count claims.
+    const int count = int(std::min<uint64_t>(clipData.clipDataCount(), 650));
+    points.gxPointList.reserve(count);
+    points.gyPointList.reserve(count);
+    points.gzPointList.reserve(count);
+    for (int i = 0; i < count; ++i) {
+        const float x = float(i + 1) / float(count);
+        points.gxPointList.append(QPointF(x, gravityGraphY(clipData.getGx(i), baseYPoint)));
+        points.gyPointList.append(QPointF(x, gravityGraphY(clipData.getGy(i), baseYPoint)));
+        points.gzPointList.append(QPointF(x, gravityGraphY(clipData.getGz(i), baseYPoint)));
+    }
+    return points;
+}
+
+} // namespace drovik
