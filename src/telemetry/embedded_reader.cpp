@@ -100,8 +100,11 @@ int DrovikClipData::getR640AllDataFromSource(ByteSource &source, std::size_t win
     uint64_t p = 0;
     while (p + 3 < fileLength && !records.isDone()) {
         const std::size_t length = source.readAt(p, window);
-        if (length < 4)
-            break;
+        if (length < std::min<uint64_t>(window.size(), fileLength - p)) {
+            // A clip that cannot be read to its end gives nothing, as one that cannot be opened.
+            gpsDataCount_ = 0;
+            return 0;
+        }
         const uint64_t base = p;
         const bool endsFile = base + length >= fileLength;
         const uint8_t *b = window.data();
