@@ -1,0 +1,166 @@
+#pragma once
+
+#include <QPointer>
+#include <QString>
+#include <QUrl>
+#include <QWidget>
+
+#include <memory>
+#include <optional>
+
+namespace drovik {
+
+class DrovikAVView;
+class MpvController;
+class PlayerSurface;
+
+// What a player view reports. Every operation has an empty body, so a delegate overrides only
+// the ones it cares about and the others are skipped. The view does not own its delegate; a
+// delegate that goes away before the view must set the view's delegate to nullptr first.
+class DrovikAVViewDelegate {
+public:
+    virtual ~DrovikAVViewDelegate() = default;
+    // After every status change, queued: it arrives after the current event.
+    virtual void drovikAVViewDidUpdateStatus(DrovikAVView *view, int status);
+    // When the playing rate changes (0 paused, 1 playing, 2 fast forward, negative backwards).
+    virtual void drovikAVViewDidUpdateRate(DrovikAVView *view, double rate);
+    // Every 0.1 s of media time while playing, and after every seek.
+    virtual void drovikAVViewDidUpdateTime(DrovikAVView *view, double seconds);
+    virtual void drovikAVViewDidPlayToEndTime(DrovikAVView *view);
+    // On a right mouse button release in the view.
+    virtual void drovikAVViewDidRequestFullscreen(DrovikAVView *view);
+};
+
+// Plays one clip file: one mpv player per opened file, drawn by OpenGL, or by mpv's software
+// renderer where OpenGL is missing or DROVIK_RENDER=sw.
+//
+// Status: 0 no clip, 1 loading, 6 file open but not yet playable, 2 ready to play, 7 failed or
+// no video track. A file without video reports 7 and then, once its sound can play, 6 and 2.
+//
+// The view's QWidget "enabled" flag is the stored enabled flag; a disabled view receives no
+// mouse events. An OpenGL view loads its file once it has been shown (mpv needs the drawing
+// context before the video starts); until then it stays in status 1.
+class DrovikAVView : public QWidget {
+    Q_OBJECT
+public:
+    enum Status {
+        StatusNoClip = 0,
+        StatusLoading = 1,
+        StatusReadyToPlay = 2,
+        StatusItemUnknown = 6,
+        StatusFailed = 7,
+    };
+
+    explicit DrovikAVView(QWidget *parent = nullptr);
+    ~DrovikAVView() override;
+
+    // Closes any open player, stores the name and opens it (an empty name only closes).
+    QString fileName() const { return m_fileName; }
+    void setFileName(const QString &path);
+    QUrl fileURL() const;
+
+    int status() const { return m_status; }
+    bool hasMovie() const { return m_status != StatusNoClip && m_status != StatusFailed; }
+
+    DrovikAVViewDelegate *delegate() const { return m_delegate; }
+    void setDelegate(DrovikAVViewDelegate *delegate) { m_delegate = delegate; }
+
+    // Mirroring of the picture on screen; snapshots are never mirrored.
+    bool upsideDown() const { return m_upsideDown; }
+    void setUpsideDown(bool upsideDown);
+    bool leftsideRight() const { return m_leftsideRight; }
+    void setLeftsideRight(bool leftsideRight);
+
+    // Which camera the view shows; kept for the playback controller, not read here.
+    bool front() const { return m_front; }
+    void setFront(bool front) { m_front = front; }
+
+    // The last rate the player reported.
+    double rate() const { return m_rate; }
+
+    // Optional overlays, owned by the view once set: shown while a clip loads, and when the
+    // clip has no video track.
+    QWidget *loadingSpinner() const { return m_loadingSpinner; }
+    void setLoadingSpinner(QWidget *spinner);
+    QWidget *noVideoView() const { return m_noVideoView; }
+    void setNoVideoView(QWidget *view);
+
+    // Seconds; 0 until the clip is ready to play.
+    double duration() const;
+    double currentTime() const;
+    // Seeks exactly to `seconds` rounded to the nearest whole second.
+    void setCurrentTime(double seconds);
+    // 0.0 … 1.0; travels with the player on a swap.
+    float volume() const;
+    void setVolume(float volume);
+
+    // From the end of the clip, play starts again at 0.
+    void play();
+    void pause();
+    void playPauseToggle();
+    void fastForward();
+    void rewind();
+    void stepForward();
+    void stepBackward();
+
+    // The current frame at the video's natural size, unmirrored; a null image without a clip
+    // or without a video frame. Waits for the player; callers pause first.
+    QImage snapshot() const;
+
+    // Exchanges players, file names and pictures with `other`; each player keeps its position,
+    // volume, rate and status. upsideDown and front stay; leftsideRight is exchanged.
+    void swapPlayerItemWith(DrovikAVView *other);
+
+    // Both stop and drop the player and clear the file name (status 0). Safe at any time.
+    void reset();
+    void close();
+
+    void prepareAsset();
+    void stopLoadingAnimationAndHandleError(const std::optional<QString> &error);
+
+    // For the benchmark and tests: the player and how it is drawn (null without a clip).
+    MpvController *player() const { return m_player.get(); }
+    bool usesOpenGL() const;
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+
+private:
+    void setStatus(int status);
+    void createSurface(bool software);
+    void adoptSurface();
+    void loadWhenRenderReady();
+    void closePlayer();
+    void removeObservers();
+    void rebuildObservers();
+    void applyPlayerTransform();
+    void showLoading(bool shown);
+    void showNoVideo(bool shown);
+    void layoutOverlays();
+
+    void onFileLoaded(bool hasVideo);
+    void onReadyToPlay();
+    void onReadyForDisplay();
+    void onTime(double seconds);
+    void onRate(double rate);
+    void onPlayedToEnd();
+
+    QString m_fileName;
+    int m_status = StatusNoClip;
+    std::unique_ptr<MpvController> m_player;
+    PlayerSurface *m_surface = nullptr; // a child widget, owned through Qt
+    DrovikAVViewDelegate *m_delegate = nullptr;
+    QPointer<QWidget> m_loadingSpinner;
+    QPointer<QWidget> m_noVideoView;
+    bool m_loadPending = false;
+    bool m_hasVideoTrack = false;
+    bool m_upsideDown = false;
+    bool m_leftsideRight = false;
+    bool m_front = false;
+    double m_rate = 0.0;
+};
+
+} // namespace drovik
