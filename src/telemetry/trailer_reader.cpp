@@ -32,8 +32,8 @@ using telemetry::ByteSource;
 constexpr uint64_t kSearchWindow = 33006;
 constexpr std::size_t kMagicLength = 6;
 constexpr std::size_t kChunk = 1 << 20;
-// A sample line is a few dozen bytes; longer lines are not kept whole while streaming.
-constexpr std::size_t kLongestLine = 64 * 1024;
+// A sample line is a few dozen bytes; while streaming, a line longer than this is not a sample line.
+constexpr std::size_t kLongestLine = 1 << 20;
 
 class TrailerParser {
 public:
@@ -70,7 +70,8 @@ public:
                 ++i;
                 continue;
             }
-            if (!skippingLongLine_ && !line(text.substr(start, i - start)))
+            const bool overlong = skippingLongLine_ || i - start > kLongestLine;
+            if (!overlong && !line(text.substr(start, i - start)))
                 return false;
             skippingLongLine_ = false;
             i += n;
@@ -86,7 +87,7 @@ public:
 
     void end()
     {
-        if (!skippingLongLine_)
+        if (!skippingLongLine_ && carry_.size() <= kLongestLine)
             line(carry_);
     }
 

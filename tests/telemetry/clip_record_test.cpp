@@ -171,6 +171,9 @@ TEST(Lookups, NoDataOutsideTheValidSamples)
             EXPECT_EQ(lng, 512.0f);
             EXPECT_EQ(speed, 1024u);
             EXPECT_EQ(clip.getGx(c.index), -512);
+            EXPECT_EQ(clip.getGy(c.index), -512);
+            EXPECT_EQ(clip.getGz(c.index), -512);
+            EXPECT_EQ(clip.getGpsLat(c.index), 512.0f);
             EXPECT_EQ(clip.getGpsLng(c.index), 512.0f);
             EXPECT_EQ(clip.getGpsSpeed(c.index), 1024u);
         }
@@ -208,6 +211,11 @@ TEST(Loader, MissingFileGivesNothing)
     clip.loadVideoFileCilpDataFromFilePath_KVL("/nonexistent/Rec_1.avi");
     EXPECT_EQ(clip.clipDataCount(), 0u);
     EXPECT_EQ(clip.gpsDataCount(), 0u);
+    drovik::test::TempDir dir;
+    clip.loadVideoFileCilpDataFromFilePath(dir.path().string());
+    EXPECT_EQ(clip.clipDataCount(), 0u);
+    clip.loadVideoFileCilpDataFromFilePath((dir.path() / "x.srt").string());
+    EXPECT_EQ(clip.clipDataCount(), 0u);
 }
 
 TEST(FinishingPass, OnlyZeroZeroHasNoFix)

@@ -152,6 +152,15 @@ TEST(Trailer, LargeTextWithoutMagicIsStreamed)
     EXPECT_EQ(clip.gz[1], 7);
 }
 
+TEST(Trailer, OverlongLineWhileStreamingIsNotASample)
+{
+    // More than 1 MiB without a line break is not kept whole; the lines after it still count.
+    std::string bytes = "ETKQX4" + std::string((1 << 20) + 100, '7') + ",1,2,3,4,5,6\n0,1,2,3,4,5,9\n";
+    DrovikClipData clip;
+    EXPECT_EQ(readTrailer(bytes, clip), 1);
+    EXPECT_EQ(clip.gz[0], 9);
+}
+
 TEST(Trailer, FromAFile)
 {
     drovik::test::TempDir dir;
