@@ -221,7 +221,8 @@ int runKvlCommand(const Args &args)
     KVLSettingManager manager(&card);
     manager.loadData();
     if (save && isCardError(manager.saveData())) {
-        std::cerr << "drovik kvl: cannot write " << root->toStdString() << "/SETTING/blackbox.cfg\n";
+        std::cerr << "drovik kvl: cannot write " << root->toStdString()
+                  << "/SETTING/blackbox.cfg\n";
         return 1;
     }
     QByteArray out = "{\"lines\":";

@@ -172,14 +172,16 @@ TEST_F(FormatTest, Checks)
 QString writeReformatStub(const QTemporaryDir &dir, int exitStatus)
 {
     const QString path = dir.filePath(QStringLiteral("reformat-%1").arg(exitStatus));
-    const QByteArray script = "#!/bin/sh\nprintf '%s\\n' \"$@\" > \"" + dir.filePath(QStringLiteral("args")).toUtf8()
-        + "\"\nexit " + QByteArray::number(exitStatus) + "\n";
+    const QByteArray args = dir.filePath(QStringLiteral("args")).toUtf8();
+    const QByteArray script = "#!/bin/sh\nprintf '%s\\n' \"$@\" > \"" + args + "\"\nexit "
+        + QByteArray::number(exitStatus) + "\n";
     writeFile(path, script);
     QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     return path;
 }
 
-std::optional<ReformatResult> runReformat(ReformatRunner &runner, const QString &root, FormatCheck &check)
+std::optional<ReformatResult> runReformat(ReformatRunner &runner, const QString &root,
+                                          FormatCheck &check)
 {
     std::optional<ReformatResult> result;
     QEventLoop loop;
