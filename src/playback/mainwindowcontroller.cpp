@@ -7,8 +7,10 @@
 #include "app/preferences.h"
 #include "display/sliderviews.h"
 #include "display/speedmeterview.h"
+#include "filelistcontroller.h"
 #include "mainwindow.h"
 #include "platform/volumemonitor.h"
+#include "settings/store/r640settingmanager.h"
 #include "viewhelpers.h"
 
 #include <QAction>
@@ -39,6 +41,8 @@ MainWindowController::MainWindowController(QObject *parent)
     m_window = new MainWindow;
     m_window->setAttribute(Qt::WA_DeleteOnClose, false);
     m_ui.setupUi(m_window);
+    m_fileList = new FileListController(m_ui, R640SettingManager::SharedR640SettingManager(),
+                                        m_window, this);
     connect(m_window, &MainWindow::resized, this, &MainWindowController::windowDidResize);
 }
 
@@ -89,6 +93,10 @@ void MainWindowController::showMainWindow()
     connect(&center, &Notifier::refreshSpeedUnit, this,
             &MainWindowController::refreshSpeedUnitHandler, Qt::UniqueConnection);
     center.observeVolumes(VolumeMonitor::shared());
+    connect(&center, &Notifier::volumeMounted, m_fileList, &FileListController::volumeMountHandler,
+            Qt::UniqueConnection);
+    connect(&center, &Notifier::volumeUnmounted, m_fileList,
+            &FileListController::volumeUnmountHandler, Qt::UniqueConnection);
 
     queued(this, [this] {
         m_ui.mapCoverView->show();
@@ -97,12 +105,10 @@ void MainWindowController::showMainWindow()
     });
 
     m_window->setKeyEventDelegate(this);
-    for (ImageTextButton *button : m_ui.filterButtons())
-        connect(button, &QAbstractButton::clicked, this, [this, button] { videoFileFilterTouched(button); });
     m_ui.speedMeterView->setSpeed(0);
     applyStyle();
     applyLanguageSettings();
-    queued(this, [this] { videoFileFilterTouched(m_ui.fileListAllButton_OEM); });
+    queued(this, [this] { m_fileList->videoFileFilterTouched(m_ui.fileListAllButton_OEM); });
     enableVideoControls(false);
 }
 
@@ -120,7 +126,7 @@ void MainWindowController::buildMenus()
         item->setCheckable(true);
     markCurrentLanguage();
     markCurrentSpeedUnit();
-    applyLanguageNow();
+    relabelMenus();
 }
 
 void MainWindowController::languageChange(const QString &code)
@@ -219,7 +225,7 @@ void MainWindowController::applyLanguageSettings()
     queued(this, [this] { applyLanguageNow(); });
 }
 
-void MainWindowController::applyLanguageNow()
+void MainWindowController::relabelMenus()
 {
     if (m_languageMenu) {
         m_languageMenu->setTitle(localized("언어"));
@@ -230,12 +236,18 @@ void MainWindowController::applyLanguageNow()
         m_kmphItem->setText(localized("KM/H"));
         m_mphItem->setText(localized("MPH"));
     }
+}
+
+void MainWindowController::applyLanguageNow()
+{
+    relabelMenus();
     m_ui.fileListAllButton_OEM->setText(localized("파일_전체"));
     m_ui.fileListAlwaysButton_OEM->setText(localized("파일_상시"));
     m_ui.fileListMotionButton_OEM->setText(localized("파일_모션"));
     m_ui.fileListEventButton_OEM->setText(localized("파일_이벤트"));
     m_ui.fileListManualButton_OEM->setText(localized("파일_수동"));
-    initializeFileSortingButtons();
+    m_fileList->updateModelInfo();
+    m_fileList->initializeFileSortingButtons();
 }
 
 void MainWindowController::refreshLanguageHandler()
@@ -258,35 +270,6 @@ void MainWindowController::windowDidResize()
     moveX(m_ui.dashBg3, c + 18);
     moveX(m_ui.toolbarButtons, c + 10);
     moveX(m_ui.dashboardCtrls, c + 43);
-}
-
-void MainWindowController::initializeFileSortingButtons()
-{
-    for (ImageTextButton *button : m_ui.filterButtons()) {
-        QPalette palette = button->palette();
-        palette.setColor(QPalette::ButtonText, Qt::white);
-        button->setPalette(palette);
-    }
-}
-
-void MainWindowController::setVideoFileFilterWithButton(QObject *sender)
-{
-    const QList<ImageTextButton *> buttons = m_ui.filterButtons();
-    const int index = buttons.indexOf(qobject_cast<ImageTextButton *>(sender));
-    if (index < 0)
-        return;
-    m_videoFileFilterGroupA = index;
-    for (ImageTextButton *button : buttons) {
-        const bool chosen = button == sender;
-        button->setBackgroundName(chosen ? QStringLiteral("sorting_btn_60_2")
-                                         : QStringLiteral("sorting_btn_60_1"));
-        button->setHoverImageChange(!chosen);
-    }
-}
-
-void MainWindowController::videoFileFilterTouched(QObject *sender)
-{
-    setVideoFileFilterWithButton(sender);
 }
 
 void MainWindowController::enableVideoControls(bool enable)

@@ -12,6 +12,7 @@ class QWidget;
 
 namespace drovik {
 
+class FileListController;
 class MainWindow;
 
 // Builds and drives the main window: the splash, the menus of language and speed unit, the
@@ -60,22 +61,20 @@ public:
     void refreshLanguageHandler();
     void refreshSpeedUnitHandler();
 
-    // Layout and the file-list filter tabs.
     void windowDidResize();
-    void initializeFileSortingButtons();
-    void setVideoFileFilterWithButton(QObject *button);
-    int videoFileFilterGroupA() const { return m_videoFileFilterGroupA; }
     void enableVideoControls(bool enable);
+
+    FileListController &fileList() const { return *m_fileList; }
 
 public slots:
     // Keyboard actions of the window (the names the key map uses).
     void appExitButtonTouched(QObject *sender);
     void appMinimizeButtonTouched(QObject *sender);
-    void videoFileFilterTouched(QObject *sender);
 
 private:
     void buildMenus();
     void applyLanguageNow();
+    void relabelMenus();
     void applyStyle();
 
     MainWindow *m_window = nullptr;
@@ -83,7 +82,7 @@ private:
     MainWindowUi m_ui;
     QTimer *m_splashTimer = nullptr;
     bool m_mainWindowShown = false;
-    int m_videoFileFilterGroupA = 0;
+    FileListController *m_fileList = nullptr;
 
     QMenu *m_appMenu = nullptr;
     QAction *m_quitAction = nullptr;

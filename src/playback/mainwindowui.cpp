@@ -11,7 +11,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QScrollArea>
-#include <QTableWidget>
+#include <QTableView>
 
 namespace drovik {
 
@@ -138,7 +138,7 @@ void MainWindowUi::setupFileList()
     // Removing clips from the card is not offered on screen.
     fileListRemoveButton_OEM->hide();
 
-    fileListTableView = new QTableWidget(0, 1, fileListControlView_OEM);
+    fileListTableView = new QTableView(fileListControlView_OEM);
     fileListTableView->setObjectName(QStringLiteral("fileListTableView"));
     fileListTableView->horizontalHeader()->hide();
     fileListTableView->horizontalHeader()->setStretchLastSection(true);

@@ -6,7 +6,7 @@
 class QLabel;
 class QLineEdit;
 class QScrollArea;
-class QTableWidget;
+class QTableView;
 class QWidget;
 
 namespace drovik {
@@ -54,7 +54,7 @@ struct MainWindowUi {
     ImageButton *selectFolderButton_OEM = nullptr;
     ImageButton *fileListSaveButton_OEM = nullptr;
     ImageButton *fileListRemoveButton_OEM = nullptr;
-    QTableWidget *fileListTableView = nullptr;
+    QTableView *fileListTableView = nullptr;
 
     // Playback bar
     BGColorView *toolbarBg3 = nullptr;

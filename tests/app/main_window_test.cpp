@@ -4,6 +4,7 @@
 #include "app/preferences.h"
 #include "platform/utils.h"
 #include "playback/mainwindow.h"
+#include "playback/filelistcontroller.h"
 #include "playback/mainwindowcontroller.h"
 #include "playback/viewhelpers.h"
 
@@ -66,7 +67,7 @@ TEST(MainWindowStartUp, SplashThenWindowWithMenusMarked)
 
     // The All filter is pressed once the window is up; the playback controls wait for a clip.
     const MainWindowUi &ui = controller.ui();
-    EXPECT_EQ(controller.videoFileFilterGroupA(), 0);
+    EXPECT_EQ(controller.fileList().videoFileFilterGroupA(), 0);
     EXPECT_EQ(ui.fileListAllButton_OEM->backgroundName(), QStringLiteral("sorting_btn_60_2"));
     EXPECT_EQ(ui.fileListEventButton_OEM->backgroundName(), QStringLiteral("sorting_btn_60_1"));
     EXPECT_FALSE(ui.playPauseButton->isEnabled());

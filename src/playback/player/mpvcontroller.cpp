@@ -146,6 +146,10 @@ void MpvController::applyOptions()
         {kInputDefaultBindings, kNo},
         {kInputVoKeyboard, kNo},
         {kAccessReferences, kNo},
+        {kOrderedChapters, kNo},
+        // Clips are MOV, MP4 or AVI; only FFmpeg's demuxers, none of mpv's playlist,
+        // folder or edit-list readers that open further files.
+        {kDemuxer, kDemuxerLavf},
         {kTerminal, kNo},
         {kHrSeek, kYes},
         {kHwdec, kNo},
@@ -228,6 +232,13 @@ void MpvController::handleEvent(const mpv_event &event)
     case MPV_EVENT_END_FILE: {
         const auto *end = static_cast<const mpv_event_end_file *>(event.data);
         m_pendingSeek.reset();
+        if (end->reason == MPV_END_FILE_REASON_REDIRECT) {
+            // A folder or a playlist in disguise: it would go on to play other files.
+            m_fileLoaded = false;
+            command({mpvname::kStop});
+            emit loadFailed(QStringLiteral("not a clip"));
+            return;
+        }
         if (end->reason == MPV_END_FILE_REASON_ERROR
             || (end->reason == MPV_END_FILE_REASON_EOF && !m_ready)) {
             m_fileLoaded = false;

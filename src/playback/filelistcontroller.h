@@ -1,0 +1,69 @@
+#pragma once
+
+#include <QList>
+#include <QObject>
+#include <QUrl>
+
+class QWidget;
+
+namespace drovik {
+
+class FileListModel;
+class R640SettingManager;
+struct MainWindowUi;
+
+// The clip list of the main window: finds the card and its clips, narrows them to the chosen
+// recording type, keeps them in display order and shows them in the file list.
+class FileListController : public QObject {
+    Q_OBJECT
+public:
+    // settings is the card manager whose detection fills the list (the shared one in the
+    // viewer); it must outlive this controller.
+    FileListController(MainWindowUi &ui, R640SettingManager &settings, QWidget *dialogParent,
+                       QObject *parent = nullptr);
+    ~FileListController() override;
+
+    const QList<QUrl> &allVideoFileList() const { return m_allVideoFileList; }
+    const QList<QUrl> &filteredVideoFileList() const { return m_filteredVideoFileList; }
+    QUrl selectedVideoDirectoryUrl() const { return m_selectedVideoDirectoryUrl; }
+    int videoFileFilterGroupA() const { return m_videoFileFilterGroupA; }
+    // Whether a folder scan is under way (its result replaces the list when it ends).
+    bool isScanning() const { return m_scanGeneration != m_finishedGeneration; }
+
+    // Card detection, then the card's clips; no card empties the list.
+    void updateModelInfo();
+    void refreshVideoFileListWithURL(const QUrl &folder);
+    void refreshVideoFileList();
+    void selectFolderButtonTouched();
+    void videoFileFilterTouched(QObject *button);
+    void setVideoFileFilterWithButton(QObject *button);
+    void applyVideoFileFilter();
+    void initializeFileSortingButtons();
+    void volumeMountHandler() { updateModelInfo(); }
+    void volumeUnmountHandler() { updateModelInfo(); }
+    // The selected row of the file list, or -1.
+    int selectedRow() const;
+
+signals:
+    // A row was double-clicked: play that entry of the shown list.
+    void playRequested(int row);
+    // A folder scan finished and the list shows its clips.
+    void listRefreshed();
+
+private:
+    void showFilteredList();
+    void finishScan(quint64 generation, const QList<QUrl> &clips);
+
+    MainWindowUi &m_ui;
+    R640SettingManager &m_settings;
+    QWidget *m_dialogParent = nullptr;
+    FileListModel *m_model = nullptr;
+    QList<QUrl> m_allVideoFileList;
+    QList<QUrl> m_filteredVideoFileList;
+    QUrl m_selectedVideoDirectoryUrl;
+    int m_videoFileFilterGroupA = 0;
+    quint64 m_scanGeneration = 0;
+    quint64 m_finishedGeneration = 0;
+};
+
+} // namespace drovik
