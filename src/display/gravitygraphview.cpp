@@ -60,12 +60,17 @@ void GravityGraphView::generatePoints()
 QPolygonF GravityGraphView::polyline(const QList<QPointF> &points, float baseYPoint,
                                      const QSizeF &size)
 {
-    // The points are measured upward from the bottom edge; the widget's y grows downward.
+    // The points are measured upward from the bottom edge; the widget's y grows downward. A
+    // point on the bottom edge (y 0) is drawn on the last row rather than just below the view.
+    const qreal bottomRow = size.height() - 1;
+    const auto toWidget = [&](qreal x, qreal y) {
+        return QPointF(x, qMin(size.height() - y, bottomRow));
+    };
     QPolygonF line;
     line.reserve(points.size() + 1);
-    line.append(QPointF(0, size.height() - baseYPoint));
+    line.append(toWidget(0, baseYPoint));
     for (const QPointF &p : points)
-        line.append(QPointF(p.x() * size.width(), size.height() - p.y()));
+        line.append(toWidget(p.x() * size.width(), p.y()));
     return line;
 }
 

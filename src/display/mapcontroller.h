@@ -4,8 +4,7 @@
 #include <QPointer>
 #include <QStringList>
 #include <QUrl>
-
-class QWebEngineView;
+#include <QWebEngineView>
 
 namespace drovik {
 

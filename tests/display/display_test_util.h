@@ -1,0 +1,118 @@
+#pragma once
+
+// Records for the display tests: a plain table that stands in for a clip's telemetry where only
+// the numbers matter, and a real record loaded from a crafted clip where the whole road counts.
+
+#include "telemetry/clip_data.h"
+
+#include <QByteArray>
+#include <QFile>
+#include <QString>
+#include <QImage>
+#include <QTemporaryDir>
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace drovik::test {
+
+// The lookups of DrovikClipData over a table.
+struct TableRecord {
+    std::vector<std::array<int, 3>> accel;       // gx, gy, gz per sample
+    std::vector<std::pair<float, float>> fixes;  // lat, lng per sample
+    uint32_t gpsCount = 0;
+
+    uint32_t clipDataCount() const { return uint32_t(accel.size()); }
+    uint32_t gpsDataCount() const { return gpsCount; }
+    int getGx(int i) const { return accel.at(std::size_t(i))[0]; }
+    int getGy(int i) const { return accel.at(std::size_t(i))[1]; }
+    int getGz(int i) const { return accel.at(std::size_t(i))[2]; }
+    float getGpsLat(int i) const { return fixes.at(std::size_t(i)).first; }
+    float getGpsLng(int i) const { return fixes.at(std::size_t(i)).second; }
+};
+
+inline TableRecord routeRecord(std::vector<std::pair<float, float>> fixes, uint32_t gpsCount)
+{
+    TableRecord record;
+    record.fixes = std::move(fixes);
+    record.accel.assign(record.fixes.size(), {0, 0, 0});
+    record.gpsCount = gpsCount;
+    return record;
+}
+
+// An AVI of the text-settings camera family holding only telemetry chunks: per block one
+// accelerometer record (1/10 g steps, -1280 … 1270) followed by an RMC sentence, which the
+// reader spreads over ten samples of 0.1 s.
+class KvlClipBuilder {
+public:
+    KvlClipBuilder() { m_bytes = QByteArray("RIFF") + le32(0) + "AVI "; }
+
+    // x, y, z in 1/128 g, multiples of 10.
+    KvlClipBuilder &block(int x, int y, int z, const char *rmc)
+    {
+        QByteArray accel("M");
+        for (int v : {x, y, z})
+            accel.append(char(uint8_t(v / 10 + 128)));
+        accel.append("\x01\x01\x01", 3);
+        chunk(accel);
+        chunk(QByteArray(rmc));
+        return *this;
+    }
+
+    // Loads the record the way the viewer does for this family.
+    DrovikClipData load() const
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("Rec_test.avi"));
+        QFile file(path);
+        if (file.open(QIODevice::WriteOnly))
+            file.write(m_bytes);
+        file.close();
+        DrovikClipData clip;
+        clip.loadVideoFileCilpDataFromFilePath_KVL(path.toStdString());
+        return clip;
+    }
+
+private:
+    static QByteArray le32(uint32_t v)
+    {
+        QByteArray out;
+        for (int i = 0; i < 4; ++i)
+            out.append(char((v >> (8 * i)) & 0xFF));
+        return out;
+    }
+    void chunk(const QByteArray &payload)
+    {
+        m_bytes += "02tx" + le32(uint32_t(payload.size())) + payload;
+        if (payload.size() % 2)
+            m_bytes.append('\0');
+    }
+
+    QByteArray m_bytes;
+};
+
+// A fix in Seoul: 37°23.2475' N, 126°58.3040' E.
+inline constexpr const char *kSeoulFix = "$GPRMC,120000,A,3723.2475,N,12658.3040,E,10.0,0,010120,,,A";
+inline constexpr const char *kNoFix = "$GPRMC,120001,V,0000.0000,N,00000.0000,E,0.0,0,010120,,,N";
+
+// Rows of column x where the pixel has exactly that colour.
+inline std::vector<int> rowsWithColor(const QImage &image, int x, QRgb color)
+{
+    std::vector<int> rows;
+    for (int y = 0; y < image.height(); ++y) {
+        if ((image.pixel(x, y) & 0xFFFFFF) == (color & 0xFFFFFF))
+            rows.push_back(y);
+    }
+    return rows;
+}
+
+// Where the view pictures go when DROVIK_DISPLAY_GRAB_DIR names a folder (to look at them).
+inline QString grabDirectory()
+{
+    return qEnvironmentVariable("DROVIK_DISPLAY_GRAB_DIR");
+}
+
+} // namespace drovik::test
