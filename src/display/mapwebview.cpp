@@ -25,7 +25,9 @@ public:
         if (info.requestUrl().isLocalFile() || info.requestUrl().scheme() == QLatin1String("file")) {
             qCWarning(lcMap) << "blocked local file request" << info.requestUrl();
             info.block(true);
+            return;
         }
+        qCDebug(lcMap) << "request" << info.requestUrl();
     }
 };
 

@@ -1,8 +1,10 @@
 // The map page in a real web view: Leaflet loads from the resources, the bridge's calls draw the
 // route and the marker, and the page stays usable without a network (this machine has none).
+#include "display/gravitygraphview.h"
 #include "display/mapcontroller.h"
 #include "display/mapscripts.h"
 #include "display/mapwebview.h"
+#include "display/speedmeterview.h"
 #include "display_test_util.h"
 
 #include <QDir>
@@ -13,6 +15,7 @@
 #include <QTest>
 #include <QWebEnginePage>
 #include <QWebEngineProfile>
+#include <QWebEngineSettings>
 
 #include <gtest/gtest.h>
 
@@ -52,6 +55,40 @@ bool near(const QJsonValue &value, double a, double b)
     const QJsonArray array = value.toArray();
     return array.size() == 2 && std::abs(array[0].toDouble() - a) < 1e-5
         && std::abs(array[1].toDouble() - b) < 1e-5;
+}
+
+// The dashboard as the main window lays it out, for a person to look at: the graph and the
+// meter of a clip beside the map.
+void saveDashboardPicture(const QString &path, MapWebView &map)
+{
+    QWidget dashboard;
+    dashboard.setStyleSheet(QStringLiteral("background:#121417"));
+    dashboard.resize(960, 176);
+    const DrovikClipData clip = test::KvlClipBuilder()
+                                    .block(40, -20, 130, test::kSeoulFix)
+                                    .block(150, 60, 120, test::kSeoulFix)
+                                    .block(-260, 90, 140, test::kSeoulFix)
+                                    .block(30, -310, 120, test::kSeoulFix)
+                                    .block(20, 10, 500, test::kSeoulFix)
+                                    .block(-60, 30, 130, test::kSeoulFix)
+                                    .load();
+    auto *graph = new GravityGraphView(&dashboard);
+    graph->setGeometry(0, 10, 250, 128);
+    graph->setClipData(clip);
+    auto *meter = new SpeedMeterView(&dashboard);
+    meter->setGeometry(348, 8, 240, 150);
+    meter->setSpeed(87);
+    QWidget *oldParent = map.parentWidget();
+    const QRect oldGeometry = map.geometry();
+    map.setParent(&dashboard);
+    map.setGeometry(690, 8, 248, 160);
+    dashboard.show();
+    QTest::qWaitForWindowExposed(&dashboard);
+    QTest::qWait(1500);
+    dashboard.grab().save(path);
+    map.setParent(oldParent);
+    map.setGeometry(oldGeometry);
+    map.show();
 }
 
 // One page for the whole story: starting a web engine costs seconds on this machine.
@@ -121,6 +158,7 @@ TEST(MapPage, DrawsTheRouteAndThePositionOffline)
     if (const QString dir = test::grabDirectory(); !dir.isEmpty()) {
         QTest::qWait(1500);
         view->grab().save(QDir(dir).filePath(QStringLiteral("map_offline.png")));
+        saveDashboardPicture(QDir(dir).filePath(QStringLiteral("dashboard.png")), *view);
     }
 
     // No route: the empty call removes what was drawn and draws nothing.
@@ -138,7 +176,8 @@ TEST(MapPage, DrawsTheRouteAndThePositionOffline)
     EXPECT_EQ(state.value(QStringLiteral("routePoints")).toArray(), QJsonArray{pair(37.6, 127.1)});
     EXPECT_TRUE(near(state.value(QStringLiteral("marker")), 37.51, 127.02));
 
-    // The page cannot read local files.
+    // The page cannot read local files, not even if its settings were loosened.
+    view->page()->settings()->setAttribute(QWebEngineSettings::LocalContentCanAccessFileUrls, true);
     const auto fetched = evaluate(*view, QStringLiteral(
         "var done = null; fetch('file:///etc/hostname').then(function () { done = 'read'; },"
         " function () { done = 'refused'; }); 0"));
