@@ -261,8 +261,7 @@ void DrovikAVView::play()
     if (!m_player)
         return;
     // The player stays on the last frame at the end; from there, play means from the start.
-    const double end = duration();
-    if (m_player->eofReached() || (end > 0.0 && currentTime() >= end))
+    if (m_player->isReady() && m_player->isAtEnd())
         m_player->seekExact(0.0);
     m_player->setRate(1.0);
 }

@@ -306,6 +306,8 @@ void MpvController::handleFileLoaded()
     m_fileLoaded = true;
     m_tracks = readTracks();
     m_duration = qMax(0.0, readDouble(mpvname::kDuration, m_duration));
+    const double fps = readDouble(mpvname::kContainerFps, 0.0);
+    m_frameDuration = fps >= 1.0 && fps <= 1000.0 ? 1.0 / fps : 1.0 / 30;
     emit fileLoaded(m_tracks);
 }
 
@@ -351,6 +353,14 @@ double MpvController::rate() const
     if (m_paused)
         return 0.0;
     return m_backwards ? -m_speed : m_speed;
+}
+
+bool MpvController::isAtEnd() const
+{
+    if (m_eofReached)
+        return true;
+    // The last frame starts one frame before the end; half a frame more allows for rounding.
+    return m_duration > 0.0 && timePos() >= m_duration - 1.5 * m_frameDuration;
 }
 
 double MpvController::timePos() const

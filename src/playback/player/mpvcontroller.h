@@ -65,6 +65,9 @@ public:
     bool isFileLoaded() const { return m_fileLoaded; }
     bool isReady() const { return m_ready; }
     bool eofReached() const { return m_eofReached; }
+    // True on the last frame too: there, the player is at the end though it has not played
+    // into it (a seek to the end while paused lands on the last frame).
+    bool isAtEnd() const;
     const Tracks &tracks() const { return m_tracks; }
     // The display size of the decoded video (after aspect correction); invalid when unknown.
     QSize videoSize() const { return m_videoSize; }
@@ -123,6 +126,7 @@ private:
     std::optional<double> m_pendingSeek;
     qint64 m_lastTick = -1;
     double m_duration = 0.0;
+    double m_frameDuration = 1.0 / 30;
     double m_volume = 1.0;
     double m_speed = 1.0;
     bool m_backwards = false;

@@ -39,6 +39,7 @@ inline constexpr const char *kVolume = "volume";
 inline constexpr const char *kEofReached = "eof-reached";
 inline constexpr const char *kVideoDisplayWidth = "video-params/dw";
 inline constexpr const char *kVideoDisplayHeight = "video-params/dh";
+inline constexpr const char *kContainerFps = "container-fps";
 inline constexpr const char *kTrackList = "track-list";
 inline constexpr const char *kVideoTrack = "vid";
 inline constexpr const char *kFrameDropCount = "frame-drop-count";

@@ -1,0 +1,274 @@
+// The player view with the real mpv, drawn in software under the offscreen platform, on clips
+// made by ffmpeg at start-up.
+
+#include "playertestkit.h"
+
+#include "playback/player/drovikavview.h"
+#include "playback/player/playersurface.h"
+
+#include <QFile>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+
+namespace drovik::test {
+namespace {
+
+class PlayerViewTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite()
+    {
+        useQuietPlayer();
+        clips();
+    }
+    void SetUp() override
+    {
+        view.resize(320, 180);
+        view.setDelegate(&delegate);
+        view.show();
+    }
+    void TearDown() override { view.setDelegate(nullptr); }
+
+    DrovikAVView view;
+    RecordingDelegate delegate;
+};
+
+bool contains(const std::vector<int> &list, int value)
+{
+    return std::find(list.begin(), list.end(), value) != list.end();
+}
+
+// Everything that is not a playable clip ends in status 7, never in a crash or a stuck view.
+TEST_F(PlayerViewTest, UnplayableFilesEndInFailedStatus)
+{
+    QFile empty(clips().folder + QStringLiteral("/empty.mov"));
+    ASSERT_TRUE(empty.open(QIODevice::WriteOnly));
+    empty.close();
+    QFile garbage(clips().folder + QStringLiteral("/garbage.mov"));
+    ASSERT_TRUE(garbage.open(QIODevice::WriteOnly));
+    garbage.write(QByteArray(4096, '\x5a'));
+    garbage.close();
+    // A playlist dressed as a clip must not go on to play the clip it names.
+    QFile playlist(clips().folder + QStringLiteral("/list.mov"));
+    ASSERT_TRUE(playlist.open(QIODevice::WriteOnly));
+    playlist.write("#EXTM3U\n" + clips().pattern.toUtf8() + '\n');
+    playlist.close();
+
+    const QString cases[] = {
+        clips().folder + QStringLiteral("/missing.mov"),
+        empty.fileName(),
+        garbage.fileName(),
+        playlist.fileName(),
+        clips().folder, // a folder would otherwise play the files inside it
+    };
+    for (const QString &path : cases) {
+        SCOPED_TRACE(path.toStdString());
+        delegate.statuses.clear();
+        view.setFileName(path);
+        EXPECT_EQ(view.status(), DrovikAVView::StatusLoading);
+        EXPECT_TRUE(delegate.statuses.empty()) << "status reports are queued";
+        ASSERT_TRUE(waitUntil([&] { return view.status() == DrovikAVView::StatusFailed; }));
+        QTest::qWait(300);
+        EXPECT_EQ(view.status(), DrovikAVView::StatusFailed);
+        EXPECT_FALSE(view.hasMovie());
+        EXPECT_EQ(view.duration(), 0.0);
+        EXPECT_TRUE(view.snapshot().isNull());
+        ASSERT_FALSE(delegate.statuses.empty());
+        EXPECT_EQ(delegate.statuses.back(), DrovikAVView::StatusFailed);
+        EXPECT_TRUE(contains(delegate.statuses, DrovikAVView::StatusLoading));
+    }
+}
+
+TEST_F(PlayerViewTest, AudioOnlyFileFailsAsPictureThenBecomesReady)
+{
+    auto *noVideo = new QWidget;
+    noVideo->resize(40, 20);
+    view.setNoVideoView(noVideo);
+    ASSERT_TRUE(openAndWait(view, clips().audioOnly));
+    QTest::qWait(50);
+    const auto seven = std::find(delegate.statuses.begin(), delegate.statuses.end(), 7);
+    ASSERT_NE(seven, delegate.statuses.end());
+    EXPECT_NE(std::find(seven, delegate.statuses.end(), 2), delegate.statuses.end())
+        << "7 comes before 2";
+    EXPECT_EQ(delegate.statuses.back(), DrovikAVView::StatusReadyToPlay);
+    EXPECT_TRUE(view.hasMovie());
+    EXPECT_TRUE(noVideo->isVisible());
+    EXPECT_NEAR(view.duration(), 3.0, 0.1);
+    EXPECT_TRUE(view.snapshot().isNull()) << "no picture to take";
+}
+
+TEST_F(PlayerViewTest, StatusesOfAClipAndItsDuration)
+{
+    view.setFileName(clips().pattern);
+    EXPECT_EQ(view.duration(), 0.0) << "no duration before the clip is ready";
+    ASSERT_TRUE(waitUntil([&] { return view.status() == DrovikAVView::StatusReadyToPlay; }));
+    QTest::qWait(50);
+    EXPECT_EQ(delegate.statuses, (std::vector<int>{0, 1, 6, 2}));
+    EXPECT_TRUE(view.hasMovie());
+    EXPECT_NEAR(view.duration(), 15.0, 0.1);
+    EXPECT_EQ(view.fileName(), clips().pattern);
+    EXPECT_EQ(view.fileURL(), QUrl::fromLocalFile(clips().pattern));
+}
+
+TEST_F(PlayerViewTest, SeeksLandExactlyOnTheNearestWholeSecond)
+{
+    ASSERT_TRUE(openAndWait(view, clips().pattern));
+    const struct {
+        double asked;
+        double landed;
+    } cases[] = {{12.4, 12.0}, {12.6, 13.0}, {0.49, 0.0}, {7.5, 8.0}, {-3.0, 0.0}, {1.0, 1.0}};
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.asked);
+        EXPECT_NEAR(seekAndWait(view, delegate, c.asked), c.landed, 1e-3);
+        EXPECT_NEAR(view.currentTime(), c.landed, 1e-3);
+    }
+    // Not a number: ignored, the position stays.
+    view.setCurrentTime(std::nan(""));
+    QTest::qWait(100);
+    EXPECT_NEAR(view.currentTime(), 1.0, 1e-3);
+}
+
+TEST_F(PlayerViewTest, FrameStepForwardThenBackReturnsToTheSameFrame)
+{
+    ASSERT_TRUE(openAndWait(view, clips().pattern));
+    ASSERT_NEAR(seekAndWait(view, delegate, 2.0), 2.0, 1e-3);
+    const QImage before = view.snapshot();
+    ASSERT_FALSE(before.isNull());
+
+    view.stepForward();
+    QImage after;
+    ASSERT_TRUE(waitUntil([&] {
+        after = view.snapshot();
+        return meanDifference(after, before) > 0.5;
+    })) << "a step forward shows another frame";
+    EXPECT_TRUE(waitUntil([&] { return std::abs(view.currentTime() - (2.0 + 1.0 / 30)) < 1e-3; }))
+        << view.currentTime();
+
+    view.stepBackward();
+    EXPECT_TRUE(waitUntil([&] { return meanDifference(view.snapshot(), before) == 0.0; }))
+        << "a step back shows the first frame again";
+    EXPECT_TRUE(waitUntil([&] { return std::abs(view.currentTime() - 2.0) < 1e-3; }))
+        << view.currentTime();
+    EXPECT_EQ(view.rate(), 0.0) << "stepping leaves the player paused";
+}
+
+TEST_F(PlayerViewTest, SnapshotHasTheNaturalSizeAndShowsThePicture)
+{
+    EXPECT_TRUE(view.snapshot().isNull()) << "no clip, no picture";
+    const struct {
+        QString path;
+        QSize size;
+    } cases[] = {{clips().pattern, {320, 180}}, {clips().wide, {640, 180}}};
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.path.toStdString());
+        ASSERT_TRUE(openAndWait(view, c.path));
+        ASSERT_NEAR(seekAndWait(view, delegate, 1.0), 1.0, 1e-3);
+        const QImage shot = view.snapshot();
+        EXPECT_EQ(shot.size(), c.size);
+        EXPECT_GT(litFraction(shot), 0.9);
+    }
+}
+
+TEST_F(PlayerViewTest, PlayAtTheEndStartsAgainFromZero)
+{
+    ASSERT_TRUE(openAndWait(view, clips().shortClip));
+    // Played into the end, and sought to the end while paused: both count as the end.
+    const std::function<void()> reachEnd[] = {
+        [&] {
+            ASSERT_NEAR(seekAndWait(view, delegate, 1.0), 1.0, 1e-3);
+            view.play();
+            ASSERT_TRUE(waitUntil([&] { return delegate.ends == 1; })) << "the end is reported";
+            EXPECT_TRUE(waitUntil([&] { return view.rate() == 0.0; })) << "and the player stops";
+        },
+        [&] { EXPECT_NEAR(seekAndWait(view, delegate, 2.0), 2.0, 0.05); },
+    };
+    for (const auto &toTheEnd : reachEnd) {
+        view.pause();
+        delegate.ends = 0;
+        toTheEnd();
+        delegate.times.clear();
+        view.play();
+        EXPECT_EQ(view.rate(), 1.0);
+        ASSERT_TRUE(waitUntil([&] {
+            return std::any_of(delegate.times.begin(), delegate.times.end(),
+                               [](double t) { return t > 0.2 && t < 1.5; });
+        })) << "plays again from the start";
+        EXPECT_LT(delegate.times.front(), 0.1) << "the first report is at the start";
+    }
+}
+
+TEST_F(PlayerViewTest, RateFollowsTheTransportOperations)
+{
+    ASSERT_TRUE(openAndWait(view, clips().pattern));
+    const struct {
+        void (DrovikAVView::*operation)();
+        double rate;
+    } steps[] = {
+        {&DrovikAVView::play, 1.0},          {&DrovikAVView::pause, 0.0},
+        {&DrovikAVView::fastForward, 2.0},   {&DrovikAVView::fastForward, 4.0},
+        {&DrovikAVView::playPauseToggle, 1.0}, {&DrovikAVView::playPauseToggle, 0.0},
+    };
+    int index = 0;
+    for (const auto &step : steps) {
+        SCOPED_TRACE(index++);
+        (view.*step.operation)();
+        EXPECT_EQ(view.rate(), step.rate);
+        ASSERT_FALSE(delegate.rates.empty());
+        EXPECT_EQ(delegate.rates.back(), step.rate);
+    }
+    // The rate the player itself reports agrees once the changes have gone through.
+    QTest::qWait(200);
+    EXPECT_EQ(view.rate(), 0.0);
+}
+
+TEST_F(PlayerViewTest, TimeIsReportedAboutEveryTenthOfASecondWhilePlaying)
+{
+    ASSERT_TRUE(openAndWait(view, clips().pattern));
+    delegate.times.clear();
+    view.play();
+    ASSERT_TRUE(waitUntil([&] { return !delegate.times.empty() && delegate.times.back() >= 1.0; }));
+    view.pause();
+    ASSERT_GE(delegate.times.size(), 8u);
+    for (size_t i = 1; i < delegate.times.size(); ++i) {
+        EXPECT_GT(delegate.times[i], delegate.times[i - 1]);
+        EXPECT_LT(delegate.times[i] - delegate.times[i - 1], 0.25);
+    }
+}
+
+TEST_F(PlayerViewTest, VolumeIsAFractionAndStaysInRange)
+{
+    EXPECT_EQ(view.volume(), 0.0f) << "no player";
+    ASSERT_TRUE(openAndWait(view, clips().pattern));
+    const struct {
+        float set;
+        float read;
+    } cases[] = {{0.5f, 0.5f}, {0.0f, 0.0f}, {1.0f, 1.0f}, {1.7f, 1.0f}, {-0.2f, 0.0f}};
+    for (const auto &c : cases) {
+        view.setVolume(c.set);
+        EXPECT_FLOAT_EQ(view.volume(), c.read);
+        QTest::qWait(50);
+        EXPECT_FLOAT_EQ(view.volume(), c.read) << "the player agrees";
+    }
+}
+
+TEST(PlayerSurfaceSize, SoftwarePicturesAreNeverMadeLargerThanTheVideo)
+{
+    const struct {
+        QSize target, video, expected;
+    } cases[] = {
+        {{320, 180}, {1920, 1080}, {320, 180}},
+        {{3840, 2160}, {1920, 1080}, {1920, 1080}},
+        {{4000, 1000}, {1920, 1080}, {4000, 1000}},
+        {{1280, 1440}, {320, 180}, {320, 360}},
+        {{640, 360}, {}, {640, 360}},
+        {{0, 0}, {1920, 1080}, {}},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(softwareRenderSize(c.target, c.video), c.expected) << c.target.width();
+}
+
+} // namespace
+} // namespace drovik::test

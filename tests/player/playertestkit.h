@@ -1,0 +1,61 @@
+#pragma once
+
+#include "playback/player/drovikavview.h"
+
+#include <QImage>
+#include <QString>
+
+#include <functional>
+#include <vector>
+
+namespace drovik::test {
+
+// Clips made once per test program with the real ffmpeg, in a private temporary folder.
+struct Clips {
+    QString pattern;   // testsrc2 320x180, 30 fps, 15 s, with a tone
+    QString blue;      // a flat blue picture 320x180, 30 fps, 12 s
+    QString shortClip; // testsrc2 320x180, 30 fps, 2 s
+    QString wide;      // 320x180 stored, pixels twice as wide: shown 640x180, 2 s
+    QString audioOnly; // a 3 s tone in a MOV file
+    QString folder;    // the folder that holds them all
+};
+const Clips &clips();
+
+// mpv without sound output or hardware decoding, as every test runs it.
+void useQuietPlayer();
+
+// Records every report of one view.
+class RecordingDelegate : public DrovikAVViewDelegate {
+public:
+    void drovikAVViewDidUpdateStatus(DrovikAVView *view, int status) override;
+    void drovikAVViewDidUpdateRate(DrovikAVView *view, double rate) override;
+    void drovikAVViewDidUpdateTime(DrovikAVView *view, double seconds) override;
+    void drovikAVViewDidPlayToEndTime(DrovikAVView *view) override;
+    void drovikAVViewDidRequestFullscreen(DrovikAVView *view) override;
+
+    std::vector<int> statuses;
+    std::vector<double> rates;
+    std::vector<double> times;
+    std::vector<DrovikAVView *> reporters; // the view named in every report
+    int ends = 0;
+    int fullscreenRequests = 0;
+    // Run inside the report, to try re-entrant calls.
+    std::function<void(DrovikAVView *, int)> onStatus;
+    std::function<void(DrovikAVView *)> onEnd;
+};
+
+bool waitUntil(const std::function<bool()> &condition, int milliseconds = 10000);
+
+// Opens `path` and waits for status 2.
+bool openAndWait(DrovikAVView &view, const QString &path);
+// Seeks and waits for the landed position to be reported; returns it (NaN on time-out).
+double seekAndWait(DrovikAVView &view, RecordingDelegate &delegate, double seconds);
+
+// Share of pixels brighter than near-black.
+double litFraction(const QImage &image);
+// Mean absolute difference per channel, 0 … 255; 255 when the sizes differ.
+double meanDifference(const QImage &a, const QImage &b);
+// Share of pixels that are clearly blue.
+double blueFraction(const QImage &image);
+
+} // namespace drovik::test
