@@ -83,7 +83,7 @@ void saveDashboardPicture(const QString &path, MapWebView &map)
     map.setParent(&dashboard);
     map.setGeometry(690, 8, 248, 160);
     dashboard.show();
-    QTest::qWaitForWindowExposed(&dashboard);
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(&dashboard));
     QTest::qWait(1500);
     dashboard.grab().save(path);
     map.setParent(oldParent);
