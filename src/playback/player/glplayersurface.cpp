@@ -34,6 +34,9 @@ GlPlayerSurface::GlPlayerSurface(MpvController *player, QWidget *parent)
 GlPlayerSurface::~GlPlayerSurface()
 {
     releaseRenderContext();
+    // QOpenGLWidget's destructor destroys the context; this part of the object is gone by then.
+    if (context())
+        disconnect(context(), nullptr, this, nullptr);
 }
 
 void GlPlayerSurface::initializeGL()

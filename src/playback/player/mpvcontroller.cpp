@@ -153,6 +153,8 @@ void MpvController::applyOptions()
         {kTerminal, kNo},
         {kHrSeek, kYes},
         {kHwdec, kNo},
+        // Decoding is in software, so there is no point probing CUDA, VAAPI… at start.
+        {kGpuHwdecInterop, kNo},
         // Cover art of an audio file is not a video track here.
         {kAudioDisplay, kNo},
         {kSubAuto, kNo},

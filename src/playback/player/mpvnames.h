@@ -23,6 +23,7 @@ inline constexpr const char *kDemuxerLavf = "lavf";
 inline constexpr const char *kHrSeek = "hr-seek";
 inline constexpr const char *kHwdec = "hwdec";
 inline constexpr const char *kAo = "ao";
+inline constexpr const char *kGpuHwdecInterop = "gpu-hwdec-interop";
 inline constexpr const char *kTerminal = "terminal";
 inline constexpr const char *kAudioDisplay = "audio-display";
 inline constexpr const char *kSubAuto = "sub-auto";
