@@ -8,6 +8,7 @@
 #include "display_test_util.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -19,6 +20,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <optional>
 
 using namespace drovik;
@@ -105,6 +107,8 @@ TEST(MapPage, DrawsTheRouteAndThePositionOffline)
     MapController controller(view);
     QSignalSpy sent(&controller, &MapController::scriptSent);
     QSignalSpy loaded(view, &QWebEngineView::loadFinished);
+    QElapsedTimer loading;
+    loading.start();
     controller.load();
     // Sent before the page can possibly have loaded: kept and sent again once it has.
     controller.removeMapLine();
@@ -115,6 +119,8 @@ TEST(MapPage, DrawsTheRouteAndThePositionOffline)
                             .load());
     ASSERT_TRUE(QTest::qWaitFor([&] { return !loaded.isEmpty(); }, kPageTimeoutMs));
     ASSERT_TRUE(loaded.first().first().toBool()) << "the page loads from the resources";
+    RecordProperty("pageLoadMilliseconds", int(loading.elapsed()));
+    std::printf("map page loaded in %lld ms\n", static_cast<long long>(loading.elapsed()));
     ASSERT_TRUE(controller.isPageLoaded());
 
     QStringList scripts;
