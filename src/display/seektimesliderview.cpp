@@ -16,23 +16,22 @@ constexpr qreal kDisabledOpacity = 0.45;
 SeekTimeSliderView::SeekTimeSliderView(QWidget *parent)
     : QWidget(parent)
 {
-    m_track = SeekTrack::forWidth(width(), kKnobWidth);
 }
 
 double SeekTimeSliderView::calculateSliderValueFromSliderXPosition(double x) const
 {
-    return m_track.valueAtX(x, m_maxSliderValue);
+    return track().valueAtX(x, m_maxSliderValue);
 }
 
 void SeekTimeSliderView::moveSliderImageViewWithXPoint(double x)
 {
-    m_knobX = m_track.knobOriginAtX(x);
+    m_knobX = track().knobOriginAtX(x);
     update();
 }
 
 void SeekTimeSliderView::moveSliderImageViewWithSliderValue(double v)
 {
-    if (const std::optional<double> origin = m_track.knobOriginForValue(v, m_maxSliderValue)) {
+    if (const std::optional<double> origin = track().knobOriginForValue(v, m_maxSliderValue)) {
         m_knobX = *origin;
         update();
     }
@@ -89,7 +88,6 @@ void SeekTimeSliderView::changeEvent(QEvent *event)
 void SeekTimeSliderView::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
-    m_track = SeekTrack::forWidth(width(), kKnobWidth);
     if (!m_isSliderTouching)
         moveSliderImageViewWithSliderValue(m_currentSliderValue);
 }
@@ -100,17 +98,18 @@ void SeekTimeSliderView::paintEvent(QPaintEvent *)
     if (!isEnabled())
         painter.setOpacity(kDisabledOpacity);
     const qreal dpr = devicePixelRatioF();
+    const SeekTrack geometry = track();
     const double knobCentreY = qMin<double>(kKnobHeight, height()) / 2;
-    const QRectF track(m_track.minSliderXPt, knobCentreY - kTrackHeight / 2,
-                       qMax(0.0, m_track.sliderLength), kTrackHeight);
-    const QSize trackSize = track.size().toSize();
-    painter.drawPixmap(track.topLeft(), Images::pixmap(QStringLiteral("seek_track"), trackSize, dpr));
+    const QRectF bar(geometry.minSliderXPt, knobCentreY - kTrackHeight / 2,
+                     qMax(0.0, geometry.sliderLength), kTrackHeight);
+    const QSize barSize = bar.size().toSize();
+    painter.drawPixmap(bar.topLeft(), Images::pixmap(QStringLiteral("seek_track"), barSize, dpr));
     // The played part runs from the start of the track to the knob's centre.
-    const double played = knobFrame().center().x() - track.left();
+    const double played = knobFrame().center().x() - bar.left();
     if (played >= 1 && m_maxSliderValue > 0) {
         painter.save();
-        painter.setClipRect(QRectF(track.left(), track.top(), played, track.height()));
-        painter.drawPixmap(track.topLeft(), Images::pixmap(QStringLiteral("seek_fill"), trackSize, dpr));
+        painter.setClipRect(QRectF(bar.left(), bar.top(), played, bar.height()));
+        painter.drawPixmap(bar.topLeft(), Images::pixmap(QStringLiteral("seek_fill"), barSize, dpr));
         painter.restore();
     }
     const QRectF knob = knobFrame();

@@ -38,7 +38,9 @@ public:
     QObject *delegate() const { return m_delegate; }
 
     bool isSliderTouching() const { return m_isSliderTouching; }
-    const SeekTrack &track() const { return m_track; }
+    // The track for the bar's current width (a bar not yet shown may not have had its resize
+    // event, so the width is read each time).
+    SeekTrack track() const { return SeekTrack::forWidth(width(), kKnobWidth); }
     // Where the knob is drawn, in the bar's coordinates.
     QRectF knobFrame() const { return QRectF(m_knobX, 0, kKnobWidth, kKnobHeight); }
 
@@ -57,7 +59,6 @@ protected:
 private:
     void touch(double x, const char *callback);
 
-    SeekTrack m_track;
     double m_knobX = 0;
     double m_maxSliderValue = 0;
     double m_currentSliderValue = 0;

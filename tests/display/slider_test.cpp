@@ -203,6 +203,17 @@ TEST_F(SeekBar, DelegateWithOnlySomeCallbacks)
     EXPECT_EQ(bar->delegate(), nullptr);
 }
 
+TEST(SeekBarBeforeShown, UsesTheWidthItWasGiven)
+{
+    // The main window sets the geometry and the playing time before the window is shown.
+    QWidget window;
+    SeekTimeSliderView bar(&window);
+    bar.setGeometry(0, 0, 300, 33);
+    bar.setMaxSliderValue(60);
+    bar.setCurrentSliderValue(60);
+    EXPECT_DOUBLE_EQ(bar.knobFrame().x(), 290);
+}
+
 TEST_F(SeekBar, ResizeMovesTheRightEnd)
 {
     bar->setCurrentSliderValue(580);
