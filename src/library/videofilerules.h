@@ -1,0 +1,83 @@
+#pragma once
+
+// The rules of Part 2.1 that read a clip's recording type, camera side and front/rear partner
+// from the text of its URL. Nothing is stored per clip: every answer is derived from the URL
+// whenever it is needed. Pure functions; safe to call from any thread.
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <QUrl>
+
+namespace drovik {
+
+// The file-list filter (`VideoFileFilter`): the position of the filter button in the order
+// All, Always, Motion, Event, Manual. Values outside 1…4 behave as All.
+enum VideoFileFilter : int {
+    VideoFileFilterAll = 0,
+    VideoFileFilterAlways = 1,
+    VideoFileFilterMotion = 2,
+    VideoFileFilterEvent = 3,
+    VideoFileFilterManual = 4,
+};
+
+// The colour of a row of the file list, by the folder that holds the clip.
+enum class VideoFileCellColor {
+    Default, // the platform's text colour for selected controls
+    Magenta, // the folder's URL ends in "Saved_Videos/"
+    Yellow,  // the folder's URL ends in "option_rec/" or "sos_rec/"
+};
+
+// Which camera recorded a clip, as its URL text tells: "F." anywhere → front; else "R." → rear.
+enum class CameraSide { None, Front, Rear };
+
+// The known recording folders, in the order in which they are scanned under the chosen folder.
+const QStringList &recordingFolderNames();
+
+// The text of a clip's absolute URL, the form every text rule below is applied to. Like the
+// platform URL the specification reads ("file:///…"), reserved and non-ASCII characters of the
+// path are percent-encoded; the folder and marker texts the rules look for are plain ASCII and
+// read the same in either form.
+QString videoFileUrlText(const QUrl &url);
+
+// The extension of a file name (the text after its last "."; none for a name that starts with
+// its only dot or ends with a dot), lower-cased.
+QString lowerCasedExtension(const QString &fileName);
+
+// Whether a file name's lower-cased extension is "avi", "mp4" or "mov".
+bool isVideoFileName(const QString &fileName);
+bool isVideoFileName(QByteArrayView fileName); // the file system's bytes, same rule
+
+// Whether the URL's file has the extension "mp4" (compared in lower case).
+bool hasMp4Extension(const QUrl &url);
+
+// The partner text of a clip (Part 2.1): the URL text with every "F." replaced by "R." if it
+// contains "F."; otherwise with every "R." replaced by "F." if it contains "R."; otherwise a
+// null string (no partner).
+QString partnerUrlText(const QString &urlText);
+QString partnerUrlText(const QUrl &url);
+
+// Whether candidate is the partner file of entry: entry's partner text equals candidate's URL
+// text exactly. The caller decides whether the pairing applies (it only ever does for two
+// "mp4" files; see isMp4Partner).
+bool isPartner(const QUrl &entry, const QUrl &candidate);
+
+// Both files have the extension "mp4" and candidate is the partner file of entry: the test the
+// playback controller (Parts 2.2, 2.5) applies to neighbouring rows. Two "avi" files are never
+// partners.
+bool isMp4Partner(const QUrl &entry, const QUrl &candidate);
+
+CameraSide cameraSide(const QUrl &url);
+
+// Whether the clip's full path contains the filter's folder text (a plain, case-sensitive
+// substring test on the whole path, not a test of the parent folder's name).
+bool videoFileMatchesFilter(const QUrl &url, int filter);
+bool videoFilePathMatchesFilter(const QString &path, int filter);
+
+// The row colour: by the URL of the folder that holds the file.
+VideoFileCellColor videoFileCellColor(const QUrl &url);
+
+// "default", "magenta" or "yellow" (the `drovik clips --json` spelling).
+const char *cellColorName(VideoFileCellColor color);
+
+} // namespace drovik

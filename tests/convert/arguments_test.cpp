@@ -1,0 +1,251 @@
+// The ffmpeg argument lists of Part 2.4, step 2: as lists, and as the argv a program receives.
+// The second half runs a fake ffmpeg (a shell script that records its arguments and makes the
+// output file) because only the exact argv is checked here; conversion_test.cpp runs the real one.
+#include "convert_test_util.h"
+#include "playback/convert/ffmpegutils.h"
+#include "playback/convert/videoconversion.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+
+using namespace drovik;
+using drovik::test::readAll;
+using drovik::test::writeText;
+
+namespace {
+
+QStringList list(std::initializer_list<const char *> texts)
+{
+    QStringList out;
+    for (const char *text : texts)
+        out.append(QString::fromUtf8(text));
+    return out;
+}
+
+const QString P = QStringLiteral("/in/P.avi");
+const QString F = QStringLiteral("/out/F.mov");
+
+TEST(Arguments, SingleLists)
+{
+    EXPECT_EQ(singleConversionArguments(0, P, F),
+              list({"-i", "/in/P.avi", "-vcodec", "copy", "-acodec", "copy", "-y", "/out/F.mov"}));
+    EXPECT_EQ(singleConversionArguments(2, P, F),
+              list({"-i", "/in/P.avi", "-vcodec", "copy", "-acodec", "copy", "-y", "-vtag", "hvc1",
+                    "/out/F.mov"}));
+    const QStringList avc1 = list({"-v", "10", "-i", "/in/P.avi", "-vcodec", "copy", "-acodec", "copy",
+                                   "-vtag", "avc1", "-y", "/out/F.mov"});
+    EXPECT_EQ(singleConversionArguments(1, P, F), avc1);
+    EXPECT_EQ(singleConversionArguments(3, P, F), avc1);
+}
+
+TEST(Arguments, DualListsWithAudio)
+{
+    EXPECT_EQ(dualConversionArguments(0, P, F, 0, true),
+              list({"-i", "/in/P.avi", "-map", "0:0", "-map", "0:2", "-c", "copy", "-y", "-v", "10",
+                    "-vcodec", "copy", "-acodec", "copy", "/out/F.mov"}));
+    EXPECT_EQ(dualConversionArguments(0, P, F, 1, true),
+              list({"-i", "/in/P.avi", "-map", "0:1", "-map", "0:2", "-c", "copy", "-y", "-v", "10",
+                    "-vcodec", "copy", "-acodec", "copy", "/out/F.mov"}));
+    EXPECT_EQ(dualConversionArguments(2, P, F, 0, true),
+              list({"-i", "/in/P.avi", "-map", "0:0", "-map", "0:2", "-c", "copy", "-y", "-v", "10",
+                    "-vcodec", "copy", "-acodec", "copy", "-vtag", "hvc1", "/out/F.mov"}));
+    EXPECT_EQ(dualConversionArguments(1, P, F, 1, true),
+              list({"-i", "/in/P.avi", "-map", "0:1", "-map", "0:2", "-c", "copy", "-y", "-v", "10",
+                    "-vcodec", "copy", "-acodec", "copy", "-vtag", "avc1", "/out/F.mov"}));
+    EXPECT_EQ(dualConversionArguments(3, P, F, 0, true), dualConversionArguments(1, P, F, 0, true));
+}
+
+TEST(Arguments, DualListsWithoutAudio)
+{
+    EXPECT_EQ(dualConversionArguments(0, P, F, 0, false),
+              list({"-i", "/in/P.avi", "-map", "0:0", "-c", "copy", "-y", "-v", "10", "-vcodec", "copy",
+                    "-acodec", "copy", "/out/F.mov"}));
+    EXPECT_EQ(dualConversionArguments(2, P, F, 1, false),
+              list({"-i", "/in/P.avi", "-map", "0:1", "-c", "copy", "-y", "-v", "10", "-vcodec", "copy",
+                    "-acodec", "copy", "-vtag", "hvc1", "/out/F.mov"}));
+    EXPECT_EQ(dualConversionArguments(3, P, F, 1, false),
+              list({"-i", "/in/P.avi", "-map", "0:1", "-c", "copy", "-y", "-v", "10", "-vcodec", "copy",
+                    "-acodec", "copy", "-vtag", "avc1", "/out/F.mov"}));
+}
+
+TEST(Arguments, SubtitleList)
+{
+    EXPECT_EQ(subtitleExtractionArguments(QStringLiteral("/in/P.mp4"), QStringLiteral("/out/S.srt")),
+              list({"-i", "/in/P.mp4", "-vn", "-an", "-c:s", "text", "/out/S.srt"}));
+}
+
+TEST(Paths, CacheLayout)
+{
+    const ConversionPaths paths = conversionPathsFor(QStringLiteral("/card/cont_rec/a.b_F.mp4"), 12345,
+                                                     QStringLiteral("/work"));
+    EXPECT_EQ(paths.folder, QStringLiteral("/work/temp_video/a.b_F_12345"));
+    EXPECT_EQ(paths.front, QStringLiteral("/work/temp_video/a.b_F_12345/a.b_F_f.mov"));
+    EXPECT_EQ(paths.rear, QStringLiteral("/work/temp_video/a.b_F_12345/a.b_F_r.mov"));
+    EXPECT_EQ(paths.frontSubtitle, QStringLiteral("/work/temp_video/a.b_F_12345/a.b_F_f.srt"));
+    EXPECT_EQ(paths.rearSubtitle, QStringLiteral("/work/temp_video/a.b_F_12345/a.b_F_r.srt"));
+    EXPECT_EQ(paths.partialFolder, QStringLiteral("/work/temp_video/a.b_F_12345/.partial"));
+}
+
+TEST(Paths, PartnerSearchKnowsBcNames)
+{
+    EXPECT_EQ(conversionPartnerUrlText(QStringLiteral("file:///c/1_F.mp4")), QStringLiteral("file:///c/1_R.mp4"));
+    EXPECT_EQ(conversionPartnerUrlText(QStringLiteral("file:///c/1_R.mp4")), QStringLiteral("file:///c/1_F.mp4"));
+    EXPECT_EQ(conversionPartnerUrlText(QStringLiteral("file:///c/1_F_BC.mp4")),
+              QStringLiteral("file:///c/1_R_BC.mp4"));
+    EXPECT_EQ(conversionPartnerUrlText(QStringLiteral("file:///c/1_R_BC.mp4")),
+              QStringLiteral("file:///c/1_F_BC.mp4"));
+    EXPECT_TRUE(conversionPartnerUrlText(QStringLiteral("file:///c/1.mp4")).isNull());
+}
+
+// A fake ffmpeg: each run leaves its argv, NUL-separated, in $FAKE_FFMPEG_LOG/call.N; a run with
+// just "-i" and a path prints $FAKE_FFMPEG_STREAMS (the stream listing); any other run makes its
+// last argument as a file and succeeds.
+const char *kFakeFfmpeg = R"(#!/bin/sh
+n=0
+while [ -e "$FAKE_FFMPEG_LOG/call.$n" ]; do n=$((n + 1)); done
+printf '%s\0' "$@" > "$FAKE_FFMPEG_LOG/call.$n"
+if [ "$#" -eq 2 ]; then
+  printf '%s\n' "$FAKE_FFMPEG_STREAMS"
+  exit 1
+fi
+for last do :; done
+printf 'converted' > "$last"
+)";
+
+class FakeFfmpeg : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(QDir().mkpath(log()));
+        ASSERT_TRUE(QDir().mkpath(cards()));
+        program = dir.path() + QStringLiteral("/ffmpeg");
+        ASSERT_TRUE(writeText(program, kFakeFfmpeg));
+        QFile(program).setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        qputenv("FAKE_FFMPEG_LOG", log().toUtf8());
+    }
+    void TearDown() override
+    {
+        qunsetenv("FAKE_FFMPEG_LOG");
+        qunsetenv("FAKE_FFMPEG_STREAMS");
+    }
+    QString log() const { return dir.path() + QStringLiteral("/log"); }
+    QString cards() const { return dir.path() + QStringLiteral("/card"); }
+    QString work() const { return dir.path() + QStringLiteral("/work"); }
+
+    // A clip of 128 bytes whose codec tag is tag at offset 112.
+    QString clip(const QString &name, const QByteArray &tag)
+    {
+        QByteArray bytes(128, '\0');
+        bytes.replace(112, tag.size(), tag);
+        const QString path = cards() + QLatin1Char('/') + name;
+        EXPECT_TRUE(writeText(path, bytes));
+        return path;
+    }
+
+    QList<QStringList> calls() const
+    {
+        QList<QStringList> out;
+        for (int n = 0; QFile::exists(log() + QStringLiteral("/call.%1").arg(n)); ++n) {
+            QByteArray raw = readAll(log() + QStringLiteral("/call.%1").arg(n));
+            raw.chop(1); // the last NUL
+            QStringList args;
+            for (const QByteArray &arg : raw.split('\0'))
+                args.append(QString::fromUtf8(arg));
+            out.append(args);
+        }
+        return out;
+    }
+
+    QTemporaryDir dir;
+    QString program;
+};
+
+TEST_F(FakeFfmpeg, Mp4PairWithShellCharactersReachesFfmpegAsSingleArguments)
+{
+    const QString base = QStringLiteral("it's \"$(touch PWNED)\"; `id` & a\nb *_");
+    const QString front = clip(base + QStringLiteral("F.mp4"), "H264");
+    const QString rear = clip(base + QStringLiteral("R.mp4"), "iso4hvc1"); // its type is not read
+    const VideoConverter converter(work(), program);
+    const auto result = converter.checkAndConvertVideo(QUrl::fromLocalFile(front));
+    ASSERT_TRUE(result.has_value());
+
+    const ConversionPaths paths = conversionPathsFor(front, 128, work());
+    auto partial = [&](const QString &finalPath) -> QString {
+        return paths.partialFolder + QLatin1Char('/') + QFileInfo(finalPath).fileName();
+    };
+    const QList<QStringList> expected = {
+        singleConversionArguments(AviTypeH264, front, partial(paths.front)),
+        subtitleExtractionArguments(front, partial(paths.frontSubtitle)),
+        singleConversionArguments(AviTypeH264, rear, partial(paths.rear)),
+        subtitleExtractionArguments(rear, partial(paths.rearSubtitle)),
+    };
+    EXPECT_EQ(calls(), expected);
+    EXPECT_EQ(calls().value(0),
+              (QStringList{QStringLiteral("-i"), front, QStringLiteral("-vcodec"), QStringLiteral("copy"),
+                           QStringLiteral("-acodec"), QStringLiteral("copy"), QStringLiteral("-y"),
+                           work() + QStringLiteral("/temp_video/") + base + QStringLiteral("F_128/.partial/")
+                               + base + QStringLiteral("F_f.mov")}));
+    EXPECT_EQ(*result, (QList<QUrl>{QUrl::fromLocalFile(paths.front), QUrl::fromLocalFile(paths.rear)}));
+    EXPECT_EQ(readAll(paths.frontSubtitle), "converted");
+    EXPECT_FALSE(QFile::exists(QStringLiteral("PWNED")));
+    EXPECT_FALSE(QFile::exists(cards() + QStringLiteral("/PWNED")));
+    EXPECT_TRUE(QDir(paths.partialFolder).isEmpty());
+}
+
+TEST_F(FakeFfmpeg, DualStreamAviProbesThenSplits)
+{
+    qputenv("FAKE_FFMPEG_STREAMS", "  Stream #0:0: Video: h264\n  Stream #0:1: Video: h264\n"
+                                   "  Stream #0:2: Audio: pcm_s16le");
+    const QString avi = clip(QStringLiteral("dual $x.avi"), "AVC1");
+    const VideoConverter converter(work(), program);
+    const auto result = converter.checkAndConvertVideo(QUrl::fromLocalFile(avi));
+    ASSERT_TRUE(result.has_value());
+    const ConversionPaths paths = conversionPathsFor(avi, 128, work());
+    const QString partialFront = paths.partialFolder + QStringLiteral("/dual $x_f.mov");
+    const QString partialRear = paths.partialFolder + QStringLiteral("/dual $x_r.mov");
+    const QStringList probe = {QStringLiteral("-i"), avi};
+    EXPECT_EQ(calls(), (QList<QStringList>{probe, probe,
+                                           dualConversionArguments(AviTypeAVC1, avi, partialFront, 0, true),
+                                           dualConversionArguments(AviTypeAVC1, avi, partialRear, 1, true)}));
+    EXPECT_EQ(calls().value(2),
+              (QStringList{QStringLiteral("-i"), avi, QStringLiteral("-map"), QStringLiteral("0:0"),
+                           QStringLiteral("-map"), QStringLiteral("0:2"), QStringLiteral("-c"),
+                           QStringLiteral("copy"), QStringLiteral("-y"), QStringLiteral("-v"),
+                           QStringLiteral("10"), QStringLiteral("-vcodec"), QStringLiteral("copy"),
+                           QStringLiteral("-acodec"), QStringLiteral("copy"), QStringLiteral("-vtag"),
+                           QStringLiteral("avc1"), partialFront}));
+    EXPECT_EQ(result->size(), 2);
+}
+
+TEST_F(FakeFfmpeg, DualStreamAviWithoutAudio)
+{
+    qputenv("FAKE_FFMPEG_STREAMS", "  Stream #0:0: Video: h264\n  Stream #0:1: Video: h264");
+    const QString avi = clip(QStringLiteral("dual.avi"), "H264");
+    const VideoConverter converter(work(), program);
+    ASSERT_TRUE(converter.checkAndConvertVideo(QUrl::fromLocalFile(avi)).has_value());
+    const ConversionPaths paths = conversionPathsFor(avi, 128, work());
+    const QList<QStringList> made = calls();
+    ASSERT_EQ(made.size(), 4);
+    EXPECT_EQ(made[2], dualConversionArguments(AviTypeH264, avi, paths.partialFolder + QStringLiteral("/dual_f.mov"),
+                                               0, false));
+    EXPECT_EQ(made[3], dualConversionArguments(AviTypeH264, avi, paths.partialFolder + QStringLiteral("/dual_r.mov"),
+                                               1, false));
+}
+
+TEST_F(FakeFfmpeg, SingleStreamAviHasNoRearAndNoSubtitles)
+{
+    qputenv("FAKE_FFMPEG_STREAMS", "  Stream #0:0: Video: h264\n  Stream #0:1: Audio: pcm");
+    const QString avi = clip(QStringLiteral("one_F.avi"), "XVID");
+    clip(QStringLiteral("one_R.avi"), "XVID");
+    const VideoConverter converter(work(), program);
+    const auto result = converter.checkAndConvertVideo(QUrl::fromLocalFile(avi));
+    ASSERT_TRUE(result.has_value());
+    const ConversionPaths paths = conversionPathsFor(avi, 128, work());
+    EXPECT_EQ(calls(), (QList<QStringList>{{QStringLiteral("-i"), avi},
+                                           singleConversionArguments(AviTypeOther, avi,
+                                                                     paths.partialFolder + QStringLiteral("/one_F_f.mov"))}));
+    EXPECT_EQ(*result, QList<QUrl>{QUrl::fromLocalFile(paths.front)});
+}
+
+} // namespace

@@ -1,0 +1,234 @@
+// scripts/make-demo-card, end to end: the card it makes is recognised, listed in the right order
+// and colours, converts, and carries telemetry the readers understand.
+#include "library/recordinglibrary.h"
+#include "playback/convert/videoconversion.h"
+#include "telemetry/clip_data.h"
+#include "telemetry/subtitle_data.h"
+
+#include <gtest/gtest.h>
+
+#include <QDirIterator>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
+#include <algorithm>
+
+using namespace drovik;
+
+namespace {
+
+struct ProcessRun {
+    int exitCode = -1;
+    QByteArray out;
+};
+
+ProcessRun run(const QString &program, const QStringList &args, const QStringList &environment = {})
+{
+    QProcess process;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const QString &entry : environment)
+        env.insert(entry.section(QLatin1Char('='), 0, 0), entry.section(QLatin1Char('='), 1));
+    process.setProcessEnvironment(env);
+    process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    process.start(program, args);
+    process.waitForFinished(240000);
+    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+            process.readAllStandardOutput()};
+}
+
+double durationSeconds(const QString &clip)
+{
+    const ProcessRun probe = run(QStringLiteral("ffprobe"),
+                          {QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-show_entries"),
+                           QStringLiteral("format=duration"), QStringLiteral("-of"),
+                           QStringLiteral("csv=p=0"), clip});
+    return probe.out.trimmed().toDouble();
+}
+
+class DemoCard : public ::testing::Test {
+protected:
+    static void SetUpTestSuite()
+    {
+        if (QStandardPaths::findExecutable(QStringLiteral("ffmpeg")).isEmpty()
+            || QStandardPaths::findExecutable(QStringLiteral("ffprobe")).isEmpty())
+            return;
+        dir = new QTemporaryDir;
+        QElapsedTimer timer;
+        timer.start();
+        made = run(QStringLiteral(DROVIK_SOURCE_DIR "/scripts/make-demo-card"), {root()},
+                   {QStringLiteral("DROVIK_CLI=" DROVIK_CLI)})
+                   .exitCode;
+        seconds = timer.elapsed() / 1000.0;
+    }
+    static void TearDownTestSuite()
+    {
+        delete dir;
+        dir = nullptr;
+    }
+    void SetUp() override
+    {
+        if (!dir)
+            GTEST_SKIP() << "ffmpeg is not installed";
+        ASSERT_EQ(made, 0);
+    }
+    static QString root() { return dir->path() + QStringLiteral("/DROVIK_DEMO"); }
+    static QString at(const char *relative) { return root() + QLatin1Char('/') + QString::fromUtf8(relative); }
+
+    static inline QTemporaryDir *dir = nullptr;
+    static inline int made = -1;
+    static inline double seconds = 0;
+};
+
+TEST_F(DemoCard, IsARecognisedR640)
+{
+    const ProcessRun card = run(QStringLiteral(DROVIK_CLI), {QStringLiteral("card"), root()});
+    EXPECT_TRUE(card.out.startsWith(R"({"modelType":1,"modelName":"R640","version":"1.00.07",)"
+                                    R"("firmwareVersionInt":7,"localID":-1,)"
+                                    R"("languages":[[0,"en"],[1,"fr"],[2,"ja"],[3,"pt"],[4,"ko"]],)"
+                                    R"("recordSize":432,)"))
+        << card.out.toStdString();
+}
+
+TEST_F(DemoCard, EveryFolderIsListedInOrderAndColour)
+{
+    const QList<QUrl> shown = applyVideoFileFilter(scanSelectedFolder(QUrl::fromLocalFile(root())),
+                                                   VideoFileFilterAll);
+    QStringList names;
+    for (const QUrl &url : shown)
+        names.append(QDir(root()).relativeFilePath(url.toLocalFile()));
+    const QStringList expected = {
+        QStringLiteral("Saved_Videos/20240517_101600_F.mp4"),
+        QStringLiteral("cont_rec/20240517_101500_F.mp4"), QStringLiteral("cont_rec/20240517_101500_R.mp4"),
+        QStringLiteral("cont_rec/20240517_101530_F.mp4"), QStringLiteral("cont_rec/20240517_101530_R.mp4"),
+        QStringLiteral("evt_rec/20240517_101600_F.mp4"), QStringLiteral("evt_rec/20240517_101600_R.mp4"),
+        QStringLiteral("sos_rec/20240517_101620.mov"), QStringLiteral("manual_rec/20240517_101640.avi"),
+        QStringLiteral("parking_rec/20240517_103000_F.mp4"), QStringLiteral("parking_rec/20240517_103000_R.mp4"),
+        QStringLiteral("motion_rec/20240517_103500_F.mp4"), QStringLiteral("motion_rec/20240517_103500_R.mp4"),
+    };
+    EXPECT_EQ(names, expected);
+    ASSERT_EQ(shown.size(), expected.size());
+    EXPECT_EQ(videoFileCellColor(shown[0]), VideoFileCellColor::Magenta);
+    EXPECT_EQ(videoFileCellColor(shown[7]), VideoFileCellColor::Yellow);
+    EXPECT_EQ(videoFileCellColor(shown[1]), VideoFileCellColor::Default);
+    EXPECT_TRUE(isMp4Partner(shown[1], shown[2]));
+    for (const int filter : {1, 2, 3, 4})
+        EXPECT_FALSE(applyVideoFileFilter(shown, filter).isEmpty()) << filter;
+}
+
+TEST_F(DemoCard, SmallShortClipsMadeQuickly)
+{
+    qint64 total = 0;
+    for (QDirIterator it(root(), QDir::Files | QDir::Hidden, QDirIterator::Subdirectories); it.hasNext();) {
+        it.next();
+        total += it.fileInfo().size();
+    }
+    EXPECT_LE(total, 40 * 1024 * 1024);
+    for (const QUrl &url : scanSelectedFolder(QUrl::fromLocalFile(root()))) {
+        const double duration = durationSeconds(url.toLocalFile());
+        EXPECT_GE(duration, 19.9) << url.toLocalFile().toStdString();
+        EXPECT_LE(duration, 60.1) << url.toLocalFile().toStdString();
+    }
+    EXPECT_LT(seconds, 120); // under a minute on an idle two-core machine
+}
+
+TEST_F(DemoCard, Mp4PairConvertsAndItsSubtitlesCarryTheDrive)
+{
+    const QTemporaryDir work;
+    const auto files = VideoConverter(work.path()).checkAndConvertVideo(
+        QUrl::fromLocalFile(at("evt_rec/20240517_101600_F.mp4")));
+    ASSERT_TRUE(files.has_value());
+    ASSERT_EQ(files->size(), 2);
+    const QString srt = files->at(0).toLocalFile().replace(QStringLiteral(".mov"), QStringLiteral(".srt"));
+
+    DrovikClipData record;
+    record.loadVideoFileCilpDataFromFilePath(srt.toStdString());
+    EXPECT_EQ(record.clipDataCount(), 200u);
+    EXPECT_EQ(record.gpsDataCount(), 200u);
+    // Westbound on the Champs-Élysées, and the hard braking 8 s in.
+    EXPECT_NEAR(record.getGpsLat(0), 48.8689, 0.0005);
+    EXPECT_NEAR(record.getGpsLng(0), 2.3106, 0.0005);
+    EXPECT_GT(record.getGpsLat(199), record.getGpsLat(0));
+    EXPECT_LT(record.getGpsLng(199), record.getGpsLng(0));
+    int hardest = 0;
+    for (int i = 0; i < 200; ++i)
+        hardest = std::min(hardest, record.getGy(i));
+    EXPECT_LT(hardest, -64); // beyond 0.5 g
+    EXPECT_GT(record.getGpsSpeed(50), record.getGpsSpeed(100));
+
+    const SubtitleData cues = SubtitleData::loadFromPath(srt.toStdString());
+    EXPECT_EQ(cues.entries.size(), 200u);
+    float lat = 0, lng = 0;
+    std::uint32_t speed = 0;
+    EXPECT_EQ(cues.getGpsAt(9, lat, lng, speed), 0);
+    EXPECT_EQ(cues.getGpsAt(15, lat, lng, speed), 1);
+    int x = 0, y = 0, z = 0;
+    EXPECT_TRUE(cues.getSensorAt(15, x, y, z));
+    EXPECT_NEAR(z, 128, 10);
+}
+
+TEST_F(DemoCard, ParkedClipHasNoFix)
+{
+    const QTemporaryDir work;
+    const auto files = VideoConverter(work.path()).checkAndConvertVideo(
+        QUrl::fromLocalFile(at("parking_rec/20240517_103000_R.mp4")));
+    ASSERT_TRUE(files.has_value());
+    ASSERT_EQ(files->size(), 2);
+    DrovikClipData record;
+    record.loadVideoFileCilpDataFromFilePath(
+        files->at(0).toLocalFile().replace(QStringLiteral(".mov"), QStringLiteral(".srt")).toStdString());
+    EXPECT_EQ(record.clipDataCount(), 200u);
+    EXPECT_EQ(record.gpsDataCount(), 0u);
+}
+
+TEST_F(DemoCard, AviSplitsAndCarriesRiffTelemetry)
+{
+    const QString avi = at("manual_rec/20240517_101640.avi");
+    const QTemporaryDir work;
+    const auto files = VideoConverter(work.path()).checkAndConvertVideo(QUrl::fromLocalFile(avi));
+    ASSERT_TRUE(files.has_value());
+    EXPECT_EQ(files->size(), 2);
+    DrovikClipData record;
+    record.loadVideoFileCilpDataFromFilePath(avi.toStdString());
+    EXPECT_EQ(record.clipDataCount(), 200u);
+    EXPECT_EQ(record.gpsDataCount(), 200u);
+    EXPECT_NEAR(record.getGpsLat(0), 48.8705, 0.0005);
+}
+
+TEST_F(DemoCard, MovPlaysAsItIsAndCarriesATrailer)
+{
+    const QString mov = at("sos_rec/20240517_101620.mov");
+    const QTemporaryDir work;
+    const auto files = VideoConverter(work.path()).checkAndConvertVideo(QUrl::fromLocalFile(mov));
+    ASSERT_TRUE(files.has_value());
+    EXPECT_EQ(*files, QList<QUrl>{QUrl::fromLocalFile(mov)});
+    DrovikClipData record;
+    record.loadVideoFileCilpDataFromFilePath(mov.toStdString());
+    EXPECT_EQ(record.clipDataCount(), 200u);
+    EXPECT_EQ(record.gpsDataCount(), 200u);
+    int bump = 0;
+    for (int i = 0; i < 200; ++i)
+        bump = std::max(bump, record.getGz(i));
+    EXPECT_GT(bump, 160); // the pothole
+}
+
+TEST_F(DemoCard, RunningAgainGivesTheSameCardAndLeavesOthersAlone)
+{
+    const ProcessRun again = run(QStringLiteral(DROVIK_SOURCE_DIR "/scripts/make-demo-card"), {root()});
+    EXPECT_EQ(again.exitCode, 0);
+    EXPECT_EQ(scanSelectedFolder(QUrl::fromLocalFile(root())).size(), 13);
+    EXPECT_EQ(QDir(dir->path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+              QStringList{QStringLiteral("DROVIK_DEMO")});
+
+    const QString other = dir->path() + QStringLiteral("/mine");
+    ASSERT_TRUE(QDir().mkpath(other));
+    QFile keep(other + QStringLiteral("/keep.txt"));
+    ASSERT_TRUE(keep.open(QIODevice::WriteOnly));
+    keep.close();
+    EXPECT_EQ(run(QStringLiteral(DROVIK_SOURCE_DIR "/scripts/make-demo-card"), {other}).exitCode, 1);
+    EXPECT_TRUE(QFile::exists(other + QStringLiteral("/keep.txt")));
+}
+
+} // namespace

@@ -1,0 +1,213 @@
+// The text rules of Part 2.1: extensions, partners, camera side, filters, colours and order.
+#include "library/recordinglibrary.h"
+#include "library/videofilerules.h"
+
+#include <gtest/gtest.h>
+
+#include <QUrl>
+
+using namespace drovik;
+
+namespace {
+
+QUrl clip(const char *path)
+{
+    return QUrl::fromLocalFile(QString::fromUtf8(path));
+}
+
+QStringList strings(std::initializer_list<const char *> texts)
+{
+    QStringList out;
+    for (const char *text : texts)
+        out.append(QString::fromUtf8(text));
+    return out;
+}
+
+QStringList names(const QList<QUrl> &urls)
+{
+    QStringList out;
+    for (const QUrl &url : urls)
+        out.append(url.path());
+    return out;
+}
+
+TEST(VideoFileName, ExtensionsAreComparedInLowerCase)
+{
+    for (const char *name : {"a.mp4", "a.MP4", "a.Mov", "a.AVI", "2024_0501_F.mp4", "x.y.mov"}) {
+        EXPECT_TRUE(isVideoFileName(QString::fromUtf8(name))) << name;
+        EXPECT_TRUE(isVideoFileName(QByteArrayView(name))) << name;
+    }
+    for (const char *name : {"a.mkv", "a.mp4.bak", "mp4", ".mp4", "a.", "a.mp", "a.mp44", "a"}) {
+        EXPECT_FALSE(isVideoFileName(QString::fromUtf8(name))) << name;
+        EXPECT_FALSE(isVideoFileName(QByteArrayView(name))) << name;
+    }
+    EXPECT_EQ(lowerCasedExtension(QStringLiteral("A.B.MoV")), QStringLiteral("mov"));
+    EXPECT_TRUE(lowerCasedExtension(QStringLiteral(".hidden")).isEmpty());
+}
+
+TEST(Partner, FrontAndRearSwapInTheUrlText)
+{
+    EXPECT_EQ(partnerUrlText(QStringLiteral("file:///c/cont_rec/0512_F.mp4")),
+              QStringLiteral("file:///c/cont_rec/0512_R.mp4"));
+    EXPECT_EQ(partnerUrlText(QStringLiteral("file:///c/cont_rec/0512_R.mp4")),
+              QStringLiteral("file:///c/cont_rec/0512_F.mp4"));
+    // "F." wins, and every occurrence is replaced.
+    EXPECT_EQ(partnerUrlText(QStringLiteral("file:///F./R.x_F.mp4")),
+              QStringLiteral("file:///R./R.x_R.mp4"));
+    EXPECT_TRUE(partnerUrlText(QStringLiteral("file:///c/0512.mp4")).isNull());
+    // The 2.1 rule knows nothing of "_BC" names.
+    EXPECT_TRUE(partnerUrlText(QStringLiteral("file:///c/0512_F_BC.mp4")).isNull());
+}
+
+TEST(Partner, OnlyTwoMp4FilesArePartners)
+{
+    const QUrl front = clip("/card/cont_rec/0512_F.mp4");
+    const QUrl rear = clip("/card/cont_rec/0512_R.mp4");
+    EXPECT_TRUE(isPartner(front, rear));
+    EXPECT_TRUE(isPartner(rear, front));
+    EXPECT_TRUE(isMp4Partner(front, rear));
+    EXPECT_TRUE(isMp4Partner(rear, front));
+    EXPECT_TRUE(isMp4Partner(clip("/card/a_F.MP4"), clip("/card/a_R.MP4")));
+
+    // Two "avi" files named alike are never treated as partners, though the text rule matches.
+    const QUrl frontAvi = clip("/card/cont_rec/0512_F.avi");
+    const QUrl rearAvi = clip("/card/cont_rec/0512_R.avi");
+    EXPECT_TRUE(isPartner(frontAvi, rearAvi));
+    EXPECT_FALSE(isMp4Partner(frontAvi, rearAvi));
+    EXPECT_FALSE(isMp4Partner(front, clip("/card/cont_rec/0512_R.avi")));
+
+    EXPECT_FALSE(isMp4Partner(front, clip("/card/evt_rec/0512_R.mp4")));
+    EXPECT_FALSE(isMp4Partner(front, front));
+    EXPECT_FALSE(isMp4Partner(clip("/card/a.mp4"), clip("/card/a.mp4")));
+}
+
+TEST(Partner, NamesWithReservedCharactersPair)
+{
+    const QUrl front = clip("/card/my clip #1 ?é_F.mp4");
+    const QUrl rear = clip("/card/my clip #1 ?é_R.mp4");
+    EXPECT_TRUE(isMp4Partner(front, rear));
+    EXPECT_EQ(QUrl(partnerUrlText(front)).toLocalFile(), rear.toLocalFile());
+}
+
+TEST(CameraSide, FromTheUrlText)
+{
+    EXPECT_EQ(cameraSide(clip("/card/0512_F.mp4")), CameraSide::Front);
+    EXPECT_EQ(cameraSide(clip("/card/0512_R.mp4")), CameraSide::Rear);
+    EXPECT_EQ(cameraSide(clip("/card/R./0512_F.mp4")), CameraSide::Front);
+    EXPECT_EQ(cameraSide(clip("/card/0512.mp4")), CameraSide::None);
+}
+
+struct Membership {
+    const char *path;
+    bool all, always, motion, event, manual;
+};
+
+TEST(Filter, FolderTextsSelectTheirRecordingTypes)
+{
+    const Membership table[] = {
+        {"/card/cont_rec/a.mp4", true, true, false, false, false},
+        {"/card/motion_rec/a.mp4", true, false, true, false, false},
+        {"/card/motion_timelapse_rec/a.mp4", true, false, true, false, false},
+        {"/card/evt_rec/a.mp4", true, false, false, true, false},
+        {"/card/parking_rec/a.mp4", true, false, false, true, false},
+        {"/card/manual_rec/a.mp4", true, false, false, false, true},
+        {"/card/option_rec/a.mp4", true, false, false, false, true},
+        {"/card/sos_rec/a.mp4", true, false, false, false, true},
+        {"/card/Saved_Videos/a.mp4", true, false, false, false, false},
+        {"/card/a.mp4", true, false, false, false, false},
+        // A substring test on the whole path, not a test of the parent folder's name.
+        {"/media/cont_rec_old/evt_rec/a.mp4", true, true, false, true, false},
+        {"/card/evt_rec/2024/cont_rec.mp4", true, true, false, true, false},
+        // Case-sensitive.
+        {"/card/EVT_REC/a.mp4", true, false, false, false, false},
+    };
+    for (const Membership &row : table) {
+        const QUrl url = clip(row.path);
+        EXPECT_EQ(videoFileMatchesFilter(url, VideoFileFilterAll), row.all) << row.path;
+        EXPECT_EQ(videoFileMatchesFilter(url, VideoFileFilterAlways), row.always) << row.path;
+        EXPECT_EQ(videoFileMatchesFilter(url, VideoFileFilterMotion), row.motion) << row.path;
+        EXPECT_EQ(videoFileMatchesFilter(url, VideoFileFilterEvent), row.event) << row.path;
+        EXPECT_EQ(videoFileMatchesFilter(url, VideoFileFilterManual), row.manual) << row.path;
+    }
+}
+
+TEST(Filter, ValuesOutsideOneToFourShowEverything)
+{
+    const QUrl url = clip("/card/evt_rec/a.mp4");
+    EXPECT_TRUE(videoFileMatchesFilter(url, -1));
+    EXPECT_TRUE(videoFileMatchesFilter(url, 5));
+    EXPECT_EQ(applyVideoFileFilter({url}, 99).size(), 1);
+}
+
+TEST(CellColor, ByTheFolderThatHoldsTheFile)
+{
+    EXPECT_EQ(videoFileCellColor(clip("/card/Saved_Videos/a.mp4")), VideoFileCellColor::Magenta);
+    EXPECT_EQ(videoFileCellColor(clip("/card/My_Saved_Videos/a.mp4")), VideoFileCellColor::Magenta);
+    EXPECT_EQ(videoFileCellColor(clip("/card/option_rec/a.mp4")), VideoFileCellColor::Yellow);
+    EXPECT_EQ(videoFileCellColor(clip("/card/sos_rec/a.mp4")), VideoFileCellColor::Yellow);
+    EXPECT_EQ(videoFileCellColor(clip("/card/cont_rec/a.mp4")), VideoFileCellColor::Default);
+    // Only the folder that holds the file counts.
+    EXPECT_EQ(videoFileCellColor(clip("/card/Saved_Videos/2024/a.mp4")), VideoFileCellColor::Default);
+    EXPECT_EQ(videoFileCellColor(clip("/card/sos_rec.mp4")), VideoFileCellColor::Default);
+    EXPECT_STREQ(cellColorName(VideoFileCellColor::Magenta), "magenta");
+    EXPECT_STREQ(cellColorName(VideoFileCellColor::Yellow), "yellow");
+    EXPECT_STREQ(cellColorName(VideoFileCellColor::Default), "default");
+}
+
+TEST(Order, SavedVideosFirstThenByFileName)
+{
+    const QList<QUrl> all = {
+        clip("/card/cont_rec/0512_R.mp4"),   clip("/card/Saved_Videos/b.mp4"),
+        clip("/card/evt_rec/0001_F.avi"),    clip("/card/cont_rec/0512_F.mp4"),
+        clip("/card/Saved_Videos/a.mp4"),    clip("/card/sos_rec/Zulu.mp4"),
+        clip("/card/motion_rec/alpha.mp4"),
+    };
+    EXPECT_EQ(names(applyVideoFileFilter(all, VideoFileFilterAll)),
+              (strings({"/card/Saved_Videos/a.mp4", "/card/Saved_Videos/b.mp4",
+                           "/card/evt_rec/0001_F.avi", "/card/cont_rec/0512_F.mp4",
+                           "/card/cont_rec/0512_R.mp4", "/card/sos_rec/Zulu.mp4",
+                           "/card/motion_rec/alpha.mp4"})));
+}
+
+TEST(Order, SavedVideosStayFirstInEveryFilteredView)
+{
+    const QList<QUrl> all = {
+        clip("/card/evt_rec/0001.mp4"),
+        clip("/card/Saved_Videos/evt_rec_copy/9999.mp4"),
+        clip("/card/Saved_Videos/zz_evt_rec.mp4"),
+    };
+    const QList<QUrl> event = applyVideoFileFilter(all, VideoFileFilterEvent);
+    EXPECT_EQ(names(event), (strings({"/card/Saved_Videos/evt_rec_copy/9999.mp4",
+                                         "/card/Saved_Videos/zz_evt_rec.mp4",
+                                         "/card/evt_rec/0001.mp4"})));
+}
+
+TEST(Order, PlainCaseSensitiveComparisonAndStableForEqualNames)
+{
+    QList<QUrl> list = {clip("/card/evt_rec/a.mp4"), clip("/card/cont_rec/B.mp4"),
+                        clip("/card/cont_rec/a.mp4"), clip("/card/cont_rec/_x.mp4")};
+    sortVideoFileList(list);
+    // 'B' (0x42) < '_' (0x5F) < 'a' (0x61); the two "a.mp4" keep their order.
+    EXPECT_EQ(names(list), (strings({"/card/cont_rec/B.mp4", "/card/cont_rec/_x.mp4",
+                                        "/card/evt_rec/a.mp4", "/card/cont_rec/a.mp4"})));
+    EXPECT_TRUE(videoFileComesBefore(clip("/x/Saved_Videos/z.mp4"), clip("/x/a.mp4")));
+    EXPECT_FALSE(videoFileComesBefore(clip("/x/a.mp4"), clip("/x/a.mp4")));
+}
+
+TEST(Order, FrontSortsBeforeItsRearPartner)
+{
+    const QList<QUrl> list = applyVideoFileFilter(
+        {clip("/card/cont_rec/0512_R.mp4"), clip("/card/cont_rec/0512_F.mp4")}, VideoFileFilterAlways);
+    ASSERT_EQ(list.size(), 2);
+    EXPECT_EQ(list[0].fileName(), QStringLiteral("0512_F.mp4"));
+    EXPECT_TRUE(isMp4Partner(list[0], list[1]));
+    EXPECT_EQ(videoFileCellText(list[1]), QStringLiteral("0512_R.mp4"));
+}
+
+TEST(Filter, EmptyListStaysEmpty)
+{
+    EXPECT_TRUE(applyVideoFileFilter({}, VideoFileFilterAll).isEmpty());
+    EXPECT_TRUE(applyVideoFileFilter({}, VideoFileFilterEvent).isEmpty());
+}
+
+} // namespace

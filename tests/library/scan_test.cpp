@@ -1,0 +1,190 @@
+// Recording discovery on real folder trees (Part 2.1, steps 3 and 4).
+#include "library/recordinglibrary.h"
+#include "library_test_util.h"
+
+#include <gtest/gtest.h>
+
+#include <QFile>
+
+#include <future>
+
+using namespace drovik;
+using drovik::test::relativePaths;
+using drovik::test::TempTree;
+
+namespace {
+
+QStringList sorted(QStringList list)
+{
+    list.sort();
+    return list;
+}
+
+QStringList strings(std::initializer_list<const char *> texts)
+{
+    QStringList out;
+    for (const char *text : texts)
+        out.append(QString::fromUtf8(text));
+    return out;
+}
+
+TEST(Scan, RootIsScannedFlatAndOnlyTheKnownFoldersDeeply)
+{
+    TempTree tree;
+    ASSERT_TRUE(tree.touchAll(strings({
+        "root.mp4",              // a clip directly in the selected folder is listed
+        "notes.txt",             // not a clip
+        "other/lost.mp4",        // an unknown sub-folder is not scanned
+        "cont_rec/2024_05_01/deep_F.mp4", // known folders are scanned recursively
+        "cont_rec/a_F.mp4",
+    })));
+    const QList<QUrl> all = scanSelectedFolder(QUrl::fromLocalFile(tree.root()));
+    EXPECT_EQ(sorted(relativePaths(tree.root(), all)),
+              strings({"cont_rec/2024_05_01/deep_F.mp4", "cont_rec/a_F.mp4", "root.mp4"}));
+}
+
+TEST(Scan, ExtensionsHiddenFilesAndOtherTypes)
+{
+    TempTree tree;
+    ASSERT_TRUE(tree.touchAll(strings({
+        "evt_rec/CAPS.MP4", "evt_rec/mixed.Avi", "evt_rec/clip.mov", "evt_rec/movie.mkv",
+        "evt_rec/.hidden.mp4", "evt_rec/.thumbs/x.mp4", "evt_rec/noext", "evt_rec/x.mp4.part",
+    })));
+    ASSERT_TRUE(tree.mkdir(QStringLiteral("evt_rec/folder.mp4"))); // a folder, not a clip
+    const QList<QUrl> all = scanSelectedFolder(QUrl::fromLocalFile(tree.root()));
+    EXPECT_EQ(sorted(relativePaths(tree.root(), all)),
+              strings({"evt_rec/CAPS.MP4", "evt_rec/clip.mov", "evt_rec/mixed.Avi"}));
+}
+
+TEST(Scan, FoldersComeInTheKnownOrderAfterTheRoot)
+{
+    TempTree tree;
+    // Created in reverse so that no creation order can pass for the scan order.
+    const QStringList folders = recordingFolderNames();
+    for (qsizetype i = folders.size() - 1; i >= 0; --i)
+        ASSERT_TRUE(tree.touch(folders[i] + QStringLiteral("/clip.mp4")));
+    ASSERT_TRUE(tree.touch(QStringLiteral("zzz_root.mp4")));
+    const QStringList found = relativePaths(tree.root(), scanSelectedFolder(QUrl::fromLocalFile(tree.root())));
+    QStringList expected = {QStringLiteral("zzz_root.mp4")};
+    for (const QString &folder : folders)
+        expected.append(folder + QStringLiteral("/clip.mp4"));
+    EXPECT_EQ(found, expected);
+}
+
+TEST(Scan, SelectedFolderMayItselfBeARecordingFolder)
+{
+    TempTree tree;
+    ASSERT_TRUE(tree.touchAll(strings({"cont_rec_old/a.mp4", "cont_rec_old/evt_rec/b.mp4"})));
+    const QList<QUrl> all = scanSelectedFolder(QUrl::fromLocalFile(tree.path(QStringLiteral("cont_rec_old"))));
+    ASSERT_EQ(all.size(), 2);
+    // Every clip under a chosen folder named cont_rec_old matches the Always filter.
+    EXPECT_EQ(applyVideoFileFilter(all, VideoFileFilterAlways).size(), 2);
+    EXPECT_EQ(applyVideoFileFilter(all, VideoFileFilterEvent).size(), 1);
+}
+
+TEST(Scan, NonRecursiveScanStaysInTheFolder)
+{
+    TempTree tree;
+    ASSERT_TRUE(tree.touchAll(strings({"a/x.mp4", "a/b/y.mp4", "a/b/c/z.avi"})));
+    EXPECT_EQ(relativePaths(tree.root(), getVideoFilesInDirectoryUrl(tree.url(QStringLiteral("a")), false)),
+              strings({"a/x.mp4"}));
+    EXPECT_EQ(sorted(relativePaths(tree.root(),
+                                   getVideoFilesInDirectoryUrl(tree.url(QStringLiteral("a")), true))),
+              strings({"a/b/c/z.avi", "a/b/y.mp4", "a/x.mp4"}));
+}
+
+TEST(Scan, MissingOrUnreadableFoldersYieldNothing)
+{
+    TempTree tree;
+    ASSERT_TRUE(tree.touch(QStringLiteral("file.mp4")));
+    EXPECT_TRUE(getVideoFilesInDirectoryUrl(tree.url(QStringLiteral("missing")), true).isEmpty());
+    EXPECT_TRUE(getVideoFilesInDirectoryUrl(tree.url(QStringLiteral("file.mp4")), true).isEmpty());
+    EXPECT_TRUE(getVideoFilesInDirectoryUrl(QUrl(), true).isEmpty());
+    EXPECT_TRUE(scanSelectedFolder(tree.url(QStringLiteral("missing"))).isEmpty());
+    EXPECT_TRUE(scanSelectedFolder(QUrl(QStringLiteral("https://example.com/card"))).isEmpty());
+    // A card without recording folders still lists its root.
+    EXPECT_EQ(scanSelectedFolder(QUrl::fromLocalFile(tree.root())).size(), 1);
+}
+
+TEST(Scan, LinksAreFollowedButLoopsAreNot)
+{
+    TempTree tree;
+    ASSERT_TRUE(tree.touchAll(strings({"store/real.mp4", "cont_rec/sub/a.mp4"})));
+    ASSERT_TRUE(QFile::link(tree.path(QStringLiteral("store/real.mp4")),
+                            tree.path(QStringLiteral("cont_rec/linked.mp4"))));
+    ASSERT_TRUE(QFile::link(tree.path(QStringLiteral("nowhere.mp4")),
+                            tree.path(QStringLiteral("cont_rec/dangling.mp4"))));
+    ASSERT_TRUE(QFile::link(tree.path(QStringLiteral("store")), tree.path(QStringLiteral("cont_rec/store"))));
+    ASSERT_TRUE(QFile::link(tree.path(QStringLiteral("cont_rec")),
+                            tree.path(QStringLiteral("cont_rec/sub/loop"))));
+    const QList<QUrl> all = scanSelectedFolder(QUrl::fromLocalFile(tree.root()));
+    EXPECT_EQ(sorted(relativePaths(tree.root(), all)),
+              strings({"cont_rec/linked.mp4", "cont_rec/store/real.mp4", "cont_rec/sub/a.mp4"}));
+}
+
+TEST(Scan, NamesWithSpacesAndNonAsciiRoundTrip)
+{
+    TempTree tree;
+    const QString name = QStringLiteral("sos_rec/주행 #1 %20 ?_F.mp4");
+    ASSERT_TRUE(tree.touch(name));
+    const QList<QUrl> all = scanSelectedFolder(QUrl::fromLocalFile(tree.root()));
+    ASSERT_EQ(all.size(), 1);
+    EXPECT_EQ(all[0].toLocalFile(), tree.path(name));
+    EXPECT_EQ(videoFileCellText(all[0]), QStringLiteral("주행 #1 %20 ?_F.mp4"));
+    EXPECT_EQ(videoFileCellColor(all[0]), VideoFileCellColor::Yellow);
+}
+
+TEST(Scan, RunsOffTheCallingThread)
+{
+    TempTree tree;
+    ASSERT_TRUE(tree.touchAll(strings({"cont_rec/a_F.mp4", "cont_rec/a_R.mp4", "evt_rec/e.avi"})));
+    const QUrl root = QUrl::fromLocalFile(tree.root());
+    auto worker = std::async(std::launch::async, [root] {
+        return applyVideoFileFilter(scanSelectedFolder(root), VideoFileFilterAll);
+    });
+    EXPECT_EQ(worker.get(), applyVideoFileFilter(scanSelectedFolder(root), VideoFileFilterAll));
+}
+
+// The edge cases of Part 2.1 on one card, through scan, filter and order as the viewer runs them.
+TEST(Scan, ACardThroughEveryFilter)
+{
+    TempTree tree;
+    ASSERT_TRUE(tree.touchAll(strings({
+        "0001_root.mp4",
+        "cont_rec/0512_R.mp4", "cont_rec/0512_F.mp4", "cont_rec/0511_F.avi", "cont_rec/0511_R.avi",
+        "evt_rec/0600_F.mp4", "parking_rec/0700.MP4", "motion_timelapse_rec/0800.mp4",
+        "motion_rec/0900.mp4", "manual_rec/1000.mp4", "option_rec/1100.mp4", "sos_rec/1200.mp4",
+        "Saved_Videos/z_saved.mp4", "Saved_Videos/a_saved.mp4", "unknown/1300.mp4", "cont_rec/x.mkv",
+    })));
+    const QList<QUrl> all = scanSelectedFolder(QUrl::fromLocalFile(tree.root()));
+    auto shown = [&](int filter) { return relativePaths(tree.root(), applyVideoFileFilter(all, filter)); };
+
+    EXPECT_EQ(shown(VideoFileFilterAll),
+              strings({"Saved_Videos/a_saved.mp4", "Saved_Videos/z_saved.mp4", "0001_root.mp4",
+                       "cont_rec/0511_F.avi", "cont_rec/0511_R.avi", "cont_rec/0512_F.mp4",
+                       "cont_rec/0512_R.mp4", "evt_rec/0600_F.mp4", "parking_rec/0700.MP4",
+                       "motion_timelapse_rec/0800.mp4", "motion_rec/0900.mp4", "manual_rec/1000.mp4",
+                       "option_rec/1100.mp4", "sos_rec/1200.mp4"}));
+    EXPECT_EQ(shown(VideoFileFilterAlways),
+              strings({"cont_rec/0511_F.avi", "cont_rec/0511_R.avi", "cont_rec/0512_F.mp4",
+                       "cont_rec/0512_R.mp4"}));
+    EXPECT_EQ(shown(VideoFileFilterMotion),
+              strings({"motion_timelapse_rec/0800.mp4", "motion_rec/0900.mp4"}));
+    EXPECT_EQ(shown(VideoFileFilterEvent), strings({"evt_rec/0600_F.mp4", "parking_rec/0700.MP4"}));
+    EXPECT_EQ(shown(VideoFileFilterManual),
+              strings({"manual_rec/1000.mp4", "option_rec/1100.mp4", "sos_rec/1200.mp4"}));
+
+    const QList<QUrl> always = applyVideoFileFilter(all, VideoFileFilterAlways);
+    EXPECT_FALSE(isMp4Partner(always[0], always[1])); // avi
+    EXPECT_TRUE(isMp4Partner(always[2], always[3]));
+    EXPECT_TRUE(isMp4Partner(always[3], always[2]));
+
+    const QList<QUrl> shownAll = applyVideoFileFilter(all, VideoFileFilterAll);
+    EXPECT_EQ(videoFileCellColor(shownAll[0]), VideoFileCellColor::Magenta);
+    EXPECT_EQ(videoFileCellColor(shownAll[1]), VideoFileCellColor::Magenta);
+    EXPECT_EQ(videoFileCellColor(shownAll[2]), VideoFileCellColor::Default);
+    EXPECT_EQ(videoFileCellColor(shownAll[12]), VideoFileCellColor::Yellow); // option_rec
+    EXPECT_EQ(videoFileCellColor(shownAll[13]), VideoFileCellColor::Yellow); // sos_rec
+}
+
+} // namespace
