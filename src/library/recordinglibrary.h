@@ -1,6 +1,6 @@
 #pragma once
 
-// Recording discovery and the shown list (Part 2.1): which clip files a folder holds, which of
+// Recording discovery and the shown list: which clip files a folder holds, which of
 // them a filter shows, and in what order.
 //
 // Everything here is a pure function of its arguments and the file system: no state is kept
@@ -38,7 +38,7 @@ QStringList scanSelectedFolderPaths(const QString &selectedFolderPath);
 // (sortVideoFileList). The result is `filteredVideoFileList`.
 QList<QUrl> applyVideoFileFilter(const QList<QUrl> &allVideoFiles, int filter);
 
-// The display order (Part 2.1, step 7): clips whose URL contains "Saved_Videos" first, then by
+// The display order: clips whose URL contains "Saved_Videos" first, then by
 // file name in plain, case-sensitive comparison (UTF-16 code units), ascending. Entries that
 // compare equal keep their order (a stable sort), so the result does not depend on the sort
 // algorithm.

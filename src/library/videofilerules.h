@@ -1,6 +1,6 @@
 #pragma once
 
-// The rules of Part 2.1 that read a clip's recording type, camera side and front/rear partner
+// The rules that read a clip's recording type, camera side and front/rear partner
 // from the text of its URL. Nothing is stored per clip: every answer is derived from the URL
 // whenever it is needed. Pure functions; safe to call from any thread.
 
@@ -34,9 +34,8 @@ enum class CameraSide { None, Front, Rear };
 // The known recording folders, in the order in which they are scanned under the chosen folder.
 const QStringList &recordingFolderNames();
 
-// The text of a clip's absolute URL, the form every text rule below is applied to. Like the
-// platform URL the specification reads ("file:///…"), reserved and non-ASCII characters of the
-// path are percent-encoded; the folder and marker texts the rules look for are plain ASCII and
+// The text of a clip's absolute URL, the form every text rule below is applied to. As in any
+// file URL ("file:///…"), reserved and non-ASCII characters of the path are percent-encoded; the folder and marker texts the rules look for are plain ASCII and
 // read the same in either form.
 QString videoFileUrlText(const QUrl &url);
 
@@ -51,7 +50,7 @@ bool isVideoFileName(QByteArrayView fileName); // the file system's bytes, same 
 // Whether the URL's file has the extension "mp4" (compared in lower case).
 bool hasMp4Extension(const QUrl &url);
 
-// The partner text of a clip (Part 2.1): the URL text with every "F." replaced by "R." if it
+// The partner text of a clip: the URL text with every "F." replaced by "R." if it
 // contains "F."; otherwise with every "R." replaced by "F." if it contains "R."; otherwise a
 // null string (no partner).
 QString partnerUrlText(const QString &urlText);
@@ -63,7 +62,7 @@ QString partnerUrlText(const QUrl &url);
 bool isPartner(const QUrl &entry, const QUrl &candidate);
 
 // Both files have the extension "mp4" and candidate is the partner file of entry: the test the
-// playback controller (Parts 2.2, 2.5) applies to neighbouring rows. Two "avi" files are never
+// playback controller applies to neighbouring rows. Two "avi" files are never
 // partners.
 bool isMp4Partner(const QUrl &entry, const QUrl &candidate);
 

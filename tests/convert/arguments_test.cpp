@@ -1,4 +1,4 @@
-// The ffmpeg argument lists of Part 2.4, step 2: as lists, and as the argv a program receives.
+// The ffmpeg argument lists: as lists, and as the argv a program receives.
 // The second half runs a fake ffmpeg (a shell script that records its arguments and makes the
 // output file) because only the exact argv is checked here; conversion_test.cpp runs the real one.
 #include "convert_test_util.h"

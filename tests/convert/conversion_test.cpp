@@ -1,4 +1,4 @@
-// Conversion end to end with the real ffmpeg on tiny generated clips (Part 2.4).
+// Conversion end to end with the real ffmpeg on tiny generated clips.
 #include "convert_test_util.h"
 #include "playback/convert/ffmpegutils.h"
 #include "playback/convert/videoconversion.h"
@@ -285,7 +285,7 @@ TEST_F(Conversion, LeftoversInPartialAreReplaced)
 
 TEST_F(Conversion, ACachedFrontIsReusedEvenWithoutItsSubtitles)
 {
-    // As specified: the front output's presence skips both the conversion and the extraction.
+    // By design: the front output's presence skips both the conversion and the extraction.
     const QString front = at(QStringLiteral("1400_F.mp4"));
     ASSERT_TRUE(makeMp4(front, scratch(), "x"));
     const ConversionPaths paths = pathsOf(front);

@@ -1,4 +1,4 @@
-// The probing helpers of Part 2.4: codec type, stream counting, path helpers, where ffmpeg is.
+// The probing helpers: codec type, stream counting, path helpers, where ffmpeg is.
 #include "convert_test_util.h"
 #include "playback/convert/ffmpegutils.h"
 

@@ -1,4 +1,4 @@
-// The text rules of Part 2.1: extensions, partners, camera side, filters, colours and order.
+// The text rules: extensions, partners, camera side, filters, colours and order.
 #include "library/recordinglibrary.h"
 #include "library/videofilerules.h"
 

@@ -1,4 +1,4 @@
-// Recording discovery on real folder trees (Part 2.1, steps 3 and 4).
+// Recording discovery on real folder trees.
 #include "library/recordinglibrary.h"
 #include "library_test_util.h"
 
@@ -145,7 +145,7 @@ TEST(Scan, RunsOffTheCallingThread)
     EXPECT_EQ(worker.get(), applyVideoFileFilter(scanSelectedFolder(root), VideoFileFilterAll));
 }
 
-// The edge cases of Part 2.1 on one card, through scan, filter and order as the viewer runs them.
+// The listing edge cases on one card, through scan, filter and order as the viewer runs them.
 TEST(Scan, ACardThroughEveryFilter)
 {
     TempTree tree;

@@ -1,6 +1,6 @@
 #pragma once
 
-// The `Utils` class operations of Part 2.4 that run `ffmpeg` and probe files: where the tool is,
+// The `Utils` class operations that run `ffmpeg` and probe files: where the tool is,
 // how it is run, how its stream listing is counted, and the codec tag check. Kept apart from
 // src/platform/utils.h (the other `Utils` operations) in a class of their own.
 //
@@ -50,10 +50,9 @@ public:
 
     // The number of matches of "(Stream #\d{1}:\d{1}(.*?): Video)" / "… Audio)", case-insensitive,
     // in the whole text. The expression is the definition: a two-digit input number never
-    // matches, but a two-digit stream number does ("#0:12": the lazy group takes the "2"), which
-    // the specification's prose ("only single-digit … stream numbers") overlooks; cards have at
-    // most four streams. ffmpeg also lists an attached cover picture as a Video stream; cards
-    // carry none, so the count is kept as specified.
+    // matches, but a two-digit stream number does ("#0:12": the lazy group takes the "2");
+    // cards have at most four streams. ffmpeg also lists an attached cover picture as a Video
+    // stream; cards carry none, so it is counted like any other.
     static int GetVideoStreamCountFromVideoInfo(const QString &info);
     static int GetAudioStreamCountFromVideoInfo(const QString &info);
     static int GetVideoStreamCountFromVideoPath(const QString &path,

@@ -1,6 +1,6 @@
 #pragma once
 
-// Video conversion (Part 2.4): turns a list entry into at most two playable files, front first
+// Video conversion: turns a list entry into at most two playable files, front first
 // and rear second, by remuxing with ffmpeg (stream copy only) into a cache under the working
 // directory, and extracts the subtitle telemetry of "mp4" clips into ".srt" files beside them.
 //
@@ -12,11 +12,10 @@
 //   temp_video/<base>_<size>/<base>_r.srt    its subtitles       bytes, in decimal)
 //   temp_video/<base>_<size>/.partial/       where ffmpeg writes (see below)
 //
-// An output that exists is never rebuilt. Departure from the specification, which lets ffmpeg
-// write the outputs in place: an interrupted ffmpeg run then leaves a partial file that counts as
-// done for ever. Here ffmpeg writes each output under its own name in the ".partial" sub-folder
-// (the extension still chooses the format; the argument lists are otherwise exactly those of the
-// specification), and the file is moved into place only when ffmpeg exits with status 0 and the
+// An output that exists is never rebuilt, so ffmpeg must never write one in place: an
+// interrupted run would leave a partial file that counts as done for ever. ffmpeg writes each
+// output under its own name in the ".partial" sub-folder (the extension still chooses the
+// format), and the file is moved into place only when ffmpeg exits with status 0 and the
 // file exists. A stale file in ".partial" is removed before each run.
 //
 // Everything runs synchronously in the calling thread and keeps no state between calls, so the
@@ -53,7 +52,7 @@ ConversionPaths conversionPathsFor(const QString &entryPath, qint64 entrySize,
 // "R_BC."; a null string when none applies.
 QString conversionPartnerUrlText(const QString &urlText);
 
-// The ffmpeg argument lists of Part 2.4, step 2, exactly in the specified order. type is the
+// The ffmpeg argument lists, exactly in the order ffmpeg must receive them. type is the
 // codec type of FfmpegUtils::GetAviType (0 H264, 1 AVC1, 2 iso4hvc1, 3 other).
 QStringList singleConversionArguments(int type, const QString &input, const QString &output);
 // videoStream 0 (front, "0:0") or 1 (rear, "0:1"); withAudio adds "-map" "0:2".
