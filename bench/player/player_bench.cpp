@@ -15,6 +15,7 @@
 #include <QFileInfo>
 #include <QProcess>
 #include <QTest>
+#include <QTimer>
 
 #include <sys/resource.h>
 
@@ -79,6 +80,17 @@ int runOneMode(const QString &clipDir, double seconds)
     small.setVolume(0.0f);
     QTest::qWait(500);
 
+    // The longest the GUI thread went without running a 10 ms timer: drawing and mpv
+    // queries all happen there.
+    qint64 longestStallMs = 0;
+    QElapsedTimer sinceTick;
+    QTimer ticker;
+    QObject::connect(&ticker, &QTimer::timeout, [&] {
+        longestStallMs = std::max(longestStallMs, sinceTick.restart());
+    });
+    ticker.start(10);
+    sinceTick.start();
+
     const double cpuBefore = processCpuSeconds();
     QElapsedTimer wall;
     wall.start();
@@ -90,6 +102,7 @@ int runOneMode(const QString &clipDir, double seconds)
     const double wallSeconds = wall.nsecsElapsed() / 1e9;
     const double cpuPercent = 100.0 * (processCpuSeconds() - cpuBefore) / wallSeconds;
     const double played = big.currentTime();
+    ticker.stop();
 
     QTest::qWait(300);
     std::vector<double> snapshotMs;
@@ -105,11 +118,13 @@ int runOneMode(const QString &clipDir, double seconds)
 
     using namespace drovik::mpvname;
     std::printf("mode=%s cpu_percent=%.1f wall_s=%.2f played_s=%.2f "
-                "big_decoder_drops=%lld big_vo_drops=%lld small_decoder_drops=%lld small_vo_drops=%lld "
+                "big_decoder_drops=%lld big_vo_drops=%lld big_vo_delayed=%lld "
+                "small_decoder_drops=%lld small_vo_drops=%lld small_vo_delayed=%lld gui_max_stall_ms=%lld "
                 "snapshot_ms_min=%.1f snapshot_ms_median=%.1f snapshot_ms_max=%.1f\n",
                 big.usesOpenGL() ? "gl" : "sw", cpuPercent, wallSeconds, played,
-                counter(big, kFrameDropCount), counter(big, kVoDropFrameCount),
-                counter(small, kFrameDropCount), counter(small, kVoDropFrameCount),
+                counter(big, kDecoderFrameDropCount), counter(big, kFrameDropCount),
+                counter(big, kVoDelayedFrameCount), counter(small, kDecoderFrameDropCount),
+                counter(small, kFrameDropCount), counter(small, kVoDelayedFrameCount), longestStallMs,
                 snapshotMs.front(), snapshotMs[snapshotMs.size() / 2], snapshotMs.back());
     std::fflush(stdout);
     big.close();

@@ -88,6 +88,20 @@ TEST_F(PlayerGlTest, PicturesTravelWithSwappedPlayers)
     EXPECT_TRUE(waitUntil([&] { return leftReports.times.size() > 3 && rightReports.times.size() > 3; }));
 }
 
+TEST_F(PlayerGlTest, AHiddenViewStillOpensItsClipAndDrawsItWhenShown)
+{
+    right->hide();
+    ASSERT_TRUE(openAndWait(*right, clips().blue)) << "does not wait to be shown";
+    EXPECT_FALSE(right->usesOpenGL());
+    right->play();
+    EXPECT_TRUE(waitUntil([&] { return rightReports.times.size() > 3; })) << "plays while hidden";
+    right->show();
+    EXPECT_GT(blueFraction(shownPicture(right)), 0.9);
+    // The next clip, opened while shown, is drawn with OpenGL again.
+    ASSERT_TRUE(openAndWait(*right, clips().pattern));
+    EXPECT_TRUE(right->usesOpenGL());
+}
+
 TEST_F(PlayerGlTest, KeepsDrawingInAnotherWindow)
 {
     ASSERT_TRUE(openAndWait(*left, clips().pattern));

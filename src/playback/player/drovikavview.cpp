@@ -98,7 +98,9 @@ void DrovikAVView::prepareAsset()
     closePlayer();
     showLoading(true);
     m_player = std::make_unique<MpvController>();
-    createSurface(false);
+    // An OpenGL surface gets its context only once shown, and mpv needs it before the video
+    // starts; a hidden view would wait for ever. It draws this clip in software instead.
+    createSurface(!isVisible());
     rebuildObservers();
     setStatus(StatusLoading);
     if (m_fileName.isEmpty()) {

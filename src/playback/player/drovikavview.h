@@ -38,8 +38,8 @@ public:
 // no video track. A file without video reports 7 and then, once its sound can play, 6 and 2.
 //
 // The view's QWidget "enabled" flag is the stored enabled flag; a disabled view receives no
-// mouse events. An OpenGL view loads its file once it has been shown (mpv needs the drawing
-// context before the video starts); until then it stays in status 1.
+// mouse events. A view that is hidden when it opens a file draws that file in software (an
+// OpenGL context exists only for shown widgets, and mpv needs it before the video starts).
 class DrovikAVView : public QWidget {
     Q_OBJECT
 public:

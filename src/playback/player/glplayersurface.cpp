@@ -58,8 +58,10 @@ void GlPlayerSurface::initializeGL()
     mpv_render_context_set_update_callback(m_context, &GlPlayerSurface::onUpdate, this);
     connect(context(), &QOpenGLContext::aboutToBeDestroyed, this,
             &GlPlayerSurface::releaseRenderContext, Qt::UniqueConnection);
-    if (m_hadContext)
+    if (m_hadContext) {
+        qCDebug(lcPlayer) << "OpenGL context replaced; rebuilding the video output";
         m_player->reloadVideo();
+    }
     m_hadContext = true;
     if (onRenderReady)
         onRenderReady();

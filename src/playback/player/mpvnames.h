@@ -43,8 +43,10 @@ inline constexpr const char *kVideoDisplayHeight = "video-params/dh";
 inline constexpr const char *kContainerFps = "container-fps";
 inline constexpr const char *kTrackList = "track-list";
 inline constexpr const char *kVideoTrack = "vid";
+// Frames the decoder skipped to catch up, and frames decoded but never shown.
+inline constexpr const char *kDecoderFrameDropCount = "decoder-frame-drop-count";
 inline constexpr const char *kFrameDropCount = "frame-drop-count";
-inline constexpr const char *kVoDropFrameCount = "vo-drop-frame-count";
+inline constexpr const char *kVoDelayedFrameCount = "vo-delayed-frame-count";
 
 // Fields of a track-list entry and of a screenshot-raw result.
 inline constexpr const char *kTrackType = "type";
