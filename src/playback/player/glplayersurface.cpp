@@ -6,6 +6,7 @@
 #include <QOpenGLContext>
 #include <QOpenGLExtraFunctions>
 #include <QOpenGLFramebufferObject>
+#include <QWindow>
 
 #include <mpv/render_gl.h>
 
@@ -25,10 +26,6 @@ GlPlayerSurface::GlPlayerSurface(MpvController *player, QWidget *parent)
     : QOpenGLWidget(parent), m_player(player)
 {
     setAttribute(Qt::WA_TransparentForMouseEvents);
-    connect(this, &QOpenGLWidget::frameSwapped, this, [this] {
-        if (m_context)
-            mpv_render_context_report_swap(m_context);
-    });
 }
 
 GlPlayerSurface::~GlPlayerSurface()
@@ -92,11 +89,13 @@ void GlPlayerSurface::onMpvUpdate()
     m_updateQueued = false;
     if (!m_context)
         return;
-    if (isVisible()) {
+    const QWindow *host = window()->windowHandle();
+    if (isVisible() && host && host->isExposed()) {
         update();
         return;
     }
-    // mpv waits for every frame to be taken; a hidden view takes them without drawing.
+    // mpv waits for every frame to be taken; a view that is hidden, or in a minimised or
+    // covered window that Qt will not paint, takes them without drawing.
     makeCurrent();
     skipFrame();
     doneCurrent();

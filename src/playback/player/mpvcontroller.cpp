@@ -481,7 +481,8 @@ void MpvController::seekExact(double seconds)
 {
     if (!m_handle || !std::isfinite(seconds))
         return;
-    seconds = qMax(0.0, seconds);
+    // Past the end is the end; no clip lasts a billion seconds.
+    seconds = qBound(0.0, seconds, 1e9);
     m_pendingSeek = seconds;
     const QByteArray target = QByteArray::number(seconds, 'f', 6);
     const char *argv[] = {mpvname::kSeek, target.constData(), mpvname::kSeekAbsoluteExact, nullptr};
