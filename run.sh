@@ -19,4 +19,6 @@ if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
   echo "run.sh: no display found; start it from a desktop session (or under xvfb-run)." >&2
 fi
 export DROVIK_VOLUMES_DIR="${DROVIK_VOLUMES_DIR:-$volumes}"
+# Chromium's sandbox (the map page) refuses to start as root.
+[ "$(id -u)" -ne 0 ] || export QTWEBENGINE_DISABLE_SANDBOX=1
 exec "$build_dir/src/drovik-viewer" "$@"

@@ -177,6 +177,27 @@ void ImageTextButton::paintEvent(QPaintEvent *)
     painter.drawText(rect(), Qt::AlignCenter, shown);
 }
 
+void ImageTextButton::fitTitlesToCommonSize(const QList<ImageTextButton *> &buttons)
+{
+    if (buttons.isEmpty())
+        return;
+    QFont font = buttons.first()->font();
+    int size = 12;
+    for (; size > 9; --size) {
+        font.setPixelSize(size);
+        const QFontMetrics metrics(font);
+        bool fits = true;
+        for (const ImageTextButton *button : buttons)
+            fits = fits && metrics.horizontalAdvance(button->text()) <= button->width() - 6;
+        if (fits)
+            break;
+    }
+    // The application style sheet sets every widget's font size, so the size is set the same way.
+    const QString sheet = QStringLiteral("font-size: %1px;").arg(size);
+    for (ImageTextButton *button : buttons)
+        button->setStyleSheet(sheet);
+}
+
 void ImageTextButton::enterEvent(QEnterEvent *event)
 {
     m_hovered = true;

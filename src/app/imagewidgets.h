@@ -61,6 +61,10 @@ public:
     void setHoverImageChange(bool on);
     QSize sizeHint() const override;
 
+    // Gives a row of buttons one title size: the largest, up to their style's, at which every
+    // title fits (translations differ in length; mixed sizes in one row look broken).
+    static void fitTitlesToCommonSize(const QList<ImageTextButton *> &buttons);
+
 protected:
     void paintEvent(QPaintEvent *event) override;
     void enterEvent(QEnterEvent *event) override;

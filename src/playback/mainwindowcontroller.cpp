@@ -5,11 +5,16 @@
 #include "app/images.h"
 #include "app/notifier.h"
 #include "app/preferences.h"
+#include "display/mapcontroller.h"
+#include "display/mapwebview.h"
 #include "display/sliderviews.h"
 #include "display/speedmeterview.h"
 #include "filelistcontroller.h"
 #include "mainwindow.h"
+#include "platform/utils.h"
 #include "platform/volumemonitor.h"
+#include "playbackcontroller.h"
+#include "player/drovikavview.h"
 #include "settings/store/r640settingmanager.h"
 #include "viewhelpers.h"
 
@@ -20,6 +25,8 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
+#include <QScrollArea>
 #include <QScreen>
 #include <QTimer>
 
@@ -98,18 +105,61 @@ void MainWindowController::showMainWindow()
     connect(&center, &Notifier::volumeUnmounted, m_fileList,
             &FileListController::volumeUnmountHandler, Qt::UniqueConnection);
 
+    buildMapView();
     queued(this, [this] {
         m_ui.mapCoverView->show();
+        if (m_mapWebView)
+            m_mapWebView->hide();
         buildMenus();
         m_ui.mainVersionLabel->setText(QStringLiteral("Ver %1").arg(QCoreApplication::applicationVersion()));
     });
 
     m_window->setKeyEventDelegate(this);
+    buildPlayerViews();
     m_ui.speedMeterView->setSpeed(0);
     applyStyle();
     applyLanguageSettings();
     queued(this, [this] { m_fileList->videoFileFilterTouched(m_ui.fileListAllButton_OEM); });
     enableVideoControls(false);
+    m_playback->updateMovieViewCoverScrren();
+}
+
+void MainWindowController::buildMapView()
+{
+    if (m_mapWebView)
+        return;
+    m_mapWebView = new MapWebView(m_ui.dashboardCtrls);
+    m_mapWebView->setGeometry(m_ui.mapCoverView->geometry());
+    m_mapWebView->hide();
+    m_mapController = new MapController(m_mapWebView, this);
+    m_mapController->load();
+}
+
+void MainWindowController::buildPlayerViews()
+{
+    if (m_playback)
+        return;
+    m_bigMovieView = new DrovikAVView;
+    m_bigMovieView->setObjectName(QStringLiteral("bigMovieView"));
+    m_ui.bigMovieViewScrollView->setWidget(m_bigMovieView);
+    m_smallMovieView = new DrovikAVView(m_ui.smallMovieFrame);
+    m_smallMovieView->setObjectName(QStringLiteral("smallMovieView"));
+    m_playback = new PlaybackController(m_ui, *m_fileList, *m_bigMovieView, *m_smallMovieView,
+                                        *m_mapController, this);
+    m_playback->setWorkingDirectory(Utils::GetWorkingDirectoryPath());
+    m_playback->setUnsupportedHandler([this] { showUnsupportedFileAlert(); });
+    windowDidResize();
+}
+
+void MainWindowController::showUnsupportedFileAlert()
+{
+    auto *alert = new QMessageBox(QMessageBox::Warning, localized("메모리카드 오류"),
+                                  localized("메모리카드 오류"), QMessageBox::NoButton, m_window);
+    alert->setInformativeText(localized("지원하지 않는 형식으로 인코딩된 동영상입니다."));
+    alert->addButton(localized("OK"), QMessageBox::AcceptRole);
+    alert->setAttribute(Qt::WA_DeleteOnClose);
+    alert->setWindowModality(Qt::WindowModal);
+    alert->open();
 }
 
 void MainWindowController::buildMenus()
@@ -246,6 +296,7 @@ void MainWindowController::applyLanguageNow()
     m_ui.fileListMotionButton_OEM->setText(localized("파일_모션"));
     m_ui.fileListEventButton_OEM->setText(localized("파일_이벤트"));
     m_ui.fileListManualButton_OEM->setText(localized("파일_수동"));
+    ImageTextButton::fitTitlesToCommonSize(m_ui.filterButtons());
     m_fileList->updateModelInfo();
     m_fileList->initializeFileSortingButtons();
 }
@@ -270,20 +321,18 @@ void MainWindowController::windowDidResize()
     moveX(m_ui.dashBg3, c + 18);
     moveX(m_ui.toolbarButtons, c + 10);
     moveX(m_ui.dashboardCtrls, c + 43);
+    if (movieFitsScrollView && m_bigMovieView)
+        m_bigMovieView->resize(m_ui.bigMovieViewScrollView->maximumViewportSize());
+    if (m_smallMovieView)
+        m_smallMovieView->setGeometry(m_ui.smallMovieFrame->rect().adjusted(1, 1, -1, -1));
+    if (m_mapWebView)
+        m_mapWebView->setGeometry(m_ui.mapCoverView->geometry());
 }
 
 void MainWindowController::enableVideoControls(bool enable)
 {
-    const MainWindowUi &u = m_ui;
-    for (QWidget *control : QList<QWidget *>{u.snapShotButton, u.printButton, u.playPauseButton,
-                             u.stopButton, u.rewindButton, u.fastForwardButton, u.prevFileButton,
-                             u.nextFileButton, u.zoomInButton, u.zoomOutButton, u.resetScaleButton,
-                             u.fullScreenButton, u.flipButton, u.volumeSliderView,
-                             u.seekTimeSldierView, u.switchVideoButton, u.muteButton})
-        control->setEnabled(enable);
-    for (QWidget *image : QList<QWidget *>{u.shockCarImageView, u.earthImageView,
-                           u.gpsImageView, u.speedMeterView})
-        image->setVisible(enable);
+    if (m_playback)
+        m_playback->enableVideoControls(enable);
 }
 
 void MainWindowController::appExitButtonTouched(QObject *)
@@ -294,6 +343,36 @@ void MainWindowController::appExitButtonTouched(QObject *)
 void MainWindowController::appMinimizeButtonTouched(QObject *)
 {
     m_window->showMinimized();
+}
+
+void MainWindowController::playPauseButtonTouched(QObject *sender)
+{
+    if (m_playback)
+        m_playback->playPauseButtonTouched(sender);
+}
+
+void MainWindowController::rewindButtonTouched(QObject *sender)
+{
+    if (m_playback)
+        m_playback->rewindButtonTouched(sender);
+}
+
+void MainWindowController::fastForwardButtonTouched(QObject *sender)
+{
+    if (m_playback)
+        m_playback->fastForwardButtonTouched(sender);
+}
+
+void MainWindowController::volumeUp()
+{
+    if (m_playback)
+        m_playback->volumeUp();
+}
+
+void MainWindowController::volumeDown()
+{
+    if (m_playback)
+        m_playback->volumeDown();
 }
 
 void MainWindowController::applyStyle()

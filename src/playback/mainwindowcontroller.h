@@ -12,7 +12,11 @@ class QWidget;
 
 namespace drovik {
 
+class DrovikAVView;
 class FileListController;
+class MapController;
+class MapWebView;
+class PlaybackController;
 class MainWindow;
 
 // Builds and drives the main window: the splash, the menus of language and speed unit, the
@@ -65,14 +69,27 @@ public:
     void enableVideoControls(bool enable);
 
     FileListController &fileList() const { return *m_fileList; }
+    // The playback side exists once the main window has been shown.
+    PlaybackController *playback() const { return m_playback; }
+    DrovikAVView *bigMovieView() const { return m_bigMovieView; }
+    DrovikAVView *smallMovieView() const { return m_smallMovieView; }
+    MapController *mapController() const { return m_mapController; }
 
 public slots:
     // Keyboard actions of the window (the names the key map uses).
     void appExitButtonTouched(QObject *sender);
     void appMinimizeButtonTouched(QObject *sender);
+    void playPauseButtonTouched(QObject *sender);
+    void rewindButtonTouched(QObject *sender);
+    void fastForwardButtonTouched(QObject *sender);
+    void volumeUp();
+    void volumeDown();
 
 private:
     void buildMenus();
+    void buildMapView();
+    void buildPlayerViews();
+    void showUnsupportedFileAlert();
     void applyLanguageNow();
     void relabelMenus();
     void applyStyle();
@@ -83,6 +100,12 @@ private:
     QTimer *m_splashTimer = nullptr;
     bool m_mainWindowShown = false;
     FileListController *m_fileList = nullptr;
+    PlaybackController *m_playback = nullptr;
+    DrovikAVView *m_bigMovieView = nullptr;
+    DrovikAVView *m_smallMovieView = nullptr;
+    MapWebView *m_mapWebView = nullptr;
+    MapController *m_mapController = nullptr;
+    bool movieFitsScrollView = true;
 
     QMenu *m_appMenu = nullptr;
     QAction *m_quitAction = nullptr;

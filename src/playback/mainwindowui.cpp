@@ -23,8 +23,8 @@ constexpr int kGap = 8;
 constexpr int kHeaderHeight = 48;
 constexpr int kToolbarHeight = 64;
 constexpr int kDashboardHeight = 176;
-constexpr int kRightColumnWidth = 320;
-constexpr QSize kSmallMovieSize{320, 180};
+constexpr int kRightColumnWidth = 344;
+constexpr QSize kSmallMovieSize{344, 194};
 constexpr int kToolbarBgWidth = 974;
 constexpr int kToolbarButtonsWidth = 1004;
 constexpr int kDashBgWidth = 988;
@@ -235,7 +235,7 @@ void MainWindowUi::layoutAreas(const QSize &size)
     fileListControlView_OEM->setGeometry(rightX, listY, kRightColumnWidth, bodyY + bodyHeight - listY);
     const QList<ImageTextButton *> filters = filterButtons();
     for (int i = 0; i < filters.size(); ++i)
-        filters.at(i)->setGeometry(8 + i * 61, 8, 60, 24);
+        filters.at(i)->setGeometry(8 + i * 65, 8, 64, 24);
     selectedDirTextField_OEM->setGeometry(8, 40, kRightColumnWidth - 16 - 2 * 32, 28);
     selectFolderButton_OEM->setGeometry(kRightColumnWidth - 8 - 62, 38, 30, 32);
     fileListSaveButton_OEM->setGeometry(kRightColumnWidth - 8 - 30, 38, 30, 32);
