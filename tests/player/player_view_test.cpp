@@ -234,8 +234,11 @@ TEST_F(PlayerViewTest, TimeIsReportedAboutEveryTenthOfASecondWhilePlaying)
     ASSERT_GE(delegate.times.size(), 8u);
     for (size_t i = 1; i < delegate.times.size(); ++i) {
         EXPECT_GT(delegate.times[i], delegate.times[i - 1]);
-        EXPECT_LT(delegate.times[i] - delegate.times[i - 1], 0.25);
+        // A frame dropped under load may stretch one gap, never by much.
+        EXPECT_LT(delegate.times[i] - delegate.times[i - 1], 0.3);
     }
+    const double meanGap = (delegate.times.back() - delegate.times.front()) / double(delegate.times.size() - 1);
+    EXPECT_NEAR(meanGap, 0.1, 0.03);
 }
 
 TEST_F(PlayerViewTest, VolumeIsAFractionAndStaysInRange)
