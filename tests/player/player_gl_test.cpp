@@ -5,6 +5,7 @@
 
 #include "playback/player/drovikavview.h"
 
+#include <QScrollArea>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -100,6 +101,29 @@ TEST_F(PlayerGlTest, AHiddenViewStillOpensItsClipAndDrawsItWhenShown)
     // The next clip, opened while shown, is drawn with OpenGL again.
     ASSERT_TRUE(openAndWait(*right, clips().pattern));
     EXPECT_TRUE(right->usesOpenGL());
+}
+
+TEST_F(PlayerGlTest, DrawsZoomedInsideAScrollArea)
+{
+    // The large view sits in a scroll area and is zoomed by making it larger than the area.
+    QScrollArea area;
+    area.resize(320, 180);
+    area.setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    area.setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    auto *zoomed = new DrovikAVView;
+    zoomed->resize(640, 360);
+    area.setWidget(zoomed);
+    area.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&area));
+    ASSERT_TRUE(openAndWait(*zoomed, clips().blue));
+    EXPECT_TRUE(zoomed->usesOpenGL());
+    area.ensureVisible(320, 180, 160, 90);
+    QImage shown;
+    EXPECT_TRUE(waitUntil([&] {
+        shown = area.viewport()->grab().toImage();
+        return blueFraction(shown) > 0.9;
+    }, 8000)) << blueFraction(shown);
+    zoomed->close();
 }
 
 TEST_F(PlayerGlTest, KeepsDrawingInAnotherWindow)
