@@ -1,5 +1,6 @@
 // drovik clips, drovik convert: the recording list and the conversion step as the viewer runs them.
 #include "commands.h"
+#include "json.h"
 
 #include "library/recordinglibrary.h"
 #include "library/videofilerules.h"
@@ -35,26 +36,6 @@ void writeLine(const QString &path)
     const QByteArray bytes = QFile::encodeName(path);
     std::cout.write(bytes.constData(), bytes.size());
     std::cout << '\n';
-}
-
-QByteArray jsonString(const QString &text)
-{
-    QByteArray out = "\"";
-    for (const char c : text.toUtf8()) {
-        switch (c) {
-        case '"': out += "\\\""; break;
-        case '\\': out += "\\\\"; break;
-        case '\n': out += "\\n"; break;
-        case '\r': out += "\\r"; break;
-        case '\t': out += "\\t"; break;
-        default:
-            if (quint8(c) < 0x20)
-                out += "\\u00" + QByteArray::number(quint8(c), 16).rightJustified(2, '0');
-            else
-                out += c;
-        }
-    }
-    return out + '"';
 }
 
 std::optional<int> filterByName(const std::string &name)

@@ -1,6 +1,8 @@
 // drovik convert, run as a user would run it.
 #include "convert_test_util.h"
 
+#include "cli_run.h"
+
 #include <gtest/gtest.h>
 
 #include <QProcess>
@@ -9,17 +11,11 @@ using namespace drovik::test;
 
 namespace {
 
-struct CliRun {
-    int exitCode = -1;
-    QByteArray out;
-};
+using drovik::test::CliRun;
 
 CliRun drovik(const QStringList &args)
 {
-    QProcess process;
-    process.start(QStringLiteral(DROVIK_CLI), args);
-    process.waitForFinished(120000);
-    return {process.exitCode(), process.readAllStandardOutput()};
+    return drovik::test::runCli(QStringLiteral(DROVIK_CLI), args, 120000);
 }
 
 TEST(ConvertCli, PrintsThePlayableFiles)
