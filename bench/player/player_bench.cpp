@@ -71,9 +71,13 @@ int runOneMode(const QString &clipDir, double seconds)
     window.show();
     if (!QTest::qWaitForWindowExposed(&window))
         std::fprintf(stderr, "window not exposed\n");
+    QElapsedTimer opening;
+    opening.start();
     big.setFileName(clipDir + QStringLiteral("/front.mov"));
     small.setFileName(clipDir + QStringLiteral("/rear.mov"));
-    if (!QTest::qWaitFor([&] { return big.status() == 2 && small.status() == 2; }, 30000)) {
+    const bool ready = QTest::qWaitFor([&] { return big.status() == 2 && small.status() == 2; }, 30000);
+    const double openMs = opening.nsecsElapsed() / 1e6;
+    if (!ready) {
         std::fprintf(stderr, "clips did not become ready (%d, %d)\n", big.status(), small.status());
         return 1;
     }
@@ -126,9 +130,14 @@ int runOneMode(const QString &clipDir, double seconds)
                 counter(big, kVoDelayedFrameCount), counter(small, kDecoderFrameDropCount),
                 counter(small, kFrameDropCount), counter(small, kVoDelayedFrameCount), longestStallMs,
                 snapshotMs.front(), snapshotMs[snapshotMs.size() / 2], snapshotMs.back());
-    std::fflush(stdout);
+    const char *mode = big.usesOpenGL() ? "gl" : "sw";
+    QElapsedTimer closing;
+    closing.start();
     big.close();
     small.close();
+    std::printf("mode=%s open_both_ms=%.0f close_both_ms=%.0f\n", mode,
+                openMs, closing.nsecsElapsed() / 1e6);
+    std::fflush(stdout);
     return 0;
 }
 

@@ -36,6 +36,7 @@ protected:
     {
         left->setDelegate(nullptr);
         right->setDelegate(nullptr);
+        EXPECT_TRUE(leftReports.allOnGuiThread && rightReports.allOnGuiThread);
     }
 
     // The picture a view shows, once it shows one.

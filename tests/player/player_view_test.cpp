@@ -30,7 +30,11 @@ protected:
         view.setDelegate(&delegate);
         view.show();
     }
-    void TearDown() override { view.setDelegate(nullptr); }
+    void TearDown() override
+    {
+        view.setDelegate(nullptr);
+        EXPECT_TRUE(delegate.allOnGuiThread);
+    }
 
     DrovikAVView view;
     RecordingDelegate delegate;
@@ -239,6 +243,19 @@ TEST_F(PlayerViewTest, TimeIsReportedAboutEveryTenthOfASecondWhilePlaying)
     }
     const double meanGap = (delegate.times.back() - delegate.times.front()) / double(delegate.times.size() - 1);
     EXPECT_NEAR(meanGap, 0.1, 0.03);
+}
+
+TEST_F(PlayerViewTest, RewindPlaysBackwards)
+{
+    ASSERT_TRUE(openAndWait(view, clips().pattern));
+    ASSERT_NEAR(seekAndWait(view, delegate, 6.0), 6.0, 1e-3);
+    view.rewind();
+    EXPECT_EQ(view.rate(), -2.0);
+    EXPECT_TRUE(waitUntil([&] { return view.currentTime() < 5.0; })) << view.currentTime();
+    view.play();
+    EXPECT_EQ(view.rate(), 1.0);
+    const double from = view.currentTime();
+    EXPECT_TRUE(waitUntil([&] { return view.currentTime() > from + 0.3; })) << "forwards again";
 }
 
 TEST_F(PlayerViewTest, VolumeIsAFractionAndStaysInRange)

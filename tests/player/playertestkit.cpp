@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QThread>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -79,6 +80,7 @@ void useQuietPlayer()
 
 void RecordingDelegate::drovikAVViewDidUpdateStatus(DrovikAVView *view, int status)
 {
+    noteThread();
     statuses.push_back(status);
     reporters.push_back(view);
     if (onStatus)
@@ -87,18 +89,21 @@ void RecordingDelegate::drovikAVViewDidUpdateStatus(DrovikAVView *view, int stat
 
 void RecordingDelegate::drovikAVViewDidUpdateRate(DrovikAVView *view, double rate)
 {
+    noteThread();
     rates.push_back(rate);
     reporters.push_back(view);
 }
 
 void RecordingDelegate::drovikAVViewDidUpdateTime(DrovikAVView *view, double seconds)
 {
+    noteThread();
     times.push_back(seconds);
     reporters.push_back(view);
 }
 
 void RecordingDelegate::drovikAVViewDidPlayToEndTime(DrovikAVView *view)
 {
+    noteThread();
     ++ends;
     reporters.push_back(view);
     if (onEnd)
@@ -107,8 +112,15 @@ void RecordingDelegate::drovikAVViewDidPlayToEndTime(DrovikAVView *view)
 
 void RecordingDelegate::drovikAVViewDidRequestFullscreen(DrovikAVView *view)
 {
+    noteThread();
     ++fullscreenRequests;
     reporters.push_back(view);
+}
+
+void RecordingDelegate::noteThread()
+{
+    if (QThread::currentThread() != QCoreApplication::instance()->thread())
+        allOnGuiThread = false;
 }
 
 bool waitUntil(const std::function<bool()> &condition, int milliseconds)

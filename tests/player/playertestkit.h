@@ -38,10 +38,14 @@ public:
     std::vector<double> times;
     std::vector<DrovikAVView *> reporters; // the view named in every report
     int ends = 0;
+    bool allOnGuiThread = true; // every report arrived on the GUI thread
     int fullscreenRequests = 0;
     // Run inside the report, to try re-entrant calls.
     std::function<void(DrovikAVView *, int)> onStatus;
     std::function<void(DrovikAVView *)> onEnd;
+
+private:
+    void noteThread();
 };
 
 bool waitUntil(const std::function<bool()> &condition, int milliseconds = 10000);

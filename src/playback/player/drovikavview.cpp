@@ -133,6 +133,19 @@ void DrovikAVView::adoptSurface()
     surface->show();
 }
 
+void DrovikAVView::fallBackToSoftwareDrawing()
+{
+    // mpv could not draw with this OpenGL; nothing has been loaded yet, so the software
+    // renderer can take over.
+    if (!m_surface || !m_surface->usesOpenGL() || m_surface->isRenderReady())
+        return;
+    removeObservers();
+    delete m_surface->widget();
+    createSurface(true);
+    rebuildObservers();
+    loadWhenRenderReady();
+}
+
 void DrovikAVView::loadWhenRenderReady()
 {
     if (!m_loadPending || !m_player || !m_surface || !m_surface->isRenderReady())
@@ -157,13 +170,9 @@ void DrovikAVView::rebuildObservers()
     if (m_surface) {
         m_surface->onRenderReady = [this] { loadWhenRenderReady(); };
         m_surface->onFrameDrawn = [this] { onReadyForDisplay(); };
+        // Called from inside the surface's own GL set-up: replace it only after that returns.
         m_surface->onRenderFailed = [this] {
-            // No OpenGL renderer after all: draw in software. Nothing is loaded yet.
-            m_surface->widget()->deleteLater();
-            removeObservers();
-            createSurface(true);
-            rebuildObservers();
-            loadWhenRenderReady();
+            QMetaObject::invokeMethod(this, &DrovikAVView::fallBackToSoftwareDrawing, Qt::QueuedConnection);
         };
     }
     if (!m_player)

@@ -133,6 +133,7 @@ private:
     void createSurface(bool software);
     void adoptSurface();
     void loadWhenRenderReady();
+    void fallBackToSoftwareDrawing();
     void closePlayer();
     void removeObservers();
     void rebuildObservers();
