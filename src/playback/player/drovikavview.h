@@ -111,7 +111,9 @@ public:
     // volume, rate and status. upsideDown and front stay; leftsideRight is exchanged.
     void swapPlayerItemWith(DrovikAVView *other);
 
-    // Both stop and drop the player and clear the file name (status 0). Safe at any time.
+    // Both stop and drop the player and clear the file name (status 0). Safe at any time,
+    // also from inside a report. close() closes the player, not the widget (QWidget::close()
+    // still does that when called through a QWidget pointer).
     void reset();
     void close();
 
