@@ -14,6 +14,8 @@
 
 #include <QFileInfo>
 #include <QLabel>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTableView>
 #include <QTimer>
 #include <QWebEngineView>
@@ -93,6 +95,10 @@ PlaybackController::PlaybackController(MainWindowUi &ui, FileListController &fil
     bind(m_ui.muteButton, &PlaybackController::toggleMuteButtonTouched);
     bind(m_ui.switchVideoButton, &PlaybackController::toggleVideoSwithButtonTouched);
     bind(m_ui.flipButton, &PlaybackController::videoRotateButtonTouched);
+    bind(m_ui.zoomInButton, &PlaybackController::videoScaleUpButtonTouched);
+    bind(m_ui.zoomOutButton, &PlaybackController::videoScaleDownButtonTouched);
+    bind(m_ui.resetScaleButton, &PlaybackController::resetVideoScaleButtonTouched);
+    connect(m_ui.fullScreenButton, &QAbstractButton::clicked, this, &PlaybackController::enterScrollMode);
     connect(&m_fileList, &FileListController::playRequested, this, &PlaybackController::playVideoWithIdx);
 }
 
@@ -128,6 +134,11 @@ void PlaybackController::playVideoWithIdx(int row)
 void PlaybackController::prepareVideoToPlay(const QUrl &entry, double)
 {
     resetVideoInformation();
+    // A new clip starts unzoomed with panning off.
+    m_videoScale = 1.0;
+    m_enableBigMovieViewScroll = true;
+    m_touchedBigMovieScroll = false;
+    enterScrollMode();
     m_big.reset();
     m_small.reset();
     m_bigVideoFilePath.clear();
@@ -558,6 +569,56 @@ void PlaybackController::toggleVideoSwithButtonTouched(QObject *)
     m_big.setFront(!m_big.front());
     m_small.setFront(!m_small.front());
     playVideo();
+}
+
+void PlaybackController::changeVideoScale(double scale)
+{
+    // Queued, so that a zoom asked for while handling an event applies after it.
+    QMetaObject::invokeMethod(this, [this, scale] {
+        QScrollArea *scroll = m_ui.bigMovieViewScrollView;
+        m_big.resize((QSizeF(scroll->size()) * scale).toSize());
+        const auto policy = (scale > 1.0 && m_enableBigMovieViewScroll) ? Qt::ScrollBarAlwaysOn
+                                                                       : Qt::ScrollBarAlwaysOff;
+        scroll->setHorizontalScrollBarPolicy(policy);
+        scroll->setVerticalScrollBarPolicy(policy);
+        if (!m_touchedBigMovieScroll) {
+            const QSize visible = scroll->viewport()->size();
+            scroll->horizontalScrollBar()->setValue((m_big.width() - visible.width()) / 2);
+            scroll->verticalScrollBar()->setValue((m_big.height() - visible.height()) / 2);
+        }
+    }, Qt::QueuedConnection);
+}
+
+void PlaybackController::enterScrollMode()
+{
+    m_enableBigMovieViewScroll = !m_enableBigMovieViewScroll;
+    m_ui.fullScreenButton->setImageName(m_enableBigMovieViewScroll ? QStringLiteral("pan_2")
+                                                                   : QStringLiteral("pan_1"));
+    m_ui.fullScreenButton->setHoverImageChange(!m_enableBigMovieViewScroll);
+    changeVideoScale(m_videoScale);
+}
+
+void PlaybackController::videoScaleUpButtonTouched(QObject *)
+{
+    m_videoScale = qMin(m_videoScale + 0.2, 5.0);
+    changeVideoScale(m_videoScale);
+}
+
+void PlaybackController::videoScaleDownButtonTouched(QObject *)
+{
+    m_videoScale -= 0.2;
+    if (m_videoScale < 1.0) {
+        m_videoScale = 1.0;
+        m_touchedBigMovieScroll = false;
+    }
+    changeVideoScale(m_videoScale);
+}
+
+void PlaybackController::resetVideoScaleButtonTouched(QObject *)
+{
+    m_videoScale = 1.0;
+    m_touchedBigMovieScroll = false;
+    changeVideoScale(m_videoScale);
 }
 
 void PlaybackController::videoRotateButtonTouched(QObject *)

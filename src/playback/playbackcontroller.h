@@ -48,6 +48,11 @@ public:
     void updatePlayTime(double time, double duration);
     void updateSensorInfo(float gx, float gy, float gz, float lat, float lng, int speed);
     void updateMapWithLat(float lat, float lng);
+    // Zoom of the large view (1.0 … 5.0) inside its scroll view, and whether it may be panned.
+    void changeVideoScale(double scale);
+    void enterScrollMode();
+    double videoScale() const { return m_videoScale; }
+    bool enableBigMovieViewScroll() const { return m_enableBigMovieViewScroll; }
 
     QUrl currentVideoUrl() const { return m_currentVideoUrl; }
     bool isVideoPaused() const { return m_isVideoPaused; }
@@ -73,6 +78,9 @@ public slots:
     void toggleMuteButtonTouched(QObject *sender = nullptr);
     void toggleVideoSwithButtonTouched(QObject *sender = nullptr);
     void videoRotateButtonTouched(QObject *sender = nullptr);
+    void videoScaleUpButtonTouched(QObject *sender = nullptr);
+    void videoScaleDownButtonTouched(QObject *sender = nullptr);
+    void resetVideoScaleButtonTouched(QObject *sender = nullptr);
     void volumeUp();
     void volumeDown();
     // Slider delegate callbacks.
@@ -118,6 +126,9 @@ private:
     double m_lastUpdatedLng = 0;
     std::unique_ptr<DrovikClipData> m_clipData;
     std::unique_ptr<SubtitleData> m_subtitleData;
+    double m_videoScale = 1.0;
+    bool m_enableBigMovieViewScroll = false;
+    bool m_touchedBigMovieScroll = false;
 };
 
 } // namespace drovik

@@ -15,6 +15,7 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QProcess>
+#include <QScrollArea>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -112,6 +113,42 @@ TEST_F(PlaybackTest, PlaysThroughTheListAndWraps)
     playback.stopVideo();
     EXPECT_TRUE(playback.isVideoPaused());
     EXPECT_FALSE(playback.isDisplayTimerRunning());
+}
+
+TEST_F(PlaybackTest, ZoomAndPanTheLargeView)
+{
+    ASSERT_TRUE(makeClip(clips.filePath(QStringLiteral("a.mov")), 2));
+    listFolder(clips.path());
+    PlaybackController &playback = *controller->playback();
+    playback.playVideoWithIdx(0);
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(playback.enableBigMovieViewScroll()) << "a new clip starts with panning off";
+    QScrollArea *scroll = controller->ui().bigMovieViewScrollView;
+    const QSize frame = scroll->size();
+
+    controller->ui().zoomInButton->click();
+    controller->ui().zoomInButton->click();
+    QCoreApplication::processEvents();
+    EXPECT_DOUBLE_EQ(playback.videoScale(), 1.4);
+    EXPECT_EQ(controller->bigMovieView()->size(), (QSizeF(frame) * 1.4).toSize());
+    EXPECT_EQ(scroll->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+
+    controller->ui().fullScreenButton->click(); // the pan button
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(playback.enableBigMovieViewScroll());
+    EXPECT_EQ(controller->ui().fullScreenButton->imageName(), QStringLiteral("pan_2"));
+    EXPECT_EQ(scroll->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+
+    for (int i = 0; i < 5; ++i)
+        controller->ui().zoomOutButton->click();
+    QCoreApplication::processEvents();
+    EXPECT_DOUBLE_EQ(playback.videoScale(), 1.0);
+    EXPECT_EQ(scroll->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+    EXPECT_EQ(scroll->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+
+    for (int i = 0; i < 30; ++i)
+        controller->ui().zoomInButton->click();
+    EXPECT_DOUBLE_EQ(playback.videoScale(), 5.0);
 }
 
 TEST_F(PlaybackTest, AClipFfmpegCannotReadShowsTheUnsupportedAlert)
