@@ -67,23 +67,42 @@ void ImageView::paintEvent(QPaintEvent *)
     painter.drawPixmap(target.topLeft(), image);
 }
 
-ImageButton::ImageButton(const QString &imageName, QWidget *parent)
+HoverButton::HoverButton(QWidget *parent)
     : QAbstractButton(parent)
-    , m_imageName(imageName)
 {
     setCursor(Qt::PointingHandCursor);
     setFocusPolicy(Qt::NoFocus);
 }
 
-void ImageButton::setImageName(const QString &name)
+void HoverButton::setHoverImageChange(bool on)
 {
-    m_imageName = name;
+    m_hoverImageChange = on;
     update();
 }
 
-void ImageButton::setHoverImageChange(bool on)
+void HoverButton::enterEvent(QEnterEvent *event)
 {
-    m_hoverImageChange = on;
+    m_hovered = true;
+    update();
+    QAbstractButton::enterEvent(event);
+}
+
+void HoverButton::leaveEvent(QEvent *event)
+{
+    m_hovered = false;
+    update();
+    QAbstractButton::leaveEvent(event);
+}
+
+ImageButton::ImageButton(const QString &imageName, QWidget *parent)
+    : HoverButton(parent)
+    , m_imageName(imageName)
+{
+}
+
+void ImageButton::setImageName(const QString &name)
+{
+    m_imageName = name;
     update();
 }
 
@@ -97,8 +116,7 @@ void ImageButton::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
-    drawHoverBackdrop(painter, rect(), m_hoverImageChange && m_hovered && isEnabled(),
-                      isDown() || isChecked());
+    drawHoverBackdrop(painter, rect(), showsHover(), isDown() || isChecked());
     QSize natural = Images::naturalSize(m_imageName);
     if (natural.isEmpty())
         return;
@@ -110,37 +128,15 @@ void ImageButton::paintEvent(QPaintEvent *)
     painter.drawPixmap(target.topLeft(), image);
 }
 
-void ImageButton::enterEvent(QEnterEvent *event)
-{
-    m_hovered = true;
-    update();
-    QAbstractButton::enterEvent(event);
-}
-
-void ImageButton::leaveEvent(QEvent *event)
-{
-    m_hovered = false;
-    update();
-    QAbstractButton::leaveEvent(event);
-}
-
 ImageTextButton::ImageTextButton(const QString &backgroundName, QWidget *parent)
-    : QAbstractButton(parent)
+    : HoverButton(parent)
     , m_backgroundName(backgroundName)
 {
-    setCursor(Qt::PointingHandCursor);
-    setFocusPolicy(Qt::NoFocus);
 }
 
 void ImageTextButton::setBackgroundName(const QString &name)
 {
     m_backgroundName = name;
-    update();
-}
-
-void ImageTextButton::setHoverImageChange(bool on)
-{
-    m_hoverImageChange = on;
     update();
 }
 
@@ -156,7 +152,7 @@ void ImageTextButton::paintEvent(QPaintEvent *)
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.drawPixmap(0, 0, Images::pixmap(m_backgroundName, size(), devicePixelRatioF()));
-    drawHoverBackdrop(painter, rect(), m_hoverImageChange && m_hovered && isEnabled(), isDown());
+    drawHoverBackdrop(painter, rect(), showsHover(), isDown());
     painter.setPen(isEnabled() ? palette().color(QPalette::ButtonText)
                                : palette().color(QPalette::Disabled, QPalette::ButtonText));
     // Translations differ in length: shrink the title a little before cutting it short.
@@ -196,20 +192,6 @@ void ImageTextButton::fitTitlesToCommonSize(const QList<ImageTextButton *> &butt
     const QString sheet = QStringLiteral("font-size: %1px;").arg(size);
     for (ImageTextButton *button : buttons)
         button->setStyleSheet(sheet);
-}
-
-void ImageTextButton::enterEvent(QEnterEvent *event)
-{
-    m_hovered = true;
-    update();
-    QAbstractButton::enterEvent(event);
-}
-
-void ImageTextButton::leaveEvent(QEvent *event)
-{
-    m_hovered = false;
-    update();
-    QAbstractButton::leaveEvent(event);
 }
 
 } // namespace drovik

@@ -13,46 +13,13 @@
 namespace drovik::test {
 namespace {
 
-class PlayerGlTest : public ::testing::Test {
+class PlayerGlTest : public TwoViewTest {
 protected:
-    static void SetUpTestSuite()
-    {
-        useQuietPlayer();
-        clips();
-    }
     void SetUp() override
     {
-        window.resize(660, 200);
-        left = new DrovikAVView(&window);
-        right = new DrovikAVView(&window);
-        left->setGeometry(0, 0, 320, 180);
-        right->setGeometry(330, 0, 320, 180);
-        left->setDelegate(&leftReports);
-        right->setDelegate(&rightReports);
-        window.show();
+        TwoViewTest::SetUp();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     }
-    void TearDown() override
-    {
-        left->setDelegate(nullptr);
-        right->setDelegate(nullptr);
-    }
-
-    static QImage shownPicture(DrovikAVView *view, double minimumLit = 0.5)
-    {
-        QImage picture;
-        waitUntil([&] {
-            picture = view->grab().toImage();
-            return litFraction(picture) > minimumLit;
-        }, 8000);
-        return picture;
-    }
-
-    QWidget window;
-    DrovikAVView *left = nullptr;
-    DrovikAVView *right = nullptr;
-    RecordingDelegate leftReports;
-    RecordingDelegate rightReports;
 };
 
 TEST_F(PlayerGlTest, OpenGLSurfaceDrawsAndMirrorsTheVideo)

@@ -14,47 +14,16 @@
 namespace drovik::test {
 namespace {
 
-class PlayerLifecycleTest : public ::testing::Test {
+class PlayerLifecycleTest : public TwoViewTest {
 protected:
-    static void SetUpTestSuite()
-    {
-        useQuietPlayer();
-        clips();
-    }
-    void SetUp() override
-    {
-        window.resize(660, 200);
-        left = new DrovikAVView(&window);
-        right = new DrovikAVView(&window);
-        left->setGeometry(0, 0, 320, 180);
-        right->setGeometry(330, 0, 320, 180);
-        left->setDelegate(&leftReports);
-        right->setDelegate(&rightReports);
-        window.show();
-    }
     void TearDown() override
     {
-        left->setDelegate(nullptr);
-        right->setDelegate(nullptr);
+        TwoViewTest::TearDown();
         EXPECT_TRUE(leftReports.allOnGuiThread && rightReports.allOnGuiThread);
     }
 
     // The picture a view shows, once it shows one.
-    static QImage shownPicture(DrovikAVView *view)
-    {
-        QImage picture;
-        waitUntil([&] {
-            picture = view->grab().toImage();
-            return litFraction(picture) > 0.5;
-        }, 5000);
-        return picture;
-    }
-
-    QWidget window;
-    DrovikAVView *left = nullptr;
-    DrovikAVView *right = nullptr;
-    RecordingDelegate leftReports;
-    RecordingDelegate rightReports;
+    static QImage shownPicture(DrovikAVView *view) { return TwoViewTest::shownPicture(view, 0.5, 5000); }
 };
 
 TEST_F(PlayerLifecycleTest, SwapKeepsEachPlayersPositionVolumeAndPicture)

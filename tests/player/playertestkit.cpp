@@ -188,4 +188,38 @@ double blueFraction(const QImage &image)
     return double(blue) / (double(rgb.width()) * rgb.height());
 }
 
+void TwoViewTest::SetUpTestSuite()
+{
+    useQuietPlayer();
+    clips();
+}
+
+void TwoViewTest::SetUp()
+{
+    window.resize(660, 200);
+    left = new DrovikAVView(&window);
+    right = new DrovikAVView(&window);
+    left->setGeometry(0, 0, 320, 180);
+    right->setGeometry(330, 0, 320, 180);
+    left->setDelegate(&leftReports);
+    right->setDelegate(&rightReports);
+    window.show();
+}
+
+void TwoViewTest::TearDown()
+{
+    left->setDelegate(nullptr);
+    right->setDelegate(nullptr);
+}
+
+QImage TwoViewTest::shownPicture(DrovikAVView *view, double minimumLit, int timeoutMs)
+{
+    QImage picture;
+    waitUntil([&] {
+        picture = view->grab().toImage();
+        return litFraction(picture) > minimumLit;
+    }, timeoutMs);
+    return picture;
+}
+
 } // namespace drovik::test

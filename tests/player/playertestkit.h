@@ -3,6 +3,9 @@
 #include "playback/player/drovikavview.h"
 
 #include <QImage>
+#include <QWidget>
+
+#include <gtest/gtest.h>
 #include <QString>
 
 #include <functional>
@@ -61,5 +64,22 @@ double litFraction(const QImage &image);
 double meanDifference(const QImage &a, const QImage &b);
 // Share of pixels that are clearly blue.
 double blueFraction(const QImage &image);
+
+// Two 320×180 views side by side in one shown window, each reporting to its own recorder.
+class TwoViewTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite();
+    void SetUp() override;
+    void TearDown() override;
+
+    // The picture a view shows, once more than minimumLit of it is lit (waits up to timeoutMs).
+    static QImage shownPicture(DrovikAVView *view, double minimumLit = 0.5, int timeoutMs = 8000);
+
+    QWidget window;
+    DrovikAVView *left = nullptr;
+    DrovikAVView *right = nullptr;
+    RecordingDelegate leftReports;
+    RecordingDelegate rightReports;
+};
 
 } // namespace drovik::test
