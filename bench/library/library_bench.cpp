@@ -8,7 +8,7 @@
 // that are not clips. After one warm-up round the measurements run R times (default 15),
 // interleaved, and their medians are reported. --check exits with status 1 when the ratio is
 // above 2.
-#include "library/recordinglibrary.h"
+#include "library/recording_library.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -5,9 +5,9 @@
 // cpu_percent is the process's user+system time over wall time (100 = one core busy).
 // Without arguments it runs itself once per mode (OpenGL needs a display: run under xvfb-run).
 
-#include "playback/player/drovikavview.h"
-#include "playback/player/mpvcontroller.h"
-#include "playback/player/mpvnames.h"
+#include "playback/player/drovik_av_view.h"
+#include "playback/player/mpv_controller.h"
+#include "playback/player/mpv_names.h"
 
 #include <QApplication>
 #include <QDir>

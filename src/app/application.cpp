@@ -1,6 +1,6 @@
 #include "application.h"
 
-#include "images.h"
+#include "widgets/images.h"
 
 #include <QApplication>
 #include <QFile>

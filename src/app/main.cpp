@@ -1,6 +1,6 @@
-#include "app/appdelegate.h"
+#include "app/app_delegate.h"
 #include "app/application.h"
-#include "playback/mainwindowcontroller.h"
+#include "app/main_window_controller.h"
 
 #include <QApplication>
 #include <QCommandLineParser>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/volumemonitor.h"
+#include "platform/volume_monitor.h"
 
 #include <QObject>
 

@@ -2,9 +2,9 @@
 #include "commands.h"
 #include "json.h"
 
-#include "settings/store/kvlsettingmanager.h"
-#include "settings/store/modeltypes.h"
-#include "settings/store/r640settingmanager.h"
+#include "settings/store/kvl_setting_manager.h"
+#include "settings/store/model_types.h"
+#include "settings/store/r640_setting_manager.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -2,10 +2,10 @@
 #include "commands.h"
 #include "json.h"
 
-#include "library/recordinglibrary.h"
-#include "library/videofilerules.h"
+#include "library/recording_library.h"
+#include "library/video_file_rules.h"
 #include "platform/utils.h"
-#include "playback/convert/videoconversion.h"
+#include "playback/convert/video_conversion.h"
 
 #include <QByteArray>
 #include <QDir>

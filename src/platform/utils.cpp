@@ -1,6 +1,6 @@
 #include "utils.h"
 
-#include "volumemonitor.h"
+#include "volume_monitor.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,12 +1,12 @@
 // Start-up, layout on resize and keyboard routing of the main window (offscreen).
-#include "app/appdelegate.h"
-#include "app/imagewidgets.h"
-#include "app/preferences.h"
+#include "app/app_delegate.h"
+#include "widgets/image_widgets.h"
+#include "i18n/preferences.h"
 #include "platform/utils.h"
-#include "playback/mainwindow.h"
-#include "playback/filelistcontroller.h"
-#include "playback/mainwindowcontroller.h"
-#include "playback/viewhelpers.h"
+#include "app/main_window.h"
+#include "app/file_list_controller.h"
+#include "app/main_window_controller.h"
+#include "widgets/view_helpers.h"
 
 #include <QLabel>
 

@@ -1,11 +1,11 @@
 // Start-up language, language and unit changes, as the stored preferences see them.
-#include "app/appdelegate.h"
-#include "app/imagewidgets.h"
-#include "app/drovik_languages.h"
+#include "app/app_delegate.h"
+#include "widgets/image_widgets.h"
+#include "i18n/drovik_languages.h"
 #include "app/notifier.h"
-#include "app/preferences.h"
-#include "display/speedmeterview.h"
-#include "playback/mainwindowcontroller.h"
+#include "i18n/preferences.h"
+#include "display/speed_meter_view.h"
+#include "app/main_window_controller.h"
 
 #include <QAction>
 #include <QMenu>

@@ -1,5 +1,5 @@
 // The string tables: every key the code looks up exists, translated, in every language.
-#include "app/drovik_languages.h"
+#include "i18n/drovik_languages.h"
 
 #include <QDirIterator>
 #include <QFile>

@@ -2,8 +2,8 @@
 // The second half runs a fake ffmpeg (a shell script that records its arguments and makes the
 // output file) because only the exact argv is checked here; conversion_test.cpp runs the real one.
 #include "convert_test_util.h"
-#include "playback/convert/ffmpegutils.h"
-#include "playback/convert/videoconversion.h"
+#include "playback/convert/ffmpeg_utils.h"
+#include "playback/convert/video_conversion.h"
 
 #include <gtest/gtest.h>
 

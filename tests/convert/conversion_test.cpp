@@ -1,7 +1,7 @@
 // Conversion end to end with the real ffmpeg on tiny generated clips.
 #include "convert_test_util.h"
-#include "playback/convert/ffmpegutils.h"
-#include "playback/convert/videoconversion.h"
+#include "playback/convert/ffmpeg_utils.h"
+#include "playback/convert/video_conversion.h"
 
 #include <gtest/gtest.h>
 

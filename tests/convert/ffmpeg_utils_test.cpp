@@ -1,6 +1,6 @@
 // The probing helpers: codec type, stream counting, path helpers, where ffmpeg is.
 #include "convert_test_util.h"
-#include "playback/convert/ffmpegutils.h"
+#include "playback/convert/ffmpeg_utils.h"
 
 #include <gtest/gtest.h>
 

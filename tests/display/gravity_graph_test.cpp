@@ -1,6 +1,6 @@
 // The G-sensor graph: its points for the worked examples, and what a view actually paints.
-#include "display/gravitygraph.h"
-#include "display/gravitygraphview.h"
+#include "display/gravity_graph.h"
+#include "display/gravity_graph_view.h"
 #include "display_test_util.h"
 
 #include <QDir>

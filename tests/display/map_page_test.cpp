@@ -1,10 +1,10 @@
 // The map page in a real web view: Leaflet loads from the resources, the bridge's calls draw the
 // route and the marker, and the page stays usable without a network (this machine has none).
-#include "display/gravitygraphview.h"
-#include "display/mapcontroller.h"
-#include "display/mapscripts.h"
-#include "display/mapwebview.h"
-#include "display/speedmeterview.h"
+#include "display/gravity_graph_view.h"
+#include "display/map_controller.h"
+#include "display/map_scripts.h"
+#include "display/map_web_view.h"
+#include "display/speed_meter_view.h"
 #include "display_test_util.h"
 
 #include <QDir>

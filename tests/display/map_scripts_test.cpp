@@ -1,6 +1,6 @@
 // The exact script texts the map bridge sends, with and without a web view behind it.
-#include "display/mapcontroller.h"
-#include "display/mapscripts.h"
+#include "display/map_controller.h"
+#include "display/map_scripts.h"
 #include "display_test_util.h"
 
 #include <QLocale>

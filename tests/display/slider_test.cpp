@@ -1,6 +1,6 @@
 // The seek and volume bars and the hover-reporting slider, driven by simulated mouse events.
-#include "display/mouseeventslider.h"
-#include "display/sliderviews.h"
+#include "widgets/mouse_event_slider.h"
+#include "display/slider_views.h"
 #include "display_test_util.h"
 
 #include <QDir>

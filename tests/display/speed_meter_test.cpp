@@ -1,8 +1,8 @@
 // The speed meter: segments, digits and unit label for the worked examples, in both units as the
 // user's preference chooses them.
-#include "app/preferences.h"
-#include "display/speedmeterview.h"
-#include "display/speedreading.h"
+#include "i18n/preferences.h"
+#include "display/speed_meter_view.h"
+#include "display/speed_reading.h"
 #include "display_test_util.h"
 
 #include <QDir>

@@ -1,7 +1,7 @@
 // scripts/make-demo-card, end to end: the card it makes is recognised, listed in the right order
 // and colours, converts, and carries telemetry the readers understand.
-#include "library/recordinglibrary.h"
-#include "playback/convert/videoconversion.h"
+#include "library/recording_library.h"
+#include "playback/convert/video_conversion.h"
 #include "telemetry/clip_data.h"
 #include "telemetry/subtitle_data.h"
 

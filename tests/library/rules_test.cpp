@@ -1,6 +1,6 @@
 // The text rules: extensions, partners, camera side, filters, colours and order.
-#include "library/recordinglibrary.h"
-#include "library/videofilerules.h"
+#include "library/recording_library.h"
+#include "library/video_file_rules.h"
 
 #include <gtest/gtest.h>
 

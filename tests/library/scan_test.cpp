@@ -1,5 +1,5 @@
 // Recording discovery on real folder trees.
-#include "library/recordinglibrary.h"
+#include "library/recording_library.h"
 #include "library_test_util.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 // Mounted volumes: the mount table, sysfs removable flags, and the folder of demo cards.
 #include "platform/utils.h"
-#include "platform/volumemonitor.h"
+#include "platform/volume_monitor.h"
 
 #include <QDir>
 #include <QFile>

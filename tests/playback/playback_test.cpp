@@ -1,14 +1,14 @@
 // Playing clips from the main window's list with the real ffmpeg and mpv (offscreen, no sound).
-#include "app/appdelegate.h"
-#include "app/imagewidgets.h"
-#include "app/preferences.h"
-#include "playback/mainwindow.h"
-#include "platform/volumemonitor.h"
-#include "playback/filelistcontroller.h"
-#include "playback/mainwindowcontroller.h"
-#include "playback/playbackcontroller.h"
-#include "playback/player/drovikavview.h"
-#include "settings/store/r640settingmanager.h"
+#include "app/app_delegate.h"
+#include "widgets/image_widgets.h"
+#include "i18n/preferences.h"
+#include "app/main_window.h"
+#include "platform/volume_monitor.h"
+#include "app/file_list_controller.h"
+#include "app/main_window_controller.h"
+#include "playback/playback_controller.h"
+#include "playback/player/drovik_av_view.h"
+#include "settings/store/r640_setting_manager.h"
 
 #include <QDir>
 #include <QFile>

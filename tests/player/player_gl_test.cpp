@@ -1,9 +1,9 @@
 // The OpenGL drawing surface under a virtual X server: it draws the video, mirrors it, keeps
 // drawing after two views exchange players and after the view moves to another window.
 
-#include "playertestkit.h"
+#include "player_test_kit.h"
 
-#include "playback/player/drovikavview.h"
+#include "playback/player/drovik_av_view.h"
 
 #include <QScrollArea>
 #include <QTest>

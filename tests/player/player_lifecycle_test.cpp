@@ -1,8 +1,8 @@
 // Two player views exchanging players, mirroring, the mouse, and closing at awkward moments.
 
-#include "playertestkit.h"
+#include "player_test_kit.h"
 
-#include "playback/player/drovikavview.h"
+#include "playback/player/drovik_av_view.h"
 
 #include <QHBoxLayout>
 #include <QTest>

@@ -1,10 +1,10 @@
 // The player view with the real mpv, drawn in software under the offscreen platform, on clips
 // made by ffmpeg at start-up.
 
-#include "playertestkit.h"
+#include "player_test_kit.h"
 
-#include "playback/player/drovikavview.h"
-#include "playback/player/playersurface.h"
+#include "playback/player/drovik_av_view.h"
+#include "playback/player/player_surface.h"
 
 #include <QFile>
 #include <QTest>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "settings/store/recordlayout.h"
+#include "settings/store/record_layout.h"
 
 #include <QByteArray>
 

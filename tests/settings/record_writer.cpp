@@ -6,7 +6,7 @@
 
 #include "kill_test_records.h"
 
-#include "settings/store/r640settingmanager.h"
+#include "settings/store/r640_setting_manager.h"
 
 #include <QCoreApplication>
 #include <QDir>

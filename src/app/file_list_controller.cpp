@@ -1,0 +1,175 @@
+#include "file_list_controller.h"
+
+#include "i18n/drovik_languages.h"
+#include "widgets/image_widgets.h"
+#include "file_list_model.h"
+#include "library/recording_library.h"
+#include "main_window_ui.h"
+#include "settings/store/r640_setting_manager.h"
+
+#include <QFileDialog>
+#include <QFutureWatcher>
+#include <QHeaderView>
+#include <QItemSelectionModel>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
+#include <QTableView>
+#include <QtConcurrent/QtConcurrentRun>
+
+namespace drovik {
+
+namespace {
+constexpr int kTypeWithNameFromCard = 26;
+} // namespace
+
+FileListController::FileListController(MainWindowUi &ui, R640SettingManager &settings,
+                                       QWidget *dialogParent, QObject *parent)
+    : QObject(parent)
+    , m_ui(ui)
+    , m_settings(settings)
+    , m_dialogParent(dialogParent)
+    , m_model(new FileListModel(this))
+{
+    m_ui.fileListTableView->setModel(m_model);
+    m_ui.fileListTableView->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+    connect(m_model, &FileListModel::rowCountAsked, this, [this](int count) {
+        m_ui.fileListRemoveButton_OEM->setEnabled(count != 0);
+        m_ui.fileListSaveButton_OEM->setEnabled(count != 0);
+    });
+    connect(m_ui.fileListTableView, &QAbstractItemView::doubleClicked, this, [this] {
+        if (const int row = selectedRow(); row >= 0)
+            emit playRequested(row);
+    });
+    for (ImageTextButton *button : m_ui.filterButtons())
+        connect(button, &QAbstractButton::clicked, this, [this, button] { videoFileFilterTouched(button); });
+    connect(m_ui.selectFolderButton_OEM, &QAbstractButton::clicked, this,
+            &FileListController::selectFolderButtonTouched);
+}
+
+FileListController::~FileListController() = default;
+
+int FileListController::selectedRow() const
+{
+    const QModelIndexList rows = m_ui.fileListTableView->selectionModel()
+                                     ? m_ui.fileListTableView->selectionModel()->selectedRows()
+                                     : QModelIndexList();
+    if (rows.isEmpty() || rows.first().row() >= m_filteredVideoFileList.size())
+        return -1;
+    return rows.first().row();
+}
+
+void FileListController::updateModelInfo()
+{
+    m_settings.loadVersionInfo();
+    const int type = m_settings.modelType();
+    if (type == -1) {
+        ++m_scanGeneration; // a scan still running for the pulled card must not refill the list
+        m_finishedGeneration = m_scanGeneration;
+        m_ui.selectedDirTextField_OEM->clear();
+        m_allVideoFileList.clear();
+        applyVideoFileFilter();
+        showFilteredList();
+        m_ui.settingsButton->setEnabled(false);
+        m_ui.modelTextField->setText(localized("unknown"));
+        return;
+    }
+    if (type != kTypeWithNameFromCard)
+        m_settings.setModelName(R640SettingManager::modelNameList().value(type));
+    refreshVideoFileListWithURL(m_settings.sdcard_url());
+    m_ui.settingsButton->setEnabled(true);
+    const QString name = m_settings.modelName();
+    m_ui.modelTextField->setText(name.isEmpty() ? localized("unknown") : name);
+}
+
+void FileListController::refreshVideoFileListWithURL(const QUrl &folder)
+{
+    m_selectedVideoDirectoryUrl = folder;
+    refreshVideoFileList();
+}
+
+void FileListController::refreshVideoFileList()
+{
+    m_allVideoFileList.clear();
+    m_ui.selectedDirTextField_OEM->setText(m_selectedVideoDirectoryUrl.toLocalFile());
+    // A large card takes a while to list: scan on a worker thread and keep the window
+    // responsive. Only the newest scan may fill the list.
+    const quint64 generation = ++m_scanGeneration;
+    auto *watcher = new QFutureWatcher<QList<QUrl>>(this);
+    connect(watcher, &QFutureWatcher<QList<QUrl>>::finished, this, [this, watcher, generation] {
+        finishScan(generation, watcher->result());
+        watcher->deleteLater();
+    });
+    watcher->setFuture(QtConcurrent::run(&scanSelectedFolder, m_selectedVideoDirectoryUrl));
+}
+
+void FileListController::finishScan(quint64 generation, const QList<QUrl> &clips)
+{
+    if (generation != m_scanGeneration)
+        return;
+    m_finishedGeneration = generation;
+    m_allVideoFileList = clips;
+    applyVideoFileFilter();
+    showFilteredList();
+    if (!m_filteredVideoFileList.isEmpty())
+        m_ui.fileListTableView->selectRow(0);
+    emit listRefreshed();
+}
+
+void FileListController::selectFolderButtonTouched()
+{
+    QFileDialog dialog(m_dialogParent, localized("열기"));
+    dialog.setFileMode(QFileDialog::Directory);
+    dialog.setOption(QFileDialog::ShowDirsOnly, true);
+    if (m_selectedVideoDirectoryUrl.isLocalFile())
+        dialog.setDirectory(m_selectedVideoDirectoryUrl.toLocalFile());
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedUrls().isEmpty())
+        return;
+    m_selectedVideoDirectoryUrl = dialog.selectedUrls().constLast();
+    refreshVideoFileList();
+}
+
+void FileListController::videoFileFilterTouched(QObject *button)
+{
+    if (!m_ui.filterButtons().contains(qobject_cast<ImageTextButton *>(button)))
+        return;
+    setVideoFileFilterWithButton(button);
+    applyVideoFileFilter();
+    showFilteredList();
+}
+
+void FileListController::setVideoFileFilterWithButton(QObject *sender)
+{
+    const QList<ImageTextButton *> buttons = m_ui.filterButtons();
+    const int index = int(buttons.indexOf(qobject_cast<ImageTextButton *>(sender)));
+    if (index < 0)
+        return;
+    m_videoFileFilterGroupA = index;
+    for (ImageTextButton *button : buttons) {
+        const bool chosen = button == sender;
+        button->setBackgroundName(chosen ? QStringLiteral("sorting_btn_60_2")
+                                         : QStringLiteral("sorting_btn_60_1"));
+        button->setHoverImageChange(!chosen);
+    }
+}
+
+void FileListController::applyVideoFileFilter()
+{
+    m_filteredVideoFileList = drovik::applyVideoFileFilter(m_allVideoFileList, m_videoFileFilterGroupA);
+}
+
+void FileListController::initializeFileSortingButtons()
+{
+    for (ImageTextButton *button : m_ui.filterButtons()) {
+        QPalette palette = button->palette();
+        palette.setColor(QPalette::ButtonText, Qt::white);
+        button->setPalette(palette);
+    }
+}
+
+void FileListController::showFilteredList()
+{
+    m_model->setUrls(m_filteredVideoFileList);
+}
+
+} // namespace drovik

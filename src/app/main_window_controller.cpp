@@ -1,0 +1,389 @@
+#include "main_window_controller.h"
+
+#include "i18n/drovik_languages.h"
+#include "widgets/image_widgets.h"
+#include "widgets/images.h"
+#include "app/notifier.h"
+#include "i18n/preferences.h"
+#include "display/map_controller.h"
+#include "display/map_web_view.h"
+#include "display/slider_views.h"
+#include "display/speed_meter_view.h"
+#include "file_list_controller.h"
+#include "main_window.h"
+#include "platform/utils.h"
+#include "platform/volume_monitor.h"
+#include "playback/playback_controller.h"
+#include "playback/player/drovik_av_view.h"
+#include "settings/store/r640_setting_manager.h"
+#include "widgets/view_helpers.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QScrollArea>
+#include <QScreen>
+#include <QTimer>
+
+namespace drovik {
+
+namespace {
+constexpr auto kWindowTitle = "Drovik Viewer";
+constexpr QSize kSplashSize(600, 360);
+
+void queued(QObject *context, std::function<void()> work)
+{
+    QMetaObject::invokeMethod(context, std::move(work), Qt::QueuedConnection);
+}
+} // namespace
+
+MainWindowController::MainWindowController(QObject *parent)
+    : QObject(parent)
+{
+    m_window = new MainWindow;
+    m_window->setAttribute(Qt::WA_DeleteOnClose, false);
+    m_ui.setupUi(m_window);
+    m_fileList = new FileListController(m_ui, R640SettingManager::SharedR640SettingManager(),
+                                        m_window, this);
+    connect(m_window, &MainWindow::resized, this, &MainWindowController::windowDidResize);
+}
+
+MainWindowController::~MainWindowController()
+{
+    delete m_splash;
+    delete m_window;
+}
+
+void MainWindowController::awakeFromNib()
+{
+    m_splash = new ImageView(QStringLiteral("QX4_pcviewer_splash_mac.png"));
+    m_splash->setWindowFlags(Qt::SplashScreen | Qt::FramelessWindowHint);
+    m_splash->resize(kSplashSize);
+    if (QScreen *screen = QGuiApplication::primaryScreen()) {
+        QRect frame(QPoint(0, 0), kSplashSize);
+        frame.moveCenter(screen->availableGeometry().center());
+        m_splash->move(frame.topLeft());
+    }
+    m_splash->show();
+
+    const QString title = QString::fromLatin1(kWindowTitle);
+    m_window->setWindowTitle(title);
+    m_appMenu = m_window->menuBar()->addMenu(title);
+    m_quitAction = m_appMenu->addAction(QStringLiteral("Quit %1").arg(title));
+    connect(m_quitAction, &QAction::triggered, this, [this] { appExitButtonTouched(m_quitAction); });
+
+    m_splashTimer = new QTimer(this);
+    m_splashTimer->setSingleShot(true);
+    connect(m_splashTimer, &QTimer::timeout, this, &MainWindowController::showMainWindow);
+    m_splashTimer->start(kSplashMilliseconds);
+}
+
+void MainWindowController::showMainWindow()
+{
+    queued(this, [this] {
+        m_window->show();
+        m_window->raise();
+        m_window->activateWindow();
+        if (m_splash)
+            m_splash->hide();
+        m_mainWindowShown = true;
+    });
+
+    Notifier &center = Notifier::defaultCenter();
+    connect(&center, &Notifier::refreshLanguage, this, &MainWindowController::refreshLanguageHandler,
+            Qt::UniqueConnection);
+    connect(&center, &Notifier::refreshSpeedUnit, this,
+            &MainWindowController::refreshSpeedUnitHandler, Qt::UniqueConnection);
+    center.observeVolumes(VolumeMonitor::shared());
+    connect(&center, &Notifier::volumeMounted, m_fileList, &FileListController::volumeMountHandler,
+            Qt::UniqueConnection);
+    connect(&center, &Notifier::volumeUnmounted, m_fileList,
+            &FileListController::volumeUnmountHandler, Qt::UniqueConnection);
+
+    buildMapView();
+    queued(this, [this] {
+        m_ui.mapCoverView->show();
+        if (m_mapWebView)
+            m_mapWebView->hide();
+        buildMenus();
+        m_ui.mainVersionLabel->setText(QStringLiteral("Ver %1").arg(QCoreApplication::applicationVersion()));
+    });
+
+    m_window->setKeyEventDelegate(this);
+    buildPlayerViews();
+    m_ui.speedMeterView->setSpeed(0);
+    applyStyle();
+    applyLanguageSettings();
+    queued(this, [this] { m_fileList->videoFileFilterTouched(m_ui.fileListAllButton_OEM); });
+    enableVideoControls(false);
+    m_playback->updateMovieViewCoverScrren();
+}
+
+void MainWindowController::buildMapView()
+{
+    if (m_mapWebView)
+        return;
+    m_mapWebView = new MapWebView(m_ui.dashboardCtrls);
+    m_mapWebView->setGeometry(m_ui.mapCoverView->geometry());
+    m_mapWebView->hide();
+    m_mapController = new MapController(m_mapWebView, this);
+    m_mapController->load();
+}
+
+void MainWindowController::buildPlayerViews()
+{
+    if (m_playback)
+        return;
+    m_bigMovieView = new DrovikAVView;
+    m_bigMovieView->setObjectName(QStringLiteral("bigMovieView"));
+    m_ui.bigMovieViewScrollView->setWidget(m_bigMovieView);
+    m_smallMovieView = new DrovikAVView(m_ui.smallMovieFrame);
+    m_smallMovieView->setObjectName(QStringLiteral("smallMovieView"));
+    m_playback = new PlaybackController(m_ui, *m_fileList, *m_bigMovieView, *m_smallMovieView,
+                                        *m_mapController, this);
+    m_playback->setWorkingDirectory(Utils::GetWorkingDirectoryPath());
+    m_playback->setUnsupportedHandler([this] { showUnsupportedFileAlert(); });
+    windowDidResize();
+}
+
+void MainWindowController::showUnsupportedFileAlert()
+{
+    auto *alert = new QMessageBox(QMessageBox::Warning, localized("메모리카드 오류"),
+                                  localized("메모리카드 오류"), QMessageBox::NoButton, m_window);
+    alert->setInformativeText(localized("지원하지 않는 형식으로 인코딩된 동영상입니다."));
+    alert->addButton(localized("OK"), QMessageBox::AcceptRole);
+    alert->setAttribute(Qt::WA_DeleteOnClose);
+    alert->setWindowModality(Qt::WindowModal);
+    alert->open();
+}
+
+void MainWindowController::buildMenus()
+{
+    QMenuBar *bar = m_window->menuBar();
+    m_languageMenu = bar->addMenu(QString());
+    m_englishItem = m_languageMenu->addAction(QString(), this, &MainWindowController::languageChangeToEnglish);
+    m_frenchItem = m_languageMenu->addAction(QString(), this, &MainWindowController::languageChangeToFrench);
+    m_japaneseItem = m_languageMenu->addAction(QString(), this, &MainWindowController::languageChangeToJapanese);
+    m_speedUnitMenu = bar->addMenu(QString());
+    m_kmphItem = m_speedUnitMenu->addAction(QString(), this, &MainWindowController::onMenuSpeedKmph);
+    m_mphItem = m_speedUnitMenu->addAction(QString(), this, &MainWindowController::onMenuSpeedMph);
+    for (QAction *item : {m_englishItem, m_frenchItem, m_japaneseItem, m_kmphItem, m_mphItem})
+        item->setCheckable(true);
+    markCurrentLanguage();
+    markCurrentSpeedUnit();
+    relabelMenus();
+}
+
+void MainWindowController::languageChange(const QString &code)
+{
+    if (code == Preferences::storedLanguage())
+        return;
+    Preferences::storeLanguage(code);
+    Notifier::defaultCenter().postRefreshLanguage();
+}
+
+void MainWindowController::languageChangeToEnglish()
+{
+    markRadio(m_englishItem);
+    languageChange(QStringLiteral("en"));
+}
+
+void MainWindowController::languageChangeToFrench()
+{
+    markRadio(m_frenchItem);
+    languageChange(QStringLiteral("fr"));
+}
+
+void MainWindowController::languageChangeToJapanese()
+{
+    markRadio(m_japaneseItem);
+    languageChange(QStringLiteral("ja"));
+}
+
+void MainWindowController::languageChangeToPortuguese()
+{
+    // The Language menu has no Portuguese item, so there is nothing to mark.
+    markRadio(nullptr);
+    languageChange(QStringLiteral("pt"));
+}
+
+void MainWindowController::markRadio(QAction *item)
+{
+    if (!item)
+        return;
+    for (QMenu *menu : {m_languageMenu, m_speedUnitMenu}) {
+        if (!menu || !menu->actions().contains(item))
+            continue;
+        for (QAction *other : menu->actions())
+            other->setChecked(other == item);
+    }
+}
+
+void MainWindowController::markCurrentLanguage()
+{
+    const QString code = Preferences::storedLanguage();
+    if (code == QLatin1String("pt"))
+        markRadio(nullptr);
+    else if (code == QLatin1String("fr"))
+        markRadio(m_frenchItem);
+    else if (code == QLatin1String("ja"))
+        markRadio(m_japaneseItem);
+    else
+        markRadio(m_englishItem);
+}
+
+void MainWindowController::markCurrentSpeedUnit()
+{
+    const std::optional<int> unit = Preferences::storedSpeedUnit();
+    if (!unit) {
+        Preferences::storeSpeedUnit(Preferences::KilometresPerHour);
+        markRadio(m_kmphItem);
+    } else if (*unit == Preferences::MilesPerHour) {
+        markRadio(m_mphItem);
+    } else {
+        markRadio(m_kmphItem);
+    }
+}
+
+void MainWindowController::setSpeedUnit(int unit)
+{
+    if (Preferences::storedSpeedUnit() == unit)
+        return;
+    Preferences::storeSpeedUnit(unit);
+    Notifier::defaultCenter().postRefreshSpeedUnit();
+}
+
+void MainWindowController::onMenuSpeedKmph()
+{
+    markRadio(m_kmphItem);
+    setSpeedUnit(Preferences::KilometresPerHour);
+}
+
+void MainWindowController::onMenuSpeedMph()
+{
+    markRadio(m_mphItem);
+    setSpeedUnit(Preferences::MilesPerHour);
+}
+
+void MainWindowController::applyLanguageSettings()
+{
+    queued(this, [this] { applyLanguageNow(); });
+}
+
+void MainWindowController::relabelMenus()
+{
+    if (m_languageMenu) {
+        m_languageMenu->setTitle(localized("언어"));
+        m_englishItem->setText(localized("영어"));
+        m_frenchItem->setText(localized("프랑스어"));
+        m_japaneseItem->setText(localized("일본어"));
+        m_speedUnitMenu->setTitle(localized("속도 단위"));
+        m_kmphItem->setText(localized("KM/H"));
+        m_mphItem->setText(localized("MPH"));
+    }
+}
+
+void MainWindowController::applyLanguageNow()
+{
+    relabelMenus();
+    m_ui.fileListAllButton_OEM->setText(localized("파일_전체"));
+    m_ui.fileListAlwaysButton_OEM->setText(localized("파일_상시"));
+    m_ui.fileListMotionButton_OEM->setText(localized("파일_모션"));
+    m_ui.fileListEventButton_OEM->setText(localized("파일_이벤트"));
+    m_ui.fileListManualButton_OEM->setText(localized("파일_수동"));
+    ImageTextButton::fitTitlesToCommonSize(m_ui.filterButtons());
+    m_fileList->updateModelInfo();
+    m_fileList->initializeFileSortingButtons();
+}
+
+void MainWindowController::refreshLanguageHandler()
+{
+    applyLanguageSettings();
+}
+
+void MainWindowController::refreshSpeedUnitHandler()
+{
+    m_ui.speedMeterView->setSpeed(m_ui.speedMeterView->speed());
+}
+
+void MainWindowController::windowDidResize()
+{
+    m_ui.layoutAreas(m_window->centralWidget()->size());
+    // The bars are laid out for the design width and centred in the window.
+    const int c = (m_window->width() - MainWindowUi::kDesignWidth) / 2;
+    const auto moveX = [](QWidget *group, int x) { group->move(x, group->y()); };
+    moveX(m_ui.toolbarBg3, c + 25);
+    moveX(m_ui.dashBg3, c + 18);
+    moveX(m_ui.toolbarButtons, c + 10);
+    moveX(m_ui.dashboardCtrls, c + 43);
+    if (movieFitsScrollView && m_bigMovieView)
+        m_bigMovieView->resize(m_ui.bigMovieViewScrollView->maximumViewportSize());
+    if (m_smallMovieView)
+        m_smallMovieView->setGeometry(m_ui.smallMovieFrame->rect().adjusted(1, 1, -1, -1));
+    if (m_mapWebView)
+        m_mapWebView->setGeometry(m_ui.mapCoverView->geometry());
+}
+
+void MainWindowController::enableVideoControls(bool enable)
+{
+    if (m_playback)
+        m_playback->enableVideoControls(enable);
+}
+
+void MainWindowController::appExitButtonTouched(QObject *)
+{
+    QCoreApplication::quit();
+}
+
+void MainWindowController::appMinimizeButtonTouched(QObject *)
+{
+    m_window->showMinimized();
+}
+
+void MainWindowController::playPauseButtonTouched(QObject *sender)
+{
+    if (m_playback)
+        m_playback->playPauseButtonTouched(sender);
+}
+
+void MainWindowController::rewindButtonTouched(QObject *sender)
+{
+    if (m_playback)
+        m_playback->rewindButtonTouched(sender);
+}
+
+void MainWindowController::fastForwardButtonTouched(QObject *sender)
+{
+    if (m_playback)
+        m_playback->fastForwardButtonTouched(sender);
+}
+
+void MainWindowController::volumeUp()
+{
+    if (m_playback)
+        m_playback->volumeUp();
+}
+
+void MainWindowController::volumeDown()
+{
+    if (m_playback)
+        m_playback->volumeDown();
+}
+
+void MainWindowController::applyStyle()
+{
+    const MainWindowUi &u = m_ui;
+    for (QLabel *value : {u.modelTextField, u.gxTextField, u.gyTextField, u.gzTextField,
+                          u.latTextField, u.lngTextField, u.fileDateTextField, u.playTimeTextField}) {
+        QPalette palette = value->palette();
+        palette.setColor(QPalette::WindowText, Qt::white);
+        value->setPalette(palette);
+    }
+}
+
+} // namespace drovik

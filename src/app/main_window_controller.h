@@ -1,0 +1,121 @@
+#pragma once
+
+#include "main_window_ui.h"
+
+#include <QObject>
+#include <QPointer>
+
+class QAction;
+class QMenu;
+class QTimer;
+class QWidget;
+
+namespace drovik {
+
+class DrovikAVView;
+class FileListController;
+class MapController;
+class MapWebView;
+class PlaybackController;
+class MainWindow;
+
+// Builds and drives the main window: the splash, the menus of language and speed unit, the
+// labels, the layout on resize and the window-level keyboard actions. Playback, the clip list
+// and the telemetry displays hang off the same controller.
+class MainWindowController : public QObject {
+    Q_OBJECT
+public:
+    // How long the splash stays before the main window is built.
+    static constexpr int kSplashMilliseconds = 2000;
+
+    explicit MainWindowController(QObject *parent = nullptr);
+    ~MainWindowController() override;
+
+    MainWindow *window() const { return m_window; }
+    QWidget *splashWindow() const { return m_splash; }
+    const MainWindowUi &ui() const { return m_ui; }
+    bool isMainWindowShown() const { return m_mainWindowShown; }
+
+    QMenu *languageMenu() const { return m_languageMenu; }
+    QMenu *speedUnitMenu() const { return m_speedUnitMenu; }
+    QAction *quitAction() const { return m_quitAction; }
+    QAction *englishItem() const { return m_englishItem; }
+    QAction *frenchItem() const { return m_frenchItem; }
+    QAction *japaneseItem() const { return m_japaneseItem; }
+    QAction *kmphItem() const { return m_kmphItem; }
+    QAction *mphItem() const { return m_mphItem; }
+
+    // Start-up: the splash, the window title, the Quit item, and the timer that shows the window.
+    void awakeFromNib();
+    void showMainWindow();
+
+    // Language and speed unit.
+    void languageChange(const QString &code);
+    void languageChangeToEnglish();
+    void languageChangeToFrench();
+    void languageChangeToJapanese();
+    void languageChangeToPortuguese();
+    void markRadio(QAction *item);
+    void markCurrentLanguage();
+    void markCurrentSpeedUnit();
+    void setSpeedUnit(int unit);
+    void onMenuSpeedKmph();
+    void onMenuSpeedMph();
+    void applyLanguageSettings();
+    void refreshLanguageHandler();
+    void refreshSpeedUnitHandler();
+
+    void windowDidResize();
+    void enableVideoControls(bool enable);
+
+    FileListController &fileList() const { return *m_fileList; }
+    // The playback side exists once the main window has been shown.
+    PlaybackController *playback() const { return m_playback; }
+    DrovikAVView *bigMovieView() const { return m_bigMovieView; }
+    DrovikAVView *smallMovieView() const { return m_smallMovieView; }
+    MapController *mapController() const { return m_mapController; }
+
+public slots:
+    // Keyboard actions of the window (the names the key map uses).
+    void appExitButtonTouched(QObject *sender);
+    void appMinimizeButtonTouched(QObject *sender);
+    void playPauseButtonTouched(QObject *sender);
+    void rewindButtonTouched(QObject *sender);
+    void fastForwardButtonTouched(QObject *sender);
+    void volumeUp();
+    void volumeDown();
+
+private:
+    void buildMenus();
+    void buildMapView();
+    void buildPlayerViews();
+    void showUnsupportedFileAlert();
+    void applyLanguageNow();
+    void relabelMenus();
+    void applyStyle();
+
+    MainWindow *m_window = nullptr;
+    QWidget *m_splash = nullptr;
+    MainWindowUi m_ui;
+    QTimer *m_splashTimer = nullptr;
+    bool m_mainWindowShown = false;
+    FileListController *m_fileList = nullptr;
+    PlaybackController *m_playback = nullptr;
+    DrovikAVView *m_bigMovieView = nullptr;
+    DrovikAVView *m_smallMovieView = nullptr;
+    MapWebView *m_mapWebView = nullptr;
+    MapController *m_mapController = nullptr;
+    bool movieFitsScrollView = true;
+
+    QMenu *m_appMenu = nullptr;
+    QAction *m_quitAction = nullptr;
+    QMenu *m_languageMenu = nullptr;
+    QMenu *m_speedUnitMenu = nullptr;
+    QAction *m_englishItem = nullptr;
+    QAction *m_frenchItem = nullptr;
+    QAction *m_japaneseItem = nullptr;
+    QAction *m_kmphItem = nullptr;
+    QAction *m_mphItem = nullptr;
+};
+
+} // namespace drovik

@@ -1,0 +1,8 @@
+#include "display_log.h"
+
+namespace drovik {
+
+Q_LOGGING_CATEGORY(lcDisplay, "drovik.display", QtWarningMsg)
+Q_LOGGING_CATEGORY(lcMap, "drovik.display.map", QtWarningMsg)
+
+} // namespace drovik

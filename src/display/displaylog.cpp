@@ -1,8 +1,0 @@
-#include "displaylog.h"
-
-namespace drovik {
-
-Q_LOGGING_CATEGORY(lcDisplay, "drovik.display", QtWarningMsg)
-Q_LOGGING_CATEGORY(lcMap, "drovik.display.map", QtWarningMsg)
-
-} // namespace drovik

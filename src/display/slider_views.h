@@ -1,0 +1,110 @@
+#pragma once
+
+#include "display/slider_geometry.h"
+
+#include <QPointer>
+#include <QRectF>
+#include <QWidget>
+
+namespace drovik {
+
+// The playing-position bar. The playback controller sets the maximum (the clip's duration in
+// seconds) and, on every play-timer tick, the current value; the user presses and drags the
+// knob "progress_bar" and the bar reports to its delegate. While a press or drag is in
+// progress the knob stays under the pointer: timer updates are stored but do not move it.
+//
+// Delegate callbacks (slots or Q_INVOKABLE methods of the delegate, each called only when the
+// delegate has it), with currentSliderValue:
+//   seekTimeSliderTouchedDown(double)   the bar was pressed
+//   seekTimeSliderDragged(double)       the pointer was dragged
+//   seekTimeSliderTouchedUp(double)     the button was released
+// The mouse is ignored while the bar is disabled (QWidget::setEnabled).
+class SeekTimeSliderView : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr double kKnobWidth = 10;
+    static constexpr double kKnobHeight = 33;
+
+    explicit SeekTimeSliderView(QWidget *parent = nullptr);
+
+    void setMaxSliderValue(double value) { m_maxSliderValue = value; }
+    double maxSliderValue() const { return m_maxSliderValue; }
+    // Stores v, or the maximum when v is larger (smaller values are kept as they are), and moves
+    // the knob there unless the user holds it.
+    void setCurrentSliderValue(double v);
+    double currentSliderValue() const { return m_currentSliderValue; }
+
+    void setDelegate(QObject *delegate) { m_delegate = delegate; }
+    QObject *delegate() const { return m_delegate; }
+
+    bool isSliderTouching() const { return m_isSliderTouching; }
+    // The track for the bar's current width (a bar not yet shown may not have had its resize
+    // event, so the width is read each time).
+    SeekTrack track() const { return SeekTrack::forWidth(width(), kKnobWidth); }
+    // Where the knob is drawn, in the bar's coordinates.
+    QRectF knobFrame() const { return QRectF(m_knobX, 0, kKnobWidth, kKnobHeight); }
+
+    double calculateSliderValueFromSliderXPosition(double x) const;
+    void moveSliderImageViewWithSliderValue(double v);
+    void moveSliderImageViewWithXPoint(double x);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void changeEvent(QEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+
+private:
+    void touch(double x, const char *callback);
+
+    double m_knobX = 0;
+    double m_maxSliderValue = 0;
+    double m_currentSliderValue = 0;
+    bool m_isSliderTouching = false;
+    QPointer<QObject> m_delegate;
+};
+
+// The volume bar: the empty bar "volume_bar" with the filled part "volume_level" over it, whose
+// width is volume × the bar's width. Pressing or dragging sets the volume from the pointer and
+// reports it; muting keeps the volume to restore on unmuting.
+//
+// Delegate callback (called only when the delegate has it): volumeChanged(float) — or
+// volumeChanged(double) — with the volume, after a press, a drag and every setIsMuted().
+class VolumeSliderView : public QWidget {
+    Q_OBJECT
+public:
+    explicit VolumeSliderView(QWidget *parent = nullptr);
+
+    // Keeps v within 0 … 1; does not report.
+    void setVolume(float v);
+    float volume() const { return m_volume; }
+    // Muting saves the volume and sets 0; unmuting restores the saved volume (0 when nothing
+    // was saved). Both report the new volume.
+    void setIsMuted(bool muted);
+    bool isMuted() const { return m_isMuted; }
+
+    void setDelegate(QObject *delegate) { m_delegate = delegate; }
+    QObject *delegate() const { return m_delegate; }
+
+    // The filled part's width in the bar's coordinates.
+    double gaugeWidth() const { return volumeGaugeWidth(m_volume, width()); }
+
+    void setVolumeGaugeWithXPoint(double x);
+    void setVolumeGageWithVolume(float v);
+    void sendVolumeChangedEvent();
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+
+private:
+    float m_volume = 1.0f;
+    float m_backupVolume = 0.0f;
+    bool m_isMuted = false;
+    QPointer<QObject> m_delegate;
+};
+
+} // namespace drovik

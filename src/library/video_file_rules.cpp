@@ -1,0 +1,160 @@
+#include "library/video_file_rules.h"
+
+namespace drovik {
+
+namespace {
+
+const QString kFront = QStringLiteral("F.");
+const QString kRear = QStringLiteral("R.");
+
+// The folder texts each filter looks for: the first, or else the next ones. Empty for All.
+const QList<QLatin1StringView> &filterTexts(int filter)
+{
+    static const QList<QLatin1StringView> table[] = {
+        {},
+        {QLatin1StringView("cont_rec")},
+        {QLatin1StringView("motion_rec"), QLatin1StringView("motion_timelapse_rec")},
+        {QLatin1StringView("evt_rec"), QLatin1StringView("parking_rec")},
+        {QLatin1StringView("manual_rec"), QLatin1StringView("option_rec"),
+         QLatin1StringView("sos_rec")},
+    };
+    return filter >= VideoFileFilterAlways && filter <= VideoFileFilterManual ? table[filter]
+                                                                              : table[0];
+}
+
+char lowerAscii(char c)
+{
+    return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c;
+}
+
+} // namespace
+
+const QStringList &recordingFolderNames()
+{
+    static const QStringList names = {
+        QStringLiteral("cont_rec"),     QStringLiteral("motion_rec"),
+        QStringLiteral("evt_rec"),      QStringLiteral("manual_rec"),
+        QStringLiteral("parking_rec"),  QStringLiteral("motion_timelapse_rec"),
+        QStringLiteral("Saved_Videos"), QStringLiteral("option_rec"),
+        QStringLiteral("sos_rec"),
+    };
+    return names;
+}
+
+QString videoFileUrlText(const QUrl &url)
+{
+    return url.toString(QUrl::FullyEncoded);
+}
+
+QString lowerCasedExtension(const QString &fileName)
+{
+    const qsizetype dot = fileName.lastIndexOf(QLatin1Char('.'));
+    if (dot <= 0)
+        return {};
+    return fileName.mid(dot + 1).toLower();
+}
+
+bool isVideoFileName(QByteArrayView name)
+{
+    // The three extensions are ASCII and no other character lower-cases to one of their letters,
+    // so comparing the bytes after an ASCII lower-casing is the same as the Unicode rule.
+    const qsizetype dot = name.lastIndexOf('.');
+    if (dot <= 0 || name.size() - dot != 4)
+        return false;
+    const char ext[3] = {lowerAscii(name[dot + 1]), lowerAscii(name[dot + 2]),
+                         lowerAscii(name[dot + 3])};
+    const QByteArrayView view(ext, 3);
+    return view == "avi" || view == "mp4" || view == "mov";
+}
+
+bool isVideoFileName(const QString &fileName)
+{
+    const QString ext = lowerCasedExtension(fileName);
+    return ext == QLatin1String("avi") || ext == QLatin1String("mp4")
+           || ext == QLatin1String("mov");
+}
+
+bool hasMp4Extension(const QUrl &url)
+{
+    return lowerCasedExtension(url.fileName()) == QLatin1String("mp4");
+}
+
+QString partnerUrlText(const QString &urlText)
+{
+    QString text = urlText;
+    if (text.contains(kFront))
+        return text.replace(kFront, kRear);
+    if (text.contains(kRear))
+        return text.replace(kRear, kFront);
+    return {};
+}
+
+QString partnerUrlText(const QUrl &url)
+{
+    return partnerUrlText(videoFileUrlText(url));
+}
+
+bool isPartner(const QUrl &entry, const QUrl &candidate)
+{
+    const QString partner = partnerUrlText(entry);
+    return !partner.isNull() && partner == videoFileUrlText(candidate);
+}
+
+bool isMp4Partner(const QUrl &entry, const QUrl &candidate)
+{
+    return hasMp4Extension(entry) && hasMp4Extension(candidate) && isPartner(entry, candidate);
+}
+
+CameraSide cameraSide(const QUrl &url)
+{
+    const QString text = videoFileUrlText(url);
+    if (text.contains(kFront))
+        return CameraSide::Front;
+    if (text.contains(kRear))
+        return CameraSide::Rear;
+    return CameraSide::None;
+}
+
+bool videoFilePathMatchesFilter(const QString &path, int filter)
+{
+    const QList<QLatin1StringView> &texts = filterTexts(filter);
+    if (texts.isEmpty())
+        return true; // All, or a value outside 1…4
+    for (const QLatin1StringView text : texts) {
+        if (path.contains(text))
+            return true;
+    }
+    return false;
+}
+
+bool videoFileMatchesFilter(const QUrl &url, int filter)
+{
+    return videoFilePathMatchesFilter(url.path(), filter);
+}
+
+VideoFileCellColor videoFileCellColor(const QUrl &url)
+{
+    // The folder's URL: everything up to and including the last "/" of the file's URL.
+    const QString text = videoFileUrlText(url);
+    const QString folder = text.left(text.lastIndexOf(QLatin1Char('/')) + 1);
+    if (folder.endsWith(QLatin1String("Saved_Videos/")))
+        return VideoFileCellColor::Magenta;
+    if (folder.endsWith(QLatin1String("option_rec/")) || folder.endsWith(QLatin1String("sos_rec/")))
+        return VideoFileCellColor::Yellow;
+    return VideoFileCellColor::Default;
+}
+
+const char *cellColorName(VideoFileCellColor color)
+{
+    switch (color) {
+    case VideoFileCellColor::Magenta:
+        return "magenta";
+    case VideoFileCellColor::Yellow:
+        return "yellow";
+    case VideoFileCellColor::Default:
+        break;
+    }
+    return "default";
+}
+
+} // namespace drovik

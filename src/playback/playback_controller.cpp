@@ -1,0 +1,631 @@
+#include "playback_controller.h"
+
+#include "widgets/image_widgets.h"
+#include "display/gravity_graph_view.h"
+#include "display/map_controller.h"
+#include "display/slider_views.h"
+#include "display/speed_meter_view.h"
+#include "app/file_list_controller.h"
+#include "library/video_file_rules.h"
+#include "app/main_window_ui.h"
+#include "playback/convert/video_conversion.h"
+#include "telemetry/clip_data.h"
+#include "telemetry/subtitle_data.h"
+
+#include <QFileInfo>
+#include <QLabel>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QTableView>
+#include <QTimer>
+#include <QWebEngineView>
+
+#include <cmath>
+
+namespace drovik {
+
+namespace {
+
+constexpr int kDisplayTimerMs = 30;          // 1/33 s
+constexpr double kSensorRefresh = double(0.3f);
+constexpr double kMapRefresh = 1.0;
+
+QString fixed(double value, int decimals)
+{
+    return QString::number(value, 'f', decimals);
+}
+
+float gravity(int raw)
+{
+    return float(raw * 4) / 512.0f;
+}
+
+bool isKvlClipName(const QString &name)
+{
+    if (!name.endsWith(QLatin1String(".avi")))
+        return false;
+    for (const char *prefix : {"Rec_", "Event_", "Park_", "Manual_"}) {
+        if (name.startsWith(QLatin1String(prefix)))
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+PlaybackController::PlaybackController(MainWindowUi &ui, FileListController &fileList,
+                                       DrovikAVView &bigMovieView, DrovikAVView &smallMovieView,
+                                       MapController &map, QObject *parent)
+    : QObject(parent)
+    , m_ui(ui)
+    , m_fileList(fileList)
+    , m_big(bigMovieView)
+    , m_small(smallMovieView)
+    , m_map(map)
+    , m_videoPlayTimer(new QTimer(this))
+    , m_playAnimationTimer(new QTimer(this))
+    , m_clipData(std::make_unique<DrovikClipData>())
+{
+    m_videoPlayTimer->setInterval(kDisplayTimerMs);
+    m_videoPlayTimer->setTimerType(Qt::PreciseTimer);
+    connect(m_videoPlayTimer, &QTimer::timeout, this, &PlaybackController::playVideoTimerCallback);
+    m_playAnimationTimer->setInterval(1000);
+    connect(m_playAnimationTimer, &QTimer::timeout, this, [this] {
+        const int k = (m_playAnimationIdx % 2) + 1;
+        ++m_playAnimationIdx;
+        m_ui.shockCarImageView->setImageName(QStringLiteral("shock_gage%1").arg(k));
+        m_ui.earthImageView->setImageName(QStringLiteral("earth%1").arg(k));
+    });
+    m_big.setDelegate(this);
+    m_small.setDelegate(this);
+    m_big.setFront(true);
+    m_small.setFront(false);
+    m_ui.seekTimeSldierView->setDelegate(this);
+    m_ui.volumeSliderView->setDelegate(this);
+
+    const auto bind = [this](QAbstractButton *button, void (PlaybackController::*action)(QObject *)) {
+        connect(button, &QAbstractButton::clicked, this, [this, button, action] { (this->*action)(button); });
+    };
+    bind(m_ui.playPauseButton, &PlaybackController::playPauseButtonTouched);
+    bind(m_ui.stopButton, &PlaybackController::stopButtonTouched);
+    bind(m_ui.nextFileButton, &PlaybackController::playNextFileButtonTouched);
+    bind(m_ui.prevFileButton, &PlaybackController::playPrevFileButtonTouched);
+    bind(m_ui.rewindButton, &PlaybackController::rewindButtonTouched);
+    bind(m_ui.fastForwardButton, &PlaybackController::fastForwardButtonTouched);
+    bind(m_ui.muteButton, &PlaybackController::toggleMuteButtonTouched);
+    bind(m_ui.switchVideoButton, &PlaybackController::toggleVideoSwithButtonTouched);
+    bind(m_ui.flipButton, &PlaybackController::videoRotateButtonTouched);
+    bind(m_ui.zoomInButton, &PlaybackController::videoScaleUpButtonTouched);
+    bind(m_ui.zoomOutButton, &PlaybackController::videoScaleDownButtonTouched);
+    bind(m_ui.resetScaleButton, &PlaybackController::resetVideoScaleButtonTouched);
+    connect(m_ui.fullScreenButton, &QAbstractButton::clicked, this, &PlaybackController::enterScrollMode);
+    connect(&m_fileList, &FileListController::playRequested, this, &PlaybackController::playVideoWithIdx);
+}
+
+PlaybackController::~PlaybackController() = default;
+
+bool PlaybackController::isDisplayTimerRunning() const
+{
+    return m_videoPlayTimer->isActive();
+}
+
+QString PlaybackController::playTimeText(double time, double duration)
+{
+    const auto minutes = [](double s) { return int(std::trunc(s / 60.0)); };
+    const auto seconds = [](double s) { return int(std::trunc(s)) % 60; };
+    return QString::asprintf("%02d:%02d/%02d:%02d", minutes(time), seconds(time), minutes(duration),
+                             seconds(duration));
+}
+
+QString PlaybackController::gravityText(int raw)
+{
+    return fixed(gravity(raw), 3);
+}
+
+void PlaybackController::playVideoWithIdx(int row)
+{
+    const QList<QUrl> &list = m_fileList.filteredVideoFileList();
+    if (row < 0 || row >= list.size())
+        return;
+    stopVideo();
+    prepareVideoToPlay(list.at(row), 0);
+}
+
+void PlaybackController::prepareVideoToPlay(const QUrl &entry, double)
+{
+    resetVideoInformation();
+    // A new clip starts unzoomed with panning off.
+    m_videoScale = 1.0;
+    m_enableBigMovieViewScroll = true;
+    m_touchedBigMovieScroll = false;
+    enterScrollMode();
+    m_big.reset();
+    m_small.reset();
+    m_bigVideoFilePath.clear();
+    m_smallVideoFilePath.clear();
+    m_subtitleData.reset();
+    m_lastUpdatedLat = 0;
+    m_lastUpdatedLng = 0;
+
+    const std::optional<QList<QUrl>> files = checkAndConvertVideo(entry, m_workingDirectory);
+    if (!files || files->isEmpty()) {
+        m_currentVideoUrl = QUrl();
+        if (m_unsupported)
+            m_unsupported();
+        return;
+    }
+    m_currentVideoUrl = entry;
+    enableVideoControls(true);
+    m_bigVideoFilePath = files->first().toLocalFile();
+    m_big.setFileName(m_bigVideoFilePath);
+    if (files->size() > 1) {
+        m_smallVideoFilePath = files->at(1).toLocalFile();
+        m_small.setFileName(m_smallVideoFilePath);
+        m_small.setVolume(0.0f);
+        m_ui.switchVideoButton->setEnabled(true);
+    } else {
+        m_ui.switchVideoButton->setEnabled(false);
+    }
+    loadTelemetry(entry);
+    updateMovieViewCoverScrren();
+}
+
+void PlaybackController::loadTelemetry(const QUrl &entry)
+{
+    const QString entryPath = entry.toLocalFile();
+    if (lowerCasedExtension(entry.fileName()) == QLatin1String("mp4")) {
+        m_isVideoSwitched = false;
+        const QFileInfo big(m_bigVideoFilePath);
+        const QString subtitle = big.path() + QLatin1Char('/') + big.completeBaseName() + QStringLiteral(".srt");
+        m_clipData->loadVideoFileCilpDataFromFilePath(subtitle.toStdString());
+        m_subtitleData = std::make_unique<SubtitleData>(SubtitleData::loadFromPath(subtitle.toStdString()));
+    } else if (isKvlClipName(entry.fileName())) {
+        m_clipData->loadVideoFileCilpDataFromFilePath_KVL(entryPath.toStdString());
+    } else {
+        m_clipData->loadVideoFileCilpDataFromFilePath(entryPath.toStdString());
+    }
+    m_ui.gravityGraphView->setClipData(*m_clipData);
+    m_map.removeMapLine();
+    if (m_clipData->gpsDataCount() != 0) {
+        m_ui.gpsImageView->setImageName(QStringLiteral("gps_on"));
+        m_ui.gpsImageView->show();
+        m_map.addRoute(*m_clipData);
+    } else {
+        showMapCover(true);
+        m_ui.gpsImageView->hide();
+    }
+}
+
+void PlaybackController::drovikAVViewDidUpdateStatus(DrovikAVView *view, int status)
+{
+    if (status != DrovikAVView::StatusReadyToPlay)
+        return;
+    if (view == &m_big) {
+        m_ui.seekTimeSldierView->setMaxSliderValue(m_big.duration());
+        m_big.setVolume(m_ui.volumeSliderView->volume());
+        if (m_ui.volumeSliderView->isMuted())
+            m_ui.volumeSliderView->setEnabled(false);
+        if (m_small.hasMovie() && m_small.status() != DrovikAVView::StatusReadyToPlay)
+            return;
+        onMovieReady();
+    } else if (view == &m_small) {
+        m_small.setVolume(0.0f);
+        if (m_big.status() == DrovikAVView::StatusReadyToPlay)
+            onMovieReady();
+    }
+}
+
+void PlaybackController::drovikAVViewDidPlayToEndTime(DrovikAVView *view)
+{
+    if (view == &m_big)
+        movieDidEnd();
+}
+
+void PlaybackController::onMovieReady()
+{
+    playVideo();
+    startPlayAnimation();
+}
+
+void PlaybackController::movieDidEnd()
+{
+    stopVideoPlayTimer();
+    playNextFileButtonTouched();
+    showMapCover(true);
+}
+
+void PlaybackController::playVideo()
+{
+    if (!m_big.hasMovie())
+        return;
+    m_isVideoPaused = false;
+    setPlayPauseImage(true);
+    startVideoPlayTimer();
+    startPlayAnimation();
+    m_big.play();
+    m_small.play();
+}
+
+void PlaybackController::pauseVideo()
+{
+    if (m_isVideoPaused)
+        return;
+    m_isVideoPaused = true;
+    setPlayPauseImage(false);
+    m_big.pause();
+    m_small.pause();
+    stopVideoPlayTimer();
+    stopPlayAnimation();
+}
+
+void PlaybackController::stopVideo()
+{
+    pauseVideo();
+    m_isVideoPaused = true;
+    setCurrentVideoTime(0);
+    stopVideoPlayTimer();
+    m_ui.seekTimeSldierView->setCurrentSliderValue(0);
+    m_lastUpdatedSensorInfoTime = 0;
+    m_lastUpdatedMapTime = 0;
+    m_lastUpdatedLat = 0;
+    m_lastUpdatedLng = 0;
+    stopPlayAnimation();
+    showMapCover(true);
+}
+
+void PlaybackController::setCurrentVideoTime(double seconds)
+{
+    m_big.setCurrentTime(seconds);
+    m_small.setCurrentTime(seconds);
+}
+
+void PlaybackController::startVideoPlayTimer()
+{
+    m_videoPlayTimer->start();
+}
+
+void PlaybackController::stopVideoPlayTimer()
+{
+    m_videoPlayTimer->stop();
+}
+
+void PlaybackController::startPlayAnimation()
+{
+    m_playAnimationTimer->start();
+}
+
+void PlaybackController::stopPlayAnimation()
+{
+    m_playAnimationTimer->stop();
+}
+
+void PlaybackController::setPlayPauseImage(bool playing)
+{
+    m_ui.playPauseButton->setImageName(playing ? QStringLiteral("pause1") : QStringLiteral("play_1"));
+}
+
+void PlaybackController::playVideoTimerCallback()
+{
+    const double t = m_big.currentTime();
+    const double d = m_big.duration();
+    m_ui.seekTimeSldierView->setCurrentSliderValue(t);
+    updatePlayTime(t, d);
+    const int index = int(std::trunc(t * 10.0));
+    if (m_subtitleData)
+        updateFromSubtitles(t, index);
+    else
+        updateFromClipData(t, index);
+}
+
+void PlaybackController::updateFromSubtitles(double t, int index)
+{
+    int x = 0, y = 0, z = 0;
+    if (t - m_lastUpdatedSensorInfoTime >= kSensorRefresh && m_subtitleData->getSensorAt(index, x, y, z)) {
+        m_lastUpdatedSensorInfoTime = t;
+        m_ui.gxTextField->setText(gravityText(x));
+        m_ui.gyTextField->setText(gravityText(y));
+        m_ui.gzTextField->setText(gravityText(z));
+    }
+    float lat = 0, lng = 0;
+    uint32_t speed = 0;
+    switch (m_subtitleData->getGpsAt(index, lat, lng, speed)) {
+    case 0:
+        if (t - m_lastUpdatedMapTime >= kMapRefresh) {
+            m_lastUpdatedMapTime = (t - m_lastUpdatedMapTime < 2.0) ? m_lastUpdatedMapTime + 1.0 : t;
+            m_ui.latTextField->setText(fixed(lat, 4));
+            m_ui.lngTextField->setText(fixed(lng, 4));
+            m_ui.speedMeterView->setSpeed(int(speed));
+            updateMapWithLat(lat, lng);
+        }
+        break;
+    case 1:
+        if (m_map.webView() && m_map.webView()->isHidden()) {
+            showMapCover(false);
+            updateMapWithLat(lat, lng);
+            m_ui.latTextField->setText(fixed(lat, 4));
+            m_ui.lngTextField->setText(fixed(lng, 4));
+        }
+        m_ui.speedMeterView->setSpeed(int(speed));
+        break;
+    default:
+        showMapCover(true);
+        m_ui.speedMeterView->setSpeed(0);
+        break;
+    }
+}
+
+void PlaybackController::updateFromClipData(double t, int index)
+{
+    if (index < 0 || uint32_t(index) >= m_clipData->clipDataCount())
+        return;
+    int x = 0, y = 0, z = 0;
+    float lat = 0, lng = 0;
+    uint32_t speed = 0;
+    m_clipData->getClipDataWithIndex(index, x, y, z, lat, lng, speed);
+    if (t - m_lastUpdatedSensorInfoTime > kSensorRefresh) {
+        m_lastUpdatedSensorInfoTime = t;
+        updateSensorInfo(gravity(x), gravity(y), gravity(z), lat, lng, int(speed));
+        m_ui.speedMeterView->setSpeed(int(speed));
+    }
+    if (t - m_lastUpdatedMapTime > kMapRefresh) {
+        m_lastUpdatedMapTime = t;
+        updateMapWithLat(lat, lng);
+    }
+}
+
+void PlaybackController::updateSensorInfo(float gx, float gy, float gz, float lat, float lng, int)
+{
+    m_ui.gxTextField->setText(fixed(gx, 3));
+    m_ui.gyTextField->setText(fixed(gy, 3));
+    m_ui.gzTextField->setText(fixed(gz, 3));
+    m_ui.latTextField->setText(fixed(lat, 4));
+    m_ui.lngTextField->setText(fixed(lng, 4));
+}
+
+void PlaybackController::updateMapWithLat(float lat, float lng)
+{
+    if ((lat != 0.0f || lng != 0.0f) && m_clipData->gpsDataCount() != 0) {
+        showMapCover(false);
+        if (double(lat) == m_lastUpdatedLat && double(lng) == m_lastUpdatedLng)
+            return;
+        m_map.moveToLat(lat, lng);
+        m_lastUpdatedLat = lat;
+        m_lastUpdatedLng = lng;
+    } else {
+        showMapCover(true);
+    }
+}
+
+void PlaybackController::updatePlayTime(double time, double duration)
+{
+    m_ui.playTimeTextField->setText(playTimeText(time, duration));
+}
+
+void PlaybackController::resetVideoInformation()
+{
+    m_ui.speedMeterView->setSpeed(0);
+    for (QLabel *g : {m_ui.gxTextField, m_ui.gyTextField, m_ui.gzTextField})
+        g->setText(fixed(0, 3));
+    m_ui.latTextField->setText(fixed(0, 4));
+    m_ui.lngTextField->setText(fixed(0, 4));
+    updatePlayTime(0, 0);
+}
+
+void PlaybackController::showMapCover(bool cover)
+{
+    m_ui.mapCoverView->setVisible(cover);
+    if (m_map.webView())
+        m_map.webView()->setVisible(!cover);
+}
+
+void PlaybackController::enableVideoControls(bool enable)
+{
+    const MainWindowUi &u = m_ui;
+    for (QWidget *control : QList<QWidget *>{u.snapShotButton, u.printButton, u.playPauseButton,
+                                             u.stopButton, u.rewindButton, u.fastForwardButton,
+                                             u.prevFileButton, u.nextFileButton, u.zoomInButton,
+                                             u.zoomOutButton, u.resetScaleButton, u.fullScreenButton,
+                                             u.flipButton, u.volumeSliderView, u.seekTimeSldierView,
+                                             u.switchVideoButton, u.muteButton, &m_big, &m_small})
+        control->setEnabled(enable);
+    for (QWidget *image : QList<QWidget *>{u.shockCarImageView, u.earthImageView, u.gpsImageView,
+                                           u.speedMeterView})
+        image->setVisible(enable);
+}
+
+void PlaybackController::updateMovieViewCoverScrren()
+{
+    m_ui.bigMovieCoverImageView->setVisible(!m_big.hasMovie());
+    m_ui.smallMovieCoverImageView->setVisible(!m_small.hasMovie());
+    if (m_small.hasMovie())
+        m_small.raise();
+    else
+        m_ui.smallMovieCoverImageView->raise();
+}
+
+void PlaybackController::playPauseButtonTouched(QObject *)
+{
+    if (m_isVideoPaused)
+        playVideo();
+    else
+        pauseVideo();
+}
+
+void PlaybackController::stopButtonTouched(QObject *)
+{
+    stopVideo();
+}
+
+void PlaybackController::selectAndPlay(int row)
+{
+    m_ui.fileListTableView->selectRow(row);
+    m_ui.fileListTableView->scrollTo(m_ui.fileListTableView->model()->index(row, 0));
+    playVideoWithIdx(row);
+}
+
+void PlaybackController::playNextFileButtonTouched(QObject *)
+{
+    const QList<QUrl> &list = m_fileList.filteredVideoFileList();
+    const int s = m_fileList.selectedRow();
+    if (s < 0)
+        return;
+    int n = s + 1;
+    if (n >= list.size())
+        n = 0;
+    else if (isMp4Partner(list.at(s), list.at(n)))
+        n = (s + 2 < list.size()) ? s + 2 : 0;
+    selectAndPlay(n);
+}
+
+void PlaybackController::playPrevFileButtonTouched(QObject *)
+{
+    const QList<QUrl> &list = m_fileList.filteredVideoFileList();
+    const int s = m_fileList.selectedRow();
+    if (s <= 0)
+        return;
+    int p = s - 1;
+    // Going back from a recording lands on the front file of the previous one, not its rear.
+    const auto frontOfPrevious = [&](int rear, int candidate) {
+        const QString rearText = videoFileUrlText(list.at(rear));
+        return !rearText.contains(QLatin1String("F."))
+               && QString(rearText).replace(QLatin1String("R."), QLatin1String("F."))
+                      == videoFileUrlText(list.at(candidate));
+    };
+    if (hasMp4Extension(list.at(s)) && hasMp4Extension(list.at(p))) {
+        if (!isPartner(list.at(s), list.at(p)) && s >= 2 && frontOfPrevious(p, s - 2))
+            p = s - 2;
+    } else if (s < 2) {
+        p = 0;
+    } else if (frontOfPrevious(s - 1, s - 2)) {
+        p = s - 2;
+    }
+    selectAndPlay(p);
+}
+
+void PlaybackController::rewindButtonTouched(QObject *)
+{
+    pauseVideo();
+    m_big.stepBackward();
+    m_small.stepBackward();
+    playVideoTimerCallback();
+}
+
+void PlaybackController::fastForwardButtonTouched(QObject *)
+{
+    pauseVideo();
+    m_big.stepForward();
+    m_small.stepForward();
+    playVideoTimerCallback();
+}
+
+void PlaybackController::seekTimeSliderTouchedUp(double value)
+{
+    m_lastUpdatedSensorInfoTime = 0;
+    m_lastUpdatedMapTime = 0;
+    setCurrentVideoTime(value);
+}
+
+void PlaybackController::volumeUp()
+{
+    m_ui.volumeSliderView->setVolume(m_ui.volumeSliderView->volume() + 0.1f);
+    m_big.setVolume(m_ui.volumeSliderView->volume());
+    setMuteImageForVolume(m_ui.volumeSliderView->volume());
+}
+
+void PlaybackController::volumeDown()
+{
+    m_ui.volumeSliderView->setVolume(m_ui.volumeSliderView->volume() - 0.1f);
+    m_big.setVolume(m_ui.volumeSliderView->volume());
+    setMuteImageForVolume(m_ui.volumeSliderView->volume());
+}
+
+void PlaybackController::setMuteImageForVolume(float volume)
+{
+    m_ui.muteButton->setImageName(volume != 0.0f ? QStringLiteral("volume1") : QStringLiteral("volume2"));
+}
+
+void PlaybackController::volumeChanged(double volume)
+{
+    (m_isVideoSwitched ? m_small : m_big).setVolume(float(volume));
+}
+
+void PlaybackController::toggleMuteButtonTouched(QObject *)
+{
+    m_ui.volumeSliderView->setIsMuted(!m_ui.volumeSliderView->isMuted());
+    setVideoMute(m_ui.volumeSliderView->isMuted());
+}
+
+void PlaybackController::setVideoMute(bool muted)
+{
+    m_ui.muteButton->setImageName(muted ? QStringLiteral("volume2") : QStringLiteral("volume1"));
+    m_ui.volumeSliderView->setEnabled(!muted);
+}
+
+void PlaybackController::toggleVideoSwithButtonTouched(QObject *)
+{
+    pauseVideo();
+    m_isVideoSwitched = !m_isVideoSwitched;
+    m_big.swapPlayerItemWith(&m_small);
+    m_big.setFront(!m_big.front());
+    m_small.setFront(!m_small.front());
+    playVideo();
+}
+
+void PlaybackController::changeVideoScale(double scale)
+{
+    // Queued, so that a zoom asked for while handling an event applies after it.
+    QMetaObject::invokeMethod(this, [this, scale] {
+        QScrollArea *scroll = m_ui.bigMovieViewScrollView;
+        m_big.resize((QSizeF(scroll->size()) * scale).toSize());
+        const auto policy = (scale > 1.0 && m_enableBigMovieViewScroll) ? Qt::ScrollBarAlwaysOn
+                                                                       : Qt::ScrollBarAlwaysOff;
+        scroll->setHorizontalScrollBarPolicy(policy);
+        scroll->setVerticalScrollBarPolicy(policy);
+        if (!m_touchedBigMovieScroll) {
+            const QSize visible = scroll->viewport()->size();
+            scroll->horizontalScrollBar()->setValue((m_big.width() - visible.width()) / 2);
+            scroll->verticalScrollBar()->setValue((m_big.height() - visible.height()) / 2);
+        }
+    }, Qt::QueuedConnection);
+}
+
+void PlaybackController::enterScrollMode()
+{
+    m_enableBigMovieViewScroll = !m_enableBigMovieViewScroll;
+    m_ui.fullScreenButton->setImageName(m_enableBigMovieViewScroll ? QStringLiteral("pan_2")
+                                                                   : QStringLiteral("pan_1"));
+    m_ui.fullScreenButton->setHoverImageChange(!m_enableBigMovieViewScroll);
+    changeVideoScale(m_videoScale);
+}
+
+void PlaybackController::videoScaleUpButtonTouched(QObject *)
+{
+    m_videoScale = qMin(m_videoScale + 0.2, 5.0);
+    changeVideoScale(m_videoScale);
+}
+
+void PlaybackController::videoScaleDownButtonTouched(QObject *)
+{
+    m_videoScale -= 0.2;
+    if (m_videoScale < 1.0) {
+        m_videoScale = 1.0;
+        m_touchedBigMovieScroll = false;
+    }
+    changeVideoScale(m_videoScale);
+}
+
+void PlaybackController::resetVideoScaleButtonTouched(QObject *)
+{
+    m_videoScale = 1.0;
+    m_touchedBigMovieScroll = false;
+    changeVideoScale(m_videoScale);
+}
+
+void PlaybackController::videoRotateButtonTouched(QObject *)
+{
+    const bool flipped = !m_big.upsideDown();
+    m_big.setUpsideDown(flipped);
+    m_small.setUpsideDown(flipped);
+}
+
+} // namespace drovik

@@ -1,0 +1,134 @@
+#pragma once
+
+#include "playback/player/drovik_av_view.h"
+
+#include <QObject>
+#include <QPointer>
+#include <QUrl>
+
+#include <memory>
+#include <optional>
+
+class QTimer;
+
+namespace drovik {
+
+class DrovikClipData;
+class FileListController;
+class MapController;
+class SubtitleData;
+struct MainWindowUi;
+
+// Plays the clip chosen in the file list: converts it when needed, opens front and rear in the
+// two player views, loads its telemetry, starts both players together, and keeps the time,
+// seek bar, G-force read-outs, speed meter and map in step with the playing position.
+class PlaybackController : public QObject, public DrovikAVViewDelegate {
+    Q_OBJECT
+public:
+    // Reports an entry that has no playable file (the window shows the alert).
+    using UnsupportedHandler = std::function<void()>;
+
+    PlaybackController(MainWindowUi &ui, FileListController &fileList, DrovikAVView &bigMovieView,
+                       DrovikAVView &smallMovieView, MapController &map, QObject *parent = nullptr);
+    ~PlaybackController() override;
+
+    void setUnsupportedHandler(UnsupportedHandler handler) { m_unsupported = std::move(handler); }
+    // Where converted clips are cached (the working folder in the viewer).
+    void setWorkingDirectory(const QString &path) { m_workingDirectory = path; }
+
+    void playVideoWithIdx(int row);
+    void prepareVideoToPlay(const QUrl &entry, double seekTime);
+    void playVideo();
+    void pauseVideo();
+    void stopVideo();
+    void setCurrentVideoTime(double seconds);
+    void resetVideoInformation();
+    void enableVideoControls(bool enable);
+    void updateMovieViewCoverScrren();
+    void updatePlayTime(double time, double duration);
+    void updateSensorInfo(float gx, float gy, float gz, float lat, float lng, int speed);
+    void updateMapWithLat(float lat, float lng);
+    // Zoom of the large view (1.0 … 5.0) inside its scroll view, and whether it may be panned.
+    void changeVideoScale(double scale);
+    void enterScrollMode();
+    double videoScale() const { return m_videoScale; }
+    bool enableBigMovieViewScroll() const { return m_enableBigMovieViewScroll; }
+
+    QUrl currentVideoUrl() const { return m_currentVideoUrl; }
+    bool isVideoPaused() const { return m_isVideoPaused; }
+    bool isVideoSwitched() const { return m_isVideoSwitched; }
+    const DrovikClipData &clipData() const { return *m_clipData; }
+    bool isDisplayTimerRunning() const;
+
+    // Formats of the read-outs.
+    static QString playTimeText(double time, double duration);
+    static QString gravityText(int raw);
+
+    // DrovikAVViewDelegate
+    void drovikAVViewDidUpdateStatus(DrovikAVView *view, int status) override;
+    void drovikAVViewDidPlayToEndTime(DrovikAVView *view) override;
+
+public slots:
+    void playPauseButtonTouched(QObject *sender = nullptr);
+    void stopButtonTouched(QObject *sender = nullptr);
+    void playNextFileButtonTouched(QObject *sender = nullptr);
+    void playPrevFileButtonTouched(QObject *sender = nullptr);
+    void rewindButtonTouched(QObject *sender = nullptr);
+    void fastForwardButtonTouched(QObject *sender = nullptr);
+    void toggleMuteButtonTouched(QObject *sender = nullptr);
+    void toggleVideoSwithButtonTouched(QObject *sender = nullptr);
+    void videoRotateButtonTouched(QObject *sender = nullptr);
+    void videoScaleUpButtonTouched(QObject *sender = nullptr);
+    void videoScaleDownButtonTouched(QObject *sender = nullptr);
+    void resetVideoScaleButtonTouched(QObject *sender = nullptr);
+    void volumeUp();
+    void volumeDown();
+    // Slider delegate callbacks.
+    void seekTimeSliderTouchedUp(double value);
+    void volumeChanged(double volume);
+    void playVideoTimerCallback();
+
+private:
+    void onMovieReady();
+    void movieDidEnd();
+    void startVideoPlayTimer();
+    void stopVideoPlayTimer();
+    void startPlayAnimation();
+    void stopPlayAnimation();
+    void setPlayPauseImage(bool playing);
+    void setVideoMute(bool muted);
+    void setMuteImageForVolume(float volume);
+    void showMapCover(bool cover);
+    void loadTelemetry(const QUrl &entry);
+    void updateFromSubtitles(double t, int index);
+    void updateFromClipData(double t, int index);
+    void selectAndPlay(int row);
+
+    MainWindowUi &m_ui;
+    FileListController &m_fileList;
+    DrovikAVView &m_big;
+    DrovikAVView &m_small;
+    MapController &m_map;
+    UnsupportedHandler m_unsupported;
+    QString m_workingDirectory;
+
+    QUrl m_currentVideoUrl;
+    QString m_bigVideoFilePath;
+    QString m_smallVideoFilePath;
+    bool m_isVideoPaused = true;
+    bool m_isVideoSwitched = false;
+    QTimer *m_videoPlayTimer = nullptr;
+    QTimer *m_playAnimationTimer = nullptr;
+    int m_playAnimationIdx = 0;
+    double m_lastUpdatedSensorInfoTime = 0;
+    double m_lastUpdatedMapTime = 0;
+    double m_lastUpdatedLat = 0;
+    double m_lastUpdatedLng = 0;
+    std::unique_ptr<DrovikClipData> m_clipData;
+    std::unique_ptr<SubtitleData> m_subtitleData;
+    double m_videoScale = 1.0;
+    bool m_enableBigMovieViewScroll = false;
+    bool m_touchedBigMovieScroll = false;
+};
+
+} // namespace drovik

@@ -1,0 +1,538 @@
+#include "playback/player/mpv_controller.h"
+
+#include "playback/player/mpv_names.h"
+#include "playback/player/player_log.h"
+
+#include <QFileInfo>
+#include <QPointer>
+
+#include <mpv/client.h>
+
+#include <cmath>
+#include <cstring>
+
+namespace drovik {
+
+namespace {
+
+// reply_userdata of the observed properties and of the commands whose replies matter.
+enum : quint64 {
+    kTimePosId = 1,
+    kDurationId,
+    kPauseId,
+    kSpeedId,
+    kVolumeId,
+    kEofReachedId,
+    kVideoWidthId,
+    kVideoHeightId,
+    kSeekReplyId = 100,
+};
+
+// mpv's volume is a percentage; the view's is a fraction.
+constexpr double kVolumeScale = 100.0;
+
+QList<QPair<QByteArray, QByteArray>> &extraOptions()
+{
+    static QList<QPair<QByteArray, QByteArray>> options;
+    return options;
+}
+
+// "a=b,c=d" from the environment, for running the viewer on machines without sound.
+QList<QPair<QByteArray, QByteArray>> environmentOptions()
+{
+    QList<QPair<QByteArray, QByteArray>> result;
+    const QByteArray text = qgetenv("DROVIK_MPV_OPTIONS");
+    for (const QByteArray &item : text.split(',')) {
+        const qsizetype eq = item.indexOf('=');
+        if (eq > 0)
+            result.append({item.left(eq).trimmed(), item.mid(eq + 1).trimmed()});
+    }
+    return result;
+}
+
+const mpv_node *mapValue(const mpv_node &map, const char *key)
+{
+    if (map.format != MPV_FORMAT_NODE_MAP || !map.u.list)
+        return nullptr;
+    for (int i = 0; i < map.u.list->num; ++i) {
+        if (map.u.list->keys && map.u.list->keys[i] && std::strcmp(map.u.list->keys[i], key) == 0)
+            return &map.u.list->values[i];
+    }
+    return nullptr;
+}
+
+qint64 intValue(const mpv_node *node, qint64 fallback)
+{
+    if (node && node->format == MPV_FORMAT_INT64)
+        return node->u.int64;
+    return fallback;
+}
+
+// Copies a "bgr0" frame out of mpv's buffer, checking every size against the buffer first.
+QImage imageFromShot(const mpv_node &shot)
+{
+    const qint64 width = intValue(mapValue(shot, mpvname::kShotWidth), 0);
+    const qint64 height = intValue(mapValue(shot, mpvname::kShotHeight), 0);
+    const qint64 stride = intValue(mapValue(shot, mpvname::kShotStride), 0);
+    const mpv_node *format = mapValue(shot, mpvname::kShotFormat);
+    const mpv_node *data = mapValue(shot, mpvname::kShotData);
+    if (width <= 0 || height <= 0 || width > 16384 || height > 16384 || stride < width * 4)
+        return {};
+    if (!format || format->format != MPV_FORMAT_STRING
+        || std::strcmp(format->u.string, mpvname::kShotFormatBgr0) != 0)
+        return {};
+    if (!data || data->format != MPV_FORMAT_BYTE_ARRAY || !data->u.ba
+        || data->u.ba->size < size_t(stride * (height - 1) + width * 4))
+        return {};
+    // "bgr0" is B, G, R, X in memory: QImage's RGB32 on a little-endian machine.
+    QImage image(int(width), int(height), QImage::Format_RGB32);
+    const auto *source = static_cast<const uchar *>(data->u.ba->data);
+    for (int y = 0; y < int(height); ++y)
+        std::memcpy(image.scanLine(y), source + y * stride, size_t(width) * 4);
+    return image;
+}
+
+} // namespace
+
+MpvController::MpvController(QObject *parent) : QObject(parent)
+{
+    qRegisterMetaType<Tracks>();
+    m_handle = mpv_create();
+    if (!m_handle) {
+        qCWarning(lcPlayer) << "mpv_create failed";
+        return;
+    }
+    applyOptions();
+    if (mpv_initialize(m_handle) < 0) {
+        qCWarning(lcPlayer) << "mpv_initialize failed";
+        mpv_terminate_destroy(m_handle);
+        m_handle = nullptr;
+        return;
+    }
+    mpv_request_log_messages(m_handle, lcPlayer().isDebugEnabled() ? "v" : "warn");
+    observeProperties();
+    mpv_set_wakeup_callback(m_handle, &MpvController::onWakeup, this);
+}
+
+MpvController::~MpvController()
+{
+    if (!m_handle)
+        return;
+    // After this returns mpv no longer calls onWakeup, so nothing can post to a dead object.
+    mpv_set_wakeup_callback(m_handle, nullptr, nullptr);
+    mpv_terminate_destroy(m_handle);
+}
+
+void MpvController::setExtraOptions(const QList<QPair<QByteArray, QByteArray>> &options)
+{
+    extraOptions() = options;
+}
+
+void MpvController::applyOptions()
+{
+    using namespace mpvname;
+    const std::pair<const char *, const char *> own[] = {
+        {kVo, kVoLibmpv},
+        // Stay on the last frame at the end, paused, like the platform player did.
+        {kKeepOpen, kYes},
+        {kIdle, kYes},
+        {kPause, kYes},
+        // Nothing from the user's mpv set-up, no scripts, no network helpers, no references
+        // from inside a clip to other files: the files come from a card we do not trust.
+        {kConfig, kNo},
+        {kLoadScripts, kNo},
+        {kYtdl, kNo},
+        {kOsc, kNo},
+        {kInputDefaultBindings, kNo},
+        {kInputVoKeyboard, kNo},
+        {kAccessReferences, kNo},
+        {kOrderedChapters, kNo},
+        // Clips are MOV, MP4 or AVI; only FFmpeg's demuxers, none of mpv's playlist,
+        // folder or edit-list readers that open further files.
+        {kDemuxer, kDemuxerLavf},
+        {kTerminal, kNo},
+        {kHrSeek, kYes},
+        {kHwdec, kNo},
+        // Decoding is in software, so there is no point probing CUDA, VAAPI… at start.
+        {kGpuHwdecInterop, kNo},
+        // Cover art of an audio file is not a video track here.
+        {kAudioDisplay, kNo},
+        {kSubAuto, kNo},
+        {kSid, kNo},
+        {kOsdLevel, "0"},
+    };
+    for (const auto &[name, value] : own)
+        mpv_set_option_string(m_handle, name, value);
+    for (const auto &list : {extraOptions(), environmentOptions()}) {
+        for (const auto &[name, value] : list) {
+            if (mpv_set_option_string(m_handle, name.constData(), value.constData()) < 0)
+                qCWarning(lcPlayer) << "mpv refused option" << name << value;
+        }
+    }
+}
+
+void MpvController::observeProperties()
+{
+    using namespace mpvname;
+    mpv_observe_property(m_handle, kTimePosId, kTimePos, MPV_FORMAT_DOUBLE);
+    mpv_observe_property(m_handle, kDurationId, kDuration, MPV_FORMAT_DOUBLE);
+    mpv_observe_property(m_handle, kPauseId, kPause, MPV_FORMAT_FLAG);
+    mpv_observe_property(m_handle, kSpeedId, kSpeed, MPV_FORMAT_DOUBLE);
+    mpv_observe_property(m_handle, kVolumeId, kVolume, MPV_FORMAT_DOUBLE);
+    mpv_observe_property(m_handle, kEofReachedId, kEofReached, MPV_FORMAT_FLAG);
+    mpv_observe_property(m_handle, kVideoWidthId, kVideoDisplayWidth, MPV_FORMAT_INT64);
+    mpv_observe_property(m_handle, kVideoHeightId, kVideoDisplayHeight, MPV_FORMAT_INT64);
+}
+
+void MpvController::onWakeup(void *self)
+{
+    // mpv's thread, holding mpv's lock: only post, and only once per drain.
+    auto *controller = static_cast<MpvController *>(self);
+    if (!controller->m_drainQueued.exchange(true))
+        QMetaObject::invokeMethod(controller, &MpvController::drainEvents, Qt::QueuedConnection);
+}
+
+void MpvController::requestDrain()
+{
+    if (!m_drainQueued.exchange(true))
+        QMetaObject::invokeMethod(this, &MpvController::drainEvents, Qt::QueuedConnection);
+}
+
+void MpvController::drainEvents()
+{
+    m_drainQueued = false;
+    QPointer<MpvController> alive(this);
+    // A bounded batch keeps the GUI responsive; the rest comes in the next drain.
+    for (int i = 0; i < 200 && alive && m_handle; ++i) {
+        mpv_event *event = mpv_wait_event(m_handle, 0);
+        if (!event || event->event_id == MPV_EVENT_NONE)
+            return;
+        handleEvent(*event);
+        if (i == 199 && alive)
+            requestDrain();
+    }
+}
+
+void MpvController::handleEvent(const mpv_event &event)
+{
+    switch (event.event_id) {
+    case MPV_EVENT_PROPERTY_CHANGE:
+        handlePropertyChange(*static_cast<const mpv_event_property *>(event.data));
+        return;
+    case MPV_EVENT_FILE_LOADED:
+        handleFileLoaded();
+        return;
+    case MPV_EVENT_PLAYBACK_RESTART:
+        handlePlaybackRestart();
+        return;
+    case MPV_EVENT_COMMAND_REPLY:
+        if (event.reply_userdata == kSeekReplyId && event.error < 0) {
+            qCDebug(lcPlayer) << "seek refused:" << mpv_error_string(event.error);
+            m_pendingSeek.reset();
+        }
+        return;
+    case MPV_EVENT_END_FILE: {
+        const auto *end = static_cast<const mpv_event_end_file *>(event.data);
+        m_pendingSeek.reset();
+        if (end->reason == MPV_END_FILE_REASON_REDIRECT) {
+            // A folder or a playlist in disguise: it would go on to play other files.
+            m_fileLoaded = false;
+            command({mpvname::kStop});
+            emit loadFailed(QStringLiteral("not a clip"));
+            return;
+        }
+        if (end->reason == MPV_END_FILE_REASON_ERROR
+            || (end->reason == MPV_END_FILE_REASON_EOF && !m_ready)) {
+            m_fileLoaded = false;
+            emit loadFailed(QString::fromUtf8(mpv_error_string(end->error)));
+        }
+        return;
+    }
+    case MPV_EVENT_LOG_MESSAGE: {
+        const auto *message = static_cast<const mpv_event_log_message *>(event.data);
+        qCDebug(lcPlayer).noquote() << message->prefix << QString::fromUtf8(message->text).trimmed();
+        return;
+    }
+    default:
+        return;
+    }
+}
+
+void MpvController::handlePropertyChange(const mpv_event_property &property)
+{
+    const bool isDouble = property.format == MPV_FORMAT_DOUBLE && property.data;
+    const bool isFlag = property.format == MPV_FORMAT_FLAG && property.data;
+    const bool isInt = property.format == MPV_FORMAT_INT64 && property.data;
+    const double number = isDouble ? *static_cast<double *>(property.data) : 0.0;
+    const bool flag = isFlag && *static_cast<int *>(property.data) != 0;
+    if (std::strcmp(property.name, mpvname::kTimePos) == 0) {
+        if (isDouble)
+            setTimePos(number, false);
+    } else if (std::strcmp(property.name, mpvname::kDuration) == 0) {
+        m_duration = isDouble && std::isfinite(number) && number > 0 ? number : 0.0;
+    } else if (std::strcmp(property.name, mpvname::kPause) == 0) {
+        m_paused = !isFlag || flag;
+        updateRate();
+    } else if (std::strcmp(property.name, mpvname::kSpeed) == 0) {
+        if (isDouble)
+            m_speed = number;
+        updateRate();
+    } else if (std::strcmp(property.name, mpvname::kVolume) == 0) {
+        const double volume = isDouble ? qBound(0.0, number / kVolumeScale, 1.0) : m_volume;
+        if (!qFuzzyCompare(1.0 + volume, 1.0 + m_volume)) {
+            m_volume = volume;
+            emit volumeChanged(volume);
+        }
+    } else if (std::strcmp(property.name, mpvname::kEofReached) == 0) {
+        const bool wasAtEnd = m_eofReached;
+        m_eofReached = flag;
+        if (m_eofReached && !wasAtEnd && m_fileLoaded)
+            emit playedToEnd();
+    } else if (std::strcmp(property.name, mpvname::kVideoDisplayWidth) == 0
+               || std::strcmp(property.name, mpvname::kVideoDisplayHeight) == 0) {
+        const qint64 value = isInt ? *static_cast<qint64 *>(property.data) : 0;
+        QSize size = m_videoSize;
+        if (std::strcmp(property.name, mpvname::kVideoDisplayWidth) == 0)
+            size.setWidth(int(qBound(qint64(0), value, qint64(65535))));
+        else
+            size.setHeight(int(qBound(qint64(0), value, qint64(65535))));
+        if (size != m_videoSize) {
+            m_videoSize = size;
+            emit videoSizeChanged(size);
+        }
+    }
+}
+
+void MpvController::handleFileLoaded()
+{
+    m_fileLoaded = true;
+    m_tracks = readTracks();
+    m_duration = qMax(0.0, readDouble(mpvname::kDuration, m_duration));
+    const double fps = readDouble(mpvname::kContainerFps, 0.0);
+    m_frameDuration = fps >= 1.0 && fps <= 1000.0 ? 1.0 / fps : 1.0 / 30;
+    emit fileLoaded(m_tracks);
+}
+
+void MpvController::handlePlaybackRestart()
+{
+    // Read the landed position now: its property notification may come after this event.
+    m_pendingSeek.reset();
+    setTimePos(readDouble(mpvname::kTimePos, m_timePos), true);
+    if (!m_ready) {
+        m_ready = true;
+        emit readyToPlay();
+        return;
+    }
+    emit seekLanded(m_timePos);
+}
+
+void MpvController::setTimePos(double seconds, bool jumped)
+{
+    if (!std::isfinite(seconds))
+        return;
+    m_timePos = seconds;
+    // Positions seen while a seek is on its way are the old ones; say nothing about them.
+    if (m_pendingSeek)
+        return;
+    const qint64 tick = qint64(std::floor(seconds * 10.0 + 1e-6));
+    if (tick == m_lastTick && !jumped)
+        return;
+    m_lastTick = tick;
+    emit timeTick(seconds);
+}
+
+void MpvController::updateRate()
+{
+    const double current = rate();
+    if (current == m_lastReportedRate)
+        return;
+    m_lastReportedRate = current;
+    emit rateChanged(current);
+}
+
+double MpvController::rate() const
+{
+    if (m_paused)
+        return 0.0;
+    return m_backwards ? -m_speed : m_speed;
+}
+
+bool MpvController::isAtEnd() const
+{
+    if (m_eofReached)
+        return true;
+    // The last frame starts one frame before the end; half a frame more allows for rounding.
+    return m_duration > 0.0 && timePos() >= m_duration - 1.5 * m_frameDuration;
+}
+
+double MpvController::timePos() const
+{
+    return m_pendingSeek.value_or(m_timePos);
+}
+
+MpvController::Tracks MpvController::readTracks() const
+{
+    Tracks tracks;
+    mpv_node list;
+    if (mpv_get_property(m_handle, mpvname::kTrackList, MPV_FORMAT_NODE, &list) < 0)
+        return tracks;
+    if (list.format == MPV_FORMAT_NODE_ARRAY && list.u.list) {
+        for (int i = 0; i < list.u.list->num; ++i) {
+            const mpv_node &track = list.u.list->values[i];
+            const mpv_node *type = mapValue(track, mpvname::kTrackType);
+            const mpv_node *albumArt = mapValue(track, mpvname::kTrackAlbumArt);
+            if (!type || type->format != MPV_FORMAT_STRING
+                || std::strcmp(type->u.string, mpvname::kTrackTypeVideo) != 0)
+                continue;
+            if (albumArt && albumArt->format == MPV_FORMAT_FLAG && albumArt->u.flag)
+                continue;
+            tracks.hasVideo = true;
+            tracks.videoTrackId = intValue(mapValue(track, mpvname::kTrackId), 1);
+            break;
+        }
+    }
+    mpv_free_node_contents(&list);
+    return tracks;
+}
+
+double MpvController::readDouble(const char *name, double fallback) const
+{
+    double value = 0.0;
+    if (!m_handle || mpv_get_property(m_handle, name, MPV_FORMAT_DOUBLE, &value) < 0
+        || !std::isfinite(value))
+        return fallback;
+    return value;
+}
+
+void MpvController::command(std::initializer_list<const char *> args)
+{
+    if (!m_handle)
+        return;
+    const char *argv[8] = {};
+    int i = 0;
+    for (const char *arg : args) {
+        if (i < 7)
+            argv[i++] = arg;
+    }
+    mpv_command_async(m_handle, 0, argv);
+}
+
+void MpvController::setPropertyAsync(const char *name, const char *value)
+{
+    if (!m_handle)
+        return;
+    const char *text = value;
+    mpv_set_property_async(m_handle, 0, name, MPV_FORMAT_STRING, &text);
+}
+
+void MpvController::loadFile(const QString &path)
+{
+    m_tracks = {};
+    m_videoSize = {};
+    m_timePos = 0.0;
+    m_pendingSeek.reset();
+    m_lastTick = -1;
+    m_duration = 0.0;
+    m_eofReached = false;
+    m_fileLoaded = false;
+    m_ready = false;
+    // An absolute path can never be read by mpv as a protocol ("http://…", "av://…").
+    const QByteArray local = QFileInfo(path).absoluteFilePath().toUtf8();
+    command({mpvname::kLoadFile, local.constData()});
+}
+
+void MpvController::stop()
+{
+    m_pendingSeek.reset();
+    command({mpvname::kStop});
+}
+
+void MpvController::setPaused(bool paused)
+{
+    if (!m_handle)
+        return;
+    int flag = paused ? 1 : 0;
+    mpv_set_property_async(m_handle, 0, mpvname::kPause, MPV_FORMAT_FLAG, &flag);
+    // Answer the new rate at once, as the player will once it has applied the change.
+    m_paused = paused;
+    updateRate();
+}
+
+void MpvController::setRate(double rate)
+{
+    if (!m_handle || !std::isfinite(rate))
+        return;
+    if (rate == 0.0) {
+        setPaused(true);
+        return;
+    }
+    const bool backwards = rate < 0.0;
+    if (backwards != m_backwards) {
+        m_backwards = backwards;
+        setPropertyAsync(mpvname::kPlayDirection, backwards ? mpvname::kBackward : mpvname::kForward);
+    }
+    double speed = qBound(0.01, std::abs(rate), 100.0);
+    mpv_set_property_async(m_handle, 0, mpvname::kSpeed, MPV_FORMAT_DOUBLE, &speed);
+    m_speed = speed;
+    setPaused(false);
+}
+
+void MpvController::seekExact(double seconds)
+{
+    if (!m_handle || !std::isfinite(seconds))
+        return;
+    // Past the end is the end; no clip lasts a billion seconds.
+    seconds = qBound(0.0, seconds, 1e9);
+    m_pendingSeek = seconds;
+    const QByteArray target = QByteArray::number(seconds, 'f', 6);
+    const char *argv[] = {mpvname::kSeek, target.constData(), mpvname::kSeekAbsoluteExact, nullptr};
+    mpv_command_async(m_handle, kSeekReplyId, argv);
+}
+
+void MpvController::frameStep(bool backwards)
+{
+    command({backwards ? mpvname::kFrameBackStep : mpvname::kFrameStep});
+}
+
+void MpvController::setVolume(double volume)
+{
+    if (!std::isfinite(volume))
+        return;
+    m_volume = qBound(0.0, volume, 1.0);
+    if (!m_handle)
+        return;
+    double percent = m_volume * kVolumeScale;
+    mpv_set_property_async(m_handle, 0, mpvname::kVolume, MPV_FORMAT_DOUBLE, &percent);
+}
+
+QImage MpvController::grabVideoFrame() const
+{
+    if (!m_handle || !m_fileLoaded || !m_tracks.hasVideo)
+        return {};
+    const char *argv[] = {mpvname::kScreenshotRaw, mpvname::kScreenshotVideo, nullptr};
+    mpv_node result;
+    if (mpv_command_ret(m_handle, argv, &result) < 0)
+        return {};
+    QImage image = imageFromShot(result);
+    mpv_free_node_contents(&result);
+    return image;
+}
+
+std::optional<qint64> MpvController::integerProperty(const char *name) const
+{
+    qint64 value = 0;
+    if (!m_handle || mpv_get_property(m_handle, name, MPV_FORMAT_INT64, &value) < 0)
+        return std::nullopt;
+    return value;
+}
+
+void MpvController::reloadVideo()
+{
+    if (!m_fileLoaded || !m_tracks.hasVideo)
+        return;
+    const QByteArray id = QByteArray::number(m_tracks.videoTrackId);
+    setPropertyAsync(mpvname::kVideoTrack, mpvname::kNo);
+    setPropertyAsync(mpvname::kVideoTrack, id.constData());
+}
+
+} // namespace drovik

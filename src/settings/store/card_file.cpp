@@ -1,0 +1,129 @@
+#include "settings/store/card_file.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLoggingCategory>
+#include <QSaveFile>
+#include <QStringDecoder>
+
+Q_LOGGING_CATEGORY(lcCardFile, "drovik.store.file", QtWarningMsg)
+
+namespace drovik {
+
+std::optional<QByteArray> readCardFile(const QString &path, qint64 maxBytes)
+{
+    if (path.isEmpty() || !QFileInfo(path).isFile())
+        return std::nullopt;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        qCDebug(lcCardFile) << "cannot open" << path << file.errorString();
+        return std::nullopt;
+    }
+    QByteArray bytes = file.read(maxBytes);
+    if (file.error() != QFileDevice::NoError) {
+        qCDebug(lcCardFile) << "cannot read" << path << file.errorString();
+        return std::nullopt;
+    }
+    return bytes;
+}
+
+std::optional<QByteArray> readWholeCardFile(const QString &path, qint64 maxBytes)
+{
+    std::optional<QByteArray> bytes = readCardFile(path, maxBytes + 1);
+    if (bytes && bytes->size() > maxBytes) {
+        qCWarning(lcCardFile) << "larger than" << maxBytes << "bytes, left alone:" << path;
+        return std::nullopt;
+    }
+    return bytes;
+}
+
+std::optional<qint64> cardFileSize(const QString &path)
+{
+    const QFileInfo info(path);
+    if (path.isEmpty() || !info.isFile())
+        return std::nullopt;
+    return info.size();
+}
+
+bool writeCardFileAtomically(const QString &path, const QByteArray &data)
+{
+    if (path.isEmpty())
+        return false;
+    const QFileInfo info(path);
+    if (!QDir().mkpath(info.absolutePath())) {
+        qCWarning(lcCardFile) << "cannot create folder" << info.absolutePath();
+        return false;
+    }
+    // A card pulled out of its slot is our power cut: the camera must find either the old file
+    // or the new one, never half of one. QSaveFile writes a temporary file in the same folder,
+    // flushes it and renames it over the old one only when everything has been written.
+    QSaveFile file(path);
+    file.setDirectWriteFallback(false);
+    if (!file.open(QIODevice::WriteOnly)) {
+        qCWarning(lcCardFile) << "cannot open" << path << file.errorString();
+        return false;
+    }
+    if (file.write(data) != data.size()) {
+        qCWarning(lcCardFile) << "cannot write" << path << file.errorString();
+        file.cancelWriting();
+        return false;
+    }
+    if (!file.commit()) {
+        qCWarning(lcCardFile) << "cannot replace" << path << file.errorString();
+        return false;
+    }
+    return true;
+}
+
+QString findSettingFile(const QString &root, const QString &name)
+{
+    if (root.isEmpty())
+        return {};
+    for (const QString &folder : {QStringLiteral("setting"), QStringLiteral("SETTING")}) {
+        const QString path = root + QLatin1Char('/') + folder + QLatin1Char('/') + name;
+        if (QFileInfo(path).isFile())
+            return path;
+    }
+    return {};
+}
+
+std::optional<QString> decodeUtf8Strictly(QByteArrayView bytes)
+{
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless
+                                                     | QStringDecoder::Flag::ConvertInitialBom);
+    QString text = decoder.decode(bytes);
+    if (decoder.hasError())
+        return std::nullopt;
+    if (text.isNull())
+        text = QStringLiteral("");
+    return text;
+}
+
+QString textFromField(QByteArrayView field)
+{
+    const qsizetype zero = field.indexOf('\0');
+    return decodeUtf8Strictly(zero < 0 ? field : field.first(zero)).value_or(QString());
+}
+
+QByteArray fieldBytesFromText(const QString &text, qsizetype width)
+{
+    QByteArray bytes = text.toUtf8();
+    if (bytes.size() <= width)
+        return bytes;
+    qsizetype cut = width;
+    // Step back over continuation bytes (10xxxxxx) to the start of the cut character.
+    while (cut > 0 && (quint8(bytes.at(cut)) & 0xC0) == 0x80)
+        --cut;
+    bytes.truncate(cut);
+    return bytes;
+}
+
+QString upperSettingPath(const QString &root, const QString &name)
+{
+    if (root.isEmpty())
+        return {};
+    return root + QStringLiteral("/SETTING/") + name;
+}
+
+} // namespace drovik

@@ -1,0 +1,108 @@
+#include "view_helpers.h"
+
+#include <QAbstractButton>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPainterPath>
+#include <QTextEdit>
+
+namespace drovik {
+
+QColor colorWithHexColorString(const QString &hex)
+{
+    // The leading hexadecimal digits count; more than eight saturate as an unsigned 32-bit scan.
+    quint64 value = 0;
+    for (const QChar c : hex.trimmed()) {
+        const int digit = QStringLiteral("0123456789abcdef").indexOf(c.toLower());
+        if (digit < 0)
+            break;
+        value = qMin<quint64>((value << 4) | quint64(digit), 0xffffffffu);
+    }
+    return QColor::fromRgb(int((value >> 16) & 0xff), int((value >> 8) & 0xff), int(value & 0xff));
+}
+
+void setSubViewsEnabled(QWidget *view, bool enabled)
+{
+    if (!view)
+        return;
+    for (QObject *child : view->children()) {
+        auto *widget = qobject_cast<QWidget *>(child);
+        if (!widget)
+            continue;
+        if (auto *text = qobject_cast<QTextEdit *>(widget))
+            text->setTextInteractionFlags(enabled ? Qt::TextSelectableByMouse : Qt::NoTextInteraction);
+        if (qobject_cast<QLineEdit *>(widget) || qobject_cast<QLabel *>(widget)) {
+            QPalette palette = widget->palette();
+            palette.setColor(QPalette::Active, QPalette::Text,
+                             palette.color(enabled ? QPalette::Active : QPalette::Disabled,
+                                           QPalette::WindowText));
+            widget->setPalette(palette);
+        }
+        widget->setEnabled(enabled);
+        setSubViewsEnabled(widget, enabled);
+    }
+}
+
+void setTitleColor(QAbstractButton *button, const QColor &color)
+{
+    if (!button)
+        return;
+    QPalette palette = button->palette();
+    palette.setColor(QPalette::ButtonText, color);
+    button->setPalette(palette);
+}
+
+BGColorView::BGColorView(const QColor &color, QWidget *parent)
+    : QWidget(parent)
+    , m_color(color)
+{
+}
+
+void BGColorView::setColor(const QColor &color)
+{
+    m_color = color;
+    update();
+}
+
+void BGColorView::setCornerRadius(qreal radius)
+{
+    m_radius = radius;
+    update();
+}
+
+void BGColorView::setBorderColor(const QColor &color)
+{
+    m_border = color;
+    update();
+}
+
+void BGColorView::setSheen(bool on)
+{
+    m_sheen = on;
+    update();
+}
+
+void BGColorView::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing, m_radius > 0);
+    QPainterPath path;
+    const QRectF area = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
+    path.addRoundedRect(area, m_radius, m_radius);
+    if (m_sheen) {
+        QLinearGradient gradient(area.topLeft(), area.bottomLeft());
+        gradient.setColorAt(0, m_color.lighter(118));
+        gradient.setColorAt(1, m_color);
+        painter.fillPath(path, gradient);
+    } else {
+        painter.fillPath(path, m_color);
+    }
+    if (m_border.alpha() > 0) {
+        painter.setPen(QPen(m_border, 1));
+        painter.drawPath(path);
+    }
+}
+
+} // namespace drovik

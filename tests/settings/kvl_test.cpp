@@ -1,0 +1,229 @@
+#include "card_fixture.h"
+
+#include "settings/store/kvl_setting_manager.h"
+
+#include <gtest/gtest.h>
+
+using namespace drovik;
+using namespace drovik::test;
+
+namespace {
+
+const QString kBlackbox = QStringLiteral("SETTING/blackbox.cfg");
+
+QStringList lines(std::initializer_list<const char *> texts)
+{
+    QStringList out;
+    for (const char *text : texts)
+        out.append(QString::fromUtf8(text));
+    return out;
+}
+
+struct ParseCase {
+    const char *name;
+    QByteArray file;
+    QStringList expected;
+    QByteArray writtenBack;
+};
+
+class KvlFileTest : public ::testing::TestWithParam<ParseCase> {};
+
+TEST_P(KvlFileTest, ReadAndWrittenBack)
+{
+    const ParseCase c = GetParam();
+    TempCard card;
+    ASSERT_TRUE(card.put(kBlackbox, c.file));
+    R640SettingManager r640;
+    r640.setSettingDirPath(card.root());
+    KVLSettingManager manager(&r640);
+    EXPECT_EQ(manager.loadData(), KvlLoadSource::CardFile);
+    EXPECT_EQ(manager.linedSettings(), c.expected);
+    EXPECT_EQ(manager.saveData(), CardWriteStatus::Written);
+    EXPECT_EQ(card.get(kBlackbox), c.writtenBack);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, KvlFileTest,
+    ::testing::Values(
+        ParseCase{"CrLf", "const=60\r\nevent=22\r\n", lines({"const=60", "event=22", ""}),
+                  "const=60\r\nevent=22\r\n"},
+        ParseCase{"LfOnly", "const=60\nevent=22\n", lines({"const=60\nevent=22\n"}),
+                  "const=60\nevent=22\n"},
+        ParseCase{"LeadingBlanks", " \t const=60\r\nevent=22", lines({"const=60", "event=22"}),
+                  "const=60\r\nevent=22"},
+        ParseCase{"TrailingBlanks", "const=60\r\nevent=22 \t", lines({"const=60", "event=22"}),
+                  "const=60\r\nevent=22"},
+        ParseCase{"InnerBlanksKept", "model= N260 \r\n\r\nx", lines({"model= N260 ", "", "x"}),
+                  "model= N260 \r\n\r\nx"},
+        ParseCase{"LeadingLineBreak", "\r\nconst=1", lines({"", "const=1"}), "\r\nconst=1"},
+        ParseCase{"ByteOrderMarkKept", "\xEF\xBB\xBF" "const=1",
+                  QStringList{QChar(0xFEFF) + QStringLiteral("const=1")},
+                  "\xEF\xBB\xBF" "const=1"},
+        ParseCase{"Empty", "", lines({""}), ""}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+TEST(Kvl, FileThatIsNotUtf8IsNeverOverwritten)
+{
+    TempCard card;
+    const QByteArray file = "const=60\r\nmodel=\xFF\xFE";
+    ASSERT_TRUE(card.put(kBlackbox, file));
+    R640SettingManager r640;
+    r640.setSettingDirPath(card.root());
+    KVLSettingManager manager(&r640);
+    EXPECT_EQ(manager.loadData(), KvlLoadSource::Unreadable);
+    EXPECT_FALSE(manager.hasLinedSettings());
+    manager.addTimeDateDelimiters(lines({"year=2024"}));
+    EXPECT_TRUE(isCardError(manager.saveData()));
+    EXPECT_EQ(card.get(kBlackbox), file);
+}
+
+TEST(Kvl, OversizedFileIsNeitherCutNorOverwritten)
+{
+    TempCard card;
+    const QByteArray file = "const=60\r\n" + QByteArray(1 << 20, 'x');
+    ASSERT_TRUE(card.put(kBlackbox, file));
+    R640SettingManager r640;
+    r640.setSettingDirPath(card.root());
+    KVLSettingManager manager(&r640);
+    EXPECT_EQ(manager.loadData(), KvlLoadSource::Unreadable);
+    EXPECT_TRUE(isCardError(manager.saveData()));
+    EXPECT_EQ(card.get(kBlackbox), file);
+}
+
+TEST(Kvl, NoCardFileGivesTheBuiltInDefaultsAndSaveCreatesIt)
+{
+    TempCard card;
+    R640SettingManager r640;
+    r640.setSettingDirPath(card.root());
+    KVLSettingManager manager(&r640);
+    EXPECT_EQ(manager.loadData(), KvlLoadSource::BuiltInDefaults);
+    EXPECT_EQ(manager.saveData(), CardWriteStatus::Written);
+    EXPECT_EQ(card.get(kBlackbox),
+              readFile(QStringLiteral(DROVIK_SOURCE_DIR "/resources/defaults/default_N260.cfg")));
+}
+
+TEST(Kvl, SaveWithoutCardIsTheCardError)
+{
+    R640SettingManager r640;
+    KVLSettingManager manager(&r640);
+    EXPECT_EQ(manager.loadData(), KvlLoadSource::BuiltInDefaults);
+    EXPECT_EQ(manager.saveData(), CardWriteStatus::NoCard);
+}
+
+// The built-in file must hold every key, in order, with a value the editor shows as is.
+TEST(Kvl, BuiltInDefaultsHoldEveryKeyWithAnAcceptedValue)
+{
+    R640SettingManager r640;
+    KVLSettingManager manager(&r640);
+    ASSERT_EQ(manager.loadDefaultData_N260(), KvlLoadSource::BuiltInDefaults);
+    const QStringList got = manager.linedSettings();
+    const QStringList &keys = KVLSettingManager::knownKeyPrefixes();
+    ASSERT_EQ(keys.size(), 25);
+    ASSERT_EQ(got.size(), keys.size());
+    QHash<QString, QString> value;
+    for (qsizetype i = 0; i < keys.size(); ++i) {
+        ASSERT_TRUE(got.at(i).startsWith(keys.at(i))) << got.at(i).toStdString();
+        value.insert(keys.at(i), got.at(i).mid(keys.at(i).size()));
+    }
+    const PartitionRatios partition{value[QStringLiteral("const=")], value[QStringLiteral("event=")],
+                                    value[QStringLiteral("park=")], value[QStringLiteral("manual=")]};
+    EXPECT_TRUE(KVLSettingManager::memoryPartitionRatiosArray().contains(partition));
+    EXPECT_TRUE(QStringList({QStringLiteral("us"), QStringLiteral("fr")})
+                    .contains(value[QStringLiteral("language=")]));
+    EXPECT_TRUE(QList<int>({0, 118, 120, 122})
+                    .contains(value[QStringLiteral("power_off_vlt=")].toInt() / 100));
+    const struct { const char *key; QList<int> accepted; } ranges[] = {
+        {"park_mode=", {0, 1}},   {"summer_time=", {0, 1}},       {"osd_speed=", {1, 2}},
+        {"mic_in=", {0, 1}},      {"voice_out=", {0, 1}},         {"voice_volume=", {1, 3, 5}},
+        {"acc_level=", {2, 3, 4}}, {"motion_level=", {1, 3, 5}},  {"front_led=", {0, 1}},
+        {"set=", {0, 1}},
+    };
+    for (const auto &range : ranges) {
+        bool ok = false;
+        const int n = value[QString::fromLatin1(range.key)].toInt(&ok);
+        EXPECT_TRUE(ok && range.accepted.contains(n)) << range.key;
+    }
+    bool ok = false;
+    const double offset = value[QStringLiteral("local_time=")].toDouble(&ok);
+    EXPECT_TRUE(ok && offset >= -10 && offset <= 10);
+}
+
+TEST(Kvl, LoadDefaultValueOnlyForTheTextFileModel)
+{
+    R640SettingManager r640;
+    KVLSettingManager manager(&r640);
+    manager.setLinedSettings(lines({"x=1"}));
+    r640.setModelType(1);
+    manager.loadDefaultValue();
+    EXPECT_EQ(manager.linedSettings(), lines({"x=1"}));
+    r640.setModelType(6);
+    manager.loadDefaultValue();
+    EXPECT_EQ(manager.linedSettings().size(), 25);
+}
+
+struct ClockCase {
+    const char *name;
+    QStringList before;
+    QStringList after;
+};
+
+class RemoveClockTest : public ::testing::TestWithParam<ClockCase> {};
+
+TEST_P(RemoveClockTest, RemovesFirstOfEach)
+{
+    R640SettingManager r640;
+    KVLSettingManager manager(&r640);
+    manager.setLinedSettings(GetParam().before);
+    manager.removeTimeDateDelimiters();
+    EXPECT_EQ(manager.linedSettings(), GetParam().after);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Lines, RemoveClockTest,
+    ::testing::Values(
+        ClockCase{"Block", lines({"a=1", "set=1", "year=2024", "month=5", "day=6", "hour=13",
+                                  "min=45", "sec=7", "b=2"}),
+                  lines({"a=1", "set=1", "b=2"})},
+        ClockCase{"TwoYears", lines({"year=1", "x=0", "year=2"}), lines({"x=0", "year=2"})},
+        ClockCase{"PrefixMustMatch", lines({" year=1", "years=2", "minute=3", "min=4"}),
+                  lines({" year=1", "years=2", "minute=3"})},
+        ClockCase{"None", lines({"set=0"}), lines({"set=0"})}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+class AddClockTest : public ::testing::TestWithParam<ClockCase> {};
+
+TEST_P(AddClockTest, InsertsAfterSetLine)
+{
+    R640SettingManager r640;
+    KVLSettingManager manager(&r640);
+    manager.setLinedSettings(GetParam().before);
+    manager.addTimeDateDelimiters(lines({"year=2024", "month=3", "day=5", "hour=9", "min=7",
+                                         "sec=2"}));
+    EXPECT_EQ(manager.linedSettings(), GetParam().after);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Lines, AddClockTest,
+    ::testing::Values(
+        ClockCase{"AfterFirstSet", lines({"a=1", "set=1", "b=2", "set=0"}),
+                  lines({"a=1", "set=1", "year=2024", "month=3", "day=5", "hour=9", "min=7",
+                         "sec=2", "b=2", "set=0"})},
+        ClockCase{"NoSetLine", lines({"a=1", "b=2", "c=3"}),
+                  lines({"a=1", "year=2024", "month=3", "day=5", "hour=9", "min=7", "sec=2",
+                         "b=2", "c=3"})},
+        ClockCase{"EmptyList", QStringList(),
+                  lines({"year=2024", "month=3", "day=5", "hour=9", "min=7", "sec=2"})}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+TEST(Kvl, PartitionPresetsSumTo95)
+{
+    const QList<PartitionRatios> &presets = KVLSettingManager::memoryPartitionRatiosArray();
+    ASSERT_EQ(presets.size(), 3);
+    EXPECT_EQ(presets.at(0), (PartitionRatios{QStringLiteral("60"), QStringLiteral("22"),
+                                              QStringLiteral("4"), QStringLiteral("9")}));
+    EXPECT_EQ(presets.at(2).park, QStringLiteral("14"));
+    for (const PartitionRatios &p : presets)
+        EXPECT_EQ(p.continuous.toInt() + p.event.toInt() + p.park.toInt() + p.manual.toInt(), 95);
+}
+
+} // namespace

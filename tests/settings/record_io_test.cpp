@@ -1,0 +1,262 @@
+#include "card_fixture.h"
+
+#include "settings/store/r640_setting_manager.h"
+
+#include <gtest/gtest.h>
+
+#include <QRandomGenerator>
+
+using namespace drovik;
+using namespace drovik::test;
+
+namespace {
+
+const QString kSetup = QStringLiteral("SETTING/setup.cfg");
+
+QByteArray randomBytes(int size, quint32 seed)
+{
+    QRandomGenerator random(seed);
+    QByteArray bytes(size, '\0');
+    for (char &c : bytes)
+        c = char(random.bounded(256));
+    return bytes;
+}
+
+// Every byte of a record, texts in any encoding included, survives a read and a write.
+TEST(RecordIo, ArbitraryRecordBytesRoundTripExactly)
+{
+    for (ModelType type : {0, 3, 5, 7, 13, 16, 17, 21, 23, 24, 26}) {
+        R640SettingManager manager;
+        manager.setModelType(type);
+        const QByteArray record = randomBytes(manager.getSaveDataSize(), quint32(type) + 7);
+        EXPECT_EQ(manager.applyRecordBytes(record, manager.getSettingVariableCount()),
+                  manager.getSettingVariableCount());
+        EXPECT_EQ(manager.recordBytes(), record) << "model type " << type;
+    }
+}
+
+TEST(RecordIo, EncodesEachWidthLittleEndian)
+{
+    R640SettingManager manager;
+    manager.setModelType(26);
+    manager.setChecksum(596);
+    manager.setCfg_struct_version(0x00010013);
+    manager.setReserved(0x12345);      // only the low 16 bits fit
+    manager.setGmt_offset(-480);
+    manager.setIot_onoff(0x1FE);       // only the low byte fits
+    manager.setAvn_onoff(7);
+    manager.setProduct_name(QStringLiteral("R930"));
+    manager.setTz_key(QStringLiteral("Pacific Standard Time"));
+    const QByteArray bytes = manager.recordBytes();
+    ASSERT_EQ(bytes.size(), 596);
+    EXPECT_EQ(bytes.left(8), QByteArray::fromHex("5402000013000100"));
+    EXPECT_EQ(bytes.mid(8, 16), QByteArray("R930").leftJustified(16, '\0'));
+    EXPECT_EQ(bytes.mid(50, 2), QByteArray::fromHex("4523"));
+    EXPECT_EQ(bytes.mid(372, 4), QByteArray::fromHex("20feffff"));
+    EXPECT_EQ(bytes.mid(380, 32), QByteArray("Pacific Standard Time").leftJustified(32, '\0'));
+    EXPECT_EQ(quint8(bytes.at(576)), 0xFE);
+    EXPECT_EQ(quint8(bytes.at(595)), 7);
+}
+
+struct TextCase {
+    const char *name;
+    QByteArray written;  // UTF-8 text given to the 16-byte product_name
+    QByteArray expected; // the field's bytes on the card
+};
+
+class TextFieldTest : public ::testing::TestWithParam<TextCase> {};
+
+TEST_P(TextFieldTest, WrittenZeroPaddedAndCut)
+{
+    R640SettingManager manager;
+    manager.setProduct_name(QString::fromUtf8(GetParam().written));
+    EXPECT_EQ(manager.recordBytes().mid(8, 16), GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    ProductName, TextFieldTest,
+    ::testing::Values(
+        TextCase{"Short", "V820", QByteArray("V820").leftJustified(16, '\0')},
+        TextCase{"Exact", "ABCDEFGHIJKLMNOP", "ABCDEFGHIJKLMNOP"},
+        TextCase{"TooLong", "ABCDEFGHIJKLMNOPQRS", "ABCDEFGHIJKLMNOP"},
+        // A three-byte character across the end is left out whole, not cut in two.
+        TextCase{"NoSplitCharacter", "ABCDEFGHIJKLMN\xEA\xB0\x80",
+                 QByteArray("ABCDEFGHIJKLMN").leftJustified(16, '\0')},
+        TextCase{"Empty", "", QByteArray(16, '\0')}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+struct LoadCase {
+    const char *name;
+    ModelType type;
+    int firmware;
+    int fileSize;
+    int writtenSize;
+    int fieldsRead; // fields taken from the file; the others keep the manager's values
+};
+
+class LoadDataTest : public ::testing::TestWithParam<LoadCase> {};
+
+TEST_P(LoadDataTest, ReadsWhatIsThereAndRewritesAtModelLength)
+{
+    const LoadCase c = GetParam();
+    TempCard card;
+    const QByteArray file = randomBytes(c.fileSize, quint32(c.fileSize));
+    ASSERT_TRUE(card.put(kSetup, file));
+
+    R640SettingManager manager;
+    manager.setSettingDirPath(card.root());
+    manager.setModelType(c.type);
+    manager.setFirmwareVersionInt(c.firmware);
+    for (const FieldInfo &info : kSetupRecordFields) {
+        if (!info.isText())
+            manager.setIntValue(info.field, 0x5A);
+    }
+    const RecordLoadResult result = manager.loadData();
+    EXPECT_EQ(result.read, RecordReadStatus::Read);
+    EXPECT_EQ(result.write, CardWriteStatus::Written);
+
+    const QByteArray written = card.get(kSetup);
+    ASSERT_EQ(written.size(), c.writtenSize);
+    const int readBytes = recordSizeForFieldCount(c.fieldsRead);
+    EXPECT_EQ(written.left(readBytes), file.left(readBytes));
+    // A field the file did not wholly hold keeps the value the manager had.
+    for (int i = c.fieldsRead; i < manager.getSettingVariableCount(); ++i) {
+        const FieldInfo &info = kSetupRecordFields[std::size_t(i)];
+        if (!info.isText()) {
+            EXPECT_EQ(manager.intValue(info.field), 0x5A) << info.name;
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Lengths, LoadDataTest,
+    ::testing::Values(
+        LoadCase{"V820Firmware16", 3, 16, 464, 464, 68},
+        LoadCase{"V820Firmware17Grows", 3, 17, 464, 504, 68},
+        LoadCase{"V820Firmware17", 3, 17, 504, 504, 78},
+        LoadCase{"Type26Of600IsCut", 26, 0, 600, 596, 116},
+        LoadCase{"K210LongerIsCut", 0, 0, 500, 432, 60},
+        LoadCase{"EmptyFile", 1, 0, 0, 432, 0},
+        LoadCase{"ThreeBytes", 1, 0, 3, 432, 0},
+        LoadCase{"FourBytes", 1, 0, 4, 432, 1},
+        LoadCase{"ProductNameCut", 1, 0, 23, 432, 2},
+        LoadCase{"VersionEndsAtFile", 1, 0, 50, 432, 5},
+        LoadCase{"HalfOfReserved", 1, 0, 51, 432, 5},
+        LoadCase{"OneByteFieldsPartly", 26, 0, 590, 596, 110}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+TEST(RecordIo, TextThatIsNotUtf8ReadsAsNilAndKeepsItsBytes)
+{
+    TempCard card;
+    QByteArray file = makeRecord(432, "R640", 432);
+    putText(file, 24, QByteArray(16, '\xFF'));                       // erased flash
+    putText(file, 356, QByteArray("1.0\0\xFF\xFF", 6));              // text, then erased flash
+    ASSERT_TRUE(card.put(kSetup, file));
+
+    R640SettingManager manager;
+    manager.setSettingDirPath(card.root());
+    manager.setModelType(1);
+    manager.loadData();
+    EXPECT_TRUE(manager.serial_number().isNull());
+    EXPECT_EQ(manager.micom_version(), QStringLiteral("1.0"));
+    EXPECT_EQ(card.get(kSetup), file);
+
+    manager.setSerial_number(QString());          // the same nil: bytes stay
+    manager.setMicom_version(QStringLiteral("1.0")); // the same text: bytes stay
+    EXPECT_EQ(manager.recordBytes(), file);
+
+    manager.setSerial_number(QStringLiteral("SN1"));
+    EXPECT_EQ(manager.recordBytes().mid(24, 16), QByteArray("SN1").leftJustified(16, '\0'));
+}
+
+TEST(RecordIo, SixteenByteProductNameReadWhole)
+{
+    TempCard card;
+    const QByteArray file = makeRecord(432, "ABCDEFGHIJKLMNOP", 432);
+    ASSERT_TRUE(card.put(kSetup, file));
+    R640SettingManager manager;
+    manager.setSettingDirPath(card.root());
+    manager.setModelType(0);
+    manager.loadData();
+    EXPECT_EQ(manager.product_name(), QStringLiteral("ABCDEFGHIJKLMNOP"));
+    EXPECT_EQ(card.get(kSetup).mid(8, 16), QByteArray("ABCDEFGHIJKLMNOP"));
+}
+
+TEST(RecordIo, NoRecordAppliesDefaultsAndWritesNothing)
+{
+    TempCard card;
+    R640SettingManager manager;
+    manager.setSettingDirPath(card.root());
+    manager.setModelType(1);
+    const RecordLoadResult result = manager.loadData();
+    EXPECT_EQ(result.read, RecordReadStatus::DefaultsApplied);
+    EXPECT_EQ(result.write, CardWriteStatus::NotAttempted);
+    EXPECT_EQ(manager.product_name(), QStringLiteral("R640"));
+    EXPECT_FALSE(card.has(kSetup));
+}
+
+TEST(RecordIo, SaveWithoutCardIsTheCardError)
+{
+    R640SettingManager manager;
+    manager.setModelType(1);
+    EXPECT_EQ(manager.saveData(), CardWriteStatus::NoCard);
+    EXPECT_TRUE(isCardError(CardWriteStatus::NoCard));
+}
+
+TEST(RecordIo, FailedWriteLeavesTheOldRecord)
+{
+    TempCard card;
+    ASSERT_TRUE(card.put(QStringLiteral("SETTING"), "a file where the folder should be"));
+    R640SettingManager manager;
+    manager.setSettingDirPath(card.root());
+    manager.setModelType(1);
+    EXPECT_EQ(manager.saveData(), CardWriteStatus::WriteFailed);
+    EXPECT_EQ(card.get(QStringLiteral("SETTING")), QByteArray("a file where the folder should be"));
+}
+
+TEST(RecordIo, SaveCreatesTheSettingFolder)
+{
+    TempCard card;
+    R640SettingManager manager;
+    manager.setSettingDirPath(card.root());
+    manager.setModelType(5);
+    manager.loadDefaultValue();
+    EXPECT_EQ(manager.saveData(), CardWriteStatus::Written);
+    const QByteArray written = card.get(kSetup);
+    ASSERT_EQ(written.size(), 508);
+    EXPECT_EQ(le32(written, 0), 508);
+    EXPECT_EQ(le32(written, 224), 0x0D030D00);
+}
+
+TEST(RecordIo, DefaultCfgFillsEveryFieldWhateverTheModel)
+{
+    TempCard card;
+    QByteArray file = randomBytes(596, 596);
+    for (int i = 576; i < 596; ++i)
+        file[i] = char(0xEC + (i - 576) % 20);
+    ASSERT_TRUE(card.put(QStringLiteral("SETTING/default.cfg"), file));
+    R640SettingManager manager;
+    manager.setSettingDirPath(card.root());
+    manager.setModelType(0);
+    ASSERT_TRUE(manager.loadDefaultDataFromDefaultCfgFile());
+    EXPECT_EQ(manager.iot_onoff(), 0xEC);
+    EXPECT_EQ(manager.avn_onoff(), 0xEC + 19);
+    EXPECT_EQ(manager.local_id(), le32(file, 460));
+    manager.setModelType(26);
+    EXPECT_EQ(manager.recordBytes(), file);
+}
+
+TEST(RecordIo, DefaultCfgMissingOrEmpty)
+{
+    TempCard card;
+    R640SettingManager manager;
+    EXPECT_FALSE(manager.loadDefaultDataFromDefaultCfgFile()); // no card
+    manager.setSettingDirPath(card.root());
+    EXPECT_FALSE(manager.loadDefaultDataFromDefaultCfgFile()); // no file
+    ASSERT_TRUE(card.put(QStringLiteral("SETTING/default.cfg"), QByteArray()));
+    manager.setWdr(9);
+    EXPECT_TRUE(manager.loadDefaultDataFromDefaultCfgFile());
+    EXPECT_EQ(manager.wdr(), 9);
+}
+
+} // namespace
