@@ -103,11 +103,14 @@ TEST_F(PlaybackTest, PlaysThroughTheListAndWraps)
     QTest::keyClick(controller->window(), Qt::Key_Space);
     EXPECT_TRUE(playback.isVideoPaused());
     EXPECT_FALSE(playback.isDisplayTimerRunning());
-    // Releasing the seek bar seeks; the volume bar sets the sound of the large view.
+    // Releasing the seek bar seeks to the whole second (pressing and dragging do not); the
+    // volume bar sets the sound of the large view.
     DrovikAVView *big = controller->bigMovieView();
-    ASSERT_GE(big->currentTime(), 1.0);
-    QTest::mouseClick(controller->ui().seekTimeSldierView, Qt::LeftButton, {}, QPoint(0, 10));
-    EXPECT_TRUE(QTest::qWaitFor([&] { return big->currentTime() == 0.0; })) << big->currentTime();
+    SeekTimeSliderView *seek = controller->ui().seekTimeSldierView;
+    QTest::mousePress(seek, Qt::LeftButton, {}, QPoint(0, 10));
+    QTest::mouseMove(seek, QPoint(seek->width() * 3 / 4, 10));
+    QTest::mouseRelease(seek, Qt::LeftButton, {}, QPoint(seek->width() / 2, 10));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return big->currentTime() == 1.0; })) << big->currentTime();
     VolumeSliderView *volume = controller->ui().volumeSliderView;
     QTest::mouseClick(volume, Qt::LeftButton, {}, QPoint(volume->width() / 4, 2));
     EXPECT_FLOAT_EQ(big->volume(), volume->volume());
