@@ -9,6 +9,8 @@
 #include <QPlainTextEdit>
 #include <QTextEdit>
 
+#include <type_traits>
+
 namespace drovik {
 
 namespace {
