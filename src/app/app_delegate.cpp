@@ -1,7 +1,10 @@
 #include "app_delegate.h"
 
-#include "platform/utils.h"
+#include "app/notifier.h"
 #include "i18n/preferences.h"
+#include "platform/utils.h"
+#include "platform/volume_monitor.h"
+#include "settings/store/r640_setting_manager.h"
 
 #include <QCoreApplication>
 
@@ -11,6 +14,11 @@ AppDelegate::AppDelegate(QObject *parent)
     : QObject(parent)
 {
     connect(qApp, &QCoreApplication::aboutToQuit, this, &AppDelegate::applicationWillTerminate);
+}
+
+AppServices AppDelegate::sharedServices()
+{
+    return {VolumeMonitor::shared(), Notifier::defaultCenter(), R640SettingManager::SharedR640SettingManager()};
 }
 
 void AppDelegate::initializeLanguageSetting()

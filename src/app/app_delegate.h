@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/app_services.h"
+
 #include <QObject>
 
 namespace drovik {
@@ -10,6 +12,10 @@ class AppDelegate : public QObject {
     Q_OBJECT
 public:
     explicit AppDelegate(QObject *parent = nullptr);
+
+    // The application's own volume monitor, notifier and settings manager: the shared
+    // instances, which nothing below the application reaches for itself.
+    static AppServices sharedServices();
 
     // Keeps a stored language that has a string table, else falls back to "en", and writes the
     // choice to both language preferences.

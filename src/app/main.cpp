@@ -66,7 +66,7 @@ int main(int argc, char **argv)
     parser.process(app);
 
     drovik::AppDelegate delegate;
-    drovik::MainWindowController controller;
+    drovik::MainWindowController controller(drovik::AppDelegate::sharedServices());
     controller.awakeFromNib();
     delegate.applicationDidFinishLaunching();
     return app.exec();

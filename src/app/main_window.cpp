@@ -1,57 +1,52 @@
 #include "main_window.h"
 
+#include "main_window_controller.h"
+
 #include <QAbstractSpinBox>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QMetaMethod>
 #include <QPlainTextEdit>
 #include <QTextEdit>
 
+#include <type_traits>
+
 namespace drovik {
 
-std::optional<const char *> keyActionName(int key, Qt::KeyboardModifiers modifiers)
-{
-    const bool command = modifiers.testFlag(Qt::ControlModifier);
-    switch (key) {
-    case Qt::Key_Q:
-    case Qt::Key_W:
-        return command ? std::optional<const char *>("appExitButtonTouched") : std::nullopt;
-    case Qt::Key_M:
-        return command ? std::optional<const char *>("appMinimizeButtonTouched") : std::nullopt;
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        return "fullscreenButtonTouched";
-    case Qt::Key_Space:
-        return "playPauseButtonTouched";
-    case Qt::Key_Escape:
-        return "hideFullScreenMovie";
-    case Qt::Key_Left:
-        return "rewindButtonTouched";
-    case Qt::Key_Right:
-        return "fastForwardButtonTouched";
-    case Qt::Key_Down:
-        return "volumeDown";
-    case Qt::Key_Up:
-        return "volumeUp";
-    default:
-        return std::nullopt;
-    }
-}
+namespace {
 
-bool performIfResponds(QObject *target, const char *name, QObject *sender)
+struct KeyBinding {
+    int key;
+    bool needsControl;
+    KeyAction action;
+};
+
+using C = MainWindowController;
+const KeyBinding kKeyBindings[] = {
+    {Qt::Key_Q, true, &C::appExitButtonTouched},
+    {Qt::Key_W, true, &C::appExitButtonTouched},
+    {Qt::Key_M, true, &C::appMinimizeButtonTouched},
+    {Qt::Key_Return, false, &C::fullscreenButtonTouched},
+    {Qt::Key_Enter, false, &C::fullscreenButtonTouched},
+    {Qt::Key_Space, false, &C::playPauseButtonTouched},
+    {Qt::Key_Escape, false, &C::hideFullScreenMovie},
+    {Qt::Key_Left, false, &C::rewindButtonTouched},
+    {Qt::Key_Right, false, &C::fastForwardButtonTouched},
+    {Qt::Key_Down, false, &C::volumeDown},
+    {Qt::Key_Up, false, &C::volumeUp},
+};
+
+} // namespace
+
+std::optional<KeyAction> keyAction(int key, Qt::KeyboardModifiers modifiers)
 {
-    if (!target)
-        return false;
-    const QMetaObject *meta = target->metaObject();
-    const QByteArray withSender = QByteArray(name) + "(QObject*)";
-    if (meta->indexOfMethod(withSender.constData()) >= 0)
-        return QMetaObject::invokeMethod(target, name, Qt::DirectConnection,
-                                         Q_ARG(QObject *, sender));
-    const QByteArray plain = QByteArray(name) + "()";
-    if (meta->indexOfMethod(plain.constData()) >= 0)
-        return QMetaObject::invokeMethod(target, name, Qt::DirectConnection);
-    return false;
+    for (const KeyBinding &binding : kKeyBindings) {
+        if (binding.key == key)
+            return binding.needsControl && !modifiers.testFlag(Qt::ControlModifier)
+                       ? std::nullopt
+                       : std::optional<KeyAction>(binding.action);
+    }
+    return std::nullopt;
 }
 
 namespace {
@@ -81,12 +76,29 @@ MainWindow::~MainWindow()
     qApp->removeEventFilter(this);
 }
 
+void MainWindow::setKeyEventDelegate(MainWindowController *controller)
+{
+    m_keyEventDelegate = controller;
+}
+
+MainWindowController *MainWindow::keyEventDelegate() const
+{
+    return m_keyEventDelegate;
+}
+
 bool MainWindow::handleKeyEvent(QKeyEvent *event)
 {
-    const std::optional<const char *> action = keyActionName(event->key(), event->modifiers());
+    const std::optional<KeyAction> action = keyAction(event->key(), event->modifiers());
     if (!action)
         return false;
-    performIfResponds(m_keyEventDelegate, *action, this);
+    if (MainWindowController *controller = keyEventDelegate()) {
+        std::visit([&](auto handler) {
+            if constexpr (std::is_invocable_v<decltype(handler), MainWindowController &, QObject *>)
+                (controller->*handler)(this);
+            else
+                (controller->*handler)();
+        }, *action);
+    }
     return true;
 }
 

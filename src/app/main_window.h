@@ -4,31 +4,34 @@
 #include <QPointer>
 
 #include <optional>
+#include <variant>
 
 class QKeyEvent;
 
 namespace drovik {
 
-// The action a key press asks for, by the name of the delegate operation that carries it out
-// ("playPauseButtonTouched"), or nothing for a key the window does not use. Q, W and M act
-// only with Control (Command on macOS keyboards maps to Control in Qt); the other keys act
-// whatever modifiers are held.
-std::optional<const char *> keyActionName(int key, Qt::KeyboardModifiers modifiers);
+class MainWindowController;
 
-// Performs the named operation on target if it has one, passing sender when the operation takes
-// an argument; an operation the target lacks is skipped. Returns whether one was performed.
-bool performIfResponds(QObject *target, const char *name, QObject *sender);
+// What a key of the main window does: a handler of the controller, called with the window as
+// sender when it takes one. Being member-function pointers, a handler that does not exist does
+// not compile.
+using KeyAction = std::variant<void (MainWindowController::*)(QObject *), void (MainWindowController::*)()>;
+
+// The action of a key press, or nothing for a key the window does not use. Q, W and M act only
+// with Control (Command on macOS keyboards maps to Control in Qt); the other keys act whatever
+// modifiers are held.
+std::optional<KeyAction> keyAction(int key, Qt::KeyboardModifiers modifiers);
 
 // The main window. Key presses anywhere in it (other than typing into an editable text field)
-// go to handleKeyEvent(), which hands the mapped action to the key-event delegate.
+// go to handleKeyEvent(), which performs the key's action on the controller.
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
     explicit MainWindow(QWidget *parent = nullptr);
     ~MainWindow() override;
 
-    void setKeyEventDelegate(QObject *delegate) { m_keyEventDelegate = delegate; }
-    QObject *keyEventDelegate() const { return m_keyEventDelegate; }
+    void setKeyEventDelegate(MainWindowController *controller);
+    MainWindowController *keyEventDelegate() const;
 
     // True when the key maps to an action (performed or not: a mapped key is always consumed).
     bool handleKeyEvent(QKeyEvent *event);
@@ -42,7 +45,7 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
-    QPointer<QObject> m_keyEventDelegate;
+    QPointer<MainWindowController> m_keyEventDelegate;
 };
 
 } // namespace drovik

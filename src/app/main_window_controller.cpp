@@ -15,7 +15,6 @@
 #include "platform/volume_monitor.h"
 #include "playback/playback_controller.h"
 #include "playback/player/drovik_av_view.h"
-#include "settings/store/r640_setting_manager.h"
 #include "widgets/view_helpers.h"
 
 #include <QAction>
@@ -42,14 +41,14 @@ void queued(QObject *context, std::function<void()> work)
 }
 } // namespace
 
-MainWindowController::MainWindowController(QObject *parent)
+MainWindowController::MainWindowController(const AppServices &services, QObject *parent)
     : QObject(parent)
+    , m_services(services)
 {
     m_window = new MainWindow;
     m_window->setAttribute(Qt::WA_DeleteOnClose, false);
     m_ui.setupUi(m_window);
-    m_fileList = new FileListController(m_ui, R640SettingManager::SharedR640SettingManager(),
-                                        m_window, this);
+    m_fileList = new FileListController(m_ui, m_services.settings, m_window, this);
     connect(m_window, &MainWindow::resized, this, &MainWindowController::windowDidResize);
 }
 
@@ -94,12 +93,12 @@ void MainWindowController::showMainWindow()
         m_mainWindowShown = true;
     });
 
-    Notifier &center = Notifier::defaultCenter();
+    Notifier &center = m_services.notifier;
     connect(&center, &Notifier::refreshLanguage, this, &MainWindowController::refreshLanguageHandler,
             Qt::UniqueConnection);
     connect(&center, &Notifier::refreshSpeedUnit, this,
             &MainWindowController::refreshSpeedUnitHandler, Qt::UniqueConnection);
-    center.observeVolumes(VolumeMonitor::shared());
+    center.observeVolumes(m_services.volumes);
     connect(&center, &Notifier::volumeMounted, m_fileList, &FileListController::volumeMountHandler,
             Qt::UniqueConnection);
     connect(&center, &Notifier::volumeUnmounted, m_fileList,
@@ -148,6 +147,8 @@ void MainWindowController::buildPlayerViews()
                                         *m_mapController, this);
     m_playback->setWorkingDirectory(Utils::GetWorkingDirectoryPath());
     m_playback->setUnsupportedHandler([this] { showUnsupportedFileAlert(); });
+    for (DrovikAVView *view : {m_bigMovieView, m_smallMovieView})
+        connect(view, &DrovikAVView::didRequestFullscreen, this, &MainWindowController::fullscreenButtonTouched);
     windowDidResize();
 }
 
@@ -184,7 +185,7 @@ void MainWindowController::languageChange(const QString &code)
     if (code == Preferences::storedLanguage())
         return;
     Preferences::storeLanguage(code);
-    Notifier::defaultCenter().postRefreshLanguage();
+    m_services.notifier.postRefreshLanguage();
 }
 
 void MainWindowController::languageChangeToEnglish()
@@ -255,7 +256,7 @@ void MainWindowController::setSpeedUnit(int unit)
     if (Preferences::storedSpeedUnit() == unit)
         return;
     Preferences::storeSpeedUnit(unit);
-    Notifier::defaultCenter().postRefreshSpeedUnit();
+    m_services.notifier.postRefreshSpeedUnit();
 }
 
 void MainWindowController::onMenuSpeedKmph()
@@ -373,6 +374,18 @@ void MainWindowController::volumeDown()
 {
     if (m_playback)
         m_playback->volumeDown();
+}
+
+void MainWindowController::fullscreenButtonTouched(QObject *sender)
+{
+    DrovikAVView *view = sender && sender == m_smallMovieView ? m_smallMovieView : m_bigMovieView;
+    if (view)
+        emit fullScreenMovieRequested(view);
+}
+
+void MainWindowController::hideFullScreenMovie()
+{
+    // Full screen is never on yet, so there is nothing to leave.
 }
 
 void MainWindowController::applyStyle()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app_services.h"
 #include "main_window_ui.h"
 
 #include <QObject>
@@ -21,14 +22,16 @@ class MainWindow;
 
 // Builds and drives the main window: the splash, the menus of language and speed unit, the
 // labels, the layout on resize and the window-level keyboard actions. Playback, the clip list
-// and the telemetry displays hang off the same controller.
+// and the telemetry displays hang off the same controller. The services come from the owner:
+// the clip list reads the card through its settings manager, card changes arrive through the
+// volume monitor and the notifier, and preference changes are posted on the notifier.
 class MainWindowController : public QObject {
     Q_OBJECT
 public:
     // How long the splash stays before the main window is built.
     static constexpr int kSplashMilliseconds = 2000;
 
-    explicit MainWindowController(QObject *parent = nullptr);
+    explicit MainWindowController(const AppServices &services, QObject *parent = nullptr);
     ~MainWindowController() override;
 
     MainWindow *window() const { return m_window; }
@@ -75,8 +78,7 @@ public:
     DrovikAVView *smallMovieView() const { return m_smallMovieView; }
     MapController *mapController() const { return m_mapController; }
 
-public slots:
-    // Keyboard actions of the window (the names the key map uses).
+    // Actions of the window's keys (the key table in main_window.cpp) and buttons.
     void appExitButtonTouched(QObject *sender);
     void appMinimizeButtonTouched(QObject *sender);
     void playPauseButtonTouched(QObject *sender);
@@ -84,6 +86,15 @@ public slots:
     void fastForwardButtonTouched(QObject *sender);
     void volumeUp();
     void volumeDown();
+    // Return, and a right-button release in a player view (the sender): asks for the small view
+    // when that is the sender, otherwise the large one. Showing it full screen is not built yet.
+    void fullscreenButtonTouched(QObject *sender);
+    // Escape: leaves full screen; outside it, which is always for now, there is nothing to do.
+    void hideFullScreenMovie();
+
+signals:
+    // A player view was asked to be shown full screen (by fullscreenButtonTouched).
+    void fullScreenMovieRequested(drovik::DrovikAVView *view);
 
 private:
     void buildMenus();
@@ -94,6 +105,7 @@ private:
     void relabelMenus();
     void applyStyle();
 
+    AppServices m_services;
     MainWindow *m_window = nullptr;
     QWidget *m_splash = nullptr;
     MainWindowUi m_ui;

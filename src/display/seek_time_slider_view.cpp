@@ -1,7 +1,6 @@
 #include "slider_views.h"
 
 #include "widgets/images.h"
-#include "display/delegate_call.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -44,26 +43,26 @@ void SeekTimeSliderView::setCurrentSliderValue(double v)
         moveSliderImageViewWithSliderValue(m_currentSliderValue);
 }
 
-void SeekTimeSliderView::touch(double x, const char *callback)
+void SeekTimeSliderView::touch(double x, void (SeekTimeSliderView::*report)(double))
 {
     m_isSliderTouching = true;
     moveSliderImageViewWithXPoint(x);
     m_currentSliderValue = calculateSliderValueFromSliderXPosition(x);
-    sendIfImplemented(m_delegate.data(), callback, m_currentSliderValue);
+    emit (this->*report)(m_currentSliderValue);
 }
 
 void SeekTimeSliderView::mousePressEvent(QMouseEvent *event)
 {
     if (!isEnabled() || event->button() != Qt::LeftButton)
         return QWidget::mousePressEvent(event);
-    touch(event->position().x(), "seekTimeSliderTouchedDown");
+    touch(event->position().x(), &SeekTimeSliderView::seekTimeSliderTouchedDown);
 }
 
 void SeekTimeSliderView::mouseMoveEvent(QMouseEvent *event)
 {
     if (!isEnabled() || !(event->buttons() & Qt::LeftButton) || !m_isSliderTouching)
         return QWidget::mouseMoveEvent(event);
-    touch(event->position().x(), "seekTimeSliderDragged");
+    touch(event->position().x(), &SeekTimeSliderView::seekTimeSliderDragged);
 }
 
 void SeekTimeSliderView::mouseReleaseEvent(QMouseEvent *event)
@@ -72,7 +71,7 @@ void SeekTimeSliderView::mouseReleaseEvent(QMouseEvent *event)
         return QWidget::mouseReleaseEvent(event);
     // The knob stays where the drag left it; the next timer update puts it at the played time.
     m_currentSliderValue = calculateSliderValueFromSliderXPosition(event->position().x());
-    sendIfImplemented(m_delegate.data(), "seekTimeSliderTouchedUp", m_currentSliderValue);
+    emit seekTimeSliderTouchedUp(m_currentSliderValue);
     m_isSliderTouching = false;
 }
 

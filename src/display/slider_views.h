@@ -2,7 +2,6 @@
 
 #include "display/slider_geometry.h"
 
-#include <QPointer>
 #include <QRectF>
 #include <QWidget>
 
@@ -10,15 +9,10 @@ namespace drovik {
 
 // The playing-position bar. The playback controller sets the maximum (the clip's duration in
 // seconds) and, on every play-timer tick, the current value; the user presses and drags the
-// knob "progress_bar" and the bar reports to its delegate. While a press or drag is in
-// progress the knob stays under the pointer: timer updates are stored but do not move it.
-//
-// Delegate callbacks (slots or Q_INVOKABLE methods of the delegate, each called only when the
-// delegate has it), with currentSliderValue:
-//   seekTimeSliderTouchedDown(double)   the bar was pressed
-//   seekTimeSliderDragged(double)       the pointer was dragged
-//   seekTimeSliderTouchedUp(double)     the button was released
-// The mouse is ignored while the bar is disabled (QWidget::setEnabled).
+// knob "progress_bar" and the bar reports it with its signals, each carrying
+// currentSliderValue. While a press or drag is in progress the knob stays under the pointer:
+// timer updates are stored but do not move it. The mouse is ignored while the bar is disabled
+// (QWidget::setEnabled).
 class SeekTimeSliderView : public QWidget {
     Q_OBJECT
 public:
@@ -34,9 +28,6 @@ public:
     void setCurrentSliderValue(double v);
     double currentSliderValue() const { return m_currentSliderValue; }
 
-    void setDelegate(QObject *delegate) { m_delegate = delegate; }
-    QObject *delegate() const { return m_delegate; }
-
     bool isSliderTouching() const { return m_isSliderTouching; }
     // The track for the bar's current width (a bar not yet shown may not have had its resize
     // event, so the width is read each time).
@@ -48,6 +39,12 @@ public:
     void moveSliderImageViewWithSliderValue(double v);
     void moveSliderImageViewWithXPoint(double x);
 
+signals:
+    void seekTimeSliderTouchedDown(double value);
+    void seekTimeSliderDragged(double value);
+    // The button was released; the knob stays where the drag left it.
+    void seekTimeSliderTouchedUp(double value);
+
 protected:
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
@@ -57,21 +54,17 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
-    void touch(double x, const char *callback);
+    void touch(double x, void (SeekTimeSliderView::*report)(double));
 
     double m_knobX = 0;
     double m_maxSliderValue = 0;
     double m_currentSliderValue = 0;
     bool m_isSliderTouching = false;
-    QPointer<QObject> m_delegate;
 };
 
 // The volume bar: the empty bar "volume_bar" with the filled part "volume_level" over it, whose
 // width is volume × the bar's width. Pressing or dragging sets the volume from the pointer and
 // reports it; muting keeps the volume to restore on unmuting.
-//
-// Delegate callback (called only when the delegate has it): volumeChanged(float) — or
-// volumeChanged(double) — with the volume, after a press, a drag and every setIsMuted().
 class VolumeSliderView : public QWidget {
     Q_OBJECT
 public:
@@ -85,15 +78,16 @@ public:
     void setIsMuted(bool muted);
     bool isMuted() const { return m_isMuted; }
 
-    void setDelegate(QObject *delegate) { m_delegate = delegate; }
-    QObject *delegate() const { return m_delegate; }
-
     // The filled part's width in the bar's coordinates.
     double gaugeWidth() const { return volumeGaugeWidth(m_volume, width()); }
 
     void setVolumeGaugeWithXPoint(double x);
     void setVolumeGageWithVolume(float v);
     void sendVolumeChangedEvent();
+
+signals:
+    // After a press, a drag and every setIsMuted(); setVolume() does not report.
+    void volumeChanged(float volume);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -104,7 +98,6 @@ private:
     float m_volume = 1.0f;
     float m_backupVolume = 0.0f;
     bool m_isMuted = false;
-    QPointer<QObject> m_delegate;
 };
 
 } // namespace drovik

@@ -1,7 +1,6 @@
 #include "slider_views.h"
 
 #include "widgets/images.h"
-#include "display/delegate_call.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -34,7 +33,7 @@ void VolumeSliderView::setVolumeGaugeWithXPoint(double x)
 
 void VolumeSliderView::sendVolumeChangedEvent()
 {
-    sendIfImplemented(m_delegate.data(), "volumeChanged", m_volume);
+    emit volumeChanged(m_volume);
 }
 
 void VolumeSliderView::setIsMuted(bool muted)

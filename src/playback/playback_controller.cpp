@@ -76,12 +76,15 @@ PlaybackController::PlaybackController(MainWindowUi &ui, FileListController &fil
         m_ui.shockCarImageView->setImageName(QStringLiteral("shock_gage%1").arg(k));
         m_ui.earthImageView->setImageName(QStringLiteral("earth%1").arg(k));
     });
-    m_big.setDelegate(this);
-    m_small.setDelegate(this);
+    for (DrovikAVView *view : {&m_big, &m_small}) {
+        connect(view, &DrovikAVView::didUpdateStatus, this, &PlaybackController::drovikAVViewDidUpdateStatus);
+        connect(view, &DrovikAVView::didPlayToEndTime, this, &PlaybackController::drovikAVViewDidPlayToEndTime);
+    }
     m_big.setFront(true);
     m_small.setFront(false);
-    m_ui.seekTimeSldierView->setDelegate(this);
-    m_ui.volumeSliderView->setDelegate(this);
+    connect(m_ui.seekTimeSldierView, &SeekTimeSliderView::seekTimeSliderTouchedUp, this,
+            &PlaybackController::seekTimeSliderTouchedUp);
+    connect(m_ui.volumeSliderView, &VolumeSliderView::volumeChanged, this, &PlaybackController::volumeChanged);
 
     const auto bind = [this](QAbstractButton *button, void (PlaybackController::*action)(QObject *)) {
         connect(button, &QAbstractButton::clicked, this, [this, button, action] { (this->*action)(button); });
@@ -544,9 +547,9 @@ void PlaybackController::setMuteImageForVolume(float volume)
     m_ui.muteButton->setImageName(volume != 0.0f ? QStringLiteral("volume1") : QStringLiteral("volume2"));
 }
 
-void PlaybackController::volumeChanged(double volume)
+void PlaybackController::volumeChanged(float volume)
 {
-    (m_isVideoSwitched ? m_small : m_big).setVolume(float(volume));
+    (m_isVideoSwitched ? m_small : m_big).setVolume(volume);
 }
 
 void PlaybackController::toggleMuteButtonTouched(QObject *)

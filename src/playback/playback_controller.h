@@ -22,7 +22,7 @@ struct MainWindowUi;
 // Plays the clip chosen in the file list: converts it when needed, opens front and rear in the
 // two player views, loads its telemetry, starts both players together, and keeps the time,
 // seek bar, G-force read-outs, speed meter and map in step with the playing position.
-class PlaybackController : public QObject, public DrovikAVViewDelegate {
+class PlaybackController : public QObject {
     Q_OBJECT
 public:
     // Reports an entry that has no playable file (the window shows the alert).
@@ -64,9 +64,10 @@ public:
     static QString playTimeText(double time, double duration);
     static QString gravityText(int raw);
 
-    // DrovikAVViewDelegate
-    void drovikAVViewDidUpdateStatus(DrovikAVView *view, int status) override;
-    void drovikAVViewDidPlayToEndTime(DrovikAVView *view) override;
+    // Reports of the two player views: both start together once both are ready, and the end of
+    // the large view's clip moves on to the next entry.
+    void drovikAVViewDidUpdateStatus(DrovikAVView *view, int status);
+    void drovikAVViewDidPlayToEndTime(DrovikAVView *view);
 
 public slots:
     void playPauseButtonTouched(QObject *sender = nullptr);
@@ -83,9 +84,9 @@ public slots:
     void resetVideoScaleButtonTouched(QObject *sender = nullptr);
     void volumeUp();
     void volumeDown();
-    // Slider delegate callbacks.
+    // Reports of the seek and volume bars.
     void seekTimeSliderTouchedUp(double value);
-    void volumeChanged(double volume);
+    void volumeChanged(float volume);
     void playVideoTimerCallback();
 
 private:

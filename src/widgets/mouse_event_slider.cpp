@@ -1,7 +1,5 @@
 #include "mouse_event_slider.h"
 
-#include "display/delegate_call.h"
-
 #include <QMouseEvent>
 
 namespace drovik {
@@ -18,28 +16,23 @@ MouseEventSlider::MouseEventSlider(Qt::Orientation orientation, QWidget *parent)
     setMouseTracking(true);
 }
 
-void MouseEventSlider::report(const char *callback)
-{
-    sendIfImplemented<QObject *>(m_delegate.data(), callback, this);
-}
-
 void MouseEventSlider::enterEvent(QEnterEvent *event)
 {
     QSlider::enterEvent(event);
-    report("sliderTouchedDown");
+    emit sliderTouchedDown(this);
 }
 
 void MouseEventSlider::leaveEvent(QEvent *event)
 {
     QSlider::leaveEvent(event);
-    report("sliderTouchedUp");
+    emit sliderTouchedUp(this);
 }
 
 void MouseEventSlider::mouseMoveEvent(QMouseEvent *event)
 {
     QSlider::mouseMoveEvent(event);
     if (event->buttons() == Qt::NoButton)
-        report("sliderTouchedDown");
+        emit sliderTouchedDown(this);
 }
 
 void MouseEventSlider::mousePressEvent(QMouseEvent *event)
@@ -54,8 +47,8 @@ void MouseEventSlider::mouseReleaseEvent(QMouseEvent *event)
     if (!m_pressed || event->buttons() != Qt::NoButton)
         return;
     m_pressed = false;
-    report("sliderTouchedUp");
-    report("sliderTouchedDown");
+    emit sliderTouchedUp(this);
+    emit sliderTouchedDown(this);
 }
 
 } // namespace drovik

@@ -1,17 +1,14 @@
 #pragma once
 
-#include <QPointer>
 #include <QSlider>
 
 namespace drovik {
 
-// A standard slider that also tells its delegate when the pointer is over it, for the settings
-// editors, which show help for the control under the pointer.
+// A standard slider that also tells when the pointer is over it, for the settings editors,
+// which show help for the control under the pointer and keep the one touched last.
 //
-// Delegate callbacks (slots or Q_INVOKABLE methods of the delegate, each called only when the
-// delegate has it), with the slider itself:
-//   sliderTouchedDown(QObject*)   the pointer entered or moved over the slider; after a press
-//   sliderTouchedUp(QObject*)     the pointer left the slider; after a press, first
+// sliderTouchedDown: the pointer entered or moved over the slider; after a press.
+// sliderTouchedUp: the pointer left the slider; after a press, first.
 // A press reports Up then Down once its button is released (the slider's own tracking of the
 // drag comes first); moves during the drag report nothing.
 class MouseEventSlider : public QSlider {
@@ -20,8 +17,9 @@ public:
     explicit MouseEventSlider(QWidget *parent = nullptr);
     explicit MouseEventSlider(Qt::Orientation orientation, QWidget *parent = nullptr);
 
-    void setDelegate(QObject *delegate) { m_delegate = delegate; }
-    QObject *delegate() const { return m_delegate; }
+signals:
+    void sliderTouchedDown(drovik::MouseEventSlider *slider);
+    void sliderTouchedUp(drovik::MouseEventSlider *slider);
 
 protected:
     void enterEvent(QEnterEvent *event) override;
@@ -31,9 +29,6 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
-    void report(const char *callback);
-
-    QPointer<QObject> m_delegate;
     bool m_pressed = false;
 };
 

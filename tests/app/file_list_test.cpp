@@ -55,14 +55,11 @@ protected:
     {
         Preferences::store()->clear();
         AppDelegate::initializeLanguageSetting();
-        monitor = std::make_unique<VolumeMonitor>(volumes.path());
-        Notifier::defaultCenter().observeVolumes(*monitor);
-        R640SettingManager::ChagneR640SettingManager(std::make_unique<R640SettingManager>(monitor.get()));
     }
 
     std::unique_ptr<MainWindowController> startedController()
     {
-        auto controller = std::make_unique<MainWindowController>();
+        auto controller = std::make_unique<MainWindowController>(AppServices{monitor, notifier, settings});
         controller->showMainWindow();
         QCoreApplication::processEvents();
         waitForList(*controller);
@@ -71,11 +68,7 @@ protected:
 
     static void waitForList(MainWindowController &controller)
     {
-        EXPECT_TRUE(QTest::qWaitFor([&] {
-            QCoreApplication::processEvents();
-            return !controller.fileList().isScanning();
-        }, 3000));
-        QCoreApplication::processEvents();
+        EXPECT_TRUE(QTest::qWaitFor([&] { return !controller.fileList().isScanning(); }));
     }
 
     static QStringList rows(const MainWindowController &controller)
@@ -93,7 +86,9 @@ protected:
     }
 
     QTemporaryDir volumes;
-    std::unique_ptr<VolumeMonitor> monitor;
+    VolumeMonitor monitor{volumes.path()};
+    Notifier notifier;
+    R640SettingManager settings{&monitor};
 };
 
 TEST_F(FileListTest, NoCardShowsUnknownAndAnEmptyList)
@@ -108,7 +103,7 @@ TEST_F(FileListTest, NoCardShowsUnknownAndAnEmptyList)
 TEST_F(FileListTest, CardIsListedInDisplayOrderWithColours)
 {
     makeCard(volumes.filePath(QStringLiteral("CARD")));
-    monitor->refresh();
+    monitor.refresh();
     auto controller = startedController();
     EXPECT_EQ(controller->ui().modelTextField->text(), QStringLiteral("R640"));
     EXPECT_TRUE(controller->ui().settingsButton->isEnabled());
@@ -139,18 +134,20 @@ TEST_F(FileListTest, PullingAndInsertingTheCardRefreshesTheList)
 {
     const QString card = volumes.filePath(QStringLiteral("CARD"));
     makeCard(card);
-    monitor->refresh();
+    monitor.refresh();
     auto controller = startedController();
     ASSERT_EQ(rows(*controller).size(), 6);
 
     QDir(card).removeRecursively();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return rows(*controller).isEmpty(); }, 1500));
+    monitor.refresh();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return rows(*controller).isEmpty(); }));
     EXPECT_EQ(controller->ui().modelTextField->text(), QStringLiteral("Unknown"));
     EXPECT_FALSE(controller->ui().settingsButton->isEnabled());
     EXPECT_TRUE(controller->ui().selectedDirTextField_OEM->text().isEmpty());
 
     makeCard(volumes.filePath(QStringLiteral("CARD2")));
-    ASSERT_TRUE(QTest::qWaitFor([&] { return rows(*controller).size() == 6; }, 1500));
+    monitor.refresh();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return rows(*controller).size() == 6; }));
     EXPECT_EQ(controller->ui().modelTextField->text(), QStringLiteral("R640"));
 }
 
@@ -171,7 +168,7 @@ TEST_F(FileListTest, AChosenFolderIsListedAndTheFilterIsKept)
 TEST_F(FileListTest, DoubleClickAsksToPlayTheRow)
 {
     makeCard(volumes.filePath(QStringLiteral("CARD")));
-    monitor->refresh();
+    monitor.refresh();
     auto controller = startedController();
     int requested = -1;
     QObject::connect(&controller->fileList(), &FileListController::playRequested, [&](int row) { requested = row; });

@@ -37,7 +37,7 @@ protected:
     // A controller whose main window has been built, as after the splash.
     static std::unique_ptr<MainWindowController> shownController()
     {
-        auto controller = std::make_unique<MainWindowController>();
+        auto controller = std::make_unique<MainWindowController>(AppDelegate::sharedServices());
         controller->showMainWindow();
         QCoreApplication::processEvents();
         QCoreApplication::processEvents();

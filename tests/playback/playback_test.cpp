@@ -1,11 +1,13 @@
 // Playing clips from the main window's list with the real ffmpeg and mpv (offscreen, no sound).
 #include "app/app_delegate.h"
-#include "widgets/image_widgets.h"
-#include "i18n/preferences.h"
-#include "app/main_window.h"
-#include "platform/volume_monitor.h"
 #include "app/file_list_controller.h"
+#include "app/main_window.h"
 #include "app/main_window_controller.h"
+#include "app/notifier.h"
+#include "display/slider_views.h"
+#include "i18n/preferences.h"
+#include "platform/volume_monitor.h"
+#include "widgets/image_widgets.h"
 #include "playback/playback_controller.h"
 #include "playback/player/drovik_av_view.h"
 #include "settings/store/r640_setting_manager.h"
@@ -59,9 +61,7 @@ protected:
         qputenv("DROVIK_MPV_OPTIONS", "ao=null,hwdec=no");
         Preferences::store()->clear();
         AppDelegate::initializeLanguageSetting();
-        monitor = std::make_unique<VolumeMonitor>(volumes.path());
-        R640SettingManager::ChagneR640SettingManager(std::make_unique<R640SettingManager>(monitor.get()));
-        controller = std::make_unique<MainWindowController>();
+        controller = std::make_unique<MainWindowController>(AppServices{monitor, notifier, settings});
         controller->showMainWindow();
         QCoreApplication::processEvents();
     }
@@ -74,7 +74,9 @@ protected:
 
     QTemporaryDir volumes;
     QTemporaryDir clips;
-    std::unique_ptr<VolumeMonitor> monitor;
+    VolumeMonitor monitor{volumes.path()};
+    Notifier notifier;
+    R640SettingManager settings{&monitor};
     std::unique_ptr<MainWindowController> controller;
 };
 
@@ -101,6 +103,18 @@ TEST_F(PlaybackTest, PlaysThroughTheListAndWraps)
     QTest::keyClick(controller->window(), Qt::Key_Space);
     EXPECT_TRUE(playback.isVideoPaused());
     EXPECT_FALSE(playback.isDisplayTimerRunning());
+    // Releasing the seek bar seeks to the whole second (pressing and dragging do not); the
+    // volume bar sets the sound of the large view.
+    DrovikAVView *big = controller->bigMovieView();
+    SeekTimeSliderView *seek = controller->ui().seekTimeSldierView;
+    QTest::mousePress(seek, Qt::LeftButton, {}, QPoint(0, 10));
+    QTest::mouseMove(seek, QPoint(seek->width() * 3 / 4, 10));
+    QTest::mouseRelease(seek, Qt::LeftButton, {}, QPoint(seek->width() / 2, 10));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return big->currentTime() == 1.0; })) << big->currentTime();
+    VolumeSliderView *volume = controller->ui().volumeSliderView;
+    QTest::mouseClick(volume, Qt::LeftButton, {}, QPoint(volume->width() / 4, 2));
+    EXPECT_FLOAT_EQ(big->volume(), volume->volume());
+    EXPECT_NEAR(big->volume(), 0.25f, 0.05f);
     QTest::keyClick(controller->window(), Qt::Key_Space);
     EXPECT_FALSE(playback.isVideoPaused());
 

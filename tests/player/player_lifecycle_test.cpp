@@ -16,12 +16,6 @@ namespace {
 
 class PlayerLifecycleTest : public TwoViewTest {
 protected:
-    void TearDown() override
-    {
-        TwoViewTest::TearDown();
-        EXPECT_TRUE(leftReports.allOnGuiThread && rightReports.allOnGuiThread);
-    }
-
     // The picture a view shows, once it shows one.
     static QImage shownPicture(DrovikAVView *view) { return TwoViewTest::shownPicture(view, 0.5, 5000); }
 };
@@ -51,8 +45,7 @@ TEST_F(PlayerLifecycleTest, SwapKeepsEachPlayersPositionVolumeAndPicture)
     EXPECT_FALSE(left->leftsideRight()) << "exchanged";
     EXPECT_TRUE(right->leftsideRight());
     EXPECT_GT(blueFraction(shownPicture(left)), 0.9) << "the blue picture moved left";
-    QTest::qWait(200);
-    EXPECT_LT(blueFraction(right->grab().toImage()), 0.5);
+    EXPECT_TRUE(waitUntil([&] { return blueFraction(right->grab().toImage()) < 0.5; }));
 
     // Reports keep coming from both views, each naming the view that now holds the player.
     leftReports = {};
@@ -123,16 +116,16 @@ TEST_F(PlayerLifecycleTest, CloseAndResetAreSafeAtAnyTime)
 {
     const struct {
         const char *name;
-        std::function<void(DrovikAVView *, RecordingDelegate &)> run;
+        std::function<void(DrovikAVView *, Reports &)> run;
     } cases[] = {
-        {"never opened", [](DrovikAVView *v, RecordingDelegate &) { v->close(); }},
+        {"never opened", [](DrovikAVView *v, Reports &) { v->close(); }},
         {"while loading",
-         [](DrovikAVView *v, RecordingDelegate &) {
+         [](DrovikAVView *v, Reports &) {
              v->setFileName(clips().pattern);
              v->close();
          }},
         {"opened twice at once",
-         [](DrovikAVView *v, RecordingDelegate &) {
+         [](DrovikAVView *v, Reports &) {
              v->setFileName(clips().pattern);
              v->setFileName(clips().blue);
              ASSERT_TRUE(waitUntil([&] { return v->status() == 2; }));
@@ -140,14 +133,14 @@ TEST_F(PlayerLifecycleTest, CloseAndResetAreSafeAtAnyTime)
              v->reset();
          }},
         {"while playing",
-         [](DrovikAVView *v, RecordingDelegate &) {
+         [](DrovikAVView *v, Reports &r) {
              ASSERT_TRUE(openAndWait(*v, clips().pattern));
              v->play();
-             QTest::qWait(300);
+             ASSERT_TRUE(waitUntil([&] { return !r.times.empty() && r.times.back() > 0.2; }));
              v->close();
          }},
         {"from the ready report",
-         [](DrovikAVView *v, RecordingDelegate &r) {
+         [](DrovikAVView *v, Reports &r) {
              r.onStatus = [](DrovikAVView *view, int status) {
                  if (status == 2)
                      view->close();
@@ -156,7 +149,7 @@ TEST_F(PlayerLifecycleTest, CloseAndResetAreSafeAtAnyTime)
              ASSERT_TRUE(waitUntil([&] { return r.statuses.size() >= 4; }));
          }},
         {"from the end report",
-         [](DrovikAVView *v, RecordingDelegate &r) {
+         [](DrovikAVView *v, Reports &r) {
              r.onEnd = [](DrovikAVView *view) { view->reset(); };
              ASSERT_TRUE(openAndWait(*v, clips().shortClip));
              v->setCurrentTime(1.0);
@@ -164,7 +157,7 @@ TEST_F(PlayerLifecycleTest, CloseAndResetAreSafeAtAnyTime)
              ASSERT_TRUE(waitUntil([&] { return r.ends == 1; }));
          }},
         {"operations after close",
-         [](DrovikAVView *v, RecordingDelegate &) {
+         [](DrovikAVView *v, Reports &) {
              v->close();
              v->play();
              v->stepForward();
@@ -180,7 +173,8 @@ TEST_F(PlayerLifecycleTest, CloseAndResetAreSafeAtAnyTime)
         SCOPED_TRACE(c.name);
         leftReports = {};
         c.run(left, leftReports);
-        QTest::qWait(200);
+        // Closing reports status 0 last; nothing of the closed player comes after it.
+        EXPECT_TRUE(waitForReport(leftReports, DrovikAVView::StatusNoClip));
         leftReports.onStatus = nullptr;
         leftReports.onEnd = nullptr;
         EXPECT_EQ(left->status(), DrovikAVView::StatusNoClip);
@@ -190,19 +184,33 @@ TEST_F(PlayerLifecycleTest, CloseAndResetAreSafeAtAnyTime)
     }
 }
 
+// A view destroyed while it loads or plays takes its player and its pending reports with it and
+// leaves the other views working.
 TEST_F(PlayerLifecycleTest, DestroyingAViewWhileItLoadsOrPlays)
 {
-    for (int wait : {0, 50, 400}) {
+    const std::function<bool(DrovikAVView &, Reports &)> reach[] = {
+        [](DrovikAVView &, Reports &) { return true; },
+        [](DrovikAVView &, Reports &r) { return waitForReport(r, DrovikAVView::StatusLoading); },
+        [](DrovikAVView &v, Reports &r) {
+            if (!waitForReport(r, DrovikAVView::StatusReadyToPlay))
+                return false;
+            v.play();
+            return waitUntil([&] { return !r.times.empty() && r.times.back() > 0.2; });
+        },
+    };
+    for (const auto &state : reach) {
+        Reports reports;
         auto view = std::make_unique<DrovikAVView>(&window);
+        reports.listenTo(view.get());
         view->resize(160, 90);
         view->show();
         view->setFileName(clips().pattern);
-        QTest::qWait(wait);
-        view->play();
+        ASSERT_TRUE(state(*view, reports));
         view.reset();
-        QTest::qWait(50);
     }
-    SUCCEED();
+    EXPECT_TRUE(openAndWait(*left, clips().shortClip));
+    left->play();
+    EXPECT_TRUE(waitUntil([&] { return leftReports.ends == 1; }));
 }
 
 } // namespace

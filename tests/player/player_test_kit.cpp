@@ -78,54 +78,47 @@ void useQuietPlayer()
     MpvController::setExtraOptions({{"ao", "null"}, {"hwdec", "no"}});
 }
 
-void RecordingDelegate::drovikAVViewDidUpdateStatus(DrovikAVView *view, int status)
+void Reports::listenTo(DrovikAVView *view)
 {
-    noteThread();
-    statuses.push_back(status);
-    reporters.push_back(view);
-    if (onStatus)
-        onStatus(view, status);
-}
-
-void RecordingDelegate::drovikAVViewDidUpdateRate(DrovikAVView *view, double rate)
-{
-    noteThread();
-    rates.push_back(rate);
-    reporters.push_back(view);
-}
-
-void RecordingDelegate::drovikAVViewDidUpdateTime(DrovikAVView *view, double seconds)
-{
-    noteThread();
-    times.push_back(seconds);
-    reporters.push_back(view);
-}
-
-void RecordingDelegate::drovikAVViewDidPlayToEndTime(DrovikAVView *view)
-{
-    noteThread();
-    ++ends;
-    reporters.push_back(view);
-    if (onEnd)
-        onEnd(view);
-}
-
-void RecordingDelegate::drovikAVViewDidRequestFullscreen(DrovikAVView *view)
-{
-    noteThread();
-    ++fullscreenRequests;
-    reporters.push_back(view);
-}
-
-void RecordingDelegate::noteThread()
-{
-    if (QThread::currentThread() != QCoreApplication::instance()->thread())
-        allOnGuiThread = false;
+    const auto note = [this](DrovikAVView *reporter) {
+        if (QThread::currentThread() != QCoreApplication::instance()->thread())
+            allOnGuiThread = false;
+        reporters.push_back(reporter);
+    };
+    QObject::connect(view, &DrovikAVView::didUpdateStatus, view, [this, note](DrovikAVView *v, int status) {
+        note(v);
+        statuses.push_back(status);
+        if (onStatus)
+            onStatus(v, status);
+    });
+    QObject::connect(view, &DrovikAVView::didUpdateRate, view, [this, note](DrovikAVView *v, double rate) {
+        note(v);
+        rates.push_back(rate);
+    });
+    QObject::connect(view, &DrovikAVView::didUpdateTime, view, [this, note](DrovikAVView *v, double seconds) {
+        note(v);
+        times.push_back(seconds);
+    });
+    QObject::connect(view, &DrovikAVView::didPlayToEndTime, view, [this, note](DrovikAVView *v) {
+        note(v);
+        ++ends;
+        if (onEnd)
+            onEnd(v);
+    });
+    QObject::connect(view, &DrovikAVView::didRequestFullscreen, view, [this, note](DrovikAVView *v) {
+        note(v);
+        ++fullscreenRequests;
+    });
 }
 
 bool waitUntil(const std::function<bool()> &condition, int milliseconds)
 {
     return QTest::qWaitFor(condition, milliseconds);
+}
+
+bool waitForReport(const Reports &reports, int status)
+{
+    return waitUntil([&] { return !reports.statuses.empty() && reports.statuses.back() == status; });
 }
 
 bool openAndWait(DrovikAVView &view, const QString &path)
@@ -134,13 +127,13 @@ bool openAndWait(DrovikAVView &view, const QString &path)
     return waitUntil([&] { return view.status() == DrovikAVView::StatusReadyToPlay; });
 }
 
-double seekAndWait(DrovikAVView &view, RecordingDelegate &delegate, double seconds)
+double seekAndWait(DrovikAVView &view, Reports &reports, double seconds)
 {
-    delegate.times.clear();
+    reports.times.clear();
     view.setCurrentTime(seconds);
-    if (!waitUntil([&] { return !delegate.times.empty(); }))
+    if (!waitUntil([&] { return !reports.times.empty(); }))
         return std::numeric_limits<double>::quiet_NaN();
-    return delegate.times.back();
+    return reports.times.back();
 }
 
 double litFraction(const QImage &image)
@@ -201,15 +194,14 @@ void TwoViewTest::SetUp()
     right = new DrovikAVView(&window);
     left->setGeometry(0, 0, 320, 180);
     right->setGeometry(330, 0, 320, 180);
-    left->setDelegate(&leftReports);
-    right->setDelegate(&rightReports);
+    leftReports.listenTo(left);
+    rightReports.listenTo(right);
     window.show();
 }
 
 void TwoViewTest::TearDown()
 {
-    left->setDelegate(nullptr);
-    right->setDelegate(nullptr);
+    EXPECT_TRUE(leftReports.allOnGuiThread && rightReports.allOnGuiThread);
 }
 
 QImage TwoViewTest::shownPicture(DrovikAVView *view, double minimumLit, int timeoutMs)

@@ -27,36 +27,32 @@ const Clips &clips();
 // mpv without sound output or hardware decoding, as every test runs it.
 void useQuietPlayer();
 
-// Records every report of one view.
-class RecordingDelegate : public DrovikAVViewDelegate {
-public:
-    void drovikAVViewDidUpdateStatus(DrovikAVView *view, int status) override;
-    void drovikAVViewDidUpdateRate(DrovikAVView *view, double rate) override;
-    void drovikAVViewDidUpdateTime(DrovikAVView *view, double seconds) override;
-    void drovikAVViewDidPlayToEndTime(DrovikAVView *view) override;
-    void drovikAVViewDidRequestFullscreen(DrovikAVView *view) override;
-
+// Every report of the views it listens to, in arrival order per kind.
+struct Reports {
     std::vector<int> statuses;
     std::vector<double> rates;
     std::vector<double> times;
     std::vector<DrovikAVView *> reporters; // the view named in every report
     int ends = 0;
-    bool allOnGuiThread = true; // every report arrived on the GUI thread
     int fullscreenRequests = 0;
+    bool allOnGuiThread = true; // every report arrived on the GUI thread
     // Run inside the report, to try re-entrant calls.
     std::function<void(DrovikAVView *, int)> onStatus;
     std::function<void(DrovikAVView *)> onEnd;
 
-private:
-    void noteThread();
+    // Records the view's reports for as long as the view lives; reports must outlive it.
+    void listenTo(DrovikAVView *view);
 };
 
 bool waitUntil(const std::function<bool()> &condition, int milliseconds = 10000);
 
+// Waits for the last status report to be `status`.
+bool waitForReport(const Reports &reports, int status);
+
 // Opens `path` and waits for status 2.
 bool openAndWait(DrovikAVView &view, const QString &path);
 // Seeks and waits for the landed position to be reported; returns it (NaN on time-out).
-double seekAndWait(DrovikAVView &view, RecordingDelegate &delegate, double seconds);
+double seekAndWait(DrovikAVView &view, Reports &reports, double seconds);
 
 // Share of pixels brighter than near-black.
 double litFraction(const QImage &image);
@@ -75,11 +71,11 @@ protected:
     // The picture a view shows, once more than minimumLit of it is lit (waits up to timeoutMs).
     static QImage shownPicture(DrovikAVView *view, double minimumLit = 0.5, int timeoutMs = 8000);
 
+    Reports leftReports;
+    Reports rightReports;
     QWidget window;
     DrovikAVView *left = nullptr;
     DrovikAVView *right = nullptr;
-    RecordingDelegate leftReports;
-    RecordingDelegate rightReports;
 };
 
 } // namespace drovik::test

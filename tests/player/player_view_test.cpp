@@ -27,17 +27,13 @@ protected:
     void SetUp() override
     {
         view.resize(320, 180);
-        view.setDelegate(&delegate);
+        reports.listenTo(&view);
         view.show();
     }
-    void TearDown() override
-    {
-        view.setDelegate(nullptr);
-        EXPECT_TRUE(delegate.allOnGuiThread);
-    }
+    void TearDown() override { EXPECT_TRUE(reports.allOnGuiThread); }
 
+    Reports reports;
     DrovikAVView view;
-    RecordingDelegate delegate;
 };
 
 bool contains(const std::vector<int> &list, int value)
@@ -70,19 +66,19 @@ TEST_F(PlayerViewTest, UnplayableFilesEndInFailedStatus)
     };
     for (const QString &path : cases) {
         SCOPED_TRACE(path.toStdString());
-        delegate.statuses.clear();
+        reports.statuses.clear();
         view.setFileName(path);
         EXPECT_EQ(view.status(), DrovikAVView::StatusLoading);
-        EXPECT_TRUE(delegate.statuses.empty()) << "status reports are queued";
+        EXPECT_TRUE(reports.statuses.empty()) << "status reports are queued";
         ASSERT_TRUE(waitUntil([&] { return view.status() == DrovikAVView::StatusFailed; }));
         QTest::qWait(300);
         EXPECT_EQ(view.status(), DrovikAVView::StatusFailed);
         EXPECT_FALSE(view.hasMovie());
         EXPECT_EQ(view.duration(), 0.0);
         EXPECT_TRUE(view.snapshot().isNull());
-        ASSERT_FALSE(delegate.statuses.empty());
-        EXPECT_EQ(delegate.statuses.back(), DrovikAVView::StatusFailed);
-        EXPECT_TRUE(contains(delegate.statuses, DrovikAVView::StatusLoading));
+        ASSERT_FALSE(reports.statuses.empty());
+        EXPECT_EQ(reports.statuses.back(), DrovikAVView::StatusFailed);
+        EXPECT_TRUE(contains(reports.statuses, DrovikAVView::StatusLoading));
     }
 }
 
@@ -92,12 +88,11 @@ TEST_F(PlayerViewTest, AudioOnlyFileFailsAsPictureThenBecomesReady)
     noVideo->resize(40, 20);
     view.setNoVideoView(noVideo);
     ASSERT_TRUE(openAndWait(view, clips().audioOnly));
-    QTest::qWait(50);
-    const auto seven = std::find(delegate.statuses.begin(), delegate.statuses.end(), 7);
-    ASSERT_NE(seven, delegate.statuses.end());
-    EXPECT_NE(std::find(seven, delegate.statuses.end(), 2), delegate.statuses.end())
+    ASSERT_TRUE(waitForReport(reports, DrovikAVView::StatusReadyToPlay));
+    const auto seven = std::find(reports.statuses.begin(), reports.statuses.end(), 7);
+    ASSERT_NE(seven, reports.statuses.end());
+    EXPECT_NE(std::find(seven, reports.statuses.end(), 2), reports.statuses.end())
         << "7 comes before 2";
-    EXPECT_EQ(delegate.statuses.back(), DrovikAVView::StatusReadyToPlay);
     EXPECT_TRUE(view.hasMovie());
     EXPECT_TRUE(noVideo->isVisible());
     EXPECT_NEAR(view.duration(), 3.0, 0.1);
@@ -108,9 +103,8 @@ TEST_F(PlayerViewTest, StatusesOfAClipAndItsDuration)
 {
     view.setFileName(clips().pattern);
     EXPECT_EQ(view.duration(), 0.0) << "no duration before the clip is ready";
-    ASSERT_TRUE(waitUntil([&] { return view.status() == DrovikAVView::StatusReadyToPlay; }));
-    QTest::qWait(50);
-    EXPECT_EQ(delegate.statuses, (std::vector<int>{0, 1, 6, 2}));
+    ASSERT_TRUE(waitForReport(reports, DrovikAVView::StatusReadyToPlay));
+    EXPECT_EQ(reports.statuses, (std::vector<int>{0, 1, 6, 2}));
     EXPECT_TRUE(view.hasMovie());
     EXPECT_NEAR(view.duration(), 15.0, 0.1);
     EXPECT_EQ(view.fileName(), clips().pattern);
@@ -126,7 +120,7 @@ TEST_F(PlayerViewTest, SeeksLandExactlyOnTheNearestWholeSecond)
     } cases[] = {{12.4, 12.0}, {12.6, 13.0}, {0.49, 0.0}, {7.5, 8.0}, {-3.0, 0.0}, {1.0, 1.0}};
     for (const auto &c : cases) {
         SCOPED_TRACE(c.asked);
-        EXPECT_NEAR(seekAndWait(view, delegate, c.asked), c.landed, 1e-3);
+        EXPECT_NEAR(seekAndWait(view, reports, c.asked), c.landed, 1e-3);
         EXPECT_NEAR(view.currentTime(), c.landed, 1e-3);
     }
     // Not a number: ignored, the position stays.
@@ -138,7 +132,7 @@ TEST_F(PlayerViewTest, SeeksLandExactlyOnTheNearestWholeSecond)
 TEST_F(PlayerViewTest, FrameStepForwardThenBackReturnsToTheSameFrame)
 {
     ASSERT_TRUE(openAndWait(view, clips().pattern));
-    ASSERT_NEAR(seekAndWait(view, delegate, 2.0), 2.0, 1e-3);
+    ASSERT_NEAR(seekAndWait(view, reports, 2.0), 2.0, 1e-3);
     const QImage before = view.snapshot();
     ASSERT_FALSE(before.isNull());
 
@@ -169,7 +163,7 @@ TEST_F(PlayerViewTest, SnapshotHasTheNaturalSizeAndShowsThePicture)
     for (const auto &c : cases) {
         SCOPED_TRACE(c.path.toStdString());
         ASSERT_TRUE(openAndWait(view, c.path));
-        ASSERT_NEAR(seekAndWait(view, delegate, 1.0), 1.0, 1e-3);
+        ASSERT_NEAR(seekAndWait(view, reports, 1.0), 1.0, 1e-3);
         const QImage shot = view.snapshot();
         EXPECT_EQ(shot.size(), c.size);
         EXPECT_GT(litFraction(shot), 0.9);
@@ -182,25 +176,25 @@ TEST_F(PlayerViewTest, PlayAtTheEndStartsAgainFromZero)
     // Played into the end, and sought to the end while paused: both count as the end.
     const std::function<void()> reachEnd[] = {
         [&] {
-            ASSERT_NEAR(seekAndWait(view, delegate, 1.0), 1.0, 1e-3);
+            ASSERT_NEAR(seekAndWait(view, reports, 1.0), 1.0, 1e-3);
             view.play();
-            ASSERT_TRUE(waitUntil([&] { return delegate.ends == 1; })) << "the end is reported";
+            ASSERT_TRUE(waitUntil([&] { return reports.ends == 1; })) << "the end is reported";
             EXPECT_TRUE(waitUntil([&] { return view.rate() == 0.0; })) << "and the player stops";
         },
-        [&] { EXPECT_NEAR(seekAndWait(view, delegate, 2.0), 2.0, 0.05); },
+        [&] { EXPECT_NEAR(seekAndWait(view, reports, 2.0), 2.0, 0.05); },
     };
     for (const auto &toTheEnd : reachEnd) {
         view.pause();
-        delegate.ends = 0;
+        reports.ends = 0;
         toTheEnd();
-        delegate.times.clear();
+        reports.times.clear();
         view.play();
         EXPECT_EQ(view.rate(), 1.0);
         ASSERT_TRUE(waitUntil([&] {
-            return std::any_of(delegate.times.begin(), delegate.times.end(),
+            return std::any_of(reports.times.begin(), reports.times.end(),
                                [](double t) { return t > 0.2 && t < 1.5; });
         })) << "plays again from the start";
-        EXPECT_LT(delegate.times.front(), 0.1) << "the first report is at the start";
+        EXPECT_LT(reports.times.front(), 0.1) << "the first report is at the start";
     }
 }
 
@@ -220,8 +214,8 @@ TEST_F(PlayerViewTest, RateFollowsTheTransportOperations)
         SCOPED_TRACE(index++);
         (view.*step.operation)();
         EXPECT_EQ(view.rate(), step.rate);
-        ASSERT_FALSE(delegate.rates.empty());
-        EXPECT_EQ(delegate.rates.back(), step.rate);
+        ASSERT_FALSE(reports.rates.empty());
+        EXPECT_EQ(reports.rates.back(), step.rate);
     }
     // The rate the player itself reports agrees once the changes have gone through.
     QTest::qWait(200);
@@ -231,24 +225,24 @@ TEST_F(PlayerViewTest, RateFollowsTheTransportOperations)
 TEST_F(PlayerViewTest, TimeIsReportedAboutEveryTenthOfASecondWhilePlaying)
 {
     ASSERT_TRUE(openAndWait(view, clips().pattern));
-    delegate.times.clear();
+    reports.times.clear();
     view.play();
-    ASSERT_TRUE(waitUntil([&] { return !delegate.times.empty() && delegate.times.back() >= 1.0; }));
+    ASSERT_TRUE(waitUntil([&] { return !reports.times.empty() && reports.times.back() >= 1.0; }));
     view.pause();
-    ASSERT_GE(delegate.times.size(), 8u);
-    for (size_t i = 1; i < delegate.times.size(); ++i) {
-        EXPECT_GT(delegate.times[i], delegate.times[i - 1]);
+    ASSERT_GE(reports.times.size(), 8u);
+    for (size_t i = 1; i < reports.times.size(); ++i) {
+        EXPECT_GT(reports.times[i], reports.times[i - 1]);
         // A frame dropped under load may stretch one gap, never by much.
-        EXPECT_LT(delegate.times[i] - delegate.times[i - 1], 0.3);
+        EXPECT_LT(reports.times[i] - reports.times[i - 1], 0.3);
     }
-    const double meanGap = (delegate.times.back() - delegate.times.front()) / double(delegate.times.size() - 1);
+    const double meanGap = (reports.times.back() - reports.times.front()) / double(reports.times.size() - 1);
     EXPECT_NEAR(meanGap, 0.1, 0.03);
 }
 
 TEST_F(PlayerViewTest, RewindPlaysBackwards)
 {
     ASSERT_TRUE(openAndWait(view, clips().pattern));
-    ASSERT_NEAR(seekAndWait(view, delegate, 6.0), 6.0, 1e-3);
+    ASSERT_NEAR(seekAndWait(view, reports, 6.0), 6.0, 1e-3);
     view.rewind();
     EXPECT_EQ(view.rate(), -2.0);
     EXPECT_TRUE(waitUntil([&] { return view.currentTime() < 5.0; })) << view.currentTime();

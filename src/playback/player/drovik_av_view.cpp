@@ -11,12 +11,6 @@
 
 namespace drovik {
 
-void DrovikAVViewDelegate::drovikAVViewDidUpdateStatus(DrovikAVView *, int) {}
-void DrovikAVViewDelegate::drovikAVViewDidUpdateRate(DrovikAVView *, double) {}
-void DrovikAVViewDelegate::drovikAVViewDidUpdateTime(DrovikAVView *, double) {}
-void DrovikAVViewDelegate::drovikAVViewDidPlayToEndTime(DrovikAVView *) {}
-void DrovikAVViewDelegate::drovikAVViewDidRequestFullscreen(DrovikAVView *) {}
-
 namespace {
 // What a snapshot is scaled to when the clip does not say how large its pictures are.
 constexpr QSize kDefaultNaturalSize(1920, 1080);
@@ -43,11 +37,10 @@ QUrl DrovikAVView::fileURL() const
 void DrovikAVView::setStatus(int status)
 {
     m_status = status;
-    // Queued, so that the delegate hears of it after the current event, in order.
-    QMetaObject::invokeMethod(this, [this, status] {
-        if (m_delegate)
-            m_delegate->drovikAVViewDidUpdateStatus(this, status);
-    }, Qt::QueuedConnection);
+    // Queued on the view itself, so that listeners hear of it after the current event, in order,
+    // and a report still waiting when the view is destroyed goes with it.
+    QMetaObject::invokeMethod(this, [this, status] { emit didUpdateStatus(this, status); },
+                              Qt::QueuedConnection);
 }
 
 void DrovikAVView::setFileName(const QString &path)
@@ -214,21 +207,18 @@ void DrovikAVView::onReadyForDisplay()
 
 void DrovikAVView::onTime(double seconds)
 {
-    if (m_delegate)
-        m_delegate->drovikAVViewDidUpdateTime(this, seconds);
+    emit didUpdateTime(this, seconds);
 }
 
 void DrovikAVView::onRate(double rate)
 {
     m_rate = std::isfinite(rate) ? rate : 0.0;
-    if (m_delegate)
-        m_delegate->drovikAVViewDidUpdateRate(this, m_rate);
+    emit didUpdateRate(this, m_rate);
 }
 
 void DrovikAVView::onPlayedToEnd()
 {
-    if (m_delegate)
-        m_delegate->drovikAVViewDidPlayToEndTime(this);
+    emit didPlayToEndTime(this);
 }
 
 void DrovikAVView::stopLoadingAnimationAndHandleError(const std::optional<QString> &error)
@@ -465,8 +455,7 @@ void DrovikAVView::mouseReleaseEvent(QMouseEvent *event)
         return;
     }
     event->accept();
-    if (m_delegate)
-        m_delegate->drovikAVViewDidRequestFullscreen(this);
+    emit didRequestFullscreen(this);
 }
 
 } // namespace drovik

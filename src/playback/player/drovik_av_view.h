@@ -10,26 +10,8 @@
 
 namespace drovik {
 
-class DrovikAVView;
 class MpvController;
 class PlayerSurface;
-
-// What a player view reports. Every operation has an empty body, so a delegate overrides only
-// the ones it cares about and the others are skipped. The view does not own its delegate; a
-// delegate that goes away before the view must set the view's delegate to nullptr first.
-class DrovikAVViewDelegate {
-public:
-    virtual ~DrovikAVViewDelegate() = default;
-    // After every status change, queued: it arrives after the current event.
-    virtual void drovikAVViewDidUpdateStatus(DrovikAVView *view, int status);
-    // When the playing rate changes (0 paused, 1 playing, 2 fast forward, negative backwards).
-    virtual void drovikAVViewDidUpdateRate(DrovikAVView *view, double rate);
-    // Every 0.1 s of media time while playing, and after every seek.
-    virtual void drovikAVViewDidUpdateTime(DrovikAVView *view, double seconds);
-    virtual void drovikAVViewDidPlayToEndTime(DrovikAVView *view);
-    // On a right mouse button release in the view.
-    virtual void drovikAVViewDidRequestFullscreen(DrovikAVView *view);
-};
 
 // Plays one clip file: one mpv player per opened file, drawn by OpenGL, or by mpv's software
 // renderer where OpenGL is missing or DROVIK_RENDER=sw.
@@ -40,6 +22,9 @@ public:
 // The view's QWidget "enabled" flag is the stored enabled flag; a disabled view receives no
 // mouse events. A view that is hidden when it opens a file draws that file in software (an
 // OpenGL context exists only for shown widgets, and mpv needs it before the video starts).
+//
+// Reports come as signals on the GUI thread, each naming the view; after a swap they name the
+// view that now holds the player.
 class DrovikAVView : public QWidget {
     Q_OBJECT
 public:
@@ -61,9 +46,6 @@ public:
 
     int status() const { return m_status; }
     bool hasMovie() const { return m_status != StatusNoClip && m_status != StatusFailed; }
-
-    DrovikAVViewDelegate *delegate() const { return m_delegate; }
-    void setDelegate(DrovikAVViewDelegate *delegate) { m_delegate = delegate; }
 
     // Mirroring of the picture on screen; snapshots are never mirrored.
     bool upsideDown() const { return m_upsideDown; }
@@ -124,6 +106,18 @@ public:
     MpvController *player() const { return m_player.get(); }
     bool usesOpenGL() const;
 
+signals:
+    // After every status change, queued: it arrives after the current event, in order, and
+    // never after the view is gone. A swap moves the status without a report.
+    void didUpdateStatus(drovik::DrovikAVView *view, int status);
+    // When the playing rate changes (0 paused, 1 playing, 2 fast forward, negative backwards).
+    void didUpdateRate(drovik::DrovikAVView *view, double rate);
+    // Every 0.1 s of media time while playing, and after every seek.
+    void didUpdateTime(drovik::DrovikAVView *view, double seconds);
+    void didPlayToEndTime(drovik::DrovikAVView *view);
+    // On a right mouse button release in the view.
+    void didRequestFullscreen(drovik::DrovikAVView *view);
+
 protected:
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
@@ -155,7 +149,6 @@ private:
     int m_status = StatusNoClip;
     std::unique_ptr<MpvController> m_player;
     PlayerSurface *m_surface = nullptr; // a child widget, owned through Qt
-    DrovikAVViewDelegate *m_delegate = nullptr;
     QPointer<QWidget> m_loadingSpinner;
     QPointer<QWidget> m_noVideoView;
     bool m_loadPending = false;
