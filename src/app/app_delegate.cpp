@@ -1,7 +1,8 @@
 #include "app_delegate.h"
 
-#include "platform/utils.h"
+#include "i18n/drovik_languages.h"
 #include "i18n/preferences.h"
+#include "platform/utils.h"
 
 #include <QCoreApplication>
 
@@ -15,10 +16,8 @@ AppDelegate::AppDelegate(QObject *parent)
 
 void AppDelegate::initializeLanguageSetting()
 {
-    QString language = Preferences::storedLanguage();
-    if (!Preferences::supportedLanguages().contains(language))
-        language = QStringLiteral("en");
-    Preferences::storeLanguage(language);
+    Preferences::settleLanguageAtLaunch();
+    SharedDrovikLanguages().setLanguage(Preferences::interfaceLanguage());
 }
 
 void AppDelegate::applicationDidFinishLaunching()

@@ -11,8 +11,8 @@ class AppDelegate : public QObject {
 public:
     explicit AppDelegate(QObject *parent = nullptr);
 
-    // Keeps a stored language that has a string table, else falls back to "en", and writes the
-    // choice to both language preferences.
+    // Keeps a stored language that has a string table, else falls back to "en", writes the
+    // choice to both language preferences and tells the shared string tables.
     static void initializeLanguageSetting();
 
     void applicationDidFinishLaunching();
