@@ -20,7 +20,11 @@ TEST(Handover, ResetHandsTheReplacingManagerToItsEditors)
 {
     TempCard card;
     SettingManagerHolder &holder = SettingManagerHolder::shared();
-    for (const bool hasDefaultRecord : {true, false}) {
+    struct Case { bool hasDefaultRecord; ModelType model; ResetOutcome outcome; };
+    const Case cases[] = {{true, Model::R640, ResetOutcome::FromDefaultCfg},
+                          {false, Model::R930, ResetOutcome::BuiltInDefaults},
+                          {false, Model::V530, ResetOutcome::Unchanged}};
+    for (const auto &[hasDefaultRecord, model, outcome] : cases) {
         holder.replace(nullptr);
         QObject editor; // follows the shared manager as a settings editor does
         R640SettingManager *edited = &holder.manager();
@@ -28,19 +32,18 @@ TEST(Handover, ResetHandsTheReplacingManagerToItsEditors)
                          [&](R640SettingManager &manager) { edited = &manager; });
         R640SettingManager &before = *edited;
         before.setSettingDirPath(card.root());
-        before.setModelType(Model::R640);
+        before.setModelType(model);
         if (hasDefaultRecord)
             ASSERT_TRUE(card.put(QStringLiteral("SETTING/default.cfg"), makeRecord(432, "R640", 432)));
         else
             QFile::remove(card.file(QStringLiteral("SETTING/default.cfg")));
 
-        const ResetOutcome outcome = resetSettingsToDefaults();
-        EXPECT_EQ(outcome, hasDefaultRecord ? ResetOutcome::FromDefaultCfg : ResetOutcome::BuiltInDefaults);
+        EXPECT_EQ(resetSettingsToDefaults(), outcome);
         EXPECT_EQ(edited, &R640SettingManager::SharedR640SettingManager());
         EXPECT_EQ(edited != &before, hasDefaultRecord);
         EXPECT_EQ(edited->settingDirPath(), card.root());
         // The replaced manager is still there for whoever held it.
-        EXPECT_EQ(before.modelType(), Model::R640);
+        EXPECT_EQ(before.modelType(), model);
     }
 }
 
