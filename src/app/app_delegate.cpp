@@ -1,6 +1,7 @@
 #include "app_delegate.h"
 
 #include "app/notifier.h"
+#include "i18n/drovik_languages.h"
 #include "i18n/preferences.h"
 #include "platform/utils.h"
 #include "platform/volume_monitor.h"
@@ -23,10 +24,8 @@ AppServices AppDelegate::sharedServices()
 
 void AppDelegate::initializeLanguageSetting()
 {
-    QString language = Preferences::storedLanguage();
-    if (!Preferences::supportedLanguages().contains(language))
-        language = QStringLiteral("en");
-    Preferences::storeLanguage(language);
+    Preferences::settleLanguageAtLaunch();
+    SharedDrovikLanguages().setLanguage(Preferences::interfaceLanguage());
 }
 
 void AppDelegate::applicationDidFinishLaunching()

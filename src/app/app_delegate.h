@@ -17,8 +17,8 @@ public:
     // instances, which nothing below the application reaches for itself.
     static AppServices sharedServices();
 
-    // Keeps a stored language that has a string table, else falls back to "en", and writes the
-    // choice to both language preferences.
+    // Keeps a stored language that has a string table, else falls back to "en", writes the
+    // choice to both language preferences and tells the shared string tables.
     static void initializeLanguageSetting();
 
     void applicationDidFinishLaunching();

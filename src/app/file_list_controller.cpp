@@ -19,10 +19,6 @@
 
 namespace drovik {
 
-namespace {
-constexpr int kTypeWithNameFromCard = 26;
-} // namespace
-
 FileListController::FileListController(MainWindowUi &ui, R640SettingManager &settings,
                                        QWidget *dialogParent, QObject *parent)
     : QObject(parent)
@@ -63,7 +59,7 @@ void FileListController::updateModelInfo()
 {
     m_settings.loadVersionInfo();
     const int type = m_settings.modelType();
-    if (type == -1) {
+    if (type == Model::None) {
         ++m_scanGeneration; // a scan still running for the pulled card must not refill the list
         m_finishedGeneration = m_scanGeneration;
         m_ui.selectedDirTextField_OEM->clear();
@@ -74,7 +70,7 @@ void FileListController::updateModelInfo()
         m_ui.modelTextField->setText(localized("unknown"));
         return;
     }
-    if (type != kTypeWithNameFromCard)
+    if (type != kSelfSizedRecordModelType)
         m_settings.setModelName(R640SettingManager::modelNameList().value(type));
     refreshVideoFileListWithURL(m_settings.sdcard_url());
     m_ui.settingsButton->setEnabled(true);

@@ -1,11 +1,20 @@
 #include "notifier.h"
 
+#include "i18n/drovik_languages.h"
+#include "i18n/preferences.h"
+
 namespace drovik {
 
 Notifier &Notifier::defaultCenter()
 {
     static Notifier *center = new Notifier;
     return *center;
+}
+
+void Notifier::postRefreshLanguage()
+{
+    SharedDrovikLanguages().setLanguage(Preferences::interfaceLanguage());
+    emit refreshLanguage();
 }
 
 void Notifier::observeVolumes(VolumeMonitor &monitor)

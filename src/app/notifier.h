@@ -13,7 +13,8 @@ class Notifier : public QObject {
 public:
     static Notifier &defaultCenter();
 
-    void postRefreshLanguage() { emit refreshLanguage(); }
+    // Brings the shared string tables to the stored interface language, then re-labels.
+    void postRefreshLanguage();
     void postRefreshSpeedUnit() { emit refreshSpeedUnit(); }
 
     // Forwards a monitor's mount and unmount reports as this centre's signals.

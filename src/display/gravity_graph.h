@@ -1,5 +1,7 @@
 #pragma once
 
+#include "telemetry/clip_data.h"
+
 #include <QList>
 #include <QPointF>
 
@@ -33,8 +35,8 @@ template <typename Record>
 GravityGraphPoints generateGravityGraphPoints(const Record &clipData, float baseYPoint)
 {
     GravityGraphPoints points;
-    // A record never holds more than 650 samples, whatever its count claims.
-    const int count = int(std::min<uint64_t>(clipData.clipDataCount(), 650));
+    // A record never holds more samples than its capacity, whatever its count claims.
+    const int count = int(std::min<uint64_t>(clipData.clipDataCount(), DrovikClipData::kCapacity));
     points.gxPointList.reserve(count);
     points.gyPointList.reserve(count);
     points.gzPointList.reserve(count);

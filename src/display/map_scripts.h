@@ -1,5 +1,7 @@
 #pragma once
 
+#include "telemetry/clip_data.h"
+
 #include <QString>
 
 #include <algorithm>
@@ -40,7 +42,7 @@ QString addPolyLine(const Record &clipData)
     float lastLng = 0.0f;
     bool first = true;
     // At most the record's capacity: indices beyond it only answer the no-data position.
-    const int count = int(std::min<uint64_t>(clipData.gpsDataCount(), 650));
+    const int count = int(std::min<uint64_t>(clipData.gpsDataCount(), DrovikClipData::kCapacity));
     for (int i = 0; i < count; ++i) {
         const float lat = clipData.getGpsLat(i);
         const float lng = clipData.getGpsLng(i);

@@ -1,7 +1,5 @@
 #include "drovik_languages.h"
 
-#include "preferences.h"
-
 #include <QFileInfo>
 #include <QTranslator>
 
@@ -12,11 +10,6 @@ constexpr char kContext[] = "Localizable_R640";
 } // namespace
 
 DrovikLanguages::~DrovikLanguages() = default;
-
-QString DrovikLanguages::localized(const QString &key) const
-{
-    return localizedIn(Preferences::interfaceLanguage(), key);
-}
 
 QString DrovikLanguages::localizedIn(const QString &language, const QString &key) const
 {

@@ -27,6 +27,12 @@ QString storedLanguage()
     return value.typeId() == QMetaType::QString ? value.toString() : QString();
 }
 
+void settleLanguageAtLaunch()
+{
+    const QString language = storedLanguage();
+    storeLanguage(supportedLanguages().contains(language) ? language : QStringLiteral("en"));
+}
+
 QString interfaceLanguage()
 {
     const QStringList languages = store()->value(key(kAppleLanguagesKey)).toStringList();

@@ -26,6 +26,9 @@ std::unique_ptr<QSettings> store();
 
 // The stored "DrovikViewerLanguage", or an empty string when absent.
 QString storedLanguage();
+// The language rule at launch: a stored language that has a string table is kept, anything
+// else becomes "en"; the choice is written to both language keys.
+void settleLanguageAtLaunch();
 // The first element of "AppleLanguages" (the table texts are looked up in), or empty.
 QString interfaceLanguage();
 // Writes the code to "DrovikViewerLanguage" and ["code"] to "AppleLanguages".

@@ -27,6 +27,7 @@ namespace drovik {
 
 class DrovikClipData {
 public:
+    // The samples a clip can hold (65 s at ten a second); every reader and display stops here.
     static constexpr int kCapacity = 650;
     // What the lookups answer outside the valid samples.
     static constexpr int kNoDataAcceleration = -512;
@@ -50,7 +51,7 @@ public:
     // Loader for the text-settings camera family: RIFF text chunks with that family's records only.
     void loadVideoFileCilpDataFromFilePath_KVL(const std::string &path);
 
-    // Lookups. An index is valid when 0 <= index < min(clipDataCount, 650); otherwise the no-data
+    // Lookups. An index is valid when 0 <= index < min(clipDataCount, kCapacity); otherwise the no-data
     // values are answered.
     int getGx(int index) const;
     int getGy(int index) const;

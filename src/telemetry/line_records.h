@@ -1,7 +1,7 @@
 #pragma once
 
 // The record logic shared by the scanning reader and the subtitle record reader: accelerometer
-// records fill a pending block of up to 650 samples, RMC records close it into ten output samples.
+// records fill a pending block of up to a clip's capacity, RMC records close it into ten output samples.
 
 #include "telemetry/sample_writer.h"
 

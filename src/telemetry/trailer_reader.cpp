@@ -39,7 +39,7 @@ class TrailerParser {
 public:
     explicit TrailerParser(DrovikClipData &clip) : clip_(clip) {}
 
-    // Returns false once the 650th sample is stored.
+    // Returns false once the clip is full.
     bool line(std::string_view text)
     {
         const auto fields = telemetry::splitFields(text, ',');

@@ -8,6 +8,16 @@
 
 namespace drovik {
 
+// The camera's files, by their names in the card's setting folder (findSettingFile,
+// upperSettingPath) or, for the touch marker, at the card root.
+inline constexpr QLatin1String kRecordFileName("setup.cfg");           // the binary record
+inline constexpr QLatin1String kDefaultRecordFileName("default.cfg");  // its factory copy
+inline constexpr QLatin1String kTextSettingsFileName("blackbox.cfg");  // the text-file family
+inline constexpr QLatin1String kLanguageListFileName("lang/ver.dat");
+inline constexpr QLatin1String kClockFileName("time.dat");
+inline constexpr QLatin1String kAdasCalibrationFileName("ADAS_CAL.dat");
+inline constexpr QLatin1String kTouchCalibrationMarkerName("Set_touch_cal.txt");
+
 // Reads at most maxBytes from the start of a card file; nothing when it is missing, not a
 // regular file or unreadable. Card files are tiny; the cap keeps a damaged or hostile card
 // from making us read gigabytes.

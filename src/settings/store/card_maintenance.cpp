@@ -20,7 +20,6 @@ namespace drovik {
 
 namespace {
 
-const QString kClockFile = QStringLiteral("time.dat");
 constexpr qint64 kClockFileLimit = 4096;
 
 std::optional<int> offsetSecondsFromText(const QString &text)
@@ -88,7 +87,7 @@ SettingTimeFile readSettingTime(const QString &cardRoot)
 {
     SettingTimeFile result;
     const std::optional<QByteArray> bytes =
-        readWholeCardFile(upperSettingPath(cardRoot, kClockFile), kClockFileLimit);
+        readWholeCardFile(upperSettingPath(cardRoot, kClockFileName), kClockFileLimit);
     if (!bytes)
         return result;
     const std::optional<QString> text = decodeUtf8Strictly(*bytes);
@@ -102,7 +101,7 @@ SettingTimeFile readSettingTime(const QString &cardRoot)
 bool saveSettingTime(const QString &cardRoot, bool enabled, const QDateTime &dateTime,
                      const QTimeZone &zone)
 {
-    const QString path = upperSettingPath(cardRoot, kClockFile);
+    const QString path = upperSettingPath(cardRoot, kClockFileName);
     if (path.isEmpty())
         return false;
     if (enabled && !dateTime.isValid())
@@ -120,12 +119,13 @@ bool createTouchCalibrationMarker(const QString &cardRoot)
 {
     if (cardRoot.isEmpty())
         return false;
-    return writeCardFileAtomically(cardRoot + QStringLiteral("/Set_touch_cal.txt"), QByteArray());
+    return writeCardFileAtomically(cardRoot + QLatin1Char('/') + kTouchCalibrationMarkerName,
+                                   QByteArray());
 }
 
 bool removeAdasCalibration(const QString &cardRoot)
 {
-    const QString path = upperSettingPath(cardRoot, QStringLiteral("ADAS_CAL.dat"));
+    const QString path = upperSettingPath(cardRoot, kAdasCalibrationFileName);
     if (path.isEmpty())
         return false;
     if (QFileInfo::exists(path) && !QFile::remove(path)) {
@@ -174,9 +174,19 @@ ReformatRunner::ReformatRunner(const VolumeMonitor *monitor, QObject *parent)
 
 ReformatRunner::~ReformatRunner()
 {
-    // Killing the reformat half-way would leave the card without a file system; let it end.
-    if (isRunning())
-        m_process->waitForFinished(-1);
+    // Killing the reformat half-way would leave the card without a file system, and waiting for
+    // it would freeze the window: the running program is left to end on its own, and its
+    // process object deletes itself then. Should the program outlive us, it keeps running.
+    if (!isRunning())
+        return;
+    QProcess *process = m_process;
+    process->disconnect(this);
+    process->setParent(nullptr);
+    connect(process, &QProcess::finished, process, &QObject::deleteLater);
+    connect(process, &QProcess::errorOccurred, process, [process](QProcess::ProcessError error) {
+        if (error == QProcess::FailedToStart)
+            process->deleteLater();
+    });
 }
 
 bool ReformatRunner::isRunning() const

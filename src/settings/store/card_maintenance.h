@@ -63,7 +63,9 @@ struct ReformatResult {
 };
 
 // Runs the reformat program on a card as a child process and reports its end on the thread
-// that started it; the caller's event loop keeps running meanwhile. Output is discarded.
+// that started it; the caller's event loop keeps running meanwhile, also when the runner is
+// destroyed before the program ends (the program is neither waited for nor killed). Output is
+// discarded.
 class ReformatRunner : public QObject {
     Q_OBJECT
 public:

@@ -116,7 +116,7 @@ KvlLoadSource KVLSettingManager::loadFrom(const QString &path, KvlLoadSource sou
 
 KvlLoadSource KVLSettingManager::loadData()
 {
-    const QString path = upperSettingPath(card().settingDirPath(), QStringLiteral("blackbox.cfg"));
+    const QString path = upperSettingPath(card().settingDirPath(), kTextSettingsFileName);
     if (path.isEmpty() || !QFileInfo(path).isFile())
         return loadDefaultData_N260();
     return loadFrom(path, KvlLoadSource::CardFile);
@@ -141,7 +141,7 @@ CardWriteStatus KVLSettingManager::saveData()
     // Lines that could not be read are not replaced by an empty file.
     if (!m_lines)
         return CardWriteStatus::WriteFailed;
-    const QString path = upperSettingPath(root, QStringLiteral("blackbox.cfg"));
+    const QString path = upperSettingPath(root, kTextSettingsFileName);
     if (!writeCardFileAtomically(path, joinLines(*m_lines)))
         return CardWriteStatus::WriteFailed;
     return CardWriteStatus::Written;

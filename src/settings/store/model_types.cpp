@@ -27,19 +27,22 @@ ModelType modelTypeForProductName(const QString &productName)
         const char *productName;
         ModelType type;
     };
+    using namespace Model;
     static constexpr Entry entries[] = {
-        {"k210", 0},    {"r640", 1},    {"v470", 2},     {"470", 2},          {"v820", 3},
-        {"r930", 5},    {"v530", 7},    {"v560", 8},     {"v880", 9},         {"r970", 10},
-        {"r60", 11},    {"rb20", 12},   {"r120", 13},    {"vm30", 14},        {"rm30", 15},
-        {"r810", 16},   {"r810max", 17}, {"rb740", 18},  {"qt-k9-pn", 19},    {"r75", 20},
-        {"r280", 21},   {"rb280", 22},  {"v990", 23},    {"dvr-r810max", 24}, {"dvr-r280", 25},
+        {"k210", K210},   {"r640", R640},       {"v470", V470},         {"470", V470},
+        {"v820", V820},   {"r930", R930},       {"v530", V530},         {"v560", V560},
+        {"v880", V880},   {"r970", R970},       {"r60", R60},           {"rb20", RB20},
+        {"r120", R120},   {"vm30", VM30},       {"rm30", RM30},         {"r810", R810},
+        {"r810max", R810MAX}, {"rb740", RB740}, {"qt-k9-pn", QT_K9_PN}, {"r75", R75},
+        {"r280", R280},   {"rb280", RB280},     {"v990", V990},         {"dvr-r810max", DVR_R810MAX},
+        {"dvr-r280", DVR_R280},
     };
     const QString lower = productName.toLower();
     for (const Entry &entry : entries) {
         if (lower == QLatin1String(entry.productName))
             return entry.type;
     }
-    return -1;
+    return Model::None;
 }
 
 } // namespace drovik

@@ -19,7 +19,6 @@ namespace drovik {
 
 namespace {
 
-const QString kRecordName = QStringLiteral("setup.cfg");
 constexpr qint64 kLanguageFileLimit = 1 << 20;
 
 // The record's identifying bytes: the length field at 0, the product name at 8..23, the version
@@ -57,7 +56,7 @@ QString R640SettingManager::findSDCardPath()
         if (!Utils::isEXteranlMemoryWithURL(url, &monitor))
             continue;
         m_sdcardUrl = url;
-        if (loadModelTypeWithSDPath(volume.rootPath) != -1) {
+        if (loadModelTypeWithSDPath(volume.rootPath) != Model::None) {
             qCDebug(lcDetect) << "card found at" << volume.rootPath;
             return volume.rootPath;
         }
@@ -69,8 +68,8 @@ QString R640SettingManager::findSDCardPath()
 ModelType R640SettingManager::loadModelTypeWithSDPath(const QString &path)
 {
     if (path.isEmpty())
-        return -1;
-    const QString recordPath = findSettingFile(path, kRecordName);
+        return Model::None;
+    const QString recordPath = findSettingFile(path, kRecordFileName);
     const std::optional<qint64> fileSize = cardFileSize(recordPath);
     const std::optional<QByteArray> head = readCardFile(recordPath, kProductNameEnd);
     // A file too short to hold a product name is not a record we know.
@@ -78,22 +77,22 @@ ModelType R640SettingManager::loadModelTypeWithSDPath(const QString &path)
         const ByteReader reader(*head);
         const QString productName = textFromField(*reader.bytesAt(8, 16));
         const ModelType type = modelTypeForProductName(productName);
-        if (type != -1)
+        if (type != Model::None)
             return type;
         if (*reader.int32At(0) == *fileSize) {
             m_modelName = productName;
             return kSelfSizedRecordModelType;
         }
     }
-    if (!findSettingFile(path, QStringLiteral("blackbox.cfg")).isEmpty())
+    if (!findSettingFile(path, kTextSettingsFileName).isEmpty())
         return kTextFileModelType;
-    return -1;
+    return Model::None;
 }
 
 qint64 R640SettingManager::loadLocalIDWithSDPath(const QString &path) const
 {
     const std::optional<QByteArray> bytes =
-        readCardFile(findSettingFile(path, kRecordName), kLocalIdEnd);
+        readCardFile(findSettingFile(path, kRecordFileName), kLocalIdEnd);
     if (!bytes)
         return -1;
     const std::optional<qint32> id = ByteReader(*bytes).int32At(fieldOffset(Field::local_id));
@@ -105,7 +104,7 @@ qint64 R640SettingManager::loadLocalIDWithSDPath(const QString &path) const
 QString R640SettingManager::loadVersionSDPath(const QString &path) const
 {
     const std::optional<QByteArray> bytes =
-        readCardFile(findSettingFile(path, kRecordName), kVersionEnd);
+        readCardFile(findSettingFile(path, kRecordFileName), kVersionEnd);
     if (!bytes || bytes->size() < kVersionMinimumFileSize)
         return {};
     // A 48- or 49-byte file holds only part of the field; take what is there, nothing beyond.
@@ -129,7 +128,7 @@ void R640SettingManager::loadVersionInfoWithSDPath(const QString &root)
 {
     m_settingDirPath = root;
     m_modelType = loadModelTypeWithSDPath(m_settingDirPath);
-    if (m_modelType == 3 || m_modelType == 4) {
+    if (m_modelType == Model::V820 || m_modelType == Model::V820UK) {
         const qint64 id = loadLocalIDWithSDPath(m_settingDirPath);
         if (id != -1)
             m_localID = id;
@@ -171,7 +170,7 @@ QList<LanguageEntry> R640SettingManager::parseLanguages(const QString &text)
 void R640SettingManager::loadLanguages()
 {
     QList<LanguageEntry> entries;
-    const QString path = upperSettingPath(m_settingDirPath, QStringLiteral("lang/ver.dat"));
+    const QString path = upperSettingPath(m_settingDirPath, kLanguageListFileName);
     if (const std::optional<QByteArray> bytes = readWholeCardFile(path, kLanguageFileLimit)) {
         if (const std::optional<QString> text = decodeUtf8Strictly(*bytes))
             entries = parseLanguages(*text);

@@ -5,27 +5,14 @@
 #include "settings/store/card_file.h"
 #include "settings/store/model_types.h"
 #include "settings/store/record_defaults.h"
+#include "settings/store/setting_manager_holder.h"
 
 #include <QFileInfo>
 #include <QLoggingCategory>
 
-#include <vector>
-
 Q_LOGGING_CATEGORY(lcRecord, "drovik.store.record", QtWarningMsg)
 
 namespace drovik {
-
-namespace {
-
-std::unique_ptr<R640SettingManager> &sharedSlot()
-{
-    static std::unique_ptr<R640SettingManager> slot;
-    return slot;
-}
-
-const QString kRecordName = QStringLiteral("setup.cfg");
-
-} // namespace
 
 R640SettingManager::R640SettingManager(const VolumeMonitor *monitor)
     : m_monitor(monitor)
@@ -34,20 +21,12 @@ R640SettingManager::R640SettingManager(const VolumeMonitor *monitor)
 
 R640SettingManager &R640SettingManager::SharedR640SettingManager()
 {
-    auto &slot = sharedSlot();
-    if (!slot)
-        slot = std::make_unique<R640SettingManager>();
-    return *slot;
+    return SettingManagerHolder::shared().manager();
 }
 
 void R640SettingManager::ChagneR640SettingManager(std::unique_ptr<R640SettingManager> manager)
 {
-    // Whoever asked for the shared manager before (an open editor) may still hold it; the
-    // replaced one is kept, unused, rather than destroyed under them. Replacements are rare.
-    static std::vector<std::unique_ptr<R640SettingManager>> retired;
-    if (sharedSlot())
-        retired.push_back(std::move(sharedSlot()));
-    sharedSlot() = std::move(manager);
+    SettingManagerHolder::shared().replace(std::move(manager));
 }
 
 const VolumeMonitor &R640SettingManager::volumeMonitor() const
@@ -151,7 +130,7 @@ RecordLoadResult R640SettingManager::loadData()
 
 RecordReadStatus R640SettingManager::readRecord()
 {
-    const QString path = upperSettingPath(m_settingDirPath, kRecordName);
+    const QString path = upperSettingPath(m_settingDirPath, kRecordFileName);
     if (path.isEmpty() || !QFileInfo(path).isFile()) {
         loadDefaultValue();
         return RecordReadStatus::DefaultsApplied;
@@ -174,7 +153,7 @@ CardWriteStatus R640SettingManager::saveData()
         return CardWriteStatus::NoCard;
     if (getSaveDataSize() == 0)
         return CardWriteStatus::NoRecordSize;
-    const QString path = upperSettingPath(m_settingDirPath, kRecordName);
+    const QString path = upperSettingPath(m_settingDirPath, kRecordFileName);
     if (!writeCardFileAtomically(path, recordBytes()))
         return CardWriteStatus::WriteFailed;
     return CardWriteStatus::Written;
@@ -203,12 +182,12 @@ void R640SettingManager::applyDefaults(int family)
 void R640SettingManager::loadDefaultValue()
 {
     switch (m_modelType) {
-    case 0: loadDefaultDataForK210(); break;
-    case 1: loadDefaultDataForR640(); break;
-    case 2: loadDefaultDataForV470(); break;
-    case 3:
-    case 4: loadDefaultDataForV820(); break;
-    case 5: loadDefaultDataForR930(); break;
+    case Model::K210: loadDefaultDataForK210(); break;
+    case Model::R640: loadDefaultDataForR640(); break;
+    case Model::V470: loadDefaultDataForV470(); break;
+    case Model::V820:
+    case Model::V820UK: loadDefaultDataForV820(); break;
+    case Model::R930: loadDefaultDataForR930(); break;
     default: break;
     }
 }
@@ -234,7 +213,7 @@ bool R640SettingManager::loadDefaultDataFromDefaultCfgFile()
 {
     if (m_settingDirPath.isEmpty())
         return false;
-    const QString path = m_settingDirPath + QStringLiteral("/SETTING/default.cfg");
+    const QString path = upperSettingPath(m_settingDirPath, kDefaultRecordFileName);
     const std::optional<QByteArray> bytes = readCardFile(path, kMaxSetupRecordSize);
     if (!bytes)
         return false;
@@ -256,7 +235,8 @@ ResetOutcome resetSettingsToDefaults()
         R640SettingManager::ChagneR640SettingManager(std::move(fresh));
         return ResetOutcome::FromDefaultCfg;
     }
-    if (shared.modelType() < 0 || shared.modelType() > 5)
+    // Only the first two generations (K210 to R930) have built-in defaults.
+    if (shared.modelType() < Model::K210 || shared.modelType() > Model::R930)
         return ResetOutcome::Unchanged;
     shared.loadDefaultValue();
     return ResetOutcome::BuiltInDefaults;

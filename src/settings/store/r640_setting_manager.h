@@ -63,8 +63,9 @@ public:
 
     // The process-wide manager, created on first use.
     static R640SettingManager &SharedR640SettingManager();
-    // Makes manager the shared one (a fresh one is made on next use when it is null). The
-    // previous one stays valid for those who still hold it but is no longer shared.
+    // Makes manager the shared one (a fresh one when it is null) and tells the holder's
+    // followers (SettingManagerHolder::managerReplaced). The previous one stays valid for those
+    // who still hold it but is no longer shared.
     static void ChagneR640SettingManager(std::unique_ptr<R640SettingManager> manager);
 
     // --- Card and model detection -------------------------------------------------------
@@ -177,7 +178,7 @@ private:
     const VolumeMonitor *m_monitor = nullptr;
     QString m_settingDirPath;
     QUrl m_sdcardUrl;
-    ModelType m_modelType = -1;
+    ModelType m_modelType = Model::None;
     qint64 m_localID = -1;
     int m_firmwareVersionInt = 0;
     QString m_modelName;

@@ -6,29 +6,31 @@ namespace drovik {
 
 int settingVariableCountFor(ModelType modelType, int firmwareVersionInt)
 {
+    using namespace Model;
     switch (modelType) {
-    case 3: // V820
-    case 4: // V820 UK
+    case V820:
+    case V820UK:
         return firmwareVersionInt >= 17 ? 78 : 68;
-    case 5:
+    case R930:
         return 79;
-    case 7: case 8: case 9: case 10: case 11: case 12: case 14: case 15: case 18:
+    case V530: case V560: case V880: case R970: case R60: case RB20: case VM30: case RM30:
+    case RB740:
         return 81;
-    case 16:
+    case R810:
         return 92;
-    case 13: case 19: case 20:
+    case R120: case QT_K9_PN: case R75:
         return 93;
-    case 21: case 22:
+    case R280: case RB280:
         return 96;
-    case 17:
+    case R810MAX:
         return 99;
-    case 23:
+    case V990:
         return 102;
-    case 24: case 25:
+    case DVR_R810MAX: case DVR_R280:
         return 113;
-    case 26:
+    case DVR_L420:
         return 116;
-    default: // 0, 1, 2, 6, 27, 28, unknown
+    default: // K210, R640, V470, N260, DVR_L410, DVR_L470, unknown
         return 60;
     }
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "settings/store/model_types.h"
+
 #include <QString>
 #include <QtGlobal>
 
@@ -150,9 +152,6 @@
     X(avn_onoff, Avn_onoff, 1) \
 
 namespace drovik {
-
-// The camera model of a card: the index of its name in modelNameList, -1 when unknown.
-using ModelType = qint64;
 
 enum class Field : int {
 #define DROVIK_FIELD_ENUM(name, Setter, width) name,

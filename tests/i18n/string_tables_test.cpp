@@ -1,5 +1,6 @@
 // The string tables: every key the code looks up exists, translated, in every language.
 #include "i18n/drovik_languages.h"
+#include "i18n/preferences.h"
 
 #include <QDirIterator>
 #include <QFile>
@@ -13,8 +14,7 @@ using namespace drovik;
 
 namespace {
 
-const QStringList kLanguages = {QStringLiteral("en"), QStringLiteral("fr"), QStringLiteral("ja"),
-                                QStringLiteral("pt")};
+const QStringList &kLanguages = Preferences::supportedLanguages();
 
 // The keys passed as string literals to localized(…) anywhere in the sources.
 QSet<QString> keysUsedInSources()
@@ -107,6 +107,19 @@ TEST(StringTables, MissingKeysAndLanguagesGiveEmptyText)
     EXPECT_EQ(SharedDrovikLanguages().localizedIn(QStringLiteral("de"), QStringLiteral("언어")), QString());
     EXPECT_EQ(SharedDrovikLanguages().localizedIn(QStringLiteral("../en"), QStringLiteral("언어")), QString());
     EXPECT_EQ(SharedDrovikLanguages().localizedIn(QStringLiteral("fr"), QStringLiteral("언어")), QStringLiteral("Langue"));
+}
+
+// The command line localises in a language of its own, never reading or writing the user's.
+TEST(StringTables, AnInstanceOfItsOwnIgnoresThePreferences)
+{
+    Preferences::storeLanguage(QStringLiteral("fr"));
+    DrovikLanguages tables;
+    EXPECT_EQ(tables.localized("언어"), QString()) << "told no language, it has no table";
+    tables.setLanguage(QStringLiteral("ja"));
+    EXPECT_EQ(tables.localized("언어"), tables.localizedIn(QStringLiteral("ja"), QStringLiteral("언어")));
+    EXPECT_NE(tables.localized("언어"), tables.localizedIn(QStringLiteral("fr"), QStringLiteral("언어")));
+    EXPECT_EQ(Preferences::storedLanguage(), QStringLiteral("fr"));
+    EXPECT_EQ(Preferences::interfaceLanguage(), QStringLiteral("fr"));
 }
 
 } // namespace

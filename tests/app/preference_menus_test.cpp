@@ -1,11 +1,11 @@
-// Start-up language, language and unit changes, as the stored preferences see them.
+// The language and speed-unit menus of the main window, and what choosing from them does.
 #include "app/app_delegate.h"
-#include "widgets/image_widgets.h"
-#include "i18n/drovik_languages.h"
-#include "app/notifier.h"
-#include "i18n/preferences.h"
-#include "display/speed_meter_view.h"
 #include "app/main_window_controller.h"
+#include "app/notifier.h"
+#include "display/speed_meter_view.h"
+#include "i18n/drovik_languages.h"
+#include "i18n/preferences.h"
+#include "widgets/image_widgets.h"
 
 #include <QAction>
 #include <QMenu>
@@ -18,21 +18,9 @@ using namespace drovik;
 
 namespace {
 
-class PreferencesTest : public ::testing::Test {
+class PreferenceMenusTest : public ::testing::Test {
 protected:
     void SetUp() override { Preferences::store()->clear(); }
-
-    static QString stored(const char *key) { return Preferences::store()->value(QString::fromLatin1(key)).toString(); }
-    static QStringList storedList(const char *key)
-    {
-        return Preferences::store()->value(QString::fromLatin1(key)).toStringList();
-    }
-    static void storeRaw(const char *key, const QVariant &value)
-    {
-        auto settings = Preferences::store();
-        settings->setValue(QString::fromLatin1(key), value);
-        settings->sync();
-    }
 
     // A controller whose main window has been built, as after the splash.
     static std::unique_ptr<MainWindowController> shownController()
@@ -54,36 +42,9 @@ protected:
     }
 };
 
-struct LaunchCase {
-    QVariant stored;      // invalid: absent
-    QString expected;
-};
-
-TEST_F(PreferencesTest, LaunchKeepsATableLanguageAndFallsBackToEnglish)
+TEST_F(PreferenceMenusTest, PortugueseIsHonouredButMarksNoMenuItem)
 {
-    const LaunchCase cases[] = {
-        {QVariant(), QStringLiteral("en")},
-        {QStringLiteral("de"), QStringLiteral("en")},
-        {QStringLiteral("EN"), QStringLiteral("en")},
-        {QStringLiteral(""), QStringLiteral("en")},
-        {QStringLiteral("fr"), QStringLiteral("fr")},
-        {QStringLiteral("ja"), QStringLiteral("ja")},
-        {QStringLiteral("pt"), QStringLiteral("pt")},
-        {QStringList{QStringLiteral("fr")}, QStringLiteral("en")},
-    };
-    for (const LaunchCase &c : cases) {
-        Preferences::store()->clear();
-        if (c.stored.isValid())
-            storeRaw(Preferences::kLanguageKey, c.stored);
-        AppDelegate::initializeLanguageSetting();
-        EXPECT_EQ(stored(Preferences::kLanguageKey), c.expected) << c.stored.toString().toStdString();
-        EXPECT_EQ(storedList(Preferences::kAppleLanguagesKey), QStringList{c.expected});
-    }
-}
-
-TEST_F(PreferencesTest, PortugueseIsHonouredButMarksNoMenuItem)
-{
-    storeRaw(Preferences::kLanguageKey, QStringLiteral("pt"));
+    Preferences::store()->setValue(QString::fromLatin1(Preferences::kLanguageKey), QStringLiteral("pt"));
     AppDelegate::initializeLanguageSetting();
     auto controller = shownController();
     EXPECT_TRUE(checkedItems(controller->languageMenu()).isEmpty());
@@ -94,7 +55,7 @@ TEST_F(PreferencesTest, PortugueseIsHonouredButMarksNoMenuItem)
     EXPECT_NE(localized("파일_전체"), SharedDrovikLanguages().localizedIn(QStringLiteral("en"), QStringLiteral("파일_전체")));
 }
 
-TEST_F(PreferencesTest, ChoosingTheStoredLanguagePostsNothing)
+TEST_F(PreferenceMenusTest, ChoosingTheStoredLanguagePostsNothing)
 {
     AppDelegate::initializeLanguageSetting();
     auto controller = shownController();
@@ -105,15 +66,15 @@ TEST_F(PreferencesTest, ChoosingTheStoredLanguagePostsNothing)
 
     controller->languageChangeToFrench();
     EXPECT_EQ(posted.count(), 1);
-    EXPECT_EQ(stored(Preferences::kLanguageKey), QStringLiteral("fr"));
-    EXPECT_EQ(storedList(Preferences::kAppleLanguagesKey), QStringList{QStringLiteral("fr")});
+    EXPECT_EQ(Preferences::storedLanguage(), QStringLiteral("fr"));
+    EXPECT_EQ(Preferences::interfaceLanguage(), QStringLiteral("fr"));
     EXPECT_EQ(checkedItems(controller->languageMenu()), QList<QAction *>{controller->frenchItem()});
 
     controller->languageChangeToFrench();
     EXPECT_EQ(posted.count(), 1);
 }
 
-TEST_F(PreferencesTest, LanguageChangeRelabelsTheWindowAtOnce)
+TEST_F(PreferenceMenusTest, LanguageChangeRelabelsTheWindowAtOnce)
 {
     AppDelegate::initializeLanguageSetting();
     auto controller = shownController();
@@ -127,28 +88,22 @@ TEST_F(PreferencesTest, LanguageChangeRelabelsTheWindowAtOnce)
               SharedDrovikLanguages().localizedIn(QStringLiteral("ja"), QStringLiteral("언어")));
 }
 
-TEST_F(PreferencesTest, FirstStartStoresKilometresAndMarksKmh)
+TEST_F(PreferenceMenusTest, StoredUnitMarksItsItemAndAFirstStartStoresKilometres)
 {
-    AppDelegate::initializeLanguageSetting();
-    auto controller = shownController();
-    EXPECT_EQ(Preferences::storedSpeedUnit(), std::optional<int>(0));
-    EXPECT_EQ(checkedItems(controller->speedUnitMenu()), QList<QAction *>{controller->kmphItem()});
-}
-
-TEST_F(PreferencesTest, StoredUnitMarksItsItem)
-{
-    const std::pair<int, bool> cases[] = {{1, true}, {0, false}, {7, false}, {-1, false}};
+    const std::pair<std::optional<int>, bool> cases[] = {
+        {std::nullopt, false}, {1, true}, {0, false}, {7, false}, {-1, false}};
     for (const auto &[unit, mph] : cases) {
         Preferences::store()->clear();
-        Preferences::storeSpeedUnit(unit);
+        if (unit)
+            Preferences::storeSpeedUnit(*unit);
         auto controller = shownController();
-        EXPECT_EQ(controller->mphItem()->isChecked(), mph) << unit;
-        EXPECT_EQ(controller->kmphItem()->isChecked(), !mph) << unit;
-        EXPECT_EQ(Preferences::storedSpeedUnit(), std::optional<int>(unit));
+        EXPECT_EQ(controller->mphItem()->isChecked(), mph) << unit.value_or(-99);
+        EXPECT_EQ(controller->kmphItem()->isChecked(), !mph) << unit.value_or(-99);
+        EXPECT_EQ(Preferences::storedSpeedUnit(), std::optional<int>(unit.value_or(0)));
     }
 }
 
-TEST_F(PreferencesTest, ChoosingMphPostsOnceAndTheMeterRedraws)
+TEST_F(PreferenceMenusTest, ChoosingMphPostsOnceAndTheMeterRedraws)
 {
     AppDelegate::initializeLanguageSetting();
     auto controller = shownController();

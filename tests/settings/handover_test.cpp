@@ -1,0 +1,75 @@
+// Hand-overs that must not leave anyone behind: the editor's Reset replacing the shared settings
+// manager, and a reformat runner dropped while the card is being formatted.
+#include "card_fixture.h"
+
+#include "platform/volume_monitor.h"
+#include "settings/store/card_maintenance.h"
+#include "settings/store/r640_setting_manager.h"
+#include "settings/store/setting_manager_holder.h"
+
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+using namespace drovik;
+using namespace drovik::test;
+
+namespace {
+
+TEST(Handover, ResetHandsTheReplacingManagerToItsEditors)
+{
+    TempCard card;
+    SettingManagerHolder &holder = SettingManagerHolder::shared();
+    struct Case { bool hasDefaultRecord; ModelType model; ResetOutcome outcome; };
+    const Case cases[] = {{true, Model::R640, ResetOutcome::FromDefaultCfg},
+                          {false, Model::R930, ResetOutcome::BuiltInDefaults},
+                          {false, Model::V530, ResetOutcome::Unchanged}};
+    for (const auto &[hasDefaultRecord, model, outcome] : cases) {
+        holder.replace(nullptr);
+        QObject editor; // follows the shared manager as a settings editor does
+        R640SettingManager *edited = &holder.manager();
+        QObject::connect(&holder, &SettingManagerHolder::managerReplaced, &editor,
+                         [&](R640SettingManager &manager) { edited = &manager; });
+        R640SettingManager &before = *edited;
+        before.setSettingDirPath(card.root());
+        before.setModelType(model);
+        if (hasDefaultRecord)
+            ASSERT_TRUE(card.put(QStringLiteral("SETTING/default.cfg"), makeRecord(432, "R640", 432)));
+        else
+            QFile::remove(card.file(QStringLiteral("SETTING/default.cfg")));
+
+        EXPECT_EQ(resetSettingsToDefaults(), outcome);
+        EXPECT_EQ(edited, &R640SettingManager::SharedR640SettingManager());
+        EXPECT_EQ(edited != &before, hasDefaultRecord);
+        EXPECT_EQ(edited->settingDirPath(), card.root());
+        // The replaced manager is still there for whoever held it.
+        EXPECT_EQ(before.modelType(), model);
+    }
+}
+
+TEST(Handover, ADroppedReformatRunnerNeitherWaitsForNorKillsTheProgram)
+{
+    TempCard volumes;
+    ASSERT_TRUE(QDir().mkpath(volumes.file(QStringLiteral("CARD/DCIM"))));
+    const VolumeMonitor monitor(volumes.root());
+    QTemporaryDir bin;
+    // The program waits for "go", which the test writes only after the runner is gone, and
+    // leaves "done" behind when it gets there.
+    const QString program = bin.filePath(QStringLiteral("reformat"));
+    const QByteArray go = bin.filePath(QStringLiteral("go")).toUtf8();
+    const QString done = bin.filePath(QStringLiteral("done"));
+    writeFile(program, "#!/bin/sh\ni=0\nwhile [ ! -e '" + go + "' ] && [ $i -lt 300 ]; do sleep 0.1; i=$((i+1)); done\n"
+                       "[ -e '" + go + "' ] && touch '" + done.toUtf8() + "'\n");
+    QFile::setPermissions(program, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    qputenv("DROVIK_REFORMAT_COMMAND", program.toUtf8());
+    {
+        ReformatRunner runner(&monitor);
+        ASSERT_EQ(runner.start(volumes.file(QStringLiteral("CARD"))), FormatCheck::Allowed);
+        ASSERT_TRUE(runner.isRunning());
+    }
+    EXPECT_TRUE(writeFile(QString::fromUtf8(go), QByteArray()));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return QFile::exists(done); }, 20000));
+    qunsetenv("DROVIK_REFORMAT_COMMAND");
+}
+
+} // namespace
