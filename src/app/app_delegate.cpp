@@ -6,6 +6,7 @@
 #include "platform/utils.h"
 #include "platform/volume_monitor.h"
 #include "settings/store/r640_setting_manager.h"
+#include "settings/store/setting_manager_holder.h"
 
 #include <QCoreApplication>
 
@@ -19,7 +20,7 @@ AppDelegate::AppDelegate(QObject *parent)
 
 AppServices AppDelegate::sharedServices()
 {
-    return {VolumeMonitor::shared(), Notifier::defaultCenter(), R640SettingManager::SharedR640SettingManager()};
+    return {VolumeMonitor::shared(), Notifier::defaultCenter(), SettingManagerHolder::shared()};
 }
 
 void AppDelegate::initializeLanguageSetting()

@@ -3,7 +3,7 @@
 namespace drovik {
 
 class Notifier;
-class R640SettingManager;
+class SettingManagerHolder;
 class VolumeMonitor;
 
 // The application-wide services the main window's controllers work with, handed down by whoever
@@ -12,8 +12,8 @@ class VolumeMonitor;
 struct AppServices {
     VolumeMonitor &volumes;
     Notifier &notifier;
-    // The card's settings manager, as it is when the window is built.
-    R640SettingManager &settings;
+    // The card's settings manager, asked for afresh each time: an editor's Reset replaces it.
+    SettingManagerHolder &settings;
 };
 
 } // namespace drovik

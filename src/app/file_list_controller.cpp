@@ -6,6 +6,7 @@
 #include "library/recording_library.h"
 #include "main_window_ui.h"
 #include "settings/store/r640_setting_manager.h"
+#include "settings/store/setting_manager_holder.h"
 
 #include <QFileDialog>
 #include <QFutureWatcher>
@@ -19,7 +20,7 @@
 
 namespace drovik {
 
-FileListController::FileListController(MainWindowUi &ui, R640SettingManager &settings,
+FileListController::FileListController(MainWindowUi &ui, SettingManagerHolder &settings,
                                        QWidget *dialogParent, QObject *parent)
     : QObject(parent)
     , m_ui(ui)
@@ -57,8 +58,9 @@ int FileListController::selectedRow() const
 
 void FileListController::updateModelInfo()
 {
-    m_settings.loadVersionInfo();
-    const int type = m_settings.modelType();
+    R640SettingManager &settings = m_settings.manager();
+    settings.loadVersionInfo();
+    const int type = settings.modelType();
     if (type == Model::None) {
         ++m_scanGeneration; // a scan still running for the pulled card must not refill the list
         m_finishedGeneration = m_scanGeneration;
@@ -71,10 +73,10 @@ void FileListController::updateModelInfo()
         return;
     }
     if (type != kSelfSizedRecordModelType)
-        m_settings.setModelName(R640SettingManager::modelNameList().value(type));
-    refreshVideoFileListWithURL(m_settings.sdcard_url());
+        settings.setModelName(R640SettingManager::modelNameList().value(type));
+    refreshVideoFileListWithURL(settings.sdcard_url());
     m_ui.settingsButton->setEnabled(true);
-    const QString name = m_settings.modelName();
+    const QString name = settings.modelName();
     m_ui.modelTextField->setText(name.isEmpty() ? localized("unknown") : name);
 }
 

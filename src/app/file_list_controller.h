@@ -9,7 +9,7 @@ class QWidget;
 namespace drovik {
 
 class FileListModel;
-class R640SettingManager;
+class SettingManagerHolder;
 struct MainWindowUi;
 
 // The clip list of the main window: finds the card and its clips, narrows them to the chosen
@@ -19,7 +19,7 @@ class FileListController : public QObject {
 public:
     // settings is the card manager whose detection fills the list (the shared one in the
     // viewer); it must outlive this controller.
-    FileListController(MainWindowUi &ui, R640SettingManager &settings, QWidget *dialogParent,
+    FileListController(MainWindowUi &ui, SettingManagerHolder &settings, QWidget *dialogParent,
                        QObject *parent = nullptr);
     ~FileListController() override;
 
@@ -55,7 +55,7 @@ private:
     void finishScan(quint64 generation, const QList<QUrl> &clips);
 
     MainWindowUi &m_ui;
-    R640SettingManager &m_settings;
+    SettingManagerHolder &m_settings;
     QWidget *m_dialogParent = nullptr;
     FileListModel *m_model = nullptr;
     QList<QUrl> m_allVideoFileList;

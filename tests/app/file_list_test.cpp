@@ -7,6 +7,7 @@
 #include "app/file_list_controller.h"
 #include "app/main_window_controller.h"
 #include "settings/store/r640_setting_manager.h"
+#include "settings/store/setting_manager_holder.h"
 
 #include <QAbstractItemModel>
 #include <QColor>
@@ -88,7 +89,7 @@ protected:
     QTemporaryDir volumes;
     VolumeMonitor monitor{volumes.path()};
     Notifier notifier;
-    R640SettingManager settings{&monitor};
+    SettingManagerHolder settings{std::make_unique<R640SettingManager>(&monitor)};
 };
 
 TEST_F(FileListTest, NoCardShowsUnknownAndAnEmptyList)
@@ -98,6 +99,14 @@ TEST_F(FileListTest, NoCardShowsUnknownAndAnEmptyList)
     EXPECT_FALSE(controller->ui().settingsButton->isEnabled());
     EXPECT_TRUE(rows(*controller).isEmpty());
     EXPECT_FALSE(controller->ui().fileListSaveButton_OEM->isEnabled());
+
+    // A replaced settings manager (an editor's Reset) is the one the window asks from then on.
+    QTemporaryDir otherVolumes;
+    makeCard(otherVolumes.filePath(QStringLiteral("CARD")));
+    VolumeMonitor otherMonitor{otherVolumes.path()};
+    settings.replace(std::make_unique<R640SettingManager>(&otherMonitor));
+    controller->fileList().updateModelInfo();
+    EXPECT_EQ(controller->ui().modelTextField->text(), QStringLiteral("R640"));
 }
 
 TEST_F(FileListTest, CardIsListedInDisplayOrderWithColours)

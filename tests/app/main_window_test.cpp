@@ -11,6 +11,7 @@
 #include "playback/playback_controller.h"
 #include "playback/player/drovik_av_view.h"
 #include "settings/store/r640_setting_manager.h"
+#include "settings/store/setting_manager_holder.h"
 #include "widgets/image_widgets.h"
 #include "widgets/view_helpers.h"
 
@@ -35,7 +36,7 @@ struct TestServices {
     QTemporaryDir volumesDir;
     VolumeMonitor volumes{volumesDir.path()};
     Notifier notifier;
-    R640SettingManager settings{&volumes};
+    SettingManagerHolder settings{std::make_unique<R640SettingManager>(&volumes)};
     AppServices services() { return {volumes, notifier, settings}; }
 };
 

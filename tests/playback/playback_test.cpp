@@ -11,6 +11,7 @@
 #include "playback/playback_controller.h"
 #include "playback/player/drovik_av_view.h"
 #include "settings/store/r640_setting_manager.h"
+#include "settings/store/setting_manager_holder.h"
 
 #include <QDir>
 #include <QFile>
@@ -76,7 +77,7 @@ protected:
     QTemporaryDir clips;
     VolumeMonitor monitor{volumes.path()};
     Notifier notifier;
-    R640SettingManager settings{&monitor};
+    SettingManagerHolder settings{std::make_unique<R640SettingManager>(&monitor)};
     std::unique_ptr<MainWindowController> controller;
 };
 

@@ -12,6 +12,11 @@ SettingManagerHolder &SettingManagerHolder::shared()
 }
 
 SettingManagerHolder::SettingManagerHolder() = default;
+
+SettingManagerHolder::SettingManagerHolder(std::unique_ptr<R640SettingManager> initial)
+    : m_current(std::move(initial))
+{
+}
 SettingManagerHolder::~SettingManagerHolder() = default;
 
 R640SettingManager &SettingManagerHolder::manager()

@@ -19,7 +19,9 @@ public:
     // The holder behind R640SettingManager::SharedR640SettingManager().
     static SettingManagerHolder &shared();
 
+    // Starts with a manager created on first use, or with initial.
     SettingManagerHolder();
+    explicit SettingManagerHolder(std::unique_ptr<R640SettingManager> initial);
     ~SettingManagerHolder() override;
 
     // The current manager, created on first use.
