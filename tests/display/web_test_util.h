@@ -1,0 +1,62 @@
+#pragma once
+
+// Helpers for the tests that run pages in a real web engine.
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QStringList>
+#include <QTest>
+#include <QWebEnginePage>
+#include <QWebEngineView>
+
+#include <optional>
+
+namespace drovik::test {
+
+// Runs a script in the page and waits for its result.
+inline std::optional<QVariant> evaluate(QWebEngineView &view, const QString &script)
+{
+    std::optional<QVariant> result;
+    view.page()->runJavaScript(script, [&](const QVariant &value) { result = value; });
+    if (!QTest::qWaitFor([&] { return result.has_value(); }, 20000))
+        return std::nullopt;
+    return result;
+}
+
+// Asks the page to load each URL (relative ones against the page) as an image, or with
+// XMLHttpRequest when it starts with "xhr:"; the URLs it could read, in the order given.
+inline QStringList readableByPage(QWebEngineView &view, const QStringList &urls)
+{
+    const QString probe = QStringLiteral(R"(window.probes = {}; %1.forEach(function (c) {
+        var seen = function (what) { return function () { probes[c] = what; }; };
+        if (c.indexOf('xhr:') === 0) {
+          var r = new XMLHttpRequest();
+          r.onload = function () { probes[c] = r.responseText.length > 0; };
+          r.onerror = seen(false);
+          try { r.open('GET', c.slice(4)); r.send(); } catch (e) { probes[c] = false; }
+        } else {
+          var image = new Image(); image.onload = seen(true); image.onerror = seen(false);
+          image.src = c;
+        }
+      }); 0)");
+    const QByteArray list = QJsonDocument(QJsonArray::fromStringList(urls)).toJson(QJsonDocument::Compact);
+    if (!evaluate(view, probe.arg(QString::fromUtf8(list))))
+        return {QStringLiteral("(no page)")};
+    QJsonObject seen;
+    const bool answered = QTest::qWaitFor([&] {
+        const auto json = evaluate(view, QStringLiteral("JSON.stringify(probes)"));
+        seen = json ? QJsonDocument::fromJson(json->toString().toUtf8()).object() : QJsonObject{};
+        return seen.size() == urls.size();
+    }, 20000);
+    if (!answered)
+        return {QStringLiteral("(not every URL answered)")};
+    QStringList readable;
+    for (const QString &url : urls) {
+        if (seen.value(url).toBool())
+            readable << url;
+    }
+    return readable;
+}
+
+} // namespace drovik::test
