@@ -41,7 +41,9 @@ TEST(SandboxedWebView, ReadsOnlyInsideItsFolder)
     ASSERT_TRUE(QFile::link(QStringLiteral("../outside.png"), site.filePath(QStringLiteral("out.png"))));
     ASSERT_TRUE(QFile::link(QStringLiteral(".."), site.filePath(QStringLiteral("up"))));
 
-    SandboxedWebView view(SandboxedWebView::Policy{.folder = site.path()});
+    SandboxedWebView::Policy policy;
+    policy.folder = site.path();
+    SandboxedWebView view(policy);
     view.resize(200, 100);
     view.show();
     QSignalSpy ready(&view, &SandboxedWebView::pageReady);

@@ -29,22 +29,17 @@ inline std::optional<QVariant> evaluate(QWebEngineView &view, const QString &scr
 inline QStringList readableByPage(QWebEngineView &view, const QStringList &urls)
 {
     const QString probe = QStringLiteral(R"(window.probes = {}; %1.forEach(function (c) {
-        var seen = function (what) { return function () { probes[c] = what; }; };
+        var seen = function (ok) { return function () { probes[c] = ok; }; };
         if (c.indexOf('xhr:') === 0) {
-          var r = new XMLHttpRequest();
-          r.onload = function () { probes[c] = r.responseText.length > 0; };
-          r.onerror = seen(false);
+          var r = new XMLHttpRequest(); r.onload = seen(true); r.onerror = seen(false);
           try { r.open('GET', c.slice(4)); r.send(); } catch (e) { probes[c] = false; }
         } else {
-          var image = new Image(); image.onload = seen(true); image.onerror = seen(false);
-          image.src = c;
+          var image = new Image(); image.onload = seen(true); image.onerror = seen(false); image.src = c;
         }
       }); 0)");
     const QByteArray list = QJsonDocument(QJsonArray::fromStringList(urls)).toJson(QJsonDocument::Compact);
-    if (!evaluate(view, probe.arg(QString::fromUtf8(list))))
-        return {QStringLiteral("(no page)")};
     QJsonObject seen;
-    const bool answered = QTest::qWaitFor([&] {
+    const bool answered = evaluate(view, probe.arg(QString::fromUtf8(list))) && QTest::qWaitFor([&] {
         const auto json = evaluate(view, QStringLiteral("JSON.stringify(probes)"));
         seen = json ? QJsonDocument::fromJson(json->toString().toUtf8()).object() : QJsonObject{};
         return seen.size() == urls.size();
