@@ -52,11 +52,11 @@ TEST(SandboxedWebView, ReadsOnlyInsideItsFolder)
 
     const QStringList readable{
         QStringLiteral("inside.png"), QStringLiteral("sub/nested.png"), QStringLiteral("in.png"),
-        QStringLiteral("up/site/inside.png"), QStringLiteral("xhr:inside.txt")};
+        QStringLiteral("up/site/inside.png"), QStringLiteral("inside.txt")};
     const QStringList refused{
         QStringLiteral("../outside.png"), QStringLiteral("%2e%2e/outside.png"),
         QUrl::fromLocalFile(root.filePath(QStringLiteral("outside.png"))).toString(),
-        QStringLiteral("xhr:../outside.txt"), QStringLiteral("xhr:file:///etc/hostname")};
+        QStringLiteral("out.png"), QStringLiteral("up/outside.png"), QStringLiteral("../outside.txt"), QStringLiteral("file:///etc/hostname")};
     EXPECT_EQ(test::readableByPage(view, readable + refused), readable);
 
     // A page outside the folder does not open.

@@ -24,19 +24,19 @@ inline std::optional<QVariant> evaluate(QWebEngineView &view, const QString &scr
     return result;
 }
 
-// Asks the page to load each URL (relative ones against the page) as an image, or with
-// XMLHttpRequest when it starts with "xhr:"; the URLs it could read, in the order given.
+// Asks the page to read each URL (relative ones against the page) with XMLHttpRequest, one after
+// the other; the URLs it could read, in the order given.
 inline QStringList readableByPage(QWebEngineView &view, const QStringList &urls)
 {
-    const QString probe = QStringLiteral(R"(window.probes = {}; %1.forEach(function (c) {
-        var seen = function (ok) { return function () { probes[c] = ok; }; };
-        if (c.indexOf('xhr:') === 0) {
-          var r = new XMLHttpRequest(); r.onload = seen(true); r.onerror = seen(false);
-          try { r.open('GET', c.slice(4)); r.send(); } catch (e) { probes[c] = false; }
-        } else {
-          var image = new Image(); image.onload = seen(true); image.onerror = seen(false); image.src = c;
-        }
-      }); 0)");
+    const QString probe = QStringLiteral(R"(window.probes = {}; (function next(list) {
+        var url = list.shift();
+        if (url === undefined) return;
+        var seen = function (ok) { return function () { probes[url] = ok; next(list); }; };
+        var request = new XMLHttpRequest();
+        request.onload = seen(true);
+        request.onerror = seen(false);
+        try { request.open('GET', url); request.send(); } catch (e) { seen(false)(); }
+      })(%1); 0)");
     const QByteArray list = QJsonDocument(QJsonArray::fromStringList(urls)).toJson(QJsonDocument::Compact);
     QJsonObject seen;
     const bool answered = evaluate(view, probe.arg(QString::fromUtf8(list))) && QTest::qWaitFor([&] {
