@@ -1,6 +1,7 @@
 // drovik card, drovik kvl: the card's settings as the viewer reads them, as JSON.
+#include "arguments.h"
 #include "commands.h"
-#include "json.h"
+#include "json_writer.h"
 
 #include "settings/store/kvl_setting_manager.h"
 #include "settings/store/model_types.h"
@@ -94,66 +95,64 @@ QString displayModelName(const R640SettingManager &manager)
     return {};
 }
 
-QByteArray cardJson(const R640SettingManager &manager)
+// The record as the contract prints it, with the model's fields in record order.
+std::string cardJson(const R640SettingManager &manager)
 {
-    QByteArray out = "{\"modelType\":" + QByteArray::number(manager.modelType());
-    out += ",\"modelName\":" + jsonString(displayModelName(manager));
-    out += ",\"version\":" + jsonString(manager.version());
-    out += ",\"firmwareVersionInt\":" + QByteArray::number(manager.firmwareVersionInt());
-    out += ",\"localID\":" + QByteArray::number(manager.localID());
-    out += ",\"languages\":[";
-    const QList<LanguageEntry> languages = manager.languages();
-    for (qsizetype i = 0; i < languages.size(); ++i) {
-        out += (i ? ",[" : "[") + QByteArray::number(languages.at(i).index) + ','
-            + jsonString(languages.at(i).code) + ']';
-    }
-    out += "],\"recordSize\":" + QByteArray::number(manager.getSaveDataSize());
-    out += ",\"record\":{";
+    JsonWriter json;
+    json.beginObject().key("modelType").number(manager.modelType());
+    json.key("modelName").string(displayModelName(manager));
+    json.key("version").string(manager.version());
+    json.key("firmwareVersionInt").number(manager.firmwareVersionInt());
+    json.key("localID").number(manager.localID());
+    json.key("languages").beginArray();
+    for (const LanguageEntry &language : manager.languages())
+        json.beginArray().number(language.index).string(language.code).endArray();
+    json.endArray().key("recordSize").number(manager.getSaveDataSize());
+    json.key("record").beginObject();
     const int count = manager.getSettingVariableCount();
     for (int i = 0; i < count && i < kSetupRecordFieldCount; ++i) {
         const FieldInfo &info = kSetupRecordFields[std::size_t(i)];
-        out += (i ? ",\"" : "\"") + QByteArray(info.name) + "\":";
-        out += info.isText() ? jsonString(manager.textValue(info.field))
-                             : QByteArray::number(manager.intValue(info.field));
+        json.key(info.name);
+        if (info.isText())
+            json.string(manager.textValue(info.field));
+        else
+            json.number(manager.intValue(info.field));
     }
-    return out + "}}";
+    return json.endObject().endObject().text();
 }
 
 } // namespace
 
 int runCardCommand(const Args &args)
 {
-    std::optional<QString> root;
+    const char *usage = "usage: drovik card ROOT [--set FIELD=VALUE]... [--save]\n";
+    const ParsedArguments parsed = parseArguments(args, ArgumentSyntax::strict(),
+                                                  {{"--save"}, {"--set", true}});
     QList<FieldAssignment> assignments;
     bool save = false;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string &arg = args[i];
-        if (arg == "--save") {
+    for (const auto &[name, value] : parsed.options) {
+        if (name == "--save") {
             save = true;
-        } else if (arg == "--set" && i + 1 < args.size()) {
-            QString error;
-            const auto assignment = parseAssignment(QString::fromStdString(args[++i]), error);
-            if (!assignment) {
-                std::cerr << "drovik card: " << error.toStdString() << "\n";
-                return 2;
-            }
-            assignments.append(*assignment);
-        } else if (!arg.empty() && arg[0] != '-' && !root) {
-            root = cardRootFrom(arg);
-        } else {
-            std::cerr << "usage: drovik card ROOT [--set FIELD=VALUE]... [--save]\n";
+            continue;
+        }
+        QString error;
+        const auto assignment = parseAssignment(QString::fromStdString(value), error);
+        if (!assignment) {
+            std::cerr << "drovik card: " << error.toStdString() << "\n";
             return 2;
         }
+        assignments.append(*assignment);
     }
-    if (!root) {
-        std::cerr << "usage: drovik card ROOT [--set FIELD=VALUE]... [--save]\n";
+    if (parsed.problem || !parsed.operand) {
+        std::cerr << usage;
         return 2;
     }
-    if (!checkRoot("card", *root))
+    const QString root = cardRootFrom(*parsed.operand);
+    if (!checkRoot("card", root))
         return 1;
 
     R640SettingManager manager;
-    manager.loadVersionInfoWithSDPath(*root);
+    manager.loadVersionInfoWithSDPath(root);
     manager.readRecord();
     for (const FieldAssignment &assignment : assignments) {
         if (int(assignment.field) >= manager.getSettingVariableCount()) {
@@ -167,55 +166,45 @@ int runCardCommand(const Args &args)
             manager.setIntValue(assignment.field, assignment.number);
     }
     if (save && isCardError(manager.saveData())) {
-        std::cerr << "drovik card: cannot write " << root->toStdString() << "/SETTING/setup.cfg\n";
+        std::cerr << "drovik card: cannot write " << root.toStdString() << "/SETTING/setup.cfg\n";
         return 1;
     }
-    std::cout << cardJson(manager).constData() << "\n";
+    std::cout << cardJson(manager) << "\n";
     return 0;
 }
 
 int runKvlCommand(const Args &args)
 {
-    std::optional<QString> root;
-    bool save = false;
-    for (const std::string &arg : args) {
-        if (arg == "--save") {
-            save = true;
-        } else if (!arg.empty() && arg[0] != '-' && !root) {
-            root = cardRootFrom(arg);
-        } else {
-            std::cerr << "usage: drovik kvl ROOT [--save]\n";
-            return 2;
-        }
-    }
-    if (!root) {
+    const ParsedArguments parsed = parseArguments(args, ArgumentSyntax::strict(), {{"--save"}});
+    if (parsed.problem || !parsed.operand) {
         std::cerr << "usage: drovik kvl ROOT [--save]\n";
         return 2;
     }
-    if (!checkRoot("kvl", *root))
+    const bool save = !parsed.options.empty();
+    const QString root = cardRootFrom(*parsed.operand);
+    if (!checkRoot("kvl", root))
         return 1;
 
     R640SettingManager card;
-    card.setSettingDirPath(*root);
+    card.setSettingDirPath(root);
     KVLSettingManager manager(&card);
     manager.loadData();
     if (save && isCardError(manager.saveData())) {
-        std::cerr << "drovik kvl: cannot write " << root->toStdString()
+        std::cerr << "drovik kvl: cannot write " << root.toStdString()
                   << "/SETTING/blackbox.cfg\n";
         return 1;
     }
-    QByteArray out = "{\"lines\":";
+    JsonWriter json;
+    json.beginObject().key("lines");
     if (!manager.hasLinedSettings()) {
-        out += "null";
+        json.null();
     } else {
-        const QStringList lines = manager.linedSettings();
-        out += '[';
-        for (qsizetype i = 0; i < lines.size(); ++i)
-            out += (i ? "," : "") + jsonString(lines.at(i));
-        out += ']';
+        json.beginArray();
+        for (const QString &line : manager.linedSettings())
+            json.string(line);
+        json.endArray();
     }
-    out += "}\n";
-    std::cout << out.constData();
+    std::cout << json.endObject().text() << "\n";
     return 0;
 }
 

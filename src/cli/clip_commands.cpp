@@ -1,6 +1,7 @@
 // drovik clips, drovik convert: the recording list and the conversion step as the viewer runs them.
+#include "arguments.h"
 #include "commands.h"
-#include "json.h"
+#include "json_writer.h"
 
 #include "library/recording_library.h"
 #include "library/video_file_rules.h"
@@ -52,96 +53,60 @@ std::optional<int> filterByName(const std::string &name)
 
 int runClipsCommand(const Args &args)
 {
-    std::optional<QString> folder;
+    const ParsedArguments parsed = parseArguments(args, ArgumentSyntax::gnu(),
+                                                  {{"--json"}, {"--filter", true}});
     int filter = VideoFileFilterAll;
     bool json = false;
-    bool optionsEnded = false;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string &arg = args[i];
-        std::optional<std::string> filterName;
-        if (optionsEnded || arg.empty() || arg[0] != '-') {
-            if (folder) {
-                std::cerr << kClipsUsage;
-                return 2;
-            }
-            folder = absolutePathFrom(arg);
+    for (const auto &[name, value] : parsed.options) {
+        if (name == "--json") {
+            json = true;
             continue;
         }
-        if (arg == "--") {
-            optionsEnded = true;
-        } else if (arg == "--json") {
-            json = true;
-        } else if (arg == "--filter" && i + 1 < args.size()) {
-            filterName = args[++i];
-        } else if (arg.rfind("--filter=", 0) == 0) {
-            filterName = arg.substr(9);
-        } else {
-            std::cerr << kClipsUsage;
+        const std::optional<int> named = filterByName(value);
+        if (!named) {
+            std::cerr << "drovik clips: unknown filter '" << value << "'\n" << kClipsUsage;
             return 2;
         }
-        if (filterName) {
-            const std::optional<int> value = filterByName(*filterName);
-            if (!value) {
-                std::cerr << "drovik clips: unknown filter '" << *filterName << "'\n" << kClipsUsage;
-                return 2;
-            }
-            filter = *value;
-        }
+        filter = *named;
     }
-    if (!folder) {
+    if (parsed.problem || !parsed.operand) {
         std::cerr << kClipsUsage;
         return 2;
     }
-    if (!QFileInfo(*folder).isDir()) {
-        std::cerr << "drovik clips: not a folder: " << folder->toStdString() << "\n";
+    const QString folder = absolutePathFrom(*parsed.operand);
+    if (!QFileInfo(folder).isDir()) {
+        std::cerr << "drovik clips: not a folder: " << folder.toStdString() << "\n";
         return 1;
     }
 
-    const QList<QUrl> shown = applyVideoFileFilter(scanSelectedFolder(QUrl::fromLocalFile(*folder)), filter);
+    const QList<QUrl> shown = applyVideoFileFilter(scanSelectedFolder(QUrl::fromLocalFile(folder)), filter);
     if (!json) {
         for (const QUrl &url : shown)
             writeLine(url.toLocalFile());
         return 0;
     }
-    QByteArray out = "[";
-    for (qsizetype i = 0; i < shown.size(); ++i) {
-        const QUrl &url = shown.at(i);
-        out += (i ? ",{\"path\":" : "{\"path\":") + jsonString(url.toLocalFile());
-        out += ",\"color\":\"" + QByteArray(cellColorName(videoFileCellColor(url))) + "\"}";
+    JsonWriter out;
+    out.beginArray();
+    for (const QUrl &url : shown) {
+        out.beginObject().key("path").string(url.toLocalFile());
+        out.key("color").string(cellColorName(videoFileCellColor(url))).endObject();
     }
-    out += "]\n";
-    std::cout.write(out.constData(), out.size());
+    std::cout << out.endArray().text() << '\n';
     return 0;
 }
 
 int runConvertCommand(const Args &args)
 {
-    std::optional<QString> clip;
+    const ParsedArguments parsed = parseArguments(args, ArgumentSyntax::gnu(),
+                                                  {{"--workdir", true, true}});
     std::optional<QString> workdir;
-    bool optionsEnded = false;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string &arg = args[i];
-        if (optionsEnded || arg.empty() || arg[0] != '-') {
-            if (clip) {
-                std::cerr << kConvertUsage;
-                return 2;
-            }
-            clip = absolutePathFrom(arg);
-        } else if (arg == "--") {
-            optionsEnded = true;
-        } else if (arg == "--workdir" && i + 1 < args.size()) {
-            workdir = absolutePathFrom(args[++i]);
-        } else if (arg.rfind("--workdir=", 0) == 0 && arg.size() > 10) {
-            workdir = absolutePathFrom(arg.substr(10));
-        } else {
-            std::cerr << kConvertUsage;
-            return 2;
-        }
-    }
-    if (!clip) {
+    for (const auto &option : parsed.options)
+        workdir = absolutePathFrom(option.second);
+    if (parsed.problem || !parsed.operand) {
         std::cerr << kConvertUsage;
         return 2;
     }
+    const QString clip = absolutePathFrom(*parsed.operand);
     const QString workingDirectory = workdir ? *workdir : Utils::GetWorkingDirectoryPath();
     if (workingDirectory.isEmpty()) {
         std::cerr << "drovik convert: no working directory (give one with --workdir)\n";
@@ -149,9 +114,9 @@ int runConvertCommand(const Args &args)
     }
 
     const VideoConverter converter(workingDirectory);
-    const std::optional<QList<QUrl>> playable = converter.checkAndConvertVideo(QUrl::fromLocalFile(*clip));
+    const std::optional<QList<QUrl>> playable = converter.checkAndConvertVideo(QUrl::fromLocalFile(clip));
     if (!playable || playable->isEmpty()) {
-        std::cerr << "drovik convert: no playable file for " << clip->toStdString() << "\n";
+        std::cerr << "drovik convert: no playable file for " << clip.toStdString() << "\n";
         return 3;
     }
     for (const QUrl &url : *playable)

@@ -1,6 +1,8 @@
 // drovik telemetry [--kvl] [--format json|csv|gpx] FILE
 // drovik cues FILE [--at INDEX]…
+#include "arguments.h"
 #include "commands.h"
+#include "json_writer.h"
 
 #include "telemetry/clip_data.h"
 #include "telemetry/subtitle_data.h"
@@ -20,6 +22,20 @@ int usage(const char *synopsis, const std::string &problem)
 {
     std::cerr << "drovik: " << problem << "\nUsage: drovik " << synopsis << "\n";
     return 2;
+}
+
+// The problems these two commands share; `missingValue` names what --format or --at lacks.
+int usage(const char *synopsis, const ArgumentProblem &problem, const char *missingValue)
+{
+    switch (problem.kind) {
+    case ArgumentProblem::UnknownOption:
+        return usage(synopsis, "unknown option '" + problem.argument + "'");
+    case ArgumentProblem::MissingValue:
+        return usage(synopsis, problem.argument + " needs " + missingValue);
+    case ArgumentProblem::ExtraOperand:
+        break;
+    }
+    return usage(synopsis, "only one FILE");
 }
 
 // The clip must exist and be readable: a missing file is an error here, not "no telemetry".
@@ -44,47 +60,91 @@ std::optional<int> parseIndex(const std::string &text)
     return value;
 }
 
+// {"clipDataCount":N,"gpsDataCount":M,"samples":[[gx,gy,gz,lat,lng,speed],…]}
+std::string clipJson(const DrovikClipData &clip)
+{
+    JsonWriter json;
+    json.beginObject().key("clipDataCount").number(clip.clipDataCount());
+    json.key("gpsDataCount").number(clip.gpsDataCount()).key("samples").beginArray();
+    for (int i = 0; i < int(clip.clipDataCount()); ++i) {
+        int x, y, z;
+        float lat, lng;
+        uint32_t speed;
+        clip.getClipDataWithIndex(i, x, y, z, lat, lng, speed);
+        json.beginArray().number(x).number(y).number(z).number(lat).number(lng).number(speed).endArray();
+    }
+    return json.endArray().endObject().text();
+}
+
+// {"entries":[{"cts":…,"gx":…,"gy":…,"gz":…,"lat":…,"lng":…,"speed":…},…]}
+std::string cuesJson(const SubtitleData &cues)
+{
+    JsonWriter json;
+    json.beginObject().key("entries").beginArray();
+    for (const SubtitleEntry &e : cues.entries) {
+        json.beginObject().key("cts").number(e.cts).key("gx").number(e.gx).key("gy").number(e.gy);
+        json.key("gz").number(e.gz).key("lat").number(e.lat).key("lng").number(e.lng);
+        json.key("speed").number(e.speed).endObject();
+    }
+    return json.endArray().endObject().text();
+}
+
+// {"index":I,"sensor":{…},"gps":{"result":R,…}}: the lookups at one index.
+std::string cueLookupJson(const SubtitleData &cues, int index)
+{
+    JsonWriter json;
+    json.beginObject().key("index").number(index).key("sensor").beginObject();
+    int x = 0, y = 0, z = 0;
+    const bool found = cues.getSensorAt(index, x, y, z);
+    json.key("found").boolean(found);
+    if (found)
+        json.key("x").number(x).key("y").number(y).key("z").number(z);
+    float lat = 0, lng = 0;
+    uint32_t speed = 0;
+    const int result = cues.getGpsAt(index, lat, lng, speed);
+    json.endObject().key("gps").beginObject().key("result").number(result);
+    if (result != 2)
+        json.key("lat").number(lat).key("lng").number(lng).key("speed").number(speed);
+    return json.endObject().endObject().text();
+}
+
 } // namespace
 
 int runTelemetryCommand(const Args &args)
 {
     const char *synopsis = "telemetry [--kvl] [--format json|csv|gpx] FILE";
+    const ParsedArguments parsed = parseArguments(args, ArgumentSyntax::longOptions(),
+                                                  {{"--kvl"}, {"--format", true}});
     bool kvl = false;
     std::string format = "json";
-    std::optional<std::string> file;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        if (args[i] == "--kvl") {
+    for (const auto &[name, value] : parsed.options) {
+        if (name == "--kvl") {
             kvl = true;
-        } else if (args[i] == "--format") {
-            if (i + 1 >= args.size())
-                return usage(synopsis, "--format needs a value");
-            format = args[++i];
+        } else {
+            format = value;
             if (format != "json" && format != "csv" && format != "gpx")
                 return usage(synopsis, "unknown format '" + format + "'");
-        } else if (args[i].starts_with("--")) {
-            return usage(synopsis, "unknown option '" + args[i] + "'");
-        } else if (file) {
-            return usage(synopsis, "only one FILE");
-        } else {
-            file = args[i];
         }
     }
-    if (!file)
+    if (parsed.problem)
+        return usage(synopsis, *parsed.problem, "a value");
+    if (!parsed.operand)
         return usage(synopsis, "FILE is missing");
-    if (!checkReadable("telemetry", *file))
+    const std::string &file = *parsed.operand;
+    if (!checkReadable("telemetry", file))
         return 1;
 
     DrovikClipData clip;
     if (kvl)
-        clip.loadVideoFileCilpDataFromFilePath_KVL(*file);
+        clip.loadVideoFileCilpDataFromFilePath_KVL(file);
     else
-        clip.loadVideoFileCilpDataFromFilePath(*file);
+        clip.loadVideoFileCilpDataFromFilePath(file);
     if (format == "csv")
         telemetry::writeClipCsv(std::cout, clip);
     else if (format == "gpx")
-        telemetry::writeClipGpx(std::cout, clip, std::filesystem::path(*file).filename().string());
+        telemetry::writeClipGpx(std::cout, clip, std::filesystem::path(file).filename().string());
     else
-        telemetry::writeClipJson(std::cout, clip);
+        std::cout << clipJson(clip) << '\n';
     std::cout.flush();
     return std::cout ? 0 : 1;
 }
@@ -92,34 +152,26 @@ int runTelemetryCommand(const Args &args)
 int runCuesCommand(const Args &args)
 {
     const char *synopsis = "cues FILE [--at INDEX]…";
+    const ParsedArguments parsed = parseArguments(args, ArgumentSyntax::longOptions(), {{"--at", true}});
     std::vector<int> indices;
-    std::optional<std::string> file;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        if (args[i] == "--at") {
-            if (i + 1 >= args.size())
-                return usage(synopsis, "--at needs an index");
-            const auto index = parseIndex(args[++i]);
-            if (!index)
-                return usage(synopsis, "not an index: '" + args[i] + "'");
-            indices.push_back(*index);
-        } else if (args[i].starts_with("--")) {
-            return usage(synopsis, "unknown option '" + args[i] + "'");
-        } else if (file) {
-            return usage(synopsis, "only one FILE");
-        } else {
-            file = args[i];
-        }
+    for (const auto &option : parsed.options) {
+        const auto index = parseIndex(option.second);
+        if (!index)
+            return usage(synopsis, "not an index: '" + option.second + "'");
+        indices.push_back(*index);
     }
-    if (!file)
+    if (parsed.problem)
+        return usage(synopsis, *parsed.problem, "an index");
+    if (!parsed.operand)
         return usage(synopsis, "FILE is missing");
-    if (!checkReadable("cues", *file))
+    if (!checkReadable("cues", *parsed.operand))
         return 1;
 
-    const SubtitleData cues = SubtitleData::loadFromPath(*file);
+    const SubtitleData cues = SubtitleData::loadFromPath(*parsed.operand);
     if (indices.empty())
-        telemetry::writeCuesJson(std::cout, cues);
+        std::cout << cuesJson(cues) << '\n';
     for (int index : indices)
-        telemetry::writeCueLookupJson(std::cout, cues, index);
+        std::cout << cueLookupJson(cues, index) << '\n';
     std::cout.flush();
     return std::cout ? 0 : 1;
 }

@@ -4,8 +4,9 @@
 
 namespace drovik {
 
-// The telemetry displays log here; both categories are quiet unless enabled with QT_LOGGING_RULES.
+// The telemetry displays and the web views log here; the categories are quiet unless enabled with QT_LOGGING_RULES.
 Q_DECLARE_LOGGING_CATEGORY(lcDisplay)
 Q_DECLARE_LOGGING_CATEGORY(lcMap)
+Q_DECLARE_LOGGING_CATEGORY(lcWebView)
 
 } // namespace drovik

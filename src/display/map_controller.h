@@ -1,10 +1,10 @@
 #pragma once
 
+#include "display/sandboxed_web_view.h"
+
 #include <QObject>
 #include <QPointer>
-#include <QStringList>
 #include <QUrl>
-#include <QWebEngineView>
 
 namespace drovik {
 
@@ -12,24 +12,22 @@ class DrovikClipData;
 
 // The bridge between the viewer and the map page: loads the page into a web view and sends it
 // its four script calls (see MapScripts). Results and script errors of the calls are ignored.
-//
-// Calls made while the page is still loading would run in a document that does not define the
-// functions yet and be lost (the first clip's route, for one); they are kept and sent again, in
-// order, right after "initialize()" once the page has finished loading.
+// Calls made while the page is still loading are kept by the view and sent once the page is ready,
+// right after "initialize()".
 class MapController : public QObject {
     Q_OBJECT
 public:
     // The map page among the application's resources.
     static QUrl pageUrl();
 
-    explicit MapController(QWebEngineView *webView = nullptr, QObject *parent = nullptr);
+    explicit MapController(SandboxedWebView *webView = nullptr, QObject *parent = nullptr);
 
-    QWebEngineView *webView() const { return m_webView; }
-    void setWebView(QWebEngineView *webView);
+    SandboxedWebView *webView() const { return m_webView; }
+    void setWebView(SandboxedWebView *webView);
 
     // Evaluates the script in the page; the outcome is ignored.
     void run(const QString &script);
-    // Loads the page and sends "initialize()" at once; it is sent again when loading finishes.
+    // Loads the page; "initialize()" is sent as soon as it is ready (at once without a view).
     void load();
     // Centres the map on the position (longitude first in the script). A position that is not a
     // pair of finite numbers sends nothing.
@@ -38,23 +36,15 @@ public:
     // Draws the clip's route (an empty route when it has no fix).
     void addRoute(const DrovikClipData &clipData);
 
-    bool isPageLoaded() const { return m_pageLoaded; }
+    bool isPageLoaded() const { return m_webView && m_webView->isPageReady(); }
 
 signals:
-    // Every script handed to the web view, in order (replays after loading included).
+    // Every script sent, in order, when it is sent (the view may still hold it for the page).
     void scriptSent(const QString &script);
 
 private:
-    void connectWebView();
-    void pageLoadStarted();
-    void pageLoadFinished(bool ok);
-    void evaluate(const QString &script);
-
-    QPointer<QWebEngineView> m_webView;
-    QMetaObject::Connection m_startedConnection;
-    QMetaObject::Connection m_finishedConnection;
-    bool m_pageLoaded = false;
-    QStringList m_pending;
+    QPointer<SandboxedWebView> m_webView;
+    QMetaObject::Connection m_readyConnection;
 };
 
 } // namespace drovik

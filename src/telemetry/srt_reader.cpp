@@ -14,8 +14,7 @@
 #include "telemetry/line_records.h"
 #include "telemetry/text_rules.h"
 
-#include <fstream>
-#include <iterator>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -142,13 +141,13 @@ int DrovikClipData::getR640AllDataFromSrtText(std::string_view text)
 
 int DrovikClipData::getR640AllDataFromSrtFile(const std::string &path)
 {
-    std::ifstream file(path, std::ios::binary);
-    if (!file) {
+    // Capped (kMaxSubtitleFileBytes): a larger file is no camera's and reads as an unreadable one.
+    const std::optional<std::string> text = telemetry::readWholeFile(path, telemetry::kMaxSubtitleFileBytes);
+    if (!text) {
         gpsDataCount_ = 0;
         return 0;
     }
-    const std::string text{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-    return getR640AllDataFromSrtText(text);
+    return getR640AllDataFromSrtText(*text);
 }
 
 } // namespace drovik

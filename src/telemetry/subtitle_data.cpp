@@ -6,8 +6,6 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
-#include <fstream>
-#include <iterator>
 #include <optional>
 
 namespace drovik {
@@ -89,11 +87,9 @@ float SubtitleEntry::degree(std::string_view coordinate, std::string_view compas
 SubtitleData SubtitleData::loadFromPath(const std::string &path)
 {
     SubtitleData data;
-    std::ifstream file(path, std::ios::binary);
-    if (!file)
-        return data;
-    const std::string text{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-    data.loadFromText(text);
+    // Capped (kMaxSubtitleFileBytes): a larger file is no camera's and reads as an unreadable one.
+    if (const auto text = telemetry::readWholeFile(path, telemetry::kMaxSubtitleFileBytes))
+        data.loadFromText(*text);
     return data;
 }
 

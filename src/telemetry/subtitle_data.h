@@ -49,7 +49,7 @@ class SubtitleData {
 public:
     std::vector<SubtitleEntry> entries;
 
-    // Reads the file; a missing or unreadable one gives no entries.
+    // Reads the file; a missing, unreadable or oversized one (see readWholeFile) gives no entries.
     static SubtitleData loadFromPath(const std::string &path);
     // Fills entries from UTF-8 text (cleared first); invalid UTF-8 gives no entries.
     void loadFromText(std::string_view text);

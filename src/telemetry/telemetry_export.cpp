@@ -7,11 +7,6 @@ namespace drovik::telemetry {
 
 namespace {
 
-std::string jsonFloat(float value)
-{
-    return std::isfinite(value) ? floatText(value) : '"' + floatText(value) + '"';
-}
-
 // xsd:decimal has no exponent: the shortest round-trip text in fixed notation.
 std::string fixedFloat(float value)
 {
@@ -51,21 +46,6 @@ std::string floatText(float value)
     return std::string(buffer, result.ptr);
 }
 
-void writeClipJson(std::ostream &out, const DrovikClipData &clip)
-{
-    out << "{\"clipDataCount\":" << clip.clipDataCount() << ",\"gpsDataCount\":" << clip.gpsDataCount()
-        << ",\"samples\":[";
-    for (int i = 0; i < int(clip.clipDataCount()); ++i) {
-        int x, y, z;
-        float lat, lng;
-        uint32_t speed;
-        clip.getClipDataWithIndex(i, x, y, z, lat, lng, speed);
-        out << (i ? "," : "") << '[' << x << ',' << y << ',' << z << ',' << jsonFloat(lat) << ','
-            << jsonFloat(lng) << ',' << speed << ']';
-    }
-    out << "]}\n";
-}
-
 void writeClipCsv(std::ostream &out, const DrovikClipData &clip)
 {
     out << "index,time_s,gx,gy,gz,lat,lng,speed_kmh\n";
@@ -96,36 +76,6 @@ void writeClipGpx(std::ostream &out, const DrovikClipData &clip, std::string_vie
             << "</trkpt>\n";
     }
     out << "    </trkseg>\n  </trk>\n</gpx>\n";
-}
-
-void writeCuesJson(std::ostream &out, const SubtitleData &cues)
-{
-    out << "{\"entries\":[";
-    bool first = true;
-    for (const SubtitleEntry &e : cues.entries) {
-        out << (first ? "" : ",") << "{\"cts\":" << e.cts << ",\"gx\":" << e.gx << ",\"gy\":" << e.gy
-            << ",\"gz\":" << e.gz << ",\"lat\":" << jsonFloat(e.lat) << ",\"lng\":" << jsonFloat(e.lng)
-            << ",\"speed\":" << e.speed << '}';
-        first = false;
-    }
-    out << "]}\n";
-}
-
-void writeCueLookupJson(std::ostream &out, const SubtitleData &cues, int index)
-{
-    out << "{\"index\":" << index << ",\"sensor\":";
-    int x = 0, y = 0, z = 0;
-    if (cues.getSensorAt(index, x, y, z))
-        out << "{\"found\":true,\"x\":" << x << ",\"y\":" << y << ",\"z\":" << z << '}';
-    else
-        out << "{\"found\":false}";
-    float lat = 0, lng = 0;
-    uint32_t speed = 0;
-    const int result = cues.getGpsAt(index, lat, lng, speed);
-    out << ",\"gps\":{\"result\":" << result;
-    if (result != 2)
-        out << ",\"lat\":" << jsonFloat(lat) << ",\"lng\":" << jsonFloat(lng) << ",\"speed\":" << speed;
-    out << "}}\n";
 }
 
 } // namespace drovik::telemetry

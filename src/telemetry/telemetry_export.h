@@ -1,12 +1,10 @@
 #pragma once
 
-// Text forms of a clip's telemetry for export and for the `drovik` command-line tool:
-// JSON, CSV and GPX 1.1 of a DrovikClipData; JSON of SubtitleData cues and of their lookups.
-// Floats are written as the shortest decimal that reads back as the same float32; non-finite ones as
-// "nan", "inf", "-inf" (quoted in JSON).
+// Text forms of a clip's telemetry for export and for the `drovik` command-line tool: CSV and
+// GPX 1.1 of a DrovikClipData (its JSON form is the tool's own). Floats are written as the shortest
+// decimal that reads back as the same float32; non-finite ones as "nan", "inf", "-inf".
 
 #include "telemetry/clip_data.h"
-#include "telemetry/subtitle_data.h"
 
 #include <ostream>
 #include <string>
@@ -14,17 +12,10 @@
 
 namespace drovik::telemetry {
 
-// {"clipDataCount":N,"gpsDataCount":M,"samples":[[gx,gy,gz,lat,lng,speed],…]} and a newline.
-void writeClipJson(std::ostream &out, const DrovikClipData &clip);
 // Header index,time_s,gx,gy,gz,lat,lng,speed_kmh, then one row per sample.
 void writeClipCsv(std::ostream &out, const DrovikClipData &clip);
 // A GPX 1.1 track: one trkpt per sample with a usable fix (not (0, 0), finite, within ±90/±180).
 void writeClipGpx(std::ostream &out, const DrovikClipData &clip, std::string_view trackName);
-
-// {"entries":[{"cts":…,"gx":…,"gy":…,"gz":…,"lat":…,"lng":…,"speed":…},…]} and a newline.
-void writeCuesJson(std::ostream &out, const SubtitleData &cues);
-// {"index":I,"sensor":{…},"gps":{"result":R,…}} and a newline, for the lookups at one index.
-void writeCueLookupJson(std::ostream &out, const SubtitleData &cues, int index);
 
 // The float text used above: shortest round-trip decimal ("1e-05" style allowed); non-finite as words.
 std::string floatText(float value);

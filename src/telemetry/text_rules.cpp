@@ -1,6 +1,8 @@
 #include "telemetry/text_rules.h"
 
+#include <algorithm>
 #include <charconv>
+#include <fstream>
 #include <limits>
 #include <system_error>
 
@@ -251,6 +253,24 @@ std::size_t utf16Length(std::string_view text)
             units += b >= 0xF0 ? 2 : 1;
     }
     return units;
+}
+
+std::optional<std::string> readWholeFile(const std::string &path, std::size_t maxBytes)
+{
+    std::ifstream file(path, std::ios::binary);
+    if (!file)
+        return std::nullopt;
+    // Read a piece at a time, one byte past the limit at most, rather than trusting a size the
+    // file reports (a pipe or a growing file has none worth trusting).
+    std::string text;
+    char buffer[64 * 1024];
+    while (file && text.size() <= maxBytes) {
+        file.read(buffer, std::streamsize(std::min(sizeof buffer, maxBytes + 1 - text.size())));
+        text.append(buffer, std::size_t(file.gcount()));
+    }
+    if (text.size() > maxBytes)
+        return std::nullopt;
+    return text;
 }
 
 } // namespace drovik::telemetry

@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -58,5 +59,13 @@ std::vector<std::string_view> splitLines(std::string_view text);
 
 // Number of UTF-16 code units the valid UTF-8 text would take (positions in text are counted so).
 std::size_t utf16Length(std::string_view text);
+
+// The subtitle telemetry readers' limit on a file. A camera writes one short cue per 100 ms: a
+// minute's clip makes well under 1 MiB, so 16 MiB leaves ample room for longer clips and odd
+// cameras while a wrong or hostile file (a video renamed .srt) is never held in memory whole.
+inline constexpr std::size_t kMaxSubtitleFileBytes = std::size_t(16) << 20;
+
+// The whole content of the file; nullopt when it cannot be opened or holds more than maxBytes.
+std::optional<std::string> readWholeFile(const std::string &path, std::size_t maxBytes);
 
 } // namespace drovik::telemetry

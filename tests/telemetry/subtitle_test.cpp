@@ -272,4 +272,19 @@ TEST(SrtRecordReader, ThroughTheGeneralLoader)
     EXPECT_EQ(clip.getGpsSpeed(0), 19u);
 }
 
+// Both readers take a file up to the cap and treat a larger one as unreadable.
+TEST(SubtitleFiles, Capped)
+{
+    drovik::test::TempDir dir;
+    for (const std::size_t size : {drovik::telemetry::kMaxSubtitleFileBytes, drovik::telemetry::kMaxSubtitleFileBytes + 1}) {
+        std::string text = cue(1, 0, "gsensor,1,2,3") + cue(2, 100, kFix);
+        text.resize(size, ' ');
+        const std::string path = dir.file("clip.srt", text);
+        const bool fits = size <= drovik::telemetry::kMaxSubtitleFileBytes;
+        DrovikClipData clip;
+        EXPECT_EQ(clip.getR640AllDataFromSrtFile(path), fits ? 10 : 0) << size;
+        EXPECT_EQ(SubtitleData::loadFromPath(path).entries.size(), fits ? 2u : 0u) << size;
+    }
+}
+
 } // namespace
