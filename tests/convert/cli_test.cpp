@@ -1,22 +1,11 @@
 // drovik convert, run as a user would run it.
-#include "convert_test_util.h"
-
-#include "cli_run.h"
+#include "programs.h"
 
 #include <gtest/gtest.h>
-
-#include <QProcess>
 
 using namespace drovik::test;
 
 namespace {
-
-using drovik::test::CliRun;
-
-CliRun drovik(const QStringList &args)
-{
-    return drovik::test::runCli(QStringLiteral(DROVIK_CLI), args, 120000);
-}
 
 TEST(ConvertCli, PrintsThePlayableFiles)
 {
@@ -24,16 +13,16 @@ TEST(ConvertCli, PrintsThePlayableFiles)
         GTEST_SKIP() << "ffmpeg is not installed";
     QTemporaryDir dir;
     const QString front = dir.path() + QStringLiteral("/a b_F.mp4");
-    ASSERT_TRUE(makeMp4(front, dir.path(), "f"));
-    ASSERT_TRUE(makeMp4(dir.path() + QStringLiteral("/a b_R.mp4"), dir.path(), "r"));
+    ASSERT_TRUE(makeMp4(front, "f"));
+    ASSERT_TRUE(makeMp4(dir.path() + QStringLiteral("/a b_R.mp4"), "r"));
     const QString size = QString::number(QFileInfo(front).size());
     const QString folder = dir.path() + QStringLiteral("/work/temp_video/a b_F_") + size;
-    const CliRun run = drovik({QStringLiteral("convert"), front, QStringLiteral("--workdir"),
+    const ProgramRun run = runDrovik({QStringLiteral("convert"), front, QStringLiteral("--workdir"),
                                dir.path() + QStringLiteral("/work")});
     EXPECT_EQ(run.exitCode, 0);
     EXPECT_EQ(run.out, (folder + QStringLiteral("/a b_F_f.mov\n") + folder + QStringLiteral("/a b_F_r.mov\n")).toUtf8());
     // The default working directory is the user's Documents/DrovikViewer (isolated here).
-    const CliRun again = drovik({QStringLiteral("convert"), front});
+    const ProgramRun again = runDrovik({QStringLiteral("convert"), front});
     EXPECT_EQ(again.exitCode, 0);
     EXPECT_TRUE(again.out.contains(QByteArray("/DrovikViewer/temp_video/a b_F_" + size.toUtf8() + "/a b_F_f.mov\n")))
         << again.out.toStdString();
@@ -43,12 +32,12 @@ TEST(ConvertCli, MovPassesThroughAndUnplayableExitsThree)
 {
     QTemporaryDir dir;
     const QString mov = dir.path() + QStringLiteral("/clip.MOV");
-    ASSERT_TRUE(writeText(mov, "x"));
-    const CliRun passed = drovik({QStringLiteral("convert"), mov, QStringLiteral("--workdir"), dir.path()});
+    ASSERT_TRUE(writeFile(mov, "x"));
+    const ProgramRun passed = runDrovik({QStringLiteral("convert"), mov, QStringLiteral("--workdir"), dir.path()});
     EXPECT_EQ(passed.exitCode, 0);
     EXPECT_EQ(passed.out, mov.toUtf8() + '\n');
 
-    const CliRun missing = drovik({QStringLiteral("convert"), dir.path() + QStringLiteral("/gone.mp4"),
+    const ProgramRun missing = runDrovik({QStringLiteral("convert"), dir.path() + QStringLiteral("/gone.mp4"),
                                    QStringLiteral("--workdir"), dir.path()});
     EXPECT_EQ(missing.exitCode, 3);
     EXPECT_TRUE(missing.out.isEmpty());
@@ -56,16 +45,16 @@ TEST(ConvertCli, MovPassesThroughAndUnplayableExitsThree)
     if (haveProgram(QStringLiteral("ffmpeg"))) {
         const QString sound = dir.path() + QStringLiteral("/sound.avi");
         ASSERT_TRUE(makeAudioOnlyAvi(sound));
-        EXPECT_EQ(drovik({QStringLiteral("convert"), sound, QStringLiteral("--workdir"), dir.path()}).exitCode, 3);
+        EXPECT_EQ(runDrovik({QStringLiteral("convert"), sound, QStringLiteral("--workdir"), dir.path()}).exitCode, 3);
     }
 }
 
 TEST(ConvertCli, Usage)
 {
-    EXPECT_EQ(drovik({QStringLiteral("convert")}).exitCode, 2);
-    EXPECT_EQ(drovik({QStringLiteral("convert"), QStringLiteral("a.mp4"), QStringLiteral("b.mp4")}).exitCode, 2);
-    EXPECT_EQ(drovik({QStringLiteral("convert"), QStringLiteral("a.mp4"), QStringLiteral("--workdir")}).exitCode, 2);
-    EXPECT_EQ(drovik({QStringLiteral("convert"), QStringLiteral("--bogus")}).exitCode, 2);
+    EXPECT_EQ(runDrovik({QStringLiteral("convert")}).exitCode, 2);
+    EXPECT_EQ(runDrovik({QStringLiteral("convert"), QStringLiteral("a.mp4"), QStringLiteral("b.mp4")}).exitCode, 2);
+    EXPECT_EQ(runDrovik({QStringLiteral("convert"), QStringLiteral("a.mp4"), QStringLiteral("--workdir")}).exitCode, 2);
+    EXPECT_EQ(runDrovik({QStringLiteral("convert"), QStringLiteral("--bogus")}).exitCode, 2);
 }
 
 } // namespace

@@ -1,5 +1,5 @@
 // The probing helpers: codec type, stream counting, path helpers, where ffmpeg is.
-#include "convert_test_util.h"
+#include "programs.h"
 #include "playback/convert/ffmpeg_utils.h"
 
 #include <gtest/gtest.h>
@@ -7,7 +7,7 @@
 #include <QCoreApplication>
 
 using namespace drovik;
-using drovik::test::writeText;
+using drovik::test::writeFile;
 
 namespace {
 
@@ -28,7 +28,7 @@ protected:
             content.replace(offset, text.size(), text);
         content.truncate(size);
         const QString path = dir.path() + QStringLiteral("/f%1.bin").arg(++count);
-        EXPECT_TRUE(writeText(path, content));
+        EXPECT_TRUE(writeFile(path, content));
         return path;
     }
     QTemporaryDir dir;
@@ -78,7 +78,7 @@ TEST_F(AviType, ARealAviHeader)
     header.append(64, '\0');
     ASSERT_EQ(header.indexOf("H264"), 112);
     const QString path = dir.path() + QStringLiteral("/real.avi");
-    ASSERT_TRUE(writeText(path, header));
+    ASSERT_TRUE(writeFile(path, header));
     EXPECT_EQ(FfmpegUtils::GetAviType(path), AviTypeH264);
 }
 

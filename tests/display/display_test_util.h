@@ -3,17 +3,15 @@
 // Records for the display tests: a plain table that stands in for a clip's telemetry where only
 // the numbers matter, and a real record loaded from a crafted clip where the whole road counts.
 
+#include "bytes.h"
 #include "telemetry/clip_data.h"
+#include "temp_folder.h"
 
-#include <QByteArray>
-#include <QFile>
 #include <QString>
 #include <QImage>
-#include <QTemporaryDir>
 
 #include <array>
 #include <cstdint>
-#include <string>
 #include <utility>
 #include <vector>
 
@@ -48,50 +46,24 @@ inline TableRecord routeRecord(std::vector<std::pair<float, float>> fixes, uint3
 // reader spreads over ten samples of 0.1 s.
 class KvlClipBuilder {
 public:
-    KvlClipBuilder() { m_bytes = QByteArray("RIFF") + le32(0) + "AVI "; }
-
     // x, y, z in 1/128 g, multiples of 10.
     KvlClipBuilder &block(int x, int y, int z, const char *rmc)
     {
-        QByteArray accel("M");
-        for (int v : {x, y, z})
-            accel.append(char(uint8_t(v / 10 + 128)));
-        accel.append("\x01\x01\x01", 3);
-        chunk(accel);
-        chunk(QByteArray(rmc));
+        m_riff.accelKvl(x / 10 + 128, y / 10 + 128, z / 10 + 128).chunk("02tx", rmc);
         return *this;
     }
 
     // Loads the record the way the viewer does for this family.
     DrovikClipData load() const
     {
-        QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("Rec_test.avi"));
-        QFile file(path);
-        if (file.open(QIODevice::WriteOnly))
-            file.write(m_bytes);
-        file.close();
+        TempFolder dir;
         DrovikClipData clip;
-        clip.loadVideoFileCilpDataFromFilePath_KVL(path.toStdString());
+        clip.loadVideoFileCilpDataFromFilePath_KVL(dir.file("Rec_test.avi", m_riff.bytes()));
         return clip;
     }
 
 private:
-    static QByteArray le32(uint32_t v)
-    {
-        QByteArray out;
-        for (int i = 0; i < 4; ++i)
-            out.append(char((v >> (8 * i)) & 0xFF));
-        return out;
-    }
-    void chunk(const QByteArray &payload)
-    {
-        m_bytes += "02tx" + le32(uint32_t(payload.size())) + payload;
-        if (payload.size() % 2)
-            m_bytes.append('\0');
-    }
-
-    QByteArray m_bytes;
+    RiffBuilder m_riff;
 };
 
 // A fix in Seoul: 37°23.2475' N, 126°58.3040' E.

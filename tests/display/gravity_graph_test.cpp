@@ -3,13 +3,9 @@
 #include "display/gravity_graph_view.h"
 #include "display_test_util.h"
 
-#include <QDir>
-#include <QElapsedTimer>
 #include <QImage>
 
 #include <gtest/gtest.h>
-
-#include <cstdio>
 
 using namespace drovik;
 using drovik::test::TableRecord;
@@ -142,33 +138,6 @@ TEST(GravityGraphView, PaintsThreeAxesInTheirColours)
     EXPECT_EQ(test::rowsWithColor(image, 160, yellow), std::vector<int>{40});
     EXPECT_EQ(test::rowsWithColor(image, 160, blue), std::vector<int>{79});
 
-    if (const QString dir = test::grabDirectory(); !dir.isEmpty()) {
-        GravityGraphView real;
-        real.resize(250, 128);
-        real.setClipData(clip);
-        real.grab().save(QDir(dir).filePath(QStringLiteral("gravity_graph.png")));
-    }
-}
-
-TEST(GravityGraphView, FullClipRepaintCost)
-{
-    test::KvlClipBuilder builder;
-    for (int second = 0; second < 65; ++second)
-        builder.block((second % 7) * 40 - 120, (second % 5) * 60 - 120, 130, test::kSeoulFix);
-    const DrovikClipData clip = builder.load();
-    ASSERT_EQ(clip.clipDataCount(), 650u);
-    GravityGraphView view;
-    view.resize(250, 128);
-    view.setClipData(clip);
-    QElapsedTimer timer;
-    timer.start();
-    constexpr int kFrames = 50;
-    for (int i = 0; i < kFrames; ++i)
-        (void)view.grab();
-    const double perFrameMs = double(timer.nsecsElapsed()) / 1e6 / kFrames;
-    RecordProperty("repaintMicroseconds", int(perFrameMs * 1000));
-    std::printf("graph of 650 samples: %.3f ms per repaint\n", perFrameMs);
-    EXPECT_LT(perFrameMs, 50.0) << "a repaint must not hold up the 33 Hz display timer";
 }
 
 TEST(GravityGraphView, EmptyRecordPaintsOnlyThePanel)

@@ -1,6 +1,6 @@
 // Recording discovery on real folder trees.
 #include "library/recording_library.h"
-#include "library_test_util.h"
+#include "temp_folder.h"
 
 #include <gtest/gtest.h>
 
@@ -9,10 +9,18 @@
 #include <future>
 
 using namespace drovik;
-using drovik::test::relativePaths;
-using drovik::test::TempTree;
+using drovik::test::TempFolder;
 
 namespace {
+
+// The paths of urls relative to root, for readable comparisons.
+QStringList relativePaths(const QString &root, const QList<QUrl> &urls)
+{
+    QStringList out;
+    for (const QUrl &url : urls)
+        out.append(QDir(root).relativeFilePath(url.toLocalFile()));
+    return out;
+}
 
 QStringList sorted(QStringList list)
 {
@@ -30,8 +38,8 @@ QStringList strings(std::initializer_list<const char *> texts)
 
 TEST(Scan, RootIsScannedFlatAndOnlyTheKnownFoldersDeeply)
 {
-    TempTree tree;
-    ASSERT_TRUE(tree.touchAll(strings({
+    TempFolder tree;
+    ASSERT_TRUE(tree.touch(strings({
         "root.mp4",              // a clip directly in the selected folder is listed
         "notes.txt",             // not a clip
         "other/lost.mp4",        // an unknown sub-folder is not scanned
@@ -45,8 +53,8 @@ TEST(Scan, RootIsScannedFlatAndOnlyTheKnownFoldersDeeply)
 
 TEST(Scan, ExtensionsHiddenFilesAndOtherTypes)
 {
-    TempTree tree;
-    ASSERT_TRUE(tree.touchAll(strings({
+    TempFolder tree;
+    ASSERT_TRUE(tree.touch(strings({
         "evt_rec/CAPS.MP4", "evt_rec/mixed.Avi", "evt_rec/clip.mov", "evt_rec/movie.mkv",
         "evt_rec/.hidden.mp4", "evt_rec/.thumbs/x.mp4", "evt_rec/noext", "evt_rec/x.mp4.part",
     })));
@@ -58,12 +66,12 @@ TEST(Scan, ExtensionsHiddenFilesAndOtherTypes)
 
 TEST(Scan, FoldersComeInTheKnownOrderAfterTheRoot)
 {
-    TempTree tree;
+    TempFolder tree;
     // Created in reverse so that no creation order can pass for the scan order.
     const QStringList folders = recordingFolderNames();
     for (qsizetype i = folders.size() - 1; i >= 0; --i)
-        ASSERT_TRUE(tree.touch(folders[i] + QStringLiteral("/clip.mp4")));
-    ASSERT_TRUE(tree.touch(QStringLiteral("zzz_root.mp4")));
+        ASSERT_TRUE(tree.touch({folders[i] + QStringLiteral("/clip.mp4")}));
+    ASSERT_TRUE(tree.touch({QStringLiteral("zzz_root.mp4")}));
     const QStringList found = relativePaths(tree.root(), scanSelectedFolder(QUrl::fromLocalFile(tree.root())));
     QStringList expected = {QStringLiteral("zzz_root.mp4")};
     for (const QString &folder : folders)
@@ -73,8 +81,8 @@ TEST(Scan, FoldersComeInTheKnownOrderAfterTheRoot)
 
 TEST(Scan, SelectedFolderMayItselfBeARecordingFolder)
 {
-    TempTree tree;
-    ASSERT_TRUE(tree.touchAll(strings({"cont_rec_old/a.mp4", "cont_rec_old/evt_rec/b.mp4"})));
+    TempFolder tree;
+    ASSERT_TRUE(tree.touch(strings({"cont_rec_old/a.mp4", "cont_rec_old/evt_rec/b.mp4"})));
     const QList<QUrl> all = scanSelectedFolder(QUrl::fromLocalFile(tree.path(QStringLiteral("cont_rec_old"))));
     ASSERT_EQ(all.size(), 2);
     // Every clip under a chosen folder named cont_rec_old matches the Always filter.
@@ -84,8 +92,8 @@ TEST(Scan, SelectedFolderMayItselfBeARecordingFolder)
 
 TEST(Scan, NonRecursiveScanStaysInTheFolder)
 {
-    TempTree tree;
-    ASSERT_TRUE(tree.touchAll(strings({"a/x.mp4", "a/b/y.mp4", "a/b/c/z.avi"})));
+    TempFolder tree;
+    ASSERT_TRUE(tree.touch(strings({"a/x.mp4", "a/b/y.mp4", "a/b/c/z.avi"})));
     EXPECT_EQ(relativePaths(tree.root(), getVideoFilesInDirectoryUrl(tree.url(QStringLiteral("a")), false)),
               strings({"a/x.mp4"}));
     EXPECT_EQ(sorted(relativePaths(tree.root(),
@@ -95,8 +103,8 @@ TEST(Scan, NonRecursiveScanStaysInTheFolder)
 
 TEST(Scan, MissingOrUnreadableFoldersYieldNothing)
 {
-    TempTree tree;
-    ASSERT_TRUE(tree.touch(QStringLiteral("file.mp4")));
+    TempFolder tree;
+    ASSERT_TRUE(tree.touch({QStringLiteral("file.mp4")}));
     EXPECT_TRUE(getVideoFilesInDirectoryUrl(tree.url(QStringLiteral("missing")), true).isEmpty());
     EXPECT_TRUE(getVideoFilesInDirectoryUrl(tree.url(QStringLiteral("file.mp4")), true).isEmpty());
     EXPECT_TRUE(getVideoFilesInDirectoryUrl(QUrl(), true).isEmpty());
@@ -108,8 +116,8 @@ TEST(Scan, MissingOrUnreadableFoldersYieldNothing)
 
 TEST(Scan, LinksAreFollowedButLoopsAreNot)
 {
-    TempTree tree;
-    ASSERT_TRUE(tree.touchAll(strings({"store/real.mp4", "cont_rec/sub/a.mp4"})));
+    TempFolder tree;
+    ASSERT_TRUE(tree.touch(strings({"store/real.mp4", "cont_rec/sub/a.mp4"})));
     ASSERT_TRUE(QFile::link(tree.path(QStringLiteral("store/real.mp4")),
                             tree.path(QStringLiteral("cont_rec/linked.mp4"))));
     ASSERT_TRUE(QFile::link(tree.path(QStringLiteral("nowhere.mp4")),
@@ -124,9 +132,9 @@ TEST(Scan, LinksAreFollowedButLoopsAreNot)
 
 TEST(Scan, NamesWithSpacesAndNonAsciiRoundTrip)
 {
-    TempTree tree;
+    TempFolder tree;
     const QString name = QStringLiteral("sos_rec/주행 #1 %20 ?_F.mp4");
-    ASSERT_TRUE(tree.touch(name));
+    ASSERT_TRUE(tree.touch({name}));
     const QList<QUrl> all = scanSelectedFolder(QUrl::fromLocalFile(tree.root()));
     ASSERT_EQ(all.size(), 1);
     EXPECT_EQ(all[0].toLocalFile(), tree.path(name));
@@ -136,8 +144,8 @@ TEST(Scan, NamesWithSpacesAndNonAsciiRoundTrip)
 
 TEST(Scan, RunsOffTheCallingThread)
 {
-    TempTree tree;
-    ASSERT_TRUE(tree.touchAll(strings({"cont_rec/a_F.mp4", "cont_rec/a_R.mp4", "evt_rec/e.avi"})));
+    TempFolder tree;
+    ASSERT_TRUE(tree.touch(strings({"cont_rec/a_F.mp4", "cont_rec/a_R.mp4", "evt_rec/e.avi"})));
     const QUrl root = QUrl::fromLocalFile(tree.root());
     auto worker = std::async(std::launch::async, [root] {
         return applyVideoFileFilter(scanSelectedFolder(root), VideoFileFilterAll);
@@ -148,8 +156,8 @@ TEST(Scan, RunsOffTheCallingThread)
 // The listing edge cases on one card, through scan, filter and order as the viewer runs them.
 TEST(Scan, ACardThroughEveryFilter)
 {
-    TempTree tree;
-    ASSERT_TRUE(tree.touchAll(strings({
+    TempFolder tree;
+    ASSERT_TRUE(tree.touch(strings({
         "0001_root.mp4",
         "cont_rec/0512_R.mp4", "cont_rec/0512_F.mp4", "cont_rec/0511_F.avi", "cont_rec/0511_R.avi",
         "evt_rec/0600_F.mp4", "parking_rec/0700.MP4", "motion_timelapse_rec/0800.mp4",

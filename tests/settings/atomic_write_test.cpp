@@ -9,8 +9,6 @@
 #include <QRandomGenerator>
 #include <QThread>
 
-#include <cstdio>
-
 using namespace drovik::test;
 
 namespace {
@@ -23,7 +21,7 @@ struct KillOutcome {
 
 KillOutcome killWriterRepeatedly(int runs, const QStringList &extraArgs)
 {
-    TempCard card;
+    TempFolder card;
     KillOutcome outcome;
     QRandomGenerator random(20240506);
     for (int i = 0; i < runs; ++i) {
@@ -56,8 +54,6 @@ TEST(AtomicWrite, KilledWriterLeavesACompleteRecord)
     // Both records were seen on disk, so kills landed between and during different writes.
     EXPECT_GT(outcome.oldOrNew[0], 0);
     EXPECT_GT(outcome.oldOrNew[1], 0);
-    std::printf("atomic writer: %d torn of %d kills (%d old, %d new)\n", outcome.torn,
-                outcome.runs, outcome.oldOrNew[0], outcome.oldOrNew[1]);
 }
 
 } // namespace
@@ -69,8 +65,6 @@ namespace {
 TEST(AtomicWrite, KillTestCatchesAnInPlaceWriter)
 {
     const KillOutcome outcome = killWriterRepeatedly(200, {QStringLiteral("--naive")});
-    std::printf("in-place writer: %d torn of %d kills (%d old, %d new)\n", outcome.torn,
-                outcome.runs, outcome.oldOrNew[0], outcome.oldOrNew[1]);
     EXPECT_GT(outcome.torn, 0);
 }
 

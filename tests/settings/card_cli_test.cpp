@@ -1,22 +1,13 @@
 // drovik card and drovik kvl, run as a user would run them.
 #include "card_fixture.h"
 
-#include "cli_run.h"
+#include "programs.h"
 
 #include <gtest/gtest.h>
-
-#include <QProcess>
 
 using namespace drovik::test;
 
 namespace {
-
-using drovik::test::CliRun;
-
-CliRun drovik(const QStringList &args)
-{
-    return drovik::test::runCli(QStringLiteral(DROVIK_CLI), args, 30000);
-}
 
 const QString kSetup = QStringLiteral("SETTING/setup.cfg");
 
@@ -32,10 +23,10 @@ QByteArray v820Record()
 
 TEST(CardCli, PrintsDetectionAndRecordWithoutWriting)
 {
-    TempCard card;
+    TempFolder card;
     ASSERT_TRUE(card.put(kSetup, v820Record()));
     ASSERT_TRUE(card.put(QStringLiteral("SETTING/lang/ver.dat"), "# Language ISO Code:en ko\n"));
-    const CliRun run = drovik({QStringLiteral("card"), card.root()});
+    const ProgramRun run = runDrovik({QStringLiteral("card"), card.root()});
     EXPECT_EQ(run.exitCode, 0);
     EXPECT_TRUE(run.out.startsWith(
         R"({"modelType":3,"modelName":"V820","version":"1.00.17","firmwareVersionInt":17,)"
@@ -54,9 +45,9 @@ TEST(CardCli, PrintsDetectionAndRecordWithoutWriting)
 
 TEST(CardCli, SetAndSaveWritesTheModelsRecord)
 {
-    TempCard card;
+    TempFolder card;
     ASSERT_TRUE(card.put(kSetup, v820Record()));
-    const CliRun run = drovik({QStringLiteral("card"), card.root(), QStringLiteral("--set"),
+    const ProgramRun run = runDrovik({QStringLiteral("card"), card.root(), QStringLiteral("--set"),
                             QStringLiteral("gmt_offset=-480"), QStringLiteral("--set"),
                             QStringLiteral("tz_key=GMT Standard Time"), QStringLiteral("--set"),
                             QStringLiteral("ldws_onoff=0x7"), QStringLiteral("--save")});
@@ -74,8 +65,8 @@ TEST(CardCli, SetAndSaveWritesTheModelsRecord)
 
 TEST(CardCli, FolderWithoutCard)
 {
-    TempCard card;
-    const CliRun run = drovik({QStringLiteral("card"), card.root()});
+    TempFolder card;
+    const ProgramRun run = runDrovik({QStringLiteral("card"), card.root()});
     EXPECT_EQ(run.exitCode, 0);
     EXPECT_TRUE(run.out.startsWith(
         R"({"modelType":-1,"modelName":null,"version":null,"firmwareVersionInt":0,"localID":-1,)"
@@ -86,7 +77,7 @@ TEST(CardCli, FolderWithoutCard)
 
 TEST(CardCli, BadUsage)
 {
-    TempCard card;
+    TempFolder card;
     ASSERT_TRUE(card.put(kSetup, makeRecord(432, "R640", 432)));
     // Arguments split at blanks; ROOT stands for the card.
     struct Case { const char *args; int exitCode; };
@@ -107,17 +98,17 @@ TEST(CardCli, BadUsage)
     };
     for (const Case &c : cases) {
         const QString args = QString::fromLatin1(c.args).replace(QStringLiteral("ROOT"), card.root());
-        EXPECT_EQ(drovik(args.split(QLatin1Char(' '))).exitCode, c.exitCode) << c.args;
+        EXPECT_EQ(runDrovik(args.split(QLatin1Char(' '))).exitCode, c.exitCode) << c.args;
         EXPECT_EQ(card.get(kSetup), makeRecord(432, "R640", 432));
     }
 }
 
 TEST(KvlCli, LinesAsReadAndSavedBack)
 {
-    TempCard card;
+    TempFolder card;
     const QByteArray file = "const=60\r\nmodel=\"N\\260\"\t\r\n";
     ASSERT_TRUE(card.put(QStringLiteral("SETTING/blackbox.cfg"), file));
-    const CliRun run = drovik({QStringLiteral("kvl"), card.root(), QStringLiteral("--save")});
+    const ProgramRun run = runDrovik({QStringLiteral("kvl"), card.root(), QStringLiteral("--save")});
     EXPECT_EQ(run.exitCode, 0);
     EXPECT_EQ(run.out, QByteArray(R"({"lines":["const=60","model=\"N\\260\"\t",""]})" "\n"));
     EXPECT_EQ(card.get(QStringLiteral("SETTING/blackbox.cfg")), file);
@@ -125,18 +116,18 @@ TEST(KvlCli, LinesAsReadAndSavedBack)
 
 TEST(KvlCli, UnreadableFileIsNullAndNotSaved)
 {
-    TempCard card;
+    TempFolder card;
     const QByteArray file = "const=\xFF";
     ASSERT_TRUE(card.put(QStringLiteral("SETTING/blackbox.cfg"), file));
-    EXPECT_EQ(drovik({QStringLiteral("kvl"), card.root()}).out, QByteArray("{\"lines\":null}\n"));
-    EXPECT_EQ(drovik({QStringLiteral("kvl"), card.root(), QStringLiteral("--save")}).exitCode, 1);
+    EXPECT_EQ(runDrovik({QStringLiteral("kvl"), card.root()}).out, QByteArray("{\"lines\":null}\n"));
+    EXPECT_EQ(runDrovik({QStringLiteral("kvl"), card.root(), QStringLiteral("--save")}).exitCode, 1);
     EXPECT_EQ(card.get(QStringLiteral("SETTING/blackbox.cfg")), file);
 }
 
 TEST(KvlCli, DefaultsWhenTheCardHasNoFile)
 {
-    TempCard card;
-    const CliRun run = drovik({QStringLiteral("kvl"), card.root()});
+    TempFolder card;
+    const ProgramRun run = runDrovik({QStringLiteral("kvl"), card.root()});
     EXPECT_EQ(run.exitCode, 0);
     EXPECT_TRUE(run.out.startsWith(R"({"lines":["const=60","event=22","manual=9","park=4",)"));
     EXPECT_TRUE(QDir(card.root()).isEmpty());

@@ -29,7 +29,7 @@ class ModelTypeTest : public ::testing::TestWithParam<ModelCase> {};
 TEST_P(ModelTypeTest, Recognition)
 {
     const ModelCase c = GetParam();
-    TempCard card;
+    TempFolder card;
     if (c.fileSize >= 0) {
         ASSERT_TRUE(card.put(kSetup, makeRecord(c.fileSize, c.productName, c.lengthField)));
     }
@@ -76,7 +76,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(Detection, LowerCaseSettingFolderFirst)
 {
-    TempCard card;
+    TempFolder card;
     ASSERT_TRUE(card.put(QStringLiteral("setting/setup.cfg"), makeRecord(432, "r640", 432)));
     ASSERT_TRUE(card.put(kSetup, makeRecord(432, "k210", 432)));
     R640SettingManager manager;
@@ -95,7 +95,7 @@ class LocalIdTest : public ::testing::TestWithParam<LocalIdCase> {};
 TEST_P(LocalIdTest, RegionCode)
 {
     const LocalIdCase c = GetParam();
-    TempCard card;
+    TempFolder card;
     QByteArray record = makeRecord(c.fileSize, "V820", c.fileSize);
     if (c.fileSize >= 464)
         putLe32(record, 460, c.value);
@@ -121,7 +121,7 @@ class VersionTest : public ::testing::TestWithParam<VersionCase> {};
 TEST_P(VersionTest, VersionText)
 {
     const VersionCase c = GetParam();
-    TempCard card;
+    TempFolder card;
     QByteArray record = makeRecord(qMax(c.fileSize, 50), "V820", 0);
     putText(record, 40, c.versionBytes);
     record.truncate(c.fileSize);
@@ -170,7 +170,7 @@ TEST(Detection, VersionDecidesTheV820RecordLength)
 {
     struct Case { const char *version; int fields; };
     for (const Case &c : {Case{"1.02.16", 68}, Case{"1.02.17", 78}}) {
-        TempCard card;
+        TempFolder card;
         QByteArray record = makeRecord(464, "V820", 464);
         putText(record, 40, c.version);
         ASSERT_TRUE(card.put(kSetup, record));
@@ -183,7 +183,7 @@ TEST(Detection, VersionDecidesTheV820RecordLength)
 
 TEST(Detection, ShortRecordKeepsTheEarlierRegionCode)
 {
-    TempCard card;
+    TempFolder card;
     ASSERT_TRUE(card.put(kSetup, makeRecord(432, "V820", 432)));
     R640SettingManager manager;
     manager.setLocalID(3);
@@ -194,21 +194,21 @@ TEST(Detection, ShortRecordKeepsTheEarlierRegionCode)
 
 TEST(Detection, FirstRecognisedCardAmongVolumesWins)
 {
-    TempCard volumes;
+    TempFolder volumes;
     ASSERT_TRUE(volumes.put(QStringLiteral("A_photos/DCIM/x.jpg"), "jpeg"));
     ASSERT_TRUE(volumes.put(QStringLiteral("B_card/") + kSetup, makeRecord(432, "R640", 432)));
     ASSERT_TRUE(volumes.put(QStringLiteral("C_card/") + kSetup, makeRecord(432, "K210", 432)));
     VolumeMonitor monitor(volumes.root());
     R640SettingManager manager(&monitor);
     manager.loadVersionInfo();
-    EXPECT_EQ(manager.settingDirPath(), volumes.file(QStringLiteral("B_card")));
-    EXPECT_EQ(manager.sdcard_url(), QUrl::fromLocalFile(volumes.file(QStringLiteral("B_card"))));
+    EXPECT_EQ(manager.settingDirPath(), volumes.path(QStringLiteral("B_card")));
+    EXPECT_EQ(manager.sdcard_url(), QUrl::fromLocalFile(volumes.path(QStringLiteral("B_card"))));
     EXPECT_EQ(manager.modelType(), 1);
 }
 
 TEST(Detection, NoRecognisedCard)
 {
-    TempCard volumes;
+    TempFolder volumes;
     ASSERT_TRUE(volumes.put(QStringLiteral("A_photos/DCIM/x.jpg"), "jpeg"));
     VolumeMonitor monitor(volumes.root());
     R640SettingManager manager(&monitor);
@@ -262,7 +262,7 @@ TEST(Detection, LanguagesFallBackToTheDefaultList)
     struct Case { const char *name; QByteArray verDat; bool present; };
     for (const Case &c : {Case{"missing", "", false}, Case{"no match", "hello\n", true},
                          Case{"not utf-8", "# Language ISO Code:en \xFF", true}}) {
-        TempCard card;
+        TempFolder card;
         if (c.present) {
             ASSERT_TRUE(card.put(QStringLiteral("SETTING/lang/ver.dat"), c.verDat));
         }

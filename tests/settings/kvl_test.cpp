@@ -31,7 +31,7 @@ class KvlFileTest : public ::testing::TestWithParam<ParseCase> {};
 TEST_P(KvlFileTest, ReadAndWrittenBack)
 {
     const ParseCase c = GetParam();
-    TempCard card;
+    TempFolder card;
     ASSERT_TRUE(card.put(kBlackbox, c.file));
     R640SettingManager r640;
     r640.setSettingDirPath(card.root());
@@ -64,7 +64,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(Kvl, FileThatIsNotUtf8IsNeverOverwritten)
 {
-    TempCard card;
+    TempFolder card;
     const QByteArray file = "const=60\r\nmodel=\xFF\xFE";
     ASSERT_TRUE(card.put(kBlackbox, file));
     R640SettingManager r640;
@@ -79,7 +79,7 @@ TEST(Kvl, FileThatIsNotUtf8IsNeverOverwritten)
 
 TEST(Kvl, OversizedFileIsNeitherCutNorOverwritten)
 {
-    TempCard card;
+    TempFolder card;
     const QByteArray file = "const=60\r\n" + QByteArray(1 << 20, 'x');
     ASSERT_TRUE(card.put(kBlackbox, file));
     R640SettingManager r640;
@@ -92,7 +92,7 @@ TEST(Kvl, OversizedFileIsNeitherCutNorOverwritten)
 
 TEST(Kvl, NoCardFileGivesTheBuiltInDefaultsAndSaveCreatesIt)
 {
-    TempCard card;
+    TempFolder card;
     R640SettingManager r640;
     r640.setSettingDirPath(card.root());
     KVLSettingManager manager(&r640);

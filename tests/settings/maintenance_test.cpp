@@ -78,7 +78,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(Clock, SaveOnWritesOffDeletes)
 {
-    TempCard card;
+    TempFolder card;
     const QTimeZone zone(9 * 3600);
     const QDateTime moment(QDate(2024, 5, 6), QTime(13, 45, 7), zone);
     EXPECT_TRUE(saveSettingTime(card.root(), true, moment, zone));
@@ -104,7 +104,7 @@ TEST(Clock, ReadStates)
                          Case{"garbage", "tomorrow", true, true, false},
                          Case{"not utf-8", "\xFF\xFE", true, false, false},
                          Case{"good", "2024,05,06,13,45,07,+0900", true, true, true}}) {
-        TempCard card;
+        TempFolder card;
         if (c.exists) {
             ASSERT_TRUE(card.put(kClock, c.file));
         }
@@ -116,7 +116,7 @@ TEST(Clock, ReadStates)
 
 TEST(CardFiles, TouchMarkerIsOneEmptyFile)
 {
-    TempCard card;
+    TempFolder card;
     ASSERT_TRUE(card.put(QStringLiteral("Set_touch_cal.txt"), "old"));
     EXPECT_TRUE(createTouchCalibrationMarker(card.root()));
     EXPECT_TRUE(createTouchCalibrationMarker(card.root()));
@@ -129,7 +129,7 @@ TEST(CardFiles, TouchMarkerIsOneEmptyFile)
 
 TEST(CardFiles, AdasCalibrationRemoved)
 {
-    TempCard card;
+    TempFolder card;
     ASSERT_TRUE(card.put(QStringLiteral("SETTING/ADAS_CAL.dat"), "cal"));
     EXPECT_TRUE(removeAdasCalibration(card.root()));
     EXPECT_FALSE(card.has(QStringLiteral("SETTING/ADAS_CAL.dat")));
@@ -141,12 +141,12 @@ protected:
     void SetUp() override
     {
         for (const char *name : {"CARD", "Untitled", "Untitled 1", "untitled"})
-            ASSERT_TRUE(QDir().mkpath(volumes.file(QString::fromLatin1(name)) + QStringLiteral("/DCIM")));
+            ASSERT_TRUE(QDir().mkpath(volumes.path(QString::fromLatin1(name)) + QStringLiteral("/DCIM")));
         monitor = std::make_unique<VolumeMonitor>(volumes.root());
     }
-    QString volume(const char *name) const { return volumes.file(QString::fromLatin1(name)); }
+    QString volume(const char *name) const { return volumes.path(QString::fromLatin1(name)); }
 
-    TempCard volumes;
+    TempFolder volumes;
     QTemporaryDir elsewhere;
     std::unique_ptr<VolumeMonitor> monitor;
 };

@@ -2,7 +2,8 @@
 #include "telemetry/clip_data.h"
 #include "telemetry/sample_writer.h"
 #include "telemetry/text_rules.h"
-#include "telemetry_test_util.h"
+#include "bytes.h"
+#include "temp_folder.h"
 
 #include <gtest/gtest.h>
 
@@ -138,7 +139,7 @@ TEST(Rmc, ValidFixAndEmptyState)
 DrovikClipData loaded(const std::string &trailerText)
 {
     DrovikClipData clip;
-    drovik::test::TempDir dir;
+    drovik::test::TempFolder dir;
     clip.loadVideoFileCilpDataFromFilePath(dir.file("clip.mov", "ETKQX4" + trailerText));
     return clip;
 }
@@ -183,7 +184,7 @@ TEST(Lookups, NoDataOutsideTheValidSamples)
 TEST(Lookups, IndexAtTheCountIsNoDataEvenWithOlderDataThere)
 {
     DrovikClipData clip;
-    drovik::test::TempDir dir;
+    drovik::test::TempFolder dir;
     clip.loadVideoFileCilpDataFromFilePath(dir.file("a.mov", "ETKQX4\n1,1,1,1,1,1,1\n1,1,1,1,1,1,1\n"));
     ASSERT_EQ(clip.clipDataCount(), 2u);
     clip.loadVideoFileCilpDataFromFilePath(dir.file("b.mov", "ETKQX4\n1,1,1,1,1,1,1\n"));
@@ -194,7 +195,7 @@ TEST(Lookups, IndexAtTheCountIsNoDataEvenWithOlderDataThere)
 
 TEST(Loader, UpperCaseSrtIsNotASubtitleFile)
 {
-    drovik::test::TempDir dir;
+    drovik::test::TempFolder dir;
     const std::string cue = "1\n00:00:00,000 --> 00:00:00,100\ngsensor,1,2,3\n\n";
     DrovikClipData clip;
     clip.loadVideoFileCilpDataFromFilePath(dir.file("a.srt", cue));
@@ -211,10 +212,10 @@ TEST(Loader, MissingFileGivesNothing)
     clip.loadVideoFileCilpDataFromFilePath_KVL("/nonexistent/Rec_1.avi");
     EXPECT_EQ(clip.clipDataCount(), 0u);
     EXPECT_EQ(clip.gpsDataCount(), 0u);
-    drovik::test::TempDir dir;
-    clip.loadVideoFileCilpDataFromFilePath(dir.path().string());
+    drovik::test::TempFolder dir;
+    clip.loadVideoFileCilpDataFromFilePath(dir.root().toStdString());
     EXPECT_EQ(clip.clipDataCount(), 0u);
-    clip.loadVideoFileCilpDataFromFilePath((dir.path() / "x.srt").string());
+    clip.loadVideoFileCilpDataFromFilePath(dir.path(QStringLiteral("x.srt")).toStdString());
     EXPECT_EQ(clip.clipDataCount(), 0u);
 }
 

@@ -1,6 +1,7 @@
 #include "telemetry/byte_source.h"
 #include "telemetry/clip_data.h"
-#include "telemetry_test_util.h"
+#include "bytes.h"
+#include "temp_folder.h"
 
 #include <gtest/gtest.h>
 
@@ -187,7 +188,7 @@ TEST(Embedded, LinesAcrossWindowBoundaries)
 
 TEST(Embedded, FromAFileThroughTheGeneralLoader)
 {
-    drovik::test::TempDir dir;
+    drovik::test::TempFolder dir;
     std::string bytes(5000, '\x01');
     for (int s = 0; s < 3; ++s) {
         for (int i = 0; i < 10; ++i)

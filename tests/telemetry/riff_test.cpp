@@ -1,7 +1,8 @@
 #include "telemetry/byte_source.h"
 #include "telemetry/clip_data.h"
 #include "telemetry/sample_writer.h"
-#include "telemetry_test_util.h"
+#include "bytes.h"
+#include "temp_folder.h"
 
 #include <gtest/gtest.h>
 
@@ -176,7 +177,7 @@ TEST(Riff, SixtySamplesPendingAnd650Output)
 
 TEST(Riff, FromFiles)
 {
-    drovik::test::TempDir dir;
+    drovik::test::TempFolder dir;
     RiffBuilder riff;
     riff.accelKvl(0x8D, 0x80, 0x80).chunk("02tx", kFixSentence);
     const std::string path = dir.file("Rec_0001.avi", riff.bytes());

@@ -1,7 +1,8 @@
 #include "telemetry/clip_data.h"
 #include "telemetry/subtitle_data.h"
 #include "telemetry/text_rules.h"
-#include "telemetry_test_util.h"
+#include "bytes.h"
+#include "temp_folder.h"
 
 #include <gtest/gtest.h>
 
@@ -263,7 +264,7 @@ TEST(SrtRecordReader, Caps)
 
 TEST(SrtRecordReader, ThroughTheGeneralLoader)
 {
-    drovik::test::TempDir dir;
+    drovik::test::TempFolder dir;
     DrovikClipData clip;
     clip.loadVideoFileCilpDataFromFilePath(dir.file("clip.srt", cue(1, 0, "gsensor,1,2,3") + cue(2, 100, kFix)));
     EXPECT_EQ(clip.clipDataCount(), 10u);

@@ -1,15 +1,13 @@
 // End to end: an MP4 made by ffmpeg whose mov_text subtitle stream carries telemetry, extracted with
 // the viewer's own command (-vn -an -c:s text) and loaded by both subtitle readers. ffmpeg writes a
 // multi-line cue with CRLF between its lines; what the readers then do is pinned down here.
-#include "process_util.h"
 #include "telemetry/clip_data.h"
 #include "telemetry/subtitle_data.h"
-#include "telemetry_test_util.h"
+#include "programs.h"
 
 #include <gtest/gtest.h>
 
-using drovik::test::shellQuoted;
-using drovik::test::run;
+using namespace drovik::test;
 
 namespace {
 
@@ -22,27 +20,22 @@ class FfmpegSubtitles : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        if (!drovik::test::haveProgram("ffmpeg"))
+        if (!haveProgram(QStringLiteral("ffmpeg")))
             GTEST_SKIP() << "ffmpeg is not installed";
-        const std::string source = dir.file("in.srt", kSource);
-        const std::string clip = (dir.path() / "clip.mp4").string();
-        srt = (dir.path() / "clip.srt").string();
-        ASSERT_EQ(run("ffmpeg -nostdin -v error -f lavfi -i color=size=64x64:duration=3:rate=10 -i "
-                      + shellQuoted(source) + " -c:v mpeg4 -c:s mov_text " + shellQuoted(clip) + " 2>&1").status, 0);
-        const auto extracted = run("ffmpeg -nostdin -v error -i " + shellQuoted(clip) + " -vn -an -c:s text "
-                                   + shellQuoted(srt) + " 2>&1");
-        ASSERT_EQ(extracted.status, 0) << extracted.out;
+        const QString clip = dir.path(QStringLiteral("clip.mp4"));
+        srt = dir.path(QStringLiteral("clip.srt")).toStdString();
+        ASSERT_TRUE(makeMp4WithSubtitles(clip, kSource));
+        ASSERT_TRUE(ffmpeg({QStringLiteral("-i"), clip, QStringLiteral("-vn"), QStringLiteral("-an"),
+                            QStringLiteral("-c:s"), QStringLiteral("text"), QString::fromStdString(srt)}));
     }
 
-    drovik::test::TempDir dir;
+    TempFolder dir;
     std::string srt;
 };
 
 TEST_F(FfmpegSubtitles, ExtractedCueKeepsCrlfInside)
 {
-    std::ifstream in(srt, std::ios::binary);
-    const std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    EXPECT_NE(text.find("gsensor,1,2,3\r\nGPRMC,120000"), std::string::npos) << text;
+    EXPECT_TRUE(readFile(QString::fromStdString(srt)).contains("gsensor,1,2,3\r\nGPRMC,120000"));
 }
 
 TEST_F(FfmpegSubtitles, RecordReaderLosesTheSecondLineOfACue)

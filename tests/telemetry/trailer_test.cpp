@@ -1,6 +1,7 @@
 #include "telemetry/byte_source.h"
 #include "telemetry/clip_data.h"
-#include "telemetry_test_util.h"
+#include "bytes.h"
+#include "temp_folder.h"
 
 #include <gtest/gtest.h>
 
@@ -63,6 +64,8 @@ TEST(Trailer, VideoBytesBeforeAMissedMagicGiveNothing)
     const std::string bytes = filler(40000) + "ETKQX4" + kLine;
     DrovikClipData clip;
     EXPECT_EQ(readTrailer(bytes, clip), 1);
+    // A file of exactly the window's length is searched too.
+    EXPECT_EQ(readTrailer(filler(33006 - 6 - kLine.size()) + "ETKQX4" + kLine, clip), 1);
     const std::string missed = filler(40000) + "ETKQX4" + kLine + std::string(33006, ' ');
     EXPECT_EQ(readTrailer(missed, clip), 0);
 }
@@ -163,7 +166,7 @@ TEST(Trailer, OverlongLineWhileStreamingIsNotASample)
 
 TEST(Trailer, FromAFile)
 {
-    drovik::test::TempDir dir;
+    drovik::test::TempFolder dir;
     DrovikClipData clip;
     const std::string path = dir.file("clip.mp4", filler(100000) + "ETKQX4" + kLine);
     clip.loadVideoFileCilpDataFromFilePath(path);

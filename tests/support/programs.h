@@ -1,0 +1,148 @@
+#pragma once
+
+// Programs run as a user would run them: the drovik command line, ffmpeg making tiny clips
+// (160×90, about a second) and ffprobe looking at what a file holds. Every program gets an
+// argument list, so the odd names the tests use reach it unchanged.
+
+#include <QByteArray>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QString>
+#include <QStringList>
+
+#include "temp_folder.h"
+
+namespace drovik::test {
+
+// What a run left: its exit status (-1 when it crashed or did not finish) and its output.
+struct ProgramRun {
+    int exitCode = -1;
+    QByteArray out;
+    QByteArray err;
+};
+
+inline ProgramRun run(const QString &program, const QStringList &args, int timeoutMs = 120000)
+{
+    QProcess process;
+    process.setStandardInputFile(QProcess::nullDevice());
+    process.start(program, args);
+    ProgramRun result;
+    if (process.waitForFinished(timeoutMs) && process.exitStatus() == QProcess::NormalExit)
+        result.exitCode = process.exitCode();
+    result.out = process.readAllStandardOutput();
+    result.err = process.readAllStandardError();
+    return result;
+}
+
+#ifdef DROVIK_CLI
+inline ProgramRun runDrovik(const QStringList &args)
+{
+    return run(QStringLiteral(DROVIK_CLI), args);
+}
+#endif
+
+inline bool haveProgram(const QString &name)
+{
+    return !QStandardPaths::findExecutable(name).isEmpty();
+}
+
+inline bool ffmpeg(const QStringList &args)
+{
+    const ProgramRun r = run(QStringLiteral("ffmpeg"),
+                      QStringList{QStringLiteral("-nostdin"), QStringLiteral("-v"), QStringLiteral("error")}
+                          + args + QStringList{QStringLiteral("-y")});
+    if (r.exitCode != 0)
+        qWarning("ffmpeg failed: %s", r.err.constData());
+    return r.exitCode == 0;
+}
+
+inline QStringList lavfiVideo(const QString &size = QStringLiteral("160x90"),
+                              const QString &source = QStringLiteral("testsrc"))
+{
+    return {QStringLiteral("-f"), QStringLiteral("lavfi"), QStringLiteral("-i"),
+            QStringLiteral("%1=size=%2:rate=10:duration=1").arg(source, size)};
+}
+
+inline QStringList lavfiAudio()
+{
+    return {QStringLiteral("-f"), QStringLiteral("lavfi"), QStringLiteral("-i"),
+            QStringLiteral("sine=frequency=440:sample_rate=8000:duration=1")};
+}
+
+inline QStringList h264()
+{
+    return {QStringLiteral("-c:v"), QStringLiteral("libx264"), QStringLiteral("-preset"),
+            QStringLiteral("ultrafast"), QStringLiteral("-pix_fmt"), QStringLiteral("yuv420p")};
+}
+
+inline QStringList pcm() { return {QStringLiteral("-c:a"), QStringLiteral("pcm_s16le")}; }
+
+// An MP4 with video, sound and a mov_text subtitle stream made of the SubRip text srt.
+inline bool makeMp4WithSubtitles(const QString &path, const QByteArray &srt)
+{
+    const QString cues = path + QStringLiteral(".cues.srt");
+    if (!writeFile(cues, srt))
+        return false;
+    const bool made = ffmpeg(lavfiVideo() + lavfiAudio()
+                             + QStringList{QStringLiteral("-i"), cues, QStringLiteral("-map"), QStringLiteral("0"),
+                                           QStringLiteral("-map"), QStringLiteral("1"), QStringLiteral("-map"),
+                                           QStringLiteral("2")}
+                             + h264()
+                             + QStringList{QStringLiteral("-c:a"), QStringLiteral("aac"), QStringLiteral("-c:s"),
+                                           QStringLiteral("mov_text"), path});
+    QFile::remove(cues);
+    return made;
+}
+
+// An MP4 whose subtitle stream holds one cue with cueText.
+inline bool makeMp4(const QString &path, const QByteArray &cueText)
+{
+    return makeMp4WithSubtitles(path, "1\n00:00:00,000 --> 00:00:01,000\n" + cueText + "\n\n");
+}
+
+// An AVI whose stream 0 is the front camera (160×90), stream 1 the rear (128×72) and, with
+// audio, stream 2 the sound.
+inline bool makeDualAvi(const QString &path, bool withAudio)
+{
+    QStringList args = lavfiVideo() + lavfiVideo(QStringLiteral("128x72"), QStringLiteral("testsrc2"));
+    if (withAudio)
+        args += lavfiAudio();
+    args << QStringLiteral("-map") << QStringLiteral("0") << QStringLiteral("-map") << QStringLiteral("1");
+    if (withAudio)
+        args += QStringList{QStringLiteral("-map"), QStringLiteral("2")} + pcm();
+    return ffmpeg(args + h264() + QStringList{path});
+}
+
+inline bool makeSingleAvi(const QString &path)
+{
+    return ffmpeg(lavfiVideo() + lavfiAudio() + h264() + pcm() + QStringList{path});
+}
+
+inline bool makeAudioOnlyAvi(const QString &path)
+{
+    return ffmpeg(lavfiAudio() + pcm() + QStringList{path});
+}
+
+// "video 160x90", "audio", "subtitle" … one entry per stream, by ffprobe.
+inline QStringList probeStreams(const QString &path)
+{
+    const ProgramRun r = run(QStringLiteral("ffprobe"),
+                      {QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-show_entries"),
+                       QStringLiteral("stream=codec_type,width,height"), QStringLiteral("-of"),
+                       QStringLiteral("csv=p=0"), path});
+    if (r.exitCode != 0)
+        return {QStringLiteral("unreadable")};
+    QStringList streams;
+    for (const QByteArray &line : r.out.trimmed().split('\n')) {
+        const QList<QByteArray> fields = line.trimmed().split(',');
+        QString entry = QString::fromUtf8(fields.value(0));
+        if (entry == QLatin1String("video"))
+            entry += QStringLiteral(" %1x%2").arg(QString::fromUtf8(fields.value(1)),
+                                                  QString::fromUtf8(fields.value(2)));
+        if (!entry.isEmpty())
+            streams.append(entry);
+    }
+    return streams;
+}
+
+} // namespace drovik::test
