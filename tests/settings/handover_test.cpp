@@ -18,7 +18,7 @@ namespace {
 
 TEST(Handover, ResetHandsTheReplacingManagerToItsEditors)
 {
-    TempCard card;
+    TempFolder card;
     SettingManagerHolder &holder = SettingManagerHolder::shared();
     struct Case { bool hasDefaultRecord; ModelType model; ResetOutcome outcome; };
     const Case cases[] = {{true, Model::R640, ResetOutcome::FromDefaultCfg},
@@ -36,7 +36,7 @@ TEST(Handover, ResetHandsTheReplacingManagerToItsEditors)
         if (hasDefaultRecord)
             ASSERT_TRUE(card.put(QStringLiteral("SETTING/default.cfg"), makeRecord(432, "R640", 432)));
         else
-            QFile::remove(card.file(QStringLiteral("SETTING/default.cfg")));
+            QFile::remove(card.path(QStringLiteral("SETTING/default.cfg")));
 
         EXPECT_EQ(resetSettingsToDefaults(), outcome);
         EXPECT_EQ(edited, &R640SettingManager::SharedR640SettingManager());
@@ -49,8 +49,8 @@ TEST(Handover, ResetHandsTheReplacingManagerToItsEditors)
 
 TEST(Handover, ADroppedReformatRunnerNeitherWaitsForNorKillsTheProgram)
 {
-    TempCard volumes;
-    ASSERT_TRUE(QDir().mkpath(volumes.file(QStringLiteral("CARD/DCIM"))));
+    TempFolder volumes;
+    ASSERT_TRUE(QDir().mkpath(volumes.path(QStringLiteral("CARD/DCIM"))));
     const VolumeMonitor monitor(volumes.root());
     QTemporaryDir bin;
     // The program waits for "go", which the test writes only after the runner is gone, and
@@ -64,7 +64,7 @@ TEST(Handover, ADroppedReformatRunnerNeitherWaitsForNorKillsTheProgram)
     qputenv("DROVIK_REFORMAT_COMMAND", program.toUtf8());
     {
         ReformatRunner runner(&monitor);
-        ASSERT_EQ(runner.start(volumes.file(QStringLiteral("CARD"))), FormatCheck::Allowed);
+        ASSERT_EQ(runner.start(volumes.path(QStringLiteral("CARD"))), FormatCheck::Allowed);
         ASSERT_TRUE(runner.isRunning());
     }
     EXPECT_TRUE(writeFile(QString::fromUtf8(go), QByteArray()));

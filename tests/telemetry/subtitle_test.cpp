@@ -276,7 +276,7 @@ TEST(SrtRecordReader, ThroughTheGeneralLoader)
 // Both readers take a file up to the cap and treat a larger one as unreadable.
 TEST(SubtitleFiles, Capped)
 {
-    drovik::test::TempDir dir;
+    drovik::test::TempFolder dir;
     for (const std::size_t size : {drovik::telemetry::kMaxSubtitleFileBytes, drovik::telemetry::kMaxSubtitleFileBytes + 1}) {
         std::string text = cue(1, 0, "gsensor,1,2,3") + cue(2, 100, kFix);
         text.resize(size, ' ');
