@@ -27,15 +27,15 @@ ParsedArguments parseArguments(const Args &args, ArgumentSyntax syntax,
         }
         const std::size_t equals = syntax.inlineValues ? arg.find('=') : std::string::npos;
         const std::string name = arg.substr(0, equals);
-        const auto spec = std::find_if(specs.begin(), specs.end(),
+        const auto known = std::find_if(specs.begin(), specs.end(),
                                        [&](const OptionSpec &s) { return s.name == name; });
         const bool inlineValue = equals != std::string::npos;
-        if (spec == specs.end() || (inlineValue && !spec->takesValue)
-            || (inlineValue && spec->refusesEmptyInline && equals + 1 == arg.size())) {
+        if (known == specs.end() || (inlineValue && !known->takesValue)
+            || (inlineValue && known->refusesEmptyInline && equals + 1 == arg.size())) {
             parsed.problem = {ArgumentProblem::UnknownOption, arg};
             break;
         }
-        if (!spec->takesValue) {
+        if (!known->takesValue) {
             parsed.options.emplace_back(name, std::string());
         } else if (inlineValue) {
             parsed.options.emplace_back(name, arg.substr(equals + 1));
