@@ -63,7 +63,7 @@ TEST(CardCli, SetAndSaveWritesTheModelsRecord)
     EXPECT_EQ(written.mid(24, 16), QByteArray(16, '\xFF'));
 }
 
-TEST(CardCli, FolderWithoutCard)
+TEST(CardCli, FolderWithoutCardIsLeftAsItWas)
 {
     TempFolder card;
     const ProgramRun run = runDrovik("card ROOT", card.root());
@@ -72,6 +72,9 @@ TEST(CardCli, FolderWithoutCard)
         R"({"modelType":-1,"modelName":null,"version":null,"firmwareVersionInt":0,"localID":-1,)"
         R"("languages":[],"recordSize":432,"record":{"checksum":0,)"))
         << run.out.toStdString();
+    const ProgramRun kvl = runDrovik("kvl ROOT", card.root());
+    EXPECT_EQ(kvl.exitCode, 0);
+    EXPECT_TRUE(kvl.out.startsWith(R"({"lines":["const=60","event=22","manual=9","park=4",)"));
     EXPECT_TRUE(QDir(card.root()).isEmpty());
 }
 
@@ -120,15 +123,6 @@ TEST(KvlCli, UnreadableFileIsNullAndNotSaved)
     EXPECT_EQ(runDrovik("kvl ROOT", card.root()).out, QByteArray("{\"lines\":null}\n"));
     EXPECT_EQ(runDrovik("kvl ROOT --save", card.root()).exitCode, 1);
     EXPECT_EQ(card.get(QStringLiteral("SETTING/blackbox.cfg")), file);
-}
-
-TEST(KvlCli, DefaultsWhenTheCardHasNoFile)
-{
-    TempFolder card;
-    const ProgramRun run = runDrovik("kvl ROOT", card.root());
-    EXPECT_EQ(run.exitCode, 0);
-    EXPECT_TRUE(run.out.startsWith(R"({"lines":["const=60","event=22","manual=9","park=4",)"));
-    EXPECT_TRUE(QDir(card.root()).isEmpty());
 }
 
 } // namespace
