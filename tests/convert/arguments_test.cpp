@@ -50,24 +50,21 @@ TEST(Arguments, EveryListAsGolden)
 
 TEST(Paths, CacheLayout)
 {
-    const ConversionPaths paths = conversionPathsFor(QStringLiteral("/card/cont_rec/a.b_F.mp4"), 12345,
-                                                     QStringLiteral("/work"));
-    EXPECT_EQ(paths.folder, QStringLiteral("/work/temp_video/a.b_F_12345"));
-    EXPECT_EQ(paths.front, QStringLiteral("/work/temp_video/a.b_F_12345/a.b_F_f.mov"));
-    EXPECT_EQ(paths.rear, QStringLiteral("/work/temp_video/a.b_F_12345/a.b_F_r.mov"));
-    EXPECT_EQ(paths.frontSubtitle, QStringLiteral("/work/temp_video/a.b_F_12345/a.b_F_f.srt"));
-    EXPECT_EQ(paths.rearSubtitle, QStringLiteral("/work/temp_video/a.b_F_12345/a.b_F_r.srt"));
-    EXPECT_EQ(paths.partialFolder, QStringLiteral("/work/temp_video/a.b_F_12345/.partial"));
+    const ConversionPaths p = conversionPathsFor(QStringLiteral("/card/cont_rec/a.b_F.mp4"), 12345, QStringLiteral("/work"));
+    const QString folder = QStringLiteral("/work/temp_video/a.b_F_12345");
+    EXPECT_EQ(QStringList({p.folder, p.front, p.rear, p.frontSubtitle, p.rearSubtitle, p.partialFolder}),
+              QStringList({folder, folder + QStringLiteral("/a.b_F_f.mov"), folder + QStringLiteral("/a.b_F_r.mov"),
+                           folder + QStringLiteral("/a.b_F_f.srt"), folder + QStringLiteral("/a.b_F_r.srt"),
+                           folder + QStringLiteral("/.partial")}));
 }
 
 TEST(Paths, PartnerSearchKnowsBcNames)
 {
-    EXPECT_EQ(conversionPartnerUrlText(QStringLiteral("file:///c/1_F.mp4")), QStringLiteral("file:///c/1_R.mp4"));
-    EXPECT_EQ(conversionPartnerUrlText(QStringLiteral("file:///c/1_R.mp4")), QStringLiteral("file:///c/1_F.mp4"));
-    EXPECT_EQ(conversionPartnerUrlText(QStringLiteral("file:///c/1_F_BC.mp4")),
-              QStringLiteral("file:///c/1_R_BC.mp4"));
-    EXPECT_EQ(conversionPartnerUrlText(QStringLiteral("file:///c/1_R_BC.mp4")),
-              QStringLiteral("file:///c/1_F_BC.mp4"));
+    for (const auto &[a, b] : {std::pair("1_F.mp4", "1_R.mp4"), std::pair("1_F_BC.mp4", "1_R_BC.mp4")}) {
+        const QString front = QStringLiteral("file:///c/") + QLatin1String(a), rear = QStringLiteral("file:///c/") + QLatin1String(b);
+        EXPECT_EQ(conversionPartnerUrlText(front), rear);
+        EXPECT_EQ(conversionPartnerUrlText(rear), front);
+    }
     EXPECT_TRUE(conversionPartnerUrlText(QStringLiteral("file:///c/1.mp4")).isNull());
 }
 
@@ -163,35 +160,25 @@ TEST_F(FakeFfmpeg, Mp4PairWithShellCharactersReachesFfmpegAsSingleArguments)
 
 TEST_F(FakeFfmpeg, DualStreamAviProbesThenSplits)
 {
-    qputenv("FAKE_FFMPEG_STREAMS", "  Stream #0:0: Video: h264\n  Stream #0:1: Video: h264\n"
-                                   "  Stream #0:2: Audio: pcm_s16le");
-    const QString avi = clip(QStringLiteral("dual $x.avi"), "AVC1");
-    const VideoConverter converter(work(), program);
-    const auto result = converter.checkAndConvertVideo(QUrl::fromLocalFile(avi));
-    ASSERT_TRUE(result.has_value());
-    const ConversionPaths paths = conversionPathsFor(avi, 128, work());
-    const QString partialFront = paths.partialFolder + QStringLiteral("/dual $x_f.mov");
-    const QString partialRear = paths.partialFolder + QStringLiteral("/dual $x_r.mov");
-    const QStringList probe = {QStringLiteral("-i"), avi};
-    EXPECT_EQ(calls(), (QList<QStringList>{probe, probe,
-                                           dualConversionArguments(AviTypeAVC1, avi, partialFront, 0, true),
-                                           dualConversionArguments(AviTypeAVC1, avi, partialRear, 1, true)}));
-    EXPECT_EQ(result->size(), 2);
-}
-
-TEST_F(FakeFfmpeg, DualStreamAviWithoutAudio)
-{
-    qputenv("FAKE_FFMPEG_STREAMS", "  Stream #0:0: Video: h264\n  Stream #0:1: Video: h264");
-    const QString avi = clip(QStringLiteral("dual.avi"), "H264");
-    const VideoConverter converter(work(), program);
-    ASSERT_TRUE(converter.checkAndConvertVideo(QUrl::fromLocalFile(avi)).has_value());
-    const ConversionPaths paths = conversionPathsFor(avi, 128, work());
-    const QList<QStringList> made = calls();
-    ASSERT_EQ(made.size(), 4);
-    EXPECT_EQ(made[2], dualConversionArguments(AviTypeH264, avi, paths.partialFolder + QStringLiteral("/dual_f.mov"),
-                                               0, false));
-    EXPECT_EQ(made[3], dualConversionArguments(AviTypeH264, avi, paths.partialFolder + QStringLiteral("/dual_r.mov"),
-                                               1, false));
+    for (const bool audio : {true, false}) {
+        QDir(log()).removeRecursively();
+        QDir(work()).removeRecursively();
+        QDir().mkpath(log());
+        qputenv("FAKE_FFMPEG_STREAMS", "  Stream #0:0: Video: h264\n  Stream #0:1: Video: h264"
+                                           + QByteArray(audio ? "\n  Stream #0:2: Audio: pcm_s16le" : ""));
+        const QString avi = clip(QStringLiteral("dual $x.avi"), audio ? "AVC1" : "H264");
+        const int type = audio ? AviTypeAVC1 : AviTypeH264;
+        const auto result = VideoConverter(work(), program).checkAndConvertVideo(QUrl::fromLocalFile(avi));
+        ASSERT_TRUE(result.has_value());
+        EXPECT_EQ(result->size(), 2);
+        const QString partial = conversionPathsFor(avi, 128, work()).partialFolder;
+        const QStringList probe = {QStringLiteral("-i"), avi};
+        EXPECT_EQ(calls(), (QList<QStringList>{
+                               probe, probe,
+                               dualConversionArguments(type, avi, partial + QStringLiteral("/dual $x_f.mov"), 0, audio),
+                               dualConversionArguments(type, avi, partial + QStringLiteral("/dual $x_r.mov"), 1, audio)}))
+            << "audio " << audio;
+    }
 }
 
 TEST_F(FakeFfmpeg, SingleStreamAviHasNoRearAndNoSubtitles)

@@ -33,28 +33,25 @@ TEST(ConvertCli, MovPassesThroughAndUnplayableExitsThree)
     QTemporaryDir dir;
     const QString mov = dir.path() + QStringLiteral("/clip.MOV");
     ASSERT_TRUE(writeFile(mov, "x"));
-    const ProgramRun passed = runDrovik({QStringLiteral("convert"), mov, QStringLiteral("--workdir"), dir.path()});
+    const ProgramRun passed = runDrovik("convert ROOT/clip.MOV --workdir ROOT", dir.path());
     EXPECT_EQ(passed.exitCode, 0);
     EXPECT_EQ(passed.out, mov.toUtf8() + '\n');
 
-    const ProgramRun missing = runDrovik({QStringLiteral("convert"), dir.path() + QStringLiteral("/gone.mp4"),
-                                   QStringLiteral("--workdir"), dir.path()});
+    const ProgramRun missing = runDrovik("convert ROOT/gone.mp4 --workdir ROOT", dir.path());
     EXPECT_EQ(missing.exitCode, 3);
     EXPECT_TRUE(missing.out.isEmpty());
 
     if (haveProgram(QStringLiteral("ffmpeg"))) {
-        const QString sound = dir.path() + QStringLiteral("/sound.avi");
-        ASSERT_TRUE(makeAudioOnlyAvi(sound));
-        EXPECT_EQ(runDrovik({QStringLiteral("convert"), sound, QStringLiteral("--workdir"), dir.path()}).exitCode, 3);
+        ASSERT_TRUE(makeAudioOnlyAvi(dir.path() + QStringLiteral("/sound.avi")));
+        EXPECT_EQ(runDrovik("convert ROOT/sound.avi --workdir ROOT", dir.path()).exitCode, 3);
     }
 }
 
 TEST(ConvertCli, Usage)
 {
-    EXPECT_EQ(runDrovik({QStringLiteral("convert")}).exitCode, 2);
-    EXPECT_EQ(runDrovik({QStringLiteral("convert"), QStringLiteral("a.mp4"), QStringLiteral("b.mp4")}).exitCode, 2);
-    EXPECT_EQ(runDrovik({QStringLiteral("convert"), QStringLiteral("a.mp4"), QStringLiteral("--workdir")}).exitCode, 2);
-    EXPECT_EQ(runDrovik({QStringLiteral("convert"), QStringLiteral("--bogus")}).exitCode, 2);
+    for (const char *args : {"convert", "convert a.mp4 b.mp4", "convert a.mp4 --workdir", "convert --bogus",
+                             "convert a.mp4 --workdir="})
+        EXPECT_EQ(runDrovik(args).exitCode, 2) << args;
 }
 
 } // namespace

@@ -24,7 +24,6 @@ protected:
     }
     QString card() const { return dir.path() + QStringLiteral("/card"); }
     QString work() const { return dir.path() + QStringLiteral("/work"); }
-    QString scratch() const { return dir.path(); }
     QString at(const QString &name) const { return card() + QLatin1Char('/') + name; }
 
     VideoConverter converter(QList<QStringList> *runs = nullptr) const
@@ -82,27 +81,6 @@ TEST_F(Conversion, RearEntryIsConvertedToTheFrontOutputWithItsFrontPartnerAsRear
     // The chosen file opens in the large view: the front output holds the R. clip.
     EXPECT_TRUE(readFile(paths.frontSubtitle).contains("rear"));
     EXPECT_TRUE(readFile(paths.rearSubtitle).contains("front"));
-}
-
-TEST_F(Conversion, Mp4WithoutPartnerGivesOneFile)
-{
-    const QString front = at(QStringLiteral("0600_F.mp4"));
-    ASSERT_TRUE(makeMp4(front, "alone"));
-    const auto result = converter().checkAndConvertVideo(QUrl::fromLocalFile(front));
-    ASSERT_TRUE(result.has_value());
-    EXPECT_EQ(*result, urls({pathsOf(front).front}));
-    EXPECT_FALSE(QFile::exists(pathsOf(front).rear));
-}
-
-TEST_F(Conversion, BcNamesFindTheirPartner)
-{
-    const QString front = at(QStringLiteral("0700_F_BC.mp4"));
-    ASSERT_TRUE(makeMp4(front, "bc front"));
-    ASSERT_TRUE(makeMp4(at(QStringLiteral("0700_R_BC.mp4")), "bc rear"));
-    const auto result = converter().checkAndConvertVideo(QUrl::fromLocalFile(front));
-    ASSERT_TRUE(result.has_value());
-    EXPECT_EQ(result->size(), 2);
-    EXPECT_TRUE(readFile(pathsOf(front).rearSubtitle).contains("bc rear"));
 }
 
 TEST_F(Conversion, DualStreamAviGivesTwoMovsWithSoundWhenThereIsSome)
@@ -167,18 +145,6 @@ TEST_F(Conversion, SecondRunRunsNoFfmpeg)
     EXPECT_TRUE(runs.isEmpty()); // only the stream count is asked again
 }
 
-TEST_F(Conversion, AChangedFileGetsANewFolder)
-{
-    const QString clip = at(QStringLiteral("0900.mp4"));
-    ASSERT_TRUE(makeMp4(clip, "short"));
-    const auto first = converter().checkAndConvertVideo(QUrl::fromLocalFile(clip));
-    ASSERT_TRUE(makeMp4(clip, "a longer cue than before"));
-    const auto second = converter().checkAndConvertVideo(QUrl::fromLocalFile(clip));
-    ASSERT_TRUE(first && second && !first->isEmpty() && !second->isEmpty());
-    EXPECT_NE(first->at(0), second->at(0));
-    EXPECT_TRUE(readFile(pathsOf(clip).frontSubtitle).contains("longer"));
-}
-
 TEST_F(Conversion, MovAndOtherExtensionsPassThroughWithoutTouchingTheWorkingDirectory)
 {
     for (const char *name : {"clip.MOV", "clip.mov", "clip.mkv", "missing.mov"}) {
@@ -197,7 +163,7 @@ TEST_F(Conversion, NothingWhenTheEntryOrTheFolderIsMissing)
     // A file where the working directory should be: no folder can be made.
     const QString clip = at(QStringLiteral("1000.mp4"));
     ASSERT_TRUE(makeMp4(clip, "x"));
-    const QString blocked = scratch() + QStringLiteral("/blocked");
+    const QString blocked = dir.path() + QStringLiteral("/blocked");
     ASSERT_TRUE(writeFile(blocked, "not a folder"));
     EXPECT_FALSE(VideoConverter(blocked, ffmpegPath).checkAndConvertVideo(QUrl::fromLocalFile(clip)).has_value());
     EXPECT_FALSE(VideoConverter(QString(), ffmpegPath).checkAndConvertVideo(QUrl::fromLocalFile(clip)).has_value());
@@ -222,7 +188,7 @@ TEST_F(Conversion, InterruptedRunLeavesNothingThatCountsAsDone)
     ASSERT_TRUE(makeMp4(front, "whole"));
     // The real ffmpeg writes its whole output, then the process dies as if killed before it
     // could report.
-    const QString killed = scratch() + QStringLiteral("/killed-ffmpeg");
+    const QString killed = dir.path() + QStringLiteral("/killed-ffmpeg");
     ASSERT_TRUE(writeFile(killed, "#!/bin/sh\n\"$REAL_FFMPEG\" \"$@\"\nkill -9 $$\n"));
     QFile(killed).setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     qputenv("REAL_FFMPEG", ffmpegPath.toUtf8());
@@ -240,22 +206,6 @@ TEST_F(Conversion, InterruptedRunLeavesNothingThatCountsAsDone)
     ASSERT_TRUE(next.has_value());
     EXPECT_EQ(*next, urls({paths.front}));
     EXPECT_TRUE(readFile(paths.frontSubtitle).contains("whole"));
-}
-
-TEST_F(Conversion, LeftoversInPartialAreReplaced)
-{
-    const QString front = at(QStringLiteral("1300_F.mp4"));
-    ASSERT_TRUE(makeMp4(front, "fresh"));
-    const ConversionPaths paths = pathsOf(front);
-    ASSERT_TRUE(QDir().mkpath(paths.partialFolder));
-    // Without "-y" ffmpeg would refuse to overwrite a subtitle file that is already there.
-    ASSERT_TRUE(writeFile(paths.partialFolder + QStringLiteral("/1300_F_f.srt"), "stale"));
-    ASSERT_TRUE(writeFile(paths.partialFolder + QStringLiteral("/1300_F_f.mov"), "stale"));
-    const auto result = converter().checkAndConvertVideo(QUrl::fromLocalFile(front));
-    ASSERT_TRUE(result.has_value());
-    EXPECT_EQ(result->size(), 1);
-    EXPECT_TRUE(readFile(paths.frontSubtitle).contains("fresh"));
-    EXPECT_EQ(probeStreams(paths.front).value(0), QStringLiteral("video 160x90"));
 }
 
 TEST_F(Conversion, ACachedFrontIsReusedEvenWithoutItsSubtitles)

@@ -24,6 +24,8 @@ TEST(Preferences, LaunchKeepsATableLanguageAndFallsBackToEnglish)
                   QStringList{QLatin1String(expected)});
         EXPECT_EQ(Preferences::interfaceLanguage(), QLatin1String(expected));
     }
+    Preferences::store()->setValue(QString::fromLatin1(Preferences::kAppleLanguagesKey), QStringList{QStringLiteral("ja"), QStringLiteral("fr")});
+    EXPECT_EQ(Preferences::interfaceLanguage(), QStringLiteral("ja"));
 }
 
 } // namespace

@@ -106,6 +106,7 @@ TEST(StringTables, MissingKeysAndLanguagesGiveEmptyText)
     EXPECT_EQ(SharedDrovikLanguages().localizedIn(QStringLiteral("en"), QStringLiteral("없는 키")), QString());
     EXPECT_EQ(SharedDrovikLanguages().localizedIn(QStringLiteral("de"), QStringLiteral("언어")), QString());
     EXPECT_EQ(SharedDrovikLanguages().localizedIn(QStringLiteral("../en"), QStringLiteral("언어")), QString());
+    EXPECT_EQ(SharedDrovikLanguages().localizedIn(QStringLiteral("/../drovik_fr"), QStringLiteral("언어")), QString());
     EXPECT_EQ(SharedDrovikLanguages().localizedIn(QStringLiteral("fr"), QStringLiteral("언어")), QStringLiteral("Langue"));
 }
 

@@ -27,63 +27,42 @@ protected:
 
 TEST_F(ClipsCli, ListsTheShownListOnePathPerLine)
 {
-    const ProgramRun run = runDrovik({QStringLiteral("clips"), tree.root()});
+    const ProgramRun run = runDrovik("clips ROOT", tree.root());
     EXPECT_EQ(run.exitCode, 0);
     EXPECT_EQ(run.out, line("Saved_Videos/0900.mov") + line("0100.MP4") + line("cont_rec/0512_F.mp4")
                            + line("cont_rec/0512_R.mp4") + line("evt_rec/0600.avi")
                            + line("parking_rec/0700.mp4") + line("sos_rec/0800.mp4"));
-}
-
-TEST_F(ClipsCli, FiltersByName)
-{
-    const ProgramRun run = runDrovik({QStringLiteral("clips"), tree.root(), QStringLiteral("--filter"),
-                               QStringLiteral("event")});
-    EXPECT_EQ(run.exitCode, 0);
-    EXPECT_EQ(run.out, line("evt_rec/0600.avi") + line("parking_rec/0700.mp4"));
-    EXPECT_EQ(runDrovik({QStringLiteral("clips"), QStringLiteral("--filter=always"), tree.root()}).out,
+    const ProgramRun event = runDrovik("clips ROOT --filter event", tree.root());
+    EXPECT_EQ(event.exitCode, 0);
+    EXPECT_EQ(event.out, line("evt_rec/0600.avi") + line("parking_rec/0700.mp4"));
+    EXPECT_EQ(runDrovik("clips --filter=always ROOT", tree.root()).out,
               line("cont_rec/0512_F.mp4") + line("cont_rec/0512_R.mp4"));
-    EXPECT_EQ(runDrovik({QStringLiteral("clips"), tree.root(), QStringLiteral("--filter"),
-                      QStringLiteral("motion")}).out, QByteArray());
+    EXPECT_EQ(runDrovik("clips ROOT --filter motion", tree.root()).out, QByteArray());
 }
 
-TEST_F(ClipsCli, JsonCarriesTheRowColour)
+TEST_F(ClipsCli, JsonCarriesTheRowColourEscaped)
 {
-    const ProgramRun run = runDrovik({QStringLiteral("clips"), tree.root(), QStringLiteral("--json"),
-                               QStringLiteral("--filter"), QStringLiteral("manual")});
+    ASSERT_TRUE(tree.touch({QStringLiteral("option_rec/a \"q\" \\ b.mp4")}));
+    const ProgramRun run = runDrovik("clips ROOT --json --filter manual", tree.root());
     EXPECT_EQ(run.exitCode, 0);
     EXPECT_EQ(run.out, "[{\"path\":\"" + tree.path(QStringLiteral("sos_rec/0800.mp4")).toUtf8()
+                           + "\",\"color\":\"yellow\"},{\"path\":\"" + tree.path(QStringLiteral("option_rec/a \\\"q\\\" \\\\ b.mp4")).toUtf8()
                            + "\",\"color\":\"yellow\"}]\n");
-    const ProgramRun all = runDrovik({QStringLiteral("clips"), QStringLiteral("--json"), tree.root()});
+    const ProgramRun all = runDrovik("clips --json ROOT", tree.root());
     EXPECT_TRUE(all.out.startsWith(QByteArray("[{\"path\":\"" + tree.path(QStringLiteral("Saved_Videos/0900.mov")).toUtf8()
                                               + "\",\"color\":\"magenta\"},{\"path\":")))
         << all.out.toStdString();
     EXPECT_TRUE(all.out.contains("0100.MP4\",\"color\":\"default\"}"));
 }
 
-TEST_F(ClipsCli, EscapesJson)
-{
-    ASSERT_TRUE(tree.touch({QStringLiteral("option_rec/a \"q\" \\ b.mp4")}));
-    const ProgramRun run = runDrovik({QStringLiteral("clips"), tree.root(), QStringLiteral("--json"),
-                               QStringLiteral("--filter"), QStringLiteral("manual")});
-    EXPECT_TRUE(run.out.contains("option_rec/a \\\"q\\\" \\\\ b.mp4\",\"color\":\"yellow\""))
-        << run.out.toStdString();
-}
-
-TEST_F(ClipsCli, EmptyFolderGivesNothing)
+TEST_F(ClipsCli, EmptyFolderErrorsAndUsage)
 {
     TempFolder empty;
-    EXPECT_EQ(runDrovik({QStringLiteral("clips"), empty.root()}).out, QByteArray());
-    EXPECT_EQ(runDrovik({QStringLiteral("clips"), empty.root(), QStringLiteral("--json")}).out, "[]\n");
-}
-
-TEST_F(ClipsCli, ErrorsAndUsage)
-{
-    EXPECT_EQ(runDrovik({QStringLiteral("clips")}).exitCode, 2);
-    EXPECT_EQ(runDrovik({QStringLiteral("clips"), tree.root(), QStringLiteral("--filter"),
-                      QStringLiteral("parking")}).exitCode, 2);
-    EXPECT_EQ(runDrovik({QStringLiteral("clips"), tree.root(), QStringLiteral("--bogus")}).exitCode, 2);
-    EXPECT_EQ(runDrovik({QStringLiteral("clips"), tree.root(), tree.root()}).exitCode, 2);
-    EXPECT_EQ(runDrovik({QStringLiteral("clips"), tree.path(QStringLiteral("missing"))}).exitCode, 1);
+    EXPECT_EQ(runDrovik("clips ROOT", empty.root()).out, QByteArray());
+    EXPECT_EQ(runDrovik("clips ROOT --json", empty.root()).out, "[]\n");
+    for (const char *args : {"clips", "clips ROOT --filter parking", "clips ROOT --bogus", "clips ROOT ROOT"})
+        EXPECT_EQ(runDrovik(args, tree.root()).exitCode, 2) << args;
+    EXPECT_EQ(runDrovik("clips ROOT/missing", tree.root()).exitCode, 1);
 }
 
 } // namespace

@@ -63,15 +63,12 @@ TEST_F(DemoCard, EveryFolderIsListedInOrderAndColour)
     QStringList names;
     for (const QUrl &url : shown)
         names.append(QDir(root()).relativeFilePath(url.toLocalFile()));
-    const QStringList expected = {
-        QStringLiteral("Saved_Videos/20240517_101600_F.mp4"),
-        QStringLiteral("cont_rec/20240517_101500_F.mp4"), QStringLiteral("cont_rec/20240517_101500_R.mp4"),
-        QStringLiteral("cont_rec/20240517_101530_F.mp4"), QStringLiteral("cont_rec/20240517_101530_R.mp4"),
-        QStringLiteral("evt_rec/20240517_101600_F.mp4"), QStringLiteral("evt_rec/20240517_101600_R.mp4"),
-        QStringLiteral("sos_rec/20240517_101620.mov"), QStringLiteral("manual_rec/20240517_101640.avi"),
-        QStringLiteral("parking_rec/20240517_103000_F.mp4"), QStringLiteral("parking_rec/20240517_103000_R.mp4"),
-        QStringLiteral("motion_rec/20240517_103500_F.mp4"), QStringLiteral("motion_rec/20240517_103500_R.mp4"),
-    };
+    const QStringList expected = QStringLiteral(
+        "Saved_Videos/20240517_101600_F.mp4 cont_rec/20240517_101500_F.mp4 cont_rec/20240517_101500_R.mp4 "
+        "cont_rec/20240517_101530_F.mp4 cont_rec/20240517_101530_R.mp4 evt_rec/20240517_101600_F.mp4 "
+        "evt_rec/20240517_101600_R.mp4 sos_rec/20240517_101620.mov manual_rec/20240517_101640.avi "
+        "parking_rec/20240517_103000_F.mp4 parking_rec/20240517_103000_R.mp4 motion_rec/20240517_103500_F.mp4 "
+        "motion_rec/20240517_103500_R.mp4").split(QLatin1Char(' '));
     EXPECT_EQ(names, expected);
     ASSERT_EQ(shown.size(), expected.size());
     EXPECT_EQ(videoFileCellColor(shown[0]), VideoFileCellColor::Magenta);
@@ -152,6 +149,11 @@ TEST_F(DemoCard, RunningAgainGivesTheSameCardAndLeavesOthersAlone)
     ASSERT_TRUE(writeFile(other + QStringLiteral("/keep.txt"), {}));
     EXPECT_EQ(run(QStringLiteral(DROVIK_SOURCE_DIR "/scripts/make-demo-card"), {other}).exitCode, 1);
     EXPECT_TRUE(QFile::exists(other + QStringLiteral("/keep.txt")));
+    // A missing parent is refused before anything is made, here or in the current folder.
+    EXPECT_EQ(run(QStringLiteral(DROVIK_SOURCE_DIR "/scripts/make-demo-card"),
+                  {QStringLiteral("/nonexistent/parent/X")}, 120000, dir->path()).exitCode, 1);
+    EXPECT_EQ(QDir(dir->path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+              (QStringList{QStringLiteral("DROVIK_DEMO"), QStringLiteral("mine")}));
 }
 
 } // namespace

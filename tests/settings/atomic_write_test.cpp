@@ -56,9 +56,6 @@ TEST(AtomicWrite, KilledWriterLeavesACompleteRecord)
     EXPECT_GT(outcome.oldOrNew[1], 0);
 }
 
-} // namespace
-
-namespace {
 
 // The same kills against a writer that truncates and rewrites in place do find torn records;
 // without this the test above could pass by never hitting a write.

@@ -14,65 +14,62 @@ namespace {
 const QString kSetup = QStringLiteral("SETTING/setup.cfg");
 const QString kBlackbox = QStringLiteral("SETTING/blackbox.cfg");
 
-struct ModelCase {
-    const char *name;
-    QByteArray productName;
-    int fileSize;          // -1: no record
-    qint64 lengthField;
-    bool blackbox;
-    ModelType expected;
-    const char *modelName; // set by the length rule only
-};
-
-class ModelTypeTest : public ::testing::TestWithParam<ModelCase> {};
-
-TEST_P(ModelTypeTest, Recognition)
+// Every product name of the model table, in any case, on a 432-byte record that states no length.
+TEST(Detection, ProductNames)
 {
-    const ModelCase c = GetParam();
-    TempFolder card;
-    if (c.fileSize >= 0) {
-        ASSERT_TRUE(card.put(kSetup, makeRecord(c.fileSize, c.productName, c.lengthField)));
-    }
-    if (c.blackbox) {
-        ASSERT_TRUE(card.put(kBlackbox, "const=60"));
-    }
-    R640SettingManager manager;
-    EXPECT_EQ(manager.loadModelTypeWithSDPath(card.root()), c.expected);
-    if (c.modelName) {
-        EXPECT_EQ(manager.modelName(), QString::fromUtf8(c.modelName));
-    } else {
-        EXPECT_TRUE(manager.modelName().isNull());
+    const std::pair<const char *, ModelType> names[] = {
+        {"k210", 0},     {"R640", 1},     {"V470", 2},      {"470", 2},         {"V820", 3},
+        {"R930", 5},     {"V530", 7},     {"v560", 8},      {"V880", 9},        {"R970", 10},
+        {"R60", 11},     {"RB20", 12},    {"R120", 13},     {"VM30", 14},       {"RM30", 15},
+        {"R810", 16},    {"R810MAX", 17}, {"RB740", 18},    {"QT-K9-PN", 19},   {"R75", 20},
+        {"R280", 21},    {"RB280", 22},   {"V990", 23},     {"DVR-R810MAX", 24}, {"dvr-r280", 25},
+    };
+    for (const auto &[name, type] : names) {
+        TempFolder card;
+        ASSERT_TRUE(card.put(kSetup, makeRecord(432, name, 0)));
+        R640SettingManager manager;
+        EXPECT_EQ(manager.loadModelTypeWithSDPath(card.root()), type) << name;
+        EXPECT_TRUE(manager.modelName().isNull()) << name;
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    ProductNames, ModelTypeTest,
-    ::testing::Values(
-        ModelCase{"K210", "k210", 432, 0, false, 0, nullptr},
-        ModelCase{"CapitalR640", "R640", 432, 0, false, 1, nullptr},
-        ModelCase{"V470", "V470", 432, 0, false, 2, nullptr},
-        ModelCase{"Bare470", "470", 432, 0, false, 2, nullptr},
-        ModelCase{"V820", "V820", 464, 0, false, 3, nullptr},
-        ModelCase{"R930", "R930", 508, 0, false, 5, nullptr},
-        ModelCase{"V530", "V530", 516, 0, false, 7, nullptr},
-        ModelCase{"RM30", "RM30", 516, 0, false, 15, nullptr},
-        ModelCase{"R810", "R810", 560, 0, false, 16, nullptr},
-        ModelCase{"R810MAX", "R810MAX", 579, 0, false, 17, nullptr},
-        ModelCase{"QtK9", "QT-K9-PN", 564, 0, false, 19, nullptr},
-        ModelCase{"DvrR810Max", "DVR-R810MAX", 593, 0, false, 24, nullptr},
-        ModelCase{"DvrR280", "dvr-r280", 593, 0, false, 25, nullptr},
-        ModelCase{"UnknownSelfSized", "DVR-L999", 596, 596, false, 26, "DVR-L999"},
-        ModelCase{"UnknownSixteenBytes", "ABCDEFGHIJKLMNOP", 600, 600, false, 26, "ABCDEFGHIJKLMNOP"},
-        ModelCase{"UnknownWrongLength", "DVR-L999", 596, 432, false, -1, nullptr},
-        ModelCase{"UnknownWrongLengthBlackbox", "DVR-L999", 596, 432, true, 6, nullptr},
-        ModelCase{"RecordWinsOverBlackbox", "R640", 432, 0, true, 1, nullptr},
-        ModelCase{"BlackboxOnly", "", -1, 0, true, 6, nullptr},
-        ModelCase{"NothingThere", "", -1, 0, false, -1, nullptr},
-        ModelCase{"TooShortForAName", "", 23, 23, false, -1, nullptr},
-        ModelCase{"TooShortForALength", "", 3, 3, false, -1, nullptr},
-        ModelCase{"EmptyRecord", "", 0, 0, true, 6, nullptr},
-        ModelCase{"NameNotUtf8", "\xFF\xFE", 596, 596, false, 26, nullptr}),
-    [](const auto &info) { return std::string(info.param.name); });
+// Records no name identifies: the length rule, the text file, nothing.
+TEST(Detection, UnknownNames)
+{
+    struct Case {
+        QByteArray productName;
+        int fileSize; // -1: no record
+        qint64 lengthField;
+        bool blackbox;
+        ModelType expected;
+        const char *modelName; // set by the length rule only
+    };
+    const Case cases[] = {
+        {"DVR-L999", 596, 596, false, 26, "DVR-L999"},
+        {"ABCDEFGHIJKLMNOP", 600, 600, false, 26, "ABCDEFGHIJKLMNOP"},
+        {"DVR-L999", 596, 432, false, -1, nullptr},
+        {"DVR-L999", 596, 700, false, -1, nullptr},
+        {"DVR-L999", 596, 432, true, 6, nullptr},
+        {"R640", 432, 0, true, 1, nullptr},
+        {"", -1, 0, true, 6, nullptr},
+        {"", -1, 0, false, -1, nullptr},
+        {"", 23, 23, false, -1, nullptr},
+        {"", 3, 3, false, -1, nullptr},
+        {"", 0, 0, true, 6, nullptr},
+        {"\xFF\xFE", 596, 596, false, 26, nullptr},
+    };
+    for (const Case &c : cases) {
+        TempFolder card;
+        if (c.fileSize >= 0)
+            ASSERT_TRUE(card.put(kSetup, makeRecord(c.fileSize, c.productName, c.lengthField)));
+        if (c.blackbox)
+            ASSERT_TRUE(card.put(kBlackbox, "const=60"));
+        R640SettingManager manager;
+        EXPECT_EQ(manager.loadModelTypeWithSDPath(card.root()), c.expected) << c.productName.toStdString();
+        EXPECT_EQ(manager.modelName(), c.modelName ? QString::fromUtf8(c.modelName) : QString());
+        EXPECT_EQ(manager.modelName().isNull(), !c.modelName);
+    }
+}
 
 TEST(Detection, LowerCaseSettingFolderFirst)
 {
@@ -84,87 +81,45 @@ TEST(Detection, LowerCaseSettingFolderFirst)
     EXPECT_EQ(manager.loadModelTypeWithSDPath(QString()), -1);
 }
 
-struct LocalIdCase {
-    int fileSize;
-    qint64 value;
-    qint64 expected;
-};
-
-class LocalIdTest : public ::testing::TestWithParam<LocalIdCase> {};
-
-TEST_P(LocalIdTest, RegionCode)
+TEST(Detection, RegionCode)
 {
-    const LocalIdCase c = GetParam();
-    TempFolder card;
-    QByteArray record = makeRecord(c.fileSize, "V820", c.fileSize);
-    if (c.fileSize >= 464)
-        putLe32(record, 460, c.value);
-    ASSERT_TRUE(card.put(kSetup, record));
-    EXPECT_EQ(R640SettingManager().loadLocalIDWithSDPath(card.root()), c.expected);
-}
-
-INSTANTIATE_TEST_SUITE_P(Values, LocalIdTest,
-                         ::testing::Values(LocalIdCase{463, 0, -1}, LocalIdCase{464, 3, 3},
-                                           LocalIdCase{504, 6, 6}, LocalIdCase{464, 0, 0},
-                                           LocalIdCase{464, -1, -1}, LocalIdCase{464, 7, -1},
-                                           LocalIdCase{464, -2, -1},
-                                           LocalIdCase{600, 5, 5}));
-
-struct VersionCase {
-    int fileSize;
-    QByteArray versionBytes; // placed at 40, cut at the file's end
-    const char *expected;    // nullptr: nil
-};
-
-class VersionTest : public ::testing::TestWithParam<VersionCase> {};
-
-TEST_P(VersionTest, VersionText)
-{
-    const VersionCase c = GetParam();
-    TempFolder card;
-    QByteArray record = makeRecord(qMax(c.fileSize, 50), "V820", 0);
-    putText(record, 40, c.versionBytes);
-    record.truncate(c.fileSize);
-    ASSERT_TRUE(card.put(kSetup, record));
-    const QString version = R640SettingManager().loadVersionSDPath(card.root());
-    if (c.expected) {
-        EXPECT_EQ(version, QString::fromUtf8(c.expected));
-    } else {
-        EXPECT_TRUE(version.isNull());
+    struct Case { int fileSize; qint64 value; qint64 expected; };
+    for (const Case &c : {Case{463, 0, -1}, Case{464, 3, 3}, Case{504, 6, 6}, Case{464, 0, 0},
+                          Case{464, -1, -1}, Case{464, 7, -1}, Case{464, -2, -1}, Case{600, 5, 5}}) {
+        TempFolder card;
+        QByteArray record = makeRecord(c.fileSize, "V820", c.fileSize);
+        if (c.fileSize >= 464)
+            putLe32(record, 460, c.value);
+        ASSERT_TRUE(card.put(kSetup, record));
+        EXPECT_EQ(R640SettingManager().loadLocalIDWithSDPath(card.root()), c.expected) << c.value;
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Lengths, VersionTest,
-    ::testing::Values(VersionCase{47, "1.00.17", nullptr}, VersionCase{48, "1.00.17", "1.00.17"},
-                      VersionCase{48, "12345678XY", "12345678"},
-                      VersionCase{49, "12345678XY", "12345678X"},
-                      VersionCase{50, "1234567890", "1234567890"},
-                      VersionCase{432, "1.02.16", "1.02.16"},
-                      VersionCase{432, "\xC3\x28", nullptr},
-                      VersionCase{432, "1.0\xE2\x82", nullptr}));
-
-struct FirmwareCase {
-    const char *version;
-    int expected;
-};
-
-class FirmwareTest : public ::testing::TestWithParam<FirmwareCase> {};
-
-TEST_P(FirmwareTest, LastPartAsNumber)
+// The version text at 40, cut at the file's end; nil when absent or not UTF-8.
+TEST(Detection, VersionText)
 {
-    const FirmwareCase c = GetParam();
-    const QString version = c.version ? QString::fromLatin1(c.version) : QString();
-    EXPECT_EQ(R640SettingManager::firmwareVersionFromText(version), c.expected);
+    struct Case { int fileSize; QByteArray versionBytes; const char *expected; };
+    const Case cases[] = {{47, "1.00.17", nullptr},       {48, "1.00.17", "1.00.17"},
+                          {48, "12345678XY", "12345678"}, {49, "12345678XY", "12345678X"},
+                          {50, "1234567890", "1234567890"}, {432, "1.02.16", "1.02.16"},
+                          {432, "\xC3\x28", nullptr},     {432, "1.0\xE2\x82", nullptr}};
+    for (const Case &c : cases) {
+        TempFolder card;
+        QByteArray record = makeRecord(qMax(c.fileSize, 50), "V820", 0);
+        putText(record, 40, c.versionBytes);
+        record.truncate(c.fileSize);
+        ASSERT_TRUE(card.put(kSetup, record));
+        const QString version = R640SettingManager().loadVersionSDPath(card.root());
+        EXPECT_EQ(version, c.expected ? QString::fromUtf8(c.expected) : QString()) << c.fileSize;
+        EXPECT_EQ(version.isNull(), !c.expected) << c.fileSize;
+    }
+    const std::pair<const char *, int> firmware[] = {
+        {"1.00.17", 17}, {"1.02.16", 16}, {nullptr, 0}, {"", 0}, {"17", 17}, {"1.00.x7", 0},
+        {"1.00. 18b", 18}, {"1.00.-3", -3}, {"1.00.", 0}, {"1.00.99999999999", 2147483647}};
+    for (const auto &[text, number] : firmware)
+        EXPECT_EQ(R640SettingManager::firmwareVersionFromText(text ? QString::fromLatin1(text) : QString()),
+                  number) << (text ? text : "nil");
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Texts, FirmwareTest,
-    ::testing::Values(FirmwareCase{"1.00.17", 17}, FirmwareCase{"1.02.16", 16},
-                      FirmwareCase{nullptr, 0}, FirmwareCase{"", 0}, FirmwareCase{"17", 17},
-                      FirmwareCase{"1.00.x7", 0}, FirmwareCase{"1.00. 18b", 18},
-                      FirmwareCase{"1.00.-3", -3}, FirmwareCase{"1.00.", 0},
-                      FirmwareCase{"1.00.99999999999", 2147483647}));
 
 TEST(Detection, VersionDecidesTheV820RecordLength)
 {
@@ -179,34 +134,17 @@ TEST(Detection, VersionDecidesTheV820RecordLength)
         EXPECT_EQ(manager.modelType(), 3);
         EXPECT_EQ(manager.getSettingVariableCount(), c.fields) << c.version;
     }
-}
-
-TEST(Detection, ShortRecordKeepsTheEarlierRegionCode)
-{
+    // A record too short for the region code keeps the one the manager had.
     TempFolder card;
     ASSERT_TRUE(card.put(kSetup, makeRecord(432, "V820", 432)));
     R640SettingManager manager;
     manager.setLocalID(3);
     manager.loadVersionInfoWithSDPath(card.root());
     EXPECT_EQ(manager.localID(), 3);
-    EXPECT_TRUE(manager.version().isNull() || manager.version().isEmpty());
+    EXPECT_TRUE(manager.version().isEmpty());
 }
 
 TEST(Detection, FirstRecognisedCardAmongVolumesWins)
-{
-    TempFolder volumes;
-    ASSERT_TRUE(volumes.put(QStringLiteral("A_photos/DCIM/x.jpg"), "jpeg"));
-    ASSERT_TRUE(volumes.put(QStringLiteral("B_card/") + kSetup, makeRecord(432, "R640", 432)));
-    ASSERT_TRUE(volumes.put(QStringLiteral("C_card/") + kSetup, makeRecord(432, "K210", 432)));
-    VolumeMonitor monitor(volumes.root());
-    R640SettingManager manager(&monitor);
-    manager.loadVersionInfo();
-    EXPECT_EQ(manager.settingDirPath(), volumes.path(QStringLiteral("B_card")));
-    EXPECT_EQ(manager.sdcard_url(), QUrl::fromLocalFile(volumes.path(QStringLiteral("B_card"))));
-    EXPECT_EQ(manager.modelType(), 1);
-}
-
-TEST(Detection, NoRecognisedCard)
 {
     TempFolder volumes;
     ASSERT_TRUE(volumes.put(QStringLiteral("A_photos/DCIM/x.jpg"), "jpeg"));
@@ -217,20 +155,14 @@ TEST(Detection, NoRecognisedCard)
     EXPECT_TRUE(manager.sdcard_url().isEmpty());
     EXPECT_EQ(manager.modelType(), -1);
     EXPECT_EQ(manager.firmwareVersionInt(), 0);
-}
 
-struct LanguageCase {
-    const char *name;
-    const char *text;
-    QList<LanguageEntry> expected;
-};
-
-class LanguagesTest : public ::testing::TestWithParam<LanguageCase> {};
-
-TEST_P(LanguagesTest, Parse)
-{
-    EXPECT_EQ(R640SettingManager::parseLanguages(QString::fromUtf8(GetParam().text)),
-              GetParam().expected);
+    ASSERT_TRUE(volumes.put(QStringLiteral("B_card/") + kSetup, makeRecord(432, "R640", 432)));
+    ASSERT_TRUE(volumes.put(QStringLiteral("C_card/") + kSetup, makeRecord(432, "K210", 432)));
+    monitor.refresh();
+    manager.loadVersionInfo();
+    EXPECT_EQ(manager.settingDirPath(), volumes.path(QStringLiteral("B_card")));
+    EXPECT_EQ(manager.sdcard_url(), QUrl::fromLocalFile(volumes.path(QStringLiteral("B_card"))));
+    EXPECT_EQ(manager.modelType(), 1);
 }
 
 LanguageEntry entry(qint64 index, const char *code)
@@ -238,23 +170,21 @@ LanguageEntry entry(qint64 index, const char *code)
     return {index, QString::fromLatin1(code)};
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    VerDat, LanguagesTest,
-    ::testing::Values(
-        LanguageCase{"RightAfterColon", "# Language ISO Code:en ko ja",
-                     {entry(0, "en"), entry(1, "ko"), entry(2, "ja")}},
-        LanguageCase{"BlankAfterColon", "# Language ISO Code: en ko ja",
-                     {entry(0, ""), entry(1, "en"), entry(2, "ko"), entry(3, "ja")}},
-        LanguageCase{"CrLfAndTrailingBlanks", "x\n#\tLanguage ISO Code:en fr  \r\nend",
-                     {entry(0, "en"), entry(1, "fr")}},
-        LanguageCase{"DoubleBlankBetween", "#  Language ISO Code:en  ko",
-                     {entry(0, "en"), entry(1, ""), entry(2, "ko")}},
-        LanguageCase{"TwoLinesAppend", "# Language ISO Code:en\n# Language ISO Code:fr es",
-                     {entry(0, "en"), entry(0, "fr"), entry(1, "es")}},
-        LanguageCase{"NoBlankAfterHash", "#Language ISO Code:en", {}},
-        LanguageCase{"NothingAfterColon", "# Language ISO Code:", {}},
-        LanguageCase{"Empty", "", {}}),
-    [](const auto &info) { return std::string(info.param.name); });
+TEST(Detection, LanguagesOfVerDat)
+{
+    const std::pair<const char *, QList<LanguageEntry>> cases[] = {
+        {"# Language ISO Code:en ko ja", {entry(0, "en"), entry(1, "ko"), entry(2, "ja")}},
+        {"# Language ISO Code: en ko ja", {entry(0, ""), entry(1, "en"), entry(2, "ko"), entry(3, "ja")}},
+        {"x\n#\tLanguage ISO Code:en fr  \r\nend", {entry(0, "en"), entry(1, "fr")}},
+        {"#  Language ISO Code:en  ko", {entry(0, "en"), entry(1, ""), entry(2, "ko")}},
+        {"# Language ISO Code:en\n# Language ISO Code:fr es", {entry(0, "en"), entry(0, "fr"), entry(1, "es")}},
+        {"#Language ISO Code:en", {}},
+        {"# Language ISO Code:", {}},
+        {"", {}},
+    };
+    for (const auto &[text, expected] : cases)
+        EXPECT_EQ(R640SettingManager::parseLanguages(QString::fromUtf8(text)), expected) << text;
+}
 
 TEST(Detection, LanguagesFallBackToTheDefaultList)
 {
@@ -273,33 +203,15 @@ TEST(Detection, LanguagesFallBackToTheDefaultList)
     }
 }
 
-struct TitleCase {
-    const char *code;
-    const char *title;
-};
-
-class LanguageTitleTest : public ::testing::TestWithParam<TitleCase> {};
-
-TEST_P(LanguageTitleTest, Expand)
+TEST(LanguageTitles, Table)
 {
-    EXPECT_EQ(languageTitleByExpandingCode(QString::fromLatin1(GetParam().code)),
-              QString::fromUtf8(GetParam().title));
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Table, LanguageTitleTest,
-    ::testing::Values(TitleCase{"en", "English"}, TitleCase{"ko", "Korean"},
-                      TitleCase{"iw", "Hebrew"}, TitleCase{"in", "Indonesian"},
-                      TitleCase{"ji", "Yiddish"}, TitleCase{"mo", "Moldavian"},
-                      TitleCase{"sh", "Serbo-Croatian"},
-                      TitleCase{"zh-Hans", "Chinese (Simplified)"},
-                      TitleCase{"zh-Hant-HK", "Chinese(Traditional/Contonese)"},
-                      TitleCase{"zh-wuu", "Shanghaiese or Wu"},
-                      TitleCase{"zh-hans", "zh-hans"}, TitleCase{"EN", "EN"},
-                      TitleCase{"xx", "xx"}, TitleCase{"", ""}));
-
-TEST(LanguageTitles, TableSize)
-{
+    const std::pair<const char *, const char *> titles[] = {
+        {"en", "English"}, {"ko", "Korean"}, {"iw", "Hebrew"}, {"in", "Indonesian"}, {"ji", "Yiddish"},
+        {"mo", "Moldavian"}, {"sh", "Serbo-Croatian"}, {"zh-Hans", "Chinese (Simplified)"},
+        {"zh-Hant-HK", "Chinese(Traditional/Contonese)"}, {"zh-wuu", "Shanghaiese or Wu"},
+        {"zh-hans", "zh-hans"}, {"EN", "EN"}, {"xx", "xx"}, {"", ""}};
+    for (const auto &[code, title] : titles)
+        EXPECT_EQ(languageTitleByExpandingCode(QString::fromLatin1(code)), QString::fromUtf8(title)) << code;
     EXPECT_EQ(languageTitleCount(), 163);
 }
 

@@ -15,18 +15,12 @@ struct KillTestRecord {
 
 inline const KillTestRecord &killTestRecord(int which)
 {
-    static const KillTestRecord records[2] = {
-        {1, [] {
-             QByteArray b(432, '\x11');
-             b[0] = char(432 & 0xFF); b[1] = char(432 >> 8); b[2] = 0; b[3] = 0;
-             return b;
-         }()},
-        {5, [] {
-             QByteArray b(508, '\x22');
-             b[0] = char(508 & 0xFF); b[1] = char(508 >> 8); b[2] = 0; b[3] = 0;
-             return b;
-         }()},
+    const auto filled = [](int size, char byte) {
+        QByteArray b(size, byte);
+        b[0] = char(size & 0xFF); b[1] = char(size >> 8); b[2] = 0; b[3] = 0;
+        return b;
     };
+    static const KillTestRecord records[2] = {{1, filled(432, '\x11')}, {5, filled(508, '\x22')}};
     return records[which];
 }
 

@@ -19,75 +19,52 @@ QStringList lines(std::initializer_list<const char *> texts)
     return out;
 }
 
-struct ParseCase {
-    const char *name;
-    QByteArray file;
-    QStringList expected;
-    QByteArray writtenBack;
-};
-
-class KvlFileTest : public ::testing::TestWithParam<ParseCase> {};
-
-TEST_P(KvlFileTest, ReadAndWrittenBack)
+QByteArray joinedLines(const QStringList &lines)
 {
-    const ParseCase c = GetParam();
-    TempFolder card;
-    ASSERT_TRUE(card.put(kBlackbox, c.file));
-    R640SettingManager r640;
-    r640.setSettingDirPath(card.root());
-    KVLSettingManager manager(&r640);
-    EXPECT_EQ(manager.loadData(), KvlLoadSource::CardFile);
-    EXPECT_EQ(manager.linedSettings(), c.expected);
-    EXPECT_EQ(manager.saveData(), CardWriteStatus::Written);
-    EXPECT_EQ(card.get(kBlackbox), c.writtenBack);
+    return lines.join(QStringLiteral("\r\n")).toUtf8();
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Files, KvlFileTest,
-    ::testing::Values(
-        ParseCase{"CrLf", "const=60\r\nevent=22\r\n", lines({"const=60", "event=22", ""}),
-                  "const=60\r\nevent=22\r\n"},
-        ParseCase{"LfOnly", "const=60\nevent=22\n", lines({"const=60\nevent=22\n"}),
-                  "const=60\nevent=22\n"},
-        ParseCase{"LeadingBlanks", " \t const=60\r\nevent=22", lines({"const=60", "event=22"}),
-                  "const=60\r\nevent=22"},
-        ParseCase{"TrailingBlanks", "const=60\r\nevent=22 \t", lines({"const=60", "event=22"}),
-                  "const=60\r\nevent=22"},
-        ParseCase{"InnerBlanksKept", "model= N260 \r\n\r\nx", lines({"model= N260 ", "", "x"}),
-                  "model= N260 \r\n\r\nx"},
-        ParseCase{"LeadingLineBreak", "\r\nconst=1", lines({"", "const=1"}), "\r\nconst=1"},
-        ParseCase{"ByteOrderMarkKept", "\xEF\xBB\xBF" "const=1",
-                  QStringList{QChar(0xFEFF) + QStringLiteral("const=1")},
-                  "\xEF\xBB\xBF" "const=1"},
-        ParseCase{"Empty", "", lines({""}), ""}),
-    [](const auto &info) { return std::string(info.param.name); });
-
-TEST(Kvl, FileThatIsNotUtf8IsNeverOverwritten)
+// Lines split at CR LF only, blanks trimmed at the file's ends, written back as they were.
+TEST(Kvl, ReadAndWrittenBack)
 {
-    TempFolder card;
-    const QByteArray file = "const=60\r\nmodel=\xFF\xFE";
-    ASSERT_TRUE(card.put(kBlackbox, file));
-    R640SettingManager r640;
-    r640.setSettingDirPath(card.root());
-    KVLSettingManager manager(&r640);
-    EXPECT_EQ(manager.loadData(), KvlLoadSource::Unreadable);
-    EXPECT_FALSE(manager.hasLinedSettings());
-    manager.addTimeDateDelimiters(lines({"year=2024"}));
-    EXPECT_TRUE(isCardError(manager.saveData()));
-    EXPECT_EQ(card.get(kBlackbox), file);
+    const std::pair<QByteArray, QStringList> cases[] = {
+        {"const=60\r\nevent=22\r\n", lines({"const=60", "event=22", ""})},
+        {"const=60\nevent=22\n", lines({"const=60\nevent=22\n"})},
+        {" \t const=60\r\nevent=22", lines({"const=60", "event=22"})},
+        {"const=60\r\nevent=22 \t", lines({"const=60", "event=22"})},
+        {"model= N260 \r\n\r\nx", lines({"model= N260 ", "", "x"})},
+        {"\r\nconst=1", lines({"", "const=1"})},
+        {"\xEF\xBB\xBF" "const=1", QStringList{QChar(0xFEFF) + QStringLiteral("const=1")}},
+        {"", lines({""})},
+    };
+    for (const auto &[file, expected] : cases) {
+        TempFolder card;
+        ASSERT_TRUE(card.put(kBlackbox, file));
+        R640SettingManager r640;
+        r640.setSettingDirPath(card.root());
+        KVLSettingManager manager(&r640);
+        EXPECT_EQ(manager.loadData(), KvlLoadSource::CardFile);
+        EXPECT_EQ(manager.linedSettings(), expected) << file.toStdString();
+        EXPECT_EQ(manager.saveData(), CardWriteStatus::Written);
+        EXPECT_EQ(card.get(kBlackbox), joinedLines(expected)) << file.toStdString();
+    }
 }
 
-TEST(Kvl, OversizedFileIsNeitherCutNorOverwritten)
+// A file that is not UTF-8, or too large to read whole, is neither cut nor overwritten.
+TEST(Kvl, UnreadableFileIsNeverOverwritten)
 {
-    TempFolder card;
-    const QByteArray file = "const=60\r\n" + QByteArray(1 << 20, 'x');
-    ASSERT_TRUE(card.put(kBlackbox, file));
-    R640SettingManager r640;
-    r640.setSettingDirPath(card.root());
-    KVLSettingManager manager(&r640);
-    EXPECT_EQ(manager.loadData(), KvlLoadSource::Unreadable);
-    EXPECT_TRUE(isCardError(manager.saveData()));
-    EXPECT_EQ(card.get(kBlackbox), file);
+    for (const QByteArray &file : {QByteArray("const=60\r\nmodel=\xFF\xFE"), QByteArray("const=60\r\n").append(QByteArray(1 << 20, 'x'))}) {
+        TempFolder card;
+        ASSERT_TRUE(card.put(kBlackbox, file));
+        R640SettingManager r640;
+        r640.setSettingDirPath(card.root());
+        KVLSettingManager manager(&r640);
+        EXPECT_EQ(manager.loadData(), KvlLoadSource::Unreadable);
+        EXPECT_FALSE(manager.hasLinedSettings());
+        manager.addTimeDateDelimiters(lines({"year=2024"}));
+        EXPECT_TRUE(isCardError(manager.saveData()));
+        EXPECT_EQ(card.get(kBlackbox), file);
+    }
 }
 
 TEST(Kvl, NoCardFileGivesTheBuiltInDefaultsAndSaveCreatesIt)
@@ -100,12 +77,7 @@ TEST(Kvl, NoCardFileGivesTheBuiltInDefaultsAndSaveCreatesIt)
     EXPECT_EQ(manager.saveData(), CardWriteStatus::Written);
     EXPECT_EQ(card.get(kBlackbox),
               readFile(QStringLiteral(DROVIK_SOURCE_DIR "/resources/defaults/default_N260.cfg")));
-}
-
-TEST(Kvl, SaveWithoutCardIsTheCardError)
-{
-    R640SettingManager r640;
-    KVLSettingManager manager(&r640);
+    r640.setSettingDirPath(QString());
     EXPECT_EQ(manager.loadData(), KvlLoadSource::BuiltInDefaults);
     EXPECT_EQ(manager.saveData(), CardWriteStatus::NoCard);
 }
@@ -161,59 +133,35 @@ TEST(Kvl, LoadDefaultValueOnlyForTheTextFileModel)
     EXPECT_EQ(manager.linedSettings().size(), 25);
 }
 
-struct ClockCase {
-    const char *name;
-    QStringList before;
-    QStringList after;
-};
-
-class RemoveClockTest : public ::testing::TestWithParam<ClockCase> {};
-
-TEST_P(RemoveClockTest, RemovesFirstOfEach)
+// The first line of each clock key goes; the clock lines come back after the first set= line.
+TEST(Kvl, ClockLines)
 {
+    const QStringList clock = lines({"year=2024", "month=3", "day=5", "hour=9", "min=7", "sec=2"});
+    const std::pair<QStringList, QStringList> removed[] = {
+        {lines({"a=1", "set=1", "year=2024", "month=5", "day=6", "hour=13", "min=45", "sec=7", "b=2"}),
+         lines({"a=1", "set=1", "b=2"})},
+        {lines({"year=1", "x=0", "year=2"}), lines({"x=0", "year=2"})},
+        {lines({" year=1", "years=2", "minute=3", "min=4"}), lines({" year=1", "years=2", "minute=3"})},
+        {lines({"set=0"}), lines({"set=0"})},
+    };
+    const std::pair<QStringList, QStringList> added[] = {
+        {lines({"a=1", "set=1", "b=2", "set=0"}), lines({"a=1", "set=1"}) + clock + lines({"b=2", "set=0"})},
+        {lines({"a=1", "b=2", "c=3"}), lines({"a=1"}) + clock + lines({"b=2", "c=3"})},
+        {QStringList(), clock},
+    };
     R640SettingManager r640;
     KVLSettingManager manager(&r640);
-    manager.setLinedSettings(GetParam().before);
-    manager.removeTimeDateDelimiters();
-    EXPECT_EQ(manager.linedSettings(), GetParam().after);
+    for (const auto &[before, after] : removed) {
+        manager.setLinedSettings(before);
+        manager.removeTimeDateDelimiters();
+        EXPECT_EQ(manager.linedSettings(), after) << before.join(QLatin1Char(' ')).toStdString();
+    }
+    for (const auto &[before, after] : added) {
+        manager.setLinedSettings(before);
+        manager.addTimeDateDelimiters(clock);
+        EXPECT_EQ(manager.linedSettings(), after) << before.join(QLatin1Char(' ')).toStdString();
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Lines, RemoveClockTest,
-    ::testing::Values(
-        ClockCase{"Block", lines({"a=1", "set=1", "year=2024", "month=5", "day=6", "hour=13",
-                                  "min=45", "sec=7", "b=2"}),
-                  lines({"a=1", "set=1", "b=2"})},
-        ClockCase{"TwoYears", lines({"year=1", "x=0", "year=2"}), lines({"x=0", "year=2"})},
-        ClockCase{"PrefixMustMatch", lines({" year=1", "years=2", "minute=3", "min=4"}),
-                  lines({" year=1", "years=2", "minute=3"})},
-        ClockCase{"None", lines({"set=0"}), lines({"set=0"})}),
-    [](const auto &info) { return std::string(info.param.name); });
-
-class AddClockTest : public ::testing::TestWithParam<ClockCase> {};
-
-TEST_P(AddClockTest, InsertsAfterSetLine)
-{
-    R640SettingManager r640;
-    KVLSettingManager manager(&r640);
-    manager.setLinedSettings(GetParam().before);
-    manager.addTimeDateDelimiters(lines({"year=2024", "month=3", "day=5", "hour=9", "min=7",
-                                         "sec=2"}));
-    EXPECT_EQ(manager.linedSettings(), GetParam().after);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Lines, AddClockTest,
-    ::testing::Values(
-        ClockCase{"AfterFirstSet", lines({"a=1", "set=1", "b=2", "set=0"}),
-                  lines({"a=1", "set=1", "year=2024", "month=3", "day=5", "hour=9", "min=7",
-                         "sec=2", "b=2", "set=0"})},
-        ClockCase{"NoSetLine", lines({"a=1", "b=2", "c=3"}),
-                  lines({"a=1", "year=2024", "month=3", "day=5", "hour=9", "min=7", "sec=2",
-                         "b=2", "c=3"})},
-        ClockCase{"EmptyList", QStringList(),
-                  lines({"year=2024", "month=3", "day=5", "hour=9", "min=7", "sec=2"})}),
-    [](const auto &info) { return std::string(info.param.name); });
 
 TEST(Kvl, PartitionPresetsSumTo95)
 {

@@ -5,8 +5,7 @@
 
 #include <gtest/gtest.h>
 
-#include <QEventLoop>
-#include <QTimer>
+#include <QSignalSpy>
 
 using namespace drovik;
 using namespace drovik::test;
@@ -15,66 +14,34 @@ namespace {
 
 const QString kClock = QStringLiteral("SETTING/time.dat");
 
-struct FormatCase {
-    int offsetSeconds;
-    const char *expected;
-};
-
-class ClockFormatTest : public ::testing::TestWithParam<FormatCase> {};
-
-TEST_P(ClockFormatTest, InTheGivenZone)
-{
-    const QTimeZone zone(GetParam().offsetSeconds);
-    const QDateTime moment(QDate(2024, 5, 6), QTime(13, 45, 7), zone);
-    EXPECT_EQ(formatSettingTime(moment, zone), QString::fromLatin1(GetParam().expected));
-}
-
-INSTANTIATE_TEST_SUITE_P(Zones, ClockFormatTest,
-                         ::testing::Values(FormatCase{9 * 3600, "2024,05,06,13,45,07,+0900"},
-                                           FormatCase{0, "2024,05,06,13,45,07,+0000"},
-                                           FormatCase{-(3 * 3600 + 1800), "2024,05,06,13,45,07,-0330"},
-                                           FormatCase{5 * 3600 + 2700, "2024,05,06,13,45,07,+0545"}));
-
 TEST(Clock, WrittenInTheZoneAskedFor)
 {
+    const std::pair<int, const char *> zones[] = {{9 * 3600, "2024,05,06,13,45,07,+0900"},
+                                                  {0, "2024,05,06,13,45,07,+0000"},
+                                                  {-(3 * 3600 + 1800), "2024,05,06,13,45,07,-0330"},
+                                                  {5 * 3600 + 2700, "2024,05,06,13,45,07,+0545"}};
+    for (const auto &[offset, expected] : zones) {
+        const QTimeZone zone(offset);
+        EXPECT_EQ(formatSettingTime(QDateTime(QDate(2024, 5, 6), QTime(13, 45, 7), zone), zone),
+                  QString::fromLatin1(expected));
+    }
     const QDateTime utc(QDate(2024, 12, 31), QTime(23, 30, 0), QTimeZone::utc());
     EXPECT_EQ(formatSettingTime(utc, QTimeZone(9 * 3600)), QStringLiteral("2025,01,01,08,30,00,+0900"));
 }
 
-struct ParseCase {
-    const char *text;
-    bool valid;
-    qint64 utcSeconds; // since the epoch, when valid
-};
-
-class ClockParseTest : public ::testing::TestWithParam<ParseCase> {};
-
-TEST_P(ClockParseTest, Parse)
+// Each valid text is 2024-05-06T04:45:07Z.
+TEST(Clock, Parse)
 {
-    const std::optional<QDateTime> parsed = parseSettingTime(QString::fromLatin1(GetParam().text));
-    ASSERT_EQ(parsed.has_value(), GetParam().valid) << GetParam().text;
-    if (parsed) {
-        EXPECT_EQ(parsed->toSecsSinceEpoch(), GetParam().utcSeconds);
-    }
+    for (const char *text : {"2024,05,06,13,45,07,+0900", "2024,05,06,04,45,07,+0000", "2024,05,05,20,45,07,-0800",
+                             "2024,05,06,13,45,07,+09:00", "2024,05,06,13,45,07,+0900\n", "2024,5,6,13,45,7,+0900"})
+        EXPECT_EQ(parseSettingTime(QString::fromLatin1(text)).value_or(QDateTime()).toSecsSinceEpoch(),
+                  1714970707) << text;
+    for (const char *text : {"2024,05,06,13,45,+0900", "2024,13,06,13,45,07,+0900", "2024,02,30,13,45,07,+0900",
+                             "2024,05,06,24,45,07,+0900", "2024,05,06,13,45,07,0900", "2024,05,06,13,4a,07,+0900",
+                             "2024,-5,06,13,45,07,+0900", "2024,05,06,13,045,07,+0900",
+                             "2024,05,06,13,45,07,+1900", ""})
+        EXPECT_FALSE(parseSettingTime(QString::fromLatin1(text)).has_value()) << text;
 }
-
-// 2024-05-06T04:45:07Z is 1714970707.
-INSTANTIATE_TEST_SUITE_P(
-    Texts, ClockParseTest,
-    ::testing::Values(ParseCase{"2024,05,06,13,45,07,+0900", true, 1714970707},
-                      ParseCase{"2024,05,06,04,45,07,+0000", true, 1714970707},
-                      ParseCase{"2024,05,05,20,45,07,-0800", true, 1714970707},
-                      ParseCase{"2024,05,06,13,45,07,+09:00", true, 1714970707},
-                      ParseCase{"2024,05,06,13,45,07,+0900\n", true, 1714970707},
-                      ParseCase{"2024,5,6,13,45,7,+0900", true, 1714970707},
-                      ParseCase{"2024,05,06,13,45,+0900", false, 0},
-                      ParseCase{"2024,13,06,13,45,07,+0900", false, 0},
-                      ParseCase{"2024,02,30,13,45,07,+0900", false, 0},
-                      ParseCase{"2024,05,06,24,45,07,+0900", false, 0},
-                      ParseCase{"2024,05,06,13,45,07,0900", false, 0},
-                      ParseCase{"2024,05,06,13,4a,07,+0900", false, 0},
-                      ParseCase{"2024,-5,06,13,45,07,+0900", false, 0},
-                      ParseCase{"", false, 0}));
 
 TEST(Clock, SaveOnWritesOffDeletes)
 {
@@ -180,21 +147,13 @@ QString writeReformatStub(const QTemporaryDir &dir, int exitStatus)
     return path;
 }
 
-std::optional<ReformatResult> runReformat(ReformatRunner &runner, const QString &root,
-                                          FormatCheck &check)
+std::optional<ReformatResult> runReformat(ReformatRunner &runner, const QString &root, FormatCheck &check)
 {
-    std::optional<ReformatResult> result;
-    QEventLoop loop;
-    QObject::connect(&runner, &ReformatRunner::finished, &loop, [&](const ReformatResult &r) {
-        result = r;
-        loop.quit();
-    });
+    QSignalSpy finished(&runner, &ReformatRunner::finished);
     check = runner.start(root);
-    if (check == FormatCheck::Allowed) {
-        QTimer::singleShot(20000, &loop, &QEventLoop::quit);
-        loop.exec();
-    }
-    return result;
+    if (check != FormatCheck::Allowed || !finished.wait(20000))
+        return std::nullopt;
+    return finished.at(0).at(0).value<ReformatResult>();
 }
 
 TEST_F(FormatTest, RunsTheReformatProgramAndReportsItsStatus)

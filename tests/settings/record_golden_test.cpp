@@ -84,30 +84,23 @@ TEST(RecordLayout, FieldsAreFoundByTheirExactName)
         EXPECT_FALSE(fieldByName(QString::fromLatin1(name)).has_value()) << name;
 }
 
-TEST(BuiltInDefaults, LeaveFieldsBeyondTheFamilyRecord)
+// The built-in defaults fill a family's record only, and later models have none.
+TEST(BuiltInDefaults, OnlyTheFamilyRecord)
 {
     struct Case { ModelType type; Field firstBeyond; };
     for (const Case &c : {Case{0, Field::battery_auto_set}, Case{3, Field::low_vol_shutdown},
-                          Case{5, Field::parking_night_vision}}) {
+                          Case{5, Field::parking_night_vision}, Case{-1, Field::front_resolution},
+                          Case{6, Field::front_resolution}, Case{7, Field::front_resolution},
+                          Case{16, Field::front_resolution}, Case{26, Field::front_resolution},
+                          Case{27, Field::front_resolution}}) {
         R640SettingManager manager;
         manager.setModelType(c.type);
         manager.setIntValue(c.firstBeyond, 77);
         manager.setAvn_onoff(78);
         manager.loadDefaultValue();
-        EXPECT_EQ(manager.intValue(c.firstBeyond), 77);
-        EXPECT_EQ(manager.avn_onoff(), 78);
-    }
-}
-
-TEST(BuiltInDefaults, NoneForLaterModels)
-{
-    for (ModelType type : {-1, 6, 7, 16, 26, 27}) {
-        R640SettingManager manager;
-        manager.setModelType(type);
-        manager.setFront_resolution(42);
-        manager.loadDefaultValue();
-        EXPECT_EQ(manager.front_resolution(), 42) << type;
-        EXPECT_TRUE(manager.product_name().isNull()) << type;
+        EXPECT_EQ(manager.intValue(c.firstBeyond), 77) << c.type;
+        EXPECT_EQ(manager.avn_onoff(), 78) << c.type;
+        EXPECT_EQ(manager.product_name().isNull(), c.firstBeyond == Field::front_resolution) << c.type;
     }
 }
 
@@ -148,20 +141,6 @@ TEST_F(ResetTest, FromTheCardsDefaultRecordKeepingVersionStamps)
     EXPECT_EQ(after.modelType(), 1);
     EXPECT_EQ(after.localID(), -1);
     EXPECT_FALSE(card.has(QStringLiteral("SETTING/setup.cfg")));
-}
-
-TEST_F(ResetTest, BuiltInDefaultsWithoutADefaultRecord)
-{
-    EXPECT_EQ(resetSettingsToDefaults(), ResetOutcome::BuiltInDefaults);
-    EXPECT_EQ(R640SettingManager::SharedR640SettingManager().front_resolution(), 3);
-    EXPECT_FALSE(card.has(QStringLiteral("SETTING/setup.cfg")));
-}
-
-TEST_F(ResetTest, LaterModelsWithoutADefaultRecordAreLeftAlone)
-{
-    R640SettingManager::SharedR640SettingManager().setModelType(7);
-    EXPECT_EQ(resetSettingsToDefaults(), ResetOutcome::Unchanged);
-    EXPECT_EQ(R640SettingManager::SharedR640SettingManager().front_resolution(), 9);
 }
 
 } // namespace

@@ -35,92 +35,60 @@ TEST(RecordIo, ArbitraryRecordBytesRoundTripExactly)
     }
 }
 
-struct TextCase {
-    const char *name;
-    QByteArray written;  // UTF-8 text given to the 16-byte product_name
-    QByteArray expected; // the field's bytes on the card
-};
-
-class TextFieldTest : public ::testing::TestWithParam<TextCase> {};
-
-TEST_P(TextFieldTest, WrittenZeroPaddedAndCut)
+// The 16-byte product_name: zero-padded, cut, and never cut inside a character.
+TEST(RecordIo, TextFieldWrittenZeroPaddedAndCut)
 {
-    R640SettingManager manager;
-    manager.setProduct_name(QString::fromUtf8(GetParam().written));
-    EXPECT_EQ(manager.recordBytes().mid(8, 16), GetParam().expected);
+    const std::pair<QByteArray, QByteArray> cases[] = {
+        {"V820", QByteArray("V820").leftJustified(16, '\0')},
+        {"ABCDEFGHIJKLMNOP", "ABCDEFGHIJKLMNOP"},
+        {"ABCDEFGHIJKLMNOPQRS", "ABCDEFGHIJKLMNOP"},
+        {"ABCDEFGHIJKLMN\xEA\xB0\x80", QByteArray("ABCDEFGHIJKLMN").leftJustified(16, '\0')},
+        {"", QByteArray(16, '\0')},
+    };
+    for (const auto &[written, expected] : cases) {
+        R640SettingManager manager;
+        manager.setProduct_name(QString::fromUtf8(written));
+        EXPECT_EQ(manager.recordBytes().mid(8, 16), expected) << written.toStdString();
+    }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    ProductName, TextFieldTest,
-    ::testing::Values(
-        TextCase{"Short", "V820", QByteArray("V820").leftJustified(16, '\0')},
-        TextCase{"Exact", "ABCDEFGHIJKLMNOP", "ABCDEFGHIJKLMNOP"},
-        TextCase{"TooLong", "ABCDEFGHIJKLMNOPQRS", "ABCDEFGHIJKLMNOP"},
-        // A three-byte character across the end is left out whole, not cut in two.
-        TextCase{"NoSplitCharacter", "ABCDEFGHIJKLMN\xEA\xB0\x80",
-                 QByteArray("ABCDEFGHIJKLMN").leftJustified(16, '\0')},
-        TextCase{"Empty", "", QByteArray(16, '\0')}),
-    [](const auto &info) { return std::string(info.param.name); });
-
-struct LoadCase {
-    const char *name;
-    ModelType type;
-    int firmware;
-    int fileSize;
-    int writtenSize;
-    int fieldsRead; // fields taken from the file; the others keep the manager's values
-};
-
-class LoadDataTest : public ::testing::TestWithParam<LoadCase> {};
-
-TEST_P(LoadDataTest, ReadsWhatIsThereAndRewritesAtModelLength)
+// A field the file did not wholly hold keeps the value the manager had; the record is
+// rewritten at the model's length.
+TEST(RecordIo, LoadReadsWhatIsThereAndRewritesAtModelLength)
 {
-    const LoadCase c = GetParam();
-    TempFolder card;
-    const QByteArray file = randomBytes(c.fileSize, quint32(c.fileSize));
-    ASSERT_TRUE(card.put(kSetup, file));
-
-    R640SettingManager manager;
-    manager.setSettingDirPath(card.root());
-    manager.setModelType(c.type);
-    manager.setFirmwareVersionInt(c.firmware);
-    for (const FieldInfo &info : kSetupRecordFields) {
-        if (!info.isText())
-            manager.setIntValue(info.field, 0x5A);
-    }
-    const RecordLoadResult result = manager.loadData();
-    EXPECT_EQ(result.read, RecordReadStatus::Read);
-    EXPECT_EQ(result.write, CardWriteStatus::Written);
-
-    const QByteArray written = card.get(kSetup);
-    ASSERT_EQ(written.size(), c.writtenSize);
-    const int readBytes = recordSizeForFieldCount(c.fieldsRead);
-    EXPECT_EQ(written.left(readBytes), file.left(readBytes));
-    // A field the file did not wholly hold keeps the value the manager had.
-    for (int i = c.fieldsRead; i < manager.getSettingVariableCount(); ++i) {
-        const FieldInfo &info = kSetupRecordFields[std::size_t(i)];
-        if (!info.isText()) {
-            EXPECT_EQ(manager.intValue(info.field), 0x5A) << info.name;
+    struct Case { ModelType type; int firmware; int fileSize; int writtenSize; int fieldsRead; };
+    const Case cases[] = {
+        {3, 16, 464, 464, 68}, {3, 17, 464, 504, 68}, {3, 17, 504, 504, 78}, {26, 0, 600, 596, 116},
+        {0, 0, 500, 432, 60},  {1, 0, 0, 432, 0},     {1, 0, 3, 432, 0},     {1, 0, 4, 432, 1},
+        {1, 0, 23, 432, 2},    {1, 0, 50, 432, 5},    {1, 0, 51, 432, 5},    {26, 0, 590, 596, 110},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(testing::Message() << "type " << c.type << ", " << c.fileSize << " bytes");
+        TempFolder card;
+        const QByteArray file = randomBytes(c.fileSize, quint32(c.fileSize));
+        ASSERT_TRUE(card.put(kSetup, file));
+        R640SettingManager manager;
+        manager.setSettingDirPath(card.root());
+        manager.setModelType(c.type);
+        manager.setFirmwareVersionInt(c.firmware);
+        for (const FieldInfo &info : kSetupRecordFields) {
+            if (!info.isText())
+                manager.setIntValue(info.field, 0x5A);
+        }
+        const RecordLoadResult result = manager.loadData();
+        EXPECT_EQ(result.read, RecordReadStatus::Read);
+        EXPECT_EQ(result.write, CardWriteStatus::Written);
+        const QByteArray written = card.get(kSetup);
+        ASSERT_EQ(written.size(), c.writtenSize);
+        const int readBytes = recordSizeForFieldCount(c.fieldsRead);
+        EXPECT_EQ(written.left(readBytes), file.left(readBytes));
+        for (int i = c.fieldsRead; i < manager.getSettingVariableCount(); ++i) {
+            const FieldInfo &info = kSetupRecordFields[std::size_t(i)];
+            if (!info.isText())
+                EXPECT_EQ(manager.intValue(info.field), 0x5A) << info.name;
         }
     }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Lengths, LoadDataTest,
-    ::testing::Values(
-        LoadCase{"V820Firmware16", 3, 16, 464, 464, 68},
-        LoadCase{"V820Firmware17Grows", 3, 17, 464, 504, 68},
-        LoadCase{"V820Firmware17", 3, 17, 504, 504, 78},
-        LoadCase{"Type26Of600IsCut", 26, 0, 600, 596, 116},
-        LoadCase{"K210LongerIsCut", 0, 0, 500, 432, 60},
-        LoadCase{"EmptyFile", 1, 0, 0, 432, 0},
-        LoadCase{"ThreeBytes", 1, 0, 3, 432, 0},
-        LoadCase{"FourBytes", 1, 0, 4, 432, 1},
-        LoadCase{"ProductNameCut", 1, 0, 23, 432, 2},
-        LoadCase{"VersionEndsAtFile", 1, 0, 50, 432, 5},
-        LoadCase{"HalfOfReserved", 1, 0, 51, 432, 5},
-        LoadCase{"OneByteFieldsPartly", 26, 0, 590, 596, 110}),
-    [](const auto &info) { return std::string(info.param.name); });
 
 TEST(RecordIo, TextThatIsNotUtf8ReadsAsNilAndKeepsItsBytes)
 {
@@ -172,14 +140,6 @@ TEST(RecordIo, NoRecordAppliesDefaultsAndWritesNothing)
     EXPECT_FALSE(card.has(kSetup));
 }
 
-TEST(RecordIo, SaveWithoutCardIsTheCardError)
-{
-    R640SettingManager manager;
-    manager.setModelType(1);
-    EXPECT_EQ(manager.saveData(), CardWriteStatus::NoCard);
-    EXPECT_TRUE(isCardError(CardWriteStatus::NoCard));
-}
-
 TEST(RecordIo, FailedWriteLeavesTheOldRecord)
 {
     TempFolder card;
@@ -189,6 +149,9 @@ TEST(RecordIo, FailedWriteLeavesTheOldRecord)
     manager.setModelType(1);
     EXPECT_EQ(manager.saveData(), CardWriteStatus::WriteFailed);
     EXPECT_EQ(card.get(QStringLiteral("SETTING")), QByteArray("a file where the folder should be"));
+    manager.setSettingDirPath(QString());
+    EXPECT_EQ(manager.saveData(), CardWriteStatus::NoCard);
+    EXPECT_TRUE(isCardError(CardWriteStatus::NoCard));
 }
 
 TEST(RecordIo, SaveCreatesTheSettingFolder)

@@ -21,10 +21,12 @@ struct ProgramRun {
     QByteArray err;
 };
 
-inline ProgramRun run(const QString &program, const QStringList &args, int timeoutMs = 120000)
+inline ProgramRun run(const QString &program, const QStringList &args, int timeoutMs = 120000,
+                      const QString &workingDirectory = QString())
 {
     QProcess process;
     process.setStandardInputFile(QProcess::nullDevice());
+    process.setWorkingDirectory(workingDirectory);
     process.start(program, args);
     ProgramRun result;
     if (process.waitForFinished(timeoutMs) && process.exitStatus() == QProcess::NormalExit)
@@ -39,7 +41,19 @@ inline ProgramRun runDrovik(const QStringList &args)
 {
     return run(QStringLiteral(DROVIK_CLI), args);
 }
+
+// drovik with its arguments written as one text split at blanks; ROOT stands for root.
+inline ProgramRun runDrovik(const char *args, const QString &root = QString())
+{
+    return runDrovik(QString::fromUtf8(args).replace(QStringLiteral("ROOT"), root).split(QLatin1Char(' ')));
+}
 #endif
+
+// Arguments written as one text, split at blanks (none of them holds one).
+inline QStringList words(const QString &text)
+{
+    return text.split(QLatin1Char(' '));
+}
 
 inline bool haveProgram(const QString &name)
 {
@@ -48,9 +62,8 @@ inline bool haveProgram(const QString &name)
 
 inline bool ffmpeg(const QStringList &args)
 {
-    const ProgramRun r = run(QStringLiteral("ffmpeg"),
-                      QStringList{QStringLiteral("-nostdin"), QStringLiteral("-v"), QStringLiteral("error")}
-                          + args + QStringList{QStringLiteral("-y")});
+    const ProgramRun r = run(QStringLiteral("ffmpeg"), words(QStringLiteral("-nostdin -v error")) + args
+                                                           + QStringList{QStringLiteral("-y")});
     if (r.exitCode != 0)
         qWarning("ffmpeg failed: %s", r.err.constData());
     return r.exitCode == 0;
@@ -59,23 +72,12 @@ inline bool ffmpeg(const QStringList &args)
 inline QStringList lavfiVideo(const QString &size = QStringLiteral("160x90"),
                               const QString &source = QStringLiteral("testsrc"))
 {
-    return {QStringLiteral("-f"), QStringLiteral("lavfi"), QStringLiteral("-i"),
-            QStringLiteral("%1=size=%2:rate=10:duration=1").arg(source, size)};
+    return words(QStringLiteral("-f lavfi -i %1=size=%2:rate=10:duration=1").arg(source, size));
 }
 
-inline QStringList lavfiAudio()
-{
-    return {QStringLiteral("-f"), QStringLiteral("lavfi"), QStringLiteral("-i"),
-            QStringLiteral("sine=frequency=440:sample_rate=8000:duration=1")};
-}
-
-inline QStringList h264()
-{
-    return {QStringLiteral("-c:v"), QStringLiteral("libx264"), QStringLiteral("-preset"),
-            QStringLiteral("ultrafast"), QStringLiteral("-pix_fmt"), QStringLiteral("yuv420p")};
-}
-
-inline QStringList pcm() { return {QStringLiteral("-c:a"), QStringLiteral("pcm_s16le")}; }
+inline QStringList lavfiAudio() { return words(QStringLiteral("-f lavfi -i sine=frequency=440:sample_rate=8000:duration=1")); }
+inline QStringList h264() { return words(QStringLiteral("-c:v libx264 -preset ultrafast -pix_fmt yuv420p")); }
+inline QStringList pcm() { return words(QStringLiteral("-c:a pcm_s16le")); }
 
 // An MP4 with video, sound and a mov_text subtitle stream made of the SubRip text srt.
 inline bool makeMp4WithSubtitles(const QString &path, const QByteArray &srt)
@@ -83,13 +85,9 @@ inline bool makeMp4WithSubtitles(const QString &path, const QByteArray &srt)
     const QString cues = path + QStringLiteral(".cues.srt");
     if (!writeFile(cues, srt))
         return false;
-    const bool made = ffmpeg(lavfiVideo() + lavfiAudio()
-                             + QStringList{QStringLiteral("-i"), cues, QStringLiteral("-map"), QStringLiteral("0"),
-                                           QStringLiteral("-map"), QStringLiteral("1"), QStringLiteral("-map"),
-                                           QStringLiteral("2")}
-                             + h264()
-                             + QStringList{QStringLiteral("-c:a"), QStringLiteral("aac"), QStringLiteral("-c:s"),
-                                           QStringLiteral("mov_text"), path});
+    const bool made = ffmpeg(lavfiVideo() + lavfiAudio() + QStringList{QStringLiteral("-i"), cues}
+                             + words(QStringLiteral("-map 0 -map 1 -map 2")) + h264()
+                             + words(QStringLiteral("-c:a aac -c:s mov_text")) + QStringList{path});
     QFile::remove(cues);
     return made;
 }
@@ -107,9 +105,9 @@ inline bool makeDualAvi(const QString &path, bool withAudio)
     QStringList args = lavfiVideo() + lavfiVideo(QStringLiteral("128x72"), QStringLiteral("testsrc2"));
     if (withAudio)
         args += lavfiAudio();
-    args << QStringLiteral("-map") << QStringLiteral("0") << QStringLiteral("-map") << QStringLiteral("1");
+    args += words(QStringLiteral("-map 0 -map 1"));
     if (withAudio)
-        args += QStringList{QStringLiteral("-map"), QStringLiteral("2")} + pcm();
+        args += words(QStringLiteral("-map 2")) + pcm();
     return ffmpeg(args + h264() + QStringList{path});
 }
 
@@ -127,9 +125,8 @@ inline bool makeAudioOnlyAvi(const QString &path)
 inline QStringList probeStreams(const QString &path)
 {
     const ProgramRun r = run(QStringLiteral("ffprobe"),
-                      {QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-show_entries"),
-                       QStringLiteral("stream=codec_type,width,height"), QStringLiteral("-of"),
-                       QStringLiteral("csv=p=0"), path});
+                             words(QStringLiteral("-v error -show_entries stream=codec_type,width,height -of csv=p=0"))
+                                 + QStringList{path});
     if (r.exitCode != 0)
         return {QStringLiteral("unreadable")};
     QStringList streams;

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <tuple>
 
 using drovik::DrovikClipData;
 using namespace drovik::telemetry;
@@ -161,22 +162,12 @@ TEST(Lookups, NoDataOutsideTheValidSamples)
         uint32_t speed;
         clip.getClipDataWithIndex(c.index, x, y, z, lat, lng, speed);
         if (c.valid) {
-            EXPECT_EQ(x, 1);
-            EXPECT_EQ(lat, 1.5f);
-            EXPECT_EQ(speed, uint32_t(c.index));
+            EXPECT_EQ(std::tuple(x, lat, speed), std::tuple(1, 1.5f, uint32_t(c.index)));
         } else {
-            EXPECT_EQ(x, -512);
-            EXPECT_EQ(y, -512);
-            EXPECT_EQ(z, -512);
-            EXPECT_EQ(lat, 512.0f);
-            EXPECT_EQ(lng, 512.0f);
-            EXPECT_EQ(speed, 1024u);
-            EXPECT_EQ(clip.getGx(c.index), -512);
-            EXPECT_EQ(clip.getGy(c.index), -512);
-            EXPECT_EQ(clip.getGz(c.index), -512);
-            EXPECT_EQ(clip.getGpsLat(c.index), 512.0f);
-            EXPECT_EQ(clip.getGpsLng(c.index), 512.0f);
-            EXPECT_EQ(clip.getGpsSpeed(c.index), 1024u);
+            EXPECT_EQ(std::tuple(x, y, z, lat, lng, speed), std::tuple(-512, -512, -512, 512.0f, 512.0f, 1024u));
+            EXPECT_EQ(std::tuple(clip.getGx(c.index), clip.getGy(c.index), clip.getGz(c.index), clip.getGpsLat(c.index),
+                                 clip.getGpsLng(c.index), clip.getGpsSpeed(c.index)),
+                      std::tuple(-512, -512, -512, 512.0f, 512.0f, 1024u));
         }
     }
 }

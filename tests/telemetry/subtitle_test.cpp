@@ -56,18 +56,6 @@ TEST(SubtitleEntry, TimingLines)
     EXPECT_FALSE(drovik::isBlankLine("\x0B")); // vertical tab is not pattern white space
 }
 
-TEST(SubtitleEntry, NewEntryAndSetters)
-{
-    SubtitleEntry e;
-    EXPECT_EQ(e.gx, -512);
-    EXPECT_EQ(e.lat, 512.0f);
-    EXPECT_EQ(e.speed, 1024u);
-    e.setGx(600);
-    e.setGy(-9999);
-    EXPECT_EQ(e.gx, 512);
-    EXPECT_EQ(e.gy, -512);
-}
-
 TEST(SubtitleEntry, SensorRecords)
 {
     struct {
@@ -169,21 +157,17 @@ TEST(SubtitleData, NoEntriesAndDuplicateTimes)
     EXPECT_EQ(lat, 37.0f);
 }
 
-TEST(SubtitleData, EntryNeedsABlankLineAfterIt)
+TEST(SubtitleData, EntryNeedsABlankLineAfterItAndCrlfCommitsItBeforeItsPayload)
 {
     const std::string text = cue(1, 0, "gsensor,1,1,1") + "2\n00:00:00,100 --> 00:00:00,200\ngsensor,2,2,2";
     EXPECT_EQ(subtitles(text).entries.size(), 1u);
     EXPECT_EQ(subtitles(text + "\n").entries.size(), 2u);
     DrovikClipData clip;
     EXPECT_EQ(clip.getR640AllDataFromSrtText(text), 2); // the record reader keeps the last cue
-}
-
-TEST(SubtitleData, CrlfCommitsEachEntryBeforeItsPayload)
-{
-    const auto data = subtitles(cue(1, 0, "gsensor,1,1,1", "\r\n") + cue(2, 100, kFix, "\r\n"));
-    ASSERT_EQ(data.entries.size(), 2u);
-    EXPECT_EQ(data.entries[0].gx, -512);
-    EXPECT_EQ(data.entries[1].lat, 512.0f);
+    const auto crlf = subtitles(cue(1, 0, "gsensor,1,1,1", "\r\n") + cue(2, 100, kFix, "\r\n"));
+    ASSERT_EQ(crlf.entries.size(), 2u);
+    EXPECT_EQ(crlf.entries[0].gx, -512);
+    EXPECT_EQ(crlf.entries[1].lat, 512.0f);
 }
 
 TEST(SrtRecordReader, CuesToSamples)
@@ -260,17 +244,6 @@ TEST(SrtRecordReader, Caps)
         seconds += cue(i, i * 1000, "gsensori,1,1024,512,0,-512;" + kFix);
     ASSERT_EQ(clip.getR640AllDataFromSrtText(seconds), 650);
     EXPECT_EQ(clip.gpsDataCount(), 650u);
-}
-
-TEST(SrtRecordReader, ThroughTheGeneralLoader)
-{
-    drovik::test::TempFolder dir;
-    DrovikClipData clip;
-    clip.loadVideoFileCilpDataFromFilePath(dir.file("clip.srt", cue(1, 0, "gsensor,1,2,3") + cue(2, 100, kFix)));
-    EXPECT_EQ(clip.clipDataCount(), 10u);
-    EXPECT_EQ(clip.gpsDataCount(), 10u);
-    EXPECT_NEAR(clip.getGpsLat(0), 37.387458, 1e-5);
-    EXPECT_EQ(clip.getGpsSpeed(0), 19u);
 }
 
 // Both readers take a file up to the cap and treat a larger one as unreadable.

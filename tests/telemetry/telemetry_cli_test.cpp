@@ -22,25 +22,21 @@ const std::string kTrailer = "ETKQX4"
                              "x,1e-5,-0.1,3,1,1,1\n"
                              "x,1e39,0,0,0,0,0\n";
 
-TEST(TelemetryCommand, Json)
+TEST(TelemetryCommand, JsonAndCsv)
 {
     drovik::test::TempFolder dir;
-    const auto r = cli({"telemetry", dir.file("a.mov", kTrailer)});
-    EXPECT_EQ(r.exitCode, 0);
-    EXPECT_EQ(r.out, "{\"clipDataCount\":4,\"gpsDataCount\":3,\"samples\":["
-                     "[10,-20,130,37.5,127.25,88],[1,1,1,0,0,1],[1,1,1,1e-05,-0.1,3],[0,0,0,\"inf\",0,0]]}\n");
-}
-
-TEST(TelemetryCommand, Csv)
-{
-    drovik::test::TempFolder dir;
-    const auto r = cli({"telemetry", "--format", "csv", dir.file("a.mov", kTrailer)});
-    EXPECT_EQ(r.exitCode, 0);
-    EXPECT_EQ(r.out, "index,time_s,gx,gy,gz,lat,lng,speed_kmh\n"
-                     "0,0.0,10,-20,130,37.5,127.25,88\n"
-                     "1,0.1,1,1,1,0,0,1\n"
-                     "2,0.2,1,1,1,1e-05,-0.1,3\n"
-                     "3,0.3,0,0,0,inf,0,0\n");
+    const std::string clip = dir.file("a.mov", kTrailer);
+    const auto json = cli({"telemetry", clip});
+    EXPECT_EQ(json.exitCode, 0);
+    EXPECT_EQ(json.out, "{\"clipDataCount\":4,\"gpsDataCount\":3,\"samples\":["
+                        "[10,-20,130,37.5,127.25,88],[1,1,1,0,0,1],[1,1,1,1e-05,-0.1,3],[0,0,0,\"inf\",0,0]]}\n");
+    const auto csv = cli({"telemetry", "--format", "csv", clip});
+    EXPECT_EQ(csv.exitCode, 0);
+    EXPECT_EQ(csv.out, "index,time_s,gx,gy,gz,lat,lng,speed_kmh\n"
+                       "0,0.0,10,-20,130,37.5,127.25,88\n"
+                       "1,0.1,1,1,1,0,0,1\n"
+                       "2,0.2,1,1,1,1e-05,-0.1,3\n"
+                       "3,0.3,0,0,0,inf,0,0\n");
 }
 
 TEST(TelemetryCommand, GpxIsReadByGpsbabel)

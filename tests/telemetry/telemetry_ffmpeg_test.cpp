@@ -16,53 +16,40 @@ const char *kSource =
     "2\n00:00:00,100 --> 00:00:01,000\ngsensor,1,2,3\nGPRMC,120000,A,3723.2475,N,12658.3040,E,10.0,0,010120\n\n"
     "3\n00:00:01,000 --> 00:00:02,000\ngsensori,1,1024,64,0,-64;GPRMC,120001,A,3723.2575,N,12658.3140,E,20.0,0,010120\n\n";
 
-class FfmpegSubtitles : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        if (!haveProgram(QStringLiteral("ffmpeg")))
-            GTEST_SKIP() << "ffmpeg is not installed";
-        const QString clip = dir.path(QStringLiteral("clip.mp4"));
-        srt = dir.path(QStringLiteral("clip.srt")).toStdString();
-        ASSERT_TRUE(makeMp4WithSubtitles(clip, kSource));
-        ASSERT_TRUE(ffmpeg({QStringLiteral("-i"), clip, QStringLiteral("-vn"), QStringLiteral("-an"),
-                            QStringLiteral("-c:s"), QStringLiteral("text"), QString::fromStdString(srt)}));
-    }
-
+TEST(FfmpegSubtitles, ExtractedCuesAsBothReadersSeeThem)
+{
+    if (!haveProgram(QStringLiteral("ffmpeg")))
+        GTEST_SKIP() << "ffmpeg is not installed";
     TempFolder dir;
-    std::string srt;
-};
-
-TEST_F(FfmpegSubtitles, ExtractedCueKeepsCrlfInside)
-{
+    const QString clip = dir.path(QStringLiteral("clip.mp4"));
+    const std::string srt = dir.path(QStringLiteral("clip.srt")).toStdString();
+    ASSERT_TRUE(makeMp4WithSubtitles(clip, kSource));
+    ASSERT_TRUE(ffmpeg({QStringLiteral("-i"), clip, QStringLiteral("-vn"), QStringLiteral("-an"),
+                        QStringLiteral("-c:s"), QStringLiteral("text"), QString::fromStdString(srt)}));
     EXPECT_TRUE(readFile(QString::fromStdString(srt)).contains("gsensor,1,2,3\r\nGPRMC,120000"));
-}
 
-TEST_F(FfmpegSubtitles, RecordReaderLosesTheSecondLineOfACue)
-{
-    // Cue 2 reads as one record: its "\r\n" becomes "\r " inside the last gsensor field, which the
-    // leading-number trim cuts to "3"; its RMC line is lost. Cue 3 then closes the block of three.
-    drovik::DrovikClipData clip;
-    clip.loadVideoFileCilpDataFromFilePath(srt);
-    ASSERT_EQ(clip.clipDataCount(), 10u);
-    EXPECT_EQ(clip.gpsDataCount(), 10u);
+    // The record reader reads cue 2 as one record: its "\r\n" becomes "\r " inside the last
+    // gsensor field, which the leading-number trim cuts to "3"; its RMC line is lost. Cue 3 then
+    // closes the block of three.
+    drovik::DrovikClipData record;
+    record.loadVideoFileCilpDataFromFilePath(srt);
+    ASSERT_EQ(record.clipDataCount(), 10u);
+    EXPECT_EQ(record.gpsDataCount(), 10u);
     const int expectedX[] = {64, 64, 64, 64, 1, 1, 1, 8, 8, 8};
     for (int i = 0; i < 10; ++i)
-        EXPECT_EQ(clip.getGx(i), expectedX[i]) << i;
-    EXPECT_EQ(clip.getGz(4), 3);
-    EXPECT_NEAR(clip.getGpsLat(0), 37.387625, 1e-5);
-    EXPECT_EQ(clip.getGpsSpeed(0), 37u);
-}
+        EXPECT_EQ(record.getGx(i), expectedX[i]) << i;
+    EXPECT_EQ(record.getGz(4), 3);
+    EXPECT_NEAR(record.getGpsLat(0), 37.387625, 1e-5);
+    EXPECT_EQ(record.getGpsSpeed(0), 37u);
 
-TEST_F(FfmpegSubtitles, SubtitleDataCommitsTheCueBeforeItsSecondLine)
-{
+    // The cue reader commits cue 2 before its second line, and trims nothing.
     const auto cues = drovik::SubtitleData::loadFromPath(srt);
     ASSERT_EQ(cues.entries.size(), 3u);
     int x, y, z;
     ASSERT_TRUE(cues.getSensorAt(1, x, y, z));
     EXPECT_EQ(x, 1);
     EXPECT_EQ(z, 3);
-    EXPECT_EQ(cues.entries[1].lat, 512.0f); // the RMC line of cue 2 reached no entry
+    EXPECT_EQ(cues.entries[1].lat, 512.0f);
     float lat, lng;
     uint32_t speed;
     EXPECT_EQ(cues.getGpsAt(10, lat, lng, speed), 0);
@@ -70,7 +57,7 @@ TEST_F(FfmpegSubtitles, SubtitleDataCommitsTheCueBeforeItsSecondLine)
     EXPECT_EQ(cues.getGpsAt(5, lat, lng, speed), 1); // 500 ms before the only fix
     EXPECT_EQ(cues.getGpsAt(0, lat, lng, speed), 2);
     ASSERT_TRUE(cues.getSensorAt(0, x, y, z));
-    EXPECT_EQ(z, -64); // no trim in this reader
+    EXPECT_EQ(z, -64);
 }
 
 } // namespace
