@@ -1,23 +1,12 @@
 // The clip list of the main window: card detection, listing, filters, colours, card removal.
-#include "app/app_delegate.h"
+#include "window_services.h"
 #include "widgets/image_widgets.h"
-#include "app/notifier.h"
-#include "i18n/preferences.h"
-#include "platform/volume_monitor.h"
-#include "app/file_list_controller.h"
-#include "app/main_window_controller.h"
-#include "settings/store/r640_setting_manager.h"
-#include "settings/store/setting_manager_holder.h"
 
 #include <QAbstractItemModel>
 #include <QColor>
-#include <QDir>
-#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTableView>
-#include <QTemporaryDir>
-#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -25,29 +14,20 @@ using namespace drovik;
 
 namespace {
 
-void touch(const QString &path, const QByteArray &bytes = "clip")
-{
-    QDir().mkpath(QFileInfo(path).path());
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
 // A card the R640 wrote: its record names the product at bytes 8-23.
-void makeCard(const QString &root)
+void makeCard(const test::TempFolder &volumes, const QString &card)
 {
     QByteArray record(464, '\0');
     record.replace(8, 4, "R640");
-    touch(root + QStringLiteral("/SETTING/setup.cfg"), record);
-    touch(root + QStringLiteral("/cont_rec/20261201_100000_F.mp4"));
-    touch(root + QStringLiteral("/cont_rec/20261201_100000_R.mp4"));
-    touch(root + QStringLiteral("/evt_rec/20261201_100500_F.MP4"));
-    touch(root + QStringLiteral("/Saved_Videos/z_saved.mp4"));
-    touch(root + QStringLiteral("/sos_rec/20261201_101000.avi"));
-    touch(root + QStringLiteral("/root_clip.mov"));
-    touch(root + QStringLiteral("/other/ignored.mp4"));
-    touch(root + QStringLiteral("/cont_rec/.hidden.mp4"));
-    touch(root + QStringLiteral("/cont_rec/notes.mkv"));
+    ASSERT_TRUE(volumes.put(card + QStringLiteral("/SETTING/setup.cfg"), record));
+    QStringList clips{QStringLiteral("cont_rec/20261201_100000_F.mp4"), QStringLiteral("cont_rec/20261201_100000_R.mp4"),
+                      QStringLiteral("evt_rec/20261201_100500_F.MP4"), QStringLiteral("Saved_Videos/z_saved.mp4"),
+                      QStringLiteral("sos_rec/20261201_101000.avi"), QStringLiteral("root_clip.mov"),
+                      QStringLiteral("other/ignored.mp4"), QStringLiteral("cont_rec/.hidden.mp4"),
+                      QStringLiteral("cont_rec/notes.mkv")};
+    for (QString &clip : clips)
+        clip.prepend(card + QLatin1Char('/'));
+    ASSERT_TRUE(volumes.touch(clips));
 }
 
 class FileListTest : public ::testing::Test {
@@ -58,18 +38,12 @@ protected:
         AppDelegate::initializeLanguageSetting();
     }
 
-    std::unique_ptr<MainWindowController> startedController()
-    {
-        auto controller = std::make_unique<MainWindowController>(AppServices{monitor, notifier, settings});
-        controller->showMainWindow();
-        QCoreApplication::processEvents();
-        waitForList(*controller);
-        return controller;
-    }
+    std::unique_ptr<MainWindowController> startedController() { return window.shownWindow(); }
 
-    static void waitForList(MainWindowController &controller)
+    void insertCard(const QString &name = QStringLiteral("CARD"))
     {
-        EXPECT_TRUE(QTest::qWaitFor([&] { return !controller.fileList().isScanning(); }));
+        makeCard(window.volumesDir, name);
+        window.volumes.refresh();
     }
 
     static QStringList rows(const MainWindowController &controller)
@@ -86,10 +60,7 @@ protected:
         return controller.ui().fileListTableView->model()->index(row, 0).data(Qt::ForegroundRole).value<QColor>();
     }
 
-    QTemporaryDir volumes;
-    VolumeMonitor monitor{volumes.path()};
-    Notifier notifier;
-    SettingManagerHolder settings{std::make_unique<R640SettingManager>(&monitor)};
+    test::WindowServices window;
 };
 
 TEST_F(FileListTest, NoCardShowsUnknownAndAnEmptyList)
@@ -101,22 +72,21 @@ TEST_F(FileListTest, NoCardShowsUnknownAndAnEmptyList)
     EXPECT_FALSE(controller->ui().fileListSaveButton_OEM->isEnabled());
 
     // A replaced settings manager (an editor's Reset) is the one the window asks from then on.
-    QTemporaryDir otherVolumes;
-    makeCard(otherVolumes.filePath(QStringLiteral("CARD")));
-    VolumeMonitor otherMonitor{otherVolumes.path()};
-    settings.replace(std::make_unique<R640SettingManager>(&otherMonitor));
+    test::TempFolder otherVolumes;
+    makeCard(otherVolumes, QStringLiteral("CARD"));
+    VolumeMonitor otherMonitor{otherVolumes.root()};
+    window.settings.replace(std::make_unique<R640SettingManager>(&otherMonitor));
     controller->fileList().updateModelInfo();
     EXPECT_EQ(controller->ui().modelTextField->text(), QStringLiteral("R640"));
 }
 
 TEST_F(FileListTest, CardIsListedInDisplayOrderWithColours)
 {
-    makeCard(volumes.filePath(QStringLiteral("CARD")));
-    monitor.refresh();
+    insertCard();
     auto controller = startedController();
     EXPECT_EQ(controller->ui().modelTextField->text(), QStringLiteral("R640"));
     EXPECT_TRUE(controller->ui().settingsButton->isEnabled());
-    EXPECT_EQ(controller->ui().selectedDirTextField_OEM->text(), volumes.filePath(QStringLiteral("CARD")));
+    EXPECT_EQ(controller->ui().selectedDirTextField_OEM->text(), window.volumesDir.path(QStringLiteral("CARD")));
     EXPECT_EQ(rows(*controller), (QStringList{QStringLiteral("z_saved.mp4"), QStringLiteral("20261201_100000_F.mp4"),
                                               QStringLiteral("20261201_100000_R.mp4"), QStringLiteral("20261201_100500_F.MP4"),
                                               QStringLiteral("20261201_101000.avi"), QStringLiteral("root_clip.mov")}));
@@ -141,21 +111,18 @@ TEST_F(FileListTest, CardIsListedInDisplayOrderWithColours)
 
 TEST_F(FileListTest, PullingAndInsertingTheCardRefreshesTheList)
 {
-    const QString card = volumes.filePath(QStringLiteral("CARD"));
-    makeCard(card);
-    monitor.refresh();
+    insertCard();
     auto controller = startedController();
     ASSERT_EQ(rows(*controller).size(), 6);
 
-    QDir(card).removeRecursively();
-    monitor.refresh();
+    QDir(window.volumesDir.path(QStringLiteral("CARD"))).removeRecursively();
+    window.volumes.refresh();
     ASSERT_TRUE(QTest::qWaitFor([&] { return rows(*controller).isEmpty(); }));
     EXPECT_EQ(controller->ui().modelTextField->text(), QStringLiteral("Unknown"));
     EXPECT_FALSE(controller->ui().settingsButton->isEnabled());
     EXPECT_TRUE(controller->ui().selectedDirTextField_OEM->text().isEmpty());
 
-    makeCard(volumes.filePath(QStringLiteral("CARD2")));
-    monitor.refresh();
+    insertCard(QStringLiteral("CARD2"));
     ASSERT_TRUE(QTest::qWaitFor([&] { return rows(*controller).size() == 6; }));
     EXPECT_EQ(controller->ui().modelTextField->text(), QStringLiteral("R640"));
 }
@@ -163,12 +130,11 @@ TEST_F(FileListTest, PullingAndInsertingTheCardRefreshesTheList)
 TEST_F(FileListTest, AChosenFolderIsListedAndTheFilterIsKept)
 {
     auto controller = startedController();
-    QTemporaryDir folder;
-    touch(folder.filePath(QStringLiteral("cont_rec_old/a.mp4")));
-    touch(folder.filePath(QStringLiteral("b.mp4")));
+    test::TempFolder folder;
+    ASSERT_TRUE(folder.touch({QStringLiteral("cont_rec_old/a.mp4"), QStringLiteral("b.mp4")}));
     controller->ui().fileListAlwaysButton_OEM->click();
-    controller->fileList().refreshVideoFileListWithURL(QUrl::fromLocalFile(folder.filePath(QStringLiteral("cont_rec_old"))));
-    waitForList(*controller);
+    controller->fileList().refreshVideoFileListWithURL(folder.url(QStringLiteral("cont_rec_old")));
+    ASSERT_TRUE(test::WindowServices::waitForList(*controller));
     // The folder's own path contains "cont_rec", so its clip passes the Always filter.
     EXPECT_EQ(rows(*controller), QStringList{QStringLiteral("a.mp4")});
     EXPECT_EQ(controller->fileList().allVideoFileList().size(), 1);
@@ -176,8 +142,7 @@ TEST_F(FileListTest, AChosenFolderIsListedAndTheFilterIsKept)
 
 TEST_F(FileListTest, DoubleClickAsksToPlayTheRow)
 {
-    makeCard(volumes.filePath(QStringLiteral("CARD")));
-    monitor.refresh();
+    insertCard();
     auto controller = startedController();
     int requested = -1;
     QObject::connect(&controller->fileList(), &FileListController::playRequested, [&](int row) { requested = row; });

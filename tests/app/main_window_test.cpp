@@ -1,17 +1,10 @@
 // Start-up, layout on resize and keyboard routing of the main window (offscreen).
-#include "app/app_delegate.h"
-#include "app/file_list_controller.h"
+#include "window_services.h"
 #include "app/main_window.h"
-#include "app/main_window_controller.h"
-#include "app/notifier.h"
 #include "display/slider_views.h"
-#include "i18n/preferences.h"
 #include "platform/utils.h"
-#include "platform/volume_monitor.h"
 #include "playback/playback_controller.h"
 #include "playback/player/drovik_av_view.h"
-#include "settings/store/r640_setting_manager.h"
-#include "settings/store/setting_manager_holder.h"
 #include "widgets/image_widgets.h"
 #include "widgets/view_helpers.h"
 
@@ -22,28 +15,18 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QTableView>
-#include <QTemporaryDir>
-#include <QTest>
 
 #include <gtest/gtest.h>
 
 using namespace drovik;
+using drovik::test::WindowServices;
 
 namespace {
-
-// The services of a window that sees no card: its own empty folder of volumes.
-struct TestServices {
-    QTemporaryDir volumesDir;
-    VolumeMonitor volumes{volumesDir.path()};
-    Notifier notifier;
-    SettingManagerHolder settings{std::make_unique<R640SettingManager>(&volumes)};
-    AppServices services() { return {volumes, notifier, settings}; }
-};
 
 TEST(MainWindowStartUp, SplashThenWindowWithMenusMarked)
 {
     Preferences::store()->clear();
-    TestServices services;
+    WindowServices services;
     MainWindowController controller(services.services());
     controller.awakeFromNib();
     AppDelegate::initializeLanguageSetting();
@@ -79,10 +62,9 @@ TEST(MainWindowStartUp, SplashThenWindowWithMenusMarked)
 
 TEST(MainWindowLayout, BarsAreCentredOnResize)
 {
-    TestServices services;
-    MainWindowController controller(services.services());
-    controller.showMainWindow();
-    QCoreApplication::processEvents();
+    WindowServices services;
+    const auto window = services.shownWindow();
+    MainWindowController &controller = *window;
     const MainWindowUi &ui = controller.ui();
     // window width → x of toolbarBg3, dashBg3, toolbarButtons, dashboardCtrls
     const std::pair<int, std::array<int, 4>> cases[] = {
@@ -141,10 +123,9 @@ TEST(MainWindowKeys, EachKeyNamesItsHandler)
 // the key for itself; text being typed keeps its keys.
 TEST(MainWindowKeys, KeysReachTheControllerFromAnyChild)
 {
-    TestServices services;
-    MainWindowController controller(services.services());
-    controller.showMainWindow();
-    QCoreApplication::processEvents();
+    WindowServices services;
+    const auto window = services.shownWindow();
+    MainWindowController &controller = *window;
     const MainWindowUi &ui = controller.ui();
     QTableView *list = ui.fileListTableView;
     QList<DrovikAVView *> fullScreen;
@@ -188,10 +169,7 @@ TEST(WorkingDirectory, CreatedOnFirstUseAndRemovedAtQuit)
     EXPECT_TRUE(path.endsWith(QStringLiteral("/Documents/DrovikViewer"))) << path.toStdString();
     EXPECT_TRUE(path.startsWith(QDir::homePath()));
     EXPECT_TRUE(QDir(path).exists());
-    QFile clip(path + QStringLiteral("/temp_video/a_1/a.mov"));
-    ASSERT_TRUE(QDir().mkpath(path + QStringLiteral("/temp_video/a_1")));
-    ASSERT_TRUE(clip.open(QIODevice::WriteOnly));
-    clip.close();
+    ASSERT_TRUE(test::writeFile(path + QStringLiteral("/temp_video/a_1/a.mov"), {}));
     AppDelegate delegate;
     delegate.applicationWillTerminate();
     EXPECT_FALSE(QDir(path).exists());

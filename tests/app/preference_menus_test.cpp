@@ -55,7 +55,8 @@ TEST_F(PreferenceMenusTest, PortugueseIsHonouredButMarksNoMenuItem)
     EXPECT_NE(localized("파일_전체"), SharedDrovikLanguages().localizedIn(QStringLiteral("en"), QStringLiteral("파일_전체")));
 }
 
-TEST_F(PreferenceMenusTest, ChoosingTheStoredLanguagePostsNothing)
+// Choosing the stored language posts nothing; another one is stored, marked and relabels the window.
+TEST_F(PreferenceMenusTest, ChoosingALanguage)
 {
     AppDelegate::initializeLanguageSetting();
     auto controller = shownController();
@@ -65,25 +66,16 @@ TEST_F(PreferenceMenusTest, ChoosingTheStoredLanguagePostsNothing)
     EXPECT_EQ(checkedItems(controller->languageMenu()), QList<QAction *>{controller->englishItem()});
 
     controller->languageChangeToFrench();
+    controller->languageChangeToFrench();
     EXPECT_EQ(posted.count(), 1);
     EXPECT_EQ(Preferences::storedLanguage(), QStringLiteral("fr"));
     EXPECT_EQ(Preferences::interfaceLanguage(), QStringLiteral("fr"));
     EXPECT_EQ(checkedItems(controller->languageMenu()), QList<QAction *>{controller->frenchItem()});
 
-    controller->languageChangeToFrench();
-    EXPECT_EQ(posted.count(), 1);
-}
-
-TEST_F(PreferenceMenusTest, LanguageChangeRelabelsTheWindowAtOnce)
-{
-    AppDelegate::initializeLanguageSetting();
-    auto controller = shownController();
-    const QString english = controller->ui().fileListAllButton_OEM->text();
     controller->languageChangeToJapanese();
     QCoreApplication::processEvents();
-    const QString japanese = controller->ui().fileListAllButton_OEM->text();
-    EXPECT_NE(english, japanese);
-    EXPECT_EQ(japanese, SharedDrovikLanguages().localizedIn(QStringLiteral("ja"), QStringLiteral("파일_전체")));
+    EXPECT_EQ(controller->ui().fileListAllButton_OEM->text(),
+              SharedDrovikLanguages().localizedIn(QStringLiteral("ja"), QStringLiteral("파일_전체")));
     EXPECT_EQ(controller->languageMenu()->title(),
               SharedDrovikLanguages().localizedIn(QStringLiteral("ja"), QStringLiteral("언어")));
 }

@@ -81,10 +81,4 @@ inline std::vector<int> rowsWithColor(const QImage &image, int x, QRgb color)
     return rows;
 }
 
-// Where the view pictures go when DROVIK_DISPLAY_GRAB_DIR names a folder (to look at them).
-inline QString grabDirectory()
-{
-    return qEnvironmentVariable("DROVIK_DISPLAY_GRAB_DIR");
-}
-
 } // namespace drovik::test

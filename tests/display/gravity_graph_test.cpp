@@ -35,61 +35,30 @@ TEST(GravityGraphPoints, YOfOneAcceleration)
         EXPECT_FLOAT_EQ(gravityGraphY(c.acceleration, c.base), c.y) << c.name;
 }
 
-TEST(GravityGraphPoints, EmptyRecordHasNoPoints)
-{
-    const GravityGraphPoints points = generateGravityGraphPoints(TableRecord{}, 64.0f);
-    EXPECT_TRUE(points.gxPointList.isEmpty());
-    EXPECT_TRUE(points.gyPointList.isEmpty());
-    EXPECT_TRUE(points.gzPointList.isEmpty());
-}
-
-TEST(GravityGraphPoints, OneSampleLiesOnTheRightEdge)
-{
-    TableRecord record;
-    record.accel = {{300, -300, 512}};
-    const GravityGraphPoints points = generateGravityGraphPoints(record, 40.0f);
-    ASSERT_EQ(points.gxPointList.size(), 1);
-    EXPECT_EQ(points.gxPointList[0], QPointF(1.0, 10.0));
-    EXPECT_EQ(points.gyPointList[0], QPointF(1.0, 10.0));
-    EXPECT_EQ(points.gzPointList[0], QPointF(1.0, 0.0));
-}
-
+// Sample i of n lies at x = (i + 1) / n in single precision: one sample on the right edge.
 TEST(GravityGraphPoints, SamplesSpreadFromOneStepInToTheRightEdge)
 {
+    EXPECT_TRUE(generateGravityGraphPoints(TableRecord{}, 64.0f).gxPointList.isEmpty());
+    TableRecord one;
+    one.accel = {{300, -300, 512}};
+    const GravityGraphPoints single = generateGravityGraphPoints(one, 40.0f);
+    EXPECT_EQ(single.gxPointList, QList<QPointF>{QPointF(1.0, 10.0)});
+    EXPECT_EQ(single.gyPointList, QList<QPointF>{QPointF(1.0, 10.0)});
+    EXPECT_EQ(single.gzPointList, QList<QPointF>{QPointF(1.0, 0.0)});
+
     TableRecord record;
     record.accel = {{10, 0, -10}, {20, 0, -20}, {30, 0, -30}, {40, 0, -40}};
     const GravityGraphPoints points = generateGravityGraphPoints(record, 64.0f);
-    ASSERT_EQ(points.gzPointList.size(), 4);
-    const double xs[] = {0.25, 0.5, 0.75, 1.0};
-    const double ys[] = {63, 62, 61, 60};
-    for (int i = 0; i < 4; ++i) {
-        EXPECT_DOUBLE_EQ(points.gxPointList[i].x(), xs[i]);
-        EXPECT_FLOAT_EQ(float(points.gxPointList[i].y()), float(ys[i]));
-        EXPECT_FLOAT_EQ(float(points.gyPointList[i].y()), 64.0f);
-        EXPECT_FLOAT_EQ(float(points.gzPointList[i].y()), float(ys[i]));
-    }
-}
+    const QList<QPointF> diagonal{{0.25, 63}, {0.5, 62}, {0.75, 61}, {1.0, 60}};
+    EXPECT_EQ(points.gxPointList, diagonal);
+    EXPECT_EQ(points.gzPointList, diagonal);
+    EXPECT_EQ(points.gyPointList, (QList<QPointF>{{0.25, 64}, {0.5, 64}, {0.75, 64}, {1.0, 64}}));
 
-TEST(GravityGraphPoints, SinglePrecisionPositions)
-{
-    // 650 samples: x = (i + 1) / 650 computed in float, not double.
-    TableRecord record;
     record.accel.assign(650, {0, 0, 0});
-    const GravityGraphPoints points = generateGravityGraphPoints(record, 64.0f);
-    ASSERT_EQ(points.gxPointList.size(), 650);
-    EXPECT_EQ(points.gxPointList[2].x(), double(3.0f / 650.0f));
-    EXPECT_EQ(points.gxPointList.last().x(), 1.0);
-}
-
-TEST(GravityGraphView, OneSampleDrawsFromTheBaseToTheRightEdge)
-{
-    TableRecord record;
-    record.accel = {{300, 0, 0}};
-    const GravityGraphPoints points = generateGravityGraphPoints(record, 40.0f);
-    const QPolygonF line = GravityGraphView::polyline(points.gxPointList, 40.0f, QSizeF(200, 80));
-    ASSERT_EQ(line.size(), 2);
-    EXPECT_EQ(line[0], QPointF(0, 40));   // base line, 40 up from the bottom of 80
-    EXPECT_EQ(line[1], QPointF(200, 70)); // 10 up from the bottom
+    const QList<QPointF> many = generateGravityGraphPoints(record, 64.0f).gxPointList;
+    ASSERT_EQ(many.size(), 650);
+    EXPECT_EQ(many[2].x(), double(3.0f / 650.0f));
+    EXPECT_EQ(many.last().x(), 1.0);
 }
 
 TEST(GravityGraphView, ResizeStretchesWidthAndKeepsTheBase)

@@ -6,7 +6,6 @@
 #include "display_test_util.h"
 #include "web_test_util.h"
 
-#include <QDir>
 #include <QSignalSpy>
 #include <QWebEngineProfile>
 
@@ -89,11 +88,6 @@ TEST(MapPage, DrawsTheRouteAndThePositionOffline)
     EXPECT_TRUE(near(state.value(QStringLiteral("marker")), 37.51, 127.02));
     EXPECT_TRUE(near(state.value(QStringLiteral("center")), 37.51, 127.02));
     EXPECT_EQ(state.value(QStringLiteral("zoom")).toInt(), 16);
-
-    if (const QString dir = test::grabDirectory(); !dir.isEmpty()) {
-        QTest::qWait(1500);
-        view->grab().save(QDir(dir).filePath(QStringLiteral("map_offline.png")));
-    }
 
     // No route: the empty call removes what was drawn and draws nothing.
     controller.removeMapLine();

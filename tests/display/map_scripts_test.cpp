@@ -54,20 +54,15 @@ TEST(MapScripts, Routes)
         EXPECT_EQ(MapScripts::addPolyLine(c.record), QString::fromLatin1(c.script)) << c.name;
 }
 
-TEST(MapScripts, Moves)
+TEST(MapScripts, MovesWithADecimalPointWhateverTheLocale)
 {
+    const QLocale previous;
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     EXPECT_EQ(MapScripts::mapMoveToAuto(37.5f, 127.0f), QStringLiteral("MapMoveToAuto(127.000000,37.500000,-1)"));
     EXPECT_EQ(MapScripts::mapMoveToAuto(-12.25f, -77.03125f), QStringLiteral("MapMoveToAuto(-77.031250,-12.250000,-1)"));
     EXPECT_EQ(MapScripts::mapMoveToAuto(0, 0), QStringLiteral("MapMoveToAuto(0.000000,0.000000,-1)"));
     EXPECT_TRUE(MapScripts::mapMoveToAuto(kNaN, 127.0f).isEmpty());
     EXPECT_TRUE(MapScripts::mapMoveToAuto(37.5f, -kInf).isEmpty());
-}
-
-TEST(MapScripts, DecimalPointWhateverTheLocale)
-{
-    const QLocale previous;
-    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-    EXPECT_EQ(MapScripts::mapMoveToAuto(37.5f, 127.0f), QStringLiteral("MapMoveToAuto(127.000000,37.500000,-1)"));
     QLocale::setDefault(previous);
 }
 

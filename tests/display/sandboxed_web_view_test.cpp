@@ -1,11 +1,11 @@
 // A page opened from a folder in a sandboxed view reads what lies in that folder and nothing else.
 #include "display/sandboxed_web_view.h"
+#include "temp_folder.h"
 #include "web_test_util.h"
 
 #include <QDir>
 #include <QFile>
 #include <QSignalSpy>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -17,14 +17,10 @@ TEST(SandboxedWebView, ReadsOnlyInsideItsFolder)
 {
     // root/outside.txt, root/site.txt; root/site/: index.html, inside.txt, sub/nested.txt and the links
     // in.txt → inside.txt, out.txt → ../outside.txt, up → ..
-    QTemporaryDir temporary;
-    const QDir root(temporary.path());
-    ASSERT_TRUE(root.mkpath(QStringLiteral("site/sub")));
-    for (const char *name :
-         {"outside.txt", "site.txt", "site/index.html", "site/inside.txt", "site/sub/nested.txt"}) {
-        QFile file(root.filePath(QString::fromLatin1(name)));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(name) > 0);
-    }
+    test::TempFolder temporary;
+    const QDir root(temporary.root());
+    for (const char *name : {"outside.txt", "site.txt", "site/index.html", "site/inside.txt", "site/sub/nested.txt"})
+        ASSERT_TRUE(temporary.put(QString::fromLatin1(name), name));
     const QDir site(root.filePath(QStringLiteral("site")));
     ASSERT_TRUE(QFile::link(QStringLiteral("inside.txt"), site.filePath(QStringLiteral("in.txt"))));
     ASSERT_TRUE(QFile::link(QStringLiteral("../outside.txt"), site.filePath(QStringLiteral("out.txt"))));

@@ -1,26 +1,17 @@
 // Playing clips from the main window's list with the real ffmpeg and mpv (offscreen, no sound).
-#include "app/app_delegate.h"
-#include "app/file_list_controller.h"
+#include "../app/window_services.h"
 #include "app/main_window.h"
-#include "app/main_window_controller.h"
-#include "app/notifier.h"
+#include "app/main_window_ui.h"
 #include "display/slider_views.h"
-#include "i18n/preferences.h"
-#include "platform/volume_monitor.h"
-#include "widgets/image_widgets.h"
 #include "playback/playback_controller.h"
 #include "playback/player/drovik_av_view.h"
-#include "settings/store/r640_setting_manager.h"
-#include "settings/store/setting_manager_holder.h"
+#include "programs.h"
+#include "widgets/image_widgets.h"
 
-#include <QDir>
-#include <QFile>
 #include <QLabel>
 #include <QMessageBox>
-#include <QProcess>
 #include <QScrollArea>
-#include <QTemporaryDir>
-#include <QTest>
+#include <QTableView>
 
 #include <gtest/gtest.h>
 
@@ -28,16 +19,11 @@ using namespace drovik;
 
 namespace {
 
-bool makeClip(const QString &path, int seconds)
+bool makeClip(const QString &path)
 {
-    QProcess ffmpeg;
-    ffmpeg.start(QStringLiteral("ffmpeg"),
-                 {QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-y"), QStringLiteral("-f"),
-                  QStringLiteral("lavfi"), QStringLiteral("-i"),
-                  QStringLiteral("testsrc2=size=160x90:rate=25:duration=%1").arg(seconds),
-                  QStringLiteral("-c:v"), QStringLiteral("libx264"), QStringLiteral("-preset"),
-                  QStringLiteral("ultrafast"), QStringLiteral("-pix_fmt"), QStringLiteral("yuv420p"), path});
-    return ffmpeg.waitForFinished(60000) && ffmpeg.exitCode() == 0;
+    return test::ffmpeg(QStringList{QStringLiteral("-f"), QStringLiteral("lavfi"), QStringLiteral("-i"),
+                                    QStringLiteral("testsrc2=size=160x90:rate=25:duration=2")}
+                        + test::h264() + QStringList{path});
 }
 
 TEST(PlaybackFormats, PlayTimeAndGravityTexts)
@@ -62,35 +48,30 @@ protected:
         qputenv("DROVIK_MPV_OPTIONS", "ao=null,hwdec=no");
         Preferences::store()->clear();
         AppDelegate::initializeLanguageSetting();
-        controller = std::make_unique<MainWindowController>(AppServices{monitor, notifier, settings});
-        controller->showMainWindow();
-        QCoreApplication::processEvents();
+        controller = services.shownWindow();
     }
 
-    void listFolder(const QString &path)
+    // Lists the clips folder and starts the first row.
+    PlaybackController &listAndPlay()
     {
-        controller->fileList().refreshVideoFileListWithURL(QUrl::fromLocalFile(path));
-        ASSERT_TRUE(QTest::qWaitFor([&] { return !controller->fileList().isScanning(); }, 3000));
+        controller->fileList().refreshVideoFileListWithURL(QUrl::fromLocalFile(clips.root()));
+        EXPECT_TRUE(test::WindowServices::waitForList(*controller));
+        controller->playback()->playVideoWithIdx(0);
+        return *controller->playback();
     }
 
-    QTemporaryDir volumes;
-    QTemporaryDir clips;
-    VolumeMonitor monitor{volumes.path()};
-    Notifier notifier;
-    SettingManagerHolder settings{std::make_unique<R640SettingManager>(&monitor)};
+    test::TempFolder clips;
+    test::WindowServices services;
     std::unique_ptr<MainWindowController> controller;
 };
 
 TEST_F(PlaybackTest, PlaysThroughTheListAndWraps)
 {
-    ASSERT_TRUE(makeClip(clips.filePath(QStringLiteral("a.mov")), 2));
-    ASSERT_TRUE(makeClip(clips.filePath(QStringLiteral("b.mov")), 2));
-    listFolder(clips.path());
-    ASSERT_EQ(controller->fileList().filteredVideoFileList().size(), 2);
-
-    PlaybackController &playback = *controller->playback();
+    ASSERT_TRUE(makeClip(clips.path(QStringLiteral("a.mov"))));
+    ASSERT_TRUE(QFile::copy(clips.path(QStringLiteral("a.mov")), clips.path(QStringLiteral("b.mov"))));
     EXPECT_FALSE(controller->ui().playPauseButton->isEnabled());
-    playback.playVideoWithIdx(0);
+    PlaybackController &playback = listAndPlay();
+    ASSERT_EQ(controller->fileList().filteredVideoFileList().size(), 2);
     EXPECT_EQ(playback.currentVideoUrl().fileName(), QStringLiteral("a.mov"));
     EXPECT_TRUE(controller->ui().playPauseButton->isEnabled());
     ASSERT_TRUE(QTest::qWaitFor([&] { return playback.isDisplayTimerRunning(); }, 15000));
@@ -130,12 +111,39 @@ TEST_F(PlaybackTest, PlaysThroughTheListAndWraps)
     EXPECT_FALSE(playback.isDisplayTimerRunning());
 }
 
+// The next and previous buttons step over a recording's rear file (mp4 pairs only going forward,
+// any pair going back), stop at the first row going back and wrap after the last going forward.
+TEST_F(PlaybackTest, NextAndPreviousSkipRearFilesAndWrap)
+{
+    const QStringList rows{QStringLiteral("a_F.mov"), QStringLiteral("a_R.mov"), QStringLiteral("b_F.mov"),
+                           QStringLiteral("c_F.mp4"), QStringLiteral("c_R.mp4"), QStringLiteral("d_F.mp4"),
+                           QStringLiteral("d_R.mp4")};
+    ASSERT_TRUE(makeClip(clips.path(QStringLiteral("clip.mp4"))));
+    for (const QString &name : rows)
+        ASSERT_TRUE(QFile::copy(clips.path(QStringLiteral("clip.mp4")), clips.path(name)));
+    QFile::remove(clips.path(QStringLiteral("clip.mp4")));
+    PlaybackController &playback = listAndPlay();
+    ASSERT_EQ(controller->fileList().filteredVideoFileList().size(), rows.size());
+
+    const struct {
+        int from;
+        bool next;
+        int to;
+    } steps[] = {{0, true, 1}, {3, true, 5}, {5, true, 0}, {6, true, 0}, {0, false, 0},
+                 {1, false, 0}, {2, false, 0}, {5, false, 3}, {4, false, 3}};
+    for (const auto &step : steps) {
+        controller->ui().fileListTableView->selectRow(step.from);
+        (step.next ? controller->ui().nextFileButton : controller->ui().prevFileButton)->click();
+        EXPECT_EQ(controller->fileList().selectedRow(), step.to) << step.from << (step.next ? " next" : " previous");
+        if (step.to != step.from)
+            EXPECT_EQ(playback.currentVideoUrl().fileName(), rows.at(step.to)) << step.from;
+    }
+}
+
 TEST_F(PlaybackTest, ZoomAndPanTheLargeView)
 {
-    ASSERT_TRUE(makeClip(clips.filePath(QStringLiteral("a.mov")), 2));
-    listFolder(clips.path());
-    PlaybackController &playback = *controller->playback();
-    playback.playVideoWithIdx(0);
+    ASSERT_TRUE(makeClip(clips.path(QStringLiteral("a.mov"))));
+    PlaybackController &playback = listAndPlay();
     QCoreApplication::processEvents();
     EXPECT_FALSE(playback.enableBigMovieViewScroll()) << "a new clip starts with panning off";
     QScrollArea *scroll = controller->ui().bigMovieViewScrollView;
@@ -168,13 +176,8 @@ TEST_F(PlaybackTest, ZoomAndPanTheLargeView)
 
 TEST_F(PlaybackTest, AClipFfmpegCannotReadShowsTheUnsupportedAlert)
 {
-    QFile broken(clips.filePath(QStringLiteral("broken_F.mp4")));
-    ASSERT_TRUE(broken.open(QIODevice::WriteOnly));
-    broken.write(QByteArray(4096, 'x'));
-    broken.close();
-    listFolder(clips.path());
-    controller->playback()->playVideoWithIdx(0);
-    EXPECT_TRUE(controller->playback()->currentVideoUrl().isEmpty());
+    ASSERT_TRUE(clips.put(QStringLiteral("broken_F.mp4"), QByteArray(4096, 'x')));
+    EXPECT_TRUE(listAndPlay().currentVideoUrl().isEmpty());
     const QList<QMessageBox *> alerts = controller->window()->findChildren<QMessageBox *>();
     ASSERT_EQ(alerts.size(), 1);
     EXPECT_EQ(alerts.first()->informativeText(), QStringLiteral("This video is encoded in an unsupported format."));

@@ -4,7 +4,6 @@
 
 #include "playback/player/drovik_av_view.h"
 
-#include <QHBoxLayout>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -14,11 +13,7 @@
 namespace drovik::test {
 namespace {
 
-class PlayerLifecycleTest : public TwoViewTest {
-protected:
-    // The picture a view shows, once it shows one.
-    static QImage shownPicture(DrovikAVView *view) { return TwoViewTest::shownPicture(view, 0.5, 5000); }
-};
+using PlayerLifecycleTest = TwoViewTest;
 
 TEST_F(PlayerLifecycleTest, SwapKeepsEachPlayersPositionVolumeAndPicture)
 {

@@ -2,14 +2,14 @@
 
 #include "playback/player/mpv_controller.h"
 
-#include <QDir>
-#include <QProcess>
-#include <QTemporaryDir>
+#include "programs.h"
+
 #include <QThread>
 #include <QTest>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -17,51 +17,32 @@ namespace drovik::test {
 
 namespace {
 
-void ffmpeg(const QStringList &arguments)
-{
-    QProcess process;
-    process.start(QStringLiteral("ffmpeg"),
-                  QStringList{QStringLiteral("-hide_banner"), QStringLiteral("-loglevel"),
-                              QStringLiteral("error"), QStringLiteral("-y")} + arguments);
-    if (!process.waitForFinished(60000) || process.exitCode() != 0)
-        ADD_FAILURE() << "ffmpeg failed: " << arguments.join(QLatin1Char(' ')).toStdString()
-                      << process.readAllStandardError().toStdString();
-}
-
-QStringList lavfi(const QString &source)
-{
-    return {QStringLiteral("-f"), QStringLiteral("lavfi"), QStringLiteral("-i"), source};
-}
+const QString kPattern = QStringLiteral("testsrc2=size=320x180:rate=30");
 
 // H.264 with a key frame every half second, as dashboard cameras write it.
-QStringList h264(const QString &seconds)
+bool makeClip(const QString &path, const QString &source, int seconds, const QStringList &extra = {})
 {
-    return {QStringLiteral("-t"), seconds, QStringLiteral("-c:v"), QStringLiteral("libx264"),
-            QStringLiteral("-preset"), QStringLiteral("ultrafast"), QStringLiteral("-g"),
-            QStringLiteral("15"), QStringLiteral("-pix_fmt"), QStringLiteral("yuv420p")};
+    return ffmpeg(QStringList{QStringLiteral("-f"), QStringLiteral("lavfi"), QStringLiteral("-i"), source} + extra
+                  + h264()
+                  + QStringList{QStringLiteral("-g"), QStringLiteral("15"), QStringLiteral("-t"),
+                                QString::number(seconds), path});
 }
 
 Clips makeClips()
 {
-    static QTemporaryDir folder;
-    Clips made;
-    made.folder = folder.path();
-    auto path = [&](const char *name) { return folder.filePath(QLatin1String(name)); };
-    made.pattern = path("pattern.mov");
-    made.blue = path("blue.mov");
-    made.shortClip = path("short.mov");
-    made.wide = path("wide.mov");
-    made.audioOnly = path("tone.mov");
-    const QString pattern = QStringLiteral("testsrc2=size=320x180:rate=30");
-    const QString aac[] = {QStringLiteral("-c:a"), QStringLiteral("aac")};
-    ffmpeg(lavfi(pattern) + lavfi(QStringLiteral("sine=frequency=440:duration=15")) + h264(QStringLiteral("15"))
-           << aac[0] << aac[1] << made.pattern);
-    ffmpeg(lavfi(QStringLiteral("color=c=0x2040d0:size=320x180:rate=30")) + h264(QStringLiteral("12"))
-           << made.blue);
-    ffmpeg(lavfi(pattern) + h264(QStringLiteral("2")) << made.shortClip);
-    ffmpeg(lavfi(pattern) + h264(QStringLiteral("2"))
-           << QStringLiteral("-vf") << QStringLiteral("setsar=2") << made.wide);
-    ffmpeg(lavfi(QStringLiteral("sine=frequency=440:duration=3")) << aac[0] << aac[1] << made.audioOnly);
+    static TempFolder folder;
+    Clips made{folder.path(QStringLiteral("pattern.mov")), folder.path(QStringLiteral("blue.mov")),
+               folder.path(QStringLiteral("short.mov")),   folder.path(QStringLiteral("wide.mov")),
+               folder.path(QStringLiteral("tone.mov")),    folder.root()};
+    const QStringList tone{QStringLiteral("-f"), QStringLiteral("lavfi"), QStringLiteral("-i"),
+                           QStringLiteral("sine=frequency=440:duration=15"), QStringLiteral("-c:a"),
+                           QStringLiteral("aac")};
+    const bool ok = makeClip(made.pattern, kPattern, 15, tone)
+                    && makeClip(made.blue, QStringLiteral("color=c=0x2040d0:size=320x180:rate=30"), 12)
+                    && makeClip(made.shortClip, kPattern, 2)
+                    && makeClip(made.wide, kPattern, 2, {QStringLiteral("-vf"), QStringLiteral("setsar=2")})
+                    && ffmpeg(tone + QStringList{QStringLiteral("-t"), QStringLiteral("3"), made.audioOnly});
+    EXPECT_TRUE(ok) << "ffmpeg made the clips";
     return made;
 }
 
@@ -136,18 +117,28 @@ double seekAndWait(DrovikAVView &view, Reports &reports, double seconds)
     return reports.times.back();
 }
 
-double litFraction(const QImage &image)
+namespace {
+// Share of the image's pixels that pass the test.
+double fraction(const QImage &image, bool (*passes)(QRgb))
 {
-    if (image.isNull())
-        return 0.0;
     const QImage rgb = image.convertToFormat(QImage::Format_RGB32);
-    qint64 lit = 0;
+    qint64 count = 0;
     for (int y = 0; y < rgb.height(); ++y) {
         const auto *line = reinterpret_cast<const QRgb *>(rgb.constScanLine(y));
-        for (int x = 0; x < rgb.width(); ++x)
-            lit += (qRed(line[x]) + qGreen(line[x]) + qBlue(line[x])) > 48 ? 1 : 0;
+        count += std::count_if(line, line + rgb.width(), passes);
     }
-    return double(lit) / (double(rgb.width()) * rgb.height());
+    return image.isNull() ? 0.0 : double(count) / (double(rgb.width()) * rgb.height());
+}
+} // namespace
+
+double litFraction(const QImage &image)
+{
+    return fraction(image, [](QRgb p) { return qRed(p) + qGreen(p) + qBlue(p) > 48; });
+}
+
+double blueFraction(const QImage &image)
+{
+    return fraction(image, [](QRgb p) { return qBlue(p) > 150 && qRed(p) < 100 && qGreen(p) < 120; });
 }
 
 double meanDifference(const QImage &a, const QImage &b)
@@ -165,20 +156,6 @@ double meanDifference(const QImage &a, const QImage &b)
                      + std::abs(qBlue(p[col]) - qBlue(q[col]));
     }
     return total / (3.0 * x.width() * x.height());
-}
-
-double blueFraction(const QImage &image)
-{
-    if (image.isNull())
-        return 0.0;
-    const QImage rgb = image.convertToFormat(QImage::Format_RGB32);
-    qint64 blue = 0;
-    for (int y = 0; y < rgb.height(); ++y) {
-        const auto *line = reinterpret_cast<const QRgb *>(rgb.constScanLine(y));
-        for (int x = 0; x < rgb.width(); ++x)
-            blue += qBlue(line[x]) > 150 && qRed(line[x]) < 100 && qGreen(line[x]) < 120 ? 1 : 0;
-    }
-    return double(blue) / (double(rgb.width()) * rgb.height());
 }
 
 void TwoViewTest::SetUpTestSuite()
