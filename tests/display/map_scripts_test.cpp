@@ -52,6 +52,12 @@ TEST(MapScripts, Routes)
     };
     for (const RouteCase &c : cases)
         EXPECT_EQ(MapScripts::addPolyLine(c.record), QString::fromLatin1(c.script)) << c.name;
+
+    // A full record draws every one of its 650 fixes, and nothing past them.
+    std::vector<std::pair<float, float>> fixes;
+    for (int i = 0; i < 651; ++i)
+        fixes.emplace_back(37.0f + float(i) * 0.001f, 127.0f);
+    EXPECT_EQ(MapScripts::addPolyLine(routeRecord(fixes, 651)).count(QLatin1Char('|')), 649);
 }
 
 TEST(MapScripts, MovesWithADecimalPointWhateverTheLocale)
