@@ -8,7 +8,9 @@
 #include "settings/store/r640_setting_manager.h"
 #include "settings/store/setting_manager_holder.h"
 
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFutureWatcher>
 #include <QHeaderView>
 #include <QItemSelectionModel>
@@ -17,6 +19,8 @@
 #include <QPointer>
 #include <QTableView>
 #include <QtConcurrent/QtConcurrentRun>
+
+#include <utility>
 
 namespace drovik {
 
@@ -112,6 +116,32 @@ void FileListController::finishScan(quint64 generation, const QList<QUrl> &clips
     if (!m_filteredVideoFileList.isEmpty())
         m_ui.fileListTableView->selectRow(0);
     emit listRefreshed();
+    if (generation != m_clipToPlayGeneration || m_clipToPlay.isEmpty())
+        return;
+    const QString clip = std::exchange(m_clipToPlay, QString());
+    for (int row = 0; row < m_filteredVideoFileList.size(); ++row) {
+        if (QFileInfo(m_filteredVideoFileList[row].toLocalFile()).canonicalFilePath() == clip) {
+            m_ui.fileListTableView->selectRow(row);
+            emit playRequested(row);
+            return;
+        }
+    }
+}
+
+bool FileListController::openPath(const QString &path)
+{
+    const QFileInfo info(path);
+    if (!info.exists())
+        return false;
+    // Clips are compared by their canonical path: the list names them by the folder's path,
+    // which may reach them through a link or a relative name.
+    const QString folder = info.isDir() ? info.absoluteFilePath() : info.absolutePath();
+    refreshVideoFileListWithURL(QUrl::fromLocalFile(QDir::cleanPath(folder)));
+    if (!info.isDir()) {
+        m_clipToPlay = info.canonicalFilePath();
+        m_clipToPlayGeneration = m_scanGeneration;
+    }
+    return true;
 }
 
 void FileListController::selectFolderButtonTouched()

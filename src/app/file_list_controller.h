@@ -43,6 +43,9 @@ public:
     void volumeUnmountHandler() { updateModelInfo(); }
     // The selected row of the file list, or -1.
     int selectedRow() const;
+    // Opens what a file manager or the command line names: a folder as the chosen folder; a
+    // clip shows its folder and, once listed, is selected and played. False for anything else.
+    bool openPath(const QString &path);
 
 signals:
     // A row was double-clicked: play that entry of the shown list.
@@ -64,6 +67,9 @@ private:
     int m_videoFileFilterGroupA = 0;
     quint64 m_scanGeneration = 0;
     quint64 m_finishedGeneration = 0;
+    // The clip to select and play when the scan of this generation ends.
+    QString m_clipToPlay;
+    quint64 m_clipToPlayGeneration = 0;
 };
 
 } // namespace drovik

@@ -20,6 +20,9 @@ void describe(QCommandLineParser &parser)
         "  DROVIK_VOLUMES_DIR  a folder whose sub-folders stand for inserted memory cards\n"
         "  DROVIK_FFMPEG       the ffmpeg program to run for conversions\n"
         "  DROVIK_RENDER=sw    draw video without OpenGL"));
+    parser.addPositionalArgument(QStringLiteral("path"),
+                                 QStringLiteral("A folder to list, or a clip to list with its folder and play."),
+                                 QStringLiteral("[path]"));
     parser.addHelpOption();
     parser.addVersionOption();
 }
@@ -68,6 +71,8 @@ int main(int argc, char **argv)
     drovik::AppDelegate delegate;
     drovik::MainWindowController controller(drovik::AppDelegate::sharedServices());
     controller.awakeFromNib();
+    if (!parser.positionalArguments().isEmpty())
+        controller.openPath(parser.positionalArguments().constFirst());
     delegate.applicationDidFinishLaunching();
     return app.exec();
 }

@@ -29,6 +29,8 @@
 #include <QScreen>
 #include <QTimer>
 
+#include <utility>
+
 namespace drovik {
 
 namespace {
@@ -119,8 +121,21 @@ void MainWindowController::showMainWindow()
     applyStyle();
     applyLanguageSettings();
     queued(this, [this] { m_fileList->videoFileFilterTouched(m_ui.fileListAllButton_OEM); });
+    // After the card's own listing has started, so the named path is what the list shows.
+    if (!m_pathToOpen.isEmpty())
+        queued(this, [this] { openPath(std::exchange(m_pathToOpen, QString())); });
     enableVideoControls(false);
     m_playback->updateMovieViewCoverScrren();
+}
+
+void MainWindowController::openPath(const QString &path)
+{
+    if (!m_playback) { // nothing could play the clip before the window is built
+        m_pathToOpen = path;
+        return;
+    }
+    if (!m_fileList->openPath(path))
+        qWarning("drovik-viewer: %s is neither a folder nor a file", qPrintable(path));
 }
 
 void MainWindowController::buildMapView()

@@ -51,6 +51,9 @@ public:
     // Start-up: the splash, the window title, the Quit item, and the timer that shows the window.
     void awakeFromNib();
     void showMainWindow();
+    // Opens a folder or a clip named on the command line, once the window has listed the card
+    // (or at once when the window is up): see FileListController::openPath.
+    void openPath(const QString &path);
 
     // Language and speed unit.
     void languageChange(const QString &code);
@@ -111,6 +114,7 @@ private:
     MainWindowUi m_ui;
     QTimer *m_splashTimer = nullptr;
     bool m_mainWindowShown = false;
+    QString m_pathToOpen;
     FileListController *m_fileList = nullptr;
     PlaybackController *m_playback = nullptr;
     DrovikAVView *m_bigMovieView = nullptr;

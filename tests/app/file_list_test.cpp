@@ -6,6 +6,7 @@
 #include <QColor>
 #include <QLabel>
 #include <QLineEdit>
+#include <QSignalSpy>
 #include <QTableView>
 
 #include <gtest/gtest.h>
@@ -154,6 +155,28 @@ TEST_F(FileListTest, DoubleClickAsksToPlayTheRow)
     QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, cell.center());
     QTest::mouseDClick(table->viewport(), Qt::LeftButton, {}, cell.center());
     EXPECT_EQ(requested, 2);
+}
+
+TEST_F(FileListTest, ANamedPathOpensAsTheChosenFolderAndAClipPlays)
+{
+    insertCard();
+    const QString card = window.volumesDir.path(QStringLiteral("CARD"));
+    // Named at launch: opened after the card's own listing has started, so it is what shows.
+    auto controller = std::make_unique<MainWindowController>(window.services());
+    QSignalSpy played(&controller->fileList(), &FileListController::playRequested);
+    controller->openPath(card + QStringLiteral("/evt_rec/../cont_rec/20261201_100000_R.mp4"));
+    controller->showMainWindow();
+    ASSERT_TRUE(played.wait(5000));
+    EXPECT_EQ(played.takeFirst().at(0).toInt(), 1);
+    EXPECT_EQ(controller->fileList().selectedRow(), 1);
+    EXPECT_EQ(controller->ui().selectedDirTextField_OEM->text(), card + QStringLiteral("/cont_rec"));
+
+    // A folder is listed as chosen and nothing plays; what does not exist is refused.
+    EXPECT_TRUE(controller->fileList().openPath(card + QStringLiteral("/evt_rec")));
+    ASSERT_TRUE(test::WindowServices::waitForList(*controller));
+    EXPECT_EQ(rows(*controller), QStringList{QStringLiteral("20261201_100500_F.MP4")});
+    EXPECT_FALSE(controller->fileList().openPath(card + QStringLiteral("/missing.mp4")));
+    EXPECT_TRUE(played.isEmpty());
 }
 
 } // namespace
