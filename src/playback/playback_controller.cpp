@@ -8,17 +8,21 @@
 #include "app/file_list_controller.h"
 #include "library/video_file_rules.h"
 #include "app/main_window_ui.h"
-#include "playback/convert/video_conversion.h"
+#include "playback/convert/clip_preparation.h"
+#include "widgets/busy_overlay.h"
 #include "telemetry/clip_data.h"
 #include "telemetry/subtitle_data.h"
 
 #include <QFileInfo>
+#include <QFutureWatcher>
 #include <QLabel>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTableView>
 #include <QTimer>
+#include <QThreadPool>
 #include <QWebEngineView>
+#include <QtConcurrent/QtConcurrentRun>
 
 #include <cmath>
 
@@ -40,17 +44,6 @@ float gravity(int raw)
     return float(raw * 4) / 512.0f;
 }
 
-bool isKvlClipName(const QString &name)
-{
-    if (!name.endsWith(QLatin1String(".avi")))
-        return false;
-    for (const char *prefix : {"Rec_", "Event_", "Park_", "Manual_"}) {
-        if (name.startsWith(QLatin1String(prefix)))
-            return true;
-    }
-    return false;
-}
-
 } // namespace
 
 PlaybackController::PlaybackController(MainWindowUi &ui, FileListController &fileList,
@@ -65,7 +58,10 @@ PlaybackController::PlaybackController(MainWindowUi &ui, FileListController &fil
     , m_videoPlayTimer(new QTimer(this))
     , m_playAnimationTimer(new QTimer(this))
     , m_clipData(std::make_unique<DrovikClipData>())
+    , m_preparationPool(new QThreadPool(this))
+    , m_busy(new BusyOverlay(ui.bigMovieViewScrollView))
 {
+    m_preparationPool->setMaxThreadCount(1);
     m_videoPlayTimer->setInterval(kDisplayTimerMs);
     m_videoPlayTimer->setTimerType(Qt::PreciseTimer);
     connect(m_videoPlayTimer, &QTimer::timeout, this, &PlaybackController::playVideoTimerCallback);
@@ -105,7 +101,16 @@ PlaybackController::PlaybackController(MainWindowUi &ui, FileListController &fil
     connect(&m_fileList, &FileListController::playRequested, this, &PlaybackController::playVideoWithIdx);
 }
 
-PlaybackController::~PlaybackController() = default;
+PlaybackController::~PlaybackController()
+{
+    // Entries still waiting are dropped; a conversion under way finishes into the cache.
+    m_preparationPool->clear();
+}
+
+bool PlaybackController::isPreparing() const
+{
+    return !m_busy->isHidden();
+}
 
 bool PlaybackController::isDisplayTimerRunning() const
 {
@@ -150,43 +155,53 @@ void PlaybackController::prepareVideoToPlay(const QUrl &entry, double)
     m_lastUpdatedLat = 0;
     m_lastUpdatedLng = 0;
 
-    const std::optional<QList<QUrl>> files = checkAndConvertVideo(entry, m_workingDirectory);
-    if (!files || files->isEmpty()) {
+    // Conversion and telemetry run on a worker thread, so the window stays responsive however
+    // long ffmpeg takes on a slow card; a newer entry supersedes this one.
+    const quint64 preparation = ++m_preparation;
+    m_busy->showWithText(entry.fileName());
+    auto *watcher = new QFutureWatcher<std::shared_ptr<PreparedClip>>(this);
+    connect(watcher, &QFutureWatcherBase::finished, this, [this, watcher, preparation] {
+        watcher->deleteLater();
+        if (preparation == m_preparation)
+            finishPreparation(*watcher->result());
+    });
+    watcher->setFuture(QtConcurrent::run(m_preparationPool, [entry, folder = m_workingDirectory] {
+        return std::make_shared<PreparedClip>(prepareClip(entry, folder));
+    }));
+}
+
+void PlaybackController::finishPreparation(PreparedClip &clip)
+{
+    m_busy->hide();
+    if (!clip.files || clip.files->isEmpty()) {
         m_currentVideoUrl = QUrl();
         if (m_unsupported)
             m_unsupported();
         return;
     }
-    m_currentVideoUrl = entry;
+    const QList<QUrl> &files = *clip.files;
+    m_currentVideoUrl = clip.entry;
+    // Every clip starts with its first playable file in the large view.
+    m_isVideoSwitched = false;
     enableVideoControls(true);
-    m_bigVideoFilePath = files->first().toLocalFile();
+    m_bigVideoFilePath = files.first().toLocalFile();
     m_big.setFileName(m_bigVideoFilePath);
-    if (files->size() > 1) {
-        m_smallVideoFilePath = files->at(1).toLocalFile();
+    if (files.size() > 1) {
+        m_smallVideoFilePath = files.at(1).toLocalFile();
         m_small.setFileName(m_smallVideoFilePath);
         m_small.setVolume(0.0f);
         m_ui.switchVideoButton->setEnabled(true);
     } else {
         m_ui.switchVideoButton->setEnabled(false);
     }
-    loadTelemetry(entry);
+    m_clipData = std::move(clip.clipData);
+    m_subtitleData = std::move(clip.subtitles);
+    showTelemetry();
     updateMovieViewCoverScrren();
 }
 
-void PlaybackController::loadTelemetry(const QUrl &entry)
+void PlaybackController::showTelemetry()
 {
-    const QString entryPath = entry.toLocalFile();
-    if (lowerCasedExtension(entry.fileName()) == QLatin1String("mp4")) {
-        m_isVideoSwitched = false;
-        const QFileInfo big(m_bigVideoFilePath);
-        const QString subtitle = big.path() + QLatin1Char('/') + big.completeBaseName() + QStringLiteral(".srt");
-        m_clipData->loadVideoFileCilpDataFromFilePath(subtitle.toStdString());
-        m_subtitleData = std::make_unique<SubtitleData>(SubtitleData::loadFromPath(subtitle.toStdString()));
-    } else if (isKvlClipName(entry.fileName())) {
-        m_clipData->loadVideoFileCilpDataFromFilePath_KVL(entryPath.toStdString());
-    } else {
-        m_clipData->loadVideoFileCilpDataFromFilePath(entryPath.toStdString());
-    }
     m_ui.gravityGraphView->setClipData(*m_clipData);
     m_map.removeMapLine();
     if (m_clipData->gpsDataCount() != 0) {
@@ -263,6 +278,11 @@ void PlaybackController::pauseVideo()
 
 void PlaybackController::stopVideo()
 {
+    // A clip still being prepared must not start after a stop.
+    if (isPreparing()) {
+        ++m_preparation;
+        m_busy->hide();
+    }
     pauseVideo();
     m_isVideoPaused = true;
     setCurrentVideoTime(0);

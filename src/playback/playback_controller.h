@@ -9,13 +9,16 @@
 #include <memory>
 #include <optional>
 
+class QThreadPool;
 class QTimer;
 
 namespace drovik {
 
 class DrovikClipData;
 class FileListController;
+class BusyOverlay;
 class MapController;
+struct PreparedClip;
 class SubtitleData;
 struct MainWindowUi;
 
@@ -59,6 +62,8 @@ public:
     bool isVideoSwitched() const { return m_isVideoSwitched; }
     const DrovikClipData &clipData() const { return *m_clipData; }
     bool isDisplayTimerRunning() const;
+    // Whether an entry is being converted and its telemetry loaded (the busy overlay is up).
+    bool isPreparing() const;
 
     // Formats of the read-outs.
     static QString playTimeText(double time, double duration);
@@ -100,7 +105,8 @@ private:
     void setVideoMute(bool muted);
     void setMuteImageForVolume(float volume);
     void showMapCover(bool cover);
-    void loadTelemetry(const QUrl &entry);
+    void finishPreparation(PreparedClip &clip);
+    void showTelemetry();
     void updateFromSubtitles(double t, int index);
     void updateFromClipData(double t, int index);
     void selectAndPlay(int row);
@@ -130,6 +136,11 @@ private:
     double m_videoScale = 1.0;
     bool m_enableBigMovieViewScroll = false;
     bool m_touchedBigMovieScroll = false;
+    // One preparation at a time, in order: two conversions of one clip must never write the same
+    // cache file at once. Only the newest preparation's result reaches the screen.
+    QThreadPool *m_preparationPool = nullptr;
+    quint64 m_preparation = 0;
+    BusyOverlay *m_busy = nullptr;
 };
 
 } // namespace drovik

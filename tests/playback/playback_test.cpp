@@ -12,6 +12,7 @@
 #include <QMessageBox>
 #include <QScrollArea>
 #include <QTableView>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -57,7 +58,14 @@ protected:
         controller->fileList().refreshVideoFileListWithURL(QUrl::fromLocalFile(clips.root()));
         EXPECT_TRUE(test::WindowServices::waitForList(*controller));
         controller->playback()->playVideoWithIdx(0);
+        EXPECT_TRUE(prepared());
         return *controller->playback();
+    }
+
+    // Waits for the entry being prepared (converted, telemetry loaded) to reach the views.
+    bool prepared() const
+    {
+        return QTest::qWaitFor([&] { return !controller->playback()->isPreparing(); }, 15000);
     }
 
     test::TempFolder clips;
@@ -134,6 +142,7 @@ TEST_F(PlaybackTest, NextAndPreviousSkipRearFilesAndWrap)
     for (const auto &step : steps) {
         controller->ui().fileListTableView->selectRow(step.from);
         (step.next ? controller->ui().nextFileButton : controller->ui().prevFileButton)->click();
+        ASSERT_TRUE(prepared());
         EXPECT_EQ(controller->fileList().selectedRow(), step.to) << step.from << (step.next ? " next" : " previous");
         if (step.to != step.from)
             EXPECT_EQ(playback.currentVideoUrl().fileName(), rows.at(step.to)) << step.from;
@@ -172,6 +181,30 @@ TEST_F(PlaybackTest, ZoomAndPanTheLargeView)
     for (int i = 0; i < 30; ++i)
         controller->ui().zoomInButton->click();
     EXPECT_DOUBLE_EQ(playback.videoScale(), 5.0);
+}
+
+// A slow conversion runs off the GUI thread, and a newer choice supersedes it.
+TEST_F(PlaybackTest, ASlowConversionNeitherFreezesTheWindowNorOutlivesANewerChoice)
+{
+    ASSERT_TRUE(makeClip(clips.path(QStringLiteral("a_F.mp4"))));
+    ASSERT_TRUE(QFile::copy(clips.path(QStringLiteral("a_F.mp4")), clips.path(QStringLiteral("b_F.mp4"))));
+    ASSERT_TRUE(clips.put(QStringLiteral("slow/ffmpeg"), "#!/bin/sh\nsleep 0.4\nexec ffmpeg \"$@\"\n"));
+    QFile::setPermissions(clips.path(QStringLiteral("slow/ffmpeg")), QFile::ReadOwner | QFile::ExeOwner);
+    qputenv("DROVIK_FFMPEG", clips.path(QStringLiteral("slow/ffmpeg")).toUtf8());
+    controller->fileList().refreshVideoFileListWithURL(QUrl::fromLocalFile(clips.root()));
+    ASSERT_TRUE(test::WindowServices::waitForList(*controller));
+    PlaybackController &playback = *controller->playback();
+
+    playback.playVideoWithIdx(0);
+    ASSERT_TRUE(playback.isPreparing());
+    bool answered = false;
+    QTimer::singleShot(0, [&] { answered = playback.isPreparing(); });
+    EXPECT_TRUE(QTest::qWaitFor([&] { return answered; }, 2000)) << "the window answers while ffmpeg runs";
+    playback.playVideoWithIdx(1);
+    EXPECT_TRUE(prepared());
+    qunsetenv("DROVIK_FFMPEG");
+    EXPECT_EQ(playback.currentVideoUrl().fileName(), QStringLiteral("b_F.mp4"));
+    EXPECT_TRUE(controller->bigMovieView()->fileName().contains(QStringLiteral("b_F"))) << controller->bigMovieView()->fileName().toStdString();
 }
 
 TEST_F(PlaybackTest, AClipFfmpegCannotReadShowsTheUnsupportedAlert)

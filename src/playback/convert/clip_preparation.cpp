@@ -1,0 +1,48 @@
+#include "clip_preparation.h"
+
+#include "library/video_file_rules.h"
+#include "playback/convert/video_conversion.h"
+
+#include <QFileInfo>
+
+namespace drovik {
+
+namespace {
+
+// The text-settings camera names its AVI clips by recording type.
+bool isKvlClipName(const QString &name)
+{
+    if (!name.endsWith(QLatin1String(".avi")))
+        return false;
+    for (const char *prefix : {"Rec_", "Event_", "Park_", "Manual_"}) {
+        if (name.startsWith(QLatin1String(prefix)))
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+PreparedClip prepareClip(const QUrl &entry, const QString &workingDirectory)
+{
+    PreparedClip clip;
+    clip.entry = entry;
+    clip.files = checkAndConvertVideo(entry, workingDirectory);
+    if (!clip.files || clip.files->isEmpty())
+        return clip;
+
+    if (lowerCasedExtension(entry.fileName()) == QLatin1String("mp4")) {
+        const QFileInfo big(clip.files->first().toLocalFile());
+        const QString subtitlePath = big.path() + QLatin1Char('/') + big.completeBaseName() + QStringLiteral(".srt");
+        const std::string subtitle = subtitlePath.toStdString();
+        clip.clipData->loadVideoFileCilpDataFromFilePath(subtitle);
+        clip.subtitles = std::make_unique<SubtitleData>(SubtitleData::loadFromPath(subtitle));
+    } else if (isKvlClipName(entry.fileName())) {
+        clip.clipData->loadVideoFileCilpDataFromFilePath_KVL(entry.toLocalFile().toStdString());
+    } else {
+        clip.clipData->loadVideoFileCilpDataFromFilePath(entry.toLocalFile().toStdString());
+    }
+    return clip;
+}
+
+} // namespace drovik

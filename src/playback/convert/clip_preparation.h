@@ -1,0 +1,32 @@
+#pragma once
+
+#include "telemetry/clip_data.h"
+#include "telemetry/subtitle_data.h"
+
+#include <QList>
+#include <QString>
+#include <QUrl>
+
+#include <memory>
+#include <optional>
+
+namespace drovik {
+
+// What playing a list entry needs before the player views can open it: the playable files
+// (converted with ffmpeg where needed) and the clip's telemetry. Making it reads the card and
+// may run ffmpeg for seconds, so the window does it on a worker thread.
+struct PreparedClip {
+    QUrl entry;
+    // The playable files, the first for the large view; nothing when the entry has none.
+    std::optional<QList<QUrl>> files;
+    std::unique_ptr<DrovikClipData> clipData = std::make_unique<DrovikClipData>();
+    // The subtitle cues of an MP4 entry (its speed and position come from them), else null.
+    std::unique_ptr<SubtitleData> subtitles;
+};
+
+// Converts entry into the cache below workingDirectory and loads its telemetry: an MP4 entry's
+// from the subtitle file extracted beside its first playable file, a text-settings camera's AVI
+// with that family's reader, any other clip from the clip itself. Safe on any thread.
+PreparedClip prepareClip(const QUrl &entry, const QString &workingDirectory);
+
+} // namespace drovik
