@@ -14,6 +14,7 @@ class QTimer;
 namespace drovik {
 
 class DrovikClipData;
+class ImageButton;
 class FileListController;
 class MapController;
 class SubtitleData;
@@ -53,6 +54,13 @@ public:
     void enterScrollMode();
     double videoScale() const { return m_videoScale; }
     bool enableBigMovieViewScroll() const { return m_enableBigMovieViewScroll; }
+
+    // While a view is shown full screen: only it plays, the zoom stays as it is, the map stays
+    // hidden, and the volume keys act on it when it is the small view. Null outside full screen.
+    void setFullScreenView(DrovikAVView *view) { m_fullScreenView = view; }
+    DrovikAVView *fullScreenView() const { return m_fullScreenView; }
+    // The full-screen control's play/pause button, which shows the same image as the window's.
+    void setFullScreenPlayPauseButton(ImageButton *button) { m_fullScreenPlayPauseButton = button; }
 
     QUrl currentVideoUrl() const { return m_currentVideoUrl; }
     bool isVideoPaused() const { return m_isVideoPaused; }
@@ -104,6 +112,7 @@ private:
     void updateFromSubtitles(double t, int index);
     void updateFromClipData(double t, int index);
     void selectAndPlay(int row);
+    DrovikAVView &volumeKeyView() const;
 
     MainWindowUi &m_ui;
     FileListController &m_fileList;
@@ -130,6 +139,8 @@ private:
     double m_videoScale = 1.0;
     bool m_enableBigMovieViewScroll = false;
     bool m_touchedBigMovieScroll = false;
+    QPointer<DrovikAVView> m_fullScreenView;
+    QPointer<ImageButton> m_fullScreenPlayPauseButton;
 };
 
 } // namespace drovik

@@ -141,6 +141,7 @@ TEST(MainWindowKeys, KeysReachTheControllerFromAnyChild)
 
     QTest::keyClick(list, Qt::Key_Return);
     EXPECT_EQ(fullScreen, QList<DrovikAVView *>{controller.bigMovieView()});
+    QTest::keyClick(list, Qt::Key_Escape);
     // A right-button release in the small view asks for that view.
     controller.enableVideoControls(true);
     QTest::mouseClick(controller.smallMovieView(), Qt::RightButton);
