@@ -393,7 +393,6 @@ void MainWindowController::fullscreenButtonTouched(QObject *sender)
         return;
     }
     DrovikAVView *view = sender && sender == m_smallMovieView ? m_smallMovieView : m_bigMovieView;
-    emit fullScreenMovieRequested(view);
     m_fullScreen->showFullScreenMovie(view);
 }
 

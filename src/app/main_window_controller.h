@@ -103,10 +103,6 @@ public:
     void mouseDragged(QMouseEvent *event);
     void mouseUp(QMouseEvent *event);
 
-signals:
-    // A player view was asked to be shown full screen (by fullscreenButtonTouched).
-    void fullScreenMovieRequested(drovik::DrovikAVView *view);
-
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
