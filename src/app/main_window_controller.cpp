@@ -13,6 +13,7 @@
 #include "main_window.h"
 #include "platform/utils.h"
 #include "platform/volume_monitor.h"
+#include "playback/full_screen_controller.h"
 #include "playback/playback_controller.h"
 #include "playback/player/drovik_av_view.h"
 #include "widgets/view_helpers.h"
@@ -25,6 +26,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QMouseEvent>
 #include <QScrollArea>
 #include <QScreen>
 #include <QTimer>
@@ -52,10 +54,13 @@ MainWindowController::MainWindowController(const AppServices &services, QObject 
     m_ui.setupUi(m_window);
     m_fileList = new FileListController(m_ui, m_services.settings, m_window, this);
     connect(m_window, &MainWindow::resized, this, &MainWindowController::windowDidResize);
+    m_window->installEventFilter(this);
 }
 
 MainWindowController::~MainWindowController()
 {
+    // The view shown full screen goes back into the window before the window goes.
+    delete m_fullScreen;
     delete m_splash;
     delete m_window;
 }
@@ -164,6 +169,9 @@ void MainWindowController::buildPlayerViews()
     m_playback->setUnsupportedHandler([this] { showUnsupportedFileAlert(); });
     for (DrovikAVView *view : {m_bigMovieView, m_smallMovieView})
         connect(view, &DrovikAVView::didRequestFullscreen, this, &MainWindowController::fullscreenButtonTouched);
+    m_fullScreen = new FullScreenController(m_ui, *m_playback, *m_bigMovieView, *m_smallMovieView, this);
+    m_fullScreen->setMapWebView(m_mapWebView);
+    m_fullScreen->setKeyHandler([this](QKeyEvent *event) { return m_window->handleKeyEvent(event); });
     windowDidResize();
 }
 
@@ -393,14 +401,67 @@ void MainWindowController::volumeDown()
 
 void MainWindowController::fullscreenButtonTouched(QObject *sender)
 {
+    if (!m_fullScreen)
+        return;
+    if (m_fullScreen->isFullScreenMode()) {
+        m_fullScreen->hideFullScreenMovie();
+        return;
+    }
     DrovikAVView *view = sender && sender == m_smallMovieView ? m_smallMovieView : m_bigMovieView;
-    if (view)
-        emit fullScreenMovieRequested(view);
+    m_fullScreen->showFullScreenMovie(view);
 }
 
 void MainWindowController::hideFullScreenMovie()
 {
-    // Full screen is never on yet, so there is nothing to leave.
+    if (m_fullScreen)
+        m_fullScreen->hideFullScreenMovie();
+}
+
+bool MainWindowController::eventFilter(QObject *watched, QEvent *event)
+{
+    // Mouse events reach the window itself only when no view inside it used them.
+    if (watched == m_window) {
+        switch (event->type()) {
+        case QEvent::MouseButtonPress:
+            mouseDown(static_cast<QMouseEvent *>(event));
+            return isMovingWindow;
+        case QEvent::MouseMove:
+            mouseDragged(static_cast<QMouseEvent *>(event));
+            return isMovingWindow;
+        case QEvent::MouseButtonRelease:
+            mouseUp(static_cast<QMouseEvent *>(event));
+            break;
+        default:
+            break;
+        }
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void MainWindowController::mouseDown(QMouseEvent *event)
+{
+    const QPoint inWindow = event->position().toPoint();
+    QWidget *content = m_window->centralWidget();
+    if (event->button() != Qt::LeftButton || !content || !content->geometry().contains(inWindow))
+        return;
+    event->accept();
+    isMovingWindow = true;
+    // Screen positions: the point under the mouse moves with the window.
+    lastWindowDragLocation = event->globalPosition().toPoint();
+    m_windowDragOrigin = m_window->pos();
+}
+
+void MainWindowController::mouseDragged(QMouseEvent *event)
+{
+    if (!isMovingWindow)
+        return;
+    const QPoint moved = event->globalPosition().toPoint() - lastWindowDragLocation;
+    m_window->move(m_windowDragOrigin + moved);
+}
+
+void MainWindowController::mouseUp(QMouseEvent *)
+{
+    isMovingWindow = false;
 }
 
 void MainWindowController::applyStyle()

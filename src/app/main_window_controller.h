@@ -4,9 +4,11 @@
 #include "main_window_ui.h"
 
 #include <QObject>
+#include <QPoint>
 #include <QPointer>
 
 class QAction;
+class QMouseEvent;
 class QMenu;
 class QTimer;
 class QWidget;
@@ -15,6 +17,7 @@ namespace drovik {
 
 class DrovikAVView;
 class FileListController;
+class FullScreenController;
 class MapController;
 class MapWebView;
 class PlaybackController;
@@ -89,15 +92,22 @@ public:
     void fastForwardButtonTouched(QObject *sender);
     void volumeUp();
     void volumeDown();
-    // Return, and a right-button release in a player view (the sender): asks for the small view
-    // when that is the sender, otherwise the large one. Showing it full screen is not built yet.
+    // Return, and a right-button release in a player view (the sender): leaves full screen when
+    // it is on, otherwise shows the small view full screen when that is the sender and the large
+    // one for any other sender.
     void fullscreenButtonTouched(QObject *sender);
-    // Escape: leaves full screen; outside it, which is always for now, there is nothing to do.
+    // Escape: leaves full screen; outside it there is nothing to do.
     void hideFullScreenMovie();
+    // Exists once the main window has been shown, like the playback side.
+    FullScreenController *fullScreen() const { return m_fullScreen; }
 
-signals:
-    // A player view was asked to be shown full screen (by fullscreenButtonTouched).
-    void fullScreenMovieRequested(drovik::DrovikAVView *view);
+    // Dragging the window by any part of its content that does not use the mouse itself.
+    void mouseDown(QMouseEvent *event);
+    void mouseDragged(QMouseEvent *event);
+    void mouseUp(QMouseEvent *event);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void buildMenus();
@@ -122,6 +132,10 @@ private:
     MapWebView *m_mapWebView = nullptr;
     MapController *m_mapController = nullptr;
     bool movieFitsScrollView = true;
+    FullScreenController *m_fullScreen = nullptr;
+    bool isMovingWindow = false;
+    QPoint lastWindowDragLocation;
+    QPoint m_windowDragOrigin;
 
     QMenu *m_appMenu = nullptr;
     QAction *m_quitAction = nullptr;

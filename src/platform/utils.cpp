@@ -8,6 +8,17 @@
 
 namespace drovik {
 
+int Utils::GetCurrentScreen(const QRect &window, const QList<QRect> &screens)
+{
+    const int x = window.x() + window.width() / 2;
+    for (int i = 0; i < screens.size(); ++i) {
+        const QRect &screen = screens.at(i);
+        if (screen.x() <= x && x < screen.x() + screen.width())
+            return i;
+    }
+    return -1;
+}
+
 bool Utils::isEXteranlMemoryWithURL(const QUrl &url, const VolumeMonitor *monitor)
 {
     const QString path = url.isLocalFile() ? url.toLocalFile() : url.path();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QList>
+#include <QRect>
 #include <QString>
 #include <QUrl>
 
@@ -17,6 +19,11 @@ public:
     // The per-user working folder (Documents/DrovikViewer) that holds converted clips; created,
     // with its parents, when first asked for. Empty when it cannot be created.
     static QString GetWorkingDirectoryPath();
+
+    // Which of the screens (their geometries, in the platform's order) holds the window: the
+    // first whose left edge is at or before the window's horizontal centre and whose right edge
+    // is past it. -1 when none does; the caller then takes the main screen.
+    static int GetCurrentScreen(const QRect &window, const QList<QRect> &screens);
 
     // Removes the file or folder tree at path; true when nothing is left there.
     static bool RemoveDirectory(const QString &path);

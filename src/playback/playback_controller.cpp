@@ -142,11 +142,13 @@ void PlaybackController::playVideoWithIdx(int row)
 void PlaybackController::prepareVideoToPlay(const QUrl &entry, double)
 {
     resetVideoInformation();
-    // A new clip starts unzoomed with panning off.
-    m_videoScale = 1.0;
-    m_enableBigMovieViewScroll = true;
-    m_touchedBigMovieScroll = false;
-    enterScrollMode();
+    // A new clip starts unzoomed with panning off; in full screen the zoom stays as it is.
+    if (!m_fullScreenView) {
+        m_videoScale = 1.0;
+        m_enableBigMovieViewScroll = true;
+        m_touchedBigMovieScroll = false;
+        enterScrollMode();
+    }
     m_big.reset();
     m_small.reset();
     m_bigVideoFilePath.clear();
@@ -260,8 +262,12 @@ void PlaybackController::playVideo()
     setPlayPauseImage(true);
     startVideoPlayTimer();
     startPlayAnimation();
-    m_big.play();
-    m_small.play();
+    // In full screen the hidden view stays paused: the small view shown there carries the
+    // sound, and two players with sound would be heard at once.
+    for (DrovikAVView *view : {&m_big, &m_small}) {
+        if (!m_fullScreenView || view == m_fullScreenView)
+            view->play();
+    }
 }
 
 void PlaybackController::pauseVideo()
@@ -324,7 +330,10 @@ void PlaybackController::stopPlayAnimation()
 
 void PlaybackController::setPlayPauseImage(bool playing)
 {
-    m_ui.playPauseButton->setImageName(playing ? QStringLiteral("pause1") : QStringLiteral("play_1"));
+    const QString image = playing ? QStringLiteral("pause1") : QStringLiteral("play_1");
+    m_ui.playPauseButton->setImageName(image);
+    if (m_fullScreenPlayPauseButton)
+        m_fullScreenPlayPauseButton->setImageName(image);
 }
 
 void PlaybackController::playVideoTimerCallback()
@@ -437,8 +446,9 @@ void PlaybackController::resetVideoInformation()
 void PlaybackController::showMapCover(bool cover)
 {
     m_ui.mapCoverView->setVisible(cover);
+    // Full screen hides the map until it ends.
     if (m_map.webView())
-        m_map.webView()->setVisible(!cover);
+        m_map.webView()->setVisible(!cover && !m_fullScreenView);
 }
 
 void PlaybackController::enableVideoControls(bool enable)
@@ -551,15 +561,21 @@ void PlaybackController::seekTimeSliderTouchedUp(double value)
 void PlaybackController::volumeUp()
 {
     m_ui.volumeSliderView->setVolume(m_ui.volumeSliderView->volume() + 0.1f);
-    m_big.setVolume(m_ui.volumeSliderView->volume());
+    volumeKeyView().setVolume(m_ui.volumeSliderView->volume());
     setMuteImageForVolume(m_ui.volumeSliderView->volume());
 }
 
 void PlaybackController::volumeDown()
 {
     m_ui.volumeSliderView->setVolume(m_ui.volumeSliderView->volume() - 0.1f);
-    m_big.setVolume(m_ui.volumeSliderView->volume());
+    volumeKeyView().setVolume(m_ui.volumeSliderView->volume());
     setMuteImageForVolume(m_ui.volumeSliderView->volume());
+}
+
+DrovikAVView &PlaybackController::volumeKeyView() const
+{
+    // The small view shown full screen is the one heard.
+    return m_fullScreenView == &m_small ? m_small : m_big;
 }
 
 void PlaybackController::setMuteImageForVolume(float volume)
@@ -598,6 +614,9 @@ void PlaybackController::changeVideoScale(double scale)
 {
     // Queued, so that a zoom asked for while handling an event applies after it.
     QMetaObject::invokeMethod(this, [this, scale] {
+        // The large view shown full screen fills its screen, whatever the zoom.
+        if (m_fullScreenView)
+            return;
         QScrollArea *scroll = m_ui.bigMovieViewScrollView;
         m_big.resize((QSizeF(scroll->size()) * scale).toSize());
         const auto policy = (scale > 1.0 && m_enableBigMovieViewScroll) ? Qt::ScrollBarAlwaysOn

@@ -15,6 +15,7 @@ class QTimer;
 namespace drovik {
 
 class DrovikClipData;
+class ImageButton;
 class FileListController;
 class BusyOverlay;
 class MapController;
@@ -56,6 +57,13 @@ public:
     void enterScrollMode();
     double videoScale() const { return m_videoScale; }
     bool enableBigMovieViewScroll() const { return m_enableBigMovieViewScroll; }
+
+    // While a view is shown full screen: only it plays, the zoom stays as it is, the map stays
+    // hidden, and the volume keys act on it when it is the small view. Null outside full screen.
+    void setFullScreenView(DrovikAVView *view) { m_fullScreenView = view; }
+    DrovikAVView *fullScreenView() const { return m_fullScreenView; }
+    // The full-screen control's play/pause button, which shows the same image as the window's.
+    void setFullScreenPlayPauseButton(ImageButton *button) { m_fullScreenPlayPauseButton = button; }
 
     QUrl currentVideoUrl() const { return m_currentVideoUrl; }
     bool isVideoPaused() const { return m_isVideoPaused; }
@@ -110,6 +118,7 @@ private:
     void updateFromSubtitles(double t, int index);
     void updateFromClipData(double t, int index);
     void selectAndPlay(int row);
+    DrovikAVView &volumeKeyView() const;
 
     MainWindowUi &m_ui;
     FileListController &m_fileList;
@@ -141,6 +150,8 @@ private:
     QThreadPool *m_preparationPool = nullptr;
     quint64 m_preparation = 0;
     BusyOverlay *m_busy = nullptr;
+    QPointer<DrovikAVView> m_fullScreenView;
+    QPointer<ImageButton> m_fullScreenPlayPauseButton;
 };
 
 } // namespace drovik
