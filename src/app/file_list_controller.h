@@ -43,6 +43,8 @@ public:
     void volumeUnmountHandler() { updateModelInfo(); }
     // The selected row of the file list, or -1.
     int selectedRow() const;
+    // Drops a deleted file from both lists and shows the rest (nothing stays selected).
+    void removeVideoFile(const QUrl &url);
 
 signals:
     // A row was double-clicked: play that entry of the shown list.
