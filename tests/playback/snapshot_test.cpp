@@ -182,10 +182,11 @@ TEST_F(SnapshotTest, SaveCopyAndRemoveTouchOnlyTheirFiles)
         const QString file = controller->fileList().filteredVideoFileList().at(save.row).fileName();
         EXPECT_EQ(proposed.takeLast(), file);
         EXPECT_EQ(copied.takeFirst().value(0).toBool(), save.copies);
-        if (save.copies)
+        if (save.copies) {
             EXPECT_EQ(out.get(QLatin1String(save.target)), file.toUtf8());
-        else
+        } else {
             EXPECT_TRUE(takeAlert().startsWith(QStringLiteral("The file could not be saved. | "))) << save.row;
+        }
     }
     EXPECT_EQ(QDir(out.root()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList{QStringLiteral("copy.mp4")});
 
