@@ -725,5 +725,25 @@ Do you want to turn off Parking Mode?</translation>
         <source>N260 : Version</source>
         <translation>Version</translation>
     </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: a save or print that failed.</extracomment>
+        <source>스냅샷을 저장하지 못했습니다.</source>
+        <translation>The snapshot could not be saved.</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: a save or print that failed.</extracomment>
+        <source>인쇄하지 못했습니다.</source>
+        <translation>The picture could not be printed.</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: a save or print that failed.</extracomment>
+        <source>파일을 저장하지 못했습니다.</source>
+        <translation>The file could not be saved.</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: a save or print that failed.</extracomment>
+        <source>표시된 화면이 없습니다.</source>
+        <translation>No picture is shown.</translation>
+    </message>
 </context>
 </TS>

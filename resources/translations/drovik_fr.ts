@@ -725,5 +725,25 @@ Voulez-vous désactiver le mode stationnement ?</translation>
         <source>N260 : Version</source>
         <translation>Version</translation>
     </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: a save or print that failed.</extracomment>
+        <source>스냅샷을 저장하지 못했습니다.</source>
+        <translation>L'instantané n'a pas pu être enregistré.</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: a save or print that failed.</extracomment>
+        <source>인쇄하지 못했습니다.</source>
+        <translation>L'image n'a pas pu être imprimée.</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: a save or print that failed.</extracomment>
+        <source>파일을 저장하지 못했습니다.</source>
+        <translation>Le fichier n'a pas pu être enregistré.</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: a save or print that failed.</extracomment>
+        <source>표시된 화면이 없습니다.</source>
+        <translation>Aucune image n'est affichée.</translation>
+    </message>
 </context>
 </TS>

@@ -725,5 +725,25 @@ Drovik Viewerを終了してから再度フォーマットしてください。
         <source>N260 : Version</source>
         <translation>バージョン</translation>
     </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: a save or print that failed.</extracomment>
+        <source>스냅샷을 저장하지 못했습니다.</source>
+        <translation>スナップショットを保存できませんでした。</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: a save or print that failed.</extracomment>
+        <source>인쇄하지 못했습니다.</source>
+        <translation>画像を印刷できませんでした。</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: a save or print that failed.</extracomment>
+        <source>파일을 저장하지 못했습니다.</source>
+        <translation>ファイルを保存できませんでした。</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: a save or print that failed.</extracomment>
+        <source>표시된 화면이 없습니다.</source>
+        <translation>表示中の画像がありません。</translation>
+    </message>
 </context>
 </TS>

@@ -725,5 +725,25 @@ Pretende desativar o modo de estacionamento?</translation>
         <source>N260 : Version</source>
         <translation>Versão</translation>
     </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: a save or print that failed.</extracomment>
+        <source>스냅샷을 저장하지 못했습니다.</source>
+        <translation>Não foi possível guardar a captura.</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: a save or print that failed.</extracomment>
+        <source>인쇄하지 못했습니다.</source>
+        <translation>Não foi possível imprimir a imagem.</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: a save or print that failed.</extracomment>
+        <source>파일을 저장하지 못했습니다.</source>
+        <translation>Não foi possível guardar o ficheiro.</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: a save or print that failed.</extracomment>
+        <source>표시된 화면이 없습니다.</source>
+        <translation>Não há nenhuma imagem apresentada.</translation>
+    </message>
 </context>
 </TS>

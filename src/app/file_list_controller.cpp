@@ -195,6 +195,13 @@ void FileListController::initializeFileSortingButtons()
     }
 }
 
+void FileListController::removeVideoFile(const QUrl &url)
+{
+    m_filteredVideoFileList.removeAll(url);
+    m_allVideoFileList.removeAll(url);
+    showFilteredList();
+}
+
 void FileListController::showFilteredList()
 {
     m_model->setUrls(m_filteredVideoFileList);

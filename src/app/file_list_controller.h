@@ -46,6 +46,8 @@ public:
     // Opens what a file manager or the command line names: a folder as the chosen folder; a
     // clip shows its folder and, once listed, is selected and played. False for anything else.
     bool openPath(const QString &path);
+    // Drops a deleted file from both lists and shows the rest (nothing stays selected).
+    void removeVideoFile(const QUrl &url);
 
 signals:
     // A row was double-clicked: play that entry of the shown list.

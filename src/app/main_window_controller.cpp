@@ -16,6 +16,7 @@
 #include "playback/full_screen_controller.h"
 #include "playback/playback_controller.h"
 #include "playback/player/drovik_av_view.h"
+#include "playback/snapshot_controller.h"
 #include "widgets/view_helpers.h"
 
 #include <QAction>
@@ -122,6 +123,7 @@ void MainWindowController::showMainWindow()
 
     m_window->setKeyEventDelegate(this);
     buildPlayerViews();
+    buildSnapshotActions();
     m_ui.speedMeterView->setSpeed(0);
     applyStyle();
     applyLanguageSettings();
@@ -473,6 +475,20 @@ void MainWindowController::applyStyle()
         palette.setColor(QPalette::WindowText, Qt::white);
         value->setPalette(palette);
     }
+}
+
+void MainWindowController::buildSnapshotActions()
+{
+    if (m_snapshot)
+        return;
+    m_snapshot = new SnapshotController(*m_fileList, *m_playback, *m_bigMovieView, m_window, this);
+    connect(m_ui.snapShotButton, &QAbstractButton::clicked, m_snapshot, &SnapshotController::snapshotButtonTouched);
+    connect(m_ui.printButton, &QAbstractButton::clicked, m_snapshot, &SnapshotController::printButtonTouched);
+    connect(m_ui.fileListSaveButton_OEM, &QAbstractButton::clicked, m_snapshot,
+            &SnapshotController::saveFileButtonTouched);
+    // Wired although the window keeps the button hidden.
+    connect(m_ui.fileListRemoveButton_OEM, &QAbstractButton::clicked, m_snapshot,
+            &SnapshotController::removeFileButtonTouched);
 }
 
 } // namespace drovik

@@ -22,6 +22,7 @@ class MapController;
 class MapWebView;
 class PlaybackController;
 class MainWindow;
+class SnapshotController;
 
 // Builds and drives the main window: the splash, the menus of language and speed unit, the
 // labels, the layout on resize and the window-level keyboard actions. Playback, the clip list
@@ -83,6 +84,8 @@ public:
     DrovikAVView *bigMovieView() const { return m_bigMovieView; }
     DrovikAVView *smallMovieView() const { return m_smallMovieView; }
     MapController *mapController() const { return m_mapController; }
+    // Snapshot, print, save a copy and remove; exists with the playback side.
+    SnapshotController *snapshot() const { return m_snapshot; }
 
     // Actions of the window's keys (the key table in main_window.cpp) and buttons.
     void appExitButtonTouched(QObject *sender);
@@ -117,6 +120,7 @@ private:
     void applyLanguageNow();
     void relabelMenus();
     void applyStyle();
+    void buildSnapshotActions();
 
     AppServices m_services;
     MainWindow *m_window = nullptr;
@@ -131,6 +135,7 @@ private:
     DrovikAVView *m_smallMovieView = nullptr;
     MapWebView *m_mapWebView = nullptr;
     MapController *m_mapController = nullptr;
+    SnapshotController *m_snapshot = nullptr;
     bool movieFitsScrollView = true;
     FullScreenController *m_fullScreen = nullptr;
     bool isMovingWindow = false;
