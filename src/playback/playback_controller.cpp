@@ -107,6 +107,11 @@ PlaybackController::~PlaybackController()
     m_preparationPool->clear();
 }
 
+void PlaybackController::setFullScreenPlayPauseButton(ImageButton *button)
+{
+    m_fullScreenPlayPauseButton = button;
+}
+
 bool PlaybackController::isPreparing() const
 {
     return !m_busy->isHidden();

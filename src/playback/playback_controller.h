@@ -63,7 +63,7 @@ public:
     void setFullScreenView(DrovikAVView *view) { m_fullScreenView = view; }
     DrovikAVView *fullScreenView() const { return m_fullScreenView; }
     // The full-screen control's play/pause button, which shows the same image as the window's.
-    void setFullScreenPlayPauseButton(ImageButton *button) { m_fullScreenPlayPauseButton = button; }
+    void setFullScreenPlayPauseButton(ImageButton *button);
 
     QUrl currentVideoUrl() const { return m_currentVideoUrl; }
     bool isVideoPaused() const { return m_isVideoPaused; }
