@@ -223,6 +223,12 @@ void PlaybackController::showTelemetry()
 
 void PlaybackController::drovikAVViewDidUpdateStatus(DrovikAVView *view, int status)
 {
+    // A file without pictures reports a failure and goes on loading its sound: only a view
+    // still failed when the report arrives has given up.
+    if (status == DrovikAVView::StatusFailed && view->status() == DrovikAVView::StatusFailed) {
+        viewDidFail(view);
+        return;
+    }
     if (status != DrovikAVView::StatusReadyToPlay)
         return;
     if (view == &m_big) {
@@ -238,6 +244,33 @@ void PlaybackController::drovikAVViewDidUpdateStatus(DrovikAVView *view, int sta
         if (m_big.status() == DrovikAVView::StatusReadyToPlay)
             onMovieReady();
     }
+}
+
+// A view that cannot open its file must not hold the pair back: the other file plays alone, in
+// the large view, and the failed view shows its cover; when neither opens, the entry is
+// unsupported.
+void PlaybackController::viewDidFail(DrovikAVView *view)
+{
+    if (m_currentVideoUrl.isEmpty() || isPreparing())
+        return;
+    m_ui.switchVideoButton->setEnabled(false);
+    if (!m_big.hasMovie() && !m_small.hasMovie()) {
+        m_currentVideoUrl = QUrl();
+        updateMovieViewCoverScrren();
+        if (m_unsupported)
+            m_unsupported();
+        return;
+    }
+    if (view == &m_big && m_small.hasMovie()) {
+        m_isVideoSwitched = !m_isVideoSwitched;
+        m_big.swapPlayerItemWith(&m_small);
+        m_big.setFront(!m_big.front());
+        m_small.setFront(!m_small.front());
+    }
+    updateMovieViewCoverScrren();
+    // The swap moves a ready status without a report; a ready large view waited for this one.
+    if (m_big.status() == DrovikAVView::StatusReadyToPlay)
+        drovikAVViewDidUpdateStatus(&m_big, DrovikAVView::StatusReadyToPlay);
 }
 
 void PlaybackController::drovikAVViewDidPlayToEndTime(DrovikAVView *view)

@@ -104,6 +104,7 @@ public slots:
 
 private:
     void onMovieReady();
+    void viewDidFail(DrovikAVView *view);
     void movieDidEnd();
     void startVideoPlayTimer();
     void stopVideoPlayTimer();

@@ -207,6 +207,44 @@ TEST_F(PlaybackTest, ASlowConversionNeitherFreezesTheWindowNorOutlivesANewerChoi
     EXPECT_TRUE(controller->bigMovieView()->fileName().contains(QStringLiteral("b_F"))) << controller->bigMovieView()->fileName().toStdString();
 }
 
+// A file the player cannot open does not hold its partner back: the other plays alone in the
+// large view; when neither opens, the entry is unsupported. The converted files are damaged in
+// the cache, which the next play reuses.
+TEST_F(PlaybackTest, AFileThatCannotOpenLeavesItsPartnerPlayingAlone)
+{
+    ASSERT_TRUE(makeClip(clips.path(QStringLiteral("a_F.mp4"))));
+    ASSERT_TRUE(QFile::copy(clips.path(QStringLiteral("a_F.mp4")), clips.path(QStringLiteral("a_R.mp4"))));
+    PlaybackController &playback = listAndPlay();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return playback.isDisplayTimerRunning(); }, 15000));
+    const QString front = controller->bigMovieView()->fileName();
+    const QString rear = controller->smallMovieView()->fileName();
+    const QByteArray frontBytes = test::readFile(front);
+    const QByteArray rearBytes = test::readFile(rear);
+
+    const struct {
+        bool frontBroken;
+        bool rearBroken;
+    } cases[] = {{false, true}, {true, false}, {true, true}};
+    for (const auto &c : cases) {
+        SCOPED_TRACE(testing::Message() << "front broken " << c.frontBroken << ", rear broken " << c.rearBroken);
+        playback.stopVideo();
+        ASSERT_TRUE(test::writeFile(front, c.frontBroken ? QByteArray(4096, 'x') : frontBytes));
+        ASSERT_TRUE(test::writeFile(rear, c.rearBroken ? QByteArray(4096, 'x') : rearBytes));
+        playback.playVideoWithIdx(0);
+        ASSERT_TRUE(prepared());
+        if (c.frontBroken && c.rearBroken) {
+            ASSERT_TRUE(QTest::qWaitFor([&] { return !controller->window()->findChildren<QMessageBox *>().isEmpty(); }));
+            EXPECT_TRUE(playback.currentVideoUrl().isEmpty());
+            continue;
+        }
+        EXPECT_TRUE(QTest::qWaitFor([&] { return playback.isDisplayTimerRunning(); }, 15000));
+        EXPECT_EQ(controller->bigMovieView()->fileName(), c.frontBroken ? rear : front);
+        EXPECT_EQ(playback.isVideoSwitched(), c.frontBroken);
+        EXPECT_FALSE(controller->smallMovieView()->hasMovie());
+        EXPECT_FALSE(controller->ui().smallMovieCoverImageView->isHidden());
+    }
+}
+
 TEST_F(PlaybackTest, AClipFfmpegCannotReadShowsTheUnsupportedAlert)
 {
     ASSERT_TRUE(clips.put(QStringLiteral("broken_F.mp4"), QByteArray(4096, 'x')));
