@@ -15,6 +15,8 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMainWindow>
+#include <QMouseEvent>
 #include <QTableView>
 
 #include <gtest/gtest.h>
@@ -89,6 +91,33 @@ TEST(MainWindowLayout, BarsAreCentredOnResize)
         EXPECT_LT(ui.fileListControlView_OEM->geometry().bottom(), ui.toolbarBg3->y());
         EXPECT_EQ(ui.fileListControlView_OEM->geometry().right(), width - 11);
     }
+}
+
+// A press on the window's background, not used by any view, drags the window with the pointer;
+// a press on a control does not.
+TEST(MainWindowLayout, DraggingTheBackgroundMovesTheWindow)
+{
+    WindowServices services;
+    const auto window = services.shownWindow();
+    QMainWindow *main = window->window();
+    main->move(100, 100);
+    QCoreApplication::processEvents();
+    const auto drag = [&](QWidget *target, QPoint at) {
+        const QPoint from = main->pos();
+        const QPoint global = target->mapToGlobal(at);
+        QMouseEvent press(QEvent::MouseButtonPress, at, global, Qt::LeftButton, Qt::LeftButton, {});
+        QApplication::sendEvent(target, &press);
+        QMouseEvent move(QEvent::MouseMove, at + QPoint(30, 20), global + QPoint(30, 20), Qt::NoButton,
+                         Qt::LeftButton, {});
+        QApplication::sendEvent(target, &move);
+        QMouseEvent release(QEvent::MouseButtonRelease, at + QPoint(30, 20), global + QPoint(30, 20),
+                            Qt::LeftButton, Qt::NoButton, {});
+        QApplication::sendEvent(target, &release);
+        QCoreApplication::processEvents();
+        return main->pos() - from;
+    };
+    EXPECT_EQ(drag(main->centralWidget(), QPoint(500, 30)), QPoint(30, 20));
+    EXPECT_EQ(drag(window->ui().fileListAllButton_OEM, QPoint(5, 5)), QPoint(0, 0));
 }
 
 TEST(MainWindowKeys, EachKeyNamesItsHandler)

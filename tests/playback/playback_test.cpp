@@ -183,6 +183,17 @@ TEST_F(PlaybackTest, ZoomAndPanTheLargeView)
     EXPECT_DOUBLE_EQ(playback.videoScale(), 5.0);
 }
 
+// `drovik-viewer CLIP`: the clip's folder is listed and the clip plays.
+TEST_F(PlaybackTest, ANamedClipPlays)
+{
+    ASSERT_TRUE(makeClip(clips.path(QStringLiteral("b.mov"))));
+    ASSERT_TRUE(QFile::copy(clips.path(QStringLiteral("b.mov")), clips.path(QStringLiteral("a.mov"))));
+    controller->openPath(clips.path(QStringLiteral("b.mov")));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return controller->playback()->isDisplayTimerRunning(); }, 15000));
+    EXPECT_EQ(controller->playback()->currentVideoUrl().fileName(), QStringLiteral("b.mov"));
+    EXPECT_EQ(controller->fileList().selectedRow(), 1);
+}
+
 // A slow conversion runs off the GUI thread, and a newer choice supersedes it.
 TEST_F(PlaybackTest, ASlowConversionNeitherFreezesTheWindowNorOutlivesANewerChoice)
 {
