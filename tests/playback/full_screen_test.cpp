@@ -1,5 +1,5 @@
 // Full screen with a real front and rear pair under a virtual X server (OpenGL pictures).
-#include "../app/window_services.h"
+#include "playing_window.h"
 #include "app/main_window.h"
 #include "app/main_window_ui.h"
 #include "display/map_controller.h"
@@ -48,20 +48,7 @@ TEST(FullScreenPlacement, ScreenOfTheWindowCentreAndTheBarNearItsTop)
         EXPECT_EQ(FullScreenController::controlWindowFrame(b.screen, b.control), b.frame) << b.screen.y();
 }
 
-class FullScreenTest : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        qputenv("DROVIK_MPV_OPTIONS", "ao=null,hwdec=no");
-        Preferences::store()->clear();
-        AppDelegate::initializeLanguageSetting();
-        controller = services.shownWindow();
-    }
-
-    test::TempFolder clips;
-    test::WindowServices services;
-    std::unique_ptr<MainWindowController> controller;
-};
+using FullScreenTest = test::PlayingWindowTest;
 
 // The rear shown full screen is heard while the front waits; after leaving, the front plays on
 // from where the rear was. Return then shows the front, and a right-click leaves.

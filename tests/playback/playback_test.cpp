@@ -1,5 +1,5 @@
 // Playing clips from the main window's list with the real ffmpeg and mpv (offscreen, no sound).
-#include "../app/window_services.h"
+#include "playing_window.h"
 #include "app/main_window.h"
 #include "app/main_window_ui.h"
 #include "display/slider_views.h"
@@ -42,16 +42,8 @@ TEST(PlaybackFormats, PlayTimeAndGravityTexts)
         EXPECT_EQ(PlaybackController::gravityText(raw), QString::fromLatin1(text)) << raw;
 }
 
-class PlaybackTest : public ::testing::Test {
+class PlaybackTest : public test::PlayingWindowTest {
 protected:
-    void SetUp() override
-    {
-        qputenv("DROVIK_MPV_OPTIONS", "ao=null,hwdec=no");
-        Preferences::store()->clear();
-        AppDelegate::initializeLanguageSetting();
-        controller = services.shownWindow();
-    }
-
     // Lists the clips folder and starts the first row.
     PlaybackController &listAndPlay()
     {
@@ -68,9 +60,6 @@ protected:
         return QTest::qWaitFor([&] { return !controller->playback()->isPreparing(); }, 15000);
     }
 
-    test::TempFolder clips;
-    test::WindowServices services;
-    std::unique_ptr<MainWindowController> controller;
 };
 
 TEST_F(PlaybackTest, PlaysThroughTheListAndWraps)

@@ -1,6 +1,6 @@
 // Stills, prints, copies and removals from the main window, with the real ffmpeg and mpv
 // (offscreen, no sound) and the save and print dialogs answered by the test.
-#include "../app/window_services.h"
+#include "playing_window.h"
 #include "app/main_window.h"
 #include "app/main_window_ui.h"
 #include "playback/playback_controller.h"
@@ -64,14 +64,11 @@ QRect inkBounds(const QImage &page)
     return ink;
 }
 
-class SnapshotTest : public ::testing::Test {
+class SnapshotTest : public test::PlayingWindowTest {
 protected:
     void SetUp() override
     {
-        qputenv("DROVIK_MPV_OPTIONS", "ao=null,hwdec=no");
-        Preferences::store()->clear();
-        AppDelegate::initializeLanguageSetting();
-        controller = services.shownWindow();
+        PlayingWindowTest::SetUp();
         SnapshotDialogs dialogs;
         dialogs.savePath = [this](QWidget *, const QString &name) {
             proposed.append(name);
@@ -105,10 +102,7 @@ protected:
         return QString();
     }
 
-    test::TempFolder clips;
     test::TempFolder out;
-    test::WindowServices services;
-    std::unique_ptr<MainWindowController> controller;
     QStringList proposed;
     QString answer;
 };
