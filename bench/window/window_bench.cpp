@@ -5,6 +5,7 @@
 //   open=cached runs=5 …                  the same entry again: the conversion is reused
 //   convert=first runs=3 total_ms_median=… steps_ms_median=…,…   the conversion alone, per ffmpeg run
 //   play=two_1080p seconds=10 gui_max_stall_ms=… …
+//   close=playing_pair stop_video_ms=… close_big_ms=… close_small_ms=…   what a new open starts with
 // ready: both views report ready to play and the display timer runs; frame: both views have drawn
 // a picture; prepare: the busy overlay is gone (conversion and telemetry done). A "first" open
 // empties the conversion cache before it; each is followed by a cached open of the same entry.
@@ -376,7 +377,19 @@ int runBench(const QString &clipDir, int runs, double seconds)
     printOpenLine("first", first);
     printOpenLine("cached", cached);
     measurePlaying(*window, seconds);
+    // What a double-click on another row does first, each part on its own.
+    QElapsedTimer closing;
+    closing.start();
     window->playback()->stopVideo();
+    const double stopMs = closing.nsecsElapsed() / 1e6;
+    closing.start();
+    window->bigMovieView()->close();
+    const double bigMs = closing.nsecsElapsed() / 1e6;
+    closing.start();
+    window->smallMovieView()->close();
+    std::printf("close=playing_pair stop_video_ms=%.0f close_big_ms=%.0f close_small_ms=%.0f\n", stopMs, bigMs,
+                closing.nsecsElapsed() / 1e6);
+    std::fflush(stdout);
     const auto failed = [](const OpenTimes &t) { return t.frameMs < 0; };
     return failed(warmup) || std::any_of(first.begin(), first.end(), failed)
                    || std::any_of(cached.begin(), cached.end(), failed)
