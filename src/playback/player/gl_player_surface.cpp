@@ -71,6 +71,9 @@ void GlPlayerSurface::releaseRenderContext()
     makeCurrent();
     m_mirrorBuffer.reset();
     mpv_render_context_set_update_callback(m_context, nullptr, nullptr);
+    // A frame mpv is waiting to hand over would hold the free back until mpv gives up on it
+    // (a fifth of a second, per frame): take it first.
+    skipFrame();
     mpv_render_context_free(m_context);
     m_context = nullptr;
     doneCurrent();

@@ -5,6 +5,7 @@
 
 #include <QFileInfo>
 #include <QPointer>
+#include <QThreadPool>
 
 #include <mpv/client.h>
 
@@ -120,7 +121,12 @@ MpvController::~MpvController()
         return;
     // After this returns mpv no longer calls onWakeup, so nothing can post to a dead object.
     mpv_set_wakeup_callback(m_handle, nullptr, nullptr);
-    mpv_terminate_destroy(m_handle);
+    // mpv's threads take up to a few hundred milliseconds to wind down, which the GUI thread
+    // must not wait for when the next clip opens. The render context is already gone (it must
+    // go first); the pool is destroyed, waiting for its work, only after main() returns.
+    static QThreadPool terminations;
+    mpv_handle *handle = m_handle;
+    terminations.start([handle] { mpv_terminate_destroy(handle); });
 }
 
 void MpvController::setExtraOptions(const QList<QPair<QByteArray, QByteArray>> &options)
