@@ -1,0 +1,75 @@
+#pragma once
+
+#include <QDateTime>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include <array>
+
+namespace drovik::form {
+
+// What a settings editor shows, as data: the dialog draws it, the command line prints it, and
+// both change it only through the form's user actions.
+enum class ControlKind {
+    RadioGroup,   // cells in a row (Horizontal) or a column; `selected` is the cell index or -1
+    Slider,       // integer `position` in [minimum, maximum]
+    CheckBox,     // `checked`
+    PopUp,        // items with tags; `selected` is the item index or -1 (value: its tag)
+    ComboBox,     // plain items; `selected` is the item index or -1
+    DatePicker,   // `dateTime`, in the system's zone
+    PartitionBar, // five percentages: continuous, continuous impact, parking motion,
+                  // parking impact, manual
+    Button,       // an action (current time, format, touch reset); `title` is its caption
+    Label,        // a fixed text inside a section (descriptions, segment titles)
+};
+
+// One cell of a radio group, one item of a pop-up or combo box.
+struct FormItem {
+    QString title;
+    qint64 tag = 0;      // pop-up items: the camera's language index
+    bool enabled = true; // radio cells: a disabled cell cannot be picked
+};
+
+struct FormControl {
+    QString name; // the control's name as the editors know it ("commonGMTComboBox")
+    ControlKind kind = ControlKind::Label;
+    QString section; // the section (view) that holds it
+    QString title;   // caption beside or above the control; a Label's or Button's text
+    bool visible = true; // the control itself; see RecordSettingForm::isShown for the section
+    bool enabled = true;
+
+    // RadioGroup, PopUp, ComboBox
+    QList<FormItem> items;
+    bool horizontal = false; // RadioGroup: cells are columns
+    int selected = -1;
+
+    // Slider
+    int minimum = 0;
+    int maximum = 0;
+    int position = 0;
+    QStringList guideLabels; // one per position, minimum first
+    int shownGuide = -1;     // index into guideLabels shown above the thumb, or -1
+    QStringList descriptions; // fixed texts under the track, spread evenly from end to end
+
+    // CheckBox
+    bool checked = false;
+
+    // DatePicker
+    QDateTime dateTime;
+
+    // PartitionBar
+    std::array<float, 5> percentages{};
+};
+
+// A titled block of controls on one page. Hidden sections take no room: the pages show the
+// visible ones in order, without gaps.
+struct FormSection {
+    QString name;  // "commonGMTView"
+    int tab = 0;   // 0 common, 1 continuous, 2 parking, 3 extra functions
+    QString title;
+    bool visible = true;
+    QStringList controls; // names, in drawing order
+};
+
+} // namespace drovik::form
