@@ -179,6 +179,33 @@ TEST_F(PlayerLifecycleTest, CloseAndResetAreSafeAtAnyTime)
     }
 }
 
+// A view keeps its player from clip to clip: nothing of the clip before (its length, its
+// position, its end, its sound-only state) may be taken for the next one's.
+TEST_F(PlayerLifecycleTest, NextClipInheritsNothingFromThePlayerBefore)
+{
+    ASSERT_TRUE(openAndWait(*left, clips().pattern));
+    left->setCurrentTime(14.0);
+    left->play();
+    ASSERT_TRUE(waitUntil([&] { return leftReports.ends == 1; }));
+    const struct {
+        const QString &path;
+        double duration;
+        bool picture;
+    } next[] = {{clips().blue, 12.0, true}, {clips().audioOnly, 3.0, false}, {clips().shortClip, 2.0, true}};
+    for (const auto &clip : next) {
+        SCOPED_TRACE(clip.path.toStdString());
+        leftReports = {};
+        left->setFileName(clip.path);
+        ASSERT_TRUE(waitUntil([&] { return left->status() == DrovikAVView::StatusReadyToPlay
+                                           || left->duration() > 0.0; }));
+        ASSERT_TRUE(waitUntil([&] { return left->duration() > 0.0; }));
+        EXPECT_NEAR(left->duration(), clip.duration, 0.2);
+        EXPECT_LT(left->currentTime(), 0.5);
+        EXPECT_EQ(leftReports.ends, 0);
+        EXPECT_EQ(left->snapshot().isNull(), !clip.picture);
+    }
+}
+
 // A view destroyed while it loads or plays takes its player and its pending reports with it and
 // leaves the other views working.
 TEST_F(PlayerLifecycleTest, DestroyingAViewWhileItLoadsOrPlays)

@@ -45,7 +45,7 @@ void DrovikAVView::setStatus(int status)
 
 void DrovikAVView::setFileName(const QString &path)
 {
-    closePlayer();
+    unloadPlayer();
     m_fileName = path;
     setStatus(StatusNoClip);
     if (!path.isEmpty())
@@ -59,9 +59,7 @@ void DrovikAVView::reset()
 
 void DrovikAVView::close()
 {
-    if (m_player)
-        m_player->setPaused(true);
-    closePlayer();
+    unloadPlayer();
     m_fileName.clear();
     setStatus(StatusNoClip);
 }
@@ -84,10 +82,44 @@ void DrovikAVView::closePlayer()
     update();
 }
 
+bool DrovikAVView::canKeepPlayer() const
+{
+    return m_player && m_player->isValid() && m_surface && m_surface->isRenderReady();
+}
+
+void DrovikAVView::unloadPlayer()
+{
+    if (!canKeepPlayer()) {
+        closePlayer();
+        return;
+    }
+    // Freeing mpv's renderer and handle costs the GUI thread a few hundred milliseconds, and
+    // the next clip would pay as much again to build them: the player stays, empty and hidden.
+    m_loadPending = false;
+    m_hasVideoTrack = false;
+    m_rate = 0.0;
+    m_player->unload();
+    m_surface->resetDrawnFrame();
+    m_surface->widget()->hide();
+    showLoading(false);
+    showNoVideo(false);
+    update();
+}
+
 void DrovikAVView::prepareAsset()
 {
     if (m_status == StatusLoading)
         return;
+    // A hidden view draws in software (see below); a kept player fits only the same drawing.
+    const bool wantsOpenGL = isVisible() && openGLDrawingAvailable();
+    if (canKeepPlayer() && m_surface->usesOpenGL() == wantsOpenGL && !m_fileName.isEmpty()) {
+        showLoading(true);
+        m_surface->resetDrawnFrame();
+        m_surface->widget()->show();
+        setStatus(StatusLoading);
+        m_player->loadFile(m_fileName);
+        return;
+    }
     closePlayer();
     showLoading(true);
     m_player = std::make_unique<MpvController>();
@@ -123,7 +155,8 @@ void DrovikAVView::adoptSurface()
     surface->setParent(this);
     surface->setGeometry(rect());
     surface->lower();
-    surface->show();
+    // A player kept between clips has nothing to show until it has a file again.
+    surface->setVisible(!m_fileName.isEmpty());
 }
 
 void DrovikAVView::fallBackToSoftwareDrawing()

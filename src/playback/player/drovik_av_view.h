@@ -131,6 +131,8 @@ private:
     void loadWhenRenderReady();
     void fallBackToSoftwareDrawing();
     void closePlayer();
+    bool canKeepPlayer() const;
+    void unloadPlayer();
     void removeObservers();
     void rebuildObservers();
     void applyPlayerTransform();

@@ -27,7 +27,14 @@ enum : quint64 {
     kVideoWidthId,
     kVideoHeightId,
     kSeekReplyId = 100,
+    // Property reads about a loaded file; the number of the loadFile they belong to is kept
+    // above kReplyGenerationShift.
+    kTrackListReplyId = 101,
+    kDurationReplyId,
+    kFpsReplyId,
 };
+constexpr int kReplyGenerationShift = 16;
+constexpr quint64 kReplyIdMask = (quint64(1) << kReplyGenerationShift) - 1;
 
 // mpv's volume is a percentage; the view's is a fraction.
 constexpr double kVolumeScale = 100.0;
@@ -219,8 +226,36 @@ void MpvController::drainEvents()
     }
 }
 
+bool MpvController::isStaleEvent(const mpv_event &event) const
+{
+    if (m_startedEntry >= m_loadCount && !m_unloaded)
+        return false;
+    switch (event.event_id) {
+    case MPV_EVENT_PROPERTY_CHANGE: {
+        // The player's own settings carry over from file to file; positions do not.
+        const char *name = static_cast<const mpv_event_property *>(event.data)->name;
+        return std::strcmp(name, mpvname::kPause) != 0 && std::strcmp(name, mpvname::kSpeed) != 0
+            && std::strcmp(name, mpvname::kVolume) != 0;
+    }
+    case MPV_EVENT_FILE_LOADED:
+    case MPV_EVENT_PLAYBACK_RESTART:
+    case MPV_EVENT_END_FILE:
+    case MPV_EVENT_COMMAND_REPLY:
+        return true;
+    default:
+        return false;
+    }
+}
+
 void MpvController::handleEvent(const mpv_event &event)
 {
+    if (event.event_id == MPV_EVENT_START_FILE) {
+        const auto *start = static_cast<const mpv_event_start_file *>(event.data);
+        m_startedEntry = qMax(m_startedEntry, qint64(start->playlist_entry_id));
+        return;
+    }
+    if (isStaleEvent(event))
+        return;
     switch (event.event_id) {
     case MPV_EVENT_PROPERTY_CHANGE:
         handlePropertyChange(*static_cast<const mpv_event_property *>(event.data));
@@ -230,6 +265,9 @@ void MpvController::handleEvent(const mpv_event &event)
         return;
     case MPV_EVENT_PLAYBACK_RESTART:
         handlePlaybackRestart();
+        return;
+    case MPV_EVENT_GET_PROPERTY_REPLY:
+        handlePropertyReply(event);
         return;
     case MPV_EVENT_COMMAND_REPLY:
         if (event.reply_userdata == kSeekReplyId && event.error < 0) {
@@ -311,24 +349,66 @@ void MpvController::handlePropertyChange(const mpv_event_property &property)
 
 void MpvController::handleFileLoaded()
 {
+    // Asked for without waiting: while a file opens, mpv's core is busy for a few hundred
+    // milliseconds (decoder, video output) and a direct read would hold the GUI thread as long.
+    // The replies come in the order asked; the last one completes the file's description.
+    const quint64 generation = quint64(m_loadCount) << kReplyGenerationShift;
+    m_fileDescriptionPending = true;
+    m_tracks = {};
+    mpv_get_property_async(m_handle, generation | kTrackListReplyId, mpvname::kTrackList, MPV_FORMAT_NODE);
+    mpv_get_property_async(m_handle, generation | kDurationReplyId, mpvname::kDuration, MPV_FORMAT_DOUBLE);
+    mpv_get_property_async(m_handle, generation | kFpsReplyId, mpvname::kContainerFps, MPV_FORMAT_DOUBLE);
+}
+
+void MpvController::handlePropertyReply(const mpv_event &event)
+{
+    if ((event.reply_userdata >> kReplyGenerationShift) != quint64(m_loadCount) || !m_fileDescriptionPending)
+        return; // a reply about a file before this one
+    const auto &property = *static_cast<const mpv_event_property *>(event.data);
+    const bool isDouble = event.error >= 0 && property.format == MPV_FORMAT_DOUBLE && property.data;
+    const double number = isDouble ? *static_cast<double *>(property.data) : 0.0;
+    switch (event.reply_userdata & kReplyIdMask) {
+    case kTrackListReplyId:
+        if (event.error >= 0 && property.format == MPV_FORMAT_NODE && property.data)
+            m_tracks = tracksFromList(*static_cast<const mpv_node *>(property.data));
+        return;
+    case kDurationReplyId:
+        if (isDouble && std::isfinite(number) && number > 0)
+            m_duration = number;
+        return;
+    case kFpsReplyId:
+        m_frameDuration = isDouble && number >= 1.0 && number <= 1000.0 ? 1.0 / number : 1.0 / 30;
+        break;
+    default:
+        return;
+    }
+    m_fileDescriptionPending = false;
     m_fileLoaded = true;
-    m_tracks = readTracks();
-    m_duration = qMax(0.0, readDouble(mpvname::kDuration, m_duration));
-    const double fps = readDouble(mpvname::kContainerFps, 0.0);
-    m_frameDuration = fps >= 1.0 && fps <= 1000.0 ? 1.0 / fps : 1.0 / 30;
+    QPointer<MpvController> alive(this);
     emit fileLoaded(m_tracks);
+    if (alive && m_restartPending) {
+        m_restartPending = false;
+        handlePlaybackRestart();
+    }
 }
 
 void MpvController::handlePlaybackRestart()
 {
-    // Read the landed position now: its property notification may come after this event.
+    if (m_fileDescriptionPending) {
+        m_restartPending = true; // the file is described first, then it is ready
+        return;
+    }
     m_pendingSeek.reset();
-    setTimePos(readDouble(mpvname::kTimePos, m_timePos), true);
     if (!m_ready) {
+        // The file's first position: the property notifications give it, and reading it now
+        // would wait on the core as it starts playing.
+        setTimePos(m_timePos, true);
         m_ready = true;
         emit readyToPlay();
         return;
     }
+    // Read the landed position now: its property notification may come after this event.
+    setTimePos(readDouble(mpvname::kTimePos, m_timePos), true);
     emit seekLanded(m_timePos);
 }
 
@@ -376,28 +456,24 @@ double MpvController::timePos() const
     return m_pendingSeek.value_or(m_timePos);
 }
 
-MpvController::Tracks MpvController::readTracks() const
+MpvController::Tracks MpvController::tracksFromList(const mpv_node &list)
 {
     Tracks tracks;
-    mpv_node list;
-    if (mpv_get_property(m_handle, mpvname::kTrackList, MPV_FORMAT_NODE, &list) < 0)
+    if (list.format != MPV_FORMAT_NODE_ARRAY || !list.u.list)
         return tracks;
-    if (list.format == MPV_FORMAT_NODE_ARRAY && list.u.list) {
-        for (int i = 0; i < list.u.list->num; ++i) {
-            const mpv_node &track = list.u.list->values[i];
-            const mpv_node *type = mapValue(track, mpvname::kTrackType);
-            const mpv_node *albumArt = mapValue(track, mpvname::kTrackAlbumArt);
-            if (!type || type->format != MPV_FORMAT_STRING
-                || std::strcmp(type->u.string, mpvname::kTrackTypeVideo) != 0)
-                continue;
-            if (albumArt && albumArt->format == MPV_FORMAT_FLAG && albumArt->u.flag)
-                continue;
-            tracks.hasVideo = true;
-            tracks.videoTrackId = intValue(mapValue(track, mpvname::kTrackId), 1);
-            break;
-        }
+    for (int i = 0; i < list.u.list->num; ++i) {
+        const mpv_node &track = list.u.list->values[i];
+        const mpv_node *type = mapValue(track, mpvname::kTrackType);
+        const mpv_node *albumArt = mapValue(track, mpvname::kTrackAlbumArt);
+        if (!type || type->format != MPV_FORMAT_STRING
+            || std::strcmp(type->u.string, mpvname::kTrackTypeVideo) != 0)
+            continue;
+        if (albumArt && albumArt->format == MPV_FORMAT_FLAG && albumArt->u.flag)
+            continue;
+        tracks.hasVideo = true;
+        tracks.videoTrackId = intValue(mapValue(track, mpvname::kTrackId), 1);
+        break;
     }
-    mpv_free_node_contents(&list);
     return tracks;
 }
 
@@ -431,10 +507,10 @@ void MpvController::setPropertyAsync(const char *name, const char *value)
     mpv_set_property_async(m_handle, 0, name, MPV_FORMAT_STRING, &text);
 }
 
-void MpvController::loadFile(const QString &path)
+void MpvController::forgetFile()
 {
+    // The picture size stays: mpv does not report it again when the next file has the same.
     m_tracks = {};
-    m_videoSize = {};
     m_timePos = 0.0;
     m_pendingSeek.reset();
     m_lastTick = -1;
@@ -442,9 +518,26 @@ void MpvController::loadFile(const QString &path)
     m_eofReached = false;
     m_fileLoaded = false;
     m_ready = false;
+    m_fileDescriptionPending = false;
+    m_restartPending = false;
+}
+
+void MpvController::loadFile(const QString &path)
+{
+    forgetFile();
+    ++m_loadCount;
+    m_unloaded = false;
     // An absolute path can never be read by mpv as a protocol ("http://…", "av://…").
     const QByteArray local = QFileInfo(path).absoluteFilePath().toUtf8();
     command({mpvname::kLoadFile, local.constData()});
+}
+
+void MpvController::unload()
+{
+    setPaused(true);
+    command({mpvname::kStop});
+    forgetFile();
+    m_unloaded = true;
 }
 
 void MpvController::stop()

@@ -11,6 +11,7 @@
 struct mpv_handle;
 struct mpv_event;
 struct mpv_event_property;
+struct mpv_node;
 
 namespace drovik {
 
@@ -45,6 +46,9 @@ public:
 
     void loadFile(const QString &path);
     void stop();
+    // Stops the file and forgets it, keeping the handle for the next loadFile: a player that
+    // stays open between clips spares the GUI thread mpv's start-up and shut-down.
+    void unload();
 
     // Playback. `rate` 0 pauses; a negative rate plays backwards.
     void setPaused(bool paused);
@@ -105,12 +109,15 @@ private:
     void requestDrain();
     void drainEvents();
     void handleEvent(const mpv_event &event);
+    bool isStaleEvent(const mpv_event &event) const;
+    void forgetFile();
     void handlePropertyChange(const mpv_event_property &property);
     void handleFileLoaded();
     void handlePlaybackRestart();
+    void handlePropertyReply(const mpv_event &event);
     void setTimePos(double seconds, bool jumped);
     void updateRate();
-    Tracks readTracks() const;
+    static Tracks tracksFromList(const mpv_node &list);
     double readDouble(const char *name, double fallback) const;
     void command(std::initializer_list<const char *> args);
     void setPropertyAsync(const char *name, const char *value);
@@ -134,6 +141,15 @@ private:
     bool m_eofReached = false;
     bool m_fileLoaded = false;
     bool m_ready = false;
+    // mpv numbers playlist entries 1, 2, 3… as they are added, one per loadFile. Until the
+    // entry of the last loadFile starts, what arrives belongs to a file before it (its end, its
+    // last positions) and must not be taken for the new one's; a file asked for and replaced
+    // at once may never start at all.
+    qint64 m_loadCount = 0;
+    qint64 m_startedEntry = 0;
+    bool m_fileDescriptionPending = false; // loaded; its tracks, duration and rate are asked for
+    bool m_restartPending = false;         // ready to play as soon as it is described
+    bool m_unloaded = false; // stopped by unload(): nothing of the old file counts any more
     double m_lastReportedRate = 0.0;
 };
 
