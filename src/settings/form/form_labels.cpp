@@ -186,14 +186,14 @@ void RecordSettingForm::applyLanguagePopUp()
 {
     FormControl &popUp = ctl(s("commonLanguagePopupButton"));
     const int was = popUp.selected;
-    const std::optional<qint64> tag =
-        was >= 0 && was < popUp.items.size() ? std::optional(popUp.items[was].tag) : std::nullopt;
+    const bool hadSelection = was >= 0 && was < popUp.items.size();
+    const qint64 tag = hadSelection ? popUp.items[was].tag : 0;
     popUp.items.clear();
     popUp.selected = -1;
     for (const LanguageEntry &entry : manager().languages()) {
         if (entry.code.isEmpty())
             continue; // an entry without its code names no language
-        if (tag && entry.index == *tag)
+        if (hadSelection && entry.index == tag)
             popUp.selected = int(popUp.items.size());
         popUp.items.append(FormItem{languageTitleByExpandingCode(entry.code), entry.index, true});
     }

@@ -211,9 +211,9 @@ CardWriteStatus RecordSettingForm::okButtonTouched()
 
 void RecordSettingForm::resetButtonTouched()
 {
-    // The store's Reset works on the shared manager; the holder hands the replacement on, and
-    // manager() follows it.
-    resetSettingsToDefaults();
+    // A replacement manager from the card's default record goes into the holder; manager()
+    // follows it. The clock controls are not the record's and stay as they are.
+    resetSettingsToDefaults(m_holder);
     applySettingData();
     emit changed();
 }

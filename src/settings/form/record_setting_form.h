@@ -170,7 +170,7 @@ private:
 
     // Handlers (form_handlers.cpp)
     void runControlHandler(const QString &name);
-    void refreshLinkedStates();
+    void refreshLinkedStates(const QString &source = QString());
     void refreshSliderGuides();
     void refreshMemoryPartitionGraph();
     void retitleLDWSSpeedRows();
