@@ -226,6 +226,10 @@ TEST(SettingsForm, ParkingModeQuestion)
     ASSERT_TRUE(f.pendingQuestion());
     EXPECT_EQ(f.pendingQuestion()->kind, FormQuestion::Kind::ParkingMode);
     EXPECT_EQ(f.pendingQuestion()->buttons.size(), 2);
+    const QStringList buttons = f.pendingQuestion()->buttons;
+    for (const QString &button : buttons)
+        EXPECT_FALSE(button.isEmpty());
+    EXPECT_FALSE(f.pendingQuestion()->informative.isEmpty());
     EXPECT_EQ(asked.count(), 1);
     EXPECT_EQ(f.pickCell(n("commonDSTRadioGroup"), 1), ActionResult::Disabled); // the sheet holds
     f.answer(0);
@@ -305,6 +309,7 @@ TEST(SettingsForm, TouchResetLeavesTheMarker)
         ASSERT_TRUE(f.pendingQuestion());
         EXPECT_EQ(f.pendingQuestion()->kind, FormQuestion::Kind::TouchResetDone);
         EXPECT_FALSE(f.pendingQuestion()->informative.isEmpty());
+        EXPECT_FALSE(f.pendingQuestion()->buttons.value(0).isEmpty());
         f.answer(0);
         EXPECT_FALSE(f.pendingQuestion());
     }

@@ -87,9 +87,9 @@ std::vector<Shown> withBase(std::vector<Shown> own)
     return own;
 }
 
-TEST(SettingsForm, FirstGenerationRecordsRoundTripThroughTheControls)
+std::vector<RoundTrip> roundTripCases()
 {
-    const RoundTrip cases[] = {
+    return {
         {"K210", Model::K210,
          [](R640SettingManager &m) {
              firstGenerationBase(m);
@@ -186,7 +186,11 @@ TEST(SettingsForm, FirstGenerationRecordsRoundTripThroughTheControls)
              m.setParking_front_framerate(5);
          }},
     };
-    for (const RoundTrip &c : cases) {
+}
+
+TEST(SettingsForm, FirstGenerationRecordsRoundTripThroughTheControls)
+{
+    for (const RoundTrip &c : roundTripCases()) {
         SCOPED_TRACE(c.name);
         TempFolder card;
         writeCardRecord(card.root(), c.type, c.record);
