@@ -288,11 +288,43 @@ TEST(SettingsForm, ModelWithoutMappingWritesNoRecordField)
         const OpenedForm opened = openForm(card.root(), type);
         RecordSettingForm &f = *opened.form;
         EXPECT_TRUE(f.family().isEmpty());
+        EXPECT_TRUE(f.isShown(n("commonTimeCheckBox")));
+        EXPECT_TRUE(f.isShown(n("parkingTimeLimitSlider_36x")));
+        EXPECT_FALSE(f.isShown(n("etcMemoryCardFormatButton")));
+        EXPECT_FALSE(f.isShown(n("alwaysLDWSRadioGroup")));
         EXPECT_EQ(shownValue(f, n("alwaysShockSensitivitySlider")), 1);
         EXPECT_EQ(shownValue(f, n("commonGMTComboBox")), -1);
         EXPECT_EQ(f.setSlider(n("alwaysShockSensitivitySlider"), 3), ActionResult::Done);
         EXPECT_EQ(f.okButtonTouched(), CardWriteStatus::NotAttempted);
         EXPECT_EQ(card.get(kSetupFile), before);
+    }
+}
+
+// Until the second generation's own fields are mapped, OK stores its product name and what
+// every family shares.
+TEST(SettingsForm, SecondGenerationStoresItsNameAndTheSharedFields)
+{
+    const std::pair<ModelType, const char *> cases[] = {
+        {Model::V820UK, "V820"}, {Model::RB740, "RB740"}, {Model::QT_K9_PN, "QT-K9-PN"}};
+    for (const auto &[type, product] : cases) {
+        TempFolder card;
+        writeCardRecord(card.root(), type, [](R640SettingManager &m) {
+            m.setProduct_name(QStringLiteral("R930"));
+            m.setFront_brightness(2);
+        });
+        const OpenedForm opened = openForm(card.root(), type);
+        RecordSettingForm &f = *opened.form;
+        EXPECT_EQ(shownValue(f, n("commonFrontBrightnessSlider")), 0);
+        ASSERT_EQ(f.setSlider(n("commonFrontBrightnessSlider"), 1), ActionResult::Done);
+        ASSERT_EQ(f.setChecked(n("etcOverwriteManualCheckBox"), true), ActionResult::Done);
+        EXPECT_EQ(f.okButtonTouched(), CardWriteStatus::Written);
+        R640SettingManager saved;
+        saved.setSettingDirPath(card.root());
+        saved.setModelType(type);
+        saved.readRecord();
+        EXPECT_EQ(saved.product_name(), n(product));
+        EXPECT_EQ(saved.front_brightness(), 1);
+        EXPECT_EQ(saved.record_manual_overwrite(), 1);
     }
 }
 
@@ -356,6 +388,8 @@ TEST(SettingsForm, FormatRunsTheReformatProgramAndReportsItsEnd)
         EXPECT_TRUE(f.pendingQuestion()->buttonsEnabled);
         EXPECT_FALSE(f.pendingQuestion()->busy);
         EXPECT_NE(f.pendingQuestion()->informative, waiting);
+        EXPECT_FALSE(f.pendingQuestion()->informative.isEmpty());
+        EXPECT_FALSE(waiting.isEmpty());
         EXPECT_EQ(formatted.count(), c.succeeded ? 1 : 0);
         f.answer(0);
         EXPECT_FALSE(f.pendingQuestion());

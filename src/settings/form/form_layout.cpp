@@ -84,8 +84,15 @@ void RecordSettingForm::buildLayout()
     overwrite.enabled = false;
     ctl(s("commonGMTComboBox")).selected = -1;
     ctl(s("commonLanguagePopupButton")).selected = -1;
-    // No family that keeps the layout's state stores the mobile safety camera alert.
-    sec(s("alwaysDrivingGuideSubView")).visible = false;
+    // The layout shows a section when a family that keeps the layout's state stores its field;
+    // the others wait for a family that asks for them.
+    for (const char *name :
+         {"alwaysDrivingGuideSubView", "commonSpeedStampView", "alwaysDrivingGuideView",
+          "alwaysWDRView", "alwaysVehicleTypeView", "alwaysLDWSView", "alwaysLDWSSensitivityView",
+          "alwaysLDWSSpeedView", "alwaysFCWSView", "alwaysFCWSSensitivityView", "alwaysFVDWView",
+          "etcMemoryCardFormatView", "etcInitializeTouchView"})
+        sec(s(name)).visible = false;
+    ctl(s("commonRearBrightnessSlider")).visible = false;
     // The 36-hour variant only replaces the other on the model that has it.
     sec(s("parkingTimelimitView_36o")).visible = false;
     insertGMTData();

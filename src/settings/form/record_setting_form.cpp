@@ -5,6 +5,10 @@
 #include "settings/store/card_maintenance.h"
 #include "settings/store/setting_manager_holder.h"
 
+#include <QLoggingCategory>
+
+Q_LOGGING_CATEGORY(lcSettingsForm, "drovik.settings.form", QtWarningMsg)
+
 namespace drovik::form {
 
 RecordSettingForm::RecordSettingForm(SettingManagerHolder &holder, const VolumeMonitor *monitor,
@@ -106,6 +110,7 @@ FormControl &RecordSettingForm::ctl(const QString &name)
     const auto it = m_controlIndex.constFind(name);
     if (it != m_controlIndex.cend())
         return m_controls[*it];
+    qCWarning(lcSettingsForm) << "no control named" << name;
     static FormControl scratch;
     scratch = FormControl{};
     return scratch;
@@ -117,6 +122,7 @@ FormSection &RecordSettingForm::sec(const QString &name)
         if (section.name == name)
             return section;
     }
+    qCWarning(lcSettingsForm) << "no section named" << name;
     static FormSection scratch;
     scratch = FormSection{};
     return scratch;
