@@ -249,6 +249,44 @@ TEST(SettingsForm, ParkingModeQuestion)
     EXPECT_TRUE(f.control(n("parkingShockSensitivitySlider"))->enabled);
 }
 
+// The second generation's linked controls and its three-row parking question.
+TEST(SettingsForm, SecondGenerationLinkedControls)
+{
+    TempFolder card;
+    writeCardRecord(card.root(), Model::R970, [](R640SettingManager &m) {
+        m.setSet_resolution(1);
+        m.setParking_mode_set(1);
+    });
+    const OpenedForm opened = openForm(card.root());
+    RecordSettingForm &f = *opened.form;
+    const FormControl *rear = f.control(n("alwaysRadioGroupRearResolution"));
+    ASSERT_EQ(f.pickCell(n("alwaysRadioGroupFrontResolution"), 1), ActionResult::Done);
+    ASSERT_EQ(f.pickCell(n("alwaysRadioGroupRearResolution"), 1), ActionResult::Done);
+    ASSERT_EQ(f.pickCell(n("alwaysRadioGroupFrontResolution"), 0), ActionResult::Done);
+    EXPECT_EQ(rear->selected, 0);
+    EXPECT_FALSE(rear->enabled);
+    ASSERT_EQ(f.pickCell(n("alwaysRadioGroupFrontResolution"), 1), ActionResult::Done);
+    EXPECT_EQ(rear->selected, 1);
+    EXPECT_TRUE(rear->enabled);
+
+    ASSERT_EQ(f.pickCell(n("alwaysLDWSRadioGroup"), 1), ActionResult::Done);
+    EXPECT_FALSE(f.control(n("alwaysLDWSRightSensitivitySlider"))->enabled);
+    EXPECT_FALSE(f.control(n("alwaysLDWSSpeedRadioGroup"))->enabled);
+    ASSERT_EQ(f.pickCell(n("commonSpeedUnitRadioGroup"), 1), ActionResult::Done);
+    EXPECT_EQ(f.control(n("alwaysLDWSSpeedRadioGroup"))->items[3].title, n("65mph"));
+
+    ASSERT_EQ(f.control(n("parkingModeRadioGroup"))->items.size(), 3);
+    ASSERT_EQ(f.pickCell(n("parkingModeRadioGroup"), 1), ActionResult::Done);
+    ASSERT_TRUE(f.pendingQuestion());
+    f.answer(0);
+    EXPECT_EQ(shownValue(f, n("parkingModeRadioGroup")), 0);
+    ASSERT_EQ(f.pickCell(n("parkingModeRadioGroup"), 1), ActionResult::Done);
+    f.answer(1);
+    EXPECT_EQ(opened.manager().parking_mode_set(), 2);
+    EXPECT_FALSE(f.control(n("parkingMotionSlider"))->enabled);
+    EXPECT_TRUE(f.control(n("parkingShockSensitivitySlider"))->enabled);
+}
+
 TEST(SettingsForm, ResetFillsDefaultsWithoutWriting)
 {
     TempFolder card;
