@@ -136,7 +136,6 @@ private:
     // Lookup and small state changes
     FormControl &ctl(const QString &name);
     FormSection &sec(const QString &name);
-    const FormSection *sectionOf(const QString &control) const;
     void setSectionShown(const QString &name, bool shown);
     void setControlShown(const QString &name, bool shown);
     void setEnabled(const QString &name, bool enabled);
