@@ -23,6 +23,7 @@ int runTelemetryCommand(const Args &args); // telemetry_commands.cpp
 int runCuesCommand(const Args &args);      // telemetry_commands.cpp
 int runCardCommand(const Args &args);      // card_commands.cpp
 int runKvlCommand(const Args &args);       // card_commands.cpp
+int runSettingsCommand(const Args &args); // settings_commands.cpp
 int runClipsCommand(const Args &args);     // clip_commands.cpp
 int runConvertCommand(const Args &args);   // clip_commands.cpp
 

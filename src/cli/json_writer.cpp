@@ -2,6 +2,7 @@
 
 #include "telemetry/telemetry_export.h"
 
+#include <charconv>
 #include <cmath>
 
 namespace drovik::cli {
@@ -114,6 +115,20 @@ JsonWriter &JsonWriter::number(float value)
         return string(telemetry::floatText(value));
     separate();
     m_text += telemetry::floatText(value);
+    return *this;
+}
+
+JsonWriter &JsonWriter::fixed(double value, int decimals)
+{
+    if (!std::isfinite(value))
+        return number(float(value));
+    char buffer[64];
+    const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, value,
+                                            std::chars_format::fixed, decimals);
+    if (error != std::errc())
+        return number(float(value));
+    separate();
+    m_text.append(buffer, end);
     return *this;
 }
 

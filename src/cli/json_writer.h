@@ -39,6 +39,8 @@ public:
         m_text += std::to_string(value);
         return *this;
     }
+    // With exactly `decimals` digits after the point ("12.5", "100.0"); non-finite as number().
+    JsonWriter &fixed(double value, int decimals);
     JsonWriter &boolean(bool value);
     JsonWriter &null();
 

@@ -15,6 +15,8 @@ const std::vector<Command> &commands()
         {"cues", "cues FILE [--at INDEX]…", runCuesCommand},
         {"card", "card ROOT [--set FIELD=VALUE]… [--save]", runCardCommand},
         {"kvl", "kvl ROOT [--save]", runKvlCommand},
+        {"settings", "settings ROOT [--lang en|fr|ja|pt] [--reset] [--set CONTROL=VALUE]… [--ok]",
+         runSettingsCommand},
         {"clips", "clips DIR [--filter all|always|motion|event|manual] [--json]", runClipsCommand},
         {"convert", "convert CLIP [--workdir DIR]", runConvertCommand},
     };

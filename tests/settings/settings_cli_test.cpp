@@ -1,0 +1,223 @@
+// drovik settings, run as a user would run it: the editor's controls as JSON, the user's
+// gestures through --set, and the exact bytes OK leaves on the card.
+#include "form_fixture.h"
+
+#include "programs.h"
+
+#include <gtest/gtest.h>
+
+using namespace drovik;
+using namespace drovik::test;
+
+namespace {
+
+// drovik settings ROOT with args split at blanks; '~' stands for a blank inside an argument.
+ProgramRun settings(const QString &root, const QString &args = QString())
+{
+    QStringList all = {QStringLiteral("settings"), root};
+    if (!args.isEmpty()) {
+        for (const QString &word : words(args))
+            all.append(QString(word).replace(QLatin1Char('~'), QLatin1Char(' ')));
+    }
+    return runDrovik(all);
+}
+
+// Valid for the three first-generation families as the editor saves them, so that only what a
+// row changes moves.
+void firstGenerationRecord(R640SettingManager &m)
+{
+    m.setFront_brightness(0);
+    m.setMeasurement_unit(1);
+    m.setDaylight_offset(1);
+    m.setGmt_offset(540);
+    m.setTz_key(QStringLiteral("Korea Standard Time"));
+    m.setCur_language(4);
+    m.setAudio_record(1);
+    m.setAudio_ment_volume(3);
+    m.setAcceleration_sensor(10);
+    m.setFront_quality(3);
+    m.setParking_front_quality(1);
+    m.setParking_mode_set(1);
+    m.setParking_acceleration_sensor(1);
+    m.setParking_motion_set(1);
+    m.setParking_motion_sensitivity(5);
+    m.setBattery_12v_R_off(7);
+    m.setRecord_cevent_overwrite(1);
+    m.setRecord_prevent_overwrite(1);
+    m.setPartition_type(2);
+    m.setFront_resolution(2);
+    m.setRear_resolution(1);
+    m.setFront_framerate(3);
+    m.setRear_quality(1);
+    m.setParking_front_resolution(2);
+    m.setParking_rear_resolution(1);
+    m.setParking_front_framerate(2);
+    m.setParking_rear_quality(1);
+    m.setParking_time_limit(6);
+    m.setEnable_driving_guide(1);
+    m.setLcd_brightness(5);
+    m.setLcd_off_timer(120000);
+}
+
+struct RoundTrip {
+    ModelType type;
+    const char *family;
+    std::vector<const char *> shown; // whole control entries of the output
+    const char *sets;                // the --set arguments
+    RecordFill expectedChanges;      // what OK changes in the record
+};
+
+TEST(SettingsCli, FirstGenerationRoundTrip)
+{
+    const RoundTrip cases[] = {
+        {Model::K210, "K210",
+         {R"("commonSpeedUnitRadioGroup":{"visible":true,"enabled":true,"value":1,"items":["km/h","mph"]})",
+          R"("commonFrontBrightnessSlider":{"visible":true,"enabled":true,"value":2,"range":[0,2]})",
+          R"("commonLanguagePopupButton":{"visible":true,"enabled":true,"value":4,"items":)"},
+         "--set commonSpeedUnitRadioGroup=0 --set commonFrontBrightnessSlider=0 "
+         "--set etcOverwriteManualCheckBox=true --set commonGMTComboBox=3",
+         [](R640SettingManager &m) {
+             m.setMeasurement_unit(0);
+             m.setFront_brightness(2);
+             m.setRecord_manual_overwrite(1);
+             m.setGmt_offset(-570);
+             m.setTz_key(QString());
+         }},
+        {Model::R640, "R640",
+         {R"("etcOverwriteAlwaysShockCheckBox":{"visible":true,"enabled":true,"value":true})",
+          R"("commonLCDOffTimerRadioGroup":{"visible":false,)"},
+         "--set commonLanguagePopupButton=1 --set alwaysRadioGroupRearResolution=0 "
+         "--set parkingTimeLimitSlider_36o=8 --set commonDrivingGuideRadioGroup=1",
+         [](R640SettingManager &m) {
+             m.setCur_language(1);
+             m.setRear_resolution(1);
+             m.setParking_time_limit(48);
+             m.setEnable_driving_guide(0);
+         }},
+        {Model::V470, "V470",
+         {R"("commonLCDOffTimerRadioGroup":{"visible":true,"enabled":true,"value":0,"items":["After 2 min",)",
+          R"("etcMemoryPartitionGraph":{"visible":true,"enabled":true,"value":[36.0,15.0,3.0,5.0,40.0]})"},
+         "--set commonLCDOffTimerRadioGroup=1 --set commonLCDBrighnessSlider=0 "
+         "--set alwaysRadioGroupFrontResolution=0",
+         [](R640SettingManager &m) {
+             m.setLcd_off_timer(300000);
+             m.setLcd_brightness(0);
+             m.setFront_resolution(2);
+         }},
+    };
+    for (const RoundTrip &c : cases) {
+        SCOPED_TRACE(c.family);
+        TempFolder card;
+        writeCardRecord(card.root(), c.type, firstGenerationRecord);
+        const std::unique_ptr<R640SettingManager> expected = readCardRecord(card.root());
+        const QByteArray before = card.get(kSetupFile);
+
+        const ProgramRun shown = settings(card.root());
+        EXPECT_EQ(shown.exitCode, 0) << shown.err.toStdString();
+        const QByteArray head = QByteArray(R"({"editor":"record","family":")") + c.family
+            + R"(","modelType":)" + QByteArray::number(c.type) + R"(,"controls":{)";
+        EXPECT_TRUE(shown.out.startsWith(head))
+            << shown.out.toStdString();
+        for (const char *entry : c.shown)
+            EXPECT_TRUE(shown.out.contains(entry)) << entry << "\n" << shown.out.toStdString();
+        EXPECT_EQ(card.get(kSetupFile), before);
+
+        const ProgramRun changed = settings(card.root(), QString::fromLatin1(c.sets) + QStringLiteral(" --ok"));
+        EXPECT_EQ(changed.exitCode, 0) << changed.err.toStdString();
+        c.expectedChanges(*expected);
+        EXPECT_EQ(card.get(kSetupFile), expected->recordBytes());
+    }
+}
+
+TEST(SettingsCli, RefusalsLeaveTheCardAsItWas)
+{
+    TempFolder card;
+    writeCardRecord(card.root(), Model::V470, firstGenerationRecord);
+    const QByteArray record = card.get(kSetupFile);
+    TempFolder empty;
+    TempFolder web;
+    writeCardRecord(web.root(), Model::R810, {});
+    const QByteArray webRecord = web.get(kSetupFile);
+    TempFolder textFile;
+    ASSERT_TRUE(textFile.put(QStringLiteral("SETTING/blackbox.cfg"), "const=60\n"));
+
+    struct Case { QString root; const char *args; int exitCode; };
+    const QString notAFolder = card.root() + QStringLiteral("/SETTING/setup.cfg");
+    const Case cases[] = {
+        {card.root(), "--bogus", 2},
+        {card.root(), "--lang de", 2},
+        {card.root(), "--set commonSpeedUnitRadioGroup", 2},
+        {card.root(), "--set =1", 2},
+        {empty.root(), "--lang xx", 2}, // the command line before the card
+        {empty.root(), "--set noSuchControl=1", 1}, // the card before the controls
+        {empty.root(), "", 1},
+        {notAFolder, "", 1},
+        {textFile.root(), "", 1},
+        {card.root(), "--set noSuchControl=1 --ok", 2},
+        {card.root(), "--set commonDrivingGuideRadioGroup=0 --ok", 2}, // hidden
+        {card.root(), "--set commonDatePicker=2024-05-06~13:45:07 --ok", 2}, // disabled
+        {card.root(), "--set commonFrontBrightnessSlider=5 --ok", 2},
+        {card.root(), "--set commonFrontBrightnessSlider=-1 --ok", 2},
+        {card.root(), "--set commonSpeedUnitRadioGroup=2 --ok", 2},
+        {card.root(), "--set commonSpeedUnitRadioGroup=x --ok", 2},
+        {card.root(), "--set commonLanguagePopupButton=9 --ok", 2},
+        {card.root(), "--set etcOverwriteManualCheckBox=yes --ok", 2},
+        {card.root(), "--set commonCurrentTimeButton=1 --ok", 2},
+        {card.root(), "--set etcMemoryPartitionGraph=1 --ok", 2},
+        // A refusal after an accepted gesture still writes nothing.
+        {card.root(), "--set commonSpeedUnitRadioGroup=0 --set commonSpeedUnitRadioGroup=3 --ok", 2},
+        {web.root(), "--set commonSpeedUnitRadioGroup=0", 2},
+        {web.root(), "--reset", 2},
+        {web.root(), "--ok", 2},
+    };
+    for (const Case &c : cases) {
+        const ProgramRun run = settings(c.root, QString::fromLatin1(c.args));
+        EXPECT_EQ(run.exitCode, c.exitCode) << c.args;
+        EXPECT_FALSE(run.err.isEmpty()) << c.args;
+        EXPECT_TRUE(run.out.isEmpty()) << c.args;
+    }
+    EXPECT_EQ(runDrovik(words(QStringLiteral("settings"))).exitCode, 2);
+    EXPECT_EQ(card.get(kSetupFile), record);
+    EXPECT_FALSE(card.has(kTimeFile));
+    EXPECT_TRUE(QDir(empty.root()).isEmpty());
+    EXPECT_EQ(web.get(kSetupFile), webRecord);
+
+    const ProgramRun page = settings(web.root());
+    EXPECT_EQ(page.exitCode, 0);
+    EXPECT_EQ(page.out, QByteArray(R"({"editor":"web","page":"SETTING/html/index.html","modelType":16})" "\n"));
+}
+
+TEST(SettingsCli, LanguageResetAndClock)
+{
+    TempFolder card;
+    writeCardRecord(card.root(), Model::V470, firstGenerationRecord);
+    const QByteArray record = card.get(kSetupFile);
+
+    const ProgramRun ja = settings(card.root(), QStringLiteral("--lang ja"));
+    EXPECT_TRUE(ja.out.contains(R"("items":["使用する",)")) << ja.out.toStdString();
+
+    // Reset shows the card's default record, and without OK nothing is written.
+    writeCardRecord(card.root(), Model::V470, [](R640SettingManager &m) {
+        firstGenerationRecord(m);
+        m.setMeasurement_unit(0);
+    }, QStringLiteral("1.00.17"), QStringLiteral("SETTING/default.cfg"));
+    const ProgramRun reset = settings(card.root(), QStringLiteral("--reset"));
+    EXPECT_EQ(reset.exitCode, 0);
+    EXPECT_TRUE(reset.out.contains(R"("commonSpeedUnitRadioGroup":{"visible":true,"enabled":true,"value":0,)"))
+        << reset.out.toStdString();
+    EXPECT_EQ(card.get(kSetupFile), record);
+
+    // The clock is set in the system's zone.
+    const QByteArray zone = qgetenv("TZ");
+    qputenv("TZ", "Asia/Seoul");
+    const ProgramRun clock = settings(card.root(), QStringLiteral(
+        "--set commonTimeCheckBox=true --set commonDatePicker=2024-05-06~13:45:07 --ok"));
+    zone.isNull() ? qunsetenv("TZ") : qputenv("TZ", zone);
+    EXPECT_EQ(clock.exitCode, 0) << clock.err.toStdString();
+    EXPECT_TRUE(clock.out.contains(R"("commonDatePicker":{"visible":true,"enabled":true,"value":"2024-05-06 13:45:07"})"))
+        << clock.out.toStdString();
+    EXPECT_EQ(card.get(kTimeFile), QByteArray("2024,05,06,13,45,07,+0900"));
+    EXPECT_EQ(card.get(kSetupFile), record);
+}
+
+} // namespace
