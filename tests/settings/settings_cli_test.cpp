@@ -97,9 +97,10 @@ TEST(SettingsCli, FirstGenerationRoundTrip)
         {Model::V470, "V470",
          {R"("commonLCDOffTimerRadioGroup":{"visible":true,"enabled":true,"value":0,"items":["After 2 min",)",
           R"("etcMemoryPartitionGraph":{"visible":true,"enabled":true,"value":[36.0,15.0,3.0,5.0,40.0]})"},
-         "--set commonLCDOffTimerRadioGroup=1 --set commonLCDBrighnessSlider=0 "
-         "--set alwaysRadioGroupFrontResolution=0",
+         "--set parkingModeRadioGroup=1 --set commonLCDOffTimerRadioGroup=1 "
+         "--set commonLCDBrighnessSlider=0 --set alwaysRadioGroupFrontResolution=0",
          [](R640SettingManager &m) {
+             m.setParking_mode_set(0); // the question it asks is answered yes
              m.setLcd_off_timer(300000);
              m.setLcd_brightness(0);
              m.setFront_resolution(2);
@@ -164,6 +165,8 @@ TEST(SettingsCli, RefusalsLeaveTheCardAsItWas)
         {card.root(), "--set etcOverwriteManualCheckBox=yes --ok", 2},
         {card.root(), "--set commonCurrentTimeButton=1 --ok", 2},
         {card.root(), "--set etcMemoryPartitionGraph=1 --ok", 2},
+        // Parking off, confirmed: its sliders are disabled from then on.
+        {card.root(), "--set parkingModeRadioGroup=1 --set parkingShockSensitivitySlider=3", 2},
         // A refusal after an accepted gesture still writes nothing.
         {card.root(), "--set commonSpeedUnitRadioGroup=0 --set commonSpeedUnitRadioGroup=3 --ok", 2},
         {web.root(), "--set commonSpeedUnitRadioGroup=0", 2},
