@@ -236,10 +236,10 @@ std::string recordEditorJson(const RecordSettingForm &form)
     return json.endObject().endObject().text();
 }
 
-// Opens the editor on the manager, replays the request and prints the result; the exit status.
-// Nothing reaches the card here except through OK.
+// Opens the editor on the manager and replays the request; the exit status. A rehearsal stops
+// after the gestures; otherwise OK runs when asked and the editor is printed.
 int runRecordEditor(const SettingsRequest &request, std::unique_ptr<R640SettingManager> manager,
-                    bool write)
+                    bool rehearsal)
 {
     SettingManagerHolder holder(std::move(manager));
     RecordSettingForm form(holder);
@@ -260,7 +260,7 @@ int runRecordEditor(const SettingsRequest &request, std::unique_ptr<R640SettingM
             return 2;
         }
     }
-    if (!write)
+    if (rehearsal)
         return 0;
     if (request.ok && isCardError(form.okButtonTouched())) {
         std::cerr << "drovik settings: cannot write " << request.root.toStdString()
@@ -320,11 +320,11 @@ int runSettingsCommand(const Args &args)
     // A rehearsal on the record as read, so that a refused --set leaves the card untouched
     // (opening the editor rewrites the record).
     manager->readRecord();
-    if (const int status = runRecordEditor(*request, std::move(manager), false); status != 0)
+    if (const int status = runRecordEditor(*request, std::move(manager), true); status != 0)
         return status;
     manager = detectedManager(request->root);
     manager->loadData();
-    return runRecordEditor(*request, std::move(manager), true);
+    return runRecordEditor(*request, std::move(manager), false);
 }
 
 } // namespace drovik::cli
