@@ -173,10 +173,13 @@ void writeControlValue(JsonWriter &json, const FormControl &c)
     switch (c.kind) {
     case ControlKind::RadioGroup:
     case ControlKind::ComboBox:
-        hasSelection ? json.number(c.selected) : json.null();
-        break;
     case ControlKind::PopUp:
-        hasSelection ? json.number(c.items[c.selected].tag) : json.null();
+        if (!hasSelection)
+            json.null();
+        else if (c.kind == ControlKind::PopUp)
+            json.number(c.items[c.selected].tag);
+        else
+            json.number(c.selected);
         break;
     case ControlKind::Slider:
         json.number(c.position).key("range").beginArray().number(c.minimum).number(c.maximum)
