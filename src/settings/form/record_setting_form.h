@@ -4,7 +4,10 @@
 #include "settings/store/model_types.h"
 #include "settings/store/r640_setting_manager.h"
 
+#include <QHash>
 #include <QObject>
+
+#include <initializer_list>
 
 #include <optional>
 
@@ -101,6 +104,11 @@ public:
     // The host's answer to the pending question: the index of the button chosen.
     void answer(int button);
 
+    // The buttons of the extra-functions tab, also reachable while their sections are hidden
+    // (press() refuses hidden buttons).
+    void memoryCardFormatButtonTouched();
+    void initializeTouchButtonTouched();
+
 signals:
     void changed(); // controls, sections or texts changed: redraw
     void questionAsked(const drovik::form::FormQuestion &question);
@@ -109,7 +117,74 @@ signals:
     void cardFormatted(); // the reformat program succeeded: the clip list should be refreshed
 
 private:
-    // Implementation details are the form's own (see record_setting_form.cpp).
+    // Implementation details are the form's own (see record_setting_form.cpp and its siblings).
+    enum class Family { None, K210, R640, V470, V820, R930, V560, R60 };
+    Family familyOf() const;
+    bool isSecondGeneration() const;
+    bool isThreeRowParking() const;
+
+    // Building (form_layout.cpp)
+    void buildLayout();
+    void addSection(const QString &name, int tab, QList<FormControl> controls);
+
+    // Lookup and small state changes
+    FormControl &ctl(const QString &name);
+    FormSection &sec(const QString &name);
+    const FormSection *sectionOf(const QString &control) const;
+    void setSectionShown(const QString &name, bool shown);
+    void setControlShown(const QString &name, bool shown);
+    void setEnabled(const QString &name, bool enabled);
+    void select(const QString &name, int index);
+    int selected(const QString &name) const;
+    void setPosition(const QString &name, int position);
+    int position(const QString &name) const;
+    void setRange(const QString &name, int minimum, int maximum);
+    void setCellTitles(const QString &name, const QStringList &titles);
+    void setCellCount(const QString &name, int count);
+
+    // Texts (form_labels.cpp)
+    void applyParkingAndExtraLabels();
+    void applyLanguagePopUp();
+
+    // Features per family (form_features.cpp)
+    void applyFirstGenerationFeatures(Family family);
+    void applySecondGenerationFeatures(Family family);
+    void applyGuideTexts();
+
+    // Mapping (form_mapping.cpp)
+    void applyCommonSettingData();
+    void saveCommonSettingData();
+    void applyFirstGenerationSettingData(Family family);
+    void saveFirstGenerationSettingData(Family family);
+    void applySecondGenerationSettingData(Family family);
+    void saveSecondGenerationSettingData(Family family);
+    void applyExtraFunctionsSettingData();
+    void saveExtraFunctionsSettingData();
+    QString productNameForSave() const;
+
+    // Time zone and daylight saving (form_time.cpp)
+    void insertGMTData();
+    void applyTimeZoneSettingData();
+    void saveTimeZoneSettingData();
+    void applySettingTimeState(bool on);
+
+    // Handlers (form_handlers.cpp)
+    void runControlHandler(const QString &name);
+    void refreshLinkedStates();
+    void refreshSliderGuides();
+    void refreshMemoryPartitionGraph();
+    void retitleLDWSSpeedRows();
+    void frontResolutionTouched();
+    void useParkingModeChanged();
+    void answerParkingMode(int button);
+    void setParkingSlidersEnabled(bool impact, bool motion, bool rest);
+    void restoreParkingModeFromRecord();
+    void ask(FormQuestion::Kind kind, const QString &message, const QString &informative,
+             const QStringList &buttons);
+    void startReformat();
+    ActionResult checkAction(const QString &name, std::initializer_list<ControlKind> kinds,
+                             FormControl **out);
+
     SettingManagerHolder &m_holder;
     const VolumeMonitor *m_monitor = nullptr;
     QList<FormSection> m_sections;
@@ -117,6 +192,9 @@ private:
     int m_currentTab = -1;
     std::optional<FormQuestion> m_question;
     ReformatRunner *m_reformat = nullptr;
+    QHash<QString, int> m_controlIndex;
+    QString m_pointerSlider;       // the slider under the pointer, between down and up
+    int m_rearResolutionBeforeForce = -1; // the rear column the HD front forced away
 };
 
 } // namespace drovik::form

@@ -1,0 +1,306 @@
+// Record fields to controls and back: the dispatch by family, what every family shares (the
+// common tab's language, brightness, speed unit and time zone, the extra-functions tab) and
+// the first generation's own mapping (K210, R640, V470).
+#include "settings/form/record_setting_form.h"
+
+#include <optional>
+
+namespace drovik::form {
+
+namespace {
+
+QString s(const char *latin1) { return QString::fromLatin1(latin1); }
+
+// The value's position in a list of codes, -1 when it is not one of them.
+int indexIn(const QList<int> &codes, int value)
+{
+    int i = 0;
+    for (int code : codes) {
+        if (code == value)
+            return i;
+        ++i;
+    }
+    return -1;
+}
+
+std::optional<int> codeAt(const QList<int> &codes, int index)
+{
+    if (index < 0 || index >= int(codes.size()))
+        return std::nullopt;
+    return *(codes.begin() + index);
+}
+
+} // namespace
+
+void RecordSettingForm::applySettingData()
+{
+    const Family f = familyOf();
+    if (f == Family::None)
+        return; // no mapping: the controls keep the layout's state
+    applyCommonSettingData();
+    applyTimeZoneSettingData();
+    if (isSecondGeneration())
+        applySecondGenerationSettingData(f);
+    else
+        applyFirstGenerationSettingData(f);
+    applyExtraFunctionsSettingData();
+    refreshLinkedStates();
+    refreshMemoryPartitionGraph();
+    emit changed();
+}
+
+CardWriteStatus RecordSettingForm::saveData()
+{
+    const Family f = familyOf();
+    if (f == Family::None)
+        return CardWriteStatus::NotAttempted;
+    R640SettingManager &m = manager();
+    m.setProduct_name(productNameForSave());
+    saveCommonSettingData();
+    saveTimeZoneSettingData();
+    if (isSecondGeneration())
+        saveSecondGenerationSettingData(f);
+    else
+        saveFirstGenerationSettingData(f);
+    saveExtraFunctionsSettingData();
+    return m.saveData();
+}
+
+QString RecordSettingForm::productNameForSave() const
+{
+    switch (modelType()) {
+    case Model::V820: case Model::V820UK: return s("V820"); // the UK model carries the V820 name
+    default: return modelNameList().value(int(modelType()));
+    }
+}
+
+// --- Shared by every family -----------------------------------------------------------------
+
+void RecordSettingForm::applyCommonSettingData()
+{
+    const R640SettingManager &m = manager();
+    FormControl &popUp = ctl(s("commonLanguagePopupButton"));
+    for (int i = 0; i < popUp.items.size(); ++i) {
+        if (popUp.items[i].tag == m.cur_language())
+            popUp.selected = i;
+    }
+    const int brightness = m.front_brightness();
+    if (brightness >= 0 && brightness <= 2)
+        setPosition(s("commonFrontBrightnessSlider"), 2 - brightness);
+    select(s("commonSpeedUnitRadioGroup"), m.measurement_unit() == 1 ? 1 : 0);
+    if (isSecondGeneration())
+        retitleLDWSSpeedRows();
+}
+
+void RecordSettingForm::saveCommonSettingData()
+{
+    R640SettingManager &m = manager();
+    const FormControl &popUp = ctl(s("commonLanguagePopupButton"));
+    // The K210 keeps its own language value; the others take the pop-up's, when it has one.
+    if (familyOf() != Family::K210 && popUp.selected >= 0 && popUp.selected < popUp.items.size())
+        m.setCur_language(qint32(popUp.items[popUp.selected].tag));
+    m.setFront_brightness(2 - position(s("commonFrontBrightnessSlider")));
+    m.setMeasurement_unit(selected(s("commonSpeedUnitRadioGroup")) == 1 ? 1 : 0);
+}
+
+void RecordSettingForm::applyExtraFunctionsSettingData()
+{
+    const R640SettingManager &m = manager();
+    ctl(s("etcOverwriteAlwaysShockCheckBox")).checked = m.record_cevent_overwrite() == 1;
+    ctl(s("etcOverwriteParkingMotionCheckBox")).checked = m.record_motion_overwrite() == 1;
+    ctl(s("etcOverwriteParkingShockCheckBox")).checked = m.record_prevent_overwrite() == 1;
+    ctl(s("etcOverwriteManualCheckBox")).checked = m.record_manual_overwrite() == 1;
+    const int led = m.security_led_mode();
+    const Family f = familyOf();
+    if (f == Family::V560 || f == Family::R60) {
+        // One mode left on these: any of the three lights shows as it.
+        if (led == 0)
+            select(s("etcSecurityLEDRadioGroup"), 3);
+        else if (led >= 1 && led <= 3)
+            select(s("etcSecurityLEDRadioGroup"), 1);
+    } else if (const int row = indexIn({1, 2, 3, 0}, led); row >= 0) {
+        select(s("etcSecurityLEDRadioGroup"), row);
+    }
+    if (const int column = indexIn({1, 2, 3}, m.partition_type()); column >= 0)
+        select(s("etcMemoryPartitionRadioGroup"), column);
+}
+
+void RecordSettingForm::saveExtraFunctionsSettingData()
+{
+    R640SettingManager &m = manager();
+    m.setRecord_cevent_overwrite(ctl(s("etcOverwriteAlwaysShockCheckBox")).checked ? 1 : 0);
+    m.setRecord_motion_overwrite(ctl(s("etcOverwriteParkingMotionCheckBox")).checked ? 1 : 0);
+    m.setRecord_prevent_overwrite(ctl(s("etcOverwriteParkingShockCheckBox")).checked ? 1 : 0);
+    m.setRecord_manual_overwrite(ctl(s("etcOverwriteManualCheckBox")).checked ? 1 : 0);
+    const int row = selected(s("etcSecurityLEDRadioGroup"));
+    const Family f = familyOf();
+    if (f == Family::V560 || f == Family::R60) {
+        if (row >= 0 && row <= 3)
+            m.setSecurity_led_mode(row == 3 ? 0 : 1);
+    } else if (const auto code = codeAt({1, 2, 3, 0}, row)) {
+        m.setSecurity_led_mode(*code);
+    }
+    if (const auto code = codeAt({1, 2, 3}, selected(s("etcMemoryPartitionRadioGroup"))))
+        m.setPartition_type(*code);
+}
+
+// --- First generation -----------------------------------------------------------------------
+
+namespace {
+
+// The codes behind the columns of the resolution, frame-rate and quality groups.
+struct FirstGenerationCodes {
+    QList<int> frontResolution;
+    QList<int> frameRate; // empty: the K210's two fixed rates
+    QList<int> parkingFrameRate;
+};
+
+FirstGenerationCodes codesFor(bool k210, bool r640)
+{
+    if (k210)
+        return {{1, 2}, {}, {}};
+    if (r640)
+        return {{1, 2, 3}, {1, 2, 3}, {1, 2, 3}};
+    return {{2, 3}, {3, 5}, {2, 5}};
+}
+
+const QList<int> kQuality = {1, 2, 3};
+const QList<int> kRearResolution = {1, 2};
+const QList<int> kHours36x = {1, 2, 4, 6, 12, 24, 48};
+const QList<int> kHours36o = {1, 2, 4, 6, 12, 24, 36, 48};
+
+} // namespace
+
+void RecordSettingForm::applyFirstGenerationSettingData(Family f)
+{
+    const R640SettingManager &m = manager();
+    const bool k210 = f == Family::K210;
+    const FirstGenerationCodes codes = codesFor(k210, f == Family::R640);
+    const auto useOff = [this](const char *name, int value) { select(s(name), value == 1 ? 0 : 1); };
+    const auto list = [this](const char *name, const QList<int> &codeList, int value) {
+        if (const int i = indexIn(codeList, value); i >= 0)
+            select(s(name), i);
+    };
+    const auto direct = [this](const char *name, int value) { setPosition(s(name), value); };
+    const auto frameRate = [&](const char *name, const QList<int> &codeList, int value) {
+        if (k210)
+            select(s(name), value == 2 ? 0 : 1);
+        else
+            list(name, codeList, value);
+    };
+
+    useOff("commonAudioRecordRadioGroup", m.audio_record());
+    useOff("commonVoiceMentRadioGroup", m.voice_ment());
+    direct("commonVoiceMentSlider", m.audio_ment_volume());
+    if (k210 && (m.date_format() == 0 || m.date_format() == 1))
+        select(s("commonVideoDateFormatRadioGroup"), m.date_format());
+    if (!k210)
+        useOff("commonDrivingGuideRadioGroup", m.enable_driving_guide());
+    if (f == Family::V470) {
+        direct("commonLCDBrighnessSlider", m.lcd_brightness());
+        const int seconds = m.lcd_off_timer() / 1000;
+        const int minutes = seconds / 60;
+        const int row = seconds == 0 ? 3 : minutes == 2 ? 0 : minutes == 5 ? 1 : minutes == 10 ? 2 : 3;
+        select(s("commonLCDOffTimerRadioGroup"), row);
+    }
+
+    list("alwaysRadioGroupFrontResolution", codes.frontResolution, m.front_resolution());
+    list("parkingFrontResolutionRadioGroup", codes.frontResolution, m.parking_front_resolution());
+    frameRate("alwaysRadioGroupFrameRate", codes.frameRate, m.front_framerate());
+    frameRate("parkingFrameRateRadioGroup", codes.parkingFrameRate, m.parking_front_framerate());
+    list("alwaysRadioGroupFrontQuality", kQuality, m.front_quality());
+    list("parkingFrontQualityRadioGroup", kQuality, m.parking_front_quality());
+    if (!k210) {
+        list("alwaysRadioGroupRearResolution", kRearResolution, m.rear_resolution());
+        list("parkingRearResolutionRadioGroup", kRearResolution, m.parking_rear_resolution());
+        list("alwaysRadioGroupRearQuality", kQuality, m.rear_quality());
+        list("parkingRearQualityRadioGroup", kQuality, m.parking_rear_quality());
+    }
+    direct("alwaysShockSensitivitySlider", m.acceleration_sensor());
+
+    useOff("parkingModeRadioGroup", m.parking_mode_set());
+    direct("parkingShockSensitivitySlider", m.parking_acceleration_sensor());
+    useOff("parkingMotionRadioGroup", m.parking_motion_set());
+    const int motion = m.parking_motion_sensitivity();
+    setPosition(s("parkingMotionSlider"), motion == 1 ? 1 : motion == 5 ? 3 : 2);
+    if (f == Family::R640) {
+        if (const int i = indexIn(kHours36o, m.parking_time_limit()); i >= 0)
+            setPosition(s("parkingTimeLimitSlider_36o"), i + 1);
+    } else if (const int i = indexIn(kHours36x, m.parking_time_limit()); i >= 0) {
+        setPosition(s("parkingTimeLimitSlider_36x"), i + 1);
+    }
+    direct("parkingBatteryOff12VSlider", m.battery_12v_R_off());
+    direct("parkingBatteryOff24VSlider", m.battery_24v_R_off());
+}
+
+void RecordSettingForm::saveFirstGenerationSettingData(Family f)
+{
+    R640SettingManager &m = manager();
+    const bool k210 = f == Family::K210;
+    const FirstGenerationCodes codes = codesFor(k210, f == Family::R640);
+    const auto useOff = [this](const char *name) { return selected(s(name)) == 0 ? 1 : 0; };
+    const auto list = [this](const char *name, const QList<int> &codeList) {
+        return codeAt(codeList, selected(s(name)));
+    };
+    const auto frameRate = [&](const char *name, const QList<int> &codeList) {
+        return k210 ? std::optional(selected(s(name)) == 0 ? 2 : 3) : list(name, codeList);
+    };
+    const auto pos = [this](const char *name) { return position(s(name)); };
+    // An index-list position outside its list stores nothing for that field.
+    const auto store = [](std::optional<int> code, auto setter) {
+        if (code)
+            setter(*code);
+    };
+
+    m.setAudio_record(useOff("commonAudioRecordRadioGroup"));
+    m.setVoice_ment(useOff("commonVoiceMentRadioGroup"));
+    m.setAudio_ment_volume(pos("commonVoiceMentSlider"));
+    if (k210)
+        m.setDate_format(selected(s("commonVideoDateFormatRadioGroup")) == 0 ? 0 : 1);
+    else
+        m.setEnable_driving_guide(useOff("commonDrivingGuideRadioGroup"));
+    if (f == Family::V470) {
+        m.setLcd_brightness(pos("commonLCDBrighnessSlider"));
+        static constexpr int timers[] = {120000, 300000, 600000, 0};
+        const int row = selected(s("commonLCDOffTimerRadioGroup"));
+        m.setLcd_off_timer(row >= 0 && row < 4 ? timers[row] : 0);
+    }
+
+    store(list("alwaysRadioGroupFrontResolution", codes.frontResolution), [&](int v) { m.setFront_resolution(v); });
+    store(list("parkingFrontResolutionRadioGroup", codes.frontResolution), [&](int v) { m.setParking_front_resolution(v); });
+    store(frameRate("alwaysRadioGroupFrameRate", codes.frameRate), [&](int v) { m.setFront_framerate(v); });
+    store(frameRate("parkingFrameRateRadioGroup", codes.parkingFrameRate), [&](int v) { m.setParking_front_framerate(v); });
+    store(list("alwaysRadioGroupFrontQuality", kQuality), [&](int v) { m.setFront_quality(v); });
+    store(list("parkingFrontQualityRadioGroup", kQuality), [&](int v) { m.setParking_front_quality(v); });
+    if (!k210) {
+        store(list("alwaysRadioGroupRearResolution", kRearResolution), [&](int v) { m.setRear_resolution(v); });
+        store(list("parkingRearResolutionRadioGroup", kRearResolution), [&](int v) { m.setParking_rear_resolution(v); });
+        store(list("alwaysRadioGroupRearQuality", kQuality), [&](int v) { m.setRear_quality(v); });
+        store(list("parkingRearQualityRadioGroup", kQuality), [&](int v) { m.setParking_rear_quality(v); });
+    }
+    m.setAcceleration_sensor(pos("alwaysShockSensitivitySlider"));
+
+    m.setParking_mode_set(useOff("parkingModeRadioGroup"));
+    m.setParking_acceleration_sensor(pos("parkingShockSensitivitySlider"));
+    m.setParking_motion_set(useOff("parkingMotionRadioGroup"));
+    const int motion = pos("parkingMotionSlider");
+    m.setParking_motion_sensitivity(motion == 1 ? 1 : motion == 3 ? 5 : 3);
+    if (f == Family::R640)
+        store(codeAt(kHours36o, pos("parkingTimeLimitSlider_36o") - 1), [&](int v) { m.setParking_time_limit(v); });
+    else
+        store(codeAt(kHours36x, pos("parkingTimeLimitSlider_36x") - 1), [&](int v) { m.setParking_time_limit(v); });
+    m.setBattery_12v_R_off(pos("parkingBatteryOff12VSlider"));
+    m.setBattery_24v_R_off(pos("parkingBatteryOff24VSlider"));
+}
+
+// --- Second generation ----------------------------------------------------------------------
+
+// TODO(second generation): the V820, R930, V560 and R60 families' own fields (rear brightness,
+// voice volume, LCD, speed stamp, driving guide, WDR, lane departure, forward collision,
+// parking mode rows, night vision, parking sliders). Until then the controls keep what the
+// layout and the features give them, and OK stores only what every family shares.
+void RecordSettingForm::applySecondGenerationSettingData(Family) {}
+
+void RecordSettingForm::saveSecondGenerationSettingData(Family) {}
+
+} // namespace drovik::form
