@@ -16,7 +16,7 @@
 #include <memory>
 
 class QLabel;
-class QMessageBox;
+#include <QMessageBox>
 class QMouseEvent;
 class QKeyEvent;
 class QProgressBar;

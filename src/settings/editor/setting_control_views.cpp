@@ -23,7 +23,7 @@ namespace {
 constexpr int kRowHeight = 24;
 constexpr int kCellGap = 18;
 constexpr int kSliderWidth = 300;
-constexpr int kGuideHeight = 18;
+constexpr int kGuideHeight = 17;
 constexpr int kSliderHeight = 22;
 constexpr int kDescriptionHeight = 16;
 constexpr int kChoiceWidth = 250;
@@ -69,7 +69,8 @@ void ControlView::setCaption(const QString &text)
 
 int ControlView::controlX() const
 {
-    return m_captionWidth;
+    // A control without caption starts at the section's indent, not in the captions' column.
+    return m_caption && !m_caption->text().isEmpty() ? m_captionWidth : 0;
 }
 
 void ControlView::acted() const
@@ -160,24 +161,23 @@ int RadioGroupView::layoutIn(int width)
 {
     if (m_caption)
         m_caption->setGeometry(0, 0, qMax(0, m_captionWidth - 8), kRowHeight);
+    // Cells stand in a row whether the form addresses them by row or by column (the page is
+    // wide and the choices short); a row that does not fit goes on below.
     int x = controlX();
     int y = 0;
+    // The section's shared column width only when the whole row fits with it.
+    const bool aligned = controlX() + m_columnWidth * int(m_cells.size()) - kCellGap <= width;
     for (RadioButton *cell : std::as_const(m_cells)) {
         const int cellWidth = cell->sizeHint().width();
-        if (!m_horizontal) {
-            cell->setGeometry(x, y, qMin(cellWidth, width - x), kRowHeight);
-            y += kRowHeight;
-            continue;
-        }
-        const int column = qMax(cellWidth + kCellGap, m_columnWidth);
-        if (x > controlX() && x + cellWidth > width) { // no room: a new line
+        const int column = aligned ? qMax(cellWidth + kCellGap, m_columnWidth) : cellWidth + kCellGap + 8;
+        if (x > controlX() && x + cellWidth > width) {
             x = controlX();
-            y += kRowHeight;
+            y += kRowHeight + 4;
         }
         cell->setGeometry(x, y, qMin(cellWidth, width - x), kRowHeight);
         x += column;
     }
-    return m_horizontal ? y + kRowHeight : qMax(y, kRowHeight);
+    return y + kRowHeight;
 }
 
 // --- Slider -----------------------------------------------------------------------------------
@@ -279,8 +279,8 @@ int SliderView::layoutIn(int width)
             const int last = positionX(m_slider->maximum());
             center = first + (last - first) * i / (count - 1);
         }
-        label->setGeometry(center - labelWidth / 2, kGuideHeight + kSliderHeight, labelWidth,
-                           kDescriptionHeight);
+        const int labelX = qBound(0, center - labelWidth / 2, qMax(0, width - labelWidth));
+        label->setGeometry(labelX, kGuideHeight + kSliderHeight, labelWidth, kDescriptionHeight);
     }
     placeGuide();
     return kGuideHeight + kSliderHeight + (count > 0 ? kDescriptionHeight : 0);
@@ -495,13 +495,27 @@ void PartitionBarView::setTitles(const QStringList &titles)
 int PartitionBarView::layoutIn(int width)
 {
     m_barWidth = width - controlX() - 20;
-    const int column = m_barWidth / kSegments;
+    // The legend flows: swatch, title and share for each segment, wrapping when the titles of a
+    // language are long.
+    int x = controlX();
+    int y = 28;
+    m_swatches.clear();
     for (int i = 0; i < kSegments; ++i) {
-        const int x = controlX() + i * column;
-        m_legend.at(i)->setGeometry(x + 14, 26, column - 14, 16);
-        m_ratios.at(i)->setGeometry(x + 14, 42, column - 14, 16);
+        QLabel *title = m_legend.at(i);
+        QLabel *ratio = m_ratios.at(i);
+        const int titleWidth = title->fontMetrics().horizontalAdvance(title->text()) + 4;
+        const int ratioWidth = ratio->fontMetrics().horizontalAdvance(ratio->text()) + 4;
+        const int itemWidth = 14 + titleWidth + 4 + ratioWidth;
+        if (x > controlX() && x + itemWidth > controlX() + m_barWidth) {
+            x = controlX();
+            y += 20;
+        }
+        m_swatches.append(QRect(x + 1, y + 4, 9, 9));
+        title->setGeometry(x + 14, y, titleWidth, 17);
+        ratio->setGeometry(x + 14 + titleWidth + 4, y, ratioWidth, 17);
+        x += itemWidth + 18;
     }
-    return 60;
+    return y + 20;
 }
 
 void PartitionBarView::paintEvent(QPaintEvent *)
@@ -526,12 +540,10 @@ void PartitionBarView::paintEvent(QPaintEvent *)
     painter.restore();
     painter.setPen(QColor(0x2e, 0x33, 0x3a));
     painter.drawPath(outline);
-    const int column = m_barWidth / kSegments;
-    for (int i = 0; i < kSegments; ++i) {
-        const QRectF swatch(controlX() + i * column + 1.5, 29.5, 9, 9);
-        painter.setPen(Qt::NoPen);
+    painter.setPen(Qt::NoPen);
+    for (int i = 0; i < m_swatches.size(); ++i) {
         painter.setBrush(segmentColor(i));
-        painter.drawRoundedRect(swatch, 2, 2);
+        painter.drawRoundedRect(QRectF(m_swatches.at(i)).adjusted(0.5, 0.5, -0.5, -0.5), 2, 2);
     }
 }
 

@@ -184,6 +184,7 @@ private:
     QStringList m_titles;
     QList<QLabel *> m_legend;
     QList<QLabel *> m_ratios;
+    QList<QRect> m_swatches;
     int m_barWidth = 0;
 };
 

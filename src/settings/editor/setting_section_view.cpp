@@ -2,7 +2,6 @@
 
 #include "setting_control_views.h"
 #include "settings/form/record_setting_form.h"
-#include "widgets/view_helpers.h"
 
 #include <QLabel>
 
@@ -26,8 +25,12 @@ SettingSectionView::SettingSectionView(form::RecordSettingForm &form, const QStr
     setObjectName(name);
     m_title = new QLabel(this);
     m_title->setObjectName(QStringLiteral("settingSectionTitle"));
-    m_rule = new BGColorView(QColor(0x2e, 0x34, 0x3c), this);
+    m_rule = new QWidget(this);
     m_rule->setObjectName(QStringLiteral("settingSectionRule"));
+    m_rule->setAutoFillBackground(true);
+    QPalette palette = m_rule->palette();
+    palette.setColor(QPalette::Window, QColor(0x2f, 0x36, 0x3f));
+    m_rule->setPalette(palette);
     if (const form::FormSection *section = form.section(name)) {
         for (const QString &controlName : section->controls) {
             if (const form::FormControl *control = form.control(controlName))
@@ -42,7 +45,7 @@ void SettingSectionView::setAfterAction(const std::function<void()> &afterAction
         view->setAfterAction(afterAction);
 }
 
-void SettingSectionView::reSizeSplitLine(BGColorView *line, QLabel *title)
+void SettingSectionView::reSizeSplitLine(QWidget *line, QLabel *title)
 {
     const int textWidth = title->fontMetrics().horizontalAdvance(title->text());
     title->resize(textWidth + 3, title->height());
@@ -91,7 +94,7 @@ void SettingSectionView::fitCaptionsAndColumns()
             continue;
         if (!view->caption().isEmpty())
             caption = qMax(caption, view->fontMetrics().horizontalAdvance(view->caption()) + 18);
-        if (auto *group = qobject_cast<RadioGroupView *>(view); group && group->isHorizontal())
+        if (auto *group = qobject_cast<RadioGroupView *>(view))
             column = qMax(column, group->widestCell() + 26);
     }
     caption = qMin(caption, kMaxCaption);

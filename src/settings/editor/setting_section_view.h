@@ -9,7 +9,6 @@ class QLabel;
 
 namespace drovik {
 
-class BGColorView;
 class ControlView;
 
 namespace form {
@@ -30,7 +29,7 @@ public:
 
     QString sectionName() const { return m_name; }
     QLabel *titleLabel() const { return m_title; }
-    BGColorView *ruleLine() const { return m_rule; }
+    QWidget *ruleLine() const { return m_rule; }
     const QList<ControlView *> &controlViews() const { return m_controls; }
 
     // Draws what the form holds now; afterAction runs after each gesture handed to the form.
@@ -40,7 +39,7 @@ public:
     int relayout(int width);
 
     // Title text width + 3, and the rule from text end + 10 to the fixed reach.
-    static void reSizeSplitLine(BGColorView *line, QLabel *title);
+    static void reSizeSplitLine(QWidget *line, QLabel *title);
 
 private:
     void fitCaptionsAndColumns();
@@ -48,7 +47,7 @@ private:
     form::RecordSettingForm &m_form;
     QString m_name;
     QLabel *m_title = nullptr;
-    BGColorView *m_rule = nullptr;
+    QWidget *m_rule = nullptr;
     QList<ControlView *> m_controls;
 };
 

@@ -1,0 +1,47 @@
+// Pictures of the settings editor for a person to look at: every tab of an R640 and a V470 card,
+// and the common tab in Japanese. Written only when DROVIK_SHOTS_DIR names a folder.
+#include "editor_fixture.h"
+
+#include "app/application.h"
+#include "settings/editor/setting_window.h"
+
+#include <QApplication>
+#include <QDir>
+
+#include <gtest/gtest.h>
+
+using namespace drovik;
+
+namespace {
+
+void shoot(ModelType type, const QString &language, const QString &prefix, const QList<int> &tabs)
+{
+    const QString folder = qEnvironmentVariable("DROVIK_SHOTS_DIR");
+    QDir().mkpath(folder);
+    SharedDrovikLanguages().setLanguage(language);
+    test::EditorFixture fixture;
+    ASSERT_TRUE(fixture.makeCard(type));
+    auto editor = fixture.editor();
+    SettingWindow window;
+    window.beginModalWindow(nullptr, editor->view(), editor.get(), false);
+    for (int tab : tabs) {
+        editor->tabButtonTouched(tab);
+        QCoreApplication::processEvents();
+        const QString path = QStringLiteral("%1/%2_tab%3.png").arg(folder, prefix).arg(tab);
+        EXPECT_TRUE(window.grab().save(path)) << path.toStdString();
+    }
+    window.done(0);
+}
+
+TEST(EditorScreenshots, R640V470AndJapanese)
+{
+    if (qEnvironmentVariableIsEmpty("DROVIK_SHOTS_DIR"))
+        GTEST_SKIP() << "set DROVIK_SHOTS_DIR to write the pictures";
+    configureApplication(*qApp);
+    shoot(1, QStringLiteral("en"), QStringLiteral("r640"), {0, 1, 2, 3});
+    shoot(2, QStringLiteral("en"), QStringLiteral("v470"), {0, 1, 2, 3});
+    shoot(1, QStringLiteral("ja"), QStringLiteral("r640_ja"), {0, 2});
+    shoot(0, QStringLiteral("en"), QStringLiteral("k210"), {0, 1, 2, 3});
+}
+
+} // namespace
