@@ -1,11 +1,12 @@
 #pragma once
 
+#include "drovik_view_controller.h"
+
 #include <QDialog>
 #include <QPointer>
 
 namespace drovik {
 
-class DrovikViewController;
 
 // The modal window that hosts a settings page: centred on its parent, without title bar when
 // asked (then it is moved by dragging the page), and still able to take the keyboard so that
