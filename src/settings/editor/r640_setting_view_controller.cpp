@@ -210,10 +210,17 @@ int R640SettingViewController::restackPage(int tab)
 {
     BGColorView *page = m_pages[std::size_t(tab)];
     // Hidden sections take no room: the visible ones follow each other without gaps.
+    // One caption column for the whole page, so its sliders and rows line up.
+    int captionColumn = 0;
+    for (SettingSectionView *view : std::as_const(m_sectionOrder)) {
+        if (view->parentWidget() == page && !view->isHidden())
+            captionColumn = qMax(captionColumn, view->wantedCaptionWidth());
+    }
     int y = kPageTop;
     for (SettingSectionView *view : std::as_const(m_sectionOrder)) {
         if (view->parentWidget() != page || view->isHidden())
             continue;
+        view->setCaptionColumn(captionColumn);
         const int height = view->relayout(kPageWidth);
         view->setGeometry(0, y, kPageWidth, height);
         y += height + kSectionGap;

@@ -85,19 +85,24 @@ void SettingSectionView::refresh()
     }
 }
 
-void SettingSectionView::fitCaptionsAndColumns()
+int SettingSectionView::wantedCaptionWidth() const
 {
     int caption = 0;
+    for (ControlView *view : m_controls) {
+        if (!view->isHidden() && !view->isInline() && !view->caption().isEmpty())
+            caption = qMax(caption, view->fontMetrics().horizontalAdvance(view->caption()) + 18);
+    }
+    return qMin(caption, kMaxCaption);
+}
+
+void SettingSectionView::fitCaptionsAndColumns()
+{
+    const int caption = m_captionColumn >= 0 ? m_captionColumn : wantedCaptionWidth();
     int column = 0;
     for (ControlView *view : std::as_const(m_controls)) {
-        if (view->isHidden() || view->isInline())
-            continue;
-        if (!view->caption().isEmpty())
-            caption = qMax(caption, view->fontMetrics().horizontalAdvance(view->caption()) + 18);
-        if (auto *group = qobject_cast<RadioGroupView *>(view))
+        if (auto *group = qobject_cast<RadioGroupView *>(view); group && !view->isHidden())
             column = qMax(column, group->widestCell() + 26);
     }
-    caption = qMin(caption, kMaxCaption);
     for (ControlView *view : std::as_const(m_controls)) {
         view->setCaptionWidth(caption);
         if (auto *group = qobject_cast<RadioGroupView *>(view))
@@ -123,16 +128,22 @@ int SettingSectionView::relayout(int width)
         x = left;
         rowHeight = 0;
     };
+    const ControlView *previous = nullptr;
     for (ControlView *view : std::as_const(m_controls)) {
         if (view->isHidden())
             continue;
         if (!view->isInline()) {
             endRow();
+            // Notes that follow each other read as one block.
+            if (previous && qobject_cast<const LabelView *>(previous) && qobject_cast<LabelView *>(view))
+                y -= kRowGap - 2;
             const int height = view->layoutIn(room);
             view->setGeometry(left, y, room, height);
             y += height + kRowGap;
+            previous = view;
             continue;
         }
+        previous = view;
         const int w = qMin(view->preferredWidth(), room);
         if (x > left && x + w > left + room)
             endRow();

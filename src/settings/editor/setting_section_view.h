@@ -35,6 +35,9 @@ public:
     // Draws what the form holds now; afterAction runs after each gesture handed to the form.
     void refresh();
     void setAfterAction(const std::function<void()> &afterAction);
+    // The caption column its visible controls ask for; a page gives all its sections the widest.
+    int wantedCaptionWidth() const;
+    void setCaptionColumn(int width) { m_captionColumn = width; }
     // Places the visible controls for width and returns the section's height.
     int relayout(int width);
 
@@ -49,6 +52,7 @@ private:
     QLabel *m_title = nullptr;
     QWidget *m_rule = nullptr;
     QList<ControlView *> m_controls;
+    int m_captionColumn = -1;
 };
 
 } // namespace drovik

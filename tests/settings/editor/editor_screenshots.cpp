@@ -7,6 +7,8 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QMessageBox>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -29,6 +31,23 @@ void shoot(ModelType type, const QString &language, const QString &prefix, const
         QCoreApplication::processEvents();
         const QString path = QStringLiteral("%1/%2_tab%3.png").arg(folder, prefix).arg(tab);
         EXPECT_TRUE(window.grab().save(path)) << path.toStdString();
+        // The whole page, for what lies below the scroll view's edge.
+        const QString whole = QStringLiteral("%1/%2_page%3.png").arg(folder, prefix).arg(tab);
+        EXPECT_TRUE(editor->page(tab)->grab().save(whole));
+    }
+    if (type == Model::R640 && language == QLatin1String("en")) {
+        // The parking-mode question, as the sheet shows it.
+        editor->tabButtonTouched(2);
+        auto *off = editor->view()->findChild<QWidget *>(QStringLiteral("parkingModeRadioGroup_1"));
+        auto *on = editor->view()->findChild<QWidget *>(QStringLiteral("parkingModeRadioGroup_0"));
+        for (QWidget *cell : {on, off}) {
+            if (cell && !editor->questionSheet())
+                QTest::mouseClick(cell, Qt::LeftButton, {}, QPoint(6, 8));
+        }
+        if (QWidget *sheet = editor->questionSheet()) {
+            QCoreApplication::processEvents();
+            EXPECT_TRUE(sheet->grab().save(QStringLiteral("%1/%2_question.png").arg(folder, prefix)));
+        }
     }
     window.done(0);
 }
