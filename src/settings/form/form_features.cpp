@@ -66,35 +66,32 @@ void RecordSettingForm::applyFirstGenerationFeatures(Family f)
         setSectionShown(s(name), false);
     setControlShown(s("alwaysLDWSRightSensitivitySlider"), false);
 
-    for (const char *prefix : {"always", "parking"}) {
-        const QString front = prefix == std::string_view("always") ? s("alwaysRadioGroupFrontResolution")
-                                                                   : s("parkingFrontResolutionRadioGroup");
-        const QString rear = prefix == std::string_view("always") ? s("alwaysRadioGroupRearResolution")
-                                                                  : s("parkingRearResolutionRadioGroup");
-        const QString rearQuality = prefix == std::string_view("always") ? s("alwaysRadioGroupRearQuality")
-                                                                         : s("parkingRearQualityRadioGroup");
-        const QString frameRate = prefix == std::string_view("always") ? s("alwaysRadioGroupFrameRate")
-                                                                       : s("parkingFrameRateRadioGroup");
+    struct Tab { const char *front, *rear, *rearQuality, *frameRate; bool parking; };
+    for (const Tab &tab : {Tab{"alwaysRadioGroupFrontResolution", "alwaysRadioGroupRearResolution",
+                               "alwaysRadioGroupRearQuality", "alwaysRadioGroupFrameRate", false},
+                           Tab{"parkingFrontResolutionRadioGroup", "parkingRearResolutionRadioGroup",
+                               "parkingRearQualityRadioGroup", "parkingFrameRateRadioGroup", true}}) {
+        const QString front = s(tab.front);
+        const QString frameRate = s(tab.frameRate);
         if (f == Family::K210) {
             setCellCount(front, 2);
             setCellTitles(front, {kVGA, kHD});
-            setControlShown(rear, false);
-            setControlShown(rearQuality, false);
-            setCellCount(frameRate, 2);
-            setCellTitles(frameRate, texts({"고정 15fps", "고정 30fps"}));
+            setControlShown(s(tab.rear), false);
+            setControlShown(s(tab.rearQuality), false);
+            setCellCount(frameRate, 2); // its titles are localised texts
         } else if (f == Family::R640) {
             setCellTitles(front, {kVGA, kHD, kFHD});
-            setCellTitles(rear, {kVGA, kHD});
+            setCellTitles(s(tab.rear), {kVGA, kHD});
             setCellTitles(frameRate, texts({"10fps", "15fps", "30fps"}));
         } else {
             setCellCount(front, 2);
             setCellTitles(front, {kHD, kFHD});
-            setCellTitles(rear, {kVGA, kHD});
+            setCellTitles(s(tab.rear), {kVGA, kHD});
             setCellCount(frameRate, 2);
-            setCellTitles(frameRate, prefix == std::string_view("always") ? texts({"20fps", "30fps"})
-                                                                          : texts({"15fps", "30fps"}));
+            setCellTitles(frameRate, tab.parking ? texts({"15fps", "30fps"}) : texts({"20fps", "30fps"}));
         }
     }
+    ctl(s("commonDrivingGuideRadioGroup")).horizontal = f == Family::V470; // columns there
     setSectionShown(s("alwaysQualityView"), f != Family::V470);
     setSectionShown(s("parkingQualityView"), f != Family::V470);
     setSectionShown(s("parkingTimelimitView_36x"), f != Family::R640);

@@ -42,27 +42,31 @@ void RecordSettingForm::runControlHandler(const QString &name)
     else if (name == u"etcInitializeTouchButton")
         initializeTouchButtonTouched();
     else
-        refreshLinkedStates();
+        refreshLinkedStates(name);
 }
 
-// Controls whose enabled state follows a radio group: voice volume, parking motion, and the
-// second generation's driver-assistance pairs.
-void RecordSettingForm::refreshLinkedStates()
+// Controls whose enabled state follows a radio group: voice volume and parking motion on the
+// first generation, the driver-assistance pairs on the second. source: the group just picked;
+// empty after filling, when every follower takes its group's state.
+void RecordSettingForm::refreshLinkedStates(const QString &source)
 {
-    const bool secondGeneration = isSecondGeneration();
-    if (!secondGeneration) {
-        setEnabled(s("commonVoiceMentSlider"), selected(s("commonVoiceMentRadioGroup")) == 0);
-        if (ctl(s("parkingModeRadioGroup")).selected == 0)
-            setEnabled(s("parkingMotionSlider"), selected(s("parkingMotionRadioGroup")) == 0);
-        return;
-    }
-    const bool ldws = selected(s("alwaysLDWSRadioGroup")) != 1;
-    for (const char *name : {"alwaysLDWSSensitivitySlider", "alwaysLDWSRightSensitivitySlider",
-                             "alwaysLDWSSpeedRadioGroup"})
-        setEnabled(s(name), ldws);
-    setEnabled(s("alwaysFCWSSensitivitySlider"), selected(s("alwaysFCWSRadioGroup")) != 1);
+    const auto follows = [&](const char *group, std::initializer_list<const char *> followers,
+                             bool secondGeneration) {
+        if (secondGeneration != isSecondGeneration() || !(source.isEmpty() || source == QLatin1String(group)))
+            return;
+        // A group left on its "off" row disables what depends on it.
+        const bool on = selected(s(group)) != 1;
+        for (const char *follower : followers)
+            setEnabled(s(follower), on);
+    };
+    follows("commonVoiceMentRadioGroup", {"commonVoiceMentSlider"}, false);
+    follows("parkingMotionRadioGroup", {"parkingMotionSlider"}, false);
+    follows("alwaysLDWSRadioGroup",
+            {"alwaysLDWSSensitivitySlider", "alwaysLDWSRightSensitivitySlider", "alwaysLDWSSpeedRadioGroup"},
+            true);
+    follows("alwaysFCWSRadioGroup", {"alwaysFCWSSensitivitySlider"}, true);
     if (familyOf() == Family::R60)
-        setEnabled(s("alwaysDrivingGuideSubRadioGroup"), selected(s("alwaysDrivingGuideRadioGroup")) != 1);
+        follows("alwaysDrivingGuideRadioGroup", {"alwaysDrivingGuideSubRadioGroup"}, true);
 }
 
 void RecordSettingForm::refreshSliderGuides()

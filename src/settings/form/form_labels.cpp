@@ -74,11 +74,29 @@ void RecordSettingForm::applyMainLanguageSeting()
     title("commonSpeedStampView", "영상 속도 정보 표출");
     rows("commonSpeedStampRadioGroup", useRows);
 
-    // Continuous recording
+    applyContinuousLabels();
+    applyParkingAndExtraLabels();
+    applyLanguagePopUp();
+    emit changed();
+}
+
+void RecordSettingForm::applyContinuousLabels()
+{
+    const QStringList useRows = Ls({"사용함", "사용 안함"});
+    const auto title = [this](const char *section, const char *key) { sec(s(section)).title = L(key); };
+    const auto rows = [this](const char *control, const QStringList &texts) {
+        setCellTitles(s(control), texts);
+    };
+    const auto caption = [this](const char *control, const char *key) { ctl(s(control)).title = L(key); };
+
     title("alwaysResolutionView", "영상 해상도");
     caption("alwaysRadioGroupFrontResolution", "전방");
     caption("alwaysRadioGroupRearResolution", "후방");
     title("alwaysFrameRateView", "프레임 수");
+    if (modelType() == Model::K210) {
+        rows("alwaysRadioGroupFrameRate", Ls({"고정 15fps", "고정 30fps"}));
+        rows("parkingFrameRateRadioGroup", Ls({"고정 15fps", "고정 30fps"}));
+    }
     title("alwaysQualityView", "영상 화질");
     caption("alwaysRadioGroupFrontQuality", "전방");
     caption("alwaysRadioGroupRearQuality", "후방");
@@ -111,10 +129,6 @@ void RecordSettingForm::applyMainLanguageSeting()
     rows("alwaysDrivingGuideSubRadioGroup", useRows);
     for (const char *name : {"alwaysShockSensitivitySlider", "parkingShockSensitivitySlider"})
         ctl(s(name)).descriptions = Ls({"둔감", "민감"});
-
-    applyParkingAndExtraLabels();
-    applyLanguagePopUp();
-    emit changed();
 }
 
 void RecordSettingForm::applyParkingAndExtraLabels()
@@ -186,16 +200,35 @@ void RecordSettingForm::applyLanguagePopUp()
 {
     FormControl &popUp = ctl(s("commonLanguagePopupButton"));
     const int was = popUp.selected;
-    const std::optional<qint64> tag =
-        was >= 0 && was < popUp.items.size() ? std::optional(popUp.items[was].tag) : std::nullopt;
+    const bool hadSelection = was >= 0 && was < popUp.items.size();
+    const qint64 tag = hadSelection ? popUp.items[was].tag : 0;
     popUp.items.clear();
     popUp.selected = -1;
     for (const LanguageEntry &entry : manager().languages()) {
         if (entry.code.isEmpty())
             continue; // an entry without its code names no language
-        if (tag && entry.index == *tag)
+        if (hadSelection && entry.index == tag)
             popUp.selected = int(popUp.items.size());
         popUp.items.append(FormItem{languageTitleByExpandingCode(entry.code), entry.index, true});
+    }
+}
+
+qint64 RecordSettingForm::userSelectedLanguage() const
+{
+    const FormControl *popUp = control(s("commonLanguagePopupButton"));
+    if (!popUp || popUp->selected < 0 || popUp->selected >= popUp->items.size())
+        return -1;
+    return popUp->items[popUp->selected].tag;
+}
+
+void RecordSettingForm::setUserSelectedLanguage(qint64 tag)
+{
+    FormControl &popUp = ctl(s("commonLanguagePopupButton"));
+    for (int i = 0; i < popUp.items.size(); ++i) {
+        if (popUp.items[i].tag == tag) {
+            popUp.selected = i;
+            return;
+        }
     }
 }
 

@@ -75,7 +75,32 @@ void RecordSettingForm::buildLayout()
     m_controlIndex.clear();
     m_pointerSlider.clear();
     m_rearResolutionBeforeForce = -1;
+    buildCommonAndContinuousSections();
+    buildParkingAndExtraSections();
 
+    // What the layout itself holds back until a model asks for it.
+    FormControl &overwrite = ctl(s("etcOverwriteAlwaysCheckBox"));
+    overwrite.checked = true; // continuous clips are always overwritten
+    overwrite.enabled = false;
+    ctl(s("commonGMTComboBox")).selected = -1;
+    ctl(s("commonLanguagePopupButton")).selected = -1;
+    // The layout shows a section when a family that keeps the layout's state stores its field;
+    // the others wait for a family that asks for them.
+    for (const char *name :
+         {"alwaysDrivingGuideSubView", "commonSpeedStampView", "alwaysDrivingGuideView",
+          "alwaysWDRView", "alwaysVehicleTypeView", "alwaysLDWSView", "alwaysLDWSSensitivityView",
+          "alwaysLDWSSpeedView", "alwaysFCWSView", "alwaysFCWSSensitivityView", "alwaysFVDWView",
+          "etcMemoryCardFormatView", "etcInitializeTouchView"})
+        sec(s(name)).visible = false;
+    ctl(s("commonRearBrightnessSlider")).visible = false;
+    // The 36-hour variant only replaces the other on the model that has it.
+    sec(s("parkingTimelimitView_36o")).visible = false;
+    insertGMTData();
+    applyGuideTexts();
+}
+
+void RecordSettingForm::buildCommonAndContinuousSections()
+{
     const auto R = [](const char *name, int cells) { return radio(s(name), cells); };
     const auto S = [](const char *name, int minimum, int maximum) {
         return slider(s(name), minimum, maximum);
@@ -127,7 +152,16 @@ void RecordSettingForm::buildLayout()
     addSection(s("alwaysFCWSSensitivityView"), 1, {S("alwaysFCWSSensitivitySlider", 0, 2)});
     addSection(s("alwaysFVDWView"), 1, {R("alwaysFVDWRadioGroup", 2)});
 
-    // Parking
+}
+
+void RecordSettingForm::buildParkingAndExtraSections()
+{
+    const auto R = [](const char *name, int cells) { return radio(s(name), cells); };
+    const auto S = [](const char *name, int minimum, int maximum) {
+        return slider(s(name), minimum, maximum);
+    };
+    const auto C = [](const char *name, ControlKind kind) { return simple(s(name), kind); };
+
     addSection(s("parkingModeView"), 2,
                {R("parkingModeRadioGroup", 2), C("parkingModeUseDescriptionLabel", ControlKind::Label),
                 C("parkingModeNoUseDescriptionLabel", ControlKind::Label)});
@@ -170,19 +204,6 @@ void RecordSettingForm::buildLayout()
                 C("etcMemoryPartitionManualLabel", ControlKind::Label)});
     addSection(s("etcMemoryCardFormatView"), 3, {C("etcMemoryCardFormatButton", ControlKind::Button)});
     addSection(s("etcInitializeTouchView"), 3, {C("etcInitializeTouchButton", ControlKind::Button)});
-
-    // What the layout itself holds back until a model asks for it.
-    FormControl &overwrite = ctl(s("etcOverwriteAlwaysCheckBox"));
-    overwrite.checked = true; // continuous clips are always overwritten
-    overwrite.enabled = false;
-    ctl(s("commonGMTComboBox")).selected = -1;
-    ctl(s("commonLanguagePopupButton")).selected = -1;
-    // No family that keeps the layout's state stores the mobile safety camera alert.
-    sec(s("alwaysDrivingGuideSubView")).visible = false;
-    // The 36-hour variant only replaces the other on the model that has it.
-    sec(s("parkingTimelimitView_36o")).visible = false;
-    insertGMTData();
-    applyGuideTexts();
 }
 
 } // namespace drovik::form

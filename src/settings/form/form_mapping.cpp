@@ -79,11 +79,7 @@ QString RecordSettingForm::productNameForSave() const
 void RecordSettingForm::applyCommonSettingData()
 {
     const R640SettingManager &m = manager();
-    FormControl &popUp = ctl(s("commonLanguagePopupButton"));
-    for (int i = 0; i < popUp.items.size(); ++i) {
-        if (popUp.items[i].tag == m.cur_language())
-            popUp.selected = i;
-    }
+    setUserSelectedLanguage(m.cur_language());
     const int brightness = m.front_brightness();
     if (brightness >= 0 && brightness <= 2)
         setPosition(s("commonFrontBrightnessSlider"), 2 - brightness);
@@ -95,10 +91,9 @@ void RecordSettingForm::applyCommonSettingData()
 void RecordSettingForm::saveCommonSettingData()
 {
     R640SettingManager &m = manager();
-    const FormControl &popUp = ctl(s("commonLanguagePopupButton"));
     // The K210 keeps its own language value; the others take the pop-up's, when it has one.
-    if (familyOf() != Family::K210 && popUp.selected >= 0 && popUp.selected < popUp.items.size())
-        m.setCur_language(qint32(popUp.items[popUp.selected].tag));
+    if (const qint64 tag = userSelectedLanguage(); familyOf() != Family::K210 && tag >= 0)
+        m.setCur_language(qint32(tag));
     m.setFront_brightness(2 - position(s("commonFrontBrightnessSlider")));
     m.setMeasurement_unit(selected(s("commonSpeedUnitRadioGroup")) == 1 ? 1 : 0);
 }

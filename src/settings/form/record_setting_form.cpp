@@ -5,6 +5,10 @@
 #include "settings/store/card_maintenance.h"
 #include "settings/store/setting_manager_holder.h"
 
+#include <QLoggingCategory>
+
+Q_LOGGING_CATEGORY(lcSettingsForm, "drovik.settings.form", QtWarningMsg)
+
 namespace drovik::form {
 
 RecordSettingForm::RecordSettingForm(SettingManagerHolder &holder, const VolumeMonitor *monitor,
@@ -106,6 +110,7 @@ FormControl &RecordSettingForm::ctl(const QString &name)
     const auto it = m_controlIndex.constFind(name);
     if (it != m_controlIndex.cend())
         return m_controls[*it];
+    qCWarning(lcSettingsForm) << "no control named" << name;
     static FormControl scratch;
     scratch = FormControl{};
     return scratch;
@@ -117,6 +122,7 @@ FormSection &RecordSettingForm::sec(const QString &name)
         if (section.name == name)
             return section;
     }
+    qCWarning(lcSettingsForm) << "no section named" << name;
     static FormSection scratch;
     scratch = FormSection{};
     return scratch;
@@ -211,9 +217,9 @@ CardWriteStatus RecordSettingForm::okButtonTouched()
 
 void RecordSettingForm::resetButtonTouched()
 {
-    // The store's Reset works on the shared manager; the holder hands the replacement on, and
-    // manager() follows it.
-    resetSettingsToDefaults();
+    // A replacement manager from the card's default record goes into the holder; manager()
+    // follows it. The clock controls are not the record's and stay as they are.
+    resetSettingsToDefaults(m_holder);
     applySettingData();
     emit changed();
 }

@@ -69,6 +69,10 @@ public:
     // Shown on screen: the control and the section holding it are visible.
     bool isShown(const QString &name) const;
 
+    // The tag of the language pop-up's selected item (-1 when none) / select the item with tag.
+    qint64 userSelectedLanguage() const;
+    void setUserSelectedLanguage(qint64 tag);
+
     int currentTab() const { return m_currentTab; }
     void tabButtonTouched(int tab);
 
@@ -125,6 +129,8 @@ private:
 
     // Building (form_layout.cpp)
     void buildLayout();
+    void buildCommonAndContinuousSections();
+    void buildParkingAndExtraSections();
     void addSection(const QString &name, int tab, QList<FormControl> controls);
 
     // Lookup and small state changes
@@ -143,6 +149,7 @@ private:
     void setCellCount(const QString &name, int count);
 
     // Texts (form_labels.cpp)
+    void applyContinuousLabels();
     void applyParkingAndExtraLabels();
     void applyLanguagePopUp();
 
@@ -170,7 +177,7 @@ private:
 
     // Handlers (form_handlers.cpp)
     void runControlHandler(const QString &name);
-    void refreshLinkedStates();
+    void refreshLinkedStates(const QString &source = QString());
     void refreshSliderGuides();
     void refreshMemoryPartitionGraph();
     void retitleLDWSSpeedRows();

@@ -224,7 +224,12 @@ bool R640SettingManager::loadDefaultDataFromDefaultCfgFile()
 
 ResetOutcome resetSettingsToDefaults()
 {
-    R640SettingManager &shared = R640SettingManager::SharedR640SettingManager();
+    return resetSettingsToDefaults(SettingManagerHolder::shared());
+}
+
+ResetOutcome resetSettingsToDefaults(SettingManagerHolder &holder)
+{
+    R640SettingManager &shared = holder.manager();
     auto fresh = std::make_unique<R640SettingManager>(shared.m_monitor);
     fresh->setSettingDirPath(shared.settingDirPath());
     fresh->setModelType(shared.modelType());
@@ -232,7 +237,7 @@ ResetOutcome resetSettingsToDefaults()
         fresh->copyField(Field::version, shared);
         fresh->setFirmwareVersionInt(shared.firmwareVersionInt());
         fresh->copyField(Field::driving_guide_version, shared);
-        R640SettingManager::ChagneR640SettingManager(std::move(fresh));
+        holder.replace(std::move(fresh));
         return ResetOutcome::FromDefaultCfg;
     }
     // Only the first two generations (K210 to R930) have built-in defaults.

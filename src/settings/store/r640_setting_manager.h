@@ -47,7 +47,9 @@ struct RecordLoadResult {
 
 enum class ResetOutcome { FromDefaultCfg, BuiltInDefaults, Unchanged };
 
+class SettingManagerHolder;
 ResetOutcome resetSettingsToDefaults();
+ResetOutcome resetSettingsToDefaults(SettingManagerHolder &holder);
 
 template <Field F>
 using FieldValueType = std::conditional_t<fieldInfo(F).isText(), QString, qint32>;
@@ -164,7 +166,7 @@ public:
 #undef DROVIK_FIELD_ACCESSORS
 
 private:
-    friend ResetOutcome resetSettingsToDefaults();
+    friend ResetOutcome resetSettingsToDefaults(SettingManagerHolder &holder);
 
     struct FieldValue {
         qint32 number = 0;
@@ -188,7 +190,7 @@ private:
 
 // The editor's Reset: the card's "SETTING/default.cfg" into a fresh manager that replaces the
 // shared one (keeping the record's version stamps), else the model's built-in defaults.
-// Nothing is written to the card.
+// Nothing is written to the card. The overload does the same on the manager a holder keeps.
 ResetOutcome resetSettingsToDefaults();
 
 } // namespace drovik

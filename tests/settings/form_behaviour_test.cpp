@@ -1,0 +1,446 @@
+// The form's rules beyond the record mapping: what each family shows, the user-action checks,
+// slider guides, the parking-mode question, Reset, and the card maintenance flows.
+#include "form_fixture.h"
+
+#include "platform/volume_monitor.h"
+
+#include <QSignalSpy>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+using namespace drovik;
+using namespace drovik::form;
+using namespace drovik::test;
+
+namespace {
+
+QString n(const char *name) { return QString::fromLatin1(name); }
+
+struct Visibility {
+    ModelType type;
+    int firmware;
+    int setResolution;
+    std::vector<const char *> shown;
+    std::vector<const char *> hidden;
+};
+
+TEST(SettingsForm, EachFamilyShowsItsOwnControls)
+{
+    const Visibility cases[] = {
+        {Model::K210, 0, 0,
+         {"commonTimeCheckBox", "commonVideoDateFormatRadioGroup", "alwaysRadioGroupFrontQuality",
+          "parkingTimeLimitSlider_36x", "etcSecurityLEDRadioGroup"},
+         {"alwaysRadioGroupRearResolution", "alwaysRadioGroupRearQuality", "commonRearBrightnessSlider",
+          "commonDrivingGuideRadioGroup", "commonLCDBrighnessSlider", "parkingSuperNightVisionRadioGroup",
+          "alwaysDrivingGuideSubRadioGroup", "etcMemoryCardFormatButton", "etcInitializeTouchButton"}},
+        {Model::R640, 0, 0,
+         {"commonDrivingGuideRadioGroup", "parkingTimeLimitSlider_36o", "alwaysRadioGroupRearQuality"},
+         {"commonTimeCheckBox", "parkingTimeLimitSlider_36x", "commonVideoDateFormatRadioGroup"}},
+        {Model::V470, 0, 0,
+         {"commonTimeCheckBox", "commonLCDBrighnessSlider", "commonLCDOffTimerRadioGroup",
+          "etcInitializeTouchButton"},
+         {"alwaysRadioGroupFrontQuality", "parkingRearQualityRadioGroup", "commonDrivingGuideRadioGroup"}},
+        {Model::V820, 16, 0, {"alwaysFVDWRadioGroup"}, {}}, // replaced below: firmware 16 hides
+        {Model::V820, 17, 0,
+         {"alwaysVehicleTypeRadioGroup", "alwaysLDWSRadioGroup", "alwaysFCWSRadioGroup",
+          "alwaysFVDWRadioGroup", "commonRearBrightnessSlider", "alwaysWDRRadioGroup"},
+         {"commonAudioRecordRadioGroup", "commonVoiceMentRadioGroup", "alwaysRadioGroupFrontResolution",
+          "parkingSuperNightVisionRadioGroup", "etcSecurityLEDMode1Label", "commonSpeedStampRadioGroup"}},
+        {Model::R930, 0, 0, {"alwaysLDWSSensitivitySlider"},
+         {"alwaysRadioGroupFrontResolution", "alwaysLDWSRightSensitivitySlider", "commonTimeCheckBox"}},
+        {Model::R970, 0, 1,
+         {"alwaysRadioGroupFrontResolution", "alwaysLDWSRightSensitivitySlider",
+          "parkingSuperNightVisionRadioGroup", "commonSpeedStampRadioGroup"},
+         {"parkingModeUseDescriptionLabel"}},
+        {Model::V560, 0, 0, {"commonTimeCheckBox", "etcSecurityLEDRadioGroup", "commonLCDOffTimerRadioGroup"},
+         {"alwaysWDRRadioGroup", "alwaysLDWSRadioGroup"}},
+        {Model::R60, 0, 0, {"alwaysDrivingGuideRadioGroup", "commonSpeedStampRadioGroup"},
+         {"etcSecurityLEDRadioGroup", "alwaysDrivingGuideSubRadioGroup"}},
+        {Model::R120, 0, 0, {"alwaysDrivingGuideSubRadioGroup"}, {}},
+    };
+    for (Visibility c : cases) {
+        SCOPED_TRACE(testing::Message() << "type " << c.type << " firmware " << c.firmware);
+        if (c.type == Model::V820 && c.firmware == 16) {
+            c.hidden = {"alwaysVehicleTypeRadioGroup", "alwaysLDWSRadioGroup", "alwaysFCWSRadioGroup",
+                        "alwaysFVDWRadioGroup"};
+            c.shown = {"commonRearBrightnessSlider"};
+        }
+        TempFolder card;
+        writeCardRecord(card.root(), c.type,
+                        [&](R640SettingManager &m) { m.setSet_resolution(c.setResolution); },
+                        QStringLiteral("1.00.%1").arg(c.firmware));
+        const OpenedForm opened = openForm(card.root());
+        for (const char *name : c.shown)
+            EXPECT_TRUE(opened.form->isShown(n(name))) << name;
+        for (const char *name : c.hidden)
+            EXPECT_FALSE(opened.form->isShown(n(name))) << name;
+    }
+}
+
+TEST(SettingsForm, OptionsRangesAndPartitionBarByFamily)
+{
+    struct Case { ModelType type; int partition; std::array<float, 5> percentages; };
+    const Case cases[] = {
+        {Model::V560, 3, {55, 15, 15, 5, 10}},
+        {Model::V820, 1, {60.6f, 20, 5, 3, 10}},
+        {Model::R640, 2, {36, 15, 3, 5, 40}},
+        {Model::R60, 7, {62, 20, 5, 3, 10}}, // no column: the layout's first
+    };
+    for (const Case &c : cases) {
+        TempFolder card;
+        writeCardRecord(card.root(), c.type, [&](R640SettingManager &m) { m.setPartition_type(c.partition); });
+        const OpenedForm opened = openForm(card.root());
+        EXPECT_EQ(opened.form->control(n("etcMemoryPartitionGraph"))->percentages, c.percentages) << c.type;
+    }
+    TempFolder card;
+    writeCardRecord(card.root(), Model::V560, {});
+    const OpenedForm v560 = openForm(card.root());
+    RecordSettingForm &f = *v560.form;
+    const FormControl *led = f.control(n("etcSecurityLEDRadioGroup"));
+    EXPECT_FALSE(led->items[0].enabled);
+    EXPECT_TRUE(led->items[1].enabled);
+    EXPECT_FALSE(led->items[2].enabled);
+    EXPECT_EQ(f.pickCell(n("etcSecurityLEDRadioGroup"), 0), ActionResult::Disabled);
+    EXPECT_EQ(f.control(n("commonVoiceMentSlider"))->maximum, 3);
+    EXPECT_EQ(f.control(n("parkingMotionSlider"))->guideLabels,
+              QStringList({n("OFF"), n("1"), n("3"), n("5")}));
+    EXPECT_EQ(f.control(n("commonLCDOffTimerRadioGroup"))->items.size(), 3);
+    EXPECT_EQ(f.control(n("parkingTimeLimitSlider_36x"))->maximum, 4);
+    EXPECT_EQ(f.pickCell(n("etcMemoryPartitionRadioGroup"), 1), ActionResult::Done);
+    EXPECT_EQ(f.control(n("etcMemoryPartitionGraph"))->percentages,
+              (std::array<float, 5>{37, 15, 5, 3, 40}));
+}
+
+TEST(SettingsForm, LanguagePopUpFollowsTheCameraList)
+{
+    TempFolder card;
+    writeCardRecord(card.root(), Model::R640, [](R640SettingManager &m) { m.setCur_language(1); });
+    const OpenedForm opened = openForm(card.root());
+    const FormControl *popUp = opened.form->control(n("commonLanguagePopupButton"));
+    ASSERT_EQ(popUp->items.size(), 3);
+    EXPECT_EQ(popUp->items[1].tag, 1);
+    EXPECT_EQ(popUp->selected, 1);
+    opened.manager().setLanguages({});
+    opened.form->applyMainLanguageSeting();
+    EXPECT_TRUE(popUp->items.isEmpty());
+    EXPECT_EQ(popUp->selected, -1);
+}
+
+// Every text a family shows has a translation, and the alerts have theirs.
+TEST(SettingsForm, ShownTextsAreTranslated)
+{
+    for (ModelType type : {Model::K210, Model::R640, Model::V470, Model::V880, Model::R970,
+                           Model::V560, Model::R120}) {
+        TempFolder card;
+        writeCardRecord(card.root(), type, [](R640SettingManager &m) { m.setSet_resolution(1); });
+        const OpenedForm opened = openForm(card.root());
+        for (const FormSection &s : opened.form->sections()) {
+            if (s.visible) {
+                EXPECT_FALSE(s.title.isEmpty()) << type << " " << s.name.toStdString();
+            }
+        }
+        for (const FormControl *c : opened.form->controls()) {
+            if (!opened.form->isShown(c->name))
+                continue;
+            if (c->kind == ControlKind::Label || c->kind == ControlKind::Button) {
+                EXPECT_FALSE(c->title.isEmpty()) << type << " " << c->name.toStdString();
+            }
+            if (c->kind == ControlKind::RadioGroup) {
+                for (const FormItem &item : c->items)
+                    EXPECT_FALSE(item.title.isEmpty()) << type << " " << c->name.toStdString();
+            }
+        }
+    }
+}
+
+TEST(SettingsForm, RefusedActionsChangeNothing)
+{
+    TempFolder card;
+    writeCardRecord(card.root(), Model::V470, [](R640SettingManager &m) { m.setVoice_ment(0); });
+    const OpenedForm opened = openForm(card.root());
+    RecordSettingForm &f = *opened.form;
+    struct Case { const char *control; int value; ActionResult result; };
+    const Case cases[] = {
+        {"noSuchControl", 0, ActionResult::UnknownControl},
+        {"commonDSTRadioGroup", 5, ActionResult::BadValue},
+        {"commonDSTRadioGroup", -1, ActionResult::BadValue},
+        {"commonVoiceMentSlider", 3, ActionResult::Disabled}, // its radio is on "off"
+        {"commonDatePicker", 0, ActionResult::WrongKind},
+        {"commonVideoDateFormatRadioGroup", 0, ActionResult::NotShown},
+        {"alwaysRadioGroupFrontQuality", 1, ActionResult::NotShown},
+        {"alwaysShockSensitivitySlider", 11, ActionResult::BadValue},
+        {"alwaysShockSensitivitySlider", 0, ActionResult::BadValue},
+        {"commonLanguagePopupButton", 99, ActionResult::BadValue},
+        {"etcOverwriteAlwaysCheckBox", 0, ActionResult::Disabled},
+        {"etcMemoryCardFormatButton", 0, ActionResult::NotShown},
+    };
+    QSignalSpy changed(&f, &RecordSettingForm::changed);
+    const QString before = snapshot(f);
+    for (const Case &c : cases) {
+        const QString name = n(c.control);
+        ActionResult result = c.result == ActionResult::WrongKind ? f.pickCell(name, c.value)
+                                                                 : act(f, name, c.value);
+        EXPECT_EQ(result, c.result) << c.control;
+    }
+    EXPECT_EQ(f.setSlider(n("commonDSTRadioGroup"), 0), ActionResult::WrongKind);
+    EXPECT_EQ(f.press(n("commonDSTRadioGroup")), ActionResult::WrongKind);
+    EXPECT_EQ(snapshot(f), before);
+    EXPECT_EQ(changed.count(), 0);
+    EXPECT_EQ(f.pickCell(n("commonVoiceMentRadioGroup"), 0), ActionResult::Done);
+    EXPECT_TRUE(f.control(n("commonVoiceMentSlider"))->enabled);
+    EXPECT_GT(changed.count(), 0);
+}
+
+TEST(SettingsForm, SliderGuideShowsOnlyWhileThePointerIsOnIt)
+{
+    TempFolder card;
+    writeCardRecord(card.root(), Model::R640, [](R640SettingManager &m) { m.setBattery_12v_R_off(2); });
+    const OpenedForm opened = openForm(card.root());
+    RecordSettingForm &f = *opened.form;
+    const FormControl *volts = f.control(n("parkingBatteryOff12VSlider"));
+    const FormControl *other = f.control(n("parkingBatteryOff24VSlider"));
+    EXPECT_EQ(volts->shownGuide, -1);
+    ASSERT_EQ(f.sliderTouchedDown(n("parkingBatteryOff12VSlider")), ActionResult::Done);
+    ASSERT_EQ(f.sliderMoved(n("parkingBatteryOff12VSlider"), 5), ActionResult::Done);
+    EXPECT_EQ(volts->shownGuide, 5);
+    EXPECT_EQ(volts->guideLabels.value(5), n("12.1V"));
+    ASSERT_EQ(f.sliderMoved(n("parkingBatteryOff24VSlider"), 3), ActionResult::Done);
+    EXPECT_EQ(other->shownGuide, -1); // the pointer is not on it
+    f.sliderTouchedUp(n("parkingBatteryOff12VSlider"));
+    EXPECT_EQ(volts->shownGuide, -1);
+    ASSERT_EQ(f.setSlider(n("parkingTimeLimitSlider_36o"), 2), ActionResult::Done);
+    EXPECT_EQ(f.control(n("parkingTimeLimitSlider_36o"))->shownGuide, -1);
+}
+
+// "아니오" puts the radio back as the record has it; "예" stores the choice in memory at once.
+TEST(SettingsForm, ParkingModeQuestion)
+{
+    TempFolder card;
+    writeCardRecord(card.root(), Model::K210, [](R640SettingManager &m) { m.setParking_mode_set(1); });
+    const QByteArray before = card.get(kSetupFile);
+    const OpenedForm opened = openForm(card.root());
+    RecordSettingForm &f = *opened.form;
+    QSignalSpy asked(&f, &RecordSettingForm::questionAsked);
+    ASSERT_EQ(f.pickCell(n("parkingModeRadioGroup"), 1), ActionResult::Done);
+    ASSERT_TRUE(f.pendingQuestion());
+    EXPECT_EQ(f.pendingQuestion()->kind, FormQuestion::Kind::ParkingMode);
+    EXPECT_EQ(f.pendingQuestion()->buttons.size(), 2);
+    const QStringList buttons = f.pendingQuestion()->buttons;
+    for (const QString &button : buttons)
+        EXPECT_FALSE(button.isEmpty());
+    EXPECT_FALSE(f.pendingQuestion()->informative.isEmpty());
+    EXPECT_EQ(asked.count(), 1);
+    EXPECT_EQ(f.pickCell(n("commonDSTRadioGroup"), 1), ActionResult::Disabled); // the sheet holds
+    f.answer(0);
+    EXPECT_FALSE(f.pendingQuestion());
+    EXPECT_EQ(shownValue(f, n("parkingModeRadioGroup")), 0);
+    EXPECT_EQ(opened.manager().parking_mode_set(), 1);
+
+    ASSERT_EQ(f.pickCell(n("parkingModeRadioGroup"), 1), ActionResult::Done);
+    f.answer(1);
+    EXPECT_EQ(opened.manager().parking_mode_set(), 0);
+    EXPECT_FALSE(f.control(n("parkingShockSensitivitySlider"))->enabled);
+    EXPECT_FALSE(f.control(n("parkingMotionSlider"))->enabled);
+    EXPECT_EQ(card.get(kSetupFile), before); // in memory only until OK
+
+    ASSERT_EQ(f.pickCell(n("parkingModeRadioGroup"), 0), ActionResult::Done); // no question
+    EXPECT_FALSE(f.pendingQuestion());
+    EXPECT_TRUE(f.control(n("parkingShockSensitivitySlider"))->enabled);
+}
+
+// The second generation's linked controls and its three-row parking question.
+TEST(SettingsForm, SecondGenerationLinkedControls)
+{
+    TempFolder card;
+    writeCardRecord(card.root(), Model::R970, [](R640SettingManager &m) {
+        m.setSet_resolution(1);
+        m.setParking_mode_set(1);
+    });
+    const OpenedForm opened = openForm(card.root());
+    RecordSettingForm &f = *opened.form;
+    const FormControl *rear = f.control(n("alwaysRadioGroupRearResolution"));
+    ASSERT_EQ(f.pickCell(n("alwaysRadioGroupFrontResolution"), 1), ActionResult::Done);
+    ASSERT_EQ(f.pickCell(n("alwaysRadioGroupRearResolution"), 1), ActionResult::Done);
+    ASSERT_EQ(f.pickCell(n("alwaysRadioGroupFrontResolution"), 0), ActionResult::Done);
+    EXPECT_EQ(rear->selected, 0);
+    EXPECT_FALSE(rear->enabled);
+    ASSERT_EQ(f.pickCell(n("alwaysRadioGroupFrontResolution"), 1), ActionResult::Done);
+    EXPECT_EQ(rear->selected, 1);
+    EXPECT_TRUE(rear->enabled);
+
+    ASSERT_EQ(f.pickCell(n("alwaysLDWSRadioGroup"), 1), ActionResult::Done);
+    EXPECT_FALSE(f.control(n("alwaysLDWSRightSensitivitySlider"))->enabled);
+    EXPECT_FALSE(f.control(n("alwaysLDWSSpeedRadioGroup"))->enabled);
+    ASSERT_EQ(f.pickCell(n("commonSpeedUnitRadioGroup"), 1), ActionResult::Done);
+    EXPECT_EQ(f.control(n("alwaysLDWSSpeedRadioGroup"))->items[3].title, n("65mph"));
+
+    ASSERT_EQ(f.control(n("parkingModeRadioGroup"))->items.size(), 3);
+    ASSERT_EQ(f.pickCell(n("parkingModeRadioGroup"), 1), ActionResult::Done);
+    ASSERT_TRUE(f.pendingQuestion());
+    f.answer(0);
+    EXPECT_EQ(shownValue(f, n("parkingModeRadioGroup")), 0);
+    ASSERT_EQ(f.pickCell(n("parkingModeRadioGroup"), 1), ActionResult::Done);
+    f.answer(1);
+    EXPECT_EQ(opened.manager().parking_mode_set(), 2);
+    EXPECT_FALSE(f.control(n("parkingMotionSlider"))->enabled);
+    EXPECT_TRUE(f.control(n("parkingShockSensitivitySlider"))->enabled);
+}
+
+TEST(SettingsForm, ResetFillsDefaultsWithoutWriting)
+{
+    TempFolder card;
+    writeCardRecord(card.root(), Model::R640, [](R640SettingManager &m) {
+        m.setAcceleration_sensor(9);
+        m.setDriving_guide_version(77);
+    }, QStringLiteral("2.01.33"));
+    writeCardRecord(card.root(), Model::R640, [](R640SettingManager &m) {
+        m.setAcceleration_sensor(4);
+        m.setDriving_guide_version(5);
+    }, QStringLiteral("0.00.01"), QStringLiteral("SETTING/default.cfg"));
+    const QByteArray before = card.get(kSetupFile);
+    const OpenedForm opened = openForm(card.root());
+    RecordSettingForm &f = *opened.form;
+    ASSERT_EQ(f.setChecked(n("etcOverwriteManualCheckBox"), true), ActionResult::Done);
+    f.resetButtonTouched();
+    EXPECT_EQ(shownValue(f, n("alwaysShockSensitivitySlider")), 4);
+    EXPECT_EQ(shownValue(f, n("etcOverwriteManualCheckBox")), 0);
+    EXPECT_EQ(f.manager().version(), n("2.01.33"));
+    EXPECT_EQ(f.manager().firmwareVersionInt(), 33);
+    EXPECT_EQ(f.manager().driving_guide_version(), 77);
+    EXPECT_EQ(card.get(kSetupFile), before); // Reset, then Cancel: nothing written
+    f.okButtonTouched();
+    const std::unique_ptr<R640SettingManager> saved = readCardRecord(card.root());
+    EXPECT_EQ(saved->acceleration_sensor(), 4);
+    EXPECT_EQ(saved->version(), n("2.01.33"));
+    EXPECT_EQ(saved->driving_guide_version(), 77);
+}
+
+// Types 27 and 28: no mapping; the controls keep the layout's state and OK writes no field.
+TEST(SettingsForm, ModelWithoutMappingWritesNoRecordField)
+{
+    for (ModelType type : {Model::DVR_L410, Model::DVR_L470}) {
+        TempFolder card;
+        writeCardRecord(card.root(), type, [](R640SettingManager &m) { m.setAcceleration_sensor(7); });
+        const QByteArray before = card.get(kSetupFile);
+        const OpenedForm opened = openForm(card.root(), type);
+        RecordSettingForm &f = *opened.form;
+        EXPECT_TRUE(f.family().isEmpty());
+        EXPECT_TRUE(f.isShown(n("commonTimeCheckBox")));
+        EXPECT_TRUE(f.isShown(n("parkingTimeLimitSlider_36x")));
+        EXPECT_FALSE(f.isShown(n("etcMemoryCardFormatButton")));
+        EXPECT_FALSE(f.isShown(n("alwaysLDWSRadioGroup")));
+        EXPECT_EQ(shownValue(f, n("alwaysShockSensitivitySlider")), 1);
+        EXPECT_EQ(shownValue(f, n("commonGMTComboBox")), -1);
+        EXPECT_EQ(f.setSlider(n("alwaysShockSensitivitySlider"), 3), ActionResult::Done);
+        EXPECT_EQ(f.okButtonTouched(), CardWriteStatus::NotAttempted);
+        EXPECT_EQ(card.get(kSetupFile), before);
+    }
+}
+
+// Until the second generation's own fields are mapped, OK stores its product name and what
+// every family shares.
+TEST(SettingsForm, SecondGenerationStoresItsNameAndTheSharedFields)
+{
+    const std::pair<ModelType, const char *> cases[] = {
+        {Model::V820UK, "V820"}, {Model::RB740, "RB740"}, {Model::QT_K9_PN, "QT-K9-PN"}};
+    for (const auto &[type, product] : cases) {
+        TempFolder card;
+        writeCardRecord(card.root(), type, [](R640SettingManager &m) {
+            m.setProduct_name(QStringLiteral("R930"));
+            m.setFront_brightness(2);
+        });
+        const OpenedForm opened = openForm(card.root(), type);
+        RecordSettingForm &f = *opened.form;
+        EXPECT_EQ(shownValue(f, n("commonFrontBrightnessSlider")), 0);
+        ASSERT_EQ(f.setSlider(n("commonFrontBrightnessSlider"), 1), ActionResult::Done);
+        ASSERT_EQ(f.setChecked(n("etcOverwriteManualCheckBox"), true), ActionResult::Done);
+        EXPECT_EQ(f.okButtonTouched(), CardWriteStatus::Written);
+        R640SettingManager saved;
+        saved.setSettingDirPath(card.root());
+        saved.setModelType(type);
+        saved.readRecord();
+        EXPECT_EQ(saved.product_name(), n(product));
+        EXPECT_EQ(saved.front_brightness(), 1);
+        EXPECT_EQ(saved.record_manual_overwrite(), 1);
+    }
+}
+
+TEST(SettingsForm, TouchResetLeavesTheMarker)
+{
+    TempFolder card;
+    writeCardRecord(card.root(), Model::V470, {});
+    const OpenedForm opened = openForm(card.root());
+    RecordSettingForm &f = *opened.form;
+    for (int round = 0; round < 2; ++round) {
+        ASSERT_EQ(f.press(n("etcInitializeTouchButton")), ActionResult::Done);
+        ASSERT_EQ(f.pendingQuestion()->kind, FormQuestion::Kind::TouchResetConfirm);
+        f.answer(1);
+        ASSERT_TRUE(f.pendingQuestion());
+        EXPECT_EQ(f.pendingQuestion()->kind, FormQuestion::Kind::TouchResetDone);
+        EXPECT_FALSE(f.pendingQuestion()->informative.isEmpty());
+        EXPECT_FALSE(f.pendingQuestion()->buttons.value(0).isEmpty());
+        f.answer(0);
+        EXPECT_FALSE(f.pendingQuestion());
+    }
+    EXPECT_EQ(card.get(QStringLiteral("Set_touch_cal.txt")), QByteArray());
+    EXPECT_TRUE(card.has(QStringLiteral("Set_touch_cal.txt")));
+    ASSERT_EQ(f.press(n("etcInitializeTouchButton")), ActionResult::Done);
+    QFile::remove(card.path(QStringLiteral("Set_touch_cal.txt")));
+    f.answer(0); // no: nothing made
+    EXPECT_FALSE(card.has(QStringLiteral("Set_touch_cal.txt")));
+}
+
+TEST(SettingsForm, FormatRunsTheReformatProgramAndReportsItsEnd)
+{
+    TempFolder volumes;
+    const QString root = volumes.path(QStringLiteral("CARD"));
+    writeCardRecord(root, Model::R640, {});
+    const VolumeMonitor monitor(volumes.root());
+    QTemporaryDir bin;
+    struct Case { int exitCode; bool succeeded; };
+    for (const Case c : {Case{0, true}, Case{1, false}}) {
+        SCOPED_TRACE(c.exitCode);
+        const QString program = bin.filePath(QStringLiteral("reformat%1").arg(c.exitCode));
+        writeFile(program, "#!/bin/sh\nexit " + QByteArray::number(c.exitCode) + "\n");
+        QFile::setPermissions(program, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        qputenv("DROVIK_REFORMAT_COMMAND", program.toUtf8());
+        const OpenedForm opened = openForm(root, Model::None, &monitor);
+        RecordSettingForm &f = *opened.form;
+        QSignalSpy updated(&f, &RecordSettingForm::questionUpdated);
+        QSignalSpy formatted(&f, &RecordSettingForm::cardFormatted);
+        f.memoryCardFormatButtonTouched();
+        ASSERT_EQ(f.pendingQuestion()->kind, FormQuestion::Kind::FormatConfirm);
+        f.answer(0); // no: nothing runs
+        EXPECT_FALSE(f.pendingQuestion());
+        f.memoryCardFormatButtonTouched();
+        f.answer(1);
+        ASSERT_TRUE(f.pendingQuestion());
+        EXPECT_EQ(f.pendingQuestion()->kind, FormQuestion::Kind::Formatting);
+        EXPECT_FALSE(f.pendingQuestion()->buttonsEnabled);
+        EXPECT_TRUE(f.pendingQuestion()->busy);
+        const QString waiting = f.pendingQuestion()->informative;
+        f.answer(0); // OK is disabled while the program runs
+        ASSERT_TRUE(f.pendingQuestion());
+        ASSERT_TRUE(updated.wait(20000));
+        EXPECT_TRUE(f.pendingQuestion()->buttonsEnabled);
+        EXPECT_FALSE(f.pendingQuestion()->busy);
+        EXPECT_NE(f.pendingQuestion()->informative, waiting);
+        EXPECT_FALSE(f.pendingQuestion()->informative.isEmpty());
+        EXPECT_FALSE(waiting.isEmpty());
+        EXPECT_EQ(formatted.count(), c.succeeded ? 1 : 0);
+        f.answer(0);
+        EXPECT_FALSE(f.pendingQuestion());
+    }
+    qunsetenv("DROVIK_REFORMAT_COMMAND");
+
+    // A volume named "Untitled…" is refused before any question.
+    const QString untitled = volumes.path(QStringLiteral("Untitled 1"));
+    writeCardRecord(untitled, Model::R640, {});
+    const OpenedForm opened = openForm(untitled, Model::None, &monitor);
+    opened.form->memoryCardFormatButtonTouched();
+    ASSERT_TRUE(opened.form->pendingQuestion());
+    EXPECT_EQ(opened.form->pendingQuestion()->kind, FormQuestion::Kind::CannotFormat);
+}
+
+} // namespace

@@ -1,0 +1,116 @@
+#pragma once
+
+// Cards with a record for the settings form tests, and the form opened on them as the settings
+// button opens it.
+
+#include "card_fixture.h"
+
+#include "i18n/drovik_languages.h"
+#include "settings/form/record_setting_form.h"
+#include "settings/store/r640_setting_manager.h"
+#include "settings/store/setting_manager_holder.h"
+
+#include <functional>
+#include <memory>
+
+namespace drovik::test {
+
+using RecordFill = std::function<void(R640SettingManager &)>;
+
+inline const QString kSetupFile = QStringLiteral("SETTING/setup.cfg");
+inline const QString kTimeFile = QStringLiteral("SETTING/time.dat");
+
+// Writes a record of the model to root: the product name and version the detection reads, then
+// whatever fill sets.
+inline void writeCardRecord(const QString &root, ModelType type, const RecordFill &fill,
+                            const QString &version = QStringLiteral("1.00.17"),
+                            const QString &file = kSetupFile)
+{
+    R640SettingManager m;
+    m.setModelType(type);
+    m.setSettingDirPath(root);
+    m.setVersion(version);
+    m.setFirmwareVersionInt(R640SettingManager::firmwareVersionFromText(version));
+    m.setProduct_name(modelNameList().value(int(type)));
+    if (fill)
+        fill(m);
+    writeFile(root + QLatin1Char('/') + file, m.recordBytes());
+}
+
+// The record as the card holds it now, read the way the editor's manager reads it.
+inline std::unique_ptr<R640SettingManager> readCardRecord(const QString &root)
+{
+    auto m = std::make_unique<R640SettingManager>();
+    m->loadVersionInfoWithSDPath(root);
+    m->readRecord();
+    return m;
+}
+
+// The shared manager on the card at root (detection, then the record), and a form on it.
+struct OpenedForm {
+    std::unique_ptr<form::RecordSettingForm> form;
+    R640SettingManager &manager() const { return form->manager(); }
+};
+
+inline OpenedForm openForm(const QString &root, ModelType forcedType = Model::None,
+                           const VolumeMonitor *monitor = nullptr)
+{
+    SharedDrovikLanguages().setLanguage(QStringLiteral("en"));
+    SettingManagerHolder &holder = SettingManagerHolder::shared();
+    holder.replace(nullptr);
+    R640SettingManager &m = holder.manager();
+    m.loadVersionInfoWithSDPath(root);
+    if (forcedType != Model::None)
+        m.setModelType(forcedType); // chosen by hand
+    m.loadData();
+    m.setLanguages({{0, QStringLiteral("en")}, {1, QStringLiteral("fr")}, {4, QStringLiteral("es")}});
+    OpenedForm opened{std::make_unique<form::RecordSettingForm>(holder, monitor)};
+    opened.form->open();
+    return opened;
+}
+
+// What a control shows as one number: the selected cell, the position, or the check (0/1).
+inline int shownValue(const form::RecordSettingForm &f, const QString &name)
+{
+    const form::FormControl *c = f.control(name);
+    if (!c)
+        return -999;
+    switch (c->kind) {
+    case form::ControlKind::Slider: return c->position;
+    case form::ControlKind::CheckBox: return c->checked ? 1 : 0;
+    default: return c->selected;
+    }
+}
+
+// One user gesture by the control's kind: a cell or item index, a pop-up tag, a slider
+// position, a check (0/1).
+inline form::ActionResult act(form::RecordSettingForm &f, const QString &name, int value)
+{
+    const form::FormControl *c = f.control(name);
+    if (!c)
+        return f.pickCell(name, value);
+    switch (c->kind) {
+    case form::ControlKind::Slider: return f.setSlider(name, value);
+    case form::ControlKind::CheckBox: return f.setChecked(name, value != 0);
+    case form::ControlKind::PopUp: return f.pickTag(name, value);
+    case form::ControlKind::Button: return f.press(name);
+    default: return f.pickCell(name, value);
+    }
+}
+
+// Everything a user could see change, as text, to tell that a refused action changed nothing.
+inline QString snapshot(const form::RecordSettingForm &f)
+{
+    QString text;
+    for (const form::FormSection &s : f.sections())
+        text += s.name + QString::number(s.visible);
+    for (const form::FormControl *c : f.controls()) {
+        text += QStringLiteral("|%1:%2,%3,%4,%5,%6,%7").arg(c->name).arg(c->visible).arg(c->enabled)
+                    .arg(c->selected).arg(c->position).arg(c->checked).arg(c->shownGuide);
+        for (const form::FormItem &item : c->items)
+            text += item.title + QString::number(item.enabled);
+    }
+    return text;
+}
+
+} // namespace drovik::test
