@@ -14,6 +14,11 @@ DrovikViewController::DrovikViewController(Notifier &notifier, QObject *parent)
 
 DrovikViewController::~DrovikViewController()
 {
+    destroyView();
+}
+
+void DrovikViewController::destroyView()
+{
     restoreEventHandler();
     delete m_view;
 }

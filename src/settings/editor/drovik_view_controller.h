@@ -34,6 +34,8 @@ signals:
 protected:
     // Builds the page inside root; called once by view().
     virtual void loadView(DrovikCancelEventView *root) = 0;
+    // Frees the root view now (a subclass whose widgets use its own members calls this first).
+    void destroyView();
 
 private:
     Notifier &m_notifier;

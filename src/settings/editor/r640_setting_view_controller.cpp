@@ -53,8 +53,9 @@ R640SettingViewController::R640SettingViewController(const AppServices &services
 
 R640SettingViewController::~R640SettingViewController()
 {
-    // The sheet belongs to the page's window; the form goes before the views that draw it.
+    // The sheet belongs to the page's window; the views that draw the form go before it.
     delete m_sheet;
+    destroyView();
 }
 
 QWidget *R640SettingViewController::parentWindow() const

@@ -12,6 +12,7 @@
 #include "widgets/radio_button.h"
 
 #include <QLabel>
+#include <QMouseEvent>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSignalSpy>
@@ -207,6 +208,30 @@ TEST_F(EditorTest, LabelsFollowTheLanguageWhileOpen)
     EXPECT_FALSE(editor->titleTextField()->text().isEmpty());
     EXPECT_NE(editor->sectionView(QStringLiteral("commonAudioRecordView"))->titleLabel()->text(), before);
     SharedDrovikLanguages().setLanguage(QStringLiteral("en"));
+}
+
+TEST_F(EditorTest, TheBorderlessWindowIsCentredAndDraggedByItsBackground)
+{
+    const struct { QRect parent; QSize view; QPoint origin; } cases[] = {
+        {{0, 0, 1024, 740}, {640, 650}, {192, 45}},
+        {{100, 50, 641, 651}, {640, 650}, {100, 50}},
+        {{0, 0, 300, 200}, {640, 650}, {-170, -225}},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(SettingWindow::centredFrame(c.parent, c.view), QRect(c.origin, c.view));
+
+    open(1);
+    window->move(200, 100);
+    QWidget *background = editor->view()->findChild<QWidget *>(QStringLiteral("settingEventView"));
+    ASSERT_NE(background, nullptr);
+    const QPoint inside(300, 30);
+    const QPoint start = background->mapToGlobal(inside);
+    QMouseEvent press(QEvent::MouseButtonPress, inside, start, Qt::LeftButton, Qt::LeftButton, {});
+    QCoreApplication::sendEvent(background, &press);
+    QMouseEvent drag(QEvent::MouseMove, inside + QPoint(35, -12), start + QPoint(35, -12),
+                     Qt::NoButton, Qt::LeftButton, {});
+    QCoreApplication::sendEvent(background, &drag);
+    EXPECT_EQ(window->pos(), QPoint(235, 88));
 }
 
 } // namespace
