@@ -12,7 +12,9 @@
 #include "widgets/radio_button.h"
 
 #include <QLabel>
+#include <QMessageBox>
 #include <QMouseEvent>
+#include <QProgressBar>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSignalSpy>
@@ -208,6 +210,41 @@ TEST_F(EditorTest, LabelsFollowTheLanguageWhileOpen)
     EXPECT_FALSE(editor->titleTextField()->text().isEmpty());
     EXPECT_NE(editor->sectionView(QStringLiteral("commonAudioRecordView"))->titleLabel()->text(), before);
     SharedDrovikLanguages().setLanguage(QStringLiteral("en"));
+}
+
+TEST_F(EditorTest, FormattingSheetRunsItsBarAndHoldsOkUntilDone)
+{
+    open(2);
+    form::FormQuestion question;
+    question.kind = form::FormQuestion::Kind::Formatting;
+    question.message = QStringLiteral("Format");
+    question.informative = QStringLiteral("Formatting…");
+    question.buttons = {QStringLiteral("OK")};
+    question.buttonsEnabled = false;
+    question.busy = true;
+    emit editor->form().questionAsked(question);
+    QMessageBox *sheet = editor->questionSheet();
+    ASSERT_NE(sheet, nullptr);
+    EXPECT_EQ(sheet->windowModality(), Qt::WindowModal);
+    auto *bar = sheet->findChild<QProgressBar *>();
+    ASSERT_NE(bar, nullptr);
+    EXPECT_EQ(bar->size(), QSize(400, 20));
+    EXPECT_EQ(bar->maximum(), 0); // indeterminate
+    EXPECT_TRUE(bar->isVisibleTo(sheet));
+    ASSERT_EQ(sheet->buttons().size(), 1);
+    EXPECT_FALSE(sheet->buttons().first()->isEnabled());
+    QTest::keyClick(sheet, Qt::Key_Escape); // no way out while it runs
+    EXPECT_EQ(editor->questionSheet(), sheet);
+
+    question.informative = QStringLiteral("Done.");
+    question.buttonsEnabled = true;
+    question.busy = false;
+    emit editor->form().questionUpdated(question);
+    EXPECT_EQ(sheet->informativeText(), QStringLiteral("Done."));
+    EXPECT_FALSE(bar->isVisibleTo(sheet));
+    EXPECT_TRUE(sheet->buttons().first()->isEnabled());
+    emit editor->form().questionEnded();
+    EXPECT_EQ(editor->questionSheet(), nullptr);
 }
 
 TEST_F(EditorTest, TheBorderlessWindowIsCentredAndDraggedByItsBackground)
