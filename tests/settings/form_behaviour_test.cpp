@@ -135,6 +135,10 @@ TEST(SettingsForm, ShownTextsAreTranslated)
         TempFolder card;
         writeCardRecord(card.root(), type, [](R640SettingManager &m) { m.setSet_resolution(1); });
         const OpenedForm opened = openForm(card.root());
+        const FrameTexts &frame = opened.form->frameTexts();
+        for (const QString &text : QStringList{frame.title, frame.reset, frame.ok, frame.cancel} + frame.tabs)
+            EXPECT_FALSE(text.isEmpty());
+        EXPECT_EQ(frame.tabs.size(), 4);
         for (const FormSection &s : opened.form->sections()) {
             if (s.visible) {
                 EXPECT_FALSE(s.title.isEmpty()) << type << " " << s.name.toStdString();

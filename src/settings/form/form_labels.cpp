@@ -35,6 +35,9 @@ void RecordSettingForm::applyMainLanguageSeting()
     };
     const auto caption = [this](const char *control, const char *key) { ctl(s(control)).title = L(key); };
 
+    m_frameTexts = {L("블랙박스 설정"), Ls({"공통", "상시모드", "주차모드", "부가기능"}),
+                    L("설정값 초기화"), L("확인"), L("취소")};
+
     // Common
     title("commonLanguageView", "언어");
     title("commonBrightnessView", "밝기");

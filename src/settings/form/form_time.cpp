@@ -2,7 +2,6 @@
 #include "settings/form/record_setting_form.h"
 #include "settings/form/time_zone_table.h"
 
-#include "i18n/drovik_languages.h"
 #include "settings/store/card_maintenance.h"
 
 #include <array>

@@ -88,12 +88,6 @@ QList<const FormControl *> RecordSettingForm::controls() const
     return all;
 }
 
-const FormSection *RecordSettingForm::sectionOf(const QString &name) const
-{
-    const FormControl *c = control(name);
-    return c ? section(c->section) : nullptr;
-}
-
 bool RecordSettingForm::isShown(const QString &name) const
 {
     const FormControl *c = control(name);
@@ -188,6 +182,7 @@ void RecordSettingForm::setCellCount(const QString &name, int count)
 
 void RecordSettingForm::open()
 {
+    m_question.reset();
     buildLayout();
     applyMainLanguageSeting();
     applyModelFeatures();

@@ -37,6 +37,15 @@ struct FormQuestion {
     bool busy = false; // the progress bar runs
 };
 
+// The frame's own texts: the window title, the four tabs in order, the three buttons.
+struct FrameTexts {
+    QString title;
+    QStringList tabs;
+    QString reset;
+    QString ok;
+    QString cancel;
+};
+
 // Why a user action was refused; the form is unchanged then.
 enum class ActionResult { Done, UnknownControl, WrongKind, NotShown, Disabled, BadValue };
 
@@ -53,6 +62,7 @@ public:
 
     // Builds the editor as the settings button shows it: labels, time-zone items, the model's
     // features, the record's values, the clock, the first tab, the partition bar, guides hidden.
+    // The controls are made anew: pointers from control() and controls() last until then.
     void open();
 
     R640SettingManager &manager() const;
@@ -61,6 +71,7 @@ public:
     // model without one (types 27 and 28).
     QString family() const;
 
+    const FrameTexts &frameTexts() const { return m_frameTexts; }
     const QList<FormSection> &sections() const { return m_sections; }
     const FormSection *section(const QString &name) const;
     const FormControl *control(const QString &name) const;
@@ -136,7 +147,6 @@ private:
     // Lookup and small state changes
     FormControl &ctl(const QString &name);
     FormSection &sec(const QString &name);
-    const FormSection *sectionOf(const QString &control) const;
     void setSectionShown(const QString &name, bool shown);
     void setControlShown(const QString &name, bool shown);
     void setEnabled(const QString &name, bool enabled);
@@ -200,6 +210,7 @@ private:
     std::optional<FormQuestion> m_question;
     ReformatRunner *m_reformat = nullptr;
     QHash<QString, int> m_controlIndex;
+    FrameTexts m_frameTexts;
     QString m_pointerSlider;       // the slider under the pointer, between down and up
     int m_rearResolutionBeforeForce = -1; // the rear column the HD front forced away
 };
