@@ -1,7 +1,6 @@
 #include "r640_setting_view_controller.h"
 
 #include "app/notifier.h"
-#include "i18n/drovik_languages.h"
 #include "setting_control_views.h"
 #include "setting_section_view.h"
 #include "widgets/drovik_event_view.h"
@@ -182,13 +181,13 @@ void R640SettingViewController::buildPages()
 
 void R640SettingViewController::relabelFrame()
 {
-    m_titleTextField->setText(localized("블랙박스 설정"));
-    const char *tabKeys[kTabCount] = {"공통", "상시모드", "주차모드", "부가기능"};
+    const form::FrameTexts &texts = m_form->frameTexts();
+    m_titleTextField->setText(texts.title);
     for (int i = 0; i < kTabCount; ++i)
-        m_tabButtons[std::size_t(i)]->setText(localized(tabKeys[i]));
-    m_resetButton->setText(localized("설정값 초기화"));
-    m_okButton->setText(localized("확인"));
-    m_cancelButton->setText(localized("취소"));
+        m_tabButtons[std::size_t(i)]->setText(texts.tabs.value(i));
+    m_resetButton->setText(texts.reset);
+    m_okButton->setText(texts.ok);
+    m_cancelButton->setText(texts.cancel);
 }
 
 void R640SettingViewController::redraw()
