@@ -34,10 +34,20 @@ MonthDayHourMinStepperController::MonthDayHourMinStepperController(QWidget *pare
     // Only the arrows of a spin box: the fields show the value.
     m_stepper = new QSpinBox(this);
     m_stepper->setObjectName(QStringLiteral("monthDayStepper"));
-    m_stepper->setFixedWidth(18);
     m_stepper->setButtonSymbols(QAbstractSpinBox::UpDownArrows);
-    m_stepper->setStyleSheet(QStringLiteral("QSpinBox { color: transparent; background: transparent;"
-                                            " border: none; selection-background-color: transparent; }"));
+    m_stepper->setFixedWidth(18);
+    m_stepper->setStyleSheet(QStringLiteral(
+        "QSpinBox { color: transparent; background: transparent; border: none;"
+        " selection-background-color: transparent; selection-color: transparent; }"
+        "QSpinBox::up-button, QSpinBox::down-button { subcontrol-origin: border; width: 16px;"
+        " background: #1f2328; border: 1px solid #2e333a; }"
+        "QSpinBox::up-button { subcontrol-position: top right; border-top-left-radius: 3px;"
+        " border-top-right-radius: 3px; }"
+        "QSpinBox::down-button { subcontrol-position: bottom right; border-bottom-left-radius: 3px;"
+        " border-bottom-right-radius: 3px; }"
+        "QSpinBox::up-button:hover, QSpinBox::down-button:hover { border-color: #19c3e6; }"
+        "QSpinBox::up-arrow { image: url(:/images/stepper_up.svg); width: 8px; height: 5px; }"
+        "QSpinBox::down-arrow { image: url(:/images/combo_arrow.svg); width: 8px; height: 5px; }"));
     m_stepper->setKeyboardTracking(false);
 
     auto *row = new QHBoxLayout(this);

@@ -3,7 +3,12 @@
 #include "editor_fixture.h"
 
 #include "app/application.h"
+#include "settings/editor/setting_control_views.h"
 #include "settings/editor/setting_window.h"
+#include "widgets/image_widgets.h"
+#include "widgets/month_day_stepper.h"
+#include "widgets/mouse_event_slider.h"
+#include "widgets/range_select_view.h"
 
 #include <QApplication>
 #include <QDir>
@@ -36,6 +41,17 @@ void shoot(ModelType type, const QString &language, const QString &prefix, const
         EXPECT_TRUE(editor->page(tab)->grab().save(whole));
     }
     if (type == Model::R640 && language == QLatin1String("en")) {
+        // A slider's guide while the pointer is over it.
+        editor->tabButtonTouched(1);
+        if (auto *view = qobject_cast<SliderView *>(editor->controlView(QStringLiteral("alwaysShockSensitivitySlider")))) {
+            QEnterEvent enter(QPointF(5, 5), QPointF(5, 5), QPointF(5, 5));
+            QCoreApplication::sendEvent(view->slider(), &enter);
+            view->slider()->setValue(7);
+            QCoreApplication::processEvents();
+            EXPECT_TRUE(window.grab().save(QStringLiteral("%1/%2_guide.png").arg(folder, prefix)));
+            QEvent leave(QEvent::Leave);
+            QCoreApplication::sendEvent(view->slider(), &leave);
+        }
         // The parking-mode question, as the sheet shows it.
         editor->tabButtonTouched(2);
         auto *off = editor->view()->findChild<QWidget *>(QStringLiteral("parkingModeRadioGroup_1"));
@@ -52,6 +68,32 @@ void shoot(ModelType type, const QString &language, const QString &prefix, const
     window.done(0);
 }
 
+void shootControls()
+{
+    const QString folder = qEnvironmentVariable("DROVIK_SHOTS_DIR");
+    QWidget panel;
+    panel.setObjectName(QStringLiteral("settingEditor"));
+    panel.setAttribute(Qt::WA_StyledBackground);
+    panel.resize(320, 150);
+    RangeSelectViewController gauge(&panel);
+    gauge.setGeometry(16, 16, 280, 34);
+    gauge.setRangeCount(5);
+    gauge.setSelectedValue(2);
+    MonthDayHourMinStepperController stepper(&panel);
+    stepper.setGeometry(16, 70, 200, 26);
+    stepper.setDay(24);
+    stepper.setHour(13);
+    stepper.setMin(45);
+    ImageButton button(QStringLiteral("setting_btn1"), &panel);
+    button.setAllowAutoMouseEventImage(true);
+    button.setStretchInsets(QMargins(4, 4, 4, 4));
+    button.setText(QStringLiteral("Button"));
+    button.setGeometry(16, 108, 110, 30);
+    panel.show();
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(panel.grab().save(folder + QStringLiteral("/controls.png")));
+}
+
 TEST(EditorScreenshots, R640V470AndJapanese)
 {
     if (qEnvironmentVariableIsEmpty("DROVIK_SHOTS_DIR"))
@@ -61,6 +103,7 @@ TEST(EditorScreenshots, R640V470AndJapanese)
     shoot(2, QStringLiteral("en"), QStringLiteral("v470"), {0, 1, 2, 3});
     shoot(1, QStringLiteral("ja"), QStringLiteral("r640_ja"), {0, 2});
     shoot(0, QStringLiteral("en"), QStringLiteral("k210"), {0, 1, 2, 3});
+    shootControls();
 }
 
 } // namespace
