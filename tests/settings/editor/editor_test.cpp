@@ -123,6 +123,7 @@ TEST_F(EditorTest, EscapeCancelsOnceAndWritesNothing)
     open(2);
     const QByteArray before = fixture().volumesDir.get(test::kCardSetup);
     QTest::mouseClick(cell(QStringLiteral("alwaysRadioGroupFrontResolution"), 0), Qt::LeftButton);
+    QTest::mouseClick(editor->resetButton(), Qt::LeftButton); // Reset changes what is shown only
     QSignalSpy ended(editor.get(), &DrovikViewController::modalEnded);
     QSignalSpy finished(window.get(), &QDialog::finished);
     // From a control that has the keyboard, the key goes up to the page.
