@@ -40,8 +40,9 @@ TEST(SettingsButton, OpensTheEditorOnlyForCamerasItServes)
     for (const auto &c : cases) {
         SCOPED_TRACE(c.card);
         test::WindowServices window;
-        if (c.card != Model::None)
+        if (c.card != Model::None) {
             ASSERT_TRUE(makeCard(window, c.card));
+        }
         auto controller = window.shownWindow();
         controller->fileList().updateModelInfo();
 

@@ -105,8 +105,9 @@ TEST_F(EditorTest, AClickedChoiceReachesTheCardOnOk)
         ASSERT_NE(target, nullptr);
         EXPECT_TRUE(target->isVisibleTo(editor->view()));
         QTest::mouseClick(target, Qt::LeftButton, {}, QPoint(6, target->height() / 2));
-        if (c.cell >= 0)
+        if (c.cell >= 0) {
             EXPECT_EQ(editor->form().control(name)->selected, c.cell);
+        }
 
         const QByteArray before = fixture().volumesDir.get(test::kCardSetup);
         QSignalSpy finished(window.get(), &QDialog::finished);
@@ -166,8 +167,9 @@ TEST_F(EditorTest, ScrollViewFitsShortPagesAndScrollsTallOnes)
             const SettingSectionView *view = editor->sectionView(section.name);
             ASSERT_NE(view, nullptr);
             EXPECT_TRUE(view->isVisibleTo(page)) << section.name.toStdString();
-            if (bottom >= 0)
+            if (bottom >= 0) {
                 EXPECT_LE(view->y() - bottom, 6) << section.name.toStdString();
+            }
             bottom = view->geometry().bottom() + 1;
         }
     }
