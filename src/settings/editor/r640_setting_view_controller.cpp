@@ -18,6 +18,8 @@
 #include <QScrollArea>
 #include <QScrollBar>
 
+#include <numeric>
+
 namespace drovik {
 
 namespace {
@@ -185,9 +187,42 @@ void R640SettingViewController::relabelFrame()
     m_titleTextField->setText(texts.title);
     for (int i = 0; i < kTabCount; ++i)
         m_tabButtons[std::size_t(i)]->setText(texts.tabs.value(i));
+    fitTabTitles();
     m_resetButton->setText(texts.reset);
     m_okButton->setText(texts.ok);
     m_cancelButton->setText(texts.cancel);
+}
+
+void R640SettingViewController::fitTabTitles()
+{
+    // Tabs share the row by the length of their titles (translations differ a lot), the extra
+    // room spread evenly; when even that is too narrow, every title gets one smaller size. The
+    // application style sheet sets font sizes, so the size is set as a sheet too.
+    const int room = kContentFrame.width() - (kTabCount - 1) * kTabGap;
+    const auto naturalWidths = [this](int pixelSize) {
+        QFont font = m_tabButtons[0]->font();
+        font.setPixelSize(pixelSize);
+        const QFontMetrics metrics(font);
+        std::array<int, kTabCount> widths{};
+        for (int i = 0; i < kTabCount; ++i)
+            widths[std::size_t(i)] = metrics.horizontalAdvance(m_tabButtons[std::size_t(i)]->text()) + 24;
+        return widths;
+    };
+    int size = 12;
+    std::array<int, kTabCount> widths = naturalWidths(size);
+    const auto total = [&] { return std::accumulate(widths.begin(), widths.end(), 0); };
+    while (size > 9 && total() > room)
+        widths = naturalWidths(--size);
+    const int extra = qMax(0, room - total()) / kTabCount;
+    int x = kContentFrame.x();
+    for (int i = 0; i < kTabCount; ++i) {
+        ImageButton *tab = m_tabButtons[std::size_t(i)];
+        const int width = i + 1 < kTabCount ? widths[std::size_t(i)] + extra
+                                            : kContentFrame.right() + 1 - x;
+        tab->setGeometry(x, kTabY, width, kTabHeight);
+        tab->setStyleSheet(QStringLiteral("font-size: %1px;").arg(size));
+        x += width + kTabGap;
+    }
 }
 
 void R640SettingViewController::redraw()

@@ -83,6 +83,7 @@ private:
     void buildFrame(QWidget *root);
     void buildPages();
     void relabelFrame();
+    void fitTabTitles();
     int restackPage(int tab);
     void showTab(int tab);
     void fitScrollView(QWidget *page);

@@ -103,6 +103,7 @@ TEST(EditorScreenshots, R640V470AndJapanese)
     shoot(2, QStringLiteral("en"), QStringLiteral("v470"), {0, 1, 2, 3});
     shoot(1, QStringLiteral("ja"), QStringLiteral("r640_ja"), {0, 2});
     shoot(0, QStringLiteral("en"), QStringLiteral("k210"), {0, 1, 2, 3});
+    shoot(2, QStringLiteral("fr"), QStringLiteral("v470_fr"), {0, 2, 3});
     shootControls();
 }
 
