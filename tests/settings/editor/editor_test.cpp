@@ -162,10 +162,21 @@ TEST_F(EditorTest, ScrollViewFitsShortPagesAndScrollsTallOnes)
         // Visible sections follow each other without gaps; hidden ones take no room.
         int bottom = -1;
         for (const form::FormSection &section : editor->form().sections()) {
-            if (section.tab != tab || !section.visible)
+            if (section.tab != tab)
                 continue;
             const SettingSectionView *view = editor->sectionView(section.name);
             ASSERT_NE(view, nullptr);
+            if (!section.visible) {
+                EXPECT_FALSE(view->isVisibleTo(page)) << section.name.toStdString();
+                continue;
+            }
+            // The title is as wide as its text + 3; its rule runs from text end + 10 to a
+            // fixed reach.
+            const QLabel *title = view->titleLabel();
+            const int text = title->fontMetrics().horizontalAdvance(title->text());
+            EXPECT_EQ(title->width(), text + 3);
+            EXPECT_EQ(view->ruleLine()->x(), title->x() + text + 10);
+            EXPECT_EQ(view->ruleLine()->width(), 548 - text - 10);
             EXPECT_TRUE(view->isVisibleTo(page)) << section.name.toStdString();
             if (bottom >= 0) {
                 EXPECT_LE(view->y() - bottom, 6) << section.name.toStdString();
