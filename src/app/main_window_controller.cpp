@@ -55,6 +55,8 @@ MainWindowController::MainWindowController(const AppServices &services, QObject 
     m_ui.setupUi(m_window);
     m_fileList = new FileListController(m_ui, m_services.settings, m_window, this);
     connect(m_window, &MainWindow::resized, this, &MainWindowController::windowDidResize);
+    connect(m_ui.settingsButton, &QAbstractButton::clicked, this,
+            [this] { settingButtonTouched(m_ui.settingsButton); });
     m_window->installEventFilter(this);
 }
 

@@ -16,6 +16,7 @@ class QWidget;
 namespace drovik {
 
 class DrovikAVView;
+class DrovikViewController;
 class FileListController;
 class FullScreenController;
 class MapController;
@@ -104,6 +105,13 @@ public:
     // Exists once the main window has been shown, like the playback side.
     FullScreenController *fullScreen() const { return m_fullScreen; }
 
+    // The settings button: pauses playback, then opens the card's settings editor when the card
+    // and its camera have one here, else says that they cannot be opened yet.
+    void settingButtonTouched(QObject *sender);
+    void showSettingWindow();
+    // Shows view (its controller's page) modally over the main window; 1 for OK, 0 for Cancel.
+    int showModalWindowWithView(QWidget *view, DrovikViewController *controller, bool showTitleBar);
+
     // Dragging the window by any part of its content that does not use the mouse itself.
     void mouseDown(QMouseEvent *event);
     void mouseDragged(QMouseEvent *event);
@@ -117,6 +125,7 @@ private:
     void buildMapView();
     void buildPlayerViews();
     void showUnsupportedFileAlert();
+    void showSettingsUnavailableAlert();
     void applyLanguageNow();
     void relabelMenus();
     void applyStyle();

@@ -3,8 +3,11 @@
 #include "images.h"
 
 #include <QEnterEvent>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
+
+#include <utility>
 
 namespace drovik {
 
@@ -103,7 +106,127 @@ ImageButton::ImageButton(const QString &imageName, QWidget *parent)
 void ImageButton::setImageName(const QString &name)
 {
     m_imageName = name;
+    resetImageNames();
     update();
+}
+
+void ImageButton::setAllowAutoMouseEventImage(bool on)
+{
+    m_allowAutoMouseEventImage = on;
+    resetImageNames();
+}
+
+void ImageButton::resetImageNames()
+{
+    if (!m_allowAutoMouseEventImage || m_imageName.isEmpty()) {
+        m_normalImageName.clear();
+        m_hoverImageName.clear();
+        m_clickImageName.clear();
+        m_autoShown.clear();
+        update();
+        return;
+    }
+    const QString base = m_imageName.left(m_imageName.size() - 1);
+    m_normalImageName = base + QLatin1Char('1');
+    m_hoverImageName = base + QLatin1Char('2');
+    m_clickImageName = base + QLatin1Char('3');
+    m_autoShown = m_normalImageName;
+    update();
+}
+
+QString ImageButton::shownImageName() const
+{
+    if (m_allowAutoMouseEventImage && !m_autoShown.isEmpty())
+        return m_autoShown;
+    if (isDown() && !m_alternateImageName.isEmpty())
+        return m_alternateImageName;
+    return m_imageName;
+}
+
+void ImageButton::ShowNormalImage()
+{
+    m_autoShown = m_normalImageName;
+    update();
+}
+
+void ImageButton::ShowClickImage()
+{
+    m_autoShown = m_clickImageName;
+    update();
+}
+
+void ImageButton::setAlternateImageName(const QString &name)
+{
+    m_alternateImageName = name;
+    update();
+}
+
+void ImageButton::setStretchInsets(const QMargins &insets)
+{
+    m_stretch = true;
+    m_insets = insets;
+    update();
+}
+
+void ImageButton::enterEvent(QEnterEvent *event)
+{
+    HoverButton::enterEvent(event);
+    if (!autoImages())
+        return;
+    m_isMouseDown = false;
+    m_autoShown = m_hoverImageName;
+    update();
+    emit hovered(this);
+}
+
+void ImageButton::leaveEvent(QEvent *event)
+{
+    HoverButton::leaveEvent(event);
+    if (!autoImages())
+        return;
+    m_isMouseDown = false;
+    ShowNormalImage();
+    emit hoverExited(this);
+}
+
+void ImageButton::mousePressEvent(QMouseEvent *event)
+{
+    if (!m_allowAutoMouseEventImage) {
+        HoverButton::mousePressEvent(event);
+        return;
+    }
+    if (event->button() != Qt::LeftButton) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+    if (autoImages())
+        ShowClickImage();
+    m_isMouseDown = true;
+}
+
+void ImageButton::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (!m_allowAutoMouseEventImage) {
+        HoverButton::mouseReleaseEvent(event);
+        return;
+    }
+    event->accept();
+    if (!isEnabled() || event->button() != Qt::LeftButton)
+        return;
+    m_autoShown = rect().contains(event->position().toPoint()) ? m_hoverImageName : m_normalImageName;
+    update();
+    if (std::exchange(m_isMouseDown, false))
+        emit clicked(false);
+}
+
+void ImageButton::mouseMoveEvent(QMouseEvent *event)
+{
+    // Dragging over an automatic button changes nothing; the leave event cancels the press.
+    if (m_allowAutoMouseEventImage)
+        event->accept();
+    else
+        HoverButton::mouseMoveEvent(event);
 }
 
 QSize ImageButton::sizeHint() const
@@ -112,20 +235,39 @@ QSize ImageButton::sizeHint() const
     return natural.isEmpty() ? QSize(32, 32) : natural + QSize(8, 8);
 }
 
+void ImageButton::paintStretched(QPainter &painter, const QString &image)
+{
+    const QPixmap source = Images::pixmap(image, Images::naturalSize(image) * 2, 2.0);
+    if (!source.isNull())
+        painter.drawPixmap(0, 0, stretchableImageWithSize(source, size(), m_insets));
+    if (text().isEmpty())
+        return;
+    painter.setPen(isEnabled() ? palette().color(QPalette::ButtonText)
+                               : palette().color(QPalette::Disabled, QPalette::ButtonText));
+    painter.drawText(rect(), Qt::AlignCenter,
+                     fontMetrics().elidedText(text(), Qt::ElideRight, width() - 8));
+}
+
 void ImageButton::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
+    const QString image = shownImageName();
+    if (m_stretch || m_allowAutoMouseEventImage) {
+        painter.setOpacity(isEnabled() ? 1.0 : 0.45);
+        paintStretched(painter, image);
+        return;
+    }
     drawHoverBackdrop(painter, rect(), showsHover(), isDown() || isChecked());
-    QSize natural = Images::naturalSize(m_imageName);
+    QSize natural = Images::naturalSize(image);
     if (natural.isEmpty())
         return;
     natural.scale(size() - QSize(6, 6), Qt::KeepAspectRatio);
     QRect target(QPoint(0, 0), natural);
     target.moveCenter(rect().center());
-    const QPixmap image = Images::pixmap(m_imageName, target.size(), devicePixelRatioF());
+    const QPixmap pixmap = Images::pixmap(image, target.size(), devicePixelRatioF());
     painter.setOpacity(isEnabled() ? 1.0 : 0.35);
-    painter.drawPixmap(target.topLeft(), image);
+    painter.drawPixmap(target.topLeft(), pixmap);
 }
 
 ImageTextButton::ImageTextButton(const QString &backgroundName, QWidget *parent)

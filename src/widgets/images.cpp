@@ -104,3 +104,73 @@ QIcon icon(const QString &name)
 }
 
 } // namespace drovik::Images
+
+namespace drovik {
+
+namespace {
+
+// Splits length into the first cap, the stretched middle and the last cap, in whole pixels,
+// so that caps that do not fit share what there is.
+struct Spans { int first; int middle; int last; };
+
+Spans spans(int length, int first, int last)
+{
+    first = qMax(0, first);
+    last = qMax(0, last);
+    if (first + last > length) {
+        const int total = first + last;
+        first = total > 0 ? length * first / total : 0;
+        last = length - first;
+    }
+    return {first, length - first - last, last};
+}
+
+} // namespace
+
+QPixmap stretchableImageWithSize(const QPixmap &image, const QSize &size, const QMargins &edgeInsets)
+{
+    if (image.isNull() || size.isEmpty())
+        return QPixmap();
+    const qreal dpr = image.devicePixelRatio();
+    // Source in device pixels, target in logical pixels at the image's ratio.
+    const QSize source = image.size();
+    const Spans srcX = spans(source.width(), qRound(edgeInsets.left() * dpr), qRound(edgeInsets.right() * dpr));
+    const Spans srcY = spans(source.height(), qRound(edgeInsets.top() * dpr), qRound(edgeInsets.bottom() * dpr));
+    const Spans dstX = spans(qRound(size.width() * dpr), srcX.first, srcX.last);
+    const Spans dstY = spans(qRound(size.height() * dpr), srcY.first, srcY.last);
+
+    QPixmap result(QSize(dstX.first + dstX.middle + dstX.last, dstY.first + dstY.middle + dstY.last));
+    result.fill(Qt::transparent);
+    QPainter painter(&result);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    const int sx[] = {0, srcX.first, srcX.first + srcX.middle};
+    const int sw[] = {srcX.first, srcX.middle, srcX.last};
+    const int dx[] = {0, dstX.first, dstX.first + dstX.middle};
+    const int dw[] = {dstX.first, dstX.middle, dstX.last};
+    const int sy[] = {0, srcY.first, srcY.first + srcY.middle};
+    const int sh[] = {srcY.first, srcY.middle, srcY.last};
+    const int dy[] = {0, dstY.first, dstY.first + dstY.middle};
+    const int dh[] = {dstY.first, dstY.middle, dstY.last};
+    for (int row = 0; row < 3; ++row) {
+        for (int col = 0; col < 3; ++col) {
+            if (sw[col] <= 0 || sh[row] <= 0 || dw[col] <= 0 || dh[row] <= 0)
+                continue;
+            painter.drawPixmap(QRect(dx[col], dy[row], dw[col], dh[row]), image,
+                               QRect(sx[col], sy[row], sw[col], sh[row]));
+        }
+    }
+    painter.end();
+    result.setDevicePixelRatio(dpr);
+    return result;
+}
+
+QPixmap stretchableImageWithLeftCapWidth(const QPixmap &image, int left, int middle, int right)
+{
+    if (image.isNull())
+        return QPixmap();
+    const qreal dpr = image.devicePixelRatio();
+    const QSize size(qMax(0, left) + qMax(0, middle) + qMax(0, right), qRound(image.height() / dpr));
+    return stretchableImageWithSize(image, size, QMargins(qMax(0, left), 0, qMax(0, right), 0));
+}
+
+} // namespace drovik

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QIcon>
+#include <QMargins>
 #include <QPixmap>
 #include <QSize>
 #include <QString>
@@ -21,5 +22,13 @@ QSize naturalSize(const QString &name);
 QIcon icon(const QString &name);
 
 } // namespace Images
+
+// A new image of size drawn from the nine parts of image: the four corners keep the inset
+// sizes (top, left, bottom, right), the edges stretch along their length and the centre both
+// ways. Insets larger than either image are shrunk so the corners never overlap.
+QPixmap stretchableImageWithSize(const QPixmap &image, const QSize &size, const QMargins &edgeInsets);
+// A new image left + middle + right wide and as tall as image, drawn from its three parts: the
+// caps keep their widths, the middle part stretches to middle.
+QPixmap stretchableImageWithLeftCapWidth(const QPixmap &image, int left, int middle, int right);
 
 } // namespace drovik

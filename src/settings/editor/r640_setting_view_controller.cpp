@@ -1,0 +1,434 @@
+#include "r640_setting_view_controller.h"
+
+#include "app/notifier.h"
+#include "setting_control_views.h"
+#include "setting_section_view.h"
+#include "widgets/drovik_event_view.h"
+#include "widgets/image_widgets.h"
+#include "widgets/view_helpers.h"
+
+#include <QDialogButtonBox>
+#include <QGridLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
+
+#include <numeric>
+
+namespace drovik {
+
+namespace {
+
+constexpr int kTabY = 50;
+constexpr int kTabHeight = 34;
+constexpr int kTabGap = 4;
+constexpr int kButtonY = 592;
+constexpr int kButtonHeight = 34;
+constexpr int kPageTop = 12;
+constexpr int kSectionGap = 4;
+const QMargins kStretchInsets(4, 4, 4, 4);
+
+ImageButton *frameButton(QWidget *parent, const char *image, const char *objectName)
+{
+    auto *button = new ImageButton(QString::fromLatin1(image), parent);
+    button->setObjectName(QString::fromLatin1(objectName));
+    button->setAllowAutoMouseEventImage(true);
+    button->setStretchInsets(kStretchInsets);
+    setTitleColor(button, Qt::white);
+    return button;
+}
+
+} // namespace
+
+R640SettingViewController::R640SettingViewController(const AppServices &services, QObject *parent)
+    : DrovikViewController(services.notifier, parent)
+    , m_services(services)
+    , m_form(std::make_unique<form::RecordSettingForm>(services.settings, &services.volumes))
+{
+}
+
+R640SettingViewController::~R640SettingViewController()
+{
+    // The sheet belongs to the page's window; the views that draw the form go before it.
+    delete m_sheet;
+    destroyView();
+}
+
+QWidget *R640SettingViewController::parentWindow() const
+{
+    return m_root ? m_root->window() : nullptr;
+}
+
+ControlView *R640SettingViewController::controlView(const QString &name) const
+{
+    for (SettingSectionView *section : m_sectionOrder) {
+        for (ControlView *view : section->controlViews()) {
+            if (view->controlName() == name)
+                return view;
+        }
+    }
+    return nullptr;
+}
+
+void R640SettingViewController::loadView(DrovikCancelEventView *root)
+{
+    m_root = root;
+    root->setObjectName(QStringLiteral("settingEditor"));
+    root->resize(kViewSize);
+    buildFrame(root);
+
+    m_form->open();
+    buildPages();
+    connect(m_form.get(), &form::RecordSettingForm::changed, this, &R640SettingViewController::redraw);
+    connect(m_form.get(), &form::RecordSettingForm::questionAsked, this,
+            &R640SettingViewController::showQuestion);
+    connect(m_form.get(), &form::RecordSettingForm::questionUpdated, this,
+            &R640SettingViewController::updateQuestion);
+    connect(m_form.get(), &form::RecordSettingForm::questionEnded, this,
+            &R640SettingViewController::endQuestion);
+    relabelFrame();
+    redraw();
+}
+
+void R640SettingViewController::buildFrame(QWidget *root)
+{
+    // Everything sits on the event view, so a press anywhere that no control takes reaches it.
+    m_eventView = new DrovikEventView(root);
+    m_eventView->setObjectName(QStringLiteral("settingEventView"));
+    m_eventView->setGeometry(root->rect());
+    connect(m_eventView, &DrovikEventView::mouseDown, this, &R640SettingViewController::mouseDown);
+    connect(m_eventView, &DrovikEventView::mouseDragged, this, &R640SettingViewController::mouseDragged);
+    connect(m_eventView, &DrovikEventView::keyDown, this, &R640SettingViewController::keyDown);
+
+    m_bgImageView = new BGColorView(QColor(0x15, 0x18, 0x1c), m_eventView);
+    m_bgImageView->setObjectName(QStringLiteral("settingBackground"));
+    m_bgImageView->setBorderColor(QColor(0x2e, 0x33, 0x3a));
+    m_bgImageView->setSheen(true);
+    m_bgImageView->setGeometry(root->rect());
+    m_bgImageView->setAttribute(Qt::WA_TransparentForMouseEvents);
+
+    m_titleTextField = new QLabel(m_eventView);
+    m_titleTextField->setObjectName(QStringLiteral("settingTitle"));
+    m_titleTextField->setGeometry(22, 12, 400, 28);
+    QPalette palette = m_titleTextField->palette();
+    palette.setColor(QPalette::WindowText, colorWithHexColorString(QStringLiteral("d6dfe9")));
+    m_titleTextField->setPalette(palette);
+
+    const int tabWidth = (kContentFrame.width() - (kTabCount - 1) * kTabGap) / kTabCount;
+    const char *tabNames[kTabCount] = {"commonTabButton", "alwaysTabButton", "parkingTabButton", "etcTabButton"};
+    for (int i = 0; i < kTabCount; ++i) {
+        auto *tab = new ImageButton(QStringLiteral("tab_center_1"), m_eventView);
+        tab->setObjectName(QString::fromLatin1(tabNames[i]));
+        tab->setAlternateImageName(QStringLiteral("tab_center_2"));
+        tab->setStretchInsets(kStretchInsets);
+        setTitleColor(tab, Qt::white);
+        tab->setGeometry(kContentFrame.x() + i * (tabWidth + kTabGap), kTabY, tabWidth, kTabHeight);
+        connect(tab, &QAbstractButton::clicked, this, [this, i] { tabButtonTouched(i); });
+        m_tabButtons[std::size_t(i)] = tab;
+    }
+
+    m_contentBGView = new BGColorView(QColor(0x11, 0x14, 0x18), m_eventView);
+    m_contentBGView->setObjectName(QStringLiteral("contentBGView"));
+    m_contentBGView->setBorderColor(QColor(0x26, 0x2b, 0x33));
+    m_contentBGView->setCornerRadius(6);
+    m_contentBGView->setGeometry(kContentFrame.adjusted(-1, -1, 1, 1));
+    m_contentScrollView = new QScrollArea(m_eventView);
+    m_contentScrollView->setObjectName(QStringLiteral("contentScrollView"));
+    m_contentScrollView->setFrameShape(QFrame::NoFrame);
+    m_contentScrollView->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_contentScrollView->setWidgetResizable(false);
+    m_contentScrollView->setGeometry(kContentFrame);
+    m_contentScrollView->viewport()->setAutoFillBackground(false);
+
+    m_resetButton = frameButton(m_eventView, "setting_btn1", "resetButton");
+    m_resetButton->setGeometry(kContentFrame.x(), kButtonY, 150, kButtonHeight);
+    m_okButton = frameButton(m_eventView, "setting_ok_btn1", "okButton");
+    m_cancelButton = frameButton(m_eventView, "setting_btn1", "cancelButton");
+    const int right = kContentFrame.right() + 1;
+    m_cancelButton->setGeometry(right - 110, kButtonY, 110, kButtonHeight);
+    m_okButton->setGeometry(right - 110 - 10 - 110, kButtonY, 110, kButtonHeight);
+    connect(m_okButton, &QAbstractButton::clicked, this, &R640SettingViewController::okButtonTouched);
+    connect(m_cancelButton, &QAbstractButton::clicked, this, [this] { cancelButtonTouched(m_cancelButton); });
+    connect(m_resetButton, &QAbstractButton::clicked, this, &R640SettingViewController::resetButtonTouched);
+}
+
+void R640SettingViewController::buildPages()
+{
+    const char *pageNames[kTabCount] = {"commonSettingView", "alwaysSettingView", "parkingSettingView",
+                                        "etcSettingView"};
+    for (int i = 0; i < kTabCount; ++i) {
+        auto *page = new BGColorView(QColor(0x11, 0x14, 0x18));
+        page->setObjectName(QString::fromLatin1(pageNames[i]));
+        page->resize(kPageWidth, 100);
+        m_pages[std::size_t(i)] = page;
+        // A page not shown belongs to the controller's root so it is freed with it.
+        page->setParent(m_root);
+        page->hide();
+    }
+    const auto after = [this] { redraw(); };
+    for (const form::FormSection &section : m_form->sections()) {
+        if (section.tab < 0 || section.tab >= kTabCount)
+            continue;
+        auto *view = new SettingSectionView(*m_form, section.name, m_pages[std::size_t(section.tab)]);
+        view->setAfterAction(after);
+        m_sections.insert(section.name, view);
+        m_sectionOrder.append(view);
+    }
+}
+
+void R640SettingViewController::relabelFrame()
+{
+    const form::FrameTexts &texts = m_form->frameTexts();
+    m_titleTextField->setText(texts.title);
+    for (int i = 0; i < kTabCount; ++i)
+        m_tabButtons[std::size_t(i)]->setText(texts.tabs.value(i));
+    fitTabTitles();
+    m_resetButton->setText(texts.reset);
+    m_okButton->setText(texts.ok);
+    m_cancelButton->setText(texts.cancel);
+}
+
+void R640SettingViewController::fitTabTitles()
+{
+    // Tabs share the row by the length of their titles (translations differ a lot), the extra
+    // room spread evenly; when even that is too narrow, every title gets one smaller size. The
+    // application style sheet sets font sizes, so the size is set as a sheet too.
+    const int room = kContentFrame.width() - (kTabCount - 1) * kTabGap;
+    const auto naturalWidths = [this](int pixelSize) {
+        QFont font = m_tabButtons[0]->font();
+        font.setPixelSize(pixelSize);
+        const QFontMetrics metrics(font);
+        std::array<int, kTabCount> widths{};
+        for (int i = 0; i < kTabCount; ++i)
+            widths[std::size_t(i)] = metrics.horizontalAdvance(m_tabButtons[std::size_t(i)]->text()) + 24;
+        return widths;
+    };
+    int size = 12;
+    std::array<int, kTabCount> widths = naturalWidths(size);
+    const auto total = [&] { return std::accumulate(widths.begin(), widths.end(), 0); };
+    while (size > 9 && total() > room)
+        widths = naturalWidths(--size);
+    const int extra = qMax(0, room - total()) / kTabCount;
+    int x = kContentFrame.x();
+    for (int i = 0; i < kTabCount; ++i) {
+        ImageButton *tab = m_tabButtons[std::size_t(i)];
+        const int width = i + 1 < kTabCount ? widths[std::size_t(i)] + extra
+                                            : kContentFrame.right() + 1 - x;
+        tab->setGeometry(x, kTabY, width, kTabHeight);
+        tab->setStyleSheet(QStringLiteral("font-size: %1px;").arg(size));
+        x += width + kTabGap;
+    }
+}
+
+void R640SettingViewController::redraw()
+{
+    if (m_redrawing || !m_root)
+        return;
+    m_redrawing = true;
+    for (SettingSectionView *view : std::as_const(m_sectionOrder)) {
+        const form::FormSection *section = m_form->section(view->sectionName());
+        view->setVisible(section && section->visible);
+        view->refresh();
+    }
+    for (int tab = 0; tab < kTabCount; ++tab)
+        restackPage(tab);
+    showTab(qBound(0, m_form->currentTab(), kTabCount - 1));
+    m_redrawing = false;
+}
+
+int R640SettingViewController::restackPage(int tab)
+{
+    BGColorView *page = m_pages[std::size_t(tab)];
+    // Hidden sections take no room: the visible ones follow each other without gaps.
+    // One caption column for the whole page, so its sliders and rows line up.
+    int captionColumn = 0;
+    for (SettingSectionView *view : std::as_const(m_sectionOrder)) {
+        if (view->parentWidget() == page && !view->isHidden())
+            captionColumn = qMax(captionColumn, view->wantedCaptionWidth());
+    }
+    int y = kPageTop;
+    for (SettingSectionView *view : std::as_const(m_sectionOrder)) {
+        if (view->parentWidget() != page || view->isHidden())
+            continue;
+        view->setCaptionColumn(captionColumn);
+        const int height = view->relayout(kPageWidth);
+        view->setGeometry(0, y, kPageWidth, height);
+        y += height + kSectionGap;
+    }
+    page->resize(kPageWidth, y + kPageTop - kSectionGap);
+    return page->height();
+}
+
+void R640SettingViewController::tabButtonTouched(int tab)
+{
+    m_form->tabButtonTouched(tab);
+    redraw();
+}
+
+void R640SettingViewController::showTab(int tab)
+{
+    for (int i = 0; i < kTabCount; ++i) {
+        ImageButton *button = m_tabButtons[std::size_t(i)];
+        button->setImageName(i == tab ? QStringLiteral("tab_center_3") : QStringLiteral("tab_center_1"));
+    }
+    QWidget *page = m_pages[std::size_t(tab)];
+    if (page == m_currentContentView) {
+        fitScrollView(page); // the page may have grown or shrunk; the scroll position stays
+        return;
+    }
+    if (m_currentContentView) {
+        m_contentScrollView->takeWidget();
+        m_currentContentView->setParent(m_root);
+        m_currentContentView->hide();
+    }
+    fitScrollView(page);
+    m_contentScrollView->setWidget(page);
+    page->show();
+    m_contentScrollView->verticalScrollBar()->setValue(0);
+    m_currentContentView = page;
+}
+
+void R640SettingViewController::fitScrollView(QWidget *page)
+{
+    const QRect laidOut = kContentFrame;
+    if (laidOut.height() > page->height()) {
+        m_contentScrollView->setGeometry(laidOut.x(), laidOut.y(), laidOut.width(), page->height() + 2);
+        m_contentScrollView->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    } else {
+        m_contentScrollView->setGeometry(laidOut);
+        m_contentScrollView->setVerticalScrollBarPolicy(page->height() > laidOut.height()
+                                                            ? Qt::ScrollBarAlwaysOn
+                                                            : Qt::ScrollBarAlwaysOff);
+    }
+}
+
+void R640SettingViewController::okButtonTouched()
+{
+    if (std::exchange(m_ended, true))
+        return;
+    m_form->okButtonTouched();
+    endModal(1);
+}
+
+void R640SettingViewController::cancelButtonTouched(QObject *)
+{
+    if (std::exchange(m_ended, true))
+        return;
+    endModal(0);
+}
+
+void R640SettingViewController::resetButtonTouched()
+{
+    m_form->resetButtonTouched();
+    redraw();
+}
+
+void R640SettingViewController::applyLanguageSettings()
+{
+    if (!m_root)
+        return;
+    m_form->applyMainLanguageSeting();
+    relabelFrame();
+    redraw();
+}
+
+void R640SettingViewController::mouseDown(QMouseEvent *event)
+{
+    if (event->button() != Qt::LeftButton)
+        return;
+    m_lastWindowDragLocation = event->globalPosition().toPoint();
+    if (QWidget *window = parentWindow())
+        m_windowDragOrigin = window->pos();
+}
+
+void R640SettingViewController::mouseDragged(QMouseEvent *event)
+{
+    QWidget *window = parentWindow();
+    if (!window || window == m_root)
+        return;
+    // Screen positions: the point under the pointer moves with the window.
+    const QPoint moved = event->globalPosition().toPoint() - m_lastWindowDragLocation;
+    window->move(m_windowDragOrigin + moved);
+}
+
+void R640SettingViewController::keyDown(QKeyEvent *event)
+{
+    // Keys go on to the root view, whose Escape handling cancels once per burst.
+    event->ignore();
+}
+
+void R640SettingViewController::showQuestion(const form::FormQuestion &question)
+{
+    endQuestion();
+    auto *box = new QMessageBox(QMessageBox::Information, question.message, question.message,
+                                QMessageBox::NoButton, parentWindow());
+    box->setObjectName(QStringLiteral("settingQuestionSheet"));
+    box->setInformativeText(question.informative);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setWindowModality(Qt::WindowModal);
+    QList<QPushButton *> buttons;
+    for (const QString &title : question.buttons)
+        buttons << box->addButton(title, QMessageBox::ActionRole);
+    if (!buttons.isEmpty()) {
+        box->setEscapeButton(buttons.first());
+        box->setDefaultButton(buttons.last());
+    }
+    if (question.kind == form::FormQuestion::Kind::Formatting) {
+        // The progress bar goes between the text and the buttons.
+        m_progress = new QProgressBar(box);
+        m_progress->setObjectName(QStringLiteral("formatProgressBar"));
+        m_progress->setFixedSize(400, 20);
+        m_progress->setTextVisible(false);
+        auto *grid = qobject_cast<QGridLayout *>(box->layout());
+        auto *buttonBox = box->findChild<QDialogButtonBox *>();
+        if (grid && buttonBox) {
+            int row = 0, column = 0, rows = 0, columns = 0;
+            grid->getItemPosition(grid->indexOf(buttonBox), &row, &column, &rows, &columns);
+            grid->removeWidget(buttonBox);
+            grid->addWidget(m_progress, row, 0, 1, grid->columnCount(), Qt::AlignHCenter);
+            grid->addWidget(buttonBox, row + 1, column, rows, columns);
+        }
+    }
+    connect(box, &QMessageBox::buttonClicked, this, [this, buttons](QAbstractButton *clicked) {
+        const int index = int(buttons.indexOf(static_cast<QPushButton *>(clicked)));
+        m_sheet = nullptr;
+        m_progress = nullptr;
+        if (index >= 0)
+            m_form->answer(index);
+        redraw();
+    });
+    m_sheet = box;
+    updateQuestion(question);
+    box->open();
+}
+
+void R640SettingViewController::updateQuestion(const form::FormQuestion &question)
+{
+    if (!m_sheet)
+        return;
+    m_sheet->setText(question.message);
+    m_sheet->setInformativeText(question.informative);
+    for (QAbstractButton *button : m_sheet->buttons())
+        button->setEnabled(question.buttonsEnabled);
+    if (m_progress) {
+        m_progress->setRange(0, question.busy ? 0 : 1);
+        m_progress->setValue(question.busy ? 0 : 1);
+        m_progress->setVisible(question.busy);
+    }
+}
+
+void R640SettingViewController::endQuestion()
+{
+    if (QMessageBox *box = m_sheet) {
+        m_sheet = nullptr;
+        m_progress = nullptr;
+        box->close();
+    }
+}
+
+} // namespace drovik

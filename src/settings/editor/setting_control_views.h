@@ -1,0 +1,191 @@
+#pragma once
+
+#include "settings/form/form_control.h"
+
+#include <QList>
+#include <QWidget>
+
+#include <functional>
+
+class QComboBox;
+class QDateTimeEdit;
+class QLabel;
+class QPushButton;
+
+namespace drovik {
+
+class MouseEventSlider;
+class RadioButton;
+
+namespace form {
+class RecordSettingForm;
+}
+
+// The drawing of one form control. A view shows what the form says (refresh) and hands the
+// user's gestures to the form; it keeps no state of its own beyond its widgets.
+class ControlView : public QWidget {
+    Q_OBJECT
+public:
+    ControlView(form::RecordSettingForm &form, const QString &name, QWidget *parent);
+
+    QString controlName() const { return m_name; }
+    virtual void refresh(const form::FormControl &control) = 0;
+    // Lays the parts out for width and returns the height used.
+    virtual int layoutIn(int width) = 0;
+    // Inline views (check boxes, buttons, the date picker) share a row with their neighbours;
+    // preferredWidth is their width there.
+    virtual bool isInline() const { return false; }
+    virtual int preferredWidth() const { return width(); }
+    // The caption in front of the control, and the room all captions of a section take.
+    QString caption() const;
+    void setCaptionWidth(int width) { m_captionWidth = width; }
+    // Called after every gesture handed to the form, so a refused one is drawn back.
+    void setAfterAction(std::function<void()> after) { m_afterAction = std::move(after); }
+
+    static ControlView *create(form::RecordSettingForm &form, const form::FormControl &control,
+                               QWidget *parent);
+
+protected:
+    void setCaption(const QString &text);
+    int controlX() const;
+    void acted() const;
+    form::RecordSettingForm &m_form;
+    QString m_name;
+    QLabel *m_caption = nullptr;
+    int m_captionWidth = 0;
+    std::function<void()> m_afterAction;
+};
+
+class RadioGroupView : public ControlView {
+    Q_OBJECT
+public:
+    RadioGroupView(form::RecordSettingForm &form, const QString &name, QWidget *parent);
+    void refresh(const form::FormControl &control) override;
+    int layoutIn(int width) override;
+    const QList<RadioButton *> &cells() const { return m_cells; }
+    bool isHorizontal() const { return m_horizontal; }
+    int widestCell() const;
+    // Horizontal groups of a section share one column width, so their cells line up.
+    void setColumnWidth(int width) { m_columnWidth = width; }
+
+private:
+    void rebuild(int count);
+    QList<RadioButton *> m_cells;
+    bool m_horizontal = false;
+    long m_groupID = 0;
+    int m_columnWidth = 0;
+};
+
+class SliderView : public ControlView {
+    Q_OBJECT
+public:
+    SliderView(form::RecordSettingForm &form, const QString &name, QWidget *parent);
+    void refresh(const form::FormControl &control) override;
+    int layoutIn(int width) override;
+    MouseEventSlider *slider() const { return m_slider; }
+    QLabel *guideLabel() const { return m_guide; }
+
+private:
+    int positionX(int value) const;
+    void placeGuide();
+    MouseEventSlider *m_slider = nullptr;
+    QLabel *m_guide = nullptr;
+    QList<QLabel *> m_descriptions;
+    bool m_refreshing = false;
+    bool m_pointerOver = false;
+};
+
+class CheckBoxView : public ControlView {
+    Q_OBJECT
+public:
+    CheckBoxView(form::RecordSettingForm &form, const QString &name, QWidget *parent);
+    void refresh(const form::FormControl &control) override;
+    int layoutIn(int width) override;
+    bool isInline() const override { return true; }
+    int preferredWidth() const override;
+    RadioButton *box() const { return m_box; }
+
+private:
+    RadioButton *m_box = nullptr;
+    bool m_checked = false;
+};
+
+class ChoiceView : public ControlView {
+    Q_OBJECT
+public:
+    ChoiceView(form::RecordSettingForm &form, const QString &name, QWidget *parent);
+    void refresh(const form::FormControl &control) override;
+    int layoutIn(int width) override;
+    QComboBox *comboBox() const { return m_combo; }
+
+private:
+    QComboBox *m_combo = nullptr;
+};
+
+class DateView : public ControlView {
+    Q_OBJECT
+public:
+    DateView(form::RecordSettingForm &form, const QString &name, QWidget *parent);
+    void refresh(const form::FormControl &control) override;
+    int layoutIn(int width) override;
+    bool isInline() const override { return true; }
+    int preferredWidth() const override { return 190; }
+    QDateTimeEdit *picker() const { return m_picker; }
+
+private:
+    QDateTimeEdit *m_picker = nullptr;
+};
+
+class ButtonView : public ControlView {
+    Q_OBJECT
+public:
+    ButtonView(form::RecordSettingForm &form, const QString &name, QWidget *parent);
+    void refresh(const form::FormControl &control) override;
+    int layoutIn(int width) override;
+    bool isInline() const override { return true; }
+    int preferredWidth() const override;
+    QPushButton *button() const { return m_button; }
+
+private:
+    QPushButton *m_button = nullptr;
+};
+
+class LabelView : public ControlView {
+    Q_OBJECT
+public:
+    LabelView(form::RecordSettingForm &form, const QString &name, QWidget *parent);
+    void refresh(const form::FormControl &control) override;
+    int layoutIn(int width) override;
+    QLabel *label() const { return m_label; }
+
+private:
+    QLabel *m_label = nullptr;
+};
+
+// The memory-partition bar: five coloured segments as wide as their shares, with a legend of
+// titles and percentages under it.
+class PartitionBarView : public ControlView {
+    Q_OBJECT
+public:
+    static constexpr int kSegments = 5;
+    PartitionBarView(form::RecordSettingForm &form, const QString &name, QWidget *parent);
+    void refresh(const form::FormControl &control) override;
+    int layoutIn(int width) override;
+    void setTitles(const QStringList &titles);
+    // The five ratio texts ("60.6%").
+    QStringList ratioTexts() const;
+    static QColor segmentColor(int index);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    std::array<float, kSegments> m_percentages{};
+    QStringList m_titles;
+    QList<QLabel *> m_legend;
+    QList<QLabel *> m_ratios;
+    QList<QRect> m_swatches;
+    int m_barWidth = 0;
+};
+
+} // namespace drovik

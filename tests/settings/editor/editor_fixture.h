@@ -1,0 +1,56 @@
+#pragma once
+
+// A card of a first-generation camera in a folder of volumes, its settings manager loaded as the
+// settings button loads it, and the editor page built on it (not yet shown).
+
+#include "app/app_services.h"
+#include "app/notifier.h"
+#include "i18n/drovik_languages.h"
+#include "platform/volume_monitor.h"
+#include "settings/editor/r640_setting_view_controller.h"
+#include "settings/store/r640_setting_manager.h"
+#include "settings/store/setting_manager_holder.h"
+#include "temp_folder.h"
+
+#include <memory>
+
+namespace drovik::test {
+
+inline const QString kCardSetup = QStringLiteral("CARD/SETTING/setup.cfg");
+
+struct EditorFixture {
+    TempFolder volumesDir;
+    VolumeMonitor volumes{volumesDir.root()};
+    Notifier notifier;
+    SettingManagerHolder settings{std::make_unique<R640SettingManager>(&volumes)};
+
+    AppServices services() { return {volumes, notifier, settings}; }
+
+    // The built-in defaults of type written to the card, then read back as the viewer does.
+    bool makeCard(ModelType type)
+    {
+        volumesDir.mkdir(QStringLiteral("CARD/DCIM"));
+        R640SettingManager writer(&volumes);
+        writer.setSettingDirPath(volumesDir.path(QStringLiteral("CARD")));
+        writer.setModelType(type);
+        writer.loadDefaultValue();
+        if (writer.saveData() != CardWriteStatus::Written)
+            return false;
+        volumes.refresh();
+        R640SettingManager &manager = settings.manager();
+        manager.loadVersionInfo();
+        if (manager.modelType() != type)
+            return false;
+        manager.loadData();
+        return true;
+    }
+
+    std::unique_ptr<R640SettingViewController> editor()
+    {
+        auto controller = std::make_unique<R640SettingViewController>(services());
+        controller->view();
+        return controller;
+    }
+};
+
+} // namespace drovik::test
