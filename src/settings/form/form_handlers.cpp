@@ -31,7 +31,7 @@ void RecordSettingForm::runControlHandler(const QString &name)
         refreshMemoryPartitionGraph();
     else if (name == u"commonSpeedUnitRadioGroup" && isSecondGeneration())
         retitleLDWSSpeedRows();
-    else if (name == u"alwaysRadioGroupFrontResolution" && familyOf() == Family::R930)
+    else if (name == u"alwaysRadioGroupFrontResolution" && mapsResolution())
         frontResolutionTouched();
     else if (name == u"commonTimeCheckBox")
         applySettingTimeState(ctl(name).checked);

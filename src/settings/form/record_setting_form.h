@@ -179,6 +179,20 @@ private:
     void saveExtraFunctionsSettingData();
     QString productNameForSave() const;
 
+    // Second generation (form_mapping_second_gen.cpp)
+    bool hasConditionA() const;
+    bool hasDriverAssistance() const;
+    bool hasSpeedStamp() const;
+    bool mapsResolution() const;
+    void applySecondGenerationCommonData(Family family);
+    void saveSecondGenerationCommonData(Family family);
+    void applySecondGenerationContinuousData(Family family);
+    void saveSecondGenerationContinuousData(Family family);
+    void applyDriverAssistanceData();
+    void saveDriverAssistanceData();
+    void applySecondGenerationParkingData();
+    void saveSecondGenerationParkingData();
+
     // Time zone and daylight saving (form_time.cpp)
     void insertGMTData();
     void applyTimeZoneSettingData();
