@@ -251,6 +251,19 @@ TEST(SettingsForm, ParkingModeQuestion)
     ASSERT_EQ(f.pickCell(n("parkingModeRadioGroup"), 0), ActionResult::Done); // no question
     EXPECT_FALSE(f.pendingQuestion());
     EXPECT_TRUE(f.control(n("parkingShockSensitivitySlider"))->enabled);
+
+    // "아니오" returns to the row shown before the pick, also where the record's value would not.
+    struct Case { ModelType type; int stored; int picked; int shownBefore; };
+    const Case cases[] = {{Model::V820, 0, 1, 1}, {Model::RB740, 7, 0, 2}, {Model::V880, 1, 1, 0}};
+    for (const Case &c : cases) {
+        TempFolder other;
+        writeCardRecord(other.root(), c.type, [&](R640SettingManager &m) { m.setParking_mode_set(c.stored); });
+        const OpenedForm second = openForm(other.root());
+        ASSERT_EQ(shownValue(*second.form, n("parkingModeRadioGroup")), c.shownBefore) << c.type;
+        ASSERT_EQ(second.form->pickCell(n("parkingModeRadioGroup"), c.picked), ActionResult::Done);
+        second.form->answer(0);
+        EXPECT_EQ(shownValue(*second.form, n("parkingModeRadioGroup")), c.shownBefore) << c.type;
+    }
 }
 
 // The second generation's linked controls and its three-row parking question.

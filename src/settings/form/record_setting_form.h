@@ -209,7 +209,7 @@ private:
     void useParkingModeChanged();
     void answerParkingMode(int button);
     void setParkingSlidersEnabled(bool impact, bool motion, bool rest);
-    void restoreParkingModeFromRecord();
+    void restoreParkingModeRow();
     void ask(FormQuestion::Kind kind, const QString &message, const QString &informative,
              const QStringList &buttons);
     void startReformat();
@@ -227,6 +227,7 @@ private:
     FrameTexts m_frameTexts;
     QString m_pointerSlider;       // the slider under the pointer, between down and up
     int m_rearResolutionBeforeForce = -1; // the rear column the HD front forced away
+    int m_parkingRowBeforePick = -1;      // the parking-mode row shown before the user's pick
 };
 
 } // namespace drovik::form
