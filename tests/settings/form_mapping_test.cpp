@@ -329,16 +329,21 @@ std::vector<RoundTrip> secondGenerationCases()
          "1.00.16"},
         // The V880 has condition A whatever its firmware; "아니오" to the time-lapse question
         // puts the radio back on the stored motion mode.
-        {"V820 (V880)", Model::V880, secondGenerationBase,
+        {"V820 (V880)", Model::V880,
+         [](R640SettingManager &m) {
+             secondGenerationBase(m);
+             m.setParking_acceleration_sensor(8); // a ten-level value: the five-position end
+         },
          withSecondBase(plus(kDriverAssistanceShown,
                              {{"alwaysFVDWRadioGroup", 1}, {"parkingSuperNightVisionRadioGroup", 0},
-                              {"commonSpeedStampRadioGroup", 0}})),
+                              {"commonSpeedStampRadioGroup", 0}, {"parkingShockSensitivitySlider", 5}})),
          {{"parkingModeRadioGroup", 1}, {"answer", 0}, {"parkingSuperNightVisionRadioGroup", 1},
           {"commonSpeedStampRadioGroup", 1}, {"alwaysLDWSRadioGroup", 1}},
          [](R640SettingManager &m) {
              m.setParking_night_vision(0);
              m.setSpeed_stamp(0);
              m.setLdws_onoff(0);
+             m.setParking_acceleration_sensor(5);
          },
          "1.00.05"},
         // A hidden resolution section is still the R930's: HD at the front forces the rear.
