@@ -251,6 +251,19 @@ TEST(SettingsForm, ParkingModeQuestion)
     ASSERT_EQ(f.pickCell(n("parkingModeRadioGroup"), 0), ActionResult::Done); // no question
     EXPECT_FALSE(f.pendingQuestion());
     EXPECT_TRUE(f.control(n("parkingShockSensitivitySlider"))->enabled);
+
+    // "아니오" returns to the row shown before the pick, also where the record's value would not.
+    struct Case { ModelType type; int stored; int picked; int shownBefore; };
+    const Case cases[] = {{Model::V820, 0, 1, 1}, {Model::RB740, 7, 0, 2}, {Model::V880, 1, 1, 0}};
+    for (const Case &c : cases) {
+        TempFolder other;
+        writeCardRecord(other.root(), c.type, [&](R640SettingManager &m) { m.setParking_mode_set(c.stored); });
+        const OpenedForm second = openForm(other.root());
+        ASSERT_EQ(shownValue(*second.form, n("parkingModeRadioGroup")), c.shownBefore) << c.type;
+        ASSERT_EQ(second.form->pickCell(n("parkingModeRadioGroup"), c.picked), ActionResult::Done);
+        second.form->answer(0);
+        EXPECT_EQ(shownValue(*second.form, n("parkingModeRadioGroup")), c.shownBefore) << c.type;
+    }
 }
 
 // The second generation's linked controls and its three-row parking question.
@@ -260,6 +273,7 @@ TEST(SettingsForm, SecondGenerationLinkedControls)
     writeCardRecord(card.root(), Model::R970, [](R640SettingManager &m) {
         m.setSet_resolution(1);
         m.setParking_mode_set(1);
+        m.setMeasurement_unit(1);
     });
     const OpenedForm opened = openForm(card.root());
     RecordSettingForm &f = *opened.form;
@@ -276,8 +290,10 @@ TEST(SettingsForm, SecondGenerationLinkedControls)
     ASSERT_EQ(f.pickCell(n("alwaysLDWSRadioGroup"), 1), ActionResult::Done);
     EXPECT_FALSE(f.control(n("alwaysLDWSRightSensitivitySlider"))->enabled);
     EXPECT_FALSE(f.control(n("alwaysLDWSSpeedRadioGroup"))->enabled);
-    ASSERT_EQ(f.pickCell(n("commonSpeedUnitRadioGroup"), 1), ActionResult::Done);
+    EXPECT_EQ(f.control(n("alwaysLDWSSpeedRadioGroup"))->items[0].title, n("30mph")); // as filled
     EXPECT_EQ(f.control(n("alwaysLDWSSpeedRadioGroup"))->items[3].title, n("65mph"));
+    ASSERT_EQ(f.pickCell(n("commonSpeedUnitRadioGroup"), 0), ActionResult::Done);
+    EXPECT_EQ(f.control(n("alwaysLDWSSpeedRadioGroup"))->items[3].title, n("100km"));
 
     ASSERT_EQ(f.control(n("parkingModeRadioGroup"))->items.size(), 3);
     ASSERT_EQ(f.pickCell(n("parkingModeRadioGroup"), 1), ActionResult::Done);
@@ -289,6 +305,45 @@ TEST(SettingsForm, SecondGenerationLinkedControls)
     EXPECT_EQ(opened.manager().parking_mode_set(), 2);
     EXPECT_FALSE(f.control(n("parkingMotionSlider"))->enabled);
     EXPECT_TRUE(f.control(n("parkingShockSensitivitySlider"))->enabled);
+
+    // The mobile safety camera follows the driving guide.
+    TempFolder r120Card;
+    writeCardRecord(r120Card.root(), Model::R120, [](R640SettingManager &m) { m.setEnable_driving_guide(0); });
+    const OpenedForm r120 = openForm(r120Card.root());
+    EXPECT_FALSE(r120.form->control(n("alwaysDrivingGuideSubRadioGroup"))->enabled);
+    ASSERT_EQ(r120.form->pickCell(n("alwaysDrivingGuideRadioGroup"), 0), ActionResult::Done);
+    EXPECT_TRUE(r120.form->control(n("alwaysDrivingGuideSubRadioGroup"))->enabled);
+}
+
+// The stored parking mode sets the parking sliders' state when the form fills, also again on
+// Reset (here to a default record with the motion mode).
+TEST(SettingsForm, SecondGenerationParkingModeFillSetsTheSliders)
+{
+    struct Case { ModelType type; int mode; int row; bool impact; bool motion; bool rest; };
+    const Case cases[] = {
+        {Model::V880, 1, 0, true, true, true},    {Model::V880, 2, 1, true, false, true},
+        {Model::RB740, 7, 2, false, false, false}, {Model::V820, 0, 1, false, false, false},
+        {Model::R930, 2, 1, false, false, false}, {Model::V560, 1, 0, true, true, true},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(testing::Message() << "type " << c.type << " mode " << c.mode);
+        TempFolder card;
+        writeCardRecord(card.root(), c.type, [&](R640SettingManager &m) { m.setParking_mode_set(c.mode); });
+        writeCardRecord(card.root(), c.type, [](R640SettingManager &m) { m.setParking_mode_set(1); },
+                        QStringLiteral("1.00.17"), QStringLiteral("SETTING/default.cfg"));
+        const OpenedForm opened = openForm(card.root());
+        RecordSettingForm &f = *opened.form;
+        EXPECT_EQ(shownValue(f, n("parkingModeRadioGroup")), c.row);
+        EXPECT_EQ(f.control(n("parkingShockSensitivitySlider"))->enabled, c.impact);
+        EXPECT_EQ(f.control(n("parkingMotionSlider"))->enabled, c.motion);
+        for (const char *name : {"parkingTimeLimitSlider_36x", "parkingBatteryOff12VSlider",
+                                 "parkingBatteryOff24VSlider"})
+            EXPECT_EQ(f.control(n(name))->enabled, c.rest) << name;
+        f.resetButtonTouched();
+        EXPECT_EQ(shownValue(f, n("parkingModeRadioGroup")), 0);
+        EXPECT_TRUE(f.control(n("parkingMotionSlider"))->enabled);
+        EXPECT_TRUE(f.control(n("parkingBatteryOff24VSlider"))->enabled);
+    }
 }
 
 TEST(SettingsForm, ResetFillsDefaultsWithoutWriting)
@@ -342,12 +397,15 @@ TEST(SettingsForm, ModelWithoutMappingWritesNoRecordField)
     }
 }
 
-// Until the second generation's own fields are mapped, OK stores its product name and what
-// every family shares.
-TEST(SettingsForm, SecondGenerationStoresItsNameAndTheSharedFields)
+// OK stores the family's product name for the model, whatever name the record had.
+TEST(SettingsForm, SecondGenerationStoresItsProductName)
 {
     const std::pair<ModelType, const char *> cases[] = {
-        {Model::V820UK, "V820"}, {Model::RB740, "RB740"}, {Model::QT_K9_PN, "QT-K9-PN"}};
+        {Model::V820, "V820"},  {Model::V820UK, "V820"}, {Model::V880, "V880"},
+        {Model::R930, "R930"},  {Model::R970, "R970"},   {Model::RB740, "RB740"},
+        {Model::V530, "V530"},  {Model::V560, "V560"},   {Model::VM30, "VM30"},
+        {Model::R60, "R60"},    {Model::RB20, "RB20"},   {Model::R120, "R120"},
+        {Model::RM30, "RM30"},  {Model::QT_K9_PN, "QT-K9-PN"}};
     for (const auto &[type, product] : cases) {
         TempFolder card;
         writeCardRecord(card.root(), type, [](R640SettingManager &m) {

@@ -37,11 +37,15 @@ inline void writeCardRecord(const QString &root, ModelType type, const RecordFil
     writeFile(root + QLatin1Char('/') + file, m.recordBytes());
 }
 
-// The record as the card holds it now, read the way the editor's manager reads it.
-inline std::unique_ptr<R640SettingManager> readCardRecord(const QString &root)
+// The record as the card holds it now, read the way the editor's manager reads it (as
+// forcedType when the type was chosen by hand).
+inline std::unique_ptr<R640SettingManager> readCardRecord(const QString &root,
+                                                          ModelType forcedType = Model::None)
 {
     auto m = std::make_unique<R640SettingManager>();
     m->loadVersionInfoWithSDPath(root);
+    if (forcedType != Model::None)
+        m->setModelType(forcedType);
     m->readRecord();
     return m;
 }
@@ -67,6 +71,14 @@ inline OpenedForm openForm(const QString &root, ModelType forcedType = Model::No
     OpenedForm opened{std::make_unique<form::RecordSettingForm>(holder, monitor)};
     opened.form->open();
     return opened;
+}
+
+// Every field the manager holds, also those beyond its model's record.
+inline QByteArray allFields(const R640SettingManager &m)
+{
+    R640SettingManager copy = m;
+    copy.setModelType(Model::DVR_L420); // the longest record
+    return copy.recordBytes();
 }
 
 // What a control shows as one number: the selected cell, the position, or the check (0/1).

@@ -1,4 +1,4 @@
-// The first generation's records through the form: what the controls show, the user's changes,
+// The binary-record families' records through the form: what the controls show, the user's changes,
 // and the exact bytes OK leaves on the card.
 #include "form_fixture.h"
 
@@ -6,6 +6,8 @@
 #include "settings/store/card_maintenance.h"
 
 #include <QTimeZone>
+
+#include <algorithm>
 
 #include <gtest/gtest.h>
 
@@ -24,7 +26,8 @@ struct RoundTrip {
     RecordFill record;              // the card's record before the editor opens
     std::vector<Shown> shown;       // what the controls show then
     std::vector<Act> actions;       // the user's changes
-    RecordFill expectedChanges;     // what OK changes in the record
+    RecordFill expectedChanges;     // what OK changes in the record (also beyond its bytes)
+    const char *version = "1.00.17"; // the firmware version text the card states
 };
 
 void firstGenerationBase(R640SettingManager &m)
@@ -87,9 +90,91 @@ std::vector<Shown> withBase(std::vector<Shown> own)
     return own;
 }
 
+// Every second-generation field at a value its rule covers, none at the layout's default.
+void secondGenerationBase(R640SettingManager &m)
+{
+    m.setFront_brightness(0);
+    m.setRear_brightness(2);
+    m.setMeasurement_unit(1);
+    m.setDaylight_offset(1);
+    m.setGmt_offset(540);
+    m.setTz_key(QStringLiteral("Korea Standard Time"));
+    m.setCur_language(4);
+    m.setVoice_ment(1);
+    m.setAudio_ment_volume(2);
+    m.setLcd_brightness(1);
+    m.setLcd_off_timer(600000);
+    m.setSpeed_stamp(1);
+    m.setAcceleration_sensor(4);
+    m.setEnable_driving_guide(1);
+    m.setMobile_safety_cam_alert(1);
+    m.setWdr(0);
+    m.setAdas_car_high(2);
+    m.setLdws_onoff(1);
+    m.setLdws_depart_Sensitivity(1);
+    m.setLdws_left_depart_Sensitivity(0);
+    m.setLdws_right_depart_Sensitivity(2);
+    m.setLdws_depart_speed(3);
+    m.setFcws_onoff(0);
+    m.setFcws_frontal_sensitivity(1);
+    m.setFcmd_onoff(0);
+    m.setParking_mode_set(1);
+    m.setParking_night_vision(1);
+    m.setParking_acceleration_sensor(3);
+    m.setParking_motion_sensitivity(0);
+    m.setParking_time_limit(12);
+    m.setBattery_12v_R_off(7);
+    m.setBattery_24v_R_off(0);
+    m.setRecord_cevent_overwrite(1);
+    m.setRecord_motion_overwrite(0);
+    m.setRecord_prevent_overwrite(1);
+    m.setRecord_manual_overwrite(0);
+    m.setSecurity_led_mode(3);
+    m.setPartition_type(2);
+}
+
+const std::vector<Shown> kSecondBaseShown = {
+    {"commonFrontBrightnessSlider", 2}, {"commonRearBrightnessSlider", 0},
+    {"commonSpeedUnitRadioGroup", 1},   {"commonDSTRadioGroup", 0},
+    {"commonGMTComboBox", 29},          {"commonLanguagePopupButton", 2},
+    {"commonVoiceMentSlider", 2},       {"alwaysShockSensitivitySlider", 4},
+    {"alwaysDrivingGuideRadioGroup", 0}, {"alwaysWDRRadioGroup", 1},
+    {"parkingModeRadioGroup", 0},       {"parkingShockSensitivitySlider", 3},
+    {"parkingMotionSlider", 0},         {"parkingTimeLimitSlider_36x", 2},
+    {"parkingBatteryOff12VSlider", 7},  {"parkingBatteryOff24VSlider", 0},
+    {"etcOverwriteAlwaysShockCheckBox", 1}, {"etcOverwriteParkingMotionCheckBox", 0},
+    {"etcOverwriteParkingShockCheckBox", 1}, {"etcOverwriteManualCheckBox", 0},
+    {"etcMemoryPartitionRadioGroup", 1},
+};
+
+// The base's view with the case's own values in place of the base's for the same controls.
+std::vector<Shown> withSecondBase(std::vector<Shown> own)
+{
+    for (const Shown &base : kSecondBaseShown) {
+        if (std::none_of(own.begin(), own.end(),
+                         [&](const Shown &s) { return qstrcmp(s.control, base.control) == 0; }))
+            own.push_back(base);
+    }
+    return own;
+}
+
+const std::vector<Shown> kDriverAssistanceShown = {
+    {"alwaysVehicleTypeRadioGroup", 2}, {"alwaysLDWSRadioGroup", 0},
+    {"alwaysLDWSSpeedRadioGroup", 3},   {"alwaysFCWSRadioGroup", 1},
+    {"alwaysFCWSSensitivitySlider", 1},
+};
+
+std::vector<Shown> plus(std::vector<Shown> a, const std::vector<Shown> &b)
+{
+    a.insert(a.end(), b.begin(), b.end());
+    return a;
+}
+
+std::vector<RoundTrip> secondGenerationCases();
+
 std::vector<RoundTrip> roundTripCases()
 {
-    return {
+    std::vector<RoundTrip> cases = {
         {"K210", Model::K210,
          [](R640SettingManager &m) {
              firstGenerationBase(m);
@@ -186,28 +271,200 @@ std::vector<RoundTrip> roundTripCases()
              m.setParking_front_framerate(5);
          }},
     };
+    for (RoundTrip &c : secondGenerationCases())
+        cases.push_back(std::move(c));
+    return cases;
 }
 
-TEST(SettingsForm, FirstGenerationRecordsRoundTripThroughTheControls)
+// "answer" stands for the host's answer to the parking-mode question (the button's index).
+std::vector<RoundTrip> secondGenerationCases()
+{
+    return {
+        {"V820 (V820, firmware 17)", Model::V820, secondGenerationBase,
+         withSecondBase(plus(kDriverAssistanceShown,
+                             {{"alwaysLDWSSensitivitySlider", 0}, {"alwaysLDWSRightSensitivitySlider", 2},
+                              {"alwaysFVDWRadioGroup", 1}, {"commonLCDBrighnessSlider", 1},
+                              {"commonLCDOffTimerRadioGroup", 1}, {"etcSecurityLEDRadioGroup", 2}})),
+         {{"commonRearBrightnessSlider", 2}, {"commonVoiceMentSlider", 0}, {"commonLCDBrighnessSlider", 2},
+          {"commonLCDOffTimerRadioGroup", 2}, {"alwaysShockSensitivitySlider", 5}, {"alwaysWDRRadioGroup", 0},
+          {"alwaysVehicleTypeRadioGroup", 1}, {"alwaysLDWSSensitivitySlider", 2},
+          {"alwaysLDWSRightSensitivitySlider", 1}, {"alwaysLDWSSpeedRadioGroup", 0},
+          {"alwaysFCWSRadioGroup", 0}, {"alwaysFCWSSensitivitySlider", 2}, {"alwaysFVDWRadioGroup", 0},
+          {"parkingShockSensitivitySlider", 5}, {"parkingMotionSlider", 3},
+          {"parkingTimeLimitSlider_36x", 4}, {"parkingBatteryOff12VSlider", 3},
+          {"etcSecurityLEDRadioGroup", 3}, {"commonGMTComboBox", 3}},
+         [](R640SettingManager &m) {
+             m.setRear_brightness(0);
+             m.setVoice_ment(0); // volume 0 is the announcements off
+             m.setAudio_ment_volume(0);
+             m.setLcd_brightness(2);
+             m.setLcd_off_timer(0);
+             m.setAcceleration_sensor(5);
+             m.setWdr(1);
+             m.setAdas_car_high(1);
+             m.setLdws_left_depart_Sensitivity(2);
+             m.setLdws_right_depart_Sensitivity(1);
+             m.setLdws_depart_speed(0);
+             m.setFcws_onoff(1);
+             m.setFcws_frontal_sensitivity(2);
+             m.setFcmd_onoff(1);
+             m.setParking_acceleration_sensor(5);
+             m.setParking_motion_sensitivity(5);
+             m.setParking_time_limit(48);
+             m.setBattery_12v_R_off(3);
+             m.setSecurity_led_mode(0);
+             m.setGmt_offset(-570); // the zone name stays: this family does not store it
+         }},
+        // Firmware 16: a 464-byte record; the driver-assistance fields are neither shown nor
+        // changed, the forward-vehicle switch is still stored (in memory, beyond the bytes).
+        {"V820 (V820 UK, firmware 16)", Model::V820UK, secondGenerationBase,
+         withSecondBase({{"alwaysFVDWRadioGroup", 0}}),
+         {{"commonVoiceMentSlider", 3}, {"parkingModeRadioGroup", 1}, {"answer", 1}},
+         [](R640SettingManager &m) {
+             m.setProduct_name(QStringLiteral("V820"));
+             m.setAudio_ment_volume(3);
+             m.setParking_mode_set(0);
+             m.setFcmd_onoff(1);
+         },
+         "1.00.16"},
+        // The V880 has condition A whatever its firmware; "아니오" to the time-lapse question
+        // puts the radio back on the stored motion mode.
+        {"V820 (V880)", Model::V880,
+         [](R640SettingManager &m) {
+             secondGenerationBase(m);
+             m.setParking_acceleration_sensor(8); // a ten-level value: the five-position end
+         },
+         withSecondBase(plus(kDriverAssistanceShown,
+                             {{"alwaysFVDWRadioGroup", 1}, {"parkingSuperNightVisionRadioGroup", 0},
+                              {"commonSpeedStampRadioGroup", 0}, {"parkingShockSensitivitySlider", 5}})),
+         {{"parkingModeRadioGroup", 1}, {"answer", 0}, {"parkingSuperNightVisionRadioGroup", 1},
+          {"commonSpeedStampRadioGroup", 1}, {"alwaysLDWSRadioGroup", 1}},
+         [](R640SettingManager &m) {
+             m.setParking_night_vision(0);
+             m.setSpeed_stamp(0);
+             m.setLdws_onoff(0);
+             m.setParking_acceleration_sensor(5);
+         },
+         "1.00.05"},
+        // A hidden resolution section is still the R930's: HD at the front forces the rear.
+        {"R930 (R930)", Model::R930,
+         [](R640SettingManager &m) {
+             secondGenerationBase(m);
+             m.setGmt_offset(15); // no item: "UTC"
+             m.setVoice_ment(0);
+             m.setFront_resolution(2);
+             m.setRear_resolution(3);
+         },
+         withSecondBase(plus(kDriverAssistanceShown,
+                             {{"commonGMTComboBox", 15}, {"commonVoiceMentSlider", 0},
+                              {"alwaysRadioGroupFrontResolution", 0}, {"alwaysRadioGroupRearResolution", 0},
+                              {"alwaysLDWSSensitivitySlider", 1}, {"etcSecurityLEDRadioGroup", 2}})),
+         {{"alwaysLDWSSensitivitySlider", 0}},
+         [](R640SettingManager &m) {
+             m.setGmt_offset(0);
+             m.setAudio_ment_volume(0);
+             m.setRear_resolution(2);
+             m.setLdws_depart_Sensitivity(0); // one slider, three fields
+             m.setLdws_left_depart_Sensitivity(0);
+             m.setLdws_right_depart_Sensitivity(0);
+         }},
+        {"R930 (R970)", Model::R970,
+         [](R640SettingManager &m) {
+             secondGenerationBase(m);
+             m.setSet_resolution(1);
+             m.setFront_resolution(3);
+             m.setRear_resolution(3);
+             m.setParking_mode_set(2);
+             m.setLcd_brightness(9); // not the R930 family's: kept
+         },
+         withSecondBase(plus(kDriverAssistanceShown,
+                             {{"alwaysRadioGroupFrontResolution", 1}, {"alwaysRadioGroupRearResolution", 1},
+                              {"alwaysLDWSSensitivitySlider", 0}, {"alwaysLDWSRightSensitivitySlider", 2},
+                              {"parkingModeRadioGroup", 1}, {"commonSpeedStampRadioGroup", 0}})),
+         {{"alwaysRadioGroupFrontResolution", 0}, {"alwaysLDWSRightSensitivitySlider", 1},
+          {"commonSpeedStampRadioGroup", 1}},
+         [](R640SettingManager &m) {
+             m.setFront_resolution(2);
+             m.setRear_resolution(2);
+             m.setLdws_right_depart_Sensitivity(1);
+             m.setSpeed_stamp(0);
+         }},
+        // The V560 maps the resolution it shows; its LED keeps one mode.
+        {"V560 (V560)", Model::V560,
+         [](R640SettingManager &m) {
+             secondGenerationBase(m);
+             m.setSet_resolution(1);
+             m.setFront_resolution(2);
+             m.setRear_resolution(3);
+             m.setSecurity_led_mode(2);
+             m.setPartition_type(3);
+         },
+         withSecondBase({{"alwaysRadioGroupFrontResolution", 0}, {"alwaysRadioGroupRearResolution", 0},
+                         {"etcSecurityLEDRadioGroup", 1}, {"etcMemoryPartitionRadioGroup", 2},
+                         {"commonLCDOffTimerRadioGroup", 1}, {"commonSpeedStampRadioGroup", 0}}),
+         {{"alwaysRadioGroupFrontResolution", 1}, {"commonLCDOffTimerRadioGroup", 0}},
+         [](R640SettingManager &m) {
+             m.setFront_resolution(3); // the rear gets its own FHD back
+             m.setSecurity_led_mode(1);
+             m.setLcd_off_timer(30000);
+         }},
+        // Resolution hidden: not stored. The hidden LCD and LED sections still map.
+        {"R60 (R60)", Model::R60,
+         [](R640SettingManager &m) {
+             secondGenerationBase(m);
+             m.setFront_resolution(7);
+             m.setRear_resolution(1);
+         },
+         withSecondBase({{"commonLCDBrighnessSlider", 1}, {"etcSecurityLEDRadioGroup", 1},
+                         {"alwaysDrivingGuideSubRadioGroup", 1}}), // its field is beyond the record
+         {{"alwaysDrivingGuideRadioGroup", 1}},
+         [](R640SettingManager &m) {
+             m.setEnable_driving_guide(0);
+             m.setSecurity_led_mode(1);
+         }},
+        {"R60 (R120)", Model::R120,
+         [](R640SettingManager &m) {
+             secondGenerationBase(m);
+             m.setMobile_safety_cam_alert(0);
+         },
+         withSecondBase({{"alwaysDrivingGuideSubRadioGroup", 1}}),
+         {{"alwaysDrivingGuideSubRadioGroup", 0}, {"alwaysDrivingGuideRadioGroup", 1}},
+         [](R640SettingManager &m) {
+             m.setMobile_safety_cam_alert(1);
+             m.setEnable_driving_guide(0);
+             m.setSecurity_led_mode(1);
+         }},
+    };
+}
+
+TEST(SettingsForm, RecordsRoundTripThroughTheControls)
 {
     for (const RoundTrip &c : roundTripCases()) {
         SCOPED_TRACE(c.name);
         TempFolder card;
-        writeCardRecord(card.root(), c.type, c.record);
+        writeCardRecord(card.root(), c.type, c.record, QString::fromLatin1(c.version));
         ASSERT_TRUE(card.put(kTimeFile, "not a date"));
-        const OpenedForm opened = openForm(card.root());
+        const OpenedForm opened = openForm(card.root(), c.type);
         RecordSettingForm &f = *opened.form;
-        ASSERT_EQ(f.family(), QString::fromLatin1(c.name));
+        ASSERT_EQ(f.family(), QString::fromLatin1(c.name).section(QLatin1Char(' '), 0, 0));
         for (const Shown &shown : c.shown)
             EXPECT_EQ(shownValue(f, QString::fromLatin1(shown.control)), shown.value) << shown.control;
-        for (const Act &a : c.actions)
+        for (const Act &a : c.actions) {
+            if (qstrcmp(a.control, "answer") == 0) {
+                ASSERT_TRUE(f.pendingQuestion());
+                f.answer(a.value);
+                continue;
+            }
             EXPECT_EQ(act(f, QString::fromLatin1(a.control), a.value), ActionResult::Done) << a.control;
+        }
 
         // Expected: the record as loaded (rewritten at the model's length), plus the changes.
-        const std::unique_ptr<R640SettingManager> expected = readCardRecord(card.root());
+        const std::unique_ptr<R640SettingManager> expected = readCardRecord(card.root(), c.type);
         c.expectedChanges(*expected);
         EXPECT_EQ(f.okButtonTouched(), CardWriteStatus::Written);
         EXPECT_EQ(card.get(kSetupFile), expected->recordBytes());
+        EXPECT_EQ(card.get(kSetupFile).size(), expected->getSaveDataSize());
+        EXPECT_EQ(allFields(opened.manager()), allFields(*expected)); // none beyond changed either
         // The R640 has no clock section: its clock file stays as it was.
         if (c.type == Model::R640) {
             EXPECT_EQ(card.get(kTimeFile), QByteArray("not a date"));

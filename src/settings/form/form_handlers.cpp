@@ -31,7 +31,7 @@ void RecordSettingForm::runControlHandler(const QString &name)
         refreshMemoryPartitionGraph();
     else if (name == u"commonSpeedUnitRadioGroup" && isSecondGeneration())
         retitleLDWSSpeedRows();
-    else if (name == u"alwaysRadioGroupFrontResolution" && familyOf() == Family::R930)
+    else if (name == u"alwaysRadioGroupFrontResolution" && mapsResolution())
         frontResolutionTouched();
     else if (name == u"commonTimeCheckBox")
         applySettingTimeState(ctl(name).checked);
@@ -152,8 +152,16 @@ void RecordSettingForm::useParkingModeChanged()
     }
 }
 
-void RecordSettingForm::restoreParkingModeFromRecord()
+// "아니오" takes the pick back: the radio returns to the row it showed before. Going by the
+// record's value instead would keep a declined row when the value is one no row stands for,
+// and would turn a repeated "off" pick on two rows into "on".
+void RecordSettingForm::restoreParkingModeRow()
 {
+    const QString group = s("parkingModeRadioGroup");
+    if (m_parkingRowBeforePick >= 0 && m_parkingRowBeforePick < ctl(group).items.size()) {
+        select(group, m_parkingRowBeforePick);
+        return;
+    }
     switch (manager().parking_mode_set()) {
     case 1: select(s("parkingModeRadioGroup"), 0); break;
     case 2: select(s("parkingModeRadioGroup"), 1); break;
@@ -165,7 +173,7 @@ void RecordSettingForm::restoreParkingModeFromRecord()
 void RecordSettingForm::answerParkingMode(int button)
 {
     if (button != 1) {
-        restoreParkingModeFromRecord();
+        restoreParkingModeRow();
         return;
     }
     R640SettingManager &m = manager();

@@ -75,6 +75,7 @@ void RecordSettingForm::buildLayout()
     m_controlIndex.clear();
     m_pointerSlider.clear();
     m_rearResolutionBeforeForce = -1;
+    m_parkingRowBeforePick = -1;
     buildCommonAndContinuousSections();
     buildParkingAndExtraSections();
 

@@ -288,14 +288,4 @@ void RecordSettingForm::saveFirstGenerationSettingData(Family f)
     m.setBattery_24v_R_off(pos("parkingBatteryOff24VSlider"));
 }
 
-// --- Second generation ----------------------------------------------------------------------
-
-// TODO(second generation): the V820, R930, V560 and R60 families' own fields (rear brightness,
-// voice volume, LCD, speed stamp, driving guide, WDR, lane departure, forward collision,
-// parking mode rows, night vision, parking sliders). Until then the controls keep what the
-// layout and the features give them, and OK stores only what every family shares.
-void RecordSettingForm::applySecondGenerationSettingData(Family) {}
-
-void RecordSettingForm::saveSecondGenerationSettingData(Family) {}
-
 } // namespace drovik::form

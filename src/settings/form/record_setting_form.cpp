@@ -251,6 +251,8 @@ ActionResult RecordSettingForm::pickCell(const QString &name, int index)
         return ActionResult::BadValue;
     if (c->kind == ControlKind::RadioGroup && !c->items[index].enabled)
         return ActionResult::Disabled;
+    if (name == u"parkingModeRadioGroup")
+        m_parkingRowBeforePick = c->selected; // where "아니오" to its question returns
     c->selected = index;
     runControlHandler(name);
     emit changed();

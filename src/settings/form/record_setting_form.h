@@ -179,6 +179,20 @@ private:
     void saveExtraFunctionsSettingData();
     QString productNameForSave() const;
 
+    // Second generation (form_mapping_second_gen.cpp)
+    bool hasConditionA() const;
+    bool hasDriverAssistance() const;
+    bool hasSpeedStamp() const;
+    bool mapsResolution() const;
+    void applySecondGenerationCommonData(Family family);
+    void saveSecondGenerationCommonData(Family family);
+    void applySecondGenerationContinuousData(Family family);
+    void saveSecondGenerationContinuousData(Family family);
+    void applyDriverAssistanceData();
+    void saveDriverAssistanceData();
+    void applySecondGenerationParkingData();
+    void saveSecondGenerationParkingData();
+
     // Time zone and daylight saving (form_time.cpp)
     void insertGMTData();
     void applyTimeZoneSettingData();
@@ -195,7 +209,7 @@ private:
     void useParkingModeChanged();
     void answerParkingMode(int button);
     void setParkingSlidersEnabled(bool impact, bool motion, bool rest);
-    void restoreParkingModeFromRecord();
+    void restoreParkingModeRow();
     void ask(FormQuestion::Kind kind, const QString &message, const QString &informative,
              const QStringList &buttons);
     void startReformat();
@@ -213,6 +227,7 @@ private:
     FrameTexts m_frameTexts;
     QString m_pointerSlider;       // the slider under the pointer, between down and up
     int m_rearResolutionBeforeForce = -1; // the rear column the HD front forced away
+    int m_parkingRowBeforePick = -1;      // the parking-mode row shown before the user's pick
 };
 
 } // namespace drovik::form

@@ -1,0 +1,277 @@
+// Record fields to controls and back for the second generation (the V820, R930, V560 and R60
+// families): voice volume as one four-position slider, the LCD, the speed stamp, the
+// driver-assistance group, the two- and three-row parking mode and its five-position sliders.
+#include "settings/form/record_setting_form.h"
+
+#include <optional>
+#include <utility>
+
+namespace drovik::form {
+
+namespace {
+
+QString s(const char *latin1) { return QString::fromLatin1(latin1); }
+
+int indexIn(const QList<int> &codes, int value)
+{
+    const qsizetype i = codes.indexOf(value);
+    return i < 0 ? -1 : int(i);
+}
+
+std::optional<int> codeAt(const QList<int> &codes, int index)
+{
+    if (index < 0 || index >= int(codes.size()))
+        return std::nullopt;
+    return codes.at(index);
+}
+
+const QList<int> kOffTimerMilliseconds = {30000, 600000, 0};
+const QList<int> kMotionCodes = {0, 1, 3, 5};       // slider positions 0..3
+const QList<int> kTimeLimitHours = {6, 12, 24, 48}; // slider positions 1..4
+constexpr int kImpactPositions = 5;
+
+bool inRange(int value, int low, int high) { return value >= low && value <= high; }
+
+// The brightness sliders run dark to light while the record counts the other way.
+int reversed(int value) { return 2 - value; }
+
+// Off-row: only an explicit 0 means off.
+int offRow(int value) { return value == 0 ? 1 : 0; }
+int offRowCode(int row) { return row == 1 ? 0 : 1; }
+
+// HD is code 2, FHD code 3; anything else shows FHD.
+int resolutionColumn(int code) { return code == 2 || code == 3 ? code - 2 : 1; }
+int resolutionCode(int column) { return column == 0 ? 2 : 3; }
+
+} // namespace
+
+// Firmware 17 brought the driver-assistance fields to the V820; the V880 always had them.
+bool RecordSettingForm::hasConditionA() const
+{
+    return manager().firmwareVersionInt() >= 17 || modelType() == Model::V880;
+}
+
+bool RecordSettingForm::hasDriverAssistance() const
+{
+    const Family f = familyOf();
+    return f == Family::R930 || (f == Family::V820 && hasConditionA());
+}
+
+bool RecordSettingForm::hasSpeedStamp() const
+{
+    const ModelType type = modelType();
+    const Family f = familyOf();
+    return f == Family::V560 || f == Family::R60 || type == Model::V880 || type == Model::R970
+        || type == Model::RB740;
+}
+
+// The R930 family always maps its resolution; the V560 and R60 families map it when they show
+// it, since a shown control that stores nothing would lose the user's choice.
+bool RecordSettingForm::mapsResolution() const
+{
+    const Family f = familyOf();
+    if (f == Family::R930)
+        return true;
+    const FormSection *resolution = section(s("alwaysResolutionView"));
+    return (f == Family::V560 || f == Family::R60) && resolution && resolution->visible;
+}
+
+void RecordSettingForm::applySecondGenerationSettingData(Family f)
+{
+    applySecondGenerationCommonData(f);
+    applySecondGenerationContinuousData(f);
+    applySecondGenerationParkingData();
+}
+
+void RecordSettingForm::saveSecondGenerationSettingData(Family f)
+{
+    saveSecondGenerationCommonData(f);
+    saveSecondGenerationContinuousData(f);
+    saveSecondGenerationParkingData();
+}
+
+// --- Common tab -----------------------------------------------------------------------------
+
+void RecordSettingForm::applySecondGenerationCommonData(Family f)
+{
+    const R640SettingManager &m = manager();
+    if (inRange(m.rear_brightness(), 0, 2))
+        setPosition(s("commonRearBrightnessSlider"), reversed(m.rear_brightness()));
+    // One slider carries both fields: volume 0 is the announcements switched off.
+    const QString voice = s("commonVoiceMentSlider");
+    if (inRange(m.audio_ment_volume(), 0, 3))
+        setPosition(voice, m.audio_ment_volume());
+    if (m.voice_ment() == 0)
+        setPosition(voice, 0);
+    if (f != Family::R930) {
+        if (inRange(m.lcd_brightness(), 0, 2))
+            setPosition(s("commonLCDBrighnessSlider"), m.lcd_brightness());
+        const int row = indexIn(kOffTimerMilliseconds.mid(0, 2), m.lcd_off_timer());
+        select(s("commonLCDOffTimerRadioGroup"), row < 0 ? 2 : row);
+    }
+    if (hasSpeedStamp())
+        select(s("commonSpeedStampRadioGroup"), m.speed_stamp() != 0 ? 0 : 1);
+}
+
+void RecordSettingForm::saveSecondGenerationCommonData(Family f)
+{
+    R640SettingManager &m = manager();
+    m.setRear_brightness(reversed(position(s("commonRearBrightnessSlider"))));
+    const int volume = position(s("commonVoiceMentSlider"));
+    m.setAudio_ment_volume(volume);
+    m.setVoice_ment(volume != 0 ? 1 : 0);
+    if (f != Family::R930) {
+        m.setLcd_brightness(position(s("commonLCDBrighnessSlider")));
+        m.setLcd_off_timer(codeAt(kOffTimerMilliseconds, selected(s("commonLCDOffTimerRadioGroup"))).value_or(0));
+    }
+    if (hasSpeedStamp())
+        m.setSpeed_stamp(selected(s("commonSpeedStampRadioGroup")) == 0 ? 1 : 0);
+}
+
+// --- Continuous-recording tab ---------------------------------------------------------------
+
+void RecordSettingForm::applySecondGenerationContinuousData(Family f)
+{
+    const R640SettingManager &m = manager();
+    const auto useOff = [this](const char *name, int value) { select(s(name), value == 1 ? 0 : 1); };
+    if (mapsResolution()) {
+        select(s("alwaysRadioGroupFrontResolution"), resolutionColumn(m.front_resolution()));
+        // The rear starts from the record's own column, so that leaving HD at the front gives
+        // it back after the front forced it.
+        FormControl &rear = ctl(s("alwaysRadioGroupRearResolution"));
+        rear.enabled = true;
+        rear.selected = resolutionColumn(m.rear_resolution());
+        m_rearResolutionBeforeForce = -1;
+        frontResolutionTouched();
+    }
+    if (inRange(m.acceleration_sensor(), 1, kImpactPositions))
+        setPosition(s("alwaysShockSensitivitySlider"), m.acceleration_sensor());
+    useOff("alwaysDrivingGuideRadioGroup", m.enable_driving_guide());
+    if (f == Family::R60)
+        useOff("alwaysDrivingGuideSubRadioGroup", m.mobile_safety_cam_alert());
+    useOff("alwaysWDRRadioGroup", m.wdr());
+    if (hasDriverAssistance())
+        applyDriverAssistanceData();
+    if (f == Family::V820 && hasConditionA())
+        select(s("alwaysFVDWRadioGroup"), offRow(m.fcmd_onoff()));
+}
+
+void RecordSettingForm::saveSecondGenerationContinuousData(Family f)
+{
+    R640SettingManager &m = manager();
+    const auto useOff = [this](const char *name) { return selected(s(name)) == 0 ? 1 : 0; };
+    if (mapsResolution()) {
+        m.setFront_resolution(resolutionCode(selected(s("alwaysRadioGroupFrontResolution"))));
+        m.setRear_resolution(resolutionCode(selected(s("alwaysRadioGroupRearResolution"))));
+    }
+    m.setAcceleration_sensor(position(s("alwaysShockSensitivitySlider")));
+    m.setEnable_driving_guide(useOff("alwaysDrivingGuideRadioGroup"));
+    if (f == Family::R60)
+        m.setMobile_safety_cam_alert(useOff("alwaysDrivingGuideSubRadioGroup"));
+    m.setWdr(useOff("alwaysWDRRadioGroup"));
+    if (hasDriverAssistance())
+        saveDriverAssistanceData();
+    // The forward-vehicle switch is written by every V820, also where it is not shown.
+    if (f == Family::V820)
+        m.setFcmd_onoff(offRowCode(selected(s("alwaysFVDWRadioGroup"))));
+}
+
+// Vehicle type, lane departure and forward collision.
+void RecordSettingForm::applyDriverAssistanceData()
+{
+    const R640SettingManager &m = manager();
+    const auto capped = [this](const char *name, int value) {
+        if (value >= 0)
+            setPosition(s(name), qMin(value, 2));
+    };
+    const int vehicle = m.adas_car_high();
+    select(s("alwaysVehicleTypeRadioGroup"), inRange(vehicle, 0, 2) ? vehicle : 0);
+    select(s("alwaysLDWSRadioGroup"), offRow(m.ldws_onoff()));
+    if (modelType() == Model::R930) {
+        capped("alwaysLDWSSensitivitySlider", m.ldws_depart_Sensitivity());
+    } else {
+        capped("alwaysLDWSSensitivitySlider", m.ldws_left_depart_Sensitivity());
+        capped("alwaysLDWSRightSensitivitySlider", m.ldws_right_depart_Sensitivity());
+    }
+    const int speed = m.ldws_depart_speed();
+    select(s("alwaysLDWSSpeedRadioGroup"), inRange(speed, 0, 3) ? speed : 2);
+    select(s("alwaysFCWSRadioGroup"), offRow(m.fcws_onoff()));
+    capped("alwaysFCWSSensitivitySlider", m.fcws_frontal_sensitivity());
+}
+
+void RecordSettingForm::saveDriverAssistanceData()
+{
+    R640SettingManager &m = manager();
+    const auto capped = [this](const char *name) { return qMin(position(s(name)), 2); };
+    const int vehicle = selected(s("alwaysVehicleTypeRadioGroup"));
+    m.setAdas_car_high(inRange(vehicle, 0, 2) ? vehicle : 0);
+    m.setLdws_onoff(offRowCode(selected(s("alwaysLDWSRadioGroup"))));
+    if (modelType() == Model::R930) {
+        // One slider for both sides: the camera reads any of the three fields.
+        const int sensitivity = capped("alwaysLDWSSensitivitySlider");
+        m.setLdws_depart_Sensitivity(sensitivity);
+        m.setLdws_left_depart_Sensitivity(sensitivity);
+        m.setLdws_right_depart_Sensitivity(sensitivity);
+    } else {
+        m.setLdws_left_depart_Sensitivity(capped("alwaysLDWSSensitivitySlider"));
+        m.setLdws_right_depart_Sensitivity(capped("alwaysLDWSRightSensitivitySlider"));
+    }
+    const int speed = selected(s("alwaysLDWSSpeedRadioGroup"));
+    m.setLdws_depart_speed(inRange(speed, 0, 3) ? speed : 2);
+    m.setFcws_onoff(offRowCode(selected(s("alwaysFCWSRadioGroup"))));
+    m.setFcws_frontal_sensitivity(capped("alwaysFCWSSensitivitySlider"));
+}
+
+// --- Parking tab ----------------------------------------------------------------------------
+
+void RecordSettingForm::applySecondGenerationParkingData()
+{
+    const R640SettingManager &m = manager();
+    const int mode = m.parking_mode_set();
+    // Filling sets every parking slider's state from the row, as answering the question does:
+    // after Reset a slider disabled by an earlier "off" comes back with the mode.
+    if (isThreeRowParking()) {
+        const int row = mode == 1 ? 0 : mode == 2 ? 1 : 2; // motion, time lapse, off
+        select(s("parkingModeRadioGroup"), row);
+        setParkingSlidersEnabled(row != 2, row == 0, row != 2);
+        select(s("parkingSuperNightVisionRadioGroup"), m.parking_night_vision() != 0 ? 0 : 1);
+    } else {
+        const bool on = mode == 1;
+        select(s("parkingModeRadioGroup"), on ? 0 : 1);
+        setParkingSlidersEnabled(on, on, on);
+    }
+    // The record keeps the first generation's ten levels; beyond five the slider shows its end.
+    if (inRange(m.parking_acceleration_sensor(), 1, 10))
+        setPosition(s("parkingShockSensitivitySlider"), qMin(m.parking_acceleration_sensor(), kImpactPositions));
+    const int motion = indexIn(kMotionCodes, m.parking_motion_sensitivity());
+    setPosition(s("parkingMotionSlider"), motion < 0 ? 2 : motion);
+    if (const int i = indexIn(kTimeLimitHours, m.parking_time_limit()); i >= 0)
+        setPosition(s("parkingTimeLimitSlider_36x"), i + 1);
+    const std::pair<const char *, int> batteries[] = {
+        {"parkingBatteryOff12VSlider", m.battery_12v_R_off()},
+        {"parkingBatteryOff24VSlider", m.battery_24v_R_off()}};
+    for (const auto &[name, value] : batteries) {
+        if (inRange(value, 0, 7))
+            setPosition(s(name), value);
+    }
+}
+
+void RecordSettingForm::saveSecondGenerationParkingData()
+{
+    R640SettingManager &m = manager();
+    const int row = selected(s("parkingModeRadioGroup"));
+    if (isThreeRowParking()) {
+        m.setParking_mode_set(row == 0 ? 1 : row == 1 ? 2 : 0);
+        m.setParking_night_vision(selected(s("parkingSuperNightVisionRadioGroup")) == 0 ? 1 : 0);
+    } else {
+        m.setParking_mode_set(row == 0 ? 1 : 0);
+    }
+    m.setParking_acceleration_sensor(position(s("parkingShockSensitivitySlider")));
+    m.setParking_motion_sensitivity(codeAt(kMotionCodes, position(s("parkingMotionSlider"))).value_or(3));
+    if (const auto hours = codeAt(kTimeLimitHours, position(s("parkingTimeLimitSlider_36x")) - 1))
+        m.setParking_time_limit(*hours);
+    m.setBattery_12v_R_off(position(s("parkingBatteryOff12VSlider")));
+    m.setBattery_24v_R_off(position(s("parkingBatteryOff24VSlider")));
+}
+
+} // namespace drovik::form
