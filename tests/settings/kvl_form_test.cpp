@@ -203,6 +203,11 @@ TEST(KvlForm, EachGestureWritesItsLineAndNothingElse)
     EXPECT_EQ(partition.form->control(n("memoryPartitionGraph"))->percentages,
               (std::array<float, 5>{35, 17, 4, 0, 39}));
 
+    // A slider moved without the pointer on it (the keyboard) writes its line too.
+    KvlCard keys(kCardLines);
+    EXPECT_EQ(keys.form->sliderMoved(n("motionSensitivitySlider"), 5), ActionResult::Done);
+    EXPECT_TRUE(keys.lines.linedSettings().contains(n("motion_level=5")));
+
     // A control whose key the file lacks changes on screen only.
     const QStringList noMic = without(kCardLines, n("mic_in="));
     KvlCard missing(noMic);
@@ -316,6 +321,14 @@ TEST(KvlForm, EveryTextIsTranslated)
                 EXPECT_FALSE(text.isEmpty()) << language << " " << c->name.toStdString();
         }
     }
+    // A change of language retitles the page and keeps every choice.
+    KvlCard card(withLine(kCardLines, n("local_time=9.5")));
+    const QString shown = snapshot(*card.form);
+    SharedDrovikLanguages().setLanguage(n("fr"));
+    card.form->applyMainLanguageSeting();
+    EXPECT_EQ(snapshot(*card.form), shown);
+    EXPECT_EQ(card.form->control(n("timeZoneComboBox"))->items.size(), 12);
+    EXPECT_EQ(card.form->frameTexts().ok, SharedDrovikLanguages().localizedIn(n("fr"), n("확인")));
 }
 
 } // namespace
