@@ -48,6 +48,7 @@ struct FormControl {
     int minimum = 0;
     int maximum = 0;
     int position = 0;
+    int step = 1; // the positions are minimum, minimum + step, … up to maximum
     QStringList guideLabels; // one per position, minimum first
     int shownGuide = -1;     // index into guideLabels shown above the thumb, or -1
     QStringList descriptions; // fixed texts under the track, spread evenly from end to end
@@ -71,5 +72,36 @@ struct FormSection {
     bool visible = true;
     QStringList controls; // names, in drawing order
 };
+
+// An alert the form raises; the host shows it (a sheet in the dialog) and calls answer().
+struct FormQuestion {
+    enum class Kind {
+        ParkingMode,       // "아니오", "예"
+        CannotFormat,      // "OK"
+        FormatConfirm,     // "아니오", "예"
+        Formatting,        // "OK", disabled while the reformat program runs
+        TouchResetConfirm, // "아니오", "예"
+        TouchResetDone,    // "OK"
+    };
+    Kind kind = Kind::ParkingMode;
+    QString message;
+    QString informative;
+    QStringList buttons; // localised, in order; in the two-button alerts the last confirms
+    bool buttonsEnabled = true;
+    bool busy = false; // the progress bar runs
+};
+
+// The frame's own texts: the window title, the tabs in order (none on a one-page editor),
+// the three buttons.
+struct FrameTexts {
+    QString title;
+    QStringList tabs;
+    QString reset;
+    QString ok;
+    QString cancel;
+};
+
+// Why a user action was refused; the form is unchanged then.
+enum class ActionResult { Done, UnknownControl, WrongKind, NotShown, Disabled, BadValue };
 
 } // namespace drovik::form

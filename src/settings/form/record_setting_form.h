@@ -19,36 +19,6 @@ class ReformatRunner;
 
 namespace drovik::form {
 
-// An alert the form raises; the host shows it (a sheet in the dialog) and calls answer().
-struct FormQuestion {
-    enum class Kind {
-        ParkingMode,       // "아니오", "예"
-        CannotFormat,      // "OK"
-        FormatConfirm,     // "아니오", "예"
-        Formatting,        // "OK", disabled while the reformat program runs
-        TouchResetConfirm, // "아니오", "예"
-        TouchResetDone,    // "OK"
-    };
-    Kind kind = Kind::ParkingMode;
-    QString message;
-    QString informative;
-    QStringList buttons; // localised, in order; in the two-button alerts the last confirms
-    bool buttonsEnabled = true;
-    bool busy = false; // the progress bar runs
-};
-
-// The frame's own texts: the window title, the four tabs in order, the three buttons.
-struct FrameTexts {
-    QString title;
-    QStringList tabs;
-    QString reset;
-    QString ok;
-    QString cancel;
-};
-
-// Why a user action was refused; the form is unchanged then.
-enum class ActionResult { Done, UnknownControl, WrongKind, NotShown, Disabled, BadValue };
-
 // The binary-record settings editor without widgets: every control of every family as named
 // data, filled from and written to the shared settings manager. The dialog draws it and
 // forwards the user's actions; `drovik settings` drives the same object headless.
