@@ -1,6 +1,7 @@
 #include "r640_setting_view_controller.h"
 
 #include "app/notifier.h"
+#include "i18n/drovik_languages.h"
 #include "setting_control_views.h"
 #include "setting_section_view.h"
 #include "widgets/drovik_event_view.h"
@@ -311,8 +312,25 @@ void R640SettingViewController::okButtonTouched()
 {
     if (std::exchange(m_ended, true))
         return;
-    m_form->okButtonTouched();
+    if (isCardError(m_form->okButtonTouched())) {
+        // The card was pulled or cannot be written: say so and keep the editor open, so that
+        // nothing the user chose is lost and OK can be pressed again once the card is back.
+        m_ended = false;
+        showCardWriteError();
+        return;
+    }
     endModal(1);
+}
+
+void R640SettingViewController::showCardWriteError()
+{
+    auto *alert = new QMessageBox(QMessageBox::Warning, localized("메모리카드 오류"),
+                                  localized("메모리카드 오류"), QMessageBox::NoButton, view());
+    alert->setInformativeText(localized("메모리카드를 확인하여 주시기 바랍니다."));
+    alert->addButton(localized("OK"), QMessageBox::AcceptRole);
+    alert->setAttribute(Qt::WA_DeleteOnClose);
+    alert->setWindowModality(Qt::WindowModal);
+    alert->open();
 }
 
 void R640SettingViewController::cancelButtonTouched(QObject *)

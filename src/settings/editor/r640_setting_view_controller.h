@@ -64,6 +64,7 @@ public:
 
     void tabButtonTouched(int tab);
     void okButtonTouched();
+    void showCardWriteError();
     void cancelButtonTouched(QObject *sender) override;
     void resetButtonTouched();
     void applyLanguageSettings() override;

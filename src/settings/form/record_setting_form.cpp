@@ -206,7 +206,10 @@ void RecordSettingForm::tabButtonTouched(int tab)
 CardWriteStatus RecordSettingForm::okButtonTouched()
 {
     const CardWriteStatus status = saveData();
-    saveSettingTime();
+    // A card that did not take the record gets no clock file either: half of the settings
+    // applied at the camera's next start is worse than none.
+    if (!isCardError(status))
+        saveSettingTime();
     return status;
 }
 
