@@ -75,7 +75,7 @@ void RecordSettingForm::refreshSliderGuides()
         if (c.kind != ControlKind::Slider)
             continue;
         const int index = c.position - c.minimum;
-        c.shownGuide = c.name == m_pointerSlider && index >= 0 && index < c.guideLabels.size() ? index : -1;
+        c.shownGuide = c.name == pointerSlider() && index >= 0 && index < c.guideLabels.size() ? index : -1;
     }
 }
 

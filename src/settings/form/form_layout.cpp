@@ -54,26 +54,9 @@ const QString kFHD = s("FHD (1920 x 1080)");
 
 } // namespace
 
-void RecordSettingForm::addSection(const QString &name, int tab, QList<FormControl> controls)
-{
-    FormSection section;
-    section.name = name;
-    section.tab = tab;
-    for (FormControl &control : controls) {
-        control.section = name;
-        section.controls.append(control.name);
-        m_controlIndex.insert(control.name, int(m_controls.size()));
-        m_controls.append(control);
-    }
-    m_sections.append(section);
-}
-
 void RecordSettingForm::buildLayout()
 {
-    m_sections.clear();
-    m_controls.clear();
-    m_controlIndex.clear();
-    m_pointerSlider.clear();
+    clearLayout();
     m_rearResolutionBeforeForce = -1;
     m_parkingRowBeforePick = -1;
     buildCommonAndContinuousSections();

@@ -65,25 +65,9 @@ const char *const kTimeZoneItems[] = {
 
 } // namespace
 
-void KvlSettingForm::addSection(const QString &name, QList<FormControl> controls)
-{
-    FormSection section;
-    section.name = name;
-    for (FormControl &c : controls) {
-        c.section = name;
-        section.controls.append(c.name);
-        m_controlIndex.insert(c.name, int(m_controls.size()));
-        m_controls.append(c);
-    }
-    m_sections.append(section);
-}
-
 void KvlSettingForm::buildLayout()
 {
-    m_sections.clear();
-    m_controls.clear();
-    m_controlIndex.clear();
-    m_pointerSlider.clear();
+    clearLayout();
     using K = ControlKind;
 
     FormControl partition = radio("memoryPartitionRadioGroup", 3, true);
