@@ -2,8 +2,11 @@
 // named controls, as the layout draws them before a model adapts it. Texts come later
 // (applyMainLanguageSeting); only the option titles that are not localised are set here.
 #include "settings/form/record_setting_form.h"
+#include "settings/form/form_texts.h"
 
 namespace drovik::form {
+
+using namespace formtext;
 
 namespace {
 
@@ -46,7 +49,6 @@ FormControl simple(const QString &name, ControlKind kind)
     return control;
 }
 
-QString s(const char *latin1) { return QString::fromLatin1(latin1); }
 
 const QString kVGA = s("VGA (640 x 480)");
 const QString kHD = s("HD (1280 x 720)");

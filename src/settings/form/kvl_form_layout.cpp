@@ -3,21 +3,15 @@
 #include "settings/form/kvl_setting_form.h"
 
 #include "i18n/drovik_languages.h"
+#include "settings/form/form_texts.h"
 
 namespace drovik::form {
 
+using namespace formtext;
+
 namespace {
 
-QString s(const char *latin1) { return QString::fromLatin1(latin1); }
-QString L(const char *key) { return localized(key); }
 
-QStringList Ls(std::initializer_list<const char *> keys)
-{
-    QStringList texts;
-    for (const char *key : keys)
-        texts.append(localized(key));
-    return texts;
-}
 
 FormControl plain(const char *name, ControlKind kind)
 {
