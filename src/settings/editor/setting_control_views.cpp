@@ -159,19 +159,27 @@ int RadioGroupView::widestCell() const
 
 int RadioGroupView::layoutIn(int width)
 {
-    if (m_caption)
+    // A caption longer than the captions' column goes above its cells rather than being cut.
+    const bool captionAbove = m_caption && !m_caption->text().isEmpty()
+        && m_caption->fontMetrics().horizontalAdvance(m_caption->text()) > m_captionWidth - 8;
+    const int left = captionAbove ? 0 : controlX();
+    int y = 0;
+    if (captionAbove) {
+        m_caption->setGeometry(0, 0, width, kRowHeight);
+        y = kRowHeight + 2;
+    } else if (m_caption) {
         m_caption->setGeometry(0, 0, qMax(0, m_captionWidth - 8), kRowHeight);
+    }
     // Cells stand in a row whether the form addresses them by row or by column (the page is
     // wide and the choices short); a row that does not fit goes on below.
-    int x = controlX();
-    int y = 0;
+    int x = left;
     // The section's shared column width only when the whole row fits with it.
-    const bool aligned = controlX() + m_columnWidth * int(m_cells.size()) - kCellGap <= width;
+    const bool aligned = left + m_columnWidth * int(m_cells.size()) - kCellGap <= width;
     for (RadioButton *cell : std::as_const(m_cells)) {
         const int cellWidth = cell->sizeHint().width();
         const int column = aligned ? qMax(cellWidth + kCellGap, m_columnWidth) : cellWidth + kCellGap + 8;
-        if (x > controlX() && x + cellWidth > width) {
-            x = controlX();
+        if (x > left && x + cellWidth > width) {
+            x = left;
             y += kRowHeight + 4;
         }
         cell->setGeometry(x, y, qMin(cellWidth, width - x), kRowHeight);
@@ -205,7 +213,11 @@ SliderView::SliderView(SettingFormAccess &form, const QString &name, QWidget *pa
     connect(m_slider, &QSlider::valueChanged, this, [this](int value) {
         if (m_refreshing)
             return;
-        m_form.sliderMoved(m_name, value);
+        // A slider that stops only on every step-th position: a drag between two stops takes
+        // the nearer one, so the pointer never lands on a position the form refuses.
+        const int stop = m_slider->minimum()
+            + qRound(double(value - m_slider->minimum()) / m_step) * m_step;
+        m_form.sliderMoved(m_name, qBound(m_slider->minimum(), stop, m_slider->maximum()));
         acted();
     });
 }
@@ -214,7 +226,10 @@ void SliderView::refresh(const FormControl &control)
 {
     m_refreshing = true;
     setCaption(control.title);
+    m_step = qMax(1, control.step);
     m_slider->setRange(control.minimum, control.maximum);
+    m_slider->setSingleStep(m_step);
+    m_slider->setPageStep(m_step);
     m_slider->setValue(control.position);
     m_slider->setEnabled(control.enabled);
     m_refreshing = false;

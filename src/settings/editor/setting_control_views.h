@@ -91,6 +91,7 @@ private:
     QList<QLabel *> m_descriptions;
     bool m_refreshing = false;
     bool m_pointerOver = false;
+    int m_step = 1;
 };
 
 class CheckBoxView : public ControlView {

@@ -7,6 +7,7 @@
 #include "settings/editor/setting_section_view.h"
 #include "settings/editor/setting_window.h"
 #include "widgets/image_widgets.h"
+#include "widgets/mouse_event_slider.h"
 
 #include <QDir>
 #include <QLabel>
@@ -75,13 +76,20 @@ TEST_F(KvlEditorTest, AClickedChoiceReachesTheFileOnOk)
     EXPECT_EQ(editor->contentScrollView()->widget(), editor->subSettingView());
     click("parkingModeVoltageRadioGroup_1");
     EXPECT_EQ(editor->form().control(QStringLiteral("parkingModeVoltageRadioGroup"))->selected, 1);
+    // The volume stops on 1, 3 and 5: one key press goes to the next stop.
+    auto *volume = qobject_cast<SliderView *>(editor->controlView(QStringLiteral("voiceGuidanceSlider")));
+    ASSERT_NE(volume, nullptr);
+    volume->slider()->setFocus();
+    QTest::keyClick(volume->slider(), Qt::Key_Right);
+    EXPECT_EQ(volume->slider()->value(), 5);
     EXPECT_EQ(onCard(), before); // nothing written before OK
 
     QSignalSpy finished(window.get(), &QDialog::finished);
     QTest::mouseClick(editor->okButton(), Qt::LeftButton);
     ASSERT_EQ(finished.count(), 1);
     EXPECT_EQ(finished.at(0).at(0).toInt(), 1);
-    EXPECT_EQ(onCard(), withLine(before, "power_off_vlt=12000", "power_off_vlt=11800"));
+    EXPECT_EQ(onCard(), withLine(withLine(before, "power_off_vlt=12000", "power_off_vlt=11800"),
+                                 "voice_volume=3", "voice_volume=5"));
 }
 
 TEST_F(KvlEditorTest, EscapeCancelsAndWritesNothing)
