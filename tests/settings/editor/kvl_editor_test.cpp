@@ -8,13 +8,17 @@
 #include "settings/editor/setting_window.h"
 #include "widgets/image_widgets.h"
 #include "widgets/mouse_event_slider.h"
+#include "widgets/radio_button.h"
 
+#include <QAbstractButton>
+#include <QApplication>
 #include <QDir>
 #include <QLabel>
 #include <QMessageBox>
 #include <QScrollArea>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -145,6 +149,47 @@ TEST_F(KvlEditorTest, LabelsFollowTheLanguage)
     EXPECT_EQ(bar->ratioTexts(), (QStringList{QStringLiteral("60%"), QStringLiteral("22%"),
                                               QStringLiteral("4%"), QStringLiteral("9%")}));
     SharedDrovikLanguages().setLanguage(QStringLiteral("en"));
+}
+
+} // namespace
+
+namespace {
+
+// The main window's way in: the lines are loaded afresh, the editor runs modally, OK's code.
+TEST(KvlEditorEntry, RunModalLoadsTheLinesAndReturnsOksCode)
+{
+    SharedDrovikLanguages().setLanguage(QStringLiteral("en"));
+    test::EditorFixture fixture;
+    ASSERT_TRUE(fixture.makeKvlCard(kLines));
+    // Changed on the card after an earlier load: the editor must show the card as it is now.
+    QByteArray changed = fixture.volumesDir.get(test::kCardBlackbox);
+    changed.replace("language=us", "language=fr");
+    ASSERT_TRUE(fixture.volumesDir.put(test::kCardBlackbox, changed));
+
+    int shownLanguage = -1;
+    QTimer::singleShot(0, [&] {
+        for (QWidget *top : QApplication::topLevelWidgets()) {
+            auto *window = qobject_cast<SettingWindow *>(top);
+            if (!window || !window->isVisible())
+                continue;
+            auto *french = window->findChild<QWidget *>(QStringLiteral("languageRadioGroup_1"));
+            auto *english = window->findChild<QWidget *>(QStringLiteral("languageRadioGroup_0"));
+            auto *ok = window->findChild<QAbstractButton *>(QStringLiteral("okButton"));
+            if (!french || !english || !ok)
+                break;
+            shownLanguage = static_cast<RadioButton *>(french)->isSelected() ? 1 : 0;
+            QTest::mouseClick(english, Qt::LeftButton, {}, QPoint(6, english->height() / 2));
+            ok->click();
+            return;
+        }
+        // Not found: end the modal loop rather than hang; the expectations below fail.
+        if (QWidget *modal = QApplication::activeModalWidget())
+            modal->close();
+    });
+    const int code = KVLSettingViewController::runModal(nullptr, fixture.services(), fixture.kvlLines);
+    EXPECT_EQ(code, 1);
+    EXPECT_EQ(shownLanguage, 1);
+    EXPECT_EQ(fixture.volumesDir.get(test::kCardBlackbox), kLines.join(QStringLiteral("\r\n")).toUtf8());
 }
 
 } // namespace
