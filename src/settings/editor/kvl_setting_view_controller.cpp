@@ -2,7 +2,7 @@
 
 #include "i18n/drovik_languages.h"
 #include "setting_control_views.h"
-#include "setting_form_access.h"
+#include "settings/form/setting_form.h"
 #include "setting_section_view.h"
 #include "setting_window.h"
 #include "settings/store/kvl_setting_manager.h"
@@ -33,7 +33,6 @@ KVLSettingViewController::KVLSettingViewController(const AppServices &services, 
     : DrovikViewController(services.notifier, parent)
     , m_services(services)
     , m_form(std::make_unique<form::KvlSettingForm>(lines, services.settings.manager()))
-    , m_access(std::make_unique<SettingFormAdapter<form::KvlSettingForm>>(*m_form))
 {
 }
 
@@ -104,7 +103,7 @@ void KVLSettingViewController::buildPage()
     m_subSettingView->hide();
     const auto after = [this] { redraw(); };
     for (const form::FormSection &section : m_form->sections()) {
-        auto *view = new SettingSectionView(*m_access, section.name, m_subSettingView);
+        auto *view = new SettingSectionView(*m_form, section.name, m_subSettingView);
         view->setAfterAction(after);
         m_sections.insert(section.name, view);
         m_sectionOrder.append(view);

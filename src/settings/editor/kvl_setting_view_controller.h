@@ -26,7 +26,6 @@ class ControlView;
 class DrovikEventView;
 class ImageButton;
 class KVLSettingManager;
-class SettingFormAccess;
 class SettingSectionView;
 
 // The text-file camera's settings editor: one scrolling page of sections under the title, the
@@ -92,7 +91,6 @@ private:
 
     AppServices m_services;
     std::unique_ptr<form::KvlSettingForm> m_form;
-    std::unique_ptr<SettingFormAccess> m_access;
     QPointer<QWidget> m_root;
     SettingFrame m_frame;
     BGColorView *m_subSettingView = nullptr;

@@ -3,7 +3,7 @@
 #include "app/notifier.h"
 #include "i18n/drovik_languages.h"
 #include "setting_control_views.h"
-#include "setting_form_access.h"
+#include "settings/form/setting_form.h"
 #include "setting_frame.h"
 #include "setting_section_view.h"
 #include "widgets/drovik_event_view.h"
@@ -39,7 +39,6 @@ R640SettingViewController::R640SettingViewController(const AppServices &services
     : DrovikViewController(services.notifier, parent)
     , m_services(services)
     , m_form(std::make_unique<form::RecordSettingForm>(services.settings, &services.volumes))
-    , m_access(std::make_unique<SettingFormAdapter<form::RecordSettingForm>>(*m_form))
 {
 }
 
@@ -135,7 +134,7 @@ void R640SettingViewController::buildPages()
     for (const form::FormSection &section : m_form->sections()) {
         if (section.tab < 0 || section.tab >= kTabCount)
             continue;
-        auto *view = new SettingSectionView(*m_access, section.name, m_pages[std::size_t(section.tab)]);
+        auto *view = new SettingSectionView(*m_form, section.name, m_pages[std::size_t(section.tab)]);
         view->setAfterAction(after);
         m_sections.insert(section.name, view);
         m_sectionOrder.append(view);

@@ -29,7 +29,6 @@ class BGColorView;
 class ControlView;
 class DrovikEventView;
 class ImageButton;
-class SettingFormAccess;
 class SettingSectionView;
 
 // The binary-record settings editor: title, four tabs of sections, OK / Cancel / Reset. It
@@ -96,7 +95,6 @@ private:
 
     AppServices m_services;
     std::unique_ptr<form::RecordSettingForm> m_form;
-    std::unique_ptr<SettingFormAccess> m_access;
     QPointer<QWidget> m_root;
     DrovikEventView *m_eventView = nullptr;
     BGColorView *m_bgImageView = nullptr;

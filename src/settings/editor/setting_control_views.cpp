@@ -1,6 +1,6 @@
 #include "setting_control_views.h"
 
-#include "setting_form_access.h"
+#include "settings/form/setting_form.h"
 #include "widgets/mouse_event_slider.h"
 #include "widgets/radio_button.h"
 
@@ -44,7 +44,7 @@ QLabel *makeLabel(QWidget *parent, const char *objectName)
 
 } // namespace
 
-ControlView::ControlView(SettingFormAccess &form, const QString &name, QWidget *parent)
+ControlView::ControlView(form::SettingForm &form, const QString &name, QWidget *parent)
     : QWidget(parent)
     , m_form(form)
     , m_name(name)
@@ -79,7 +79,7 @@ void ControlView::acted() const
         m_afterAction();
 }
 
-ControlView *ControlView::create(SettingFormAccess &form, const FormControl &control,
+ControlView *ControlView::create(form::SettingForm &form, const FormControl &control,
                                  QWidget *parent)
 {
     switch (control.kind) {
@@ -106,7 +106,7 @@ ControlView *ControlView::create(SettingFormAccess &form, const FormControl &con
 
 // --- Radio group ----------------------------------------------------------------------------
 
-RadioGroupView::RadioGroupView(SettingFormAccess &form, const QString &name, QWidget *parent)
+RadioGroupView::RadioGroupView(form::SettingForm &form, const QString &name, QWidget *parent)
     : ControlView(form, name, parent)
     , m_groupID(nextRadioGroupID())
 {
@@ -190,7 +190,7 @@ int RadioGroupView::layoutIn(int width)
 
 // --- Slider -----------------------------------------------------------------------------------
 
-SliderView::SliderView(SettingFormAccess &form, const QString &name, QWidget *parent)
+SliderView::SliderView(form::SettingForm &form, const QString &name, QWidget *parent)
     : ControlView(form, name, parent)
 {
     m_slider = new MouseEventSlider(Qt::Horizontal, this);
@@ -303,7 +303,7 @@ int SliderView::layoutIn(int width)
 
 // --- Check box --------------------------------------------------------------------------------
 
-CheckBoxView::CheckBoxView(SettingFormAccess &form, const QString &name, QWidget *parent)
+CheckBoxView::CheckBoxView(form::SettingForm &form, const QString &name, QWidget *parent)
     : ControlView(form, name, parent)
 {
     m_box = new RadioButton(this);
@@ -337,7 +337,7 @@ int CheckBoxView::layoutIn(int width)
 
 // --- Pop-up and combo box ---------------------------------------------------------------------
 
-ChoiceView::ChoiceView(SettingFormAccess &form, const QString &name, QWidget *parent)
+ChoiceView::ChoiceView(form::SettingForm &form, const QString &name, QWidget *parent)
     : ControlView(form, name, parent)
 {
     m_combo = new QComboBox(this);
@@ -377,7 +377,7 @@ int ChoiceView::layoutIn(int width)
 
 // --- Date picker ------------------------------------------------------------------------------
 
-DateView::DateView(SettingFormAccess &form, const QString &name, QWidget *parent)
+DateView::DateView(form::SettingForm &form, const QString &name, QWidget *parent)
     : ControlView(form, name, parent)
 {
     m_picker = new QDateTimeEdit(this);
@@ -407,7 +407,7 @@ int DateView::layoutIn(int width)
 
 // --- Button -----------------------------------------------------------------------------------
 
-ButtonView::ButtonView(SettingFormAccess &form, const QString &name, QWidget *parent)
+ButtonView::ButtonView(form::SettingForm &form, const QString &name, QWidget *parent)
     : ControlView(form, name, parent)
 {
     m_button = new QPushButton(this);
@@ -439,7 +439,7 @@ int ButtonView::layoutIn(int width)
 
 // --- Label ------------------------------------------------------------------------------------
 
-LabelView::LabelView(SettingFormAccess &form, const QString &name, QWidget *parent)
+LabelView::LabelView(form::SettingForm &form, const QString &name, QWidget *parent)
     : ControlView(form, name, parent)
 {
     m_label = makeLabel(this, "settingNote");
@@ -480,7 +480,7 @@ int LabelView::layoutIn(int width)
 
 // --- Partition bar ----------------------------------------------------------------------------
 
-PartitionBarView::PartitionBarView(SettingFormAccess &form, const QString &name, QWidget *parent)
+PartitionBarView::PartitionBarView(form::SettingForm &form, const QString &name, QWidget *parent)
     : ControlView(form, name, parent)
 {
     for (int i = 0; i < kSegments; ++i) {

@@ -12,19 +12,21 @@ class QDateTimeEdit;
 class QLabel;
 class QPushButton;
 
+namespace drovik::form {
+class SettingForm;
+}
+
 namespace drovik {
 
 class MouseEventSlider;
 class RadioButton;
-
-class SettingFormAccess;
 
 // The drawing of one form control. A view shows what the form says (refresh) and hands the
 // user's gestures to the form; it keeps no state of its own beyond its widgets.
 class ControlView : public QWidget {
     Q_OBJECT
 public:
-    ControlView(SettingFormAccess &form, const QString &name, QWidget *parent);
+    ControlView(form::SettingForm &form, const QString &name, QWidget *parent);
 
     QString controlName() const { return m_name; }
     virtual void refresh(const form::FormControl &control) = 0;
@@ -40,14 +42,14 @@ public:
     // Called after every gesture handed to the form, so a refused one is drawn back.
     void setAfterAction(std::function<void()> after) { m_afterAction = std::move(after); }
 
-    static ControlView *create(SettingFormAccess &form, const form::FormControl &control,
+    static ControlView *create(form::SettingForm &form, const form::FormControl &control,
                                QWidget *parent);
 
 protected:
     void setCaption(const QString &text);
     int controlX() const;
     void acted() const;
-    SettingFormAccess &m_form;
+    form::SettingForm &m_form;
     QString m_name;
     QLabel *m_caption = nullptr;
     int m_captionWidth = 0;
@@ -57,7 +59,7 @@ protected:
 class RadioGroupView : public ControlView {
     Q_OBJECT
 public:
-    RadioGroupView(SettingFormAccess &form, const QString &name, QWidget *parent);
+    RadioGroupView(form::SettingForm &form, const QString &name, QWidget *parent);
     void refresh(const form::FormControl &control) override;
     int layoutIn(int width) override;
     const QList<RadioButton *> &cells() const { return m_cells; }
@@ -77,7 +79,7 @@ private:
 class SliderView : public ControlView {
     Q_OBJECT
 public:
-    SliderView(SettingFormAccess &form, const QString &name, QWidget *parent);
+    SliderView(form::SettingForm &form, const QString &name, QWidget *parent);
     void refresh(const form::FormControl &control) override;
     int layoutIn(int width) override;
     MouseEventSlider *slider() const { return m_slider; }
@@ -97,7 +99,7 @@ private:
 class CheckBoxView : public ControlView {
     Q_OBJECT
 public:
-    CheckBoxView(SettingFormAccess &form, const QString &name, QWidget *parent);
+    CheckBoxView(form::SettingForm &form, const QString &name, QWidget *parent);
     void refresh(const form::FormControl &control) override;
     int layoutIn(int width) override;
     bool isInline() const override { return true; }
@@ -112,7 +114,7 @@ private:
 class ChoiceView : public ControlView {
     Q_OBJECT
 public:
-    ChoiceView(SettingFormAccess &form, const QString &name, QWidget *parent);
+    ChoiceView(form::SettingForm &form, const QString &name, QWidget *parent);
     void refresh(const form::FormControl &control) override;
     int layoutIn(int width) override;
     QComboBox *comboBox() const { return m_combo; }
@@ -124,7 +126,7 @@ private:
 class DateView : public ControlView {
     Q_OBJECT
 public:
-    DateView(SettingFormAccess &form, const QString &name, QWidget *parent);
+    DateView(form::SettingForm &form, const QString &name, QWidget *parent);
     void refresh(const form::FormControl &control) override;
     int layoutIn(int width) override;
     bool isInline() const override { return true; }
@@ -138,7 +140,7 @@ private:
 class ButtonView : public ControlView {
     Q_OBJECT
 public:
-    ButtonView(SettingFormAccess &form, const QString &name, QWidget *parent);
+    ButtonView(form::SettingForm &form, const QString &name, QWidget *parent);
     void refresh(const form::FormControl &control) override;
     int layoutIn(int width) override;
     bool isInline() const override { return true; }
@@ -152,7 +154,7 @@ private:
 class LabelView : public ControlView {
     Q_OBJECT
 public:
-    LabelView(SettingFormAccess &form, const QString &name, QWidget *parent);
+    LabelView(form::SettingForm &form, const QString &name, QWidget *parent);
     void refresh(const form::FormControl &control) override;
     int layoutIn(int width) override;
     QLabel *label() const { return m_label; }
@@ -175,7 +177,7 @@ class PartitionBarView : public ControlView {
     Q_OBJECT
 public:
     static constexpr int kSegments = 5;
-    PartitionBarView(SettingFormAccess &form, const QString &name, QWidget *parent);
+    PartitionBarView(form::SettingForm &form, const QString &name, QWidget *parent);
     void refresh(const form::FormControl &control) override;
     int layoutIn(int width) override;
     void setTitles(const QStringList &titles);

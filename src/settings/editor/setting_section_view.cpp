@@ -1,7 +1,7 @@
 #include "setting_section_view.h"
 
 #include "setting_control_views.h"
-#include "setting_form_access.h"
+#include "settings/form/setting_form.h"
 
 #include <QLabel>
 
@@ -16,7 +16,7 @@ constexpr int kBottom = 14;
 constexpr int kMaxCaption = 150;
 } // namespace
 
-SettingSectionView::SettingSectionView(SettingFormAccess &form, const QString &name,
+SettingSectionView::SettingSectionView(form::SettingForm &form, const QString &name,
                                        QWidget *parent)
     : QWidget(parent)
     , m_form(form)

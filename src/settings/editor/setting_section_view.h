@@ -7,11 +7,14 @@
 
 class QLabel;
 
+namespace drovik::form {
+class SettingForm;
+}
+
 namespace drovik {
 
 class ControlView;
 
-class SettingFormAccess;
 
 // One titled block of a settings page: its title with a thin rule running on from it, then
 // its visible controls, inline ones (check boxes, buttons, the date picker) sharing rows.
@@ -23,7 +26,7 @@ public:
     static constexpr int kRuleReach = 548;
     static constexpr int kIndent = 30;
 
-    SettingSectionView(SettingFormAccess &form, const QString &name, QWidget *parent);
+    SettingSectionView(form::SettingForm &form, const QString &name, QWidget *parent);
 
     QString sectionName() const { return m_name; }
     QLabel *titleLabel() const { return m_title; }
@@ -45,7 +48,7 @@ public:
 private:
     void fitCaptionsAndColumns();
 
-    SettingFormAccess &m_form;
+    form::SettingForm &m_form;
     QString m_name;
     QLabel *m_title = nullptr;
     QWidget *m_rule = nullptr;
