@@ -67,13 +67,9 @@ void SelectionViewController::loadView(DrovikCancelEventView *root)
     connect(m_cancelButton, &QAbstractButton::clicked, this, [this] { cancelButtonTouched(m_cancelButton); });
 
     // Room for the title in whichever language it is shown, so a language change while the
-    // dialog is open never clips it.
-    const int contentWidth = kViewWidth - 2 * kMargin;
-    const int titleHeight = this->titleHeight();
-    m_titleLabel->setGeometry(kMargin, kTitleTop, contentWidth, titleHeight);
-    const int comboY = kTitleTop + titleHeight + kGap;
-    m_comboBox->setGeometry(kMargin, comboY, contentWidth, kComboHeight);
-    const int buttonY = comboY + kComboHeight + kGap + 8;
+    // dialog is open never clips it; the combo box follows the title shown (placeTitle).
+    const int titleHeight = this->titleHeight(Preferences::supportedLanguages());
+    const int buttonY = kTitleTop + titleHeight + kGap + kComboHeight + kGap + 8;
     const int right = kViewWidth - kMargin;
     m_cancelButton->move(right - kButtonSize.width(), buttonY);
     m_okButton->move(right - 2 * kButtonSize.width() - kButtonGap, buttonY);
@@ -84,18 +80,25 @@ void SelectionViewController::loadView(DrovikCancelEventView *root)
     m_comboBox->setFocus(Qt::OtherFocusReason);
 }
 
-int SelectionViewController::titleHeight() const
+int SelectionViewController::titleHeight(const QStringList &languages) const
 {
     m_titleLabel->ensurePolished();
     const QFontMetrics metrics(m_titleLabel->font());
     const QRect bounds(0, 0, kViewWidth - 2 * kMargin, 1000);
     int height = metrics.height();
-    const DrovikLanguages &languages = SharedDrovikLanguages();
-    for (const QString &language : Preferences::supportedLanguages()) {
-        const QString text = languages.localizedIn(language, QString::fromUtf8(titleKey()));
+    for (const QString &language : languages) {
+        const QString text = SharedDrovikLanguages().localizedIn(language, QString::fromUtf8(titleKey()));
         height = qMax(height, metrics.boundingRect(bounds, Qt::TextWordWrap, text).height());
     }
     return height + 2;
+}
+
+void SelectionViewController::placeTitle()
+{
+    const int contentWidth = kViewWidth - 2 * kMargin;
+    const int height = titleHeight({SharedDrovikLanguages().language()});
+    m_titleLabel->setGeometry(kMargin, kTitleTop, contentWidth, height);
+    m_comboBox->setGeometry(kMargin, kTitleTop + height + kGap, contentWidth, kComboHeight);
 }
 
 void SelectionViewController::applyLanguageSettings()
@@ -103,6 +106,7 @@ void SelectionViewController::applyLanguageSettings()
     if (!m_titleLabel)
         return;
     m_titleLabel->setText(localized(titleKey()));
+    placeTitle();
     // OK reads the same in every language.
     m_okButton->setText(QStringLiteral("OK"));
     m_cancelButton->setText(localized(kCancelKey));

@@ -5,6 +5,7 @@
 #include <QMargins>
 #include <QSize>
 #include <QString>
+#include <QStringList>
 
 class QComboBox;
 class QLabel;
@@ -46,7 +47,9 @@ protected:
     virtual void fillComboBox() = 0;
 
 private:
-    int titleHeight() const;
+    // The height the title needs in the tallest of these languages.
+    int titleHeight(const QStringList &languages) const;
+    void placeTitle();
 
     QString m_layoutName;
     QString m_comboName;
