@@ -104,6 +104,9 @@ TEST_F(SelectionDialogs, ModelDialogOffersEveryModelAndFollowsTheLanguage)
         }
         EXPECT_FALSE(dialog.cancelButton()->text().isEmpty());
         EXPECT_EQ(dialog.okButton()->text(), QStringLiteral("OK"));
+        for (ImageButton *button : {dialog.okButton(), dialog.cancelButton()}) {
+            EXPECT_EQ(button->palette().color(QPalette::ButtonText), QColor(Qt::white));
+        }
         // The title fits its label whatever the language.
         const QRect needed = dialog.titleLabel()->fontMetrics().boundingRect(
             QRect(0, 0, dialog.titleLabel()->width(), 1000), Qt::TextWordWrap, title);
