@@ -5,7 +5,9 @@
 #include "json_writer.h"
 
 #include "i18n/drovik_languages.h"
+#include "settings/form/kvl_setting_form.h"
 #include "settings/form/record_setting_form.h"
+#include "settings/store/kvl_setting_manager.h"
 #include "settings/store/model_types.h"
 #include "settings/store/r640_setting_manager.h"
 #include "settings/store/setting_manager_holder.h"
@@ -27,6 +29,7 @@ namespace {
 using form::ActionResult;
 using form::ControlKind;
 using form::FormControl;
+using form::KvlSettingForm;
 using form::RecordSettingForm;
 
 const char *const kUsage =
@@ -117,8 +120,10 @@ QString refusal(ActionResult result, const FormControl &control, const QString &
     }
 }
 
-// One --set as the user's gesture on the control; an empty text when the form took it.
-QString applySetting(RecordSettingForm &form, const QString &name, const QString &value)
+// One --set as the user's gesture on the control; an empty text when the form took it. Form is
+// either editor's form: they share the shape of their controls and gestures.
+template <class Form>
+QString applySetting(Form &form, const QString &name, const QString &value)
 {
     const FormControl *control = form.control(name);
     if (!control)
@@ -210,10 +215,11 @@ bool hasItems(ControlKind kind)
         || kind == ControlKind::ComboBox;
 }
 
-std::string recordEditorJson(const RecordSettingForm &form)
+template <class Form>
+std::string editorJson(const Form &form, const char *editor)
 {
     JsonWriter json;
-    json.beginObject().key("editor").string("record");
+    json.beginObject().key("editor").string(editor);
     const QString family = form.family();
     json.key("family").string(family.isEmpty() ? QString() : family);
     json.key("modelType").number(form.modelType());
@@ -239,19 +245,12 @@ std::string recordEditorJson(const RecordSettingForm &form)
     return json.endObject().endObject().text();
 }
 
-// Opens the editor on the manager and replays the request; the exit status. A rehearsal stops
-// after the gestures; otherwise OK runs when asked and the editor is printed.
-int runRecordEditor(const SettingsRequest &request, std::unique_ptr<R640SettingManager> manager,
-                    bool rehearsal)
+// Opens the editor and replays the request; the exit status. A rehearsal stops after the
+// gestures; otherwise OK runs when asked and the editor is printed.
+template <class Form>
+int replay(const SettingsRequest &request, Form &form, bool rehearsal, const char *editor,
+           const char *file)
 {
-    SettingManagerHolder holder(std::move(manager));
-    RecordSettingForm form(holder);
-    // The dialog's sheets, answered as a user who agrees (the last button confirms).
-    QObject::connect(&form, &RecordSettingForm::questionAsked, &form,
-                     [&form](const form::FormQuestion &question) {
-                         if (question.buttonsEnabled && !question.buttons.isEmpty())
-                             form.answer(int(question.buttons.size()) - 1);
-                     });
     form.open();
     if (request.reset)
         form.resetButtonTouched();
@@ -266,12 +265,37 @@ int runRecordEditor(const SettingsRequest &request, std::unique_ptr<R640SettingM
     if (rehearsal)
         return 0;
     if (request.ok && isCardError(form.okButtonTouched())) {
-        std::cerr << "drovik settings: cannot write " << request.root.toStdString()
-                  << "/SETTING/setup.cfg\n";
+        std::cerr << "drovik settings: cannot write " << request.root.toStdString() << "/SETTING/"
+                  << file << "\n";
         return 1;
     }
-    std::cout << recordEditorJson(form) << "\n";
+    std::cout << editorJson(form, editor) << "\n";
     return 0;
+}
+
+int runRecordEditor(const SettingsRequest &request, std::unique_ptr<R640SettingManager> manager,
+                    bool rehearsal)
+{
+    SettingManagerHolder holder(std::move(manager));
+    RecordSettingForm form(holder);
+    // The dialog's sheets, answered as a user who agrees (the last button confirms).
+    QObject::connect(&form, &RecordSettingForm::questionAsked, &form,
+                     [&form](const form::FormQuestion &question) {
+                         if (question.buttonsEnabled && !question.buttons.isEmpty())
+                             form.answer(int(question.buttons.size()) - 1);
+                     });
+    return replay(request, form, rehearsal, "record", "setup.cfg");
+}
+
+// The text-file editor on the card's lines, loaded as the settings button loads them. Its
+// gestures write only the lines in memory, so a rehearsal is not needed to keep a refused
+// --set from reaching the card; it runs all the same so both editors refuse alike.
+int runKvlEditor(const SettingsRequest &request, R640SettingManager &card, bool rehearsal)
+{
+    KVLSettingManager lines(&card);
+    lines.loadData();
+    KvlSettingForm form(lines, card);
+    return replay(request, form, rehearsal, "kvl", "blackbox.cfg");
 }
 
 std::unique_ptr<R640SettingManager> detectedManager(const QString &root)
@@ -302,8 +326,9 @@ int runSettingsCommand(const Args &args)
         return 1;
     }
     if (type == Model::N260) {
-        std::cerr << "drovik settings: no editor yet for the text settings file of the N260\n";
-        return 1;
+        if (const int status = runKvlEditor(*request, *manager, true); status != 0)
+            return status;
+        return runKvlEditor(*request, *manager, false);
     }
     if (isWebPageModel(type)) {
         if (request->changesAnything()) {

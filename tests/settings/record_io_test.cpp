@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QFileInfo>
+
 #include <QRandomGenerator>
 
 using namespace drovik;
@@ -152,6 +154,12 @@ TEST(RecordIo, FailedWriteLeavesTheOldRecord)
     manager.setSettingDirPath(QString());
     EXPECT_EQ(manager.saveData(), CardWriteStatus::NoCard);
     EXPECT_TRUE(isCardError(CardWriteStatus::NoCard));
+    // A card pulled while its settings were open: its folder is gone, and must stay gone
+    // rather than be made again, with the settings in it, on the computer's own disk.
+    const QString pulled = card.root() + QStringLiteral("/PULLED_CARD");
+    manager.setSettingDirPath(pulled);
+    EXPECT_EQ(manager.saveData(), CardWriteStatus::WriteFailed);
+    EXPECT_FALSE(QFileInfo::exists(pulled));
 }
 
 TEST(RecordIo, SaveCreatesTheSettingFolder)

@@ -153,7 +153,7 @@ TEST(SettingsCli, RefusalsLeaveTheCardAsItWas)
         {empty.root(), "--set noSuchControl=1", 1}, // the card before the controls
         {empty.root(), "", 1},
         {notAFolder, "", 1},
-        {textFile.root(), "", 1},
+        {textFile.root(), "--set noSuchControl=1 --ok", 2},
         {card.root(), "--set noSuchControl=1 --ok", 2},
         {card.root(), "--set commonDrivingGuideRadioGroup=0 --ok", 2}, // hidden
         {card.root(), "--set commonDatePicker=2024-05-06~13:45:07 --ok", 2}, // disabled
@@ -184,6 +184,7 @@ TEST(SettingsCli, RefusalsLeaveTheCardAsItWas)
     EXPECT_FALSE(card.has(kTimeFile));
     EXPECT_TRUE(QDir(empty.root()).isEmpty());
     EXPECT_EQ(web.get(kSetupFile), webRecord);
+    EXPECT_EQ(textFile.get(QStringLiteral("SETTING/blackbox.cfg")), QByteArray("const=60\n"));
 
     const ProgramRun page = settings(web.root());
     EXPECT_EQ(page.exitCode, 0);
@@ -221,6 +222,107 @@ TEST(SettingsCli, LanguageResetAndClock)
         << clock.out.toStdString();
     EXPECT_EQ(card.get(kTimeFile), QByteArray("2024,05,06,13,45,07,+0900"));
     EXPECT_EQ(card.get(kSetupFile), record);
+}
+
+} // namespace
+
+namespace {
+
+// A text-file camera's card as the camera leaves it, with the values at the edges of their
+// rules: a voltage between two columns, a half-hour zone, a language the editor does not offer.
+QStringList kvlLines(std::initializer_list<const char *> replaced = {})
+{
+    QStringList lines;
+    for (const char *line : {"const=60", "event=22", "manual=9", "park=4", "front_led=1", "model=N260",
+                             "version=2.01.05", "park_mode=1", "power_off_vlt=11850", "language=de",
+                             "local_time=9.5", "summer_time=0", "osd_speed=1", "mic_in=1",
+                             "voice_out=0", "voice_volume=3", "acc_level=3", "motion_level=3",
+                             "future_key=x y", "", "set=0", "year=2024", "month=11", "day=30",
+                             "hour=23", "min=59", "sec=58"})
+        lines << QString::fromLatin1(line);
+    for (const char *line : replaced) {
+        const QString text = QString::fromLatin1(line);
+        const QString key = text.section(QLatin1Char('='), 0, 0) + QLatin1Char('=');
+        for (QString &l : lines) {
+            if (l.startsWith(key))
+                l = text;
+        }
+    }
+    return lines;
+}
+
+QByteArray kvlBytes(const QStringList &lines) { return lines.join(QStringLiteral("\r\n")).toUtf8(); }
+
+TEST(SettingsCli, TextFileEditorRoundTripsAndRefuses)
+{
+    const QString file = QStringLiteral("SETTING/blackbox.cfg");
+    TempFolder card;
+    ASSERT_TRUE(card.put(file, kvlBytes(kvlLines())));
+    const QByteArray before = card.get(file);
+
+    const ProgramRun shown = settings(card.root());
+    EXPECT_EQ(shown.exitCode, 0) << shown.err.toStdString();
+    EXPECT_TRUE(shown.out.startsWith(R"({"editor":"kvl","family":"N260","modelType":6,"controls":{)"));
+    for (const char *entry :
+         {R"("parkingModeVoltageRadioGroup":{"visible":true,"enabled":true,"value":1,"items":["Off","11.8V","12.0V","12.2V"]})",
+          R"("timeZoneComboBox":{"visible":true,"enabled":true,"value":10,)",
+          R"("languageRadioGroup":{"visible":true,"enabled":true,"value":0,"items":["English","French"]})",
+          R"("memoryPartitionGraph":{"visible":true,"enabled":true,"value":[60.0,22.0,4.0,0.0,9.0]})",
+          R"("voiceGuidanceSlider":{"visible":true,"enabled":false,"value":3,"range":[1,5]})",
+          R"("dateTimeDatePicker":{"visible":true,"enabled":false,)"})
+        EXPECT_TRUE(shown.out.contains(entry)) << entry << "\n" << shown.out.toStdString();
+    EXPECT_EQ(card.get(file), before);
+
+    // Each row from the card as the camera left it: the --set gestures, then the lines OK leaves.
+    const struct {
+        const char *sets;
+        QStringList expected;
+    } changes[] = {
+        // The untouched language keeps its line; the column writes its own value.
+        {"--set parkingModeVoltageRadioGroup=1", kvlLines({"power_off_vlt=11800"})},
+        {"--set timeZoneComboBox=7 --set memoryPartitionRadioGroup=1",
+         kvlLines({"local_time=0.000000", "const=35", "event=17", "park=4", "manual=39"})},
+        {"--set voiceGuidanceRadioGroup=0 --set voiceGuidanceSlider=5 --set impactSensitivitySlider=4",
+         kvlLines({"voice_out=1", "voice_volume=5", "acc_level=4"})},
+        // The clock in the system's zone, without leading zeros.
+        {"--set dateTimeCheckBox=true --set dateTimeDatePicker=2025-03-05~09:07:02",
+         kvlLines({"set=1", "year=2025", "month=3", "day=5", "hour=9", "min=7", "sec=2"})},
+        {"--reset --set languageRadioGroup=1", {}}, // checked below: the default lines
+    };
+    const QByteArray zone = qgetenv("TZ");
+    qputenv("TZ", "Australia/Adelaide");
+    for (const auto &c : changes) {
+        SCOPED_TRACE(c.sets);
+        ASSERT_TRUE(card.put(file, before));
+        const ProgramRun run = settings(card.root(), QString::fromLatin1(c.sets) + QStringLiteral(" --ok"));
+        EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+        if (!c.expected.isEmpty())
+            EXPECT_EQ(card.get(file), kvlBytes(c.expected));
+    }
+    zone.isNull() ? qunsetenv("TZ") : qputenv("TZ", zone);
+    const QByteArray reset = card.get(file);
+    EXPECT_TRUE(reset.contains("\r\nlanguage=fr\r\n")) << reset.toStdString();
+    EXPECT_TRUE(reset.contains("model=N260\r\n")) << reset.toStdString();
+    EXPECT_FALSE(reset.contains("future_key")) << reset.toStdString();
+
+    ASSERT_TRUE(card.put(file, before));
+    const char *refused[] = {
+        "--set voiceGuidanceSlider=5 --ok",                         // disabled: guidance is off
+        "--set dateTimeDatePicker=2025-03-05~09:07:02 --ok",        // disabled: the box is clear
+        "--set impactSensitivitySlider=5 --ok",                     // outside 2..4
+        "--set voiceGuidanceRadioGroup=0 --set voiceGuidanceSlider=2 --ok", // between the stops
+        "--set parkingModeVoltageRadioGroup=4 --ok",
+        "--set modelValueTextField=1 --ok",
+        "--set commonSpeedUnitRadioGroup=0 --ok",
+        "--set parkingModeRadioGroup=1 --set parkingModeVoltageRadioGroup=2 --ok", // disabled by the first
+    };
+    for (const char *args : refused) {
+        const ProgramRun run = settings(card.root(), QString::fromLatin1(args));
+        EXPECT_EQ(run.exitCode, 2) << args;
+        EXPECT_TRUE(run.out.isEmpty()) << args;
+        EXPECT_FALSE(run.err.isEmpty()) << args;
+    }
+    EXPECT_EQ(card.get(file), before);
 }
 
 } // namespace

@@ -1,7 +1,10 @@
 #include "r640_setting_view_controller.h"
 
 #include "app/notifier.h"
+#include "i18n/drovik_languages.h"
 #include "setting_control_views.h"
+#include "setting_form_access.h"
+#include "setting_frame.h"
 #include "setting_section_view.h"
 #include "widgets/drovik_event_view.h"
 #include "widgets/image_widgets.h"
@@ -28,20 +31,7 @@ constexpr int kTabY = 50;
 constexpr int kTabHeight = 34;
 constexpr int kTabGap = 4;
 constexpr int kButtonY = 592;
-constexpr int kButtonHeight = 34;
-constexpr int kPageTop = 12;
-constexpr int kSectionGap = 4;
 const QMargins kStretchInsets(4, 4, 4, 4);
-
-ImageButton *frameButton(QWidget *parent, const char *image, const char *objectName)
-{
-    auto *button = new ImageButton(QString::fromLatin1(image), parent);
-    button->setObjectName(QString::fromLatin1(objectName));
-    button->setAllowAutoMouseEventImage(true);
-    button->setStretchInsets(kStretchInsets);
-    setTitleColor(button, Qt::white);
-    return button;
-}
 
 } // namespace
 
@@ -49,6 +39,7 @@ R640SettingViewController::R640SettingViewController(const AppServices &services
     : DrovikViewController(services.notifier, parent)
     , m_services(services)
     , m_form(std::make_unique<form::RecordSettingForm>(services.settings, &services.volumes))
+    , m_access(std::make_unique<SettingFormAdapter<form::RecordSettingForm>>(*m_form))
 {
 }
 
@@ -97,27 +88,18 @@ void R640SettingViewController::loadView(DrovikCancelEventView *root)
 
 void R640SettingViewController::buildFrame(QWidget *root)
 {
-    // Everything sits on the event view, so a press anywhere that no control takes reaches it.
-    m_eventView = new DrovikEventView(root);
-    m_eventView->setObjectName(QStringLiteral("settingEventView"));
-    m_eventView->setGeometry(root->rect());
+    const SettingFrame frame = SettingFrame::build(root, kContentFrame, kButtonY);
+    m_eventView = frame.eventView;
+    m_bgImageView = frame.bgImageView;
+    m_titleTextField = frame.titleTextField;
+    m_contentBGView = frame.contentBGView;
+    m_contentScrollView = frame.contentScrollView;
+    m_resetButton = frame.resetButton;
+    m_okButton = frame.okButton;
+    m_cancelButton = frame.cancelButton;
     connect(m_eventView, &DrovikEventView::mouseDown, this, &R640SettingViewController::mouseDown);
     connect(m_eventView, &DrovikEventView::mouseDragged, this, &R640SettingViewController::mouseDragged);
     connect(m_eventView, &DrovikEventView::keyDown, this, &R640SettingViewController::keyDown);
-
-    m_bgImageView = new BGColorView(QColor(0x15, 0x18, 0x1c), m_eventView);
-    m_bgImageView->setObjectName(QStringLiteral("settingBackground"));
-    m_bgImageView->setBorderColor(QColor(0x2e, 0x33, 0x3a));
-    m_bgImageView->setSheen(true);
-    m_bgImageView->setGeometry(root->rect());
-    m_bgImageView->setAttribute(Qt::WA_TransparentForMouseEvents);
-
-    m_titleTextField = new QLabel(m_eventView);
-    m_titleTextField->setObjectName(QStringLiteral("settingTitle"));
-    m_titleTextField->setGeometry(22, 12, 400, 28);
-    QPalette palette = m_titleTextField->palette();
-    palette.setColor(QPalette::WindowText, colorWithHexColorString(QStringLiteral("d6dfe9")));
-    m_titleTextField->setPalette(palette);
 
     const int tabWidth = (kContentFrame.width() - (kTabCount - 1) * kTabGap) / kTabCount;
     const char *tabNames[kTabCount] = {"commonTabButton", "alwaysTabButton", "parkingTabButton", "etcTabButton"};
@@ -131,27 +113,6 @@ void R640SettingViewController::buildFrame(QWidget *root)
         connect(tab, &QAbstractButton::clicked, this, [this, i] { tabButtonTouched(i); });
         m_tabButtons[std::size_t(i)] = tab;
     }
-
-    m_contentBGView = new BGColorView(QColor(0x11, 0x14, 0x18), m_eventView);
-    m_contentBGView->setObjectName(QStringLiteral("contentBGView"));
-    m_contentBGView->setBorderColor(QColor(0x26, 0x2b, 0x33));
-    m_contentBGView->setCornerRadius(6);
-    m_contentBGView->setGeometry(kContentFrame.adjusted(-1, -1, 1, 1));
-    m_contentScrollView = new QScrollArea(m_eventView);
-    m_contentScrollView->setObjectName(QStringLiteral("contentScrollView"));
-    m_contentScrollView->setFrameShape(QFrame::NoFrame);
-    m_contentScrollView->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    m_contentScrollView->setWidgetResizable(false);
-    m_contentScrollView->setGeometry(kContentFrame);
-    m_contentScrollView->viewport()->setAutoFillBackground(false);
-
-    m_resetButton = frameButton(m_eventView, "setting_btn1", "resetButton");
-    m_resetButton->setGeometry(kContentFrame.x(), kButtonY, 150, kButtonHeight);
-    m_okButton = frameButton(m_eventView, "setting_ok_btn1", "okButton");
-    m_cancelButton = frameButton(m_eventView, "setting_btn1", "cancelButton");
-    const int right = kContentFrame.right() + 1;
-    m_cancelButton->setGeometry(right - 110, kButtonY, 110, kButtonHeight);
-    m_okButton->setGeometry(right - 110 - 10 - 110, kButtonY, 110, kButtonHeight);
     connect(m_okButton, &QAbstractButton::clicked, this, &R640SettingViewController::okButtonTouched);
     connect(m_cancelButton, &QAbstractButton::clicked, this, [this] { cancelButtonTouched(m_cancelButton); });
     connect(m_resetButton, &QAbstractButton::clicked, this, &R640SettingViewController::resetButtonTouched);
@@ -174,7 +135,7 @@ void R640SettingViewController::buildPages()
     for (const form::FormSection &section : m_form->sections()) {
         if (section.tab < 0 || section.tab >= kTabCount)
             continue;
-        auto *view = new SettingSectionView(*m_form, section.name, m_pages[std::size_t(section.tab)]);
+        auto *view = new SettingSectionView(*m_access, section.name, m_pages[std::size_t(section.tab)]);
         view->setAfterAction(after);
         m_sections.insert(section.name, view);
         m_sectionOrder.append(view);
@@ -243,25 +204,7 @@ void R640SettingViewController::redraw()
 
 int R640SettingViewController::restackPage(int tab)
 {
-    BGColorView *page = m_pages[std::size_t(tab)];
-    // Hidden sections take no room: the visible ones follow each other without gaps.
-    // One caption column for the whole page, so its sliders and rows line up.
-    int captionColumn = 0;
-    for (SettingSectionView *view : std::as_const(m_sectionOrder)) {
-        if (view->parentWidget() == page && !view->isHidden())
-            captionColumn = qMax(captionColumn, view->wantedCaptionWidth());
-    }
-    int y = kPageTop;
-    for (SettingSectionView *view : std::as_const(m_sectionOrder)) {
-        if (view->parentWidget() != page || view->isHidden())
-            continue;
-        view->setCaptionColumn(captionColumn);
-        const int height = view->relayout(kPageWidth);
-        view->setGeometry(0, y, kPageWidth, height);
-        y += height + kSectionGap;
-    }
-    page->resize(kPageWidth, y + kPageTop - kSectionGap);
-    return page->height();
+    return stackSectionViews(m_pages[std::size_t(tab)], m_sectionOrder, kPageWidth);
 }
 
 void R640SettingViewController::tabButtonTouched(int tab)
@@ -295,24 +238,32 @@ void R640SettingViewController::showTab(int tab)
 
 void R640SettingViewController::fitScrollView(QWidget *page)
 {
-    const QRect laidOut = kContentFrame;
-    if (laidOut.height() > page->height()) {
-        m_contentScrollView->setGeometry(laidOut.x(), laidOut.y(), laidOut.width(), page->height() + 2);
-        m_contentScrollView->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    } else {
-        m_contentScrollView->setGeometry(laidOut);
-        m_contentScrollView->setVerticalScrollBarPolicy(page->height() > laidOut.height()
-                                                            ? Qt::ScrollBarAlwaysOn
-                                                            : Qt::ScrollBarAlwaysOff);
-    }
+    drovik::fitScrollView(m_contentScrollView, kContentFrame, page);
 }
 
 void R640SettingViewController::okButtonTouched()
 {
     if (std::exchange(m_ended, true))
         return;
-    m_form->okButtonTouched();
+    if (isCardError(m_form->okButtonTouched())) {
+        // The card was pulled or cannot be written: say so and keep the editor open, so that
+        // nothing the user chose is lost and OK can be pressed again once the card is back.
+        m_ended = false;
+        showCardWriteError();
+        return;
+    }
     endModal(1);
+}
+
+void R640SettingViewController::showCardWriteError()
+{
+    auto *alert = new QMessageBox(QMessageBox::Warning, localized("메모리카드 오류"),
+                                  localized("메모리카드 오류"), QMessageBox::NoButton, view());
+    alert->setInformativeText(localized("메모리카드를 확인하여 주시기 바랍니다."));
+    alert->addButton(localized("OK"), QMessageBox::AcceptRole);
+    alert->setAttribute(Qt::WA_DeleteOnClose);
+    alert->setWindowModality(Qt::WindowModal);
+    alert->open();
 }
 
 void R640SettingViewController::cancelButtonTouched(QObject *)
@@ -339,21 +290,14 @@ void R640SettingViewController::applyLanguageSettings()
 
 void R640SettingViewController::mouseDown(QMouseEvent *event)
 {
-    if (event->button() != Qt::LeftButton)
-        return;
-    m_lastWindowDragLocation = event->globalPosition().toPoint();
-    if (QWidget *window = parentWindow())
-        m_windowDragOrigin = window->pos();
+    m_dragger.mouseDown(event, parentWindow());
 }
 
 void R640SettingViewController::mouseDragged(QMouseEvent *event)
 {
     QWidget *window = parentWindow();
-    if (!window || window == m_root)
-        return;
-    // Screen positions: the point under the pointer moves with the window.
-    const QPoint moved = event->globalPosition().toPoint() - m_lastWindowDragLocation;
-    window->move(m_windowDragOrigin + moved);
+    if (window != m_root)
+        m_dragger.mouseDragged(event, window);
 }
 
 void R640SettingViewController::keyDown(QKeyEvent *event)

@@ -2,6 +2,7 @@
 
 #include "app/app_services.h"
 #include "drovik_view_controller.h"
+#include "setting_frame.h"
 #include "settings/form/record_setting_form.h"
 
 #include <QHash>
@@ -28,6 +29,7 @@ class BGColorView;
 class ControlView;
 class DrovikEventView;
 class ImageButton;
+class SettingFormAccess;
 class SettingSectionView;
 
 // The binary-record settings editor: title, four tabs of sections, OK / Cancel / Reset. It
@@ -64,6 +66,7 @@ public:
 
     void tabButtonTouched(int tab);
     void okButtonTouched();
+    void showCardWriteError();
     void cancelButtonTouched(QObject *sender) override;
     void resetButtonTouched();
     void applyLanguageSettings() override;
@@ -93,6 +96,7 @@ private:
 
     AppServices m_services;
     std::unique_ptr<form::RecordSettingForm> m_form;
+    std::unique_ptr<SettingFormAccess> m_access;
     QPointer<QWidget> m_root;
     DrovikEventView *m_eventView = nullptr;
     BGColorView *m_bgImageView = nullptr;
@@ -109,8 +113,7 @@ private:
     QList<SettingSectionView *> m_sectionOrder;
     QPointer<QMessageBox> m_sheet;
     QProgressBar *m_progress = nullptr;
-    QPoint m_lastWindowDragLocation;
-    QPoint m_windowDragOrigin;
+    WindowDragger m_dragger;
     bool m_redrawing = false;
     bool m_ended = false;
 };

@@ -1,6 +1,6 @@
 #include "setting_control_views.h"
 
-#include "settings/form/record_setting_form.h"
+#include "setting_form_access.h"
 #include "widgets/mouse_event_slider.h"
 #include "widgets/radio_button.h"
 
@@ -44,7 +44,7 @@ QLabel *makeLabel(QWidget *parent, const char *objectName)
 
 } // namespace
 
-ControlView::ControlView(form::RecordSettingForm &form, const QString &name, QWidget *parent)
+ControlView::ControlView(SettingFormAccess &form, const QString &name, QWidget *parent)
     : QWidget(parent)
     , m_form(form)
     , m_name(name)
@@ -79,7 +79,7 @@ void ControlView::acted() const
         m_afterAction();
 }
 
-ControlView *ControlView::create(form::RecordSettingForm &form, const FormControl &control,
+ControlView *ControlView::create(SettingFormAccess &form, const FormControl &control,
                                  QWidget *parent)
 {
     switch (control.kind) {
@@ -106,7 +106,7 @@ ControlView *ControlView::create(form::RecordSettingForm &form, const FormContro
 
 // --- Radio group ----------------------------------------------------------------------------
 
-RadioGroupView::RadioGroupView(form::RecordSettingForm &form, const QString &name, QWidget *parent)
+RadioGroupView::RadioGroupView(SettingFormAccess &form, const QString &name, QWidget *parent)
     : ControlView(form, name, parent)
     , m_groupID(nextRadioGroupID())
 {
@@ -159,19 +159,27 @@ int RadioGroupView::widestCell() const
 
 int RadioGroupView::layoutIn(int width)
 {
-    if (m_caption)
+    // A caption longer than the captions' column goes above its cells rather than being cut.
+    const bool captionAbove = m_caption && !m_caption->text().isEmpty()
+        && m_caption->fontMetrics().horizontalAdvance(m_caption->text()) > m_captionWidth - 8;
+    const int left = captionAbove ? 0 : controlX();
+    int y = 0;
+    if (captionAbove) {
+        m_caption->setGeometry(0, 0, width, kRowHeight);
+        y = kRowHeight + 2;
+    } else if (m_caption) {
         m_caption->setGeometry(0, 0, qMax(0, m_captionWidth - 8), kRowHeight);
+    }
     // Cells stand in a row whether the form addresses them by row or by column (the page is
     // wide and the choices short); a row that does not fit goes on below.
-    int x = controlX();
-    int y = 0;
+    int x = left;
     // The section's shared column width only when the whole row fits with it.
-    const bool aligned = controlX() + m_columnWidth * int(m_cells.size()) - kCellGap <= width;
+    const bool aligned = left + m_columnWidth * int(m_cells.size()) - kCellGap <= width;
     for (RadioButton *cell : std::as_const(m_cells)) {
         const int cellWidth = cell->sizeHint().width();
         const int column = aligned ? qMax(cellWidth + kCellGap, m_columnWidth) : cellWidth + kCellGap + 8;
-        if (x > controlX() && x + cellWidth > width) {
-            x = controlX();
+        if (x > left && x + cellWidth > width) {
+            x = left;
             y += kRowHeight + 4;
         }
         cell->setGeometry(x, y, qMin(cellWidth, width - x), kRowHeight);
@@ -182,7 +190,7 @@ int RadioGroupView::layoutIn(int width)
 
 // --- Slider -----------------------------------------------------------------------------------
 
-SliderView::SliderView(form::RecordSettingForm &form, const QString &name, QWidget *parent)
+SliderView::SliderView(SettingFormAccess &form, const QString &name, QWidget *parent)
     : ControlView(form, name, parent)
 {
     m_slider = new MouseEventSlider(Qt::Horizontal, this);
@@ -205,7 +213,11 @@ SliderView::SliderView(form::RecordSettingForm &form, const QString &name, QWidg
     connect(m_slider, &QSlider::valueChanged, this, [this](int value) {
         if (m_refreshing)
             return;
-        m_form.sliderMoved(m_name, value);
+        // A slider that stops only on every step-th position: a drag between two stops takes
+        // the nearer one, so the pointer never lands on a position the form refuses.
+        const int stop = m_slider->minimum()
+            + qRound(double(value - m_slider->minimum()) / m_step) * m_step;
+        m_form.sliderMoved(m_name, qBound(m_slider->minimum(), stop, m_slider->maximum()));
         acted();
     });
 }
@@ -214,7 +226,10 @@ void SliderView::refresh(const FormControl &control)
 {
     m_refreshing = true;
     setCaption(control.title);
+    m_step = qMax(1, control.step);
     m_slider->setRange(control.minimum, control.maximum);
+    m_slider->setSingleStep(m_step);
+    m_slider->setPageStep(m_step);
     m_slider->setValue(control.position);
     m_slider->setEnabled(control.enabled);
     m_refreshing = false;
@@ -288,7 +303,7 @@ int SliderView::layoutIn(int width)
 
 // --- Check box --------------------------------------------------------------------------------
 
-CheckBoxView::CheckBoxView(form::RecordSettingForm &form, const QString &name, QWidget *parent)
+CheckBoxView::CheckBoxView(SettingFormAccess &form, const QString &name, QWidget *parent)
     : ControlView(form, name, parent)
 {
     m_box = new RadioButton(this);
@@ -322,7 +337,7 @@ int CheckBoxView::layoutIn(int width)
 
 // --- Pop-up and combo box ---------------------------------------------------------------------
 
-ChoiceView::ChoiceView(form::RecordSettingForm &form, const QString &name, QWidget *parent)
+ChoiceView::ChoiceView(SettingFormAccess &form, const QString &name, QWidget *parent)
     : ControlView(form, name, parent)
 {
     m_combo = new QComboBox(this);
@@ -362,7 +377,7 @@ int ChoiceView::layoutIn(int width)
 
 // --- Date picker ------------------------------------------------------------------------------
 
-DateView::DateView(form::RecordSettingForm &form, const QString &name, QWidget *parent)
+DateView::DateView(SettingFormAccess &form, const QString &name, QWidget *parent)
     : ControlView(form, name, parent)
 {
     m_picker = new QDateTimeEdit(this);
@@ -392,7 +407,7 @@ int DateView::layoutIn(int width)
 
 // --- Button -----------------------------------------------------------------------------------
 
-ButtonView::ButtonView(form::RecordSettingForm &form, const QString &name, QWidget *parent)
+ButtonView::ButtonView(SettingFormAccess &form, const QString &name, QWidget *parent)
     : ControlView(form, name, parent)
 {
     m_button = new QPushButton(this);
@@ -424,7 +439,7 @@ int ButtonView::layoutIn(int width)
 
 // --- Label ------------------------------------------------------------------------------------
 
-LabelView::LabelView(form::RecordSettingForm &form, const QString &name, QWidget *parent)
+LabelView::LabelView(SettingFormAccess &form, const QString &name, QWidget *parent)
     : ControlView(form, name, parent)
 {
     m_label = makeLabel(this, "settingNote");
@@ -437,8 +452,26 @@ void LabelView::refresh(const FormControl &control)
     m_label->setEnabled(control.enabled);
 }
 
+void LabelView::setInline(bool on, int minimumWidth)
+{
+    m_inline = on;
+    m_minimumWidth = minimumWidth;
+    m_label->setWordWrap(!on);
+}
+
+int LabelView::preferredWidth() const
+{
+    if (!m_inline)
+        return width();
+    return qMax(m_minimumWidth, m_label->fontMetrics().horizontalAdvance(m_label->text()) + 8);
+}
+
 int LabelView::layoutIn(int width)
 {
+    if (m_inline) {
+        m_label->setGeometry(0, 0, width, kRowHeight);
+        return kRowHeight;
+    }
     const int x = controlX();
     const int height = qMax(18, m_label->heightForWidth(width - x));
     m_label->setGeometry(x, 0, width - x, height);
@@ -447,7 +480,7 @@ int LabelView::layoutIn(int width)
 
 // --- Partition bar ----------------------------------------------------------------------------
 
-PartitionBarView::PartitionBarView(form::RecordSettingForm &form, const QString &name, QWidget *parent)
+PartitionBarView::PartitionBarView(SettingFormAccess &form, const QString &name, QWidget *parent)
     : ControlView(form, name, parent)
 {
     for (int i = 0; i < kSegments; ++i) {
@@ -471,25 +504,39 @@ QColor PartitionBarView::segmentColor(int index)
 void PartitionBarView::refresh(const FormControl &control)
 {
     m_percentages = control.percentages;
-    const QStringList ratios = ratioTexts();
-    for (int i = 0; i < kSegments; ++i)
-        m_ratios.at(i)->setText(ratios.at(i));
+    updateRatios();
     update();
+}
+
+void PartitionBarView::updateRatios()
+{
+    const QStringList ratios = ratioTexts();
+    for (int i = 0; i < kSegments; ++i) {
+        m_ratios.at(i)->setText(ratios.value(i));
+        m_ratios.at(i)->setVisible(i < ratios.size());
+        m_legend.at(i)->setVisible(i < ratios.size());
+    }
 }
 
 QStringList PartitionBarView::ratioTexts() const
 {
+    // Four segments are the text file's whole percentages; five, the record's shares.
+    const bool whole = m_slots.size() < kSegments;
     QStringList texts;
-    for (float value : m_percentages)
-        texts << QString::asprintf("%.1f%%", double(value));
+    for (int slot : m_slots) {
+        const double value = double(m_percentages[std::size_t(slot)]);
+        texts << (whole ? QStringLiteral("%1%").arg(qRound(value)) : QString::asprintf("%.1f%%", value));
+    }
     return texts;
 }
 
 void PartitionBarView::setTitles(const QStringList &titles)
 {
     m_titles = titles;
+    m_slots = titles.size() == kSegments - 1 ? QList<int>{0, 1, 2, 4} : QList<int>{0, 1, 2, 3, 4};
     for (int i = 0; i < kSegments; ++i)
         m_legend.at(i)->setText(m_titles.value(i));
+    updateRatios();
 }
 
 int PartitionBarView::layoutIn(int width)
@@ -500,7 +547,7 @@ int PartitionBarView::layoutIn(int width)
     int x = controlX();
     int y = 28;
     m_swatches.clear();
-    for (int i = 0; i < kSegments; ++i) {
+    for (int i = 0; i < segmentCount(); ++i) {
         QLabel *title = m_legend.at(i);
         QLabel *ratio = m_ratios.at(i);
         const int titleWidth = title->fontMetrics().horizontalAdvance(title->text()) + 4;
@@ -530,11 +577,12 @@ void PartitionBarView::paintEvent(QPaintEvent *)
     painter.setClipPath(outline);
     // Each segment is its share of the whole bar; the shares need not add up to 100.
     qreal x = bar.x();
-    for (int i = 0; i < kSegments; ++i) {
-        const qreal w = qMax<qreal>(0, m_percentages[std::size_t(i)]) * bar.width() / 100.0;
+    for (int i = 0; i < segmentCount(); ++i) {
+        const float share = m_percentages[std::size_t(m_slots.at(i))];
+        const qreal w = qMax<qreal>(0, share) * bar.width() / 100.0;
         painter.fillRect(QRectF(x, bar.y(), w, bar.height()), segmentColor(i));
         x += w;
-        if (i + 1 < kSegments)
+        if (i + 1 < segmentCount())
             painter.fillRect(QRectF(x - 0.5, bar.y(), 1, bar.height()), QColor(0, 0, 0, 90));
     }
     painter.restore();

@@ -17,16 +17,14 @@ namespace drovik {
 class MouseEventSlider;
 class RadioButton;
 
-namespace form {
-class RecordSettingForm;
-}
+class SettingFormAccess;
 
 // The drawing of one form control. A view shows what the form says (refresh) and hands the
 // user's gestures to the form; it keeps no state of its own beyond its widgets.
 class ControlView : public QWidget {
     Q_OBJECT
 public:
-    ControlView(form::RecordSettingForm &form, const QString &name, QWidget *parent);
+    ControlView(SettingFormAccess &form, const QString &name, QWidget *parent);
 
     QString controlName() const { return m_name; }
     virtual void refresh(const form::FormControl &control) = 0;
@@ -42,14 +40,14 @@ public:
     // Called after every gesture handed to the form, so a refused one is drawn back.
     void setAfterAction(std::function<void()> after) { m_afterAction = std::move(after); }
 
-    static ControlView *create(form::RecordSettingForm &form, const form::FormControl &control,
+    static ControlView *create(SettingFormAccess &form, const form::FormControl &control,
                                QWidget *parent);
 
 protected:
     void setCaption(const QString &text);
     int controlX() const;
     void acted() const;
-    form::RecordSettingForm &m_form;
+    SettingFormAccess &m_form;
     QString m_name;
     QLabel *m_caption = nullptr;
     int m_captionWidth = 0;
@@ -59,7 +57,7 @@ protected:
 class RadioGroupView : public ControlView {
     Q_OBJECT
 public:
-    RadioGroupView(form::RecordSettingForm &form, const QString &name, QWidget *parent);
+    RadioGroupView(SettingFormAccess &form, const QString &name, QWidget *parent);
     void refresh(const form::FormControl &control) override;
     int layoutIn(int width) override;
     const QList<RadioButton *> &cells() const { return m_cells; }
@@ -79,7 +77,7 @@ private:
 class SliderView : public ControlView {
     Q_OBJECT
 public:
-    SliderView(form::RecordSettingForm &form, const QString &name, QWidget *parent);
+    SliderView(SettingFormAccess &form, const QString &name, QWidget *parent);
     void refresh(const form::FormControl &control) override;
     int layoutIn(int width) override;
     MouseEventSlider *slider() const { return m_slider; }
@@ -93,12 +91,13 @@ private:
     QList<QLabel *> m_descriptions;
     bool m_refreshing = false;
     bool m_pointerOver = false;
+    int m_step = 1;
 };
 
 class CheckBoxView : public ControlView {
     Q_OBJECT
 public:
-    CheckBoxView(form::RecordSettingForm &form, const QString &name, QWidget *parent);
+    CheckBoxView(SettingFormAccess &form, const QString &name, QWidget *parent);
     void refresh(const form::FormControl &control) override;
     int layoutIn(int width) override;
     bool isInline() const override { return true; }
@@ -113,7 +112,7 @@ private:
 class ChoiceView : public ControlView {
     Q_OBJECT
 public:
-    ChoiceView(form::RecordSettingForm &form, const QString &name, QWidget *parent);
+    ChoiceView(SettingFormAccess &form, const QString &name, QWidget *parent);
     void refresh(const form::FormControl &control) override;
     int layoutIn(int width) override;
     QComboBox *comboBox() const { return m_combo; }
@@ -125,7 +124,7 @@ private:
 class DateView : public ControlView {
     Q_OBJECT
 public:
-    DateView(form::RecordSettingForm &form, const QString &name, QWidget *parent);
+    DateView(SettingFormAccess &form, const QString &name, QWidget *parent);
     void refresh(const form::FormControl &control) override;
     int layoutIn(int width) override;
     bool isInline() const override { return true; }
@@ -139,7 +138,7 @@ private:
 class ButtonView : public ControlView {
     Q_OBJECT
 public:
-    ButtonView(form::RecordSettingForm &form, const QString &name, QWidget *parent);
+    ButtonView(SettingFormAccess &form, const QString &name, QWidget *parent);
     void refresh(const form::FormControl &control) override;
     int layoutIn(int width) override;
     bool isInline() const override { return true; }
@@ -153,34 +152,45 @@ private:
 class LabelView : public ControlView {
     Q_OBJECT
 public:
-    LabelView(form::RecordSettingForm &form, const QString &name, QWidget *parent);
+    LabelView(SettingFormAccess &form, const QString &name, QWidget *parent);
     void refresh(const form::FormControl &control) override;
     int layoutIn(int width) override;
     QLabel *label() const { return m_label; }
+    // A short read-out ("Model", "N260") shares its row with its neighbours instead of taking a
+    // paragraph of its own; minimumWidth lines up read-outs of different rows.
+    void setInline(bool on, int minimumWidth = 0);
+    bool isInline() const override { return m_inline; }
+    int preferredWidth() const override;
 
 private:
     QLabel *m_label = nullptr;
+    bool m_inline = false;
+    int m_minimumWidth = 0;
 };
 
-// The memory-partition bar: five coloured segments as wide as their shares, with a legend of
-// titles and percentages under it.
+// The memory-partition bar: coloured segments as wide as their shares, with a legend of titles
+// and percentages under it. The form always holds five slots; given four titles, the bar draws
+// the families that keep no separate share for parking impacts (slot 3 left out).
 class PartitionBarView : public ControlView {
     Q_OBJECT
 public:
     static constexpr int kSegments = 5;
-    PartitionBarView(form::RecordSettingForm &form, const QString &name, QWidget *parent);
+    PartitionBarView(SettingFormAccess &form, const QString &name, QWidget *parent);
     void refresh(const form::FormControl &control) override;
     int layoutIn(int width) override;
     void setTitles(const QStringList &titles);
-    // The five ratio texts ("60.6%").
+    // The ratio texts of the drawn segments ("60.6%"; whole shares of four segments: "60%").
     QStringList ratioTexts() const;
+    int segmentCount() const { return int(m_slots.size()); }
     static QColor segmentColor(int index);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    void updateRatios();
     std::array<float, kSegments> m_percentages{};
+    QList<int> m_slots{0, 1, 2, 3, 4};
     QStringList m_titles;
     QList<QLabel *> m_legend;
     QList<QLabel *> m_ratios;

@@ -1,7 +1,7 @@
 #include "setting_section_view.h"
 
 #include "setting_control_views.h"
-#include "settings/form/record_setting_form.h"
+#include "setting_form_access.h"
 
 #include <QLabel>
 
@@ -16,7 +16,7 @@ constexpr int kBottom = 14;
 constexpr int kMaxCaption = 150;
 } // namespace
 
-SettingSectionView::SettingSectionView(form::RecordSettingForm &form, const QString &name,
+SettingSectionView::SettingSectionView(SettingFormAccess &form, const QString &name,
                                        QWidget *parent)
     : QWidget(parent)
     , m_form(form)
@@ -73,7 +73,8 @@ void SettingSectionView::refresh()
             partitionTitles << control->title;
     }
     // The partition bar's segment titles are the labels after it: they go into its legend.
-    if (bar && partitionTitles.size() == PartitionBarView::kSegments) {
+    if (bar && partitionTitles.size() >= PartitionBarView::kSegments - 1
+        && partitionTitles.size() <= PartitionBarView::kSegments) {
         bar->setTitles(partitionTitles);
         bool after = false;
         for (ControlView *view : std::as_const(m_controls)) {

@@ -11,9 +11,7 @@ namespace drovik {
 
 class ControlView;
 
-namespace form {
-class RecordSettingForm;
-}
+class SettingFormAccess;
 
 // One titled block of a settings page: its title with a thin rule running on from it, then
 // its visible controls, inline ones (check boxes, buttons, the date picker) sharing rows.
@@ -25,7 +23,7 @@ public:
     static constexpr int kRuleReach = 548;
     static constexpr int kIndent = 30;
 
-    SettingSectionView(form::RecordSettingForm &form, const QString &name, QWidget *parent);
+    SettingSectionView(SettingFormAccess &form, const QString &name, QWidget *parent);
 
     QString sectionName() const { return m_name; }
     QLabel *titleLabel() const { return m_title; }
@@ -47,7 +45,7 @@ public:
 private:
     void fitCaptionsAndColumns();
 
-    form::RecordSettingForm &m_form;
+    SettingFormAccess &m_form;
     QString m_name;
     QLabel *m_title = nullptr;
     QWidget *m_rule = nullptr;

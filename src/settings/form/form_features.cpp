@@ -2,12 +2,14 @@
 // slider ranges and the texts of their guides. Sections the layout leaves to a family stay as
 // the layout has them (see buildLayout).
 #include "settings/form/record_setting_form.h"
+#include "settings/form/form_texts.h"
 
 namespace drovik::form {
 
+using namespace formtext;
+
 namespace {
 
-QString s(const char *latin1) { return QString::fromLatin1(latin1); }
 
 QStringList numbers(int from, int to)
 {

@@ -4,15 +4,16 @@
 
 #include "i18n/drovik_languages.h"
 #include "settings/store/card_maintenance.h"
+#include "settings/form/form_texts.h"
 
 #include <array>
 
 namespace drovik::form {
 
+using namespace formtext;
+
 namespace {
 
-QString s(const char *latin1) { return QString::fromLatin1(latin1); }
-QString L(const char *key) { return localized(key); }
 
 const char *const kFormatFailure =
     "메모리 카드를 포멧할 수 없습니다.\r\n\r\nCAR VIEWR에서 동영상을 재생 중이거나 GPS 데이터를 수집중인 경우\r\n"
@@ -75,7 +76,7 @@ void RecordSettingForm::refreshSliderGuides()
         if (c.kind != ControlKind::Slider)
             continue;
         const int index = c.position - c.minimum;
-        c.shownGuide = c.name == m_pointerSlider && index >= 0 && index < c.guideLabels.size() ? index : -1;
+        c.shownGuide = c.name == pointerSlider() && index >= 0 && index < c.guideLabels.size() ? index : -1;
     }
 }
 

@@ -4,27 +4,14 @@
 
 #include "i18n/drovik_languages.h"
 #include "settings/store/language_titles.h"
+#include "settings/form/form_texts.h"
 
 #include <QDate>
 #include <QLocale>
 
 namespace drovik::form {
 
-namespace {
-
-QString L(const char *key) { return localized(key); }
-
-QStringList Ls(std::initializer_list<const char *> keys)
-{
-    QStringList texts;
-    for (const char *key : keys)
-        texts.append(localized(key));
-    return texts;
-}
-
-QString s(const char *latin1) { return QString::fromLatin1(latin1); }
-
-} // namespace
+using namespace formtext;
 
 void RecordSettingForm::applyMainLanguageSeting()
 {

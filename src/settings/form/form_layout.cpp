@@ -2,8 +2,11 @@
 // named controls, as the layout draws them before a model adapts it. Texts come later
 // (applyMainLanguageSeting); only the option titles that are not localised are set here.
 #include "settings/form/record_setting_form.h"
+#include "settings/form/form_texts.h"
 
 namespace drovik::form {
+
+using namespace formtext;
 
 namespace {
 
@@ -46,7 +49,6 @@ FormControl simple(const QString &name, ControlKind kind)
     return control;
 }
 
-QString s(const char *latin1) { return QString::fromLatin1(latin1); }
 
 const QString kVGA = s("VGA (640 x 480)");
 const QString kHD = s("HD (1280 x 720)");
@@ -54,26 +56,9 @@ const QString kFHD = s("FHD (1920 x 1080)");
 
 } // namespace
 
-void RecordSettingForm::addSection(const QString &name, int tab, QList<FormControl> controls)
-{
-    FormSection section;
-    section.name = name;
-    section.tab = tab;
-    for (FormControl &control : controls) {
-        control.section = name;
-        section.controls.append(control.name);
-        m_controlIndex.insert(control.name, int(m_controls.size()));
-        m_controls.append(control);
-    }
-    m_sections.append(section);
-}
-
 void RecordSettingForm::buildLayout()
 {
-    m_sections.clear();
-    m_controls.clear();
-    m_controlIndex.clear();
-    m_pointerSlider.clear();
+    clearLayout();
     m_rearResolutionBeforeForce = -1;
     m_parkingRowBeforePick = -1;
     buildCommonAndContinuousSections();

@@ -2,14 +2,16 @@
 // common tab's language, brightness, speed unit and time zone, the extra-functions tab) and
 // the first generation's own mapping (K210, R640, V470).
 #include "settings/form/record_setting_form.h"
+#include "settings/form/form_texts.h"
 
 #include <optional>
 
 namespace drovik::form {
 
+using namespace formtext;
+
 namespace {
 
-QString s(const char *latin1) { return QString::fromLatin1(latin1); }
 
 // The value's position in a list of codes, -1 when it is not one of them.
 int indexIn(const QList<int> &codes, int value)

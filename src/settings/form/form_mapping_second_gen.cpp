@@ -2,15 +2,17 @@
 // families): voice volume as one four-position slider, the LCD, the speed stamp, the
 // driver-assistance group, the two- and three-row parking mode and its five-position sliders.
 #include "settings/form/record_setting_form.h"
+#include "settings/form/form_texts.h"
 
 #include <optional>
 #include <utility>
 
 namespace drovik::form {
 
+using namespace formtext;
+
 namespace {
 
-QString s(const char *latin1) { return QString::fromLatin1(latin1); }
 
 int indexIn(const QList<int> &codes, int value)
 {

@@ -3,21 +3,15 @@
 #include "settings/form/kvl_setting_form.h"
 
 #include "i18n/drovik_languages.h"
+#include "settings/form/form_texts.h"
 
 namespace drovik::form {
 
+using namespace formtext;
+
 namespace {
 
-QString s(const char *latin1) { return QString::fromLatin1(latin1); }
-QString L(const char *key) { return localized(key); }
 
-QStringList Ls(std::initializer_list<const char *> keys)
-{
-    QStringList texts;
-    for (const char *key : keys)
-        texts.append(localized(key));
-    return texts;
-}
 
 FormControl plain(const char *name, ControlKind kind)
 {
@@ -65,25 +59,9 @@ const char *const kTimeZoneItems[] = {
 
 } // namespace
 
-void KvlSettingForm::addSection(const QString &name, QList<FormControl> controls)
-{
-    FormSection section;
-    section.name = name;
-    for (FormControl &c : controls) {
-        c.section = name;
-        section.controls.append(c.name);
-        m_controlIndex.insert(c.name, int(m_controls.size()));
-        m_controls.append(c);
-    }
-    m_sections.append(section);
-}
-
 void KvlSettingForm::buildLayout()
 {
-    m_sections.clear();
-    m_controls.clear();
-    m_controlIndex.clear();
-    m_pointerSlider.clear();
+    clearLayout();
     using K = ControlKind;
 
     FormControl partition = radio("memoryPartitionRadioGroup", 3, true);

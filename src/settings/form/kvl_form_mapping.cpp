@@ -1,15 +1,17 @@
 // Between the controls and the key=value lines: filling every control from its line, and the
 // one line each gesture writes at once.
 #include "settings/form/kvl_setting_form.h"
+#include "settings/form/form_texts.h"
 
 #include <algorithm>
 #include <limits>
 
 namespace drovik::form {
 
+using namespace formtext;
+
 namespace {
 
-QString s(const char *latin1) { return QString::fromLatin1(latin1); }
 
 // Recording cut-off voltages in the file, column by column ("off" first).
 const char *const kVoltageValues[] = {"0", "11800", "12000", "12200"};
@@ -22,21 +24,7 @@ const QList<double> &KvlSettingForm::timeZoneOffsets()
     return offsets;
 }
 
-int KvlSettingForm::integerValue(const QString &text)
-{
-    qsizetype i = 0;
-    while (i < text.size() && (text.at(i) == QLatin1Char(' ') || text.at(i) == QLatin1Char('\t')))
-        ++i;
-    bool negative = false;
-    if (i < text.size() && (text.at(i) == QLatin1Char('-') || text.at(i) == QLatin1Char('+')))
-        negative = text.at(i++) == QLatin1Char('-');
-    // Saturates rather than wrapping: a damaged line must not read as some other setting.
-    qint64 value = 0;
-    for (; i < text.size() && text.at(i) >= QLatin1Char('0') && text.at(i) <= QLatin1Char('9'); ++i)
-        value = qMin<qint64>(value * 10 + (text.at(i).unicode() - '0'), qint64(1) << 32);
-    value = negative ? -value : value;
-    return int(std::clamp<qint64>(value, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
-}
+int KvlSettingForm::integerValue(const QString &text) { return leadingInteger(text); }
 
 int KvlSettingForm::timeZoneIndexForValue(const QString &value)
 {

@@ -51,9 +51,16 @@ bool writeCardFileAtomically(const QString &path, const QByteArray &data)
     if (path.isEmpty())
         return false;
     const QFileInfo info(path);
-    if (!QDir().mkpath(info.absolutePath())) {
-        qCWarning(lcCardFile) << "cannot create folder" << info.absolutePath();
-        return false;
+    // The file's folder (SETTING) may be missing on a fresh card, but the card itself must be
+    // there: after the card is pulled its mount point is gone or empty, and making the whole
+    // path again would put the camera's settings on the computer's own disk.
+    const QDir folder = info.absoluteDir();
+    if (!folder.exists()) {
+        QDir parent = folder;
+        if (!parent.cdUp() || !parent.mkdir(folder.dirName())) {
+            qCWarning(lcCardFile) << "cannot create folder" << folder.absolutePath();
+            return false;
+        }
     }
     // A card pulled out of its slot is our power cut: the camera must find either the old file
     // or the new one, never half of one. QSaveFile writes a temporary file in the same folder,

@@ -28,23 +28,6 @@ constexpr int kVersionEnd = 50;
 constexpr int kVersionMinimumFileSize = 48;
 constexpr int kLocalIdEnd = 464;
 
-// The leading integer of a text as cameras' version parts are read: blanks skipped, an
-// optional sign, the digits that follow; 0 when there are none.
-int leadingInteger(const QString &text)
-{
-    qsizetype i = 0;
-    while (i < text.size() && text.at(i).isSpace())
-        ++i;
-    bool negative = false;
-    if (i < text.size() && (text.at(i) == QLatin1Char('-') || text.at(i) == QLatin1Char('+')))
-        negative = text.at(i++) == QLatin1Char('-');
-    qint64 value = 0;
-    for (; i < text.size() && text.at(i) >= QLatin1Char('0') && text.at(i) <= QLatin1Char('9'); ++i)
-        value = qMin<qint64>(value * 10 + (text.at(i).unicode() - '0'), qint64(1) << 32);
-    value = negative ? -value : value;
-    return int(std::clamp<qint64>(value, std::numeric_limits<int>::min(),
-                                  std::numeric_limits<int>::max()));
-}
 
 } // namespace
 
@@ -176,6 +159,24 @@ void R640SettingManager::loadLanguages()
             entries = parseLanguages(*text);
     }
     m_languages = entries.isEmpty() ? defaultLanguages() : entries;
+}
+
+// The leading integer of a text as cameras' version parts are read: blanks skipped, an
+// optional sign, the digits that follow; 0 when there are none.
+int leadingInteger(const QString &text)
+{
+    qsizetype i = 0;
+    while (i < text.size() && text.at(i).isSpace())
+        ++i;
+    bool negative = false;
+    if (i < text.size() && (text.at(i) == QLatin1Char('-') || text.at(i) == QLatin1Char('+')))
+        negative = text.at(i++) == QLatin1Char('-');
+    qint64 value = 0;
+    for (; i < text.size() && text.at(i) >= QLatin1Char('0') && text.at(i) <= QLatin1Char('9'); ++i)
+        value = qMin<qint64>(value * 10 + (text.at(i).unicode() - '0'), qint64(1) << 32);
+    value = negative ? -value : value;
+    return int(std::clamp<qint64>(value, std::numeric_limits<int>::min(),
+                                  std::numeric_limits<int>::max()));
 }
 
 } // namespace drovik

@@ -45,6 +45,11 @@ struct RecordLoadResult {
     CardWriteStatus write = CardWriteStatus::NotAttempted;
 };
 
+// The leading integer of a text as cameras write numbers (version parts, text settings): blanks
+// skipped, an optional sign, the digits that follow, saturating rather than wrapping; 0 when
+// there are none.
+int leadingInteger(const QString &text);
+
 enum class ResetOutcome { FromDefaultCfg, BuiltInDefaults, Unchanged };
 
 class SettingManagerHolder;

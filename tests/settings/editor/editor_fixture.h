@@ -7,7 +7,9 @@
 #include "app/notifier.h"
 #include "i18n/drovik_languages.h"
 #include "platform/volume_monitor.h"
+#include "settings/editor/kvl_setting_view_controller.h"
 #include "settings/editor/r640_setting_view_controller.h"
+#include "settings/store/kvl_setting_manager.h"
 #include "settings/store/r640_setting_manager.h"
 #include "settings/store/setting_manager_holder.h"
 #include "temp_folder.h"
@@ -17,6 +19,7 @@
 namespace drovik::test {
 
 inline const QString kCardSetup = QStringLiteral("CARD/SETTING/setup.cfg");
+inline const QString kCardBlackbox = QStringLiteral("CARD/SETTING/blackbox.cfg");
 
 struct EditorFixture {
     TempFolder volumesDir;
@@ -49,6 +52,31 @@ struct EditorFixture {
         manager.loadData();
         return true;
     }
+
+    // A text-file camera's card holding lines, detected and its lines loaded as the settings
+    // button does it.
+    bool makeKvlCard(const QStringList &lines)
+    {
+        volumesDir.mkdir(QStringLiteral("CARD/DCIM"));
+        if (!volumesDir.put(kCardBlackbox, lines.join(QStringLiteral("\r\n")).toUtf8()))
+            return false;
+        volumes.refresh();
+        R640SettingManager &manager = settings.manager();
+        manager.loadVersionInfo();
+        if (manager.modelType() != Model::N260)
+            return false;
+        kvlLines.loadData();
+        return kvlLines.hasLinedSettings();
+    }
+
+    std::unique_ptr<KVLSettingViewController> kvlEditor()
+    {
+        auto controller = std::make_unique<KVLSettingViewController>(services(), kvlLines);
+        controller->view();
+        return controller;
+    }
+
+    KVLSettingManager kvlLines{&settings.manager()};
 
     std::unique_ptr<R640SettingViewController> editor()
     {

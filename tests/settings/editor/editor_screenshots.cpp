@@ -94,6 +94,43 @@ void shootControls()
     EXPECT_TRUE(panel.grab().save(folder + QStringLiteral("/controls.png")));
 }
 
+// The text-file camera's editor: the window, then the whole page scrolled into one picture.
+void shootKvl(const QString &language)
+{
+    const QString folder = qEnvironmentVariable("DROVIK_SHOTS_DIR");
+    QDir().mkpath(folder);
+    SharedDrovikLanguages().setLanguage(language);
+    test::EditorFixture fixture;
+    ASSERT_TRUE(fixture.makeKvlCard({QStringLiteral("const=35"), QStringLiteral("event=17"),
+                                     QStringLiteral("manual=39"), QStringLiteral("park=4"),
+                                     QStringLiteral("model=N260"), QStringLiteral("version=2.01.05"),
+                                     QStringLiteral("park_mode=1"), QStringLiteral("power_off_vlt=11800"),
+                                     QStringLiteral("language=us"), QStringLiteral("local_time=9.5"),
+                                     QStringLiteral("summer_time=0"), QStringLiteral("osd_speed=1"),
+                                     QStringLiteral("mic_in=1"), QStringLiteral("voice_out=1"),
+                                     QStringLiteral("voice_volume=5"), QStringLiteral("acc_level=2"),
+                                     QStringLiteral("motion_level=3"), QStringLiteral("front_led=1"),
+                                     QStringLiteral("set=0")}));
+    auto editor = fixture.kvlEditor();
+    SettingWindow window;
+    window.beginModalWindow(nullptr, editor->view(), editor.get(), false);
+    QCoreApplication::processEvents();
+    const QString prefix = QStringLiteral("%1/kvl_%2").arg(folder, language);
+    EXPECT_TRUE(window.grab().save(prefix + QStringLiteral("_window.png")));
+    EXPECT_TRUE(editor->subSettingView()->grab().save(prefix + QStringLiteral("_page.png")));
+    window.done(0);
+}
+
+TEST(EditorScreenshots, TextFileEditor)
+{
+    if (qEnvironmentVariableIsEmpty("DROVIK_SHOTS_DIR"))
+        GTEST_SKIP() << "set DROVIK_SHOTS_DIR to write the pictures";
+    configureApplication(*qApp);
+    shootKvl(QStringLiteral("en"));
+    shootKvl(QStringLiteral("ja"));
+    SharedDrovikLanguages().setLanguage(QStringLiteral("en"));
+}
+
 TEST(EditorScreenshots, R640V470AndJapanese)
 {
     if (qEnvironmentVariableIsEmpty("DROVIK_SHOTS_DIR"))

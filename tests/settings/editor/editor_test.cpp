@@ -19,6 +19,9 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSignalSpy>
+#include <QApplication>
+#include <QFileInfo>
+#include <QDir>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -142,6 +145,31 @@ TEST_F(EditorTest, EscapeCancelsOnceAndWritesNothing)
     EXPECT_EQ(finished.at(0).at(0).toInt(), 0);
     EXPECT_EQ(fixture().volumesDir.get(test::kCardSetup), before);
     EXPECT_FALSE(fixture().volumesDir.has(QStringLiteral("CARD/SETTING/time.dat")));
+}
+
+// A card pulled while the editor is open: OK says so, writes nothing anywhere and leaves the
+// editor open with the user's choices; OK works once the card is back.
+TEST_F(EditorTest, OkOnAPulledCardKeepsTheEditorOpen)
+{
+    open(2);
+    const QString root = fixture().volumesDir.path(QStringLiteral("CARD"));
+    const QString away = fixture().volumesDir.path(QStringLiteral("AWAY"));
+    QTest::mouseClick(cell(QStringLiteral("alwaysRadioGroupFrontResolution"), 0), Qt::LeftButton);
+    ASSERT_TRUE(QDir().rename(root, away));
+    QSignalSpy finished(window.get(), &QDialog::finished);
+    QTest::mouseClick(editor->okButton(), Qt::LeftButton);
+    QTRY_VERIFY(QApplication::activeModalWidget() && qobject_cast<QMessageBox *>(QApplication::activeModalWidget()));
+    auto *alert = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+    EXPECT_EQ(alert->informativeText(), QStringLiteral("Please check the memory card."));
+    alert->accept();
+    EXPECT_EQ(finished.count(), 0);
+    EXPECT_FALSE(QFileInfo::exists(root));
+    EXPECT_EQ(editor->form().control(QStringLiteral("alwaysRadioGroupFrontResolution"))->selected, 0);
+
+    ASSERT_TRUE(QDir().rename(away, root));
+    QTest::mouseClick(editor->okButton(), Qt::LeftButton);
+    ASSERT_EQ(finished.count(), 1);
+    EXPECT_EQ(cardValue(fixture(), 2, Field::front_resolution), 2);
 }
 
 TEST_F(EditorTest, ScrollViewFitsShortPagesAndScrollsTallOnes)

@@ -1,0 +1,245 @@
+#include "kvl_setting_view_controller.h"
+
+#include "i18n/drovik_languages.h"
+#include "setting_control_views.h"
+#include "setting_form_access.h"
+#include "setting_section_view.h"
+#include "setting_window.h"
+#include "settings/store/kvl_setting_manager.h"
+#include "settings/store/setting_manager_holder.h"
+#include "widgets/drovik_event_view.h"
+#include "widgets/image_widgets.h"
+
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QScrollArea>
+#include <QScrollBar>
+
+#include <utility>
+
+namespace drovik {
+
+namespace {
+constexpr int kButtonY = 592;
+// Read-out columns, so that "Model" and "Version" rows line up in every language.
+constexpr int kReadoutNameWidth = 90;
+constexpr int kReadoutValueWidth = 150;
+} // namespace
+
+KVLSettingViewController::KVLSettingViewController(const AppServices &services, KVLSettingManager &lines,
+                                                   QObject *parent)
+    : DrovikViewController(services.notifier, parent)
+    , m_services(services)
+    , m_form(std::make_unique<form::KvlSettingForm>(lines, services.settings.manager()))
+    , m_access(std::make_unique<SettingFormAdapter<form::KvlSettingForm>>(*m_form))
+{
+}
+
+KVLSettingViewController::~KVLSettingViewController()
+{
+    // The alert belongs to the page's window; the views that draw the form go before it.
+    delete m_cardErrorAlert;
+    destroyView();
+}
+
+int KVLSettingViewController::runModal(QWidget *parent, const AppServices &services, KVLSettingManager &lines)
+{
+    lines.loadData();
+    KVLSettingViewController controller(services, lines);
+    SettingWindow window(parent);
+    window.setObjectName(QStringLiteral("settingWindow"));
+    QWidget *view = controller.view();
+    const int code = window.showModalWindow(parent, view, &controller, false);
+    // The view belongs to its controller, which outlives this window.
+    view->setParent(nullptr);
+    return code;
+}
+
+QWidget *KVLSettingViewController::parentWindow() const
+{
+    return m_root ? m_root->window() : nullptr;
+}
+
+ControlView *KVLSettingViewController::controlView(const QString &name) const
+{
+    for (SettingSectionView *section : m_sectionOrder) {
+        for (ControlView *view : section->controlViews()) {
+            if (view->controlName() == name)
+                return view;
+        }
+    }
+    return nullptr;
+}
+
+void KVLSettingViewController::loadView(DrovikCancelEventView *root)
+{
+    m_root = root;
+    root->setObjectName(QStringLiteral("settingEditor"));
+    root->resize(kViewSize);
+    m_frame = SettingFrame::build(root, kContentFrame, kButtonY);
+    connect(m_frame.eventView, &DrovikEventView::mouseDown, this, &KVLSettingViewController::mouseDown);
+    connect(m_frame.eventView, &DrovikEventView::mouseDragged, this, &KVLSettingViewController::mouseDragged);
+    connect(m_frame.eventView, &DrovikEventView::keyDown, this, &KVLSettingViewController::keyDown);
+    connect(m_frame.okButton, &QAbstractButton::clicked, this, &KVLSettingViewController::okButtonTouched);
+    connect(m_frame.cancelButton, &QAbstractButton::clicked, this,
+            [this] { cancelButtonTouched(m_frame.cancelButton); });
+    connect(m_frame.resetButton, &QAbstractButton::clicked, this, &KVLSettingViewController::resetButtonTouched);
+
+    m_form->open();
+    buildPage();
+    connect(m_form.get(), &form::KvlSettingForm::changed, this, &KVLSettingViewController::redraw);
+    relabelFrame();
+    redraw();
+    changeCurrentView(m_subSettingView);
+}
+
+void KVLSettingViewController::buildPage()
+{
+    m_subSettingView = new BGColorView(QColor(0x11, 0x14, 0x18));
+    m_subSettingView->setObjectName(QStringLiteral("subSettingView"));
+    m_subSettingView->resize(kPageWidth, 100);
+    m_subSettingView->setParent(m_root);
+    m_subSettingView->hide();
+    const auto after = [this] { redraw(); };
+    for (const form::FormSection &section : m_form->sections()) {
+        auto *view = new SettingSectionView(*m_access, section.name, m_subSettingView);
+        view->setAfterAction(after);
+        m_sections.insert(section.name, view);
+        m_sectionOrder.append(view);
+    }
+    styleReadouts();
+}
+
+// The model and firmware lines are read-outs, not notes: name and value share a row.
+void KVLSettingViewController::styleReadouts()
+{
+    const struct {
+        const char *name;
+        int width;
+        const char *objectName;
+    } readouts[] = {
+        {"modelNameTextField", kReadoutNameWidth, "settingReadoutName"},
+        {"modelValueTextField", kReadoutValueWidth, "settingReadoutValue"},
+        {"firmwareNameTextField", kReadoutNameWidth, "settingReadoutName"},
+        {"firmwareValueTextField", kReadoutValueWidth, "settingReadoutValue"},
+    };
+    for (const auto &readout : readouts) {
+        if (auto *view = qobject_cast<LabelView *>(controlView(QString::fromLatin1(readout.name)))) {
+            view->setInline(true, readout.width);
+            view->label()->setObjectName(QString::fromLatin1(readout.objectName));
+        }
+    }
+}
+
+void KVLSettingViewController::relabelFrame()
+{
+    const form::FrameTexts &texts = m_form->frameTexts();
+    m_frame.titleTextField->setText(texts.title);
+    m_frame.resetButton->setText(texts.reset);
+    m_frame.okButton->setText(texts.ok);
+    m_frame.cancelButton->setText(texts.cancel);
+}
+
+void KVLSettingViewController::redraw()
+{
+    if (m_redrawing || !m_root || !m_subSettingView)
+        return;
+    m_redrawing = true;
+    for (SettingSectionView *view : std::as_const(m_sectionOrder)) {
+        const form::FormSection *section = m_form->section(view->sectionName());
+        view->setVisible(section && section->visible);
+        view->refresh();
+    }
+    stackSectionViews(m_subSettingView, m_sectionOrder, kPageWidth);
+    if (m_currentContentView)
+        fitScrollView(m_frame.contentScrollView, kContentFrame, m_currentContentView);
+    m_redrawing = false;
+}
+
+void KVLSettingViewController::changeCurrentView(QWidget *view)
+{
+    if (view == m_currentContentView)
+        return;
+    if (m_currentContentView) {
+        m_frame.contentScrollView->takeWidget();
+        m_currentContentView->setParent(m_root);
+        m_currentContentView->hide();
+    }
+    fitScrollView(m_frame.contentScrollView, kContentFrame, view);
+    m_frame.contentScrollView->setWidget(view);
+    view->show();
+    m_frame.contentScrollView->verticalScrollBar()->setValue(0);
+    m_currentContentView = view;
+}
+
+void KVLSettingViewController::okButtonTouched()
+{
+    if (m_ended || m_cardErrorAlert)
+        return;
+    const CardWriteStatus status = m_form->okButtonTouched();
+    if (isCardError(status)) {
+        // The lines are as the user left them; after checking the card, OK may be tried again.
+        showCardErrorAlert();
+        return;
+    }
+    m_ended = true;
+    endModal(1);
+}
+
+void KVLSettingViewController::cancelButtonTouched(QObject *)
+{
+    if (std::exchange(m_ended, true))
+        return;
+    m_form->cancelButtonTouched();
+    endModal(0);
+}
+
+void KVLSettingViewController::resetButtonTouched()
+{
+    m_form->resetButtonTouched();
+    redraw();
+}
+
+void KVLSettingViewController::applyLanguageSettings()
+{
+    if (!m_root)
+        return;
+    m_form->applyMainLanguageSeting();
+    relabelFrame();
+    redraw();
+}
+
+void KVLSettingViewController::showCardErrorAlert()
+{
+    const QString title = localized("메모리카드 오류");
+    auto *alert = new QMessageBox(QMessageBox::Warning, title, title, QMessageBox::NoButton, parentWindow());
+    alert->setObjectName(QStringLiteral("cardErrorAlert"));
+    alert->setInformativeText(localized("메모리카드를 확인하여 주시기 바랍니다."));
+    alert->addButton(localized("OK"), QMessageBox::AcceptRole);
+    alert->setAttribute(Qt::WA_DeleteOnClose);
+    alert->setWindowModality(Qt::WindowModal);
+    m_cardErrorAlert = alert;
+    alert->open();
+}
+
+void KVLSettingViewController::mouseDown(QMouseEvent *event)
+{
+    m_dragger.mouseDown(event, parentWindow());
+}
+
+void KVLSettingViewController::mouseDragged(QMouseEvent *event)
+{
+    QWidget *window = parentWindow();
+    if (window != m_root)
+        m_dragger.mouseDragged(event, window);
+}
+
+void KVLSettingViewController::keyDown(QKeyEvent *event)
+{
+    // Keys go on to the root view, whose Escape handling cancels once per burst.
+    event->ignore();
+}
+
+} // namespace drovik

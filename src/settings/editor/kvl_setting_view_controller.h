@@ -1,0 +1,108 @@
+#pragma once
+
+#include "app/app_services.h"
+#include "drovik_view_controller.h"
+#include "setting_frame.h"
+#include "settings/form/kvl_setting_form.h"
+#include "widgets/view_helpers.h"
+
+#include <QHash>
+#include <QList>
+#include <QPointer>
+#include <QRect>
+
+#include <memory>
+
+class QKeyEvent;
+class QLabel;
+class QMessageBox;
+class QMouseEvent;
+class QScrollArea;
+class QWidget;
+
+namespace drovik {
+
+class ControlView;
+class DrovikEventView;
+class ImageButton;
+class KVLSettingManager;
+class SettingFormAccess;
+class SettingSectionView;
+
+// The text-file camera's settings editor: one scrolling page of sections under the title, the
+// model and firmware read-outs at its end, OK / Cancel / Reset below. It draws the text-file
+// settings form and hands every gesture to it (each one writes its line in memory at once);
+// OK writes the file, and a card that cannot be written is reported while the editor stays
+// open. Hosted by a SettingWindow without title bar, so it is dragged by its background.
+class KVLSettingViewController : public DrovikViewController {
+    Q_OBJECT
+public:
+    static constexpr QSize kViewSize{640, 650};
+    // Where the scroll view sits as laid out; a short page shrinks it from the bottom.
+    static constexpr QRect kContentFrame{20, 56, 600, 516};
+    static constexpr int kPageWidth = 592;
+
+    // lines: the card's text settings, loaded by the host (loadData) before each showing; the
+    // card itself is services.settings' manager.
+    KVLSettingViewController(const AppServices &services, KVLSettingManager &lines,
+                             QObject *parent = nullptr);
+    ~KVLSettingViewController() override;
+
+    // Loads the lines, shows the editor modally over parent and returns its code: 1 after the
+    // file was written (the caller refreshes the model information), 0 for Cancel or Escape.
+    static int runModal(QWidget *parent, const AppServices &services, KVLSettingManager &lines);
+
+    form::KvlSettingForm &form() { return *m_form; }
+    QWidget *parentWindow() const;
+
+    // Parts, for the window that hosts the page and for tests.
+    QWidget *subSettingView() const { return m_subSettingView; }
+    QWidget *currentContentView() const { return m_currentContentView; }
+    QScrollArea *contentScrollView() const { return m_frame.contentScrollView; }
+    QLabel *titleTextField() const { return m_frame.titleTextField; }
+    ImageButton *okButton() const { return m_frame.okButton; }
+    ImageButton *cancelButton() const { return m_frame.cancelButton; }
+    ImageButton *resetButton() const { return m_frame.resetButton; }
+    SettingSectionView *sectionView(const QString &name) const { return m_sections.value(name); }
+    ControlView *controlView(const QString &name) const;
+    // The "check the memory card" alert after an OK the card refused, while it is shown.
+    QMessageBox *cardErrorAlert() const { return m_cardErrorAlert; }
+
+    void okButtonTouched();
+    void cancelButtonTouched(QObject *sender) override;
+    void resetButtonTouched();
+    void applyLanguageSettings() override;
+
+    void mouseDown(QMouseEvent *event);
+    void mouseDragged(QMouseEvent *event);
+    void keyDown(QKeyEvent *event);
+
+    // Draws the whole form again.
+    void redraw();
+
+protected:
+    void loadView(DrovikCancelEventView *root) override;
+
+private:
+    void buildPage();
+    void styleReadouts();
+    void relabelFrame();
+    void changeCurrentView(QWidget *view);
+    void showCardErrorAlert();
+
+    AppServices m_services;
+    std::unique_ptr<form::KvlSettingForm> m_form;
+    std::unique_ptr<SettingFormAccess> m_access;
+    QPointer<QWidget> m_root;
+    SettingFrame m_frame;
+    BGColorView *m_subSettingView = nullptr;
+    QWidget *m_currentContentView = nullptr;
+    QHash<QString, SettingSectionView *> m_sections;
+    QList<SettingSectionView *> m_sectionOrder;
+    QPointer<QMessageBox> m_cardErrorAlert;
+    WindowDragger m_dragger;
+    bool m_redrawing = false;
+    bool m_ended = false;
+};
+
+} // namespace drovik

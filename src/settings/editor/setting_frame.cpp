@@ -1,0 +1,126 @@
+#include "setting_frame.h"
+
+#include "setting_section_view.h"
+#include "widgets/drovik_event_view.h"
+#include "widgets/image_widgets.h"
+#include "widgets/view_helpers.h"
+
+#include <QLabel>
+#include <QMouseEvent>
+#include <QScrollArea>
+
+namespace drovik {
+
+namespace {
+constexpr int kButtonHeight = 34;
+constexpr int kPageTop = 12;
+constexpr int kSectionGap = 4;
+const QMargins kStretchInsets(4, 4, 4, 4);
+} // namespace
+
+ImageButton *SettingFrame::makeButton(QWidget *parent, const char *image, const char *objectName)
+{
+    auto *button = new ImageButton(QString::fromLatin1(image), parent);
+    button->setObjectName(QString::fromLatin1(objectName));
+    button->setAllowAutoMouseEventImage(true);
+    button->setStretchInsets(kStretchInsets);
+    setTitleColor(button, Qt::white);
+    return button;
+}
+
+SettingFrame SettingFrame::build(QWidget *root, const QRect &contentFrame, int buttonY)
+{
+    SettingFrame frame;
+    // Everything sits on the event view, so a press anywhere that no control takes reaches it.
+    frame.eventView = new DrovikEventView(root);
+    frame.eventView->setObjectName(QStringLiteral("settingEventView"));
+    frame.eventView->setGeometry(root->rect());
+
+    frame.bgImageView = new BGColorView(QColor(0x15, 0x18, 0x1c), frame.eventView);
+    frame.bgImageView->setObjectName(QStringLiteral("settingBackground"));
+    frame.bgImageView->setBorderColor(QColor(0x2e, 0x33, 0x3a));
+    frame.bgImageView->setSheen(true);
+    frame.bgImageView->setGeometry(root->rect());
+    frame.bgImageView->setAttribute(Qt::WA_TransparentForMouseEvents);
+
+    frame.titleTextField = new QLabel(frame.eventView);
+    frame.titleTextField->setObjectName(QStringLiteral("settingTitle"));
+    frame.titleTextField->setGeometry(22, 12, 400, 28);
+    QPalette palette = frame.titleTextField->palette();
+    palette.setColor(QPalette::WindowText, colorWithHexColorString(QStringLiteral("d6dfe9")));
+    frame.titleTextField->setPalette(palette);
+
+    frame.contentBGView = new BGColorView(QColor(0x11, 0x14, 0x18), frame.eventView);
+    frame.contentBGView->setObjectName(QStringLiteral("contentBGView"));
+    frame.contentBGView->setBorderColor(QColor(0x26, 0x2b, 0x33));
+    frame.contentBGView->setCornerRadius(6);
+    frame.contentBGView->setGeometry(contentFrame.adjusted(-1, -1, 1, 1));
+    frame.contentScrollView = new QScrollArea(frame.eventView);
+    frame.contentScrollView->setObjectName(QStringLiteral("contentScrollView"));
+    frame.contentScrollView->setFrameShape(QFrame::NoFrame);
+    frame.contentScrollView->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    frame.contentScrollView->setWidgetResizable(false);
+    frame.contentScrollView->setGeometry(contentFrame);
+    frame.contentScrollView->viewport()->setAutoFillBackground(false);
+
+    frame.resetButton = makeButton(frame.eventView, "setting_btn1", "resetButton");
+    frame.resetButton->setGeometry(contentFrame.x(), buttonY, 150, kButtonHeight);
+    frame.okButton = makeButton(frame.eventView, "setting_ok_btn1", "okButton");
+    frame.cancelButton = makeButton(frame.eventView, "setting_btn1", "cancelButton");
+    const int right = contentFrame.right() + 1;
+    frame.cancelButton->setGeometry(right - 110, buttonY, 110, kButtonHeight);
+    frame.okButton->setGeometry(right - 110 - 10 - 110, buttonY, 110, kButtonHeight);
+    return frame;
+}
+
+int stackSectionViews(QWidget *page, const QList<SettingSectionView *> &sections, int pageWidth)
+{
+    int captionColumn = 0;
+    for (SettingSectionView *view : sections) {
+        if (view->parentWidget() == page && !view->isHidden())
+            captionColumn = qMax(captionColumn, view->wantedCaptionWidth());
+    }
+    int y = kPageTop;
+    for (SettingSectionView *view : sections) {
+        if (view->parentWidget() != page || view->isHidden())
+            continue;
+        view->setCaptionColumn(captionColumn);
+        const int height = view->relayout(pageWidth);
+        view->setGeometry(0, y, pageWidth, height);
+        y += height + kSectionGap;
+    }
+    page->resize(pageWidth, y + kPageTop - kSectionGap);
+    return page->height();
+}
+
+void fitScrollView(QScrollArea *scrollView, const QRect &laidOut, const QWidget *page)
+{
+    if (laidOut.height() > page->height()) {
+        scrollView->setGeometry(laidOut.x(), laidOut.y(), laidOut.width(), page->height() + 2);
+        scrollView->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    } else {
+        scrollView->setGeometry(laidOut);
+        scrollView->setVerticalScrollBarPolicy(page->height() > laidOut.height() ? Qt::ScrollBarAlwaysOn
+                                                                                : Qt::ScrollBarAlwaysOff);
+    }
+}
+
+void WindowDragger::mouseDown(QMouseEvent *event, const QWidget *window)
+{
+    if (event->button() != Qt::LeftButton)
+        return;
+    m_lastWindowDragLocation = event->globalPosition().toPoint();
+    if (window)
+        m_windowDragOrigin = window->pos();
+}
+
+void WindowDragger::mouseDragged(QMouseEvent *event, QWidget *window) const
+{
+    if (!window)
+        return;
+    // Screen positions: the point under the pointer moves with the window.
+    const QPoint moved = event->globalPosition().toPoint() - m_lastWindowDragLocation;
+    window->move(m_windowDragOrigin + moved);
+}
+
+} // namespace drovik
