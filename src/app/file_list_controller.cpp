@@ -62,8 +62,13 @@ int FileListController::selectedRow() const
 
 void FileListController::updateModelInfo()
 {
+    m_settings.manager().loadVersionInfo();
+    showModelInfo();
+}
+
+void FileListController::showModelInfo()
+{
     R640SettingManager &settings = m_settings.manager();
-    settings.loadVersionInfo();
     const int type = settings.modelType();
     if (type == Model::None) {
         ++m_scanGeneration; // a scan still running for the pulled card must not refill the list

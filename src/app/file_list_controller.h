@@ -32,6 +32,9 @@ public:
 
     // Card detection, then the card's clips; no card empties the list.
     void updateModelInfo();
+    // The second half of updateModelInfo: the model and clips of the card the settings manager
+    // holds now, without scanning the volumes again (a card chosen by hand stays chosen).
+    void showModelInfo();
     void refreshVideoFileListWithURL(const QUrl &folder);
     void refreshVideoFileList();
     void selectFolderButtonTouched();

@@ -4,12 +4,20 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QDir>
+#include <QFileInfo>
 
 #include <clocale>
 #include <cstring>
 #include <memory>
 
 namespace {
+
+const QCommandLineOption kSettingsOption(
+    QStringList{QStringLiteral("settings")},
+    QStringLiteral("Open the settings of the memory card (or copy of one) at ROOT, as the settings "
+                   "button does for that card."),
+    QStringLiteral("ROOT"));
 
 void describe(QCommandLineParser &parser)
 {
@@ -23,6 +31,7 @@ void describe(QCommandLineParser &parser)
     parser.addPositionalArgument(QStringLiteral("path"),
                                  QStringLiteral("A folder to list, or a clip to list with its folder and play."),
                                  QStringLiteral("[path]"));
+    parser.addOption(kSettingsOption);
     parser.addHelpOption();
     parser.addVersionOption();
 }
@@ -67,12 +76,23 @@ int main(int argc, char **argv)
     QCommandLineParser parser;
     describe(parser);
     parser.process(app);
+    QString settingsRoot;
+    if (parser.isSet(kSettingsOption)) {
+        const QFileInfo root(parser.value(kSettingsOption));
+        if (!root.isDir()) {
+            qCritical("drovik-viewer: --settings: not a folder: %s", qPrintable(root.filePath()));
+            return 2;
+        }
+        settingsRoot = QDir::cleanPath(root.absoluteFilePath());
+    }
 
     drovik::AppDelegate delegate;
     drovik::MainWindowController controller(drovik::AppDelegate::sharedServices());
     controller.awakeFromNib();
     if (!parser.positionalArguments().isEmpty())
         controller.openPath(parser.positionalArguments().constFirst());
+    if (!settingsRoot.isEmpty())
+        controller.openSettingsOfCard(settingsRoot);
     delegate.applicationDidFinishLaunching();
     return app.exec();
 }

@@ -17,6 +17,7 @@
 #include "playback/playback_controller.h"
 #include "playback/player/drovik_av_view.h"
 #include "playback/snapshot_controller.h"
+#include "settings/store/kvl_setting_manager.h"
 #include "widgets/view_helpers.h"
 
 #include <QAction>
@@ -133,6 +134,9 @@ void MainWindowController::showMainWindow()
     // After the card's own listing has started, so the named path is what the list shows.
     if (!m_pathToOpen.isEmpty())
         queued(this, [this] { openPath(std::exchange(m_pathToOpen, QString())); });
+    // The settings of a card named on the command line, over the window that lists it.
+    if (!m_settingsRootToOpen.isEmpty())
+        queued(this, [this] { openSettingsOfCard(std::exchange(m_settingsRootToOpen, QString())); });
     enableVideoControls(false);
     m_playback->updateMovieViewCoverScrren();
 }

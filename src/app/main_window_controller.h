@@ -7,6 +7,8 @@
 #include <QPoint>
 #include <QPointer>
 
+#include <memory>
+
 class QAction;
 class QMouseEvent;
 class QMenu;
@@ -18,6 +20,8 @@ namespace drovik {
 class DrovikAVView;
 class DrovikViewController;
 class FileListController;
+class KVLSettingManager;
+class R640SettingManager;
 class FullScreenController;
 class MapController;
 class MapWebView;
@@ -105,10 +109,25 @@ public:
     // Exists once the main window has been shown, like the playback side.
     FullScreenController *fullScreen() const { return m_fullScreen; }
 
-    // The settings button: pauses playback, then opens the card's settings editor when the card
-    // and its camera have one here, else says that they cannot be opened yet.
+    // The settings button: pauses playback; a card that is not (or no longer) an inserted memory
+    // card gets the card dialog, an unrecognised camera the model dialog; then the camera's
+    // editor: the record editor, the text-file editor (N260) or the card's HTML page.
     void settingButtonTouched(QObject *sender);
+    // The same for the card at root, whatever the volumes hold (the command line's --settings):
+    // detection on root itself, then the camera's editor. Waits for the window to be shown.
+    void openSettingsOfCard(const QString &root);
+    // The card dialog, then detection on the chosen volume and its camera's editor.
+    void showSelectFlashMemoryWindow();
+    // The model dialog: the chosen model's settings on the current card; Cancel forgets the card.
+    void showSelectModelWindow();
+    // The record editor, or the HTML page for the models that have one.
     void showSettingWindow();
+    // The text-file camera's editor and the card's HTML settings page.
+    void showSettingWindow_KVL();
+    void showWebSettingWindow();
+    // The text settings the N260's editor edits: the shared ones for the application's own
+    // services, else ones of the services' card.
+    KVLSettingManager &kvlSettingManager();
     // Shows view (its controller's page) modally over the main window; 1 for OK, 0 for Cancel.
     int showModalWindowWithView(QWidget *view, DrovikViewController *controller, bool showTitleBar);
 
@@ -125,7 +144,12 @@ private:
     void buildMapView();
     void buildPlayerViews();
     void showUnsupportedFileAlert();
-    void showSettingsUnavailableAlert();
+    // A short window-modal message that these settings cannot be opened here yet.
+    void showSettingsUnavailableAlert(const QString &objectName);
+    // Whether the model field and clip list follow a fresh volume scan or the card just chosen.
+    enum class ModelInfo { Rescan, KeepCard };
+    void openSettingsForModel(ModelInfo info);
+    void detectCardAt(const QString &root);
     void applyLanguageNow();
     void relabelMenus();
     void applyStyle();
@@ -138,6 +162,9 @@ private:
     QTimer *m_splashTimer = nullptr;
     bool m_mainWindowShown = false;
     QString m_pathToOpen;
+    QString m_settingsRootToOpen;
+    std::unique_ptr<KVLSettingManager> m_kvlSettings;
+    const R640SettingManager *m_kvlSettingsCard = nullptr;
     FileListController *m_fileList = nullptr;
     PlaybackController *m_playback = nullptr;
     DrovikAVView *m_bigMovieView = nullptr;

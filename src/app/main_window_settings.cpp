@@ -1,4 +1,5 @@
-// The settings button of the main window: which editor a card gets, and opening it.
+// The settings button of the main window: which card and camera the settings belong to (asking
+// the user when detection cannot tell), which of the three editors the camera gets, and opening it.
 #include "main_window_controller.h"
 
 #include "file_list_controller.h"
@@ -6,23 +7,29 @@
 #include "main_window.h"
 #include "platform/utils.h"
 #include "playback/playback_controller.h"
+#include "select_device_view_controller.h"
+#include "select_flash_memory_view_controller.h"
 #include "settings/editor/r640_setting_view_controller.h"
 #include "settings/editor/setting_window.h"
+#include "settings/store/kvl_setting_manager.h"
 #include "settings/store/r640_setting_manager.h"
 #include "settings/store/setting_manager_holder.h"
 
+#include <QLoggingCategory>
 #include <QMessageBox>
 #include <QUrl>
+
+Q_LOGGING_CATEGORY(lcSettingsButton, "drovik.app.settings", QtWarningMsg)
 
 namespace drovik {
 
 namespace {
 
-// The cameras whose record editor exists so far: the first generation, and the two models
-// chosen by hand that the record editor opens without a mapping.
-bool hasRecordEditor(ModelType type)
+// The cameras that keep their settings page on the card as HTML.
+bool usesWebSettingsPage(ModelType type)
 {
-    return type == Model::K210 || type == Model::R640 || type == Model::V470 || type == 27 || type == 28;
+    return type == Model::R810 || type == Model::R810MAX
+        || (type >= Model::R75 && type <= Model::DVR_L420);
 }
 
 } // namespace
@@ -33,25 +40,135 @@ void MainWindowController::settingButtonTouched(QObject *)
         m_playback->pauseVideo();
     R640SettingManager &manager = m_services.settings.manager();
     const QString root = manager.settingDirPath();
-    if (root.isEmpty() || !Utils::isEXteranlMemoryWithURL(QUrl::fromLocalFile(root), &m_services.volumes)) {
-        showSettingsUnavailableAlert();
+    if (!Utils::isEXteranlMemoryWithURL(root.isEmpty() ? QUrl() : QUrl::fromLocalFile(root),
+                                        &m_services.volumes)) {
+        showSelectFlashMemoryWindow();
         return;
     }
     manager.loadVersionInfo();
-    if (!hasRecordEditor(manager.modelType())) {
-        showSettingsUnavailableAlert();
+    openSettingsForModel(ModelInfo::Rescan);
+}
+
+void MainWindowController::openSettingsOfCard(const QString &root)
+{
+    if (!m_playback) { // the window and its own card detection come first
+        m_settingsRootToOpen = root;
         return;
     }
+    if (m_playback)
+        m_playback->pauseVideo();
+    detectCardAt(root);
+    openSettingsForModel(ModelInfo::KeepCard);
+}
+
+void MainWindowController::detectCardAt(const QString &root)
+{
+    // Detection on this card itself: a scan of the volumes could settle on another one, and the
+    // editor would then write this card's settings onto it.
+    R640SettingManager &manager = m_services.settings.manager();
+    manager.setSdcard_url(QUrl::fromLocalFile(root));
+    manager.loadVersionInfoWithSDPath(root);
+}
+
+void MainWindowController::openSettingsForModel(ModelInfo info)
+{
+    R640SettingManager &manager = m_services.settings.manager();
+    const ModelType type = manager.modelType();
+    qCDebug(lcSettingsButton) << "settings of model" << type << "at" << manager.settingDirPath();
+    const auto showModelInfo = [this, info] {
+        if (info == ModelInfo::Rescan)
+            m_fileList->updateModelInfo();
+        else
+            m_fileList->showModelInfo();
+    };
+    if (type == Model::None) {
+        showSelectModelWindow();
+    } else if (type == Model::DVR_L420) {
+        // Its record is not ours to rewrite at a guessed length; the page reads it itself.
+        manager.loadLanguages();
+        showWebSettingWindow();
+    } else if (type == Model::N260) {
+        kvlSettingManager().loadData();
+        showModelInfo();
+        showSettingWindow_KVL();
+    } else {
+        manager.loadData();
+        showModelInfo();
+        showSettingWindow();
+    }
+}
+
+void MainWindowController::showSelectFlashMemoryWindow()
+{
+    SelectFlashMemoryViewController dialog(m_services);
+    if (showModalWindowWithView(dialog.view(), &dialog, true) != 1)
+        return;
+    const QUrl volume = dialog.selectedFlashMeoryUrl();
+    if (volume.isEmpty())
+        return;
+    detectCardAt(volume.toLocalFile());
+    openSettingsForModel(ModelInfo::KeepCard);
+}
+
+void MainWindowController::showSelectModelWindow()
+{
+    SelectDeviceViewController dialog(m_services.notifier);
+    R640SettingManager &manager = m_services.settings.manager();
+    if (showModalWindowWithView(dialog.view(), &dialog, true) != 1) {
+        manager.setSettingDirPath(QString());
+        return;
+    }
+    const ModelType type = dialog.selectedModelType();
+    if (type < 0)
+        return;
+    manager.setModelType(type);
+    // The model named by hand stays until the next detection, so the window's model field keeps
+    // what it showed.
+    if (type == Model::N260) {
+        kvlSettingManager().loadData();
+        showSettingWindow_KVL();
+        return;
+    }
+    if (type == Model::V820UK)
+        manager.setLocalID(3);
+    else if (type == Model::V820)
+        manager.setLocalID(0);
     manager.loadData();
-    m_fileList->updateModelInfo();
     showSettingWindow();
 }
 
 void MainWindowController::showSettingWindow()
 {
+    if (usesWebSettingsPage(m_services.settings.manager().modelType())) {
+        showWebSettingWindow();
+        return;
+    }
     R640SettingViewController controller(m_services);
     if (showModalWindowWithView(controller.view(), &controller, false) == 1)
         m_fileList->updateModelInfo();
+}
+
+void MainWindowController::showSettingWindow_KVL()
+{
+    showSettingsUnavailableAlert(QStringLiteral("kvlSettingsUnavailableAlert"));
+}
+
+void MainWindowController::showWebSettingWindow()
+{
+    showSettingsUnavailableAlert(QStringLiteral("webSettingsUnavailableAlert"));
+}
+
+KVLSettingManager &MainWindowController::kvlSettingManager()
+{
+    R640SettingManager &card = m_services.settings.manager();
+    if (&m_services.settings == &SettingManagerHolder::shared())
+        return KVLSettingManager::SharedKVLSettingManager();
+    // Services of their own (tests): text settings of their own card.
+    if (!m_kvlSettings || m_kvlSettingsCard != &card) {
+        m_kvlSettings = std::make_unique<KVLSettingManager>(&card);
+        m_kvlSettingsCard = &card;
+    }
+    return *m_kvlSettings;
 }
 
 int MainWindowController::showModalWindowWithView(QWidget *view, DrovikViewController *controller,
@@ -59,17 +176,19 @@ int MainWindowController::showModalWindowWithView(QWidget *view, DrovikViewContr
 {
     SettingWindow window(m_window);
     window.setObjectName(QStringLiteral("settingWindow"));
+    if (showTitleBar)
+        window.setWindowTitle(m_window->windowTitle());
     const int code = window.showModalWindow(m_window, view, controller, showTitleBar);
     // The view belongs to its controller, which outlives this window.
     view->setParent(nullptr);
     return code;
 }
 
-void MainWindowController::showSettingsUnavailableAlert()
+void MainWindowController::showSettingsUnavailableAlert(const QString &objectName)
 {
     const QString text = localized("이 블랙박스의 설정은 아직 열 수 없습니다.");
     auto *alert = new QMessageBox(QMessageBox::Information, text, text, QMessageBox::NoButton, m_window);
-    alert->setObjectName(QStringLiteral("settingsUnavailableAlert"));
+    alert->setObjectName(objectName);
     alert->addButton(localized("OK"), QMessageBox::AcceptRole);
     alert->setAttribute(Qt::WA_DeleteOnClose);
     alert->setWindowModality(Qt::WindowModal);

@@ -1,6 +1,6 @@
 #pragma once
 
-// A card of a first-generation camera in a folder of volumes, its settings manager loaded as the
+// A card of a binary-record camera in a folder of volumes, its settings manager loaded as the
 // settings button loads it, and the editor page built on it (not yet shown).
 
 #include "app/app_services.h"
@@ -37,6 +37,11 @@ struct EditorFixture {
         writer.setSettingDirPath(volumesDir.path(QStringLiteral("CARD")));
         writer.setModelType(type);
         writer.loadDefaultValue();
+        // Models without built-in defaults still need the name and version detection reads.
+        if (writer.product_name().isEmpty())
+            writer.setProduct_name(modelNameList().value(int(type)));
+        if (writer.version().isEmpty())
+            writer.setVersion(QStringLiteral("1.00.17"));
         if (writer.saveData() != CardWriteStatus::Written)
             return false;
         volumes.refresh();

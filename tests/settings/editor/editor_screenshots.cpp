@@ -1,5 +1,5 @@
-// Pictures of the settings editor for a person to look at: every tab of an R640 and a V470 card,
-// and the common tab in Japanese. Written only when DROVIK_SHOTS_DIR names a folder.
+// Pictures of the settings editor for a person to look at: every tab of an R640, a V470, a V880
+// and an R970 card, and the common tab in Japanese. Written only when DROVIK_SHOTS_DIR names a folder.
 #include "editor_fixture.h"
 
 #include "app/application.h"
@@ -142,6 +142,15 @@ TEST(EditorScreenshots, R640V470AndJapanese)
     shoot(0, QStringLiteral("en"), QStringLiteral("k210"), {0, 1, 2, 3});
     shoot(2, QStringLiteral("fr"), QStringLiteral("v470_fr"), {0, 2, 3});
     shootControls();
+}
+
+TEST(EditorScreenshots, SecondGeneration)
+{
+    if (qEnvironmentVariableIsEmpty("DROVIK_SHOTS_DIR"))
+        GTEST_SKIP() << "set DROVIK_SHOTS_DIR to write the pictures";
+    configureApplication(*qApp);
+    shoot(Model::V880, QStringLiteral("en"), QStringLiteral("v880"), {0, 1, 2, 3});
+    shoot(Model::R970, QStringLiteral("en"), QStringLiteral("r970"), {0, 1, 2, 3});
 }
 
 } // namespace

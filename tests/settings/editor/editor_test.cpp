@@ -86,6 +86,10 @@ TEST_F(EditorTest, AClickedChoiceReachesTheCardOnOk)
         {1, "R640", 1, "alwaysRadioGroupFrontResolution", 0, Field::front_resolution, 1},
         {2, "V470", 2, "parkingFrameRateRadioGroup", 1, Field::parking_front_framerate, 5},
         {2, "V470", 1, "alwaysRadioGroupFrontResolution", 0, Field::front_resolution, 2},
+        {Model::V880, "V820", 1, "alwaysWDRRadioGroup", 0, Field::wdr, 1},
+        {Model::R970, "R930", 1, "alwaysFCWSRadioGroup", 0, Field::fcws_onoff, 1},
+        {Model::V560, "V560", 1, "alwaysDrivingGuideRadioGroup", 0, Field::enable_driving_guide, 1},
+        {Model::R60, "R60", 0, "commonSpeedStampRadioGroup", 0, Field::speed_stamp, 1},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.control);
