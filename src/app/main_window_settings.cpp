@@ -9,6 +9,7 @@
 #include "playback/playback_controller.h"
 #include "select_device_view_controller.h"
 #include "select_flash_memory_view_controller.h"
+#include "settings/editor/kvl_setting_view_controller.h"
 #include "settings/editor/r640_setting_view_controller.h"
 #include "settings/editor/setting_window.h"
 #include "settings/store/kvl_setting_manager.h"
@@ -150,7 +151,10 @@ void MainWindowController::showSettingWindow()
 
 void MainWindowController::showSettingWindow_KVL()
 {
-    showSettingsUnavailableAlert(QStringLiteral("kvlSettingsUnavailableAlert"));
+    // The lines were read by whoever chose this editor, just before.
+    KVLSettingViewController controller(m_services, kvlSettingManager());
+    if (showModalWindowWithView(controller.view(), &controller, false) == 1)
+        m_fileList->updateModelInfo();
 }
 
 void MainWindowController::showWebSettingWindow()

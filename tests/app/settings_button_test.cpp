@@ -4,6 +4,7 @@
 #include "window_services.h"
 
 #include "app/main_window.h"
+#include "settings/editor/kvl_setting_view_controller.h"
 #include "settings/editor/r640_setting_view_controller.h"
 #include "settings/editor/setting_window.h"
 #include "settings/store/kvl_setting_manager.h"
@@ -78,6 +79,12 @@ Step pick(ModelType type)
         click(window, "okButton");
     };
 }
+
+// The text-file editor, cancelled.
+const Step kvlCancel = [](SettingWindow *window) {
+    EXPECT_NE(dynamic_cast<KVLSettingViewController *>(window->keyEventDelegate()), nullptr);
+    click(window, "cancelButton");
+};
 
 // The record editor, checked before its OK.
 Step editorOk(std::function<void(R640SettingViewController &)> check)
@@ -174,7 +181,7 @@ TEST(SettingsButton, LeadsEachCardToItsEditor)
          [](auto &w) {
              return w.volumesDir.put(QStringLiteral("CARD/SETTING/blackbox.cfg"), "AudioRec=1\r\nVolume=2\r\n");
          },
-         Detected, {}, {}, "kvlSettingsUnavailableAlert",
+         Detected, {kvlCancel}, {editor}, nullptr,
          [](auto &, MainWindowController &c) {
              EXPECT_TRUE(c.kvlSettingManager().linedSettings().contains(QStringLiteral("Volume=2")));
          }},
@@ -193,8 +200,8 @@ TEST(SettingsButton, LeadsEachCardToItsEditor)
          {flash, models, editor}, nullptr, nullptr},
         {"an HTML-page model named by hand reaches the web window", nullptr, NoCard, {ok, pick(Model::R75)},
          {flash, models}, "webSettingsUnavailableAlert", nullptr},
-        {"the text-file model named by hand reaches the text-file editor", nullptr, NoCard, {ok, pick(Model::N260)},
-         {flash, models}, "kvlSettingsUnavailableAlert", nullptr},
+        {"the text-file model named by hand reaches the text-file editor", nullptr, NoCard,
+         {ok, pick(Model::N260), kvlCancel}, {flash, models, editor}, nullptr, nullptr},
         {"Cancel in the model dialog forgets the card", nullptr, NoCard, {ok, cancel}, {flash, models}, nullptr,
          [](auto &w, MainWindowController &) { EXPECT_TRUE(w.settings.manager().settingDirPath().isEmpty()); }},
     };
