@@ -77,6 +77,14 @@ const char *const kBridgeScript = R"JS(
 })();
 )JS";
 
+// Peer connections send UDP past the request filter (STUN); the page has no use for them, in
+// any frame.
+const char *const kNoPeerConnectionsScript = R"JS(
+['RTCPeerConnection', 'webkitRTCPeerConnection', 'RTCDataChannel', 'RTCSessionDescription'].forEach(function (n) {
+  try { Object.defineProperty(window, n, { value: undefined, writable: false, configurable: false }); } catch (e) {}
+});
+)JS";
+
 QString qwebchannelSource()
 {
     QFile file(QStringLiteral(":/qtwebchannel/qwebchannel.js"));
@@ -135,6 +143,17 @@ QWebEngineScript WebDashcam::injectedScript()
     script.setWorldId(QWebEngineScript::MainWorld);
     script.setRunsOnSubFrames(false);
     script.setSourceCode(source);
+    return script;
+}
+
+QWebEngineScript WebDashcam::noPeerConnectionsScript()
+{
+    QWebEngineScript script;
+    script.setName(QStringLiteral("drovik-no-peer-connections"));
+    script.setInjectionPoint(QWebEngineScript::DocumentCreation);
+    script.setWorldId(QWebEngineScript::MainWorld);
+    script.setRunsOnSubFrames(true);
+    script.setSourceCode(QString::fromUtf8(kNoPeerConnectionsScript));
     return script;
 }
 

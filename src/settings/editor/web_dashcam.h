@@ -23,6 +23,9 @@ public:
     // forward to this object over the channel registered as "webDashcam". Calls made before the
     // channel connects are kept (at most kMaxQueuedCalls) and delivered in order.
     static QWebEngineScript injectedScript();
+    // Run in every frame at document creation: no WebRTC peer connections, whose traffic no
+    // request filter sees.
+    static QWebEngineScript noPeerConnectionsScript();
     // Each script name the page may call and the slot it reaches.
     static const QList<QPair<QString, QString>> &scriptNames();
 

@@ -195,6 +195,7 @@ void WebSettingWindowController::connectBridge()
     QWebEnginePage *page = m_webView->page();
     page->setWebChannel(channel, QWebEngineScript::MainWorld);
     page->scripts().insert(WebDashcam::injectedScript());
+    page->scripts().insert(WebDashcam::noPeerConnectionsScript());
 
     WebDashcam *dashcam = m_webDashcam;
     // The page calls in while its scripts run; these two act once they have returned.

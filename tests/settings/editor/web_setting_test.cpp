@@ -16,6 +16,8 @@
 #include <QSignalSpy>
 #include <QTcpServer>
 #include <QTcpSocket>
+#include <QWebEngineDownloadRequest>
+#include <QWebEngineProfile>
 
 #include <gtest/gtest.h>
 
@@ -294,12 +296,20 @@ TEST_F(WebSettingWindowTest, HostilePageGetsNothingOut)
     ASSERT_TRUE(loadPage());
     QWebEngineView &view = *window->webView();
     const int windowsBefore = int(QApplication::topLevelWidgets().size());
+    // Our own slot runs after the window's, which refuses every download.
+    QList<QWebEngineDownloadRequest::DownloadState> downloads;
+    QObject::connect(window->webView()->profile(), &QWebEngineProfile::downloadRequested, window,
+                     [&](QWebEngineDownloadRequest *download) { downloads << download->state(); });
 
     // Each attack leaves its outcome in results[name]: "read" (or a server hit) is a breach.
     const QString secret = volumesDir->url(s("secret.txt")).toString();
     const QString http = listener.url("http");
-    struct Attack { const char *name; QString script; };
+    struct Attack { const char *name; QString script; const char *expected = "refused"; };
     const QList<Attack> attacks{
+        // The page's own files stay readable: the harness is no blanket refusal.
+        {"xhr own file", s("xhr('camera.js')"), "read"},
+        {"img own file", s("img('inside.png')"), "read"},
+        {"iframe own page", s("frame('other.html', /other/)"), "read"},
         {"xhr passwd", s("xhr('file:///etc/passwd')")},
         {"xhr beside", s("xhr('../setup.cfg')")},
         {"xhr escaped dots", s("xhr('%2e%2e/setup.cfg')")},
@@ -321,6 +331,10 @@ TEST_F(WebSettingWindowTest, HostilePageGetsNothingOut)
         {"geolocation", s("geo()")},
         {"form post", s("post('%1')").arg(http)},
         {"raw channel", s("rawChannel()")},
+        {"webrtc", s("results[name] = typeof RTCPeerConnection === 'undefined' && typeof"
+                     " document.createElement('iframe') === 'object' ? 'refused' : 'read'")},
+        {"webrtc in frame", s("rtcInFrame()")},
+        {"download", s("download()")},
         {"huge argument", s("Dashcam.userNoti('T\\tM\\t1\\tv\\t1' + 'x'.repeat(100 * 1024 * 1024));"
                             " results[name] = 'refused'")},
     };
@@ -333,10 +347,10 @@ TEST_F(WebSettingWindowTest, HostilePageGetsNothingOut)
         try { r.open('GET', url); r.send(); } catch (e) { done(n, 'refused'); } }
       function fetchIt(url) { var n = name; fetch(url).then(function (r) { return r.text(); })
         .then(function (t) { done(n, readOk(t)); }, function () { done(n, 'refused'); }); }
-      function frame(url) { var n = name, f = document.createElement('iframe'); f.src = url;
+      function frame(url, pattern) { var n = name, f = document.createElement('iframe'); f.src = url;
         var look = function () { if (n in results) return; var t = '';
           try { t = f.contentDocument.body.textContent; } catch (e) {}
-          done(n, /root:|SECRET/.test(t) ? 'read' : 'refused'); };
+          done(n, (pattern || /root:|SECRET/).test(t) ? 'read' : 'refused'); };
         f.onload = look; setTimeout(look, 3000); document.body.appendChild(f); }
       function img(url) { var n = name, i = new Image(); i.onload = function () { done(n, 'read'); };
         i.onerror = function () { done(n, 'refused'); }; i.src = url; }
@@ -347,6 +361,12 @@ TEST_F(WebSettingWindowTest, HostilePageGetsNothingOut)
         try { t.onmessage = function () { heard = true; }; } catch (e) {}
         try { t.send(JSON.stringify({ type: 3, id: 999 })); } catch (e) {}
         setTimeout(function () { done(n, heard || typeof QWebChannel !== 'undefined' ? 'read' : 'refused'); }, 1000); }
+      function rtcInFrame() { var n = name, f = document.createElement('iframe'); f.src = 'other.html';
+        f.onload = function () { var w = f.contentWindow;
+          done(n, w && typeof w.RTCPeerConnection === 'function' ? 'read' : 'refused'); };
+        document.body.appendChild(f); }
+      function download() { var a = document.createElement('a'); a.href = 'camera.js'; a.download = 'x.js';
+        document.body.appendChild(a); a.click(); done(name, 'refused'); }
       function beacon(url) { try { navigator.sendBeacon(url, 'x'); } catch (e) {} done(name, 'refused'); }
       function geo() { var n = name; navigator.geolocation.getCurrentPosition(
         function () { done(n, 'read'); }, function () { done(n, 'refused'); }); }
@@ -364,7 +384,9 @@ TEST_F(WebSettingWindowTest, HostilePageGetsNothingOut)
         return outcomes.size() == attacks.size();
     }, 30000);
     for (const Attack &attack : attacks)
-        EXPECT_EQ(outcomes.value(s(attack.name)).toString(), s("refused")) << attack.name;
+        EXPECT_EQ(outcomes.value(s(attack.name)).toString(), s(attack.expected)) << attack.name;
+    QTRY_COMPARE_WITH_TIMEOUT(downloads.size(), 1, 20000);
+    EXPECT_EQ(downloads.first(), QWebEngineDownloadRequest::DownloadCancelled);
     EXPECT_EQ(window->currentAlert(), nullptr) << "the huge notification was dropped";
     EXPECT_EQ(int(QApplication::topLevelWidgets().size()), windowsBefore);
 
