@@ -279,66 +279,8 @@ struct Listener {
     }
 };
 
-TEST_F(WebSettingWindowTest, HostilePageGetsNothingOut)
-{
-    ASSERT_TRUE(window);
-    // Beside the page's folder: the card's record and a picture; outside the card: a secret.
-    QImage(4, 4, QImage::Format_RGB32).save(cardPath("SETTING/beside.png"));
-    QImage(4, 4, QImage::Format_RGB32).save(cardPath("SETTING/html/inside.png"));
-    ASSERT_TRUE(volumesDir->put(s("secret.txt"), "SECRET-OUTSIDE"));
-    ASSERT_TRUE(volumesDir->put(s("NO NAME/SETTING/html/other.html"), "<p>other</p>"));
-    QFile::remove(cardPath("SETTING/html/up"));
-    QFile::remove(cardPath("SETTING/html/passwd"));
-    ASSERT_TRUE(QFile::link(s(".."), cardPath("SETTING/html/up")));
-    ASSERT_TRUE(QFile::link(s("/etc/passwd"), cardPath("SETTING/html/passwd")));
-    Listener listener;
-    ASSERT_TRUE(listener.server.isListening());
-    ASSERT_TRUE(loadPage());
-    QWebEngineView &view = *window->webView();
-    const int windowsBefore = int(QApplication::topLevelWidgets().size());
-    // Our own slot runs after the window's, which refuses every download.
-    QList<QWebEngineDownloadRequest::DownloadState> downloads;
-    QObject::connect(window->webView()->profile(), &QWebEngineProfile::downloadRequested, window,
-                     [&](QWebEngineDownloadRequest *download) { downloads << download->state(); });
-
-    // Each attack leaves its outcome in results[name]: "read" (or a server hit) is a breach.
-    const QString secret = volumesDir->url(s("secret.txt")).toString();
-    const QString http = listener.url("http");
-    struct Attack { const char *name; QString script; const char *expected = "refused"; };
-    const QList<Attack> attacks{
-        // The page's own files stay readable: the harness is no blanket refusal.
-        {"xhr own file", s("xhr('camera.js')"), "read"},
-        {"img own file", s("img('inside.png')"), "read"},
-        {"iframe own page", s("frame('other.html', /other/)"), "read"},
-        {"xhr passwd", s("xhr('file:///etc/passwd')")},
-        {"xhr beside", s("xhr('../setup.cfg')")},
-        {"xhr escaped dots", s("xhr('%2e%2e/setup.cfg')")},
-        {"xhr secret", s("xhr('%1')").arg(secret)},
-        {"xhr symlink up", s("xhr('up/setup.cfg')")},
-        {"xhr symlink passwd", s("xhr('passwd')")},
-        {"fetch passwd", s("fetchIt('file:///etc/passwd')")},
-        {"fetch beside", s("fetchIt('../setup.cfg')")},
-        {"iframe passwd", s("frame('file:///etc/passwd')")},
-        {"iframe secret", s("frame('%1')").arg(secret)},
-        {"img beside", s("img('../beside.png')")},
-        {"img symlink", s("img('up/beside.png')")},
-        {"img http", s("img('%1')").arg(http)},
-        {"fetch http", s("fetchIt('%1')").arg(http)},
-        {"xhr https", s("xhr('%1')").arg(listener.url("https"))},
-        {"websocket", s("socket('%1')").arg(listener.url("ws"))},
-        {"beacon", s("beacon('%1')").arg(http)},
-        {"window.open", s("results[name] = window.open('other.html') ? 'read' : 'refused'")},
-        {"geolocation", s("geo()")},
-        {"form post", s("post('%1')").arg(http)},
-        {"raw channel", s("rawChannel()")},
-        {"webrtc", s("results[name] = typeof RTCPeerConnection === 'undefined' && typeof"
-                     " document.createElement('iframe') === 'object' ? 'refused' : 'read'")},
-        {"webrtc in frame", s("rtcInFrame()")},
-        {"download", s("download()")},
-        {"huge argument", s("Dashcam.userNoti('T\\tM\\t1\\tv\\t1' + 'x'.repeat(100 * 1024 * 1024));"
-                            " results[name] = 'refused'")},
-    };
-    const QString helpers = s(R"JS(
+// What the hostile page runs first: each attack leaves "read" or "refused" in results[name].
+const char *const kAttackHelpers = R"JS(
       window.results = {};
       function done(name, outcome) { results[name] = outcome; }
       function readOk(text) { return text && text.length > 0 ? 'read' : 'refused'; }
@@ -373,8 +315,78 @@ TEST_F(WebSettingWindowTest, HostilePageGetsNothingOut)
       function post(url) { var f = document.createElement('form'); f.method = 'post'; f.action = url;
         f.target = 'sink'; var s = document.createElement('iframe'); s.name = 'sink';
         document.body.appendChild(s); document.body.appendChild(f); f.submit(); done(name, 'refused'); }
-      0)JS");
-    ASSERT_TRUE(test::evaluate(view, helpers));
+      0)JS";
+
+struct Attack {
+    const char *name;
+    QString script;
+    const char *expected = "refused";
+};
+
+// The hostile page's attempts; secret is a file outside the card.
+QList<Attack> hostileAttacks(const Listener &listener, const QString &secret)
+{
+    const QString http = listener.url("http");
+    return {
+        // The page's own files stay readable: the harness is no blanket refusal.
+        {"xhr own file", s("xhr('camera.js')"), "read"},
+        {"img own file", s("img('inside.png')"), "read"},
+        {"iframe own page", s("frame('other.html', /other/)"), "read"},
+        {"xhr passwd", s("xhr('file:///etc/passwd')")},
+        {"xhr beside", s("xhr('../setup.cfg')")},
+        {"xhr escaped dots", s("xhr('%2e%2e/setup.cfg')")},
+        {"xhr secret", s("xhr('%1')").arg(secret)},
+        {"xhr symlink up", s("xhr('up/setup.cfg')")},
+        {"xhr symlink passwd", s("xhr('passwd')")},
+        {"fetch passwd", s("fetchIt('file:///etc/passwd')")},
+        {"fetch beside", s("fetchIt('../setup.cfg')")},
+        {"iframe passwd", s("frame('file:///etc/passwd')")},
+        {"iframe secret", s("frame('%1')").arg(secret)},
+        {"img beside", s("img('../beside.png')")},
+        {"img symlink", s("img('up/beside.png')")},
+        {"img http", s("img('%1')").arg(http)},
+        {"fetch http", s("fetchIt('%1')").arg(http)},
+        {"xhr https", s("xhr('%1')").arg(listener.url("https"))},
+        {"websocket", s("socket('%1')").arg(listener.url("ws"))},
+        {"beacon", s("beacon('%1')").arg(http)},
+        {"window.open", s("results[name] = window.open('other.html') ? 'read' : 'refused'")},
+        {"geolocation", s("geo()")},
+        {"form post", s("post('%1')").arg(http)},
+        {"raw channel", s("rawChannel()")},
+        {"webrtc", s("results[name] = typeof RTCPeerConnection === 'undefined' && typeof"
+                     " document.createElement('iframe') === 'object' ? 'refused' : 'read'")},
+        {"webrtc in frame", s("rtcInFrame()")},
+        {"download", s("download()")},
+        {"huge argument", s("Dashcam.userNoti('T\\tM\\t1\\tv\\t1' + 'x'.repeat(100 * 1024 * 1024));"
+                            " results[name] = 'refused'")},
+    };
+}
+
+TEST_F(WebSettingWindowTest, HostilePageGetsNothingOut)
+{
+    ASSERT_TRUE(window);
+    // Beside the page's folder: the card's record and a picture; outside the card: a secret.
+    QImage(4, 4, QImage::Format_RGB32).save(cardPath("SETTING/beside.png"));
+    QImage(4, 4, QImage::Format_RGB32).save(cardPath("SETTING/html/inside.png"));
+    ASSERT_TRUE(volumesDir->put(s("secret.txt"), "SECRET-OUTSIDE"));
+    ASSERT_TRUE(volumesDir->put(s("NO NAME/SETTING/html/other.html"), "<p>other</p>"));
+    QFile::remove(cardPath("SETTING/html/up"));
+    QFile::remove(cardPath("SETTING/html/passwd"));
+    ASSERT_TRUE(QFile::link(s(".."), cardPath("SETTING/html/up")));
+    ASSERT_TRUE(QFile::link(s("/etc/passwd"), cardPath("SETTING/html/passwd")));
+    Listener listener;
+    ASSERT_TRUE(listener.server.isListening());
+    ASSERT_TRUE(loadPage());
+    QWebEngineView &view = *window->webView();
+    const int windowsBefore = int(QApplication::topLevelWidgets().size());
+    // Our own slot runs after the window's, which refuses every download.
+    QList<QWebEngineDownloadRequest::DownloadState> downloads;
+    QObject::connect(window->webView()->profile(), &QWebEngineProfile::downloadRequested, window,
+                     [&](QWebEngineDownloadRequest *download) { downloads << download->state(); });
+
+    // Each attack leaves its outcome in results[name]: "read" (or a server hit) is a breach.
+    const QList<Attack> attacks = hostileAttacks(listener, volumesDir->url(s("secret.txt")).toString());
+    ASSERT_TRUE(test::evaluate(view, s(kAttackHelpers)));
     for (const Attack &attack : attacks)
         test::evaluate(view, s("var name = '%1'; %2; 0").arg(s(attack.name), attack.script));
     QJsonObject outcomes;
@@ -391,7 +403,7 @@ TEST_F(WebSettingWindowTest, HostilePageGetsNothingOut)
     EXPECT_EQ(int(QApplication::topLevelWidgets().size()), windowsBefore);
 
     // Once connected the page stays where it is, whether it goes next door or to the network.
-    for (const QString &target : {s("other.html"), http}) {
+    for (const QString &target : {s("other.html"), listener.url("http")}) {
         test::evaluate(view, s("window.stay = 1; location = '%1'; 0").arg(target));
         QTest::qWait(300);
         EXPECT_EQ(test::evaluate(view, s("window.stay"))->toInt(), 1) << target.toStdString();
