@@ -257,6 +257,13 @@ TEST_F(WebSettingWindowTest, SaveWritesOnlyAWellFormedRecord)
             closeAlert();
         }
     }
+    // A clock the page turned on but filled with something that is no date: nothing written.
+    test::evaluate(*window->webView(), s("Dashcam['setdate:use']('1'); Dashcam.setdate('2024/05/06\\n,+0000');"
+                                         " cfgToReturn = current; 0"));
+    QTRY_VERIFY_WITH_TIMEOUT(window->dateTimeUse(), 20000);
+    EXPECT_EQ(save(), false);
+    EXPECT_EQ(test::readFile(cardPath("SETTING/time.dat")), clock);
+    closeAlert();
 }
 
 // A server that counts whoever reaches it.
@@ -500,6 +507,37 @@ TEST_F(WebSettingWindowTest, SaveButtonWritesTheClockAndClosesTheWindow)
     EXPECT_EQ(test::readFile(cardPath("SETTING/time.dat")), QByteArray("2024,05,06,13,45,00,+0900"));
     QTRY_VERIFY_WITH_TIMEOUT(!window, 20000);
     EXPECT_EQ(WebSettingWindowController::instance(), nullptr);
+}
+
+// The main window's way in: one window at a time, centred on the main window; Cancel writes nothing.
+TEST_F(WebSettingWindowTest, EntryPointOpensOneWindowAndCancelWritesNothing)
+{
+    ASSERT_FALSE(window) << "the previous test closed it";
+    const QByteArray record = test::readFile(cardPath("SETTING/setup.cfg"));
+    const QByteArray clock = test::readFile(cardPath("SETTING/time.dat"));
+    QWidget mainWindow;
+    mainWindow.setGeometry(100, 100, 1400, 900);
+    mainWindow.show();
+    const QString folder = volumesDir->path(s("NO NAME"));
+    const auto languages = R640SettingManager::defaultLanguages();
+    QPointer<WebSettingWindowController> opened =
+        WebSettingWindowController::showWebSettingWindow(&mainWindow, folder, languages, {volumes});
+    ASSERT_TRUE(opened);
+    EXPECT_EQ(WebSettingWindowController::instance(), opened.data());
+    EXPECT_EQ(WebSettingWindowController::showWebSettingWindow(&mainWindow, folder, languages, {volumes}), nullptr);
+    EXPECT_TRUE(opened->isModal());
+    EXPECT_LE((opened->frameGeometry().center() - mainWindow.frameGeometry().center()).manhattanLength(), 40);
+
+    QSignalSpy connected(opened.data(), &WebSettingWindowController::connectionStarted);
+    ASSERT_TRUE(connected.wait(90000));
+    test::evaluate(*opened->webView(), s("Dashcam['setdate:use']('1'); Dashcam.setdate('2030/01/01');"
+                                         " Dashcam['setdate:hour']('01'); Dashcam['setdate:min']('02');"
+                                         " cfgToReturn = '00'; 0"));
+    opened->findChild<QPushButton *>(s("cancelButton"))->click();
+    QTRY_VERIFY_WITH_TIMEOUT(!opened, 20000);
+    EXPECT_EQ(WebSettingWindowController::instance(), nullptr);
+    EXPECT_EQ(test::readFile(cardPath("SETTING/setup.cfg")), record);
+    EXPECT_EQ(test::readFile(cardPath("SETTING/time.dat")), clock);
 }
 
 } // namespace
