@@ -59,8 +59,8 @@ void hardenSettings(QWebEngineSettings *settings)
                                  S::DnsPrefetchEnabled, S::PdfViewerEnabled, S::NavigateOnDropEnabled,
                                  S::FullScreenSupportEnabled, S::HyperlinkAuditingEnabled})
         settings->setAttribute(attribute, false);
-    // Media only on a gesture; the folder's files are reachable (the request filter keeps the
-    // page inside the folder); WebRTC only through public interfaces, never the local address.
+    // Media plays only on a gesture and WebRTC never names a local address. The page reads its
+    // neighbours as file: URLs; the request filter keeps those inside its folder.
     settings->setAttribute(S::PlaybackRequiresUserGesture, true);
     settings->setAttribute(S::WebRTCPublicInterfacesOnly, true);
     settings->setAttribute(S::LocalContentCanAccessFileUrls, true);
