@@ -78,11 +78,17 @@ const char *const kBridgeScript = R"JS(
 )JS";
 
 // Peer connections send UDP past the request filter (STUN); the page has no use for them, in
-// any frame.
+// any frame. A frame inside the page gets no way to the channel either.
 const char *const kNoPeerConnectionsScript = R"JS(
 ['RTCPeerConnection', 'webkitRTCPeerConnection', 'RTCDataChannel', 'RTCSessionDescription'].forEach(function (n) {
   try { Object.defineProperty(window, n, { value: undefined, writable: false, configurable: false }); } catch (e) {}
 });
+if (window !== window.top && window.qt && window.qt.webChannelTransport) {
+  try {
+    Object.defineProperty(window.qt.webChannelTransport, 'send', { value: function () {}, writable: false,
+                                                                   configurable: false });
+  } catch (e) {}
+}
 )JS";
 
 QString qwebchannelSource()

@@ -314,6 +314,10 @@ const char *const kAttackHelpers = R"JS(
         f.onload = function () { var w = f.contentWindow;
           done(n, w && typeof w.RTCPeerConnection === 'function' ? 'read' : 'refused'); };
         document.body.appendChild(f); }
+      function channelInFrame() { var n = name, f = document.createElement('iframe'); f.src = 'other.html';
+        f.onload = function () { var w = f.contentWindow, t = w && w.qt && w.qt.webChannelTransport;
+          done(n, t && /native code/.test(String(t.send)) ? 'read' : 'refused'); };
+        document.body.appendChild(f); }
       function download() { var a = document.createElement('a'); a.href = 'camera.js'; a.download = 'x.js';
         document.body.appendChild(a); a.click(); done(name, 'refused'); }
       function beacon(url) { try { navigator.sendBeacon(url, 'x'); } catch (e) {} done(name, 'refused'); }
@@ -363,6 +367,7 @@ QList<Attack> hostileAttacks(const Listener &listener, const QString &secret)
         {"webrtc", s("results[name] = typeof RTCPeerConnection === 'undefined' && typeof"
                      " document.createElement('iframe') === 'object' ? 'refused' : 'read'")},
         {"webrtc in frame", s("rtcInFrame()")},
+        {"raw channel in frame", s("channelInFrame()")},
         {"download", s("download()")},
         {"huge argument", s("Dashcam.userNoti('T\\tM\\t1\\tv\\t1' + 'x'.repeat(100 * 1024 * 1024));"
                             " results[name] = 'refused'")},
