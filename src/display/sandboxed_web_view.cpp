@@ -4,7 +4,11 @@
 
 #include <QDesktopServices>
 #include <QFileInfo>
+#include <QWebEngineDownloadRequest>
+#include <QWebEngineFileSystemAccessRequest>
+#include <QWebEngineFullScreenRequest>
 #include <QWebEnginePage>
+#include <QWebEngineRegisterProtocolHandlerRequest>
 #include <QWebEngineProfile>
 #include <QWebEngineSettings>
 #include <QWebEngineUrlRequestInterceptor>
@@ -70,26 +74,56 @@ private:
 
 class SandboxedPage : public QWebEnginePage {
 public:
-    SandboxedPage(QString folder, QWebEngineProfile *profile, QObject *parent)
-        : QWebEnginePage(profile, parent), m_folder(std::move(folder))
+    SandboxedPage(QString folder, bool openWebLinks, QWebEngineProfile *profile, QObject *parent)
+        : QWebEnginePage(profile, parent), m_folder(std::move(folder)), m_openWebLinks(openWebLinks)
     {
+        connect(this, &QWebEnginePage::featurePermissionRequested, this,
+                [this](const QUrl &origin, Feature feature) {
+                    qCWarning(lcWebView) << "permission refused" << origin << int(feature);
+                    setFeaturePermission(origin, feature, PermissionDeniedByUser);
+                });
+        connect(this, &QWebEnginePage::fileSystemAccessRequested, this,
+                [](QWebEngineFileSystemAccessRequest request) {
+                    qCWarning(lcWebView) << "file system access refused" << request.filePath();
+                    request.reject();
+                });
+        connect(this, &QWebEnginePage::fullScreenRequested, this,
+                [](QWebEngineFullScreenRequest request) { request.reject(); });
+        connect(this, &QWebEnginePage::registerProtocolHandlerRequested, this,
+                [](QWebEngineRegisterProtocolHandlerRequest request) { request.reject(); });
     }
+
+    void setNavigationLocked(bool locked) { m_locked = locked; }
 
 protected:
     bool acceptNavigationRequest(const QUrl &url, NavigationType type, bool isMainFrame) override
     {
+        if (m_locked && isMainFrame) {
+            qCWarning(lcWebView) << "navigation after lock refused" << url;
+            return false;
+        }
         if (url.scheme() == QLatin1String("qrc") || (url.scheme() == QLatin1String("file")
                                                      && isInsideFolder(url, m_folder)))
             return true;
         // Links to the web, such as the map's attribution: the view is no browser.
-        if (type == NavigationTypeLinkClicked
+        if (m_openWebLinks && type == NavigationTypeLinkClicked
             && (url.scheme() == QLatin1String("https") || url.scheme() == QLatin1String("http")))
             QDesktopServices::openUrl(url);
-        qCDebug(lcWebView) << "navigation refused" << url << isMainFrame;
+        qCWarning(lcWebView) << "navigation refused" << url << isMainFrame;
         return false;
     }
 
-    QWebEnginePage *createWindow(WebWindowType) override { return nullptr; }
+    QWebEnginePage *createWindow(WebWindowType) override
+    {
+        qCWarning(lcWebView) << "new window refused";
+        return nullptr;
+    }
+
+    QStringList chooseFiles(FileSelectionMode, const QStringList &, const QStringList &) override
+    {
+        qCWarning(lcWebView) << "file chooser refused";
+        return {};
+    }
 
     void javaScriptAlert(const QUrl &, const QString &msg) override
     {
@@ -116,6 +150,8 @@ protected:
 
 private:
     const QString m_folder;
+    const bool m_openWebLinks;
+    bool m_locked = false;
 };
 
 } // namespace
@@ -129,8 +165,13 @@ SandboxedWebView::SandboxedWebView(const Policy &policy, QWidget *parent)
     if (!policy.userAgent.isEmpty())
         m_profile->setHttpUserAgent(QString::fromLatin1(policy.userAgent));
     m_profile->setUrlRequestInterceptor(new RequestFilter(folder, policy.schemes, m_profile));
+    connect(m_profile, &QWebEngineProfile::downloadRequested, this,
+            [](QWebEngineDownloadRequest *download) {
+                qCWarning(lcWebView) << "download refused" << download->url();
+                download->cancel();
+            });
 
-    auto *page = new SandboxedPage(folder, m_profile, this);
+    auto *page = new SandboxedPage(folder, policy.openWebLinksExternally, m_profile, this);
     page->setBackgroundColor(policy.background);
     page->settings()->setAttribute(QWebEngineSettings::ErrorPageEnabled, false);
     // A page from the folder reads its neighbours; the request filter keeps it inside.
@@ -158,7 +199,13 @@ void SandboxedWebView::openPage(const QUrl &url)
 {
     m_ready = false;
     m_pending.clear();
+    static_cast<SandboxedPage *>(page())->setNavigationLocked(false);
     load(url);
+}
+
+void SandboxedWebView::lockNavigation()
+{
+    static_cast<SandboxedPage *>(page())->setNavigationLocked(true);
 }
 
 void SandboxedWebView::runScript(const QString &script)

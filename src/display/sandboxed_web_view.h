@@ -22,6 +22,9 @@ namespace drovik {
 // (qrc:) may always be read, so that a page can use qrc:/qtwebchannel/qwebchannel.js with the
 // QWebChannel set on page().
 //
+// Whatever the policy, the page gets no permission (camera, location, notifications…), no
+// download, no file chooser, no full screen and no protocol handler; refusals are logged.
+//
 // Scripts run with runScript() before the page is ready would be lost in a loading document; they
 // are kept (the latest 32) and run in order once it has loaded, right after pageReady().
 class SandboxedWebView : public QWebEngineView {
@@ -36,6 +39,9 @@ public:
         QByteArray userAgent;
         // What shows before the page has drawn.
         QColor background = Qt::white;
+        // A clicked http(s) link opens in the desktop's browser; off for pages from a card,
+        // which must not send the user anywhere.
+        bool openWebLinksExternally = true;
     };
 
     explicit SandboxedWebView(const Policy &policy, QWidget *parent = nullptr);
@@ -43,11 +49,13 @@ public:
 
     QWebEngineProfile *profile() const { return m_profile; }
 
-    // Loads the page; scripts kept for an earlier page are dropped.
+    // Loads the page, lifting lockNavigation(); scripts kept for an earlier page are dropped.
     void openPage(const QUrl &url);
     // Runs the script in the page now, or once it is ready; its outcome is ignored.
     void runScript(const QString &script);
     bool isPageReady() const { return m_ready; }
+    // From now on the main frame stays on the document it shows: every navigation is refused.
+    void lockNavigation();
 
 signals:
     // The page has loaded; scripts kept meanwhile run right after this signal's slots.
