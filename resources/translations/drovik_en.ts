@@ -745,10 +745,5 @@ Do you want to turn off Parking Mode?</translation>
         <source>표시된 화면이 없습니다.</source>
         <translation>No picture is shown.</translation>
     </message>
-    <message>
-        <extracomment>Drovik Viewer's own text: the settings button on a card whose editor is not available.</extracomment>
-        <source>이 블랙박스의 설정은 아직 열 수 없습니다.</source>
-        <translation>This dashcam's settings cannot be opened here yet.</translation>
-    </message>
 </context>
 </TS>

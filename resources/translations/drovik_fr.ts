@@ -745,10 +745,5 @@ Voulez-vous désactiver le mode stationnement ?</translation>
         <source>표시된 화면이 없습니다.</source>
         <translation>Aucune image n'est affichée.</translation>
     </message>
-    <message>
-        <extracomment>Drovik Viewer's own text: the settings button on a card whose editor is not available.</extracomment>
-        <source>이 블랙박스의 설정은 아직 열 수 없습니다.</source>
-        <translation>Les réglages de cette caméra embarquée ne peuvent pas encore être ouverts ici.</translation>
-    </message>
 </context>
 </TS>

@@ -745,10 +745,5 @@ Drovik Viewerを終了してから再度フォーマットしてください。
         <source>표시된 화면이 없습니다.</source>
         <translation>表示中の画像がありません。</translation>
     </message>
-    <message>
-        <extracomment>Drovik Viewer's own text: the settings button on a card whose editor is not available.</extracomment>
-        <source>이 블랙박스의 설정은 아직 열 수 없습니다.</source>
-        <translation>このドライブレコーダーの設定はまだここでは開けません。</translation>
-    </message>
 </context>
 </TS>

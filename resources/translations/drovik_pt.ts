@@ -745,10 +745,5 @@ Pretende desativar o modo de estacionamento?</translation>
         <source>표시된 화면이 없습니다.</source>
         <translation>Não há nenhuma imagem apresentada.</translation>
     </message>
-    <message>
-        <extracomment>Drovik Viewer's own text: the settings button on a card whose editor is not available.</extracomment>
-        <source>이 블랙박스의 설정은 아직 열 수 없습니다.</source>
-        <translation>As configurações desta câmera veicular ainda não podem ser abertas aqui.</translation>
-    </message>
 </context>
 </TS>

@@ -145,7 +145,6 @@ private:
     void buildPlayerViews();
     void showUnsupportedFileAlert();
     // A short window-modal message that these settings cannot be opened here yet.
-    void showSettingsUnavailableAlert(const QString &objectName);
     // Whether the model field and clip list follow a fresh volume scan or the card just chosen.
     enum class ModelInfo { Rescan, KeepCard };
     void openSettingsForModel(ModelInfo info);

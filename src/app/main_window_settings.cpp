@@ -11,6 +11,7 @@
 #include "select_flash_memory_view_controller.h"
 #include "settings/editor/kvl_setting_view_controller.h"
 #include "settings/editor/r640_setting_view_controller.h"
+#include "settings/editor/web_setting_window_controller.h"
 #include "settings/editor/setting_window.h"
 #include "settings/store/kvl_setting_manager.h"
 #include "settings/store/r640_setting_manager.h"
@@ -159,7 +160,10 @@ void MainWindowController::showSettingWindow_KVL()
 
 void MainWindowController::showWebSettingWindow()
 {
-    showSettingsUnavailableAlert(QStringLiteral("webSettingsUnavailableAlert"));
+    // One at a time: a second request while the page is open does nothing.
+    const R640SettingManager &manager = m_services.settings.manager();
+    WebSettingWindowController::showWebSettingWindow(m_window, manager.settingDirPath(),
+                                                     manager.languages(), {&m_services.volumes});
 }
 
 KVLSettingManager &MainWindowController::kvlSettingManager()
@@ -186,17 +190,6 @@ int MainWindowController::showModalWindowWithView(QWidget *view, DrovikViewContr
     // The view belongs to its controller, which outlives this window.
     view->setParent(nullptr);
     return code;
-}
-
-void MainWindowController::showSettingsUnavailableAlert(const QString &objectName)
-{
-    const QString text = localized("이 블랙박스의 설정은 아직 열 수 없습니다.");
-    auto *alert = new QMessageBox(QMessageBox::Information, text, text, QMessageBox::NoButton, m_window);
-    alert->setObjectName(objectName);
-    alert->addButton(localized("OK"), QMessageBox::AcceptRole);
-    alert->setAttribute(Qt::WA_DeleteOnClose);
-    alert->setWindowModality(Qt::WindowModal);
-    alert->open();
 }
 
 } // namespace drovik

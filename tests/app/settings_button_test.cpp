@@ -7,6 +7,7 @@
 #include "settings/editor/kvl_setting_view_controller.h"
 #include "settings/editor/r640_setting_view_controller.h"
 #include "settings/editor/setting_window.h"
+#include "settings/editor/web_setting_window_controller.h"
 #include "settings/store/kvl_setting_manager.h"
 #include "widgets/image_widgets.h"
 
@@ -78,6 +79,16 @@ Step pick(ModelType type)
         models->setCurrentIndex(int(type));
         click(window, "okButton");
     };
+}
+
+// The card's own page opened over the main window, then closed.
+void expectWebWindow(test::WindowServices &window)
+{
+    WebSettingWindowController *web = WebSettingWindowController::instance();
+    ASSERT_NE(web, nullptr);
+    EXPECT_EQ(web->folder(), window.settings.manager().settingDirPath());
+    web->reject();
+    QTRY_COMPARE(WebSettingWindowController::instance(), nullptr);
 }
 
 // The text-file editor, cancelled.
@@ -158,7 +169,7 @@ TEST(SettingsButton, LeadsEachCardToItsEditor)
         Start start;
         QList<Step> steps;
         QStringList pages;
-        const char *alert; // the stand-in of the text-file editor or the web page, if any
+        const char *alert; // an alert the path ends on, if any
         std::function<void(test::WindowServices &, MainWindowController &)> check;
     } cases[] = {
         {"a recognised first-generation card opens its editor at once",
@@ -169,10 +180,12 @@ TEST(SettingsButton, LeadsEachCardToItsEditor)
          {editorOk([](R640SettingViewController &e) { EXPECT_EQ(e.form().family(), QStringLiteral("V560")); })},
          {editor}, nullptr, nullptr},
         {"a card with an HTML page reaches the web window",
-         [](auto &w) { return makeCard(w, Model::R75); }, Detected, {}, {}, "webSettingsUnavailableAlert", nullptr},
+         [](auto &w) { return makeCard(w, Model::R75); }, Detected, {}, {}, nullptr,
+         [](auto &w, MainWindowController &) { expectWebWindow(w); }},
         {"a self-sized record: its languages, the web window, the record left as it was",
-         makeSelfSizedCard, Detected, {}, {}, "webSettingsUnavailableAlert",
+         makeSelfSizedCard, Detected, {}, {}, nullptr,
          [](auto &w, MainWindowController &) {
+             expectWebWindow(w);
              const QList<LanguageEntry> expected = {{0, QStringLiteral("en")}, {1, QStringLiteral("ko")}};
              EXPECT_EQ(w.settings.manager().languages(), expected);
              EXPECT_EQ(w.volumesDir.get(QStringLiteral("CARD/SETTING/setup.cfg")).size(), 596);
@@ -199,7 +212,7 @@ TEST(SettingsButton, LeadsEachCardToItsEditor)
          {ok, pick(Model::V820), editorOk([](R640SettingViewController &e) { EXPECT_EQ(e.form().manager().localID(), 0); })},
          {flash, models, editor}, nullptr, nullptr},
         {"an HTML-page model named by hand reaches the web window", nullptr, NoCard, {ok, pick(Model::R75)},
-         {flash, models}, "webSettingsUnavailableAlert", nullptr},
+         {flash, models}, nullptr, [](auto &w, MainWindowController &) { expectWebWindow(w); }},
         {"the text-file model named by hand reaches the text-file editor", nullptr, NoCard,
          {ok, pick(Model::N260), kvlCancel}, {flash, models, editor}, nullptr, nullptr},
         {"Cancel in the model dialog forgets the card", nullptr, NoCard, {ok, cancel}, {flash, models}, nullptr,
