@@ -63,13 +63,7 @@ QWidget *KVLSettingViewController::parentWindow() const
 
 ControlView *KVLSettingViewController::controlView(const QString &name) const
 {
-    for (SettingSectionView *section : m_sectionOrder) {
-        for (ControlView *view : section->controlViews()) {
-            if (view->controlName() == name)
-                return view;
-        }
-    }
-    return nullptr;
+    return findControlView(m_sectionOrder, name);
 }
 
 void KVLSettingViewController::loadView(DrovikCancelEventView *root)
@@ -212,15 +206,7 @@ void KVLSettingViewController::applyLanguageSettings()
 
 void KVLSettingViewController::showCardErrorAlert()
 {
-    const QString title = localized("메모리카드 오류");
-    auto *alert = new QMessageBox(QMessageBox::Warning, title, title, QMessageBox::NoButton, parentWindow());
-    alert->setObjectName(QStringLiteral("cardErrorAlert"));
-    alert->setInformativeText(localized("메모리카드를 확인하여 주시기 바랍니다."));
-    alert->addButton(localized("OK"), QMessageBox::AcceptRole);
-    alert->setAttribute(Qt::WA_DeleteOnClose);
-    alert->setWindowModality(Qt::WindowModal);
-    m_cardErrorAlert = alert;
-    alert->open();
+    m_cardErrorAlert = openCardWriteErrorAlert(parentWindow());
 }
 
 void KVLSettingViewController::mouseDown(QMouseEvent *event)

@@ -56,13 +56,7 @@ QWidget *R640SettingViewController::parentWindow() const
 
 ControlView *R640SettingViewController::controlView(const QString &name) const
 {
-    for (SettingSectionView *section : m_sectionOrder) {
-        for (ControlView *view : section->controlViews()) {
-            if (view->controlName() == name)
-                return view;
-        }
-    }
-    return nullptr;
+    return findControlView(m_sectionOrder, name);
 }
 
 void R640SettingViewController::loadView(DrovikCancelEventView *root)
@@ -256,13 +250,7 @@ void R640SettingViewController::okButtonTouched()
 
 void R640SettingViewController::showCardWriteError()
 {
-    auto *alert = new QMessageBox(QMessageBox::Warning, localized("메모리카드 오류"),
-                                  localized("메모리카드 오류"), QMessageBox::NoButton, view());
-    alert->setInformativeText(localized("메모리카드를 확인하여 주시기 바랍니다."));
-    alert->addButton(localized("OK"), QMessageBox::AcceptRole);
-    alert->setAttribute(Qt::WA_DeleteOnClose);
-    alert->setWindowModality(Qt::WindowModal);
-    alert->open();
+    openCardWriteErrorAlert(view());
 }
 
 void R640SettingViewController::cancelButtonTouched(QObject *)
@@ -322,20 +310,7 @@ void R640SettingViewController::showQuestion(const form::FormQuestion &question)
         box->setDefaultButton(buttons.last());
     }
     if (question.kind == form::FormQuestion::Kind::Formatting) {
-        // The progress bar goes between the text and the buttons.
-        m_progress = new QProgressBar(box);
-        m_progress->setObjectName(QStringLiteral("formatProgressBar"));
-        m_progress->setFixedSize(400, 20);
-        m_progress->setTextVisible(false);
-        auto *grid = qobject_cast<QGridLayout *>(box->layout());
-        auto *buttonBox = box->findChild<QDialogButtonBox *>();
-        if (grid && buttonBox) {
-            int row = 0, column = 0, rows = 0, columns = 0;
-            grid->getItemPosition(grid->indexOf(buttonBox), &row, &column, &rows, &columns);
-            grid->removeWidget(buttonBox);
-            grid->addWidget(m_progress, row, 0, 1, grid->columnCount(), Qt::AlignHCenter);
-            grid->addWidget(buttonBox, row + 1, column, rows, columns);
-        }
+        m_progress = addFormattingProgressBar(box);
     }
     connect(box, &QMessageBox::buttonClicked, this, [this, buttons](QAbstractButton *clicked) {
         const int index = int(buttons.indexOf(static_cast<QPushButton *>(clicked)));

@@ -1,11 +1,17 @@
 #include "setting_frame.h"
 
+#include "setting_control_views.h"
 #include "setting_section_view.h"
+#include "i18n/drovik_languages.h"
 #include "widgets/drovik_event_view.h"
 #include "widgets/image_widgets.h"
 #include "widgets/view_helpers.h"
 
+#include <QDialogButtonBox>
+#include <QGridLayout>
 #include <QLabel>
+#include <QMessageBox>
+#include <QProgressBar>
 #include <QMouseEvent>
 #include <QScrollArea>
 
@@ -121,6 +127,49 @@ void WindowDragger::mouseDragged(QMouseEvent *event, QWidget *window) const
     // Screen positions: the point under the pointer moves with the window.
     const QPoint moved = event->globalPosition().toPoint() - m_lastWindowDragLocation;
     window->move(m_windowDragOrigin + moved);
+}
+
+ControlView *findControlView(const QList<SettingSectionView *> &sections, const QString &name)
+{
+    for (SettingSectionView *section : sections) {
+        for (ControlView *view : section->controlViews()) {
+            if (view->controlName() == name)
+                return view;
+        }
+    }
+    return nullptr;
+}
+
+QMessageBox *openCardWriteErrorAlert(QWidget *parent)
+{
+    const QString title = localized("메모리카드 오류");
+    auto *alert = new QMessageBox(QMessageBox::Warning, title, title, QMessageBox::NoButton, parent);
+    alert->setObjectName(QStringLiteral("cardErrorAlert"));
+    alert->setInformativeText(localized("메모리카드를 확인하여 주시기 바랍니다."));
+    alert->addButton(localized("OK"), QMessageBox::AcceptRole);
+    alert->setAttribute(Qt::WA_DeleteOnClose);
+    alert->setWindowModality(Qt::WindowModal);
+    alert->open();
+    return alert;
+}
+
+QProgressBar *addFormattingProgressBar(QMessageBox *box)
+{
+    auto *progress = new QProgressBar(box);
+    progress->setObjectName(QStringLiteral("formatProgressBar"));
+    progress->setFixedSize(400, 20);
+    progress->setTextVisible(false);
+    progress->setRange(0, 0);
+    auto *grid = qobject_cast<QGridLayout *>(box->layout());
+    auto *buttonBox = box->findChild<QDialogButtonBox *>();
+    if (grid && buttonBox) {
+        int row = 0, column = 0, rows = 0, columns = 0;
+        grid->getItemPosition(grid->indexOf(buttonBox), &row, &column, &rows, &columns);
+        grid->removeWidget(buttonBox);
+        grid->addWidget(progress, row, 0, 1, grid->columnCount(), Qt::AlignHCenter);
+        grid->addWidget(buttonBox, row + 1, column, rows, columns);
+    }
+    return progress;
 }
 
 } // namespace drovik

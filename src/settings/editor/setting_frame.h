@@ -5,6 +5,9 @@
 #include <QRect>
 
 class QLabel;
+class QMessageBox;
+class QProgressBar;
+class QString;
 class QMouseEvent;
 class QScrollArea;
 class QWidget;
@@ -12,6 +15,7 @@ class QWidget;
 namespace drovik {
 
 class BGColorView;
+class ControlView;
 class DrovikEventView;
 class ImageButton;
 class SettingSectionView;
@@ -43,6 +47,16 @@ int stackSectionViews(QWidget *page, const QList<SettingSectionView *> &sections
 // The scroll view at its laid-out frame, shrunk from the bottom to a page shorter than it;
 // a scroll bar only when the page is taller.
 void fitScrollView(QScrollArea *scrollView, const QRect &laidOut, const QWidget *page);
+
+// The view drawing the control of that name among the sections' views, or nullptr.
+ControlView *findControlView(const QList<SettingSectionView *> &sections, const QString &name);
+
+// The card error ("check the memory card") as a sheet on parent, open; it deletes itself.
+QMessageBox *openCardWriteErrorAlert(QWidget *parent);
+
+// An indeterminate 400 x 20 progress bar put between an alert's text and its buttons, for
+// the formatting sheets.
+QProgressBar *addFormattingProgressBar(QMessageBox *box);
 
 // Moves a borderless window by dragging its background: the point under the pointer stays there.
 class WindowDragger {

@@ -1,4 +1,5 @@
 #include "web_setting_window_controller.h"
+#include "setting_frame.h"
 
 #include "display/sandboxed_web_view.h"
 #include "i18n/drovik_languages.h"
@@ -487,20 +488,7 @@ void WebSettingWindowController::startReformat()
     QMessageBox *box = openAlert(L("메모리 카드 포멧"), L("포맷 중 입니다.\r\n잠시만 기다려 주십시오."), {L("OK")}, {});
     for (QAbstractButton *button : box->buttons())
         button->setEnabled(false);
-    m_progress = new QProgressBar(box);
-    m_progress->setObjectName(QStringLiteral("formatProgressBar"));
-    m_progress->setFixedSize(400, 20);
-    m_progress->setTextVisible(false);
-    m_progress->setRange(0, 0);
-    auto *grid = qobject_cast<QGridLayout *>(box->layout());
-    auto *buttonBox = box->findChild<QDialogButtonBox *>();
-    if (grid && buttonBox) {
-        int row = 0, column = 0, rows = 0, columns = 0;
-        grid->getItemPosition(grid->indexOf(buttonBox), &row, &column, &rows, &columns);
-        grid->removeWidget(buttonBox);
-        grid->addWidget(m_progress, row, 0, 1, grid->columnCount(), Qt::AlignHCenter);
-        grid->addWidget(buttonBox, row + 1, column, rows, columns);
-    }
+    m_progress = addFormattingProgressBar(box);
 }
 
 } // namespace drovik
