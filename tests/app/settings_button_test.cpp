@@ -265,6 +265,18 @@ TEST(SettingsButton, CommandLineCardIsTheOneEditedOnceTheWindowIsUp)
     EXPECT_EQ(window.volumesDir.get(QStringLiteral("A/SETTING/setup.cfg")), first);
 }
 
+TEST(SettingsButton, CommandLineCardWithItsOwnPageOpensThePage)
+{
+    test::WindowServices window;
+    ASSERT_TRUE(makeCard(window, Model::R75, QStringLiteral("CAM ONE")));
+    ASSERT_TRUE(window.volumesDir.put(QStringLiteral("CAM ONE/SETTING/html/index.html"), "<html><body></body></html>"));
+    MainWindowController controller(window.services());
+    controller.openSettingsOfCard(window.volumesDir.path(QStringLiteral("CAM ONE")));
+    controller.showMainWindow();
+    QTRY_VERIFY(WebSettingWindowController::instance() != nullptr);
+    expectWebWindow(window);
+}
+
 TEST(SettingsButton, ViewerCommandLineNamesTheSettingsOption)
 {
     QProcess viewer;
