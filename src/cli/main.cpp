@@ -11,7 +11,7 @@ namespace drovik::cli {
 const std::vector<Command> &commands()
 {
     static const std::vector<Command> all = {
-        {"telemetry", "telemetry [--kvl] [--format json|csv|gpx] FILE", runTelemetryCommand},
+        {"telemetry", "telemetry [--kvl] [--format json|csv|gpx|kml] FILE", runTelemetryCommand},
         {"cues", "cues FILE [--at INDEX]…", runCuesCommand},
         {"card", "card ROOT [--set FIELD=VALUE]… [--save]", runCardCommand},
         {"kvl", "kvl ROOT [--save]", runKvlCommand},

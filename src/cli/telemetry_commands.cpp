@@ -1,4 +1,4 @@
-// drovik telemetry [--kvl] [--format json|csv|gpx] FILE
+// drovik telemetry [--kvl] [--format json|csv|gpx|kml] FILE
 // drovik cues FILE [--at INDEX]…
 #include "arguments.h"
 #include "commands.h"
@@ -112,7 +112,7 @@ std::string cueLookupJson(const SubtitleData &cues, int index)
 
 int runTelemetryCommand(const Args &args)
 {
-    const char *synopsis = "telemetry [--kvl] [--format json|csv|gpx] FILE";
+    const char *synopsis = "telemetry [--kvl] [--format json|csv|gpx|kml] FILE";
     const ParsedArguments parsed = parseArguments(args, ArgumentSyntax::longOptions(),
                                                   {{"--kvl"}, {"--format", true}});
     bool kvl = false;
@@ -122,7 +122,7 @@ int runTelemetryCommand(const Args &args)
             kvl = true;
         } else {
             format = value;
-            if (format != "json" && format != "csv" && format != "gpx")
+            if (format != "json" && format != "csv" && format != "gpx" && format != "kml")
                 return usage(synopsis, "unknown format '" + format + "'");
         }
     }
@@ -143,6 +143,8 @@ int runTelemetryCommand(const Args &args)
         telemetry::writeClipCsv(std::cout, clip);
     else if (format == "gpx")
         telemetry::writeClipGpx(std::cout, clip, std::filesystem::path(file).filename().string());
+    else if (format == "kml")
+        telemetry::writeClipKml(std::cout, clip, std::filesystem::path(file).filename().string());
     else
         std::cout << clipJson(clip) << '\n';
     std::cout.flush();

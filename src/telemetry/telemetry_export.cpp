@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <vector>
 
 namespace drovik::telemetry {
 
@@ -31,6 +32,20 @@ std::string xmlEscaped(std::string_view text)
         }
     }
     return out;
+}
+
+// The samples with a usable fix, in order: not (0, 0), finite, within ±90 / ±180 degrees.
+std::vector<int> trackSamples(const DrovikClipData &clip)
+{
+    std::vector<int> samples;
+    for (int i = 0; i < int(clip.clipDataCount()); ++i) {
+        const float lat = clip.getGpsLat(i);
+        const float lng = clip.getGpsLng(i);
+        const bool hasFix = lat != 0.0f || lng != 0.0f;
+        if (hasFix && lat >= -90.0f && lat <= 90.0f && lng >= -180.0f && lng < 180.0f)
+            samples.push_back(i);
+    }
+    return samples;
 }
 
 } // namespace
@@ -65,17 +80,24 @@ void writeClipGpx(std::ostream &out, const DrovikClipData &clip, std::string_vie
            "<gpx version=\"1.1\" creator=\"Drovik Viewer\" xmlns=\"http://www.topografix.com/GPX/1/1\">\n"
            "  <trk>\n    <name>"
         << xmlEscaped(trackName) << "</name>\n    <trkseg>\n";
-    for (int i = 0; i < int(clip.clipDataCount()); ++i) {
-        const float lat = clip.getGpsLat(i);
-        const float lng = clip.getGpsLng(i);
-        const bool hasFix = lat != 0.0f || lng != 0.0f;
-        if (!hasFix || !(lat >= -90.0f && lat <= 90.0f) || !(lng >= -180.0f && lng < 180.0f))
-            continue;
-        out << "      <trkpt lat=\"" << fixedFloat(lat) << "\" lon=\"" << fixedFloat(lng) << "\">"
-            << "<cmt>" << i / 10 << '.' << i % 10 << " s, " << clip.getGpsSpeed(i) << " km/h</cmt>"
-            << "</trkpt>\n";
+    for (const int i : trackSamples(clip)) {
+        out << "      <trkpt lat=\"" << fixedFloat(clip.getGpsLat(i)) << "\" lon=\"" << fixedFloat(clip.getGpsLng(i))
+            << "\"><cmt>" << i / 10 << '.' << i % 10 << " s, " << clip.getGpsSpeed(i) << " km/h</cmt></trkpt>\n";
     }
     out << "    </trkseg>\n  </trk>\n</gpx>\n";
+}
+
+void writeClipKml(std::ostream &out, const DrovikClipData &clip, std::string_view trackName)
+{
+    out << "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+           "<kml xmlns=\"http://www.opengis.net/kml/2.2\">\n"
+           "  <Document>\n    <name>"
+        << xmlEscaped(trackName) << "</name>\n    <Placemark>\n      <name>" << xmlEscaped(trackName)
+        << "</name>\n      <LineString>\n        <tessellate>1</tessellate>\n        <coordinates>\n";
+    // KML writes longitude first.
+    for (const int i : trackSamples(clip))
+        out << "          " << fixedFloat(clip.getGpsLng(i)) << ',' << fixedFloat(clip.getGpsLat(i)) << ",0\n";
+    out << "        </coordinates>\n      </LineString>\n    </Placemark>\n  </Document>\n</kml>\n";
 }
 
 } // namespace drovik::telemetry

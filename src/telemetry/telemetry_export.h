@@ -1,7 +1,7 @@
 #pragma once
 
-// Text forms of a clip's telemetry for export and for the `drovik` command-line tool: CSV and
-// GPX 1.1 of a DrovikClipData (its JSON form is the tool's own). Floats are written as the shortest
+// Text forms of a clip's telemetry for export and for the `drovik` command-line tool: CSV,
+// GPX 1.1 and KML 2.2 of a DrovikClipData (its JSON form is the tool's own). Floats are written as the shortest
 // decimal that reads back as the same float32; non-finite ones as "nan", "inf", "-inf".
 
 #include "telemetry/clip_data.h"
@@ -16,6 +16,8 @@ namespace drovik::telemetry {
 void writeClipCsv(std::ostream &out, const DrovikClipData &clip);
 // A GPX 1.1 track: one trkpt per sample with a usable fix (not (0, 0), finite, within ±90/±180).
 void writeClipGpx(std::ostream &out, const DrovikClipData &clip, std::string_view trackName);
+// A KML 2.2 document: one Placemark whose LineString holds the same points as the GPX track.
+void writeClipKml(std::ostream &out, const DrovikClipData &clip, std::string_view trackName);
 
 // The float text used above: shortest round-trip decimal ("1e-05" style allowed); non-finite as words.
 std::string floatText(float value);

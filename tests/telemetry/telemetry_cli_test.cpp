@@ -1,5 +1,5 @@
 // Black-box tests of `drovik telemetry` and `drovik cues`: output byte for byte, exit statuses, and
-// the GPX read back by gpsbabel.
+// the GPX and KML tracks read back by gpsbabel.
 #include "bytes.h"
 #include "programs.h"
 
@@ -39,29 +39,45 @@ TEST(TelemetryCommand, JsonAndCsv)
                        "3,0.3,0,0,0,inf,0,0\n");
 }
 
-TEST(TelemetryCommand, GpxIsReadByGpsbabel)
+// The same track points in both map formats, byte for byte, and both as gpsbabel reads them.
+TEST(TelemetryCommand, GpxAndKmlAreReadByGpsbabel)
 {
+    const struct {
+        const char *format;
+        const char *expected;
+    } cases[] = {
+        {"gpx", "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+                "<gpx version=\"1.1\" creator=\"Drovik Viewer\" xmlns=\"http://www.topografix.com/GPX/1/1\">\n"
+                "  <trk>\n    <name>a&amp;b.mov</name>\n    <trkseg>\n"
+                "      <trkpt lat=\"37.5\" lon=\"127.25\"><cmt>0.0 s, 88 km/h</cmt></trkpt>\n"
+                "      <trkpt lat=\"0.00001\" lon=\"-0.1\"><cmt>0.2 s, 3 km/h</cmt></trkpt>\n"
+                "    </trkseg>\n  </trk>\n</gpx>\n"},
+        {"kml", "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+                "<kml xmlns=\"http://www.opengis.net/kml/2.2\">\n"
+                "  <Document>\n    <name>a&amp;b.mov</name>\n    <Placemark>\n      <name>a&amp;b.mov</name>\n"
+                "      <LineString>\n        <tessellate>1</tessellate>\n        <coordinates>\n"
+                "          127.25,37.5,0\n          -0.1,0.00001,0\n"
+                "        </coordinates>\n      </LineString>\n    </Placemark>\n  </Document>\n</kml>\n"},
+    };
     drovik::test::TempFolder dir;
     const std::string clip = dir.file("a&b.mov", kTrailer);
-    const auto r = cli({"telemetry", "--format", "gpx", clip});
-    EXPECT_EQ(r.exitCode, 0);
-    EXPECT_EQ(r.out, "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-                     "<gpx version=\"1.1\" creator=\"Drovik Viewer\" xmlns=\"http://www.topografix.com/GPX/1/1\">\n"
-                     "  <trk>\n    <name>a&amp;b.mov</name>\n    <trkseg>\n"
-                     "      <trkpt lat=\"37.5\" lon=\"127.25\"><cmt>0.0 s, 88 km/h</cmt></trkpt>\n"
-                     "      <trkpt lat=\"0.00001\" lon=\"-0.1\"><cmt>0.2 s, 3 km/h</cmt></trkpt>\n"
-                     "    </trkseg>\n  </trk>\n</gpx>\n");
-    if (!drovik::test::haveProgram(QStringLiteral("gpsbabel")))
-        GTEST_SKIP() << "gpsbabel is not installed";
-    const std::string gpx = dir.file("track.gpx", r.out.toStdString());
-    const auto back = drovik::test::run(QStringLiteral("gpsbabel"),
-                                        {QStringLiteral("-t"), QStringLiteral("-i"), QStringLiteral("gpx"),
-                                         QStringLiteral("-f"), QString::fromStdString(gpx), QStringLiteral("-o"),
-                                         QStringLiteral("unicsv"), QStringLiteral("-F"), QStringLiteral("-")});
-    EXPECT_EQ(back.exitCode, 0) << back.err.toStdString();
-    EXPECT_TRUE(back.out.contains("37.500000,127.250000")) << back.out.toStdString();
-    EXPECT_TRUE(back.out.contains("0.000010,-0.100000")) << back.out.toStdString();
-    EXPECT_FALSE(back.err.contains("rror")) << back.err.toStdString();
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.format);
+        const auto r = cli({"telemetry", "--format", c.format, clip});
+        EXPECT_EQ(r.exitCode, 0);
+        EXPECT_EQ(r.out, c.expected);
+        if (!drovik::test::haveProgram(QStringLiteral("gpsbabel")))
+            GTEST_SKIP() << "gpsbabel is not installed";
+        const std::string track = dir.file(std::string("track.") + c.format, r.out.toStdString());
+        const auto back = drovik::test::run(QStringLiteral("gpsbabel"),
+                                            {QStringLiteral("-t"), QStringLiteral("-i"), QString::fromLatin1(c.format),
+                                             QStringLiteral("-f"), QString::fromStdString(track), QStringLiteral("-o"),
+                                             QStringLiteral("unicsv"), QStringLiteral("-F"), QStringLiteral("-")});
+        EXPECT_EQ(back.exitCode, 0) << back.err.toStdString();
+        EXPECT_TRUE(back.out.contains("37.500000,127.250000")) << back.out.toStdString();
+        EXPECT_TRUE(back.out.contains("0.000010,-0.100000")) << back.out.toStdString();
+        EXPECT_FALSE(back.err.contains("rror")) << back.err.toStdString();
+    }
 }
 
 TEST(TelemetryCommand, FamilyLoader)
