@@ -30,7 +30,7 @@ constexpr int kReadoutValueWidth = 150;
 
 KVLSettingViewController::KVLSettingViewController(const AppServices &services, KVLSettingManager &lines,
                                                    QObject *parent)
-    : DrovikViewController(services.notifier, parent)
+    : SettingEditorController(services.notifier, parent)
     , m_services(services)
     , m_form(std::make_unique<form::KvlSettingForm>(lines, services.settings.manager()))
 {
@@ -56,25 +56,15 @@ int KVLSettingViewController::runModal(QWidget *parent, const AppServices &servi
     return code;
 }
 
-QWidget *KVLSettingViewController::parentWindow() const
-{
-    return m_root ? m_root->window() : nullptr;
-}
-
-ControlView *KVLSettingViewController::controlView(const QString &name) const
-{
-    return findControlView(m_sectionOrder, name);
-}
-
 void KVLSettingViewController::loadView(DrovikCancelEventView *root)
 {
     m_root = root;
     root->setObjectName(QStringLiteral("settingEditor"));
     root->resize(kViewSize);
     m_frame = SettingFrame::build(root, kContentFrame, kButtonY);
-    connect(m_frame.eventView, &DrovikEventView::mouseDown, this, &KVLSettingViewController::mouseDown);
-    connect(m_frame.eventView, &DrovikEventView::mouseDragged, this, &KVLSettingViewController::mouseDragged);
-    connect(m_frame.eventView, &DrovikEventView::keyDown, this, &KVLSettingViewController::keyDown);
+    connect(m_frame.eventView, &DrovikEventView::mouseDown, this, &SettingEditorController::mouseDown);
+    connect(m_frame.eventView, &DrovikEventView::mouseDragged, this, &SettingEditorController::mouseDragged);
+    connect(m_frame.eventView, &DrovikEventView::keyDown, this, &SettingEditorController::keyDown);
     connect(m_frame.okButton, &QAbstractButton::clicked, this, &KVLSettingViewController::okButtonTouched);
     connect(m_frame.cancelButton, &QAbstractButton::clicked, this,
             [this] { cancelButtonTouched(m_frame.cancelButton); });
@@ -195,36 +185,9 @@ void KVLSettingViewController::resetButtonTouched()
     redraw();
 }
 
-void KVLSettingViewController::applyLanguageSettings()
-{
-    if (!m_root)
-        return;
-    m_form->applyMainLanguageSeting();
-    relabelFrame();
-    redraw();
-}
-
 void KVLSettingViewController::showCardErrorAlert()
 {
     m_cardErrorAlert = openCardWriteErrorAlert(parentWindow());
-}
-
-void KVLSettingViewController::mouseDown(QMouseEvent *event)
-{
-    m_dragger.mouseDown(event, parentWindow());
-}
-
-void KVLSettingViewController::mouseDragged(QMouseEvent *event)
-{
-    QWidget *window = parentWindow();
-    if (window != m_root)
-        m_dragger.mouseDragged(event, window);
-}
-
-void KVLSettingViewController::keyDown(QKeyEvent *event)
-{
-    // Keys go on to the root view, whose Escape handling cancels once per burst.
-    event->ignore();
 }
 
 } // namespace drovik

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/app_services.h"
-#include "drovik_view_controller.h"
+#include "setting_editor_controller.h"
 #include "setting_frame.h"
 #include "settings/form/kvl_setting_form.h"
 #include "widgets/view_helpers.h"
@@ -33,7 +33,7 @@ class SettingSectionView;
 // settings form and hands every gesture to it (each one writes its line in memory at once);
 // OK writes the file, and a card that cannot be written is reported while the editor stays
 // open. Hosted by a SettingWindow without title bar, so it is dragged by its background.
-class KVLSettingViewController : public DrovikViewController {
+class KVLSettingViewController : public SettingEditorController {
     Q_OBJECT
 public:
     static constexpr QSize kViewSize{640, 650};
@@ -52,7 +52,6 @@ public:
     static int runModal(QWidget *parent, const AppServices &services, KVLSettingManager &lines);
 
     form::KvlSettingForm &form() { return *m_form; }
-    QWidget *parentWindow() const;
 
     // Parts, for the window that hosts the page and for tests.
     QWidget *subSettingView() const { return m_subSettingView; }
@@ -62,22 +61,15 @@ public:
     ImageButton *okButton() const { return m_frame.okButton; }
     ImageButton *cancelButton() const { return m_frame.cancelButton; }
     ImageButton *resetButton() const { return m_frame.resetButton; }
-    SettingSectionView *sectionView(const QString &name) const { return m_sections.value(name); }
-    ControlView *controlView(const QString &name) const;
     // The "check the memory card" alert after an OK the card refused, while it is shown.
     QMessageBox *cardErrorAlert() const { return m_cardErrorAlert; }
 
     void okButtonTouched();
     void cancelButtonTouched(QObject *sender) override;
     void resetButtonTouched();
-    void applyLanguageSettings() override;
 
-    void mouseDown(QMouseEvent *event);
-    void mouseDragged(QMouseEvent *event);
-    void keyDown(QKeyEvent *event);
 
-    // Draws the whole form again.
-    void redraw();
+    void redraw() override;
 
 protected:
     void loadView(DrovikCancelEventView *root) override;
@@ -85,20 +77,17 @@ protected:
 private:
     void buildPage();
     void styleReadouts();
-    void relabelFrame();
+    void relabelFrame() override;
+    form::SettingForm &settingForm() override { return *m_form; }
     void changeCurrentView(QWidget *view);
     void showCardErrorAlert();
 
     AppServices m_services;
     std::unique_ptr<form::KvlSettingForm> m_form;
-    QPointer<QWidget> m_root;
     SettingFrame m_frame;
     BGColorView *m_subSettingView = nullptr;
     QWidget *m_currentContentView = nullptr;
-    QHash<QString, SettingSectionView *> m_sections;
-    QList<SettingSectionView *> m_sectionOrder;
     QPointer<QMessageBox> m_cardErrorAlert;
-    WindowDragger m_dragger;
     bool m_redrawing = false;
     bool m_ended = false;
 };

@@ -36,7 +36,7 @@ const QMargins kStretchInsets(4, 4, 4, 4);
 } // namespace
 
 R640SettingViewController::R640SettingViewController(const AppServices &services, QObject *parent)
-    : DrovikViewController(services.notifier, parent)
+    : SettingEditorController(services.notifier, parent)
     , m_services(services)
     , m_form(std::make_unique<form::RecordSettingForm>(services.settings, &services.volumes))
 {
@@ -47,16 +47,6 @@ R640SettingViewController::~R640SettingViewController()
     // The sheet belongs to the page's window; the views that draw the form go before it.
     delete m_sheet;
     destroyView();
-}
-
-QWidget *R640SettingViewController::parentWindow() const
-{
-    return m_root ? m_root->window() : nullptr;
-}
-
-ControlView *R640SettingViewController::controlView(const QString &name) const
-{
-    return findControlView(m_sectionOrder, name);
 }
 
 void R640SettingViewController::loadView(DrovikCancelEventView *root)
@@ -90,9 +80,9 @@ void R640SettingViewController::buildFrame(QWidget *root)
     m_resetButton = frame.resetButton;
     m_okButton = frame.okButton;
     m_cancelButton = frame.cancelButton;
-    connect(m_eventView, &DrovikEventView::mouseDown, this, &R640SettingViewController::mouseDown);
-    connect(m_eventView, &DrovikEventView::mouseDragged, this, &R640SettingViewController::mouseDragged);
-    connect(m_eventView, &DrovikEventView::keyDown, this, &R640SettingViewController::keyDown);
+    connect(m_eventView, &DrovikEventView::mouseDown, this, &SettingEditorController::mouseDown);
+    connect(m_eventView, &DrovikEventView::mouseDragged, this, &SettingEditorController::mouseDragged);
+    connect(m_eventView, &DrovikEventView::keyDown, this, &SettingEditorController::keyDown);
 
     const int tabWidth = (kContentFrame.width() - (kTabCount - 1) * kTabGap) / kTabCount;
     const char *tabNames[kTabCount] = {"commonTabButton", "alwaysTabButton", "parkingTabButton", "etcTabButton"};
@@ -264,33 +254,6 @@ void R640SettingViewController::resetButtonTouched()
 {
     m_form->resetButtonTouched();
     redraw();
-}
-
-void R640SettingViewController::applyLanguageSettings()
-{
-    if (!m_root)
-        return;
-    m_form->applyMainLanguageSeting();
-    relabelFrame();
-    redraw();
-}
-
-void R640SettingViewController::mouseDown(QMouseEvent *event)
-{
-    m_dragger.mouseDown(event, parentWindow());
-}
-
-void R640SettingViewController::mouseDragged(QMouseEvent *event)
-{
-    QWidget *window = parentWindow();
-    if (window != m_root)
-        m_dragger.mouseDragged(event, window);
-}
-
-void R640SettingViewController::keyDown(QKeyEvent *event)
-{
-    // Keys go on to the root view, whose Escape handling cancels once per burst.
-    event->ignore();
 }
 
 void R640SettingViewController::showQuestion(const form::FormQuestion &question)

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/app_services.h"
-#include "drovik_view_controller.h"
+#include "setting_editor_controller.h"
 #include "setting_frame.h"
 #include "settings/form/record_setting_form.h"
 
@@ -35,7 +35,7 @@ class SettingSectionView;
 // draws the settings form and hands every gesture to it; what the controls mean, which are
 // shown and what is written is the form's business. Hosted by a SettingWindow without title
 // bar, so it is dragged by its background.
-class R640SettingViewController : public DrovikViewController {
+class R640SettingViewController : public SettingEditorController {
     Q_OBJECT
 public:
     static constexpr int kTabCount = 4;
@@ -48,7 +48,6 @@ public:
     ~R640SettingViewController() override;
 
     form::RecordSettingForm &form() { return *m_form; }
-    QWidget *parentWindow() const;
 
     // Parts, for the window that hosts the page and for tests.
     ImageButton *tabButton(int tab) const { return m_tabButtons.at(std::size_t(tab)); }
@@ -59,8 +58,6 @@ public:
     ImageButton *okButton() const { return m_okButton; }
     ImageButton *cancelButton() const { return m_cancelButton; }
     ImageButton *resetButton() const { return m_resetButton; }
-    SettingSectionView *sectionView(const QString &name) const { return m_sections.value(name); }
-    ControlView *controlView(const QString &name) const;
     QMessageBox *questionSheet() const { return m_sheet; }
 
     void tabButtonTouched(int tab);
@@ -68,15 +65,9 @@ public:
     void showCardWriteError();
     void cancelButtonTouched(QObject *sender) override;
     void resetButtonTouched();
-    void applyLanguageSettings() override;
 
-    // Dragging the borderless window by its background.
-    void mouseDown(QMouseEvent *event);
-    void mouseDragged(QMouseEvent *event);
-    void keyDown(QKeyEvent *event);
 
-    // Draws the whole form again.
-    void redraw();
+    void redraw() override;
 
 protected:
     void loadView(DrovikCancelEventView *root) override;
@@ -84,7 +75,8 @@ protected:
 private:
     void buildFrame(QWidget *root);
     void buildPages();
-    void relabelFrame();
+    void relabelFrame() override;
+    form::SettingForm &settingForm() override { return *m_form; }
     void fitTabTitles();
     int restackPage(int tab);
     void showTab(int tab);
@@ -95,7 +87,6 @@ private:
 
     AppServices m_services;
     std::unique_ptr<form::RecordSettingForm> m_form;
-    QPointer<QWidget> m_root;
     DrovikEventView *m_eventView = nullptr;
     BGColorView *m_bgImageView = nullptr;
     QLabel *m_titleTextField = nullptr;
@@ -107,11 +98,8 @@ private:
     ImageButton *m_okButton = nullptr;
     ImageButton *m_cancelButton = nullptr;
     ImageButton *m_resetButton = nullptr;
-    QHash<QString, SettingSectionView *> m_sections;
-    QList<SettingSectionView *> m_sectionOrder;
     QPointer<QMessageBox> m_sheet;
     QProgressBar *m_progress = nullptr;
-    WindowDragger m_dragger;
     bool m_redrawing = false;
     bool m_ended = false;
 };
