@@ -60,10 +60,12 @@ TEST(Detection, UnknownNames)
     };
     for (const Case &c : cases) {
         TempFolder card;
-        if (c.fileSize >= 0)
+        if (c.fileSize >= 0) {
             ASSERT_TRUE(card.put(kSetup, makeRecord(c.fileSize, c.productName, c.lengthField)));
-        if (c.blackbox)
+        }
+        if (c.blackbox) {
             ASSERT_TRUE(card.put(kBlackbox, "const=60"));
+        }
         R640SettingManager manager;
         EXPECT_EQ(manager.loadModelTypeWithSDPath(card.root()), c.expected) << c.productName.toStdString();
         EXPECT_EQ(manager.modelName(), c.modelName ? QString::fromUtf8(c.modelName) : QString());

@@ -86,8 +86,9 @@ TEST(RecordIo, LoadReadsWhatIsThereAndRewritesAtModelLength)
         EXPECT_EQ(written.left(readBytes), file.left(readBytes));
         for (int i = c.fieldsRead; i < manager.getSettingVariableCount(); ++i) {
             const FieldInfo &info = kSetupRecordFields[std::size_t(i)];
-            if (!info.isText())
+            if (!info.isText()) {
                 EXPECT_EQ(manager.intValue(info.field), 0x5A) << info.name;
+            }
         }
     }
 }

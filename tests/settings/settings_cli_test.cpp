@@ -296,8 +296,9 @@ TEST(SettingsCli, TextFileEditorRoundTripsAndRefuses)
         ASSERT_TRUE(card.put(file, before));
         const ProgramRun run = settings(card.root(), QString::fromLatin1(c.sets) + QStringLiteral(" --ok"));
         EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
-        if (!c.expected.isEmpty())
+        if (!c.expected.isEmpty()) {
             EXPECT_EQ(card.get(file), kvlBytes(c.expected));
+        }
     }
     zone.isNull() ? qunsetenv("TZ") : qputenv("TZ", zone);
     const QByteArray reset = card.get(file);
