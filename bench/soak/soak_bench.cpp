@@ -1,0 +1,246 @@
+// Plays the demo card's clip list round and round in the real main window for a long time, as a
+// user going through a card would: every clip opened by a double-click on its row and played
+// for a while with seeks, view switches, zoom and rotation in between, and the settings window
+// opened and cancelled every minute. What must stay flat is printed as it goes:
+//   sample t_s=… round=… opened=… rss_mb=… fds=… threads=… alerts=…
+//   result minutes=… rounds=… rss_first_round_mb=… rss_last_mb=… rss_growth_mb=… fds=…→… threads=…→…
+// The growth is measured from the end of the first round (caches, players and the map are made
+// then). The exit status is 1 when resident memory grew by 10 MB or more, or open files or threads
+// grew by more than two (a player's worker may be between jobs when sampled).
+//   xvfb-run -a -s "-screen 0 1600x1000x24" drovik_soak_bench [--minutes N] [--sample-seconds N]
+
+#include "app/file_list_controller.h"
+#include "app/main_window_controller.h"
+#include "playback/player/drovik_av_view.h"
+#include "playback/playback_controller.h"
+#include "testenv.h"
+#include "window_services.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QFile>
+#include <QProcess>
+#include <QRandomGenerator>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <clocale>
+#include <cstdio>
+#include <functional>
+
+using drovik::DrovikAVView;
+using drovik::MainWindowController;
+using drovik::PlaybackController;
+
+namespace {
+
+struct ProcessFigures {
+    double rssMb = 0;
+    int fds = 0;
+    int threads = 0;
+};
+
+ProcessFigures processFigures()
+{
+    ProcessFigures figures;
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (status.open(QIODevice::ReadOnly)) {
+        for (const QByteArray &line : status.readAll().split('\n')) {
+            const QList<QByteArray> words = line.simplified().split(' ');
+            if (words.size() >= 2 && words[0] == "VmRSS:")
+                figures.rssMb = words[1].toDouble() / 1024.0;
+            else if (words.size() >= 2 && words[0] == "Threads:")
+                figures.threads = words[1].toInt();
+        }
+    }
+    figures.fds = int(QDir(QStringLiteral("/proc/self/fd")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot
+                                                                       | QDir::System)
+                          .size());
+    return figures;
+}
+
+bool waitUntil(const std::function<bool()> &done, int timeoutMs)
+{
+    if (done())
+        return true;
+    QEventLoop loop;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
+        if (done())
+            loop.quit();
+    });
+    QTimer::singleShot(timeoutMs, &loop, &QEventLoop::quit);
+    poll.start(10);
+    loop.exec();
+    return done();
+}
+
+void idle(int ms)
+{
+    waitUntil([] { return false; }, ms);
+}
+
+// Closes whatever modal window opens (the settings window, an alert) after it has been shown a
+// moment, as a user who looks and cancels; counts them.
+class ModalCloser : public QObject {
+public:
+    ModalCloser()
+    {
+        connect(&m_timer, &QTimer::timeout, this, [this] {
+            QWidget *modal = QApplication::activeModalWidget();
+            if (!modal || !modal->isVisible()) {
+                m_seen = nullptr;
+                return;
+            }
+            if (modal != m_seen) {
+                m_seen = modal;
+                m_shown.start();
+                ++m_count;
+                return;
+            }
+            if (m_shown.elapsed() < 800)
+                return;
+            if (auto *dialog = qobject_cast<QDialog *>(modal))
+                dialog->done(0);
+            else
+                modal->close();
+            m_seen = nullptr;
+        });
+        m_timer.start(50);
+    }
+    int count() const { return m_count; }
+
+private:
+    QTimer m_timer;
+    QPointer<QWidget> m_seen;
+    QElapsedTimer m_shown;
+    int m_count = 0;
+};
+
+bool makeDemoCard(const QString &card)
+{
+    QProcess maker;
+    maker.setProcessChannelMode(QProcess::ForwardedChannels);
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("DROVIK_CLI"), QStringLiteral(DROVIK_BINARY_DIR "/src/cli/drovik"));
+    maker.setProcessEnvironment(env);
+    maker.start(QStringLiteral(DROVIK_SOURCE_DIR "/scripts/make-demo-card"), {card});
+    return maker.waitForFinished(600000) && maker.exitStatus() == QProcess::NormalExit && maker.exitCode() == 0;
+}
+
+void doubleClickRow(MainWindowController &window, int row)
+{
+    QTableView *table = window.ui().fileListTableView;
+    const QModelIndex index = table->model()->index(row, 0);
+    table->scrollTo(index);
+    QTest::mouseDClick(table->viewport(), Qt::LeftButton, {}, table->visualRect(index).center());
+    if (!window.playback()->isPreparing()) // the double-click missed the row
+        window.playback()->playVideoWithIdx(row);
+}
+
+// One clip: open it, then a little of everything a user does while watching.
+void watchClip(MainWindowController &window, int row, QRandomGenerator &random)
+{
+    PlaybackController &playback = *window.playback();
+    doubleClickRow(window, row);
+    const DrovikAVView &big = *window.bigMovieView();
+    waitUntil([&] { return !playback.isPreparing() && big.status() == DrovikAVView::StatusReadyToPlay; }, 30000);
+    for (int step = 0; step < 6; ++step) {
+        idle(1000);
+        const double duration = std::max(1.0, big.duration());
+        switch (step) {
+        case 0: playback.seekTimeSliderTouchedUp(random.bounded(duration)); break;
+        case 1: playback.toggleVideoSwithButtonTouched(); break;
+        case 2: playback.videoScaleUpButtonTouched(); playback.videoScaleUpButtonTouched(); break;
+        case 3: playback.videoRotateButtonTouched(); break;
+        case 4: playback.resetVideoScaleButtonTouched(); playback.toggleVideoSwithButtonTouched(); break;
+        default: playback.rewindButtonTouched(); break;
+        }
+    }
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    drovik::test::isolateEnvironment();
+    QApplication app(argc, argv);
+    std::setlocale(LC_NUMERIC, "C");
+    const QStringList args = app.arguments();
+    auto option = [&](const QString &name, double fallback) {
+        const qsizetype at = args.indexOf(name);
+        return at >= 0 && at + 1 < args.size() ? args.at(at + 1).toDouble() : fallback;
+    };
+    const double minutes = option(QStringLiteral("--minutes"), 30);
+    const double sampleSeconds = option(QStringLiteral("--sample-seconds"), 30);
+
+    drovik::test::WindowServices services;
+    const QString card = services.volumesDir.root() + QStringLiteral("/DROVIK_DEMO");
+    if (!makeDemoCard(card)) {
+        std::fprintf(stderr, "the demo card could not be made\n");
+        return 1;
+    }
+    std::unique_ptr<MainWindowController> window = services.shownWindow();
+    QTemporaryDir workingFolder;
+    window->playback()->setWorkingDirectory(workingFolder.path());
+    drovik::FileListController &list = window->fileList();
+    list.refreshVideoFileListWithURL(QUrl::fromLocalFile(card));
+    waitUntil([&] { return !list.isScanning() && !list.filteredVideoFileList().isEmpty(); }, 20000);
+    const int rows = int(list.filteredVideoFileList().size());
+    if (rows == 0) {
+        std::fprintf(stderr, "the demo card lists no clips\n");
+        return 1;
+    }
+
+    ModalCloser closer;
+    QRandomGenerator random(20261207);
+    QElapsedTimer clock;
+    clock.start();
+    const auto seconds = [&] { return clock.elapsed() / 1000.0; };
+    double nextSample = 0;
+    double nextSettings = 60;
+    int round = 0;
+    int opened = 0;
+    ProcessFigures afterFirstRound;
+    ProcessFigures last;
+    const auto sample = [&] {
+        last = processFigures();
+        std::printf("sample t_s=%.0f round=%d opened=%d rss_mb=%.1f fds=%d threads=%d alerts=%d\n", seconds(), round,
+                    opened, last.rssMb, last.fds, last.threads, closer.count());
+        std::fflush(stdout);
+    };
+    while (seconds() < minutes * 60) {
+        for (int row = 0; row < rows && seconds() < minutes * 60; ++row) {
+            watchClip(*window, row, random);
+            ++opened;
+            if (seconds() >= nextSettings) {
+                window->settingButtonTouched(nullptr); // modal: the closer cancels it
+                nextSettings += 60;
+            }
+            if (seconds() >= nextSample) {
+                sample();
+                nextSample += sampleSeconds;
+            }
+        }
+        if (++round == 1) {
+            idle(2000);
+            afterFirstRound = processFigures();
+        }
+    }
+    window->playback()->stopVideo();
+    idle(2000);
+    sample();
+    const double growth = last.rssMb - afterFirstRound.rssMb;
+    std::printf("result minutes=%.1f rounds=%d opened=%d rss_first_round_mb=%.1f rss_last_mb=%.1f rss_growth_mb=%.1f "
+                "fds=%d->%d threads=%d->%d alerts=%d\n",
+                seconds() / 60, round, opened, afterFirstRound.rssMb, last.rssMb, growth, afterFirstRound.fds,
+                last.fds, afterFirstRound.threads, last.threads, closer.count());
+    std::fflush(stdout);
+    QDir(drovik::test::isolatedHome()).removeRecursively();
+    return growth >= 10 || last.fds > afterFirstRound.fds + 2 || last.threads > afterFirstRound.threads + 2 ? 1 : 0;
+}
