@@ -2,7 +2,7 @@
 // user going through a card would: every clip opened by a double-click on its row and played
 // for a while with seeks, view switches, zoom and rotation in between, and the settings window
 // opened and cancelled every minute. What must stay flat is printed as it goes:
-//   sample t_s=… round=… opened=… rss_mb=… fds=… threads=… alerts=…
+//   sample t_s=… round=… opened=… rss_mb=… fds=… threads=… modals=…
 //   result minutes=… rounds=… rss_first_round_mb=… rss_last_mb=… rss_growth_mb=… fds=…→… threads=…→…
 // The growth is measured from the end of the first round (caches, players and the map are made
 // then). The exit status is 1 when resident memory grew by 10 MB or more, or open files or threads
@@ -210,7 +210,7 @@ int main(int argc, char **argv)
     ProcessFigures last;
     const auto sample = [&] {
         last = processFigures();
-        std::printf("sample t_s=%.0f round=%d opened=%d rss_mb=%.1f fds=%d threads=%d alerts=%d\n", seconds(), round,
+        std::printf("sample t_s=%.0f round=%d opened=%d rss_mb=%.1f fds=%d threads=%d modals=%d\n", seconds(), round,
                     opened, last.rssMb, last.fds, last.threads, closer.count());
         std::fflush(stdout);
     };
@@ -237,7 +237,7 @@ int main(int argc, char **argv)
     sample();
     const double growth = last.rssMb - afterFirstRound.rssMb;
     std::printf("result minutes=%.1f rounds=%d opened=%d rss_first_round_mb=%.1f rss_last_mb=%.1f rss_growth_mb=%.1f "
-                "fds=%d->%d threads=%d->%d alerts=%d\n",
+                "fds=%d->%d threads=%d->%d modals=%d\n",
                 seconds() / 60, round, opened, afterFirstRound.rssMb, last.rssMb, growth, afterFirstRound.fds,
                 last.fds, afterFirstRound.threads, last.threads, closer.count());
     std::fflush(stdout);
