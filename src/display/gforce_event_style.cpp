@@ -4,6 +4,15 @@
 
 namespace drovik {
 
+namespace {
+// Until a table carries the name, the English one rather than a blank read-out.
+QString named(const char *key)
+{
+    const QString text = localized(key);
+    return text.isEmpty() ? QString::fromUtf8(key) : text;
+}
+} // namespace
+
 QColor gforceEventColor(telemetry::GForceEventKind kind)
 {
     switch (kind) {
@@ -23,13 +32,13 @@ QString gforceEventName(telemetry::GForceEventKind kind)
 {
     switch (kind) {
     case telemetry::GForceEventKind::HarshBraking:
-        return localized("Harsh braking");
+        return named("Harsh braking");
     case telemetry::GForceEventKind::HarshAcceleration:
-        return localized("Harsh acceleration");
+        return named("Harsh acceleration");
     case telemetry::GForceEventKind::Cornering:
-        return localized("Sharp cornering");
+        return named("Sharp cornering");
     case telemetry::GForceEventKind::Impact:
-        return localized("Impact");
+        return named("Impact");
     }
     return QString();
 }
