@@ -34,6 +34,8 @@ const KeyBinding kKeyBindings[] = {
     {Qt::Key_Right, false, &C::fastForwardButtonTouched},
     {Qt::Key_Down, false, &C::volumeDown},
     {Qt::Key_Up, false, &C::volumeUp},
+    {Qt::Key_PageUp, false, &C::previousEventButtonTouched},
+    {Qt::Key_PageDown, false, &C::nextEventButtonTouched},
 };
 
 } // namespace

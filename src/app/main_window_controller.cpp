@@ -395,6 +395,18 @@ void MainWindowController::fastForwardButtonTouched(QObject *sender)
         m_playback->fastForwardButtonTouched(sender);
 }
 
+void MainWindowController::previousEventButtonTouched(QObject *sender)
+{
+    if (m_playback)
+        m_playback->previousEventButtonTouched(sender);
+}
+
+void MainWindowController::nextEventButtonTouched(QObject *sender)
+{
+    if (m_playback)
+        m_playback->nextEventButtonTouched(sender);
+}
+
 void MainWindowController::volumeUp()
 {
     if (m_playback)

@@ -98,6 +98,8 @@ public:
     void playPauseButtonTouched(QObject *sender);
     void rewindButtonTouched(QObject *sender);
     void fastForwardButtonTouched(QObject *sender);
+    void previousEventButtonTouched(QObject *sender);
+    void nextEventButtonTouched(QObject *sender);
     void volumeUp();
     void volumeDown();
     // Return, and a right-button release in a player view (the sender): leaves full screen when

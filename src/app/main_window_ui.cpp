@@ -191,6 +191,8 @@ void MainWindowUi::setupDashboard()
 
     gravityGraphView = new GravityGraphView(dashboardCtrls);
     fileDateTextField = field(dashboardCtrls, QString(), "fileDateTextField");
+    prevEventButton = button(dashboardCtrls, "prev_event", "prevEventButton");
+    nextEventButton = button(dashboardCtrls, "next_event", "nextEventButton");
     shockCarImageView = new ImageView(QStringLiteral("shock_gage1"), dashboardCtrls);
     gxTextField = field(dashboardCtrls, QStringLiteral("0.000"), "gxTextField");
     gyTextField = field(dashboardCtrls, QStringLiteral("0.000"), "gyTextField");
@@ -274,7 +276,9 @@ void MainWindowUi::layoutAreas(const QSize &size)
 
     // Inside the dashboard.
     gravityGraphView->setGeometry(0, 10, 250, 128);
-    fileDateTextField->setGeometry(0, 144, 250, 22);
+    fileDateTextField->setGeometry(0, 144, 190, 22);
+    prevEventButton->setGeometry(194, 142, 28, 26);
+    nextEventButton->setGeometry(222, 142, 28, 26);
     shockCarImageView->setGeometry(266, 10, 28, 28);
     gxTextField->setGeometry(262, 50, 76, 24);
     gyTextField->setGeometry(262, 80, 76, 24);

@@ -82,6 +82,8 @@ struct MainWindowUi {
     BGColorView *dashBg3 = nullptr;
     QWidget *dashboardCtrls = nullptr;
     GravityGraphView *gravityGraphView = nullptr;
+    ImageButton *prevEventButton = nullptr; // G-force events, beside the graph
+    ImageButton *nextEventButton = nullptr;
     QLabel *fileDateTextField = nullptr;
     ImageView *shockCarImageView = nullptr;
     QLabel *gxTextField = nullptr;

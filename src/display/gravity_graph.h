@@ -49,4 +49,22 @@ GravityGraphPoints generateGravityGraphPoints(const Record &clipData, float base
     return points;
 }
 
+// Where the polylines put sample i of count on a graph `width` wide (the same single-precision
+// fraction as generateGravityGraphPoints, scaled as GravityGraphView::polyline scales it).
+inline double gravityGraphSampleX(int index, int count, double width)
+{
+    return count > 0 ? double(float(index + 1) / float(count)) * width : 0.0;
+}
+
+// The sample whose point lies nearest to x, within 0 … count - 1; -1 when there is no sample
+// (or no width, or x is not a number). Left of the first point is the first sample, right of
+// the last the last one.
+inline int gravityGraphSampleAtX(double x, int count, double width)
+{
+    if (count <= 0 || !(width > 0) || std::isnan(x))
+        return -1;
+    const double step = std::clamp(x / width, 0.0, 1.0) * count;
+    return std::clamp(int(std::lround(step)) - 1, 0, count - 1);
+}
+
 } // namespace drovik

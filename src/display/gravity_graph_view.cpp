@@ -2,15 +2,52 @@
 
 #include "widgets/images.h"
 #include "display/display_log.h"
+#include "display/gforce_event_style.h"
+#include "display/speed_reading.h"
+#include "i18n/preferences.h"
 #include "telemetry/clip_data.h"
 
+#include <QMouseEvent>
 #include <QPainter>
+#include <QPainterPath>
 
 namespace drovik {
+
+namespace {
+
+const QColor kAxisColors[] = {QColor(255, 0, 0), QColor(255, 255, 0), QColor(0, 0, 255)};
+// The read-out's axis letters: the read-out fields' lighter tints of the axis colours, which
+// stay legible on the dark box where pure blue would not.
+const QColor kAxisTints[] = {QColor(0xff, 0x4d, 0x4f), QColor(0xff, 0xd2, 0x3f), QColor(0x5c, 0x9d, 0xff)};
+// How close to an event's peak the read-out names the event.
+constexpr int kEventNameReach = 5;
+
+// The middle of the pixel column holding x: a one-pixel line drawn there stays crisp with
+// antialiasing on. The sample positions are single-precision fractions scaled up; a point
+// meant to fall on a pixel's edge may come out a hair short of it.
+double pixelCentre(double x)
+{
+    return std::floor(x + 1e-3) + 0.5;
+}
+
+QString sampleTimeText(int sample)
+{
+    const int tenths = sample * 10 / telemetry::kSamplesPerSecond;
+    return QString::asprintf("%02d:%02d.%d", tenths / 600, (tenths / 10) % 60, tenths % 10);
+}
+
+QString gText(int raw)
+{
+    return QString::number(double(float(raw) / telemetry::kRecordUnitsPerG), 'f', 2);
+}
+
+} // namespace
 
 GravityGraphView::GravityGraphView(QWidget *parent)
     : QWidget(parent)
 {
+    setMouseTracking(true);
+    setCursor(Qt::CrossCursor);
 }
 
 GravityGraphView::~GravityGraphView() = default;
@@ -38,6 +75,9 @@ float GravityGraphView::baseYPoint() const
 void GravityGraphView::setClipData(std::shared_ptr<const DrovikClipData> clipData)
 {
     m_clipData = std::move(clipData);
+    m_events.clear();
+    m_hoveredSample = -1;
+    m_lastSeekSample = -1;
     generatePoints();
     update();
 }
@@ -74,6 +114,79 @@ QPolygonF GravityGraphView::polyline(const QList<QPointF> &points, float baseYPo
     return line;
 }
 
+void GravityGraphView::setEvents(std::vector<telemetry::GForceEvent> events)
+{
+    m_events = std::move(events);
+    update();
+}
+
+int GravityGraphView::sampleCount() const
+{
+    return int(m_points.gxPointList.size());
+}
+
+int GravityGraphView::sampleAtX(double x) const
+{
+    return gravityGraphSampleAtX(x, sampleCount(), width());
+}
+
+double GravityGraphView::xOfSample(int index) const
+{
+    return gravityGraphSampleX(index, sampleCount(), width());
+}
+
+void GravityGraphView::hover(int sample)
+{
+    if (sample == m_hoveredSample)
+        return;
+    m_hoveredSample = sample;
+    update();
+}
+
+void GravityGraphView::seekToSampleAt(double x)
+{
+    const int sample = sampleAtX(x);
+    hover(sample);
+    if (sample < 0 || sample == m_lastSeekSample)
+        return;
+    // A drag over one sample asks once; the players get one seek per sample crossed.
+    m_lastSeekSample = sample;
+    emit sampleSeekRequested(double(sample) / telemetry::kSamplesPerSecond);
+}
+
+void GravityGraphView::mousePressEvent(QMouseEvent *event)
+{
+    if (event->button() != Qt::LeftButton || sampleCount() == 0)
+        return QWidget::mousePressEvent(event);
+    m_dragging = true;
+    m_lastSeekSample = -1;
+    seekToSampleAt(event->position().x());
+}
+
+void GravityGraphView::mouseMoveEvent(QMouseEvent *event)
+{
+    if (m_dragging && (event->buttons() & Qt::LeftButton))
+        seekToSampleAt(event->position().x());
+    else
+        hover(sampleAtX(event->position().x()));
+}
+
+void GravityGraphView::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (event->button() != Qt::LeftButton || !m_dragging)
+        return QWidget::mouseReleaseEvent(event);
+    m_dragging = false;
+    if (!rect().contains(event->position().toPoint()))
+        hover(-1);
+}
+
+void GravityGraphView::leaveEvent(QEvent *event)
+{
+    if (!m_dragging)
+        hover(-1);
+    QWidget::leaveEvent(event);
+}
+
 void GravityGraphView::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
@@ -82,20 +195,121 @@ void GravityGraphView::paintEvent(QPaintEvent *)
                                             devicePixelRatioF()));
     if (m_points.gxPointList.isEmpty())
         return;
+    // Behind the lines, so the peak they mark stays readable.
+    paintEventMarks(painter);
     painter.setRenderHint(QPainter::Antialiasing, false);
     const float base = baseYPoint();
-    const struct {
-        const QList<QPointF> &points;
-        QColor color;
-    } axes[] = {
-        {m_points.gxPointList, QColor(255, 0, 0)},
-        {m_points.gyPointList, QColor(255, 255, 0)},
-        {m_points.gzPointList, QColor(0, 0, 255)},
-    };
-    for (const auto &axis : axes) {
-        painter.setPen(QPen(axis.color, 1.0));
-        painter.drawPolyline(polyline(axis.points, base, QSizeF(size())));
+    const QList<QPointF> *axes[] = {&m_points.gxPointList, &m_points.gyPointList,
+                                    &m_points.gzPointList};
+    for (int axis = 0; axis < 3; ++axis) {
+        painter.setPen(QPen(kAxisColors[axis], 1.0));
+        painter.drawPolyline(polyline(*axes[axis], base, QSizeF(size())));
     }
+    paintHover(painter);
+}
+
+void GravityGraphView::paintEventMarks(QPainter &painter) const
+{
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    for (const telemetry::GForceEvent &event : m_events) {
+        if (event.sampleIndex < 0 || event.sampleIndex >= sampleCount())
+            continue;
+        const QColor color = gforceEventColor(event.kind);
+        const double x = pixelCentre(xOfSample(event.sampleIndex));
+        QColor band = color;
+        band.setAlpha(40);
+        painter.fillRect(QRectF(x - 3.5, 0, 7, height()), band);
+        painter.setPen(QPen(color, 1.0));
+        painter.drawLine(QPointF(x, 5), QPointF(x, height()));
+        // A small pennant at the top, where the eye looks for the marks.
+        QPainterPath flag;
+        flag.moveTo(x - 4.5, 0);
+        flag.lineTo(x + 4.5, 0);
+        flag.lineTo(x, 6);
+        flag.closeSubpath();
+        painter.fillPath(flag, color);
+    }
+    painter.restore();
+}
+
+void GravityGraphView::paintHover(QPainter &painter) const
+{
+    if (m_hoveredSample < 0 || m_hoveredSample >= sampleCount() || !m_clipData)
+        return;
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    const double x = pixelCentre(xOfSample(m_hoveredSample));
+    painter.setPen(QPen(QColor(255, 255, 255, 170), 1.0));
+    painter.drawLine(QPointF(x, 0), QPointF(x, height()));
+    const QList<QPointF> *axes[] = {&m_points.gxPointList, &m_points.gyPointList,
+                                    &m_points.gzPointList};
+    for (int axis = 0; axis < 3; ++axis) {
+        const QPointF p = polyline({axes[axis]->at(m_hoveredSample)}, baseYPoint(), QSizeF(size())).last();
+        painter.setPen(QPen(QColor(14, 16, 19), 1.0));
+        painter.setBrush(kAxisTints[axis]);
+        painter.drawEllipse(p, 2.5, 2.5);
+    }
+
+    // The read-out: time and speed, the three accelerations, and the event when near its peak.
+    const DrovikClipData &clip = *m_clipData;
+    const int i = m_hoveredSample;
+    QString speed = QStringLiteral("– km/h");
+    if (clip.gpsDataCount() != 0) {
+        const SpeedReading reading = speedReading(int(std::min<uint32_t>(clip.getGpsSpeed(i), 999)),
+                                                  Preferences::speedUnit());
+        speed = QStringLiteral("%1 %2").arg(reading.shown).arg(
+            reading.milesPerHour ? QStringLiteral("mph") : QStringLiteral("km/h"));
+    }
+    const telemetry::GForceEvent *near = nullptr;
+    for (const telemetry::GForceEvent &event : m_events) {
+        if (std::abs(event.sampleIndex - i) <= kEventNameReach)
+            near = &event;
+    }
+    QFont font = this->font();
+    font.setPixelSize(10);
+    QFont mono = font;
+    mono.setFamilies({QStringLiteral("DejaVu Sans Mono"), QStringLiteral("monospace")});
+    const QFontMetricsF metrics(mono);
+    const QString values[] = {gText(clip.getGx(i)), gText(clip.getGy(i)), gText(clip.getGz(i))};
+    const QString header = sampleTimeText(i) + QStringLiteral("  ") + speed;
+    QString eventLine;
+    if (near)
+        eventLine = gforceEventName(near->kind) + QStringLiteral("  ")
+                    + QString::number(double(near->peakG), 'f', 2) + QStringLiteral(" g");
+    const qreal line = metrics.height() + 1;
+    const qreal axisWidth = metrics.horizontalAdvance(QStringLiteral("X -0.00 "));
+    qreal boxWidth = std::max(metrics.horizontalAdvance(header), 3 * axisWidth);
+    if (near)
+        boxWidth = std::max(boxWidth, QFontMetricsF(font).horizontalAdvance(eventLine));
+    boxWidth += 12;
+    const qreal boxHeight = line * (near ? 3 : 2) + 8;
+    // On the side away from the cursor, so the hovered peak stays in sight.
+    const qreal left = x > width() / 2.0 ? 4 : width() - boxWidth - 4;
+    const QRectF box(std::max<qreal>(left, 0), 8, boxWidth, boxHeight);
+    painter.setPen(QPen(QColor(0x2e, 0x33, 0x3a), 1.0));
+    painter.setBrush(QColor(0x0b, 0x0d, 0x10, 225));
+    painter.drawRoundedRect(box.adjusted(0.5, 0.5, -0.5, -0.5), 4, 4);
+
+    qreal y = box.top() + 4 + metrics.ascent();
+    painter.setFont(mono);
+    painter.setPen(QColor(0xe6, 0xeb, 0xf0));
+    painter.drawText(QPointF(box.left() + 6, y), header);
+    y += line;
+    for (int axis = 0; axis < 3; ++axis) {
+        const qreal ax = box.left() + 6 + axis * axisWidth;
+        painter.setPen(kAxisTints[axis]);
+        painter.drawText(QPointF(ax, y), QStringLiteral("XYZ").at(axis));
+        painter.setPen(QColor(0xe6, 0xeb, 0xf0));
+        painter.drawText(QPointF(ax + metrics.horizontalAdvance(QStringLiteral("X ")), y), values[axis]);
+    }
+    if (near) {
+        y += line;
+        painter.setFont(font);
+        painter.setPen(gforceEventColor(near->kind));
+        painter.drawText(QPointF(box.left() + 6, y), eventLine);
+    }
+    painter.restore();
 }
 
 } // namespace drovik

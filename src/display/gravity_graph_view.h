@@ -1,11 +1,13 @@
 #pragma once
 
 #include "display/gravity_graph.h"
+#include "telemetry/gforce_events.h"
 
 #include <QPolygonF>
 #include <QWidget>
 
 #include <memory>
+#include <vector>
 
 namespace drovik {
 
@@ -14,6 +16,11 @@ class DrovikClipData;
 // The acceleration of the whole current clip as three line graphs (X red, Y yellow, Z blue)
 // hanging below a base line across the panel. The points are computed once per clip; a redraw
 // only scales them to the current width. The graph marks no playing position.
+//
+// The clip's G-force events are marked as vertical lines at their peak samples. Pressing or
+// dragging on the graph asks to play from the sample under the pointer (the sample whose point
+// is nearest, as the polylines place them); hovering shows a thin cursor at that sample and a
+// read-out of its time, speed and accelerations.
 class GravityGraphView : public QWidget {
     Q_OBJECT
 public:
@@ -40,16 +47,44 @@ public:
     // the left end of the base line through every point.
     static QPolygonF polyline(const QList<QPointF> &points, float baseYPoint, const QSizeF &size);
 
+    // The events to mark; a new clip clears them.
+    void setEvents(std::vector<telemetry::GForceEvent> events);
+    const std::vector<telemetry::GForceEvent> &events() const { return m_events; }
+
+    // The sample under a pointer at x in the view, or -1 without samples; and where a sample is
+    // drawn. Both follow the polylines' placement.
+    int sampleAtX(double x) const;
+    double xOfSample(int index) const;
+    // The sample the pointer rests on, or -1.
+    int hoveredSample() const { return m_hoveredSample; }
+
+signals:
+    // The user pressed or dragged on the graph: play from the start of that sample.
+    void sampleSeekRequested(double seconds);
+
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void leaveEvent(QEvent *event) override;
 
 private:
     void ensureBaseYPoint() const;
+    int sampleCount() const;
+    void hover(int sample);
+    void seekToSampleAt(double x);
+    void paintEventMarks(QPainter &painter) const;
+    void paintHover(QPainter &painter) const;
 
     std::shared_ptr<const DrovikClipData> m_clipData;
     GravityGraphPoints m_points;
     mutable float m_baseYPoint = 0;
     mutable bool m_hasBaseYPoint = false;
+    std::vector<telemetry::GForceEvent> m_events;
+    int m_hoveredSample = -1;
+    int m_lastSeekSample = -1;
+    bool m_dragging = false;
 };
 
 } // namespace drovik

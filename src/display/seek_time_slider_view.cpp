@@ -36,6 +36,12 @@ void SeekTimeSliderView::moveSliderImageViewWithSliderValue(double v)
     }
 }
 
+void SeekTimeSliderView::setMarks(QList<Mark> marks)
+{
+    m_marks = std::move(marks);
+    update();
+}
+
 void SeekTimeSliderView::setCurrentSliderValue(double v)
 {
     m_currentSliderValue = v > m_maxSliderValue ? m_maxSliderValue : v;
@@ -111,6 +117,18 @@ void SeekTimeSliderView::paintEvent(QPaintEvent *)
         painter.drawPixmap(bar.topLeft(), Images::pixmap(QStringLiteral("seek_fill"), barSize, dpr));
         painter.restore();
     }
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    for (const Mark &mark : m_marks) {
+        const std::optional<double> origin = geometry.knobOriginForValue(mark.value, m_maxSliderValue);
+        if (!origin)
+            continue;
+        const double x = *origin + kKnobWidth / 2;
+        painter.setPen(QPen(QColor(0x0b, 0x0d, 0x10), 1.0));
+        painter.setBrush(mark.color);
+        painter.drawRoundedRect(QRectF(x - 2, bar.top() - 5, 4, bar.height() + 10), 2, 2);
+    }
+    painter.restore();
     const QRectF knob = knobFrame();
     painter.drawPixmap(knob.topLeft(),
                        Images::pixmap(QStringLiteral("progress_bar"), knob.size().toSize(), dpr));

@@ -2,6 +2,8 @@
 
 #include "display/slider_geometry.h"
 
+#include <QColor>
+#include <QList>
 #include <QRectF>
 #include <QWidget>
 
@@ -35,6 +37,15 @@ public:
     // Where the knob is drawn, in the bar's coordinates.
     QRectF knobFrame() const { return QRectF(m_knobX, 0, kKnobWidth, kKnobHeight); }
 
+    // Ticks on the track behind the knob, at values of the bar (seconds) in their colours: the
+    // playing clip's G-force events. A bar without a maximum yet shows none.
+    struct Mark {
+        double value = 0;
+        QColor color;
+    };
+    void setMarks(QList<Mark> marks);
+    const QList<Mark> &marks() const { return m_marks; }
+
     double calculateSliderValueFromSliderXPosition(double x) const;
     void moveSliderImageViewWithSliderValue(double v);
     void moveSliderImageViewWithXPoint(double x);
@@ -60,6 +71,7 @@ private:
     double m_maxSliderValue = 0;
     double m_currentSliderValue = 0;
     bool m_isSliderTouching = false;
+    QList<Mark> m_marks;
 };
 
 // The volume bar: the empty bar "volume_bar" with the filled part "volume_level" over it, whose

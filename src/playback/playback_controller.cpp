@@ -9,6 +9,7 @@
 #include "library/video_file_rules.h"
 #include "app/main_window_ui.h"
 #include "playback/convert/clip_preparation.h"
+#include "playback/event_navigation.h"
 #include "widgets/busy_overlay.h"
 #include "telemetry/clip_data.h"
 #include "telemetry/subtitle_data.h"
@@ -33,6 +34,8 @@ namespace {
 constexpr int kDisplayTimerMs = 30;          // 1/33 s
 constexpr double kSensorRefresh = double(0.3f);
 constexpr double kMapRefresh = 1.0;
+// A last refresh time that makes the next tick refresh whatever the playing position.
+constexpr double kRefreshLongAgo = -1e9;
 
 QString fixed(double value, int decimals)
 {
@@ -60,6 +63,8 @@ PlaybackController::PlaybackController(MainWindowUi &ui, FileListController &fil
     , m_clipData(std::make_unique<DrovikClipData>())
     , m_preparationPool(new QThreadPool(this))
     , m_busy(new BusyOverlay(ui.bigMovieViewScrollView))
+    , m_eventNavigation(new EventNavigation(*ui.seekTimeSldierView, *ui.gravityGraphView,
+                                            *ui.prevEventButton, *ui.nextEventButton, this))
 {
     m_preparationPool->setMaxThreadCount(1);
     m_videoPlayTimer->setInterval(kDisplayTimerMs);
@@ -81,6 +86,9 @@ PlaybackController::PlaybackController(MainWindowUi &ui, FileListController &fil
     connect(m_ui.seekTimeSldierView, &SeekTimeSliderView::seekTimeSliderTouchedUp, this,
             &PlaybackController::seekTimeSliderTouchedUp);
     connect(m_ui.volumeSliderView, &VolumeSliderView::volumeChanged, this, &PlaybackController::volumeChanged);
+    connect(m_ui.gravityGraphView, &GravityGraphView::sampleSeekRequested, this,
+            &PlaybackController::seekToSampleTime);
+    connect(m_eventNavigation, &EventNavigation::seekRequested, this, &PlaybackController::seekToSampleTime);
 
     const auto bind = [this](QAbstractButton *button, void (PlaybackController::*action)(QObject *)) {
         connect(button, &QAbstractButton::clicked, this, [this, button, action] { (this->*action)(button); });
@@ -97,6 +105,8 @@ PlaybackController::PlaybackController(MainWindowUi &ui, FileListController &fil
     bind(m_ui.zoomInButton, &PlaybackController::videoScaleUpButtonTouched);
     bind(m_ui.zoomOutButton, &PlaybackController::videoScaleDownButtonTouched);
     bind(m_ui.resetScaleButton, &PlaybackController::resetVideoScaleButtonTouched);
+    bind(m_ui.prevEventButton, &PlaybackController::previousEventButtonTouched);
+    bind(m_ui.nextEventButton, &PlaybackController::nextEventButtonTouched);
     connect(m_ui.fullScreenButton, &QAbstractButton::clicked, this, &PlaybackController::enterScrollMode);
     connect(&m_fileList, &FileListController::playRequested, this, &PlaybackController::playVideoWithIdx);
 }
@@ -210,6 +220,7 @@ void PlaybackController::finishPreparation(PreparedClip &clip)
 void PlaybackController::showTelemetry()
 {
     m_ui.gravityGraphView->setClipData(*m_clipData);
+    m_eventNavigation->showEventsOf(*m_clipData);
     m_map.removeMapLine();
     if (m_clipData->gpsDataCount() != 0) {
         m_ui.gpsImageView->setImageName(QStringLiteral("gps_on"));
@@ -473,6 +484,7 @@ void PlaybackController::updatePlayTime(double time, double duration)
 
 void PlaybackController::resetVideoInformation()
 {
+    m_eventNavigation->clear();
     m_ui.speedMeterView->setSpeed(0);
     for (QLabel *g : {m_ui.gxTextField, m_ui.gyTextField, m_ui.gzTextField})
         g->setText(fixed(0, 3));
@@ -594,6 +606,29 @@ void PlaybackController::seekTimeSliderTouchedUp(double value)
     m_lastUpdatedSensorInfoTime = 0;
     m_lastUpdatedMapTime = 0;
     setCurrentVideoTime(value);
+}
+
+void PlaybackController::seekToSampleTime(double seconds)
+{
+    if (!m_big.hasMovie())
+        return;
+    m_lastUpdatedSensorInfoTime = kRefreshLongAgo;
+    m_lastUpdatedMapTime = kRefreshLongAgo;
+    m_big.setCurrentTimeExactly(seconds);
+    m_small.setCurrentTimeExactly(seconds);
+    playVideoTimerCallback();
+}
+
+void PlaybackController::previousEventButtonTouched(QObject *)
+{
+    if (m_big.hasMovie())
+        m_eventNavigation->previousEvent(m_big.currentTime());
+}
+
+void PlaybackController::nextEventButtonTouched(QObject *)
+{
+    if (m_big.hasMovie())
+        m_eventNavigation->nextEvent(m_big.currentTime());
 }
 
 void PlaybackController::volumeUp()

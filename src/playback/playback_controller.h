@@ -15,6 +15,7 @@ class QTimer;
 namespace drovik {
 
 class DrovikClipData;
+class EventNavigation;
 class ImageButton;
 class FileListController;
 class BusyOverlay;
@@ -69,6 +70,8 @@ public:
     bool isVideoPaused() const { return m_isVideoPaused; }
     bool isVideoSwitched() const { return m_isVideoSwitched; }
     const DrovikClipData &clipData() const { return *m_clipData; }
+    // The G-force events of the playing clip, their marks and the jumps between them.
+    const EventNavigation &eventNavigation() const { return *m_eventNavigation; }
     bool isDisplayTimerRunning() const;
     // Whether an entry is being converted and its telemetry loaded (the busy overlay is up).
     bool isPreparing() const;
@@ -95,10 +98,16 @@ public slots:
     void videoScaleUpButtonTouched(QObject *sender = nullptr);
     void videoScaleDownButtonTouched(QObject *sender = nullptr);
     void resetVideoScaleButtonTouched(QObject *sender = nullptr);
+    // The previous/next G-force event buttons and their keys.
+    void previousEventButtonTouched(QObject *sender = nullptr);
+    void nextEventButtonTouched(QObject *sender = nullptr);
     void volumeUp();
     void volumeDown();
     // Reports of the seek and volume bars.
     void seekTimeSliderTouchedUp(double value);
+    // Both views to exactly `seconds` (the graph and the event jumps), the read-outs following
+    // at once, also while paused.
+    void seekToSampleTime(double seconds);
     void volumeChanged(float volume);
     void playVideoTimerCallback();
 
@@ -151,6 +160,7 @@ private:
     QThreadPool *m_preparationPool = nullptr;
     quint64 m_preparation = 0;
     BusyOverlay *m_busy = nullptr;
+    EventNavigation *m_eventNavigation = nullptr;
     QPointer<DrovikAVView> m_fullScreenView;
     QPointer<ImageButton> m_fullScreenPlayPauseButton;
 };

@@ -1,9 +1,12 @@
 // The G-sensor graph: its points for the worked examples, and what a view actually paints.
 #include "display/gravity_graph.h"
 #include "display/gravity_graph_view.h"
+#include "display/gforce_event_style.h"
 #include "display_test_util.h"
 
 #include <QImage>
+#include <QSignalSpy>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -119,6 +122,83 @@ TEST(GravityGraphView, EmptyRecordPaintsOnlyThePanel)
     for (QRgb color : {qRgb(255, 0, 0), qRgb(255, 255, 0), qRgb(0, 0, 255)})
         for (int x : {1, 100, 198})
             EXPECT_TRUE(test::rowsWithColor(image, x, color).empty());
+}
+
+// 40 samples on a graph 200 wide: sample i is drawn at x = 5 (i + 1). A press plays from the
+// start of the sample whose point is nearest; a drag asks again only when the sample changes.
+TEST(GravityGraphView, PressAndDragSeekToTheSampleUnderThePointer)
+{
+    GravityGraphView view;
+    view.resize(200, 80);
+    QSignalSpy seeks(&view, &GravityGraphView::sampleSeekRequested);
+    QTest::mouseClick(&view, Qt::LeftButton, {}, QPoint(100, 40));
+    EXPECT_TRUE(seeks.isEmpty()) << "no clip, nothing to seek to";
+
+    test::KvlClipBuilder builder;
+    for (int block = 0; block < 4; ++block)
+        builder.block(0, 0, 0, test::kSeoulFix);
+    view.setClipData(builder.load());
+    ASSERT_EQ(view.points().gxPointList.size(), 40);
+    const std::pair<int, double> presses[] = {
+        {0, 0.0}, {5, 0.0}, {7, 0.0}, {8, 0.1}, {100, 1.9}, {102, 1.9}, {103, 2.0}, {199, 3.9},
+    };
+    for (const auto &[x, seconds] : presses) {
+        seeks.clear();
+        QTest::mouseClick(&view, Qt::LeftButton, {}, QPoint(x, 40));
+        ASSERT_EQ(seeks.size(), 1) << x;
+        EXPECT_DOUBLE_EQ(seeks.at(0).at(0).toDouble(), seconds) << x;
+        EXPECT_NEAR(view.xOfSample(int(std::lround(seconds * 10))), 5.0 * (std::lround(seconds * 10) + 1),
+                    1e-4) << x;
+    }
+
+    seeks.clear();
+    QTest::mousePress(&view, Qt::LeftButton, {}, QPoint(100, 40));
+    QTest::mouseMove(&view, QPoint(102, 30));
+    QTest::mouseMove(&view, QPoint(150, 30));
+    QTest::mouseRelease(&view, Qt::LeftButton, {}, QPoint(150, 30));
+    ASSERT_EQ(seeks.size(), 2);
+    EXPECT_DOUBLE_EQ(seeks.at(0).at(0).toDouble(), 1.9);
+    EXPECT_DOUBLE_EQ(seeks.at(1).at(0).toDouble(), 2.9);
+    QTest::mouseClick(&view, Qt::RightButton, {}, QPoint(50, 40));
+    EXPECT_EQ(seeks.size(), 2) << "only the left button seeks";
+}
+
+// Event marks in their kind's colour at the peak sample, and the hover cursor with its read-out.
+TEST(GravityGraphView, MarksEventsAndShowsTheHoveredSample)
+{
+    test::KvlClipBuilder builder;
+    for (int block = 0; block < 4; ++block)
+        builder.block(0, block == 2 ? -100 : 0, 0, test::kSeoulFix);
+    GravityGraphView view;
+    view.resize(200, 80);
+    view.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
+    view.setClipData(builder.load());
+    view.setEvents(telemetry::detectGForceEvents(*view.clipData()));
+    ASSERT_EQ(view.events().size(), 1u);
+    EXPECT_EQ(view.events()[0].sampleIndex, 20);
+    EXPECT_EQ(view.events()[0].kind, telemetry::GForceEventKind::HarshBraking);
+
+    const QRgb braking = gforceEventColor(telemetry::GForceEventKind::HarshBraking).rgb();
+    QImage image = view.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    EXPECT_FALSE(test::rowsWithColor(image, 105, braking).empty()) << "the mark at sample 20";
+    EXPECT_TRUE(test::rowsWithColor(image, 60, braking).empty());
+
+    const int panel = qGray(image.pixel(8, 12));
+    QTest::mouseMove(&view, QPoint(150, 60));
+    EXPECT_EQ(view.hoveredSample(), 29);
+    image = view.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    int cursorRows = 0;
+    for (int y = 0; y < image.height(); ++y)
+        cursorRows += qGray(image.pixel(150, y)) > 120 ? 1 : 0;
+    EXPECT_GT(cursorRows, 30) << "a light cursor line down the hovered sample";
+    // The read-out box sits away from the cursor, top left, dark.
+    EXPECT_LT(qGray(image.pixel(8, 12)), panel);
+
+    // A new clip forgets the events and the hover.
+    view.setClipData(DrovikClipData{});
+    EXPECT_TRUE(view.events().empty());
+    EXPECT_EQ(view.hoveredSample(), -1);
 }
 
 } // namespace

@@ -152,6 +152,31 @@ TEST_F(SeekBar, ResizeMovesTheRightEnd)
     EXPECT_DOUBLE_EQ(bar->currentSliderValue(), 245.0 / 490 * 580);
 }
 
+// Event marks: a tick centred where the knob's centre would stand for the value, behind the
+// knob, none before the bar has a maximum, and gone when cleared.
+TEST_F(SeekBar, MarksStandWhereTheirValuesAre)
+{
+    const QColor orange(0xff, 0x6a, 0x3d);
+    const auto columnHas = [&](int x) {
+        const QImage image = bar->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        for (int y = 0; y < image.height(); ++y) {
+            if (image.pixel(x, y) == orange.rgb())
+                return true;
+        }
+        return false;
+    };
+    bar->setCurrentSliderValue(0);
+    bar->setMarks({{290, orange}, {580, orange}});
+    EXPECT_TRUE(columnHas(150)) << "290 of 580: half way along the track, 5 + 145";
+    EXPECT_TRUE(columnHas(294)) << "the maximum: the right end of the track";
+    EXPECT_FALSE(columnHas(100));
+    bar->setMaxSliderValue(0);
+    EXPECT_FALSE(columnHas(150)) << "no maximum, no place for a mark";
+    bar->setMaxSliderValue(580);
+    bar->setMarks({});
+    EXPECT_FALSE(columnHas(150));
+}
+
 struct VolumeBar : ::testing::Test {
     QWidget window;
     VolumeSliderView *bar = new VolumeSliderView(&window);

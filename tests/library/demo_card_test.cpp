@@ -3,6 +3,7 @@
 #include "library/recording_library.h"
 #include "playback/convert/video_conversion.h"
 #include "telemetry/clip_data.h"
+#include "telemetry/gforce_events.h"
 #include "telemetry/subtitle_data.h"
 #include "programs.h"
 
@@ -101,6 +102,13 @@ TEST_F(DemoCard, Mp4PairConvertsAndItsSubtitlesCarryTheDrive)
     for (int i = 0; i < 200; ++i)
         hardest = std::min(hardest, record.getGy(i));
     EXPECT_LT(hardest, -64); // beyond 0.5 g
+    // The viewer marks it: one harsh braking, peaking in the second half second of the stop.
+    const std::vector<telemetry::GForceEvent> events = telemetry::detectGForceEvents(record);
+    ASSERT_EQ(events.size(), 1u);
+    EXPECT_EQ(events[0].kind, telemetry::GForceEventKind::HarshBraking);
+    EXPECT_GE(events[0].timeSeconds, 8.5);
+    EXPECT_LE(events[0].timeSeconds, 9.5);
+    EXPECT_GT(events[0].peakG, 0.6f);
     EXPECT_GT(record.getGpsSpeed(50), record.getGpsSpeed(100));
 
     const SubtitleData cues = SubtitleData::loadFromPath(srt.toStdString());
@@ -133,6 +141,8 @@ TEST_F(DemoCard, EachClipFormConvertsAndCarriesItsTelemetry)
         record.loadVideoFileCilpDataFromFilePath(source.toStdString());
         EXPECT_EQ(record.clipDataCount(), 200u) << c.clip;
         EXPECT_EQ(record.gpsDataCount(), c.withFix) << c.clip;
+        // Parked with a door shut, the drive after the stop with its pothole: no G-force event.
+        EXPECT_TRUE(telemetry::detectGForceEvents(record).empty()) << c.clip;
     }
 }
 

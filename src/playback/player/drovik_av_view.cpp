@@ -279,6 +279,12 @@ void DrovikAVView::setCurrentTime(double seconds)
         m_player->seekExact(std::round(seconds));
 }
 
+void DrovikAVView::setCurrentTimeExactly(double seconds)
+{
+    if (m_player && std::isfinite(seconds))
+        m_player->seekExact(seconds);
+}
+
 float DrovikAVView::volume() const
 {
     return m_player ? float(m_player->volume()) : 0.0f;

@@ -72,6 +72,9 @@ public:
     double currentTime() const;
     // Seeks exactly to `seconds` rounded to the nearest whole second.
     void setCurrentTime(double seconds);
+    // Seeks exactly to `seconds`, unrounded (the G-force graph and the event jumps land on a
+    // tenth of a second).
+    void setCurrentTimeExactly(double seconds);
     // 0.0 … 1.0; travels with the player on a swap.
     float volume() const;
     void setVolume(float volume);

@@ -1,0 +1,79 @@
+#include "event_navigation.h"
+
+#include "display/gforce_event_style.h"
+#include "display/gravity_graph_view.h"
+#include "display/slider_views.h"
+#include "i18n/drovik_languages.h"
+#include "telemetry/clip_data.h"
+
+#include <QAbstractButton>
+#include <QHelpEvent>
+#include <QToolTip>
+
+namespace drovik {
+
+EventNavigation::EventNavigation(SeekTimeSliderView &seekBar, GravityGraphView &graph,
+                                 QAbstractButton &previous, QAbstractButton &next, QObject *parent)
+    : QObject(parent)
+    , m_seekBar(seekBar)
+    , m_graph(graph)
+    , m_previous(&previous)
+    , m_next(&next)
+{
+    for (QAbstractButton *button : {m_previous.data(), m_next.data()})
+        button->installEventFilter(this);
+    clear();
+}
+
+void EventNavigation::showEventsOf(const DrovikClipData &clip)
+{
+    show(telemetry::detectGForceEvents(clip));
+}
+
+void EventNavigation::clear()
+{
+    show({});
+}
+
+void EventNavigation::show(std::vector<telemetry::GForceEvent> events)
+{
+    m_events = std::move(events);
+    QList<SeekTimeSliderView::Mark> marks;
+    for (const telemetry::GForceEvent &event : m_events)
+        marks.append({event.timeSeconds, gforceEventColor(event.kind)});
+    m_seekBar.setMarks(std::move(marks));
+    m_graph.setEvents(m_events);
+    for (QAbstractButton *button : {m_previous.data(), m_next.data()}) {
+        if (button)
+            button->setEnabled(!m_events.empty());
+    }
+}
+
+void EventNavigation::previousEvent(double now)
+{
+    if (const std::optional<double> to = telemetry::previousEventSeekTime(m_events, now))
+        emit seekRequested(*to);
+}
+
+void EventNavigation::nextEvent(double now)
+{
+    if (const std::optional<double> to = telemetry::nextEventSeekTime(m_events, now))
+        emit seekRequested(*to);
+}
+
+bool EventNavigation::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::ToolTip && (watched == m_previous || watched == m_next)) {
+        const char *key = watched == m_previous ? "Previous G-force event (Page Up)"
+                                                : "Next G-force event (Page Down)";
+        // Until a table carries the text, the English one rather than no tooltip.
+        const QString translated = localized(key);
+        const QString text = translated.isEmpty() ? QString::fromUtf8(key) : translated;
+        QToolTip::showText(static_cast<QHelpEvent *>(event)->globalPos(), text,
+                           static_cast<QWidget *>(watched));
+        return true;
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+} // namespace drovik

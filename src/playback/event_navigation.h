@@ -1,0 +1,56 @@
+#pragma once
+
+#include "telemetry/gforce_events.h"
+
+#include <QObject>
+#include <QPointer>
+
+#include <vector>
+
+class QAbstractButton;
+
+namespace drovik {
+
+class DrovikClipData;
+class GravityGraphView;
+class SeekTimeSliderView;
+
+// The G-force events of the playing clip: found when its telemetry arrives, marked on the seek
+// bar and on the graph, and stepped through with the previous/next event buttons and keys. The
+// buttons are enabled only while the clip has events. A jump lands a little before the event's
+// peak (telemetry::eventSeekTime), so the viewer sees the car come into it.
+class EventNavigation : public QObject {
+    Q_OBJECT
+public:
+    EventNavigation(SeekTimeSliderView &seekBar, GravityGraphView &graph, QAbstractButton &previous,
+                    QAbstractButton &next, QObject *parent = nullptr);
+
+    // Finds and marks the events of the clip the graph now shows.
+    void showEventsOf(const DrovikClipData &clip);
+    // No clip: no marks, buttons disabled.
+    void clear();
+    const std::vector<telemetry::GForceEvent> &events() const { return m_events; }
+
+    // From the playing position `now`: asks for a seek to the previous or next event, or does
+    // nothing when there is none that way.
+    void previousEvent(double now);
+    void nextEvent(double now);
+
+signals:
+    void seekRequested(double seconds);
+
+protected:
+    // The buttons' tooltips, looked up when shown so they follow the interface language.
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void show(std::vector<telemetry::GForceEvent> events);
+
+    SeekTimeSliderView &m_seekBar;
+    GravityGraphView &m_graph;
+    QPointer<QAbstractButton> m_previous;
+    QPointer<QAbstractButton> m_next;
+    std::vector<telemetry::GForceEvent> m_events;
+};
+
+} // namespace drovik

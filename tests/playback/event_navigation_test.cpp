@@ -1,0 +1,133 @@
+// The G-force events of a playing front/rear pair (real ffmpeg and mpv, offscreen): marked on the
+// seek bar and the graph, a click on the graph seeks both views to the sample under the pointer,
+// Page Down / Page Up jump between the events, and a clip without events disables the jumps.
+#include "playing_window.h"
+#include "app/main_window.h"
+#include "app/main_window_ui.h"
+#include "display/gravity_graph_view.h"
+#include "display/slider_views.h"
+#include "playback/event_navigation.h"
+#include "playback/playback_controller.h"
+#include "playback/player/drovik_av_view.h"
+#include "programs.h"
+#include "widgets/image_widgets.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+using namespace drovik;
+
+namespace {
+
+// Ten seconds of SubRip telemetry, one cue per sample, each second closed by a fix (as cameras
+// write it): still, except where `pulse` says. x, y in 1/128 g.
+QByteArray driveCues(const std::function<std::pair<int, int>(int sample)> &pulse)
+{
+    QByteArray srt;
+    for (int i = 0; i < 100; ++i) {
+        const auto [x, y] = pulse(i);
+        srt += QByteArray::number(i + 1) + '\n'
+               + QString::asprintf("00:00:%02d,%03d --> 00:00:%02d,%03d\n", i / 10, i % 10 * 100,
+                                   (i + 1) / 10, (i + 1) % 10 * 100).toLatin1()
+               + "gsensori,1,128," + QByteArray::number(x) + ',' + QByteArray::number(y) + ",128";
+        if (i % 10 == 9)
+            srt += ";GPRMC,1200" + QByteArray::number(10 + i / 10)
+                   + ",A,4852.0000,N,00218.0000,E,20.0,0,010120,,,A";
+        srt += "\n\n";
+    }
+    return srt;
+}
+
+bool makeDrive(const QString &path, const QByteArray &srt)
+{
+    const QString cues = path + QStringLiteral(".cues.srt");
+    return test::writeFile(cues, srt)
+           && test::ffmpeg(test::words(QStringLiteral("-f lavfi -i testsrc2=size=160x90:rate=10:duration=10 "
+                                                      "-f lavfi -i sine=frequency=440:sample_rate=8000:duration=10 -i"))
+                           + QStringList{cues} + test::words(QStringLiteral("-map 0 -map 1 -map 2")) + test::h264()
+                           + test::words(QStringLiteral("-c:a aac -c:s mov_text")) + QStringList{path});
+}
+
+class EventNavigationTest : public test::PlayingWindowTest {
+protected:
+    bool bothAt(double seconds) const
+    {
+        return QTest::qWaitFor([&] {
+            return std::abs(controller->bigMovieView()->currentTime() - seconds) < 0.05
+                   && std::abs(controller->smallMovieView()->currentTime() - seconds) < 0.05;
+        }, 5000);
+    }
+};
+
+TEST_F(EventNavigationTest, GraphClicksAndEventKeysSeekBothViews)
+{
+    // A left turn peaking at 2.7 s (0.7 g sideways) and a braking peaking at 7.2 s (0.86 g).
+    const QByteArray events = driveCues([](int i) -> std::pair<int, int> {
+        if (i >= 26 && i <= 28)
+            return {i == 27 ? 90 : 60, 0};
+        if (i >= 71 && i <= 73)
+            return {0, i == 72 ? -110 : -70};
+        return {0, 0};
+    });
+    ASSERT_TRUE(makeDrive(clips.path(QStringLiteral("a_F.mp4")), events));
+    ASSERT_TRUE(makeDrive(clips.path(QStringLiteral("a_R.mp4")), events));
+    ASSERT_TRUE(makeDrive(clips.path(QStringLiteral("b_F.mp4")), driveCues([](int) { return std::pair{0, 0}; })));
+    ASSERT_TRUE(QFile::copy(clips.path(QStringLiteral("b_F.mp4")), clips.path(QStringLiteral("b_R.mp4"))));
+    controller->fileList().refreshVideoFileListWithURL(QUrl::fromLocalFile(clips.root()));
+    ASSERT_TRUE(test::WindowServices::waitForList(*controller));
+    PlaybackController &playback = *controller->playback();
+    const MainWindowUi &ui = controller->ui();
+    EXPECT_FALSE(ui.nextEventButton->isEnabled()) << "no clip yet";
+
+    playback.playVideoWithIdx(0);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return playback.isDisplayTimerRunning(); }, 20000));
+    ASSERT_TRUE(controller->smallMovieView()->hasMovie());
+    QTest::keyClick(controller->window(), Qt::Key_Space);
+    ASSERT_TRUE(playback.isVideoPaused());
+
+    ASSERT_EQ(playback.eventNavigation().events().size(), 2u);
+    EXPECT_EQ(ui.gravityGraphView->events(), playback.eventNavigation().events());
+    const QList<SeekTimeSliderView::Mark> marks = ui.seekTimeSldierView->marks();
+    ASSERT_EQ(marks.size(), 2);
+    EXPECT_DOUBLE_EQ(marks[0].value, 2.7);
+    EXPECT_DOUBLE_EQ(marks[1].value, 7.2);
+    EXPECT_NE(marks[0].color, marks[1].color) << "braking stands out from cornering";
+    EXPECT_TRUE(ui.prevEventButton->isEnabled());
+    EXPECT_TRUE(ui.nextEventButton->isEnabled());
+
+    // 100 samples on the graph's 250 pixels: sample i is drawn at x = 2.5 (i + 1).
+    GravityGraphView *graph = ui.gravityGraphView;
+    ASSERT_EQ(graph->width(), 250);
+    const std::pair<int, double> clicks[] = {{85, 3.3}, {125, 4.9}, {240, 9.5}, {1, 0.0}};
+    for (const auto &[x, seconds] : clicks) {
+        QTest::mouseClick(graph, Qt::LeftButton, {}, QPoint(x, graph->height() / 2));
+        EXPECT_TRUE(bothAt(seconds)) << "x " << x << ": " << controller->bigMovieView()->currentTime()
+                                     << ", " << controller->smallMovieView()->currentTime();
+        EXPECT_NEAR(ui.seekTimeSldierView->currentSliderValue(), seconds, 0.05) << "x " << x;
+    }
+    EXPECT_TRUE(playback.isVideoPaused()) << "seeking from the graph does not start playing";
+
+    // Two seconds before each peak; nothing beyond the last or before the first.
+    const std::pair<Qt::Key, double> jumps[] = {{Qt::Key_PageDown, 0.7}, {Qt::Key_PageDown, 5.2},
+                                                {Qt::Key_PageDown, 5.2}, {Qt::Key_PageUp, 0.7},
+                                                {Qt::Key_PageUp, 0.7}};
+    for (const auto &[key, seconds] : jumps) {
+        QTest::keyClick(controller->window(), key);
+        EXPECT_TRUE(bothAt(seconds)) << (key == Qt::Key_PageDown ? "Page Down to " : "Page Up to ") << seconds;
+    }
+    ui.nextEventButton->click();
+    EXPECT_TRUE(bothAt(5.2)) << "the button does what the key does";
+
+    // The next clip has no events: marks gone, jumps disabled.
+    playback.playVideoWithIdx(2);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !playback.isPreparing(); }, 20000));
+    EXPECT_EQ(playback.currentVideoUrl().fileName(), QStringLiteral("b_F.mp4"));
+    EXPECT_TRUE(playback.eventNavigation().events().empty());
+    EXPECT_TRUE(ui.seekTimeSldierView->marks().isEmpty());
+    EXPECT_TRUE(graph->events().empty());
+    EXPECT_FALSE(ui.prevEventButton->isEnabled());
+    EXPECT_FALSE(ui.nextEventButton->isEnabled());
+}
+
+} // namespace
