@@ -745,5 +745,35 @@ Do you want to turn off Parking Mode?</translation>
         <source>표시된 화면이 없습니다.</source>
         <translation>No picture is shown.</translation>
     </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: a G-force event's kind</extracomment>
+        <source>Harsh braking</source>
+        <translation>Harsh braking</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: a G-force event's kind</extracomment>
+        <source>Harsh acceleration</source>
+        <translation>Harsh acceleration</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: a G-force event's kind</extracomment>
+        <source>Sharp cornering</source>
+        <translation>Sharp cornering</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: a G-force event's kind</extracomment>
+        <source>Impact</source>
+        <translation>Impact</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: the jump buttons' tooltips</extracomment>
+        <source>Previous G-force event (Page Up)</source>
+        <translation>Previous G-force event (Page Up)</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: the jump buttons' tooltips</extracomment>
+        <source>Next G-force event (Page Down)</source>
+        <translation>Next G-force event (Page Down)</translation>
+    </message>
 </context>
 </TS>

@@ -745,5 +745,35 @@ Voulez-vous désactiver le mode stationnement ?</translation>
         <source>표시된 화면이 없습니다.</source>
         <translation>Aucune image n'est affichée.</translation>
     </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: a G-force event's kind</extracomment>
+        <source>Harsh braking</source>
+        <translation>Freinage brusque</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: a G-force event's kind</extracomment>
+        <source>Harsh acceleration</source>
+        <translation>Accélération brusque</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: a G-force event's kind</extracomment>
+        <source>Sharp cornering</source>
+        <translation>Virage serré</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: a G-force event's kind</extracomment>
+        <source>Impact</source>
+        <translation>Choc</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: the jump buttons' tooltips</extracomment>
+        <source>Previous G-force event (Page Up)</source>
+        <translation>Événement G précédent (Page préc.)</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: the jump buttons' tooltips</extracomment>
+        <source>Next G-force event (Page Down)</source>
+        <translation>Événement G suivant (Page suiv.)</translation>
+    </message>
 </context>
 </TS>

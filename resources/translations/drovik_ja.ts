@@ -745,5 +745,35 @@ Drovik Viewerを終了してから再度フォーマットしてください。
         <source>표시된 화면이 없습니다.</source>
         <translation>表示中の画像がありません。</translation>
     </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: a G-force event's kind</extracomment>
+        <source>Harsh braking</source>
+        <translation>急ブレーキ</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: a G-force event's kind</extracomment>
+        <source>Harsh acceleration</source>
+        <translation>急加速</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: a G-force event's kind</extracomment>
+        <source>Sharp cornering</source>
+        <translation>急旋回</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: a G-force event's kind</extracomment>
+        <source>Impact</source>
+        <translation>衝撃</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: the jump buttons' tooltips</extracomment>
+        <source>Previous G-force event (Page Up)</source>
+        <translation>前のGセンサーイベント (Page Up)</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: the jump buttons' tooltips</extracomment>
+        <source>Next G-force event (Page Down)</source>
+        <translation>次のGセンサーイベント (Page Down)</translation>
+    </message>
 </context>
 </TS>

@@ -745,5 +745,35 @@ Pretende desativar o modo de estacionamento?</translation>
         <source>표시된 화면이 없습니다.</source>
         <translation>Não há nenhuma imagem apresentada.</translation>
     </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: a G-force event's kind</extracomment>
+        <source>Harsh braking</source>
+        <translation>Travagem brusca</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: a G-force event's kind</extracomment>
+        <source>Harsh acceleration</source>
+        <translation>Aceleração brusca</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: a G-force event's kind</extracomment>
+        <source>Sharp cornering</source>
+        <translation>Curva acentuada</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: a G-force event's kind</extracomment>
+        <source>Impact</source>
+        <translation>Impacto</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: the jump buttons' tooltips</extracomment>
+        <source>Previous G-force event (Page Up)</source>
+        <translation>Evento G anterior (Page Up)</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: the jump buttons' tooltips</extracomment>
+        <source>Next G-force event (Page Down)</source>
+        <translation>Evento G seguinte (Page Down)</translation>
+    </message>
 </context>
 </TS>
