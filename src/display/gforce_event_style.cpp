@@ -4,15 +4,6 @@
 
 namespace drovik {
 
-namespace {
-// Until a table carries the name, the English one rather than a blank read-out.
-QString named(const char *key)
-{
-    const QString text = localized(key);
-    return text.isEmpty() ? QString::fromUtf8(key) : text;
-}
-} // namespace
-
 QColor gforceEventColor(telemetry::GForceEventKind kind)
 {
     switch (kind) {
@@ -32,13 +23,13 @@ QString gforceEventName(telemetry::GForceEventKind kind)
 {
     switch (kind) {
     case telemetry::GForceEventKind::HarshBraking:
-        return named("Harsh braking");
+        return localized("Harsh braking");
     case telemetry::GForceEventKind::HarshAcceleration:
-        return named("Harsh acceleration");
+        return localized("Harsh acceleration");
     case telemetry::GForceEventKind::Cornering:
-        return named("Sharp cornering");
+        return localized("Sharp cornering");
     case telemetry::GForceEventKind::Impact:
-        return named("Impact");
+        return localized("Impact");
     }
     return QString();
 }

@@ -64,11 +64,8 @@ void EventNavigation::nextEvent(double now)
 bool EventNavigation::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::ToolTip && (watched == m_previous || watched == m_next)) {
-        const char *key = watched == m_previous ? "Previous G-force event (Page Up)"
-                                                : "Next G-force event (Page Down)";
-        // Until a table carries the text, the English one rather than no tooltip.
-        const QString translated = localized(key);
-        const QString text = translated.isEmpty() ? QString::fromUtf8(key) : translated;
+        const QString text = watched == m_previous ? localized("Previous G-force event (Page Up)")
+                                                   : localized("Next G-force event (Page Down)");
         QToolTip::showText(static_cast<QHelpEvent *>(event)->globalPos(), text,
                            static_cast<QWidget *>(watched));
         return true;
