@@ -80,6 +80,11 @@ PlaybackController::PlaybackController(MainWindowUi &ui, FileListController &fil
     m_small.setFront(false);
     connect(m_ui.seekTimeSldierView, &SeekTimeSliderView::seekTimeSliderTouchedUp, this,
             &PlaybackController::seekTimeSliderTouchedUp);
+    // A click on the route seeks as the seek bar does, the bar's knob jumping there at once.
+    connect(&m_map, &MapController::routePointClicked, this, [this](double seconds) {
+        m_ui.seekTimeSldierView->setCurrentSliderValue(seconds);
+        seekTimeSliderTouchedUp(seconds);
+    });
     connect(m_ui.volumeSliderView, &VolumeSliderView::volumeChanged, this, &PlaybackController::volumeChanged);
 
     const auto bind = [this](QAbstractButton *button, void (PlaybackController::*action)(QObject *)) {
