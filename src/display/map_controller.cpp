@@ -42,6 +42,7 @@ MapScripts::SpeedRouteTexts MapController::speedRouteTexts()
     texts.unit = texts.milesPerHour ? word("mph", "mph") : word("kph", "km/h");
     texts.start = word("Start", "Start");
     texts.end = word("End", "End");
+    texts.leastTop = texts.milesPerHour ? 60 : 100;
     return texts;
 }
 
@@ -110,8 +111,12 @@ void MapController::routeClickedAt(double lat, double lng)
 {
     const int nearest = nearestRoutePoint(m_route, lat, lng);
     qCDebug(lcMap) << "route clicked at" << lat << lng << "nearest point" << nearest;
-    if (nearest >= 0)
-        emit routePointClicked(m_route[nearest].seconds());
+    if (nearest < 0)
+        return;
+    // The marker goes there at once, even while paused, when the read-outs may wait for playing.
+    const RoutePoint point = m_route[nearest];
+    moveToLat(point.lat, point.lng);
+    emit routePointClicked(point.seconds());
 }
 
 } // namespace drovik

@@ -54,7 +54,8 @@ public:
 signals:
     // Every script sent, in order, when it is sent (the view may still hold it for the page).
     void scriptSent(const QString &script);
-    // The route was clicked: the time of the route point nearest to the click.
+    // The route was clicked: the time of the route point nearest to the click, where the marker
+    // has just been sent.
     void routePointClicked(double seconds);
 
 private:

@@ -34,7 +34,8 @@ QString addSpeedRoute(const QList<RoutePoint> &points, const SpeedRouteTexts &te
     }
     const QJsonObject words{{QStringLiteral("unit"), texts.unit},
                             {QStringLiteral("start"), texts.start},
-                            {QStringLiteral("end"), texts.end}};
+                            {QStringLiteral("end"), texts.end},
+                            {QStringLiteral("top"), texts.leastTop}};
     text += QStringLiteral("', ") + QString::fromUtf8(QJsonDocument(words).toJson(QJsonDocument::Compact))
           + QLatin1Char(')');
     return text;

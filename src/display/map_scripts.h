@@ -57,13 +57,16 @@ struct SpeedRouteTexts {
     QString unit;   // "km/h" or "mph"
     QString start;  // names of the route's two ends
     QString end;
+    // The colour scale reaches at least this speed (in the unit), so that a town drive is not
+    // drawn all in red; a faster route stretches it.
+    int leastTop = 100;
 };
 
 // "addSpeedRoute('<points>', <texts>)", sent after addPolyLine for the same route to draw it
 // coloured by speed; a page without the function keeps the plain line. Each point is
 // "lng,lat,speed,seconds,g": the position as in addPolyLine, the speed in the texts' unit
 // (rounded as the speed meter rounds), the point's time and its peak horizontal acceleration in
-// g. The texts are a JSON object {"unit", "start", "end"}.
+// g. The texts are a JSON object {"end", "start", "top", "unit"}, "top" being leastTop.
 QString addSpeedRoute(const QList<RoutePoint> &points, const SpeedRouteTexts &texts);
 
 } // namespace MapScripts

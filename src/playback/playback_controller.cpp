@@ -83,6 +83,10 @@ PlaybackController::PlaybackController(MainWindowUi &ui, FileListController &fil
     // A click on the route seeks as the seek bar does, the bar's knob jumping there at once.
     connect(&m_map, &MapController::routePointClicked, this, [this](double seconds) {
         m_ui.seekTimeSldierView->setCurrentSliderValue(seconds);
+        // Paused, the display timer is still: the read-outs follow once the view is there.
+        if (m_isVideoPaused)
+            connect(&m_big, &DrovikAVView::didUpdateTime, this, &PlaybackController::playVideoTimerCallback,
+                    Qt::SingleShotConnection);
         seekTimeSliderTouchedUp(seconds);
     });
     connect(m_ui.volumeSliderView, &VolumeSliderView::volumeChanged, this, &PlaybackController::volumeChanged);

@@ -178,7 +178,7 @@ TEST(MapPage, SpeedRouteClickAndHover)
     ASSERT_TRUE(QTest::qWaitFor([&] {
         return !pageState(*view).value(QStringLiteral("tooltip")).toString().isEmpty();
     }, 10000));
-    EXPECT_EQ(pageState(*view).value(QStringLiteral("tooltip")).toString(), QStringLiteral("0:01  74 km/h  0.00 g"));
+    EXPECT_EQ(pageState(*view).value(QStringLiteral("tooltip")).toString(), QString::fromUtf8("0:01 · 74 km/h · 0.00 g"));
 
     QSignalSpy seeks(&controller, &MapController::routePointClicked);
     // Beside the route, a little nearer the fourth point than the third.
@@ -189,6 +189,9 @@ TEST(MapPage, SpeedRouteClickAndHover)
     ASSERT_TRUE(seeks.wait(10000));
     EXPECT_EQ(seeks.first().first().toDouble(), route[3].seconds());
     EXPECT_EQ(route[3].seconds(), 3.0);
+    ASSERT_TRUE(QTest::qWaitFor([&] {
+        return near(pageState(*view).value(QStringLiteral("marker")), route[3].lat, route[3].lng);
+    }, 10000)) << "the marker goes to the point at once";
     // Far from the route a click is the map's own.
     QTest::mouseClick(surface, Qt::LeftButton, {}, third + QPoint(60, 0));
     QTest::qWait(500);

@@ -79,7 +79,7 @@ TEST(MapScripts, SpeedRoutes)
     // 1/128 g: a 0.5 g brake, a 0.75 g swerve, then 0.39 g (30, 40) on the last point, and a
     // sample past gpsDataCount that belongs to no point.
     record.accel = {{300, 0, 128}, {0, 0, 128}, {0, 0, 128}, {64, 0, 128}, {0, -96, 128}, {30, 40, 0}, {500, 0, 0}};
-    const QString words = QStringLiteral(R"({"end":"Fin","start":"Départ","unit":"%1"})");
+    const QString words = QStringLiteral(R"({"end":"Fin","start":"Départ","top":100,"unit":"%1"})");
     const struct {
         const char *name;
         test::TableRecord record;
@@ -97,7 +97,7 @@ TEST(MapScripts, SpeedRoutes)
     };
     for (const auto &c : cases) {
         const MapScripts::SpeedRouteTexts texts{c.miles, c.miles ? QStringLiteral("mph") : QStringLiteral("km/h"),
-                                                QStringLiteral("Départ"), QStringLiteral("Fin")};
+                                                QStringLiteral("Départ"), QStringLiteral("Fin"), 100};
         EXPECT_EQ(MapScripts::addSpeedRoute(routePoints(c.record), texts), c.script) << c.name;
     }
 }
@@ -192,7 +192,7 @@ TEST(MapController, SendsTheSpeedRouteAfterTheLine)
     const auto speedRoute = [&](bool miles) {
         return MapScripts::addSpeedRoute(
             routePoints(clip), {miles, miles ? QStringLiteral("mph") : QStringLiteral("km/h"),
-                                QStringLiteral("Start"), QStringLiteral("End")});
+                                QStringLiteral("Start"), QStringLiteral("End"), miles ? 60 : 100});
     };
     EXPECT_EQ(scripts, (QStringList{MapScripts::addPolyLine(clip), speedRoute(true), speedRoute(false),
                                     QStringLiteral("removePolyLine()")}));
