@@ -331,6 +331,8 @@ void MainWindowController::applyLanguageNow()
     ImageTextButton::fitTitlesToCommonSize(m_ui.filterButtons());
     m_fileList->updateModelInfo();
     m_fileList->initializeFileSortingButtons();
+    if (m_mapController)
+        m_mapController->refreshSpeedRoute();
 }
 
 void MainWindowController::refreshLanguageHandler()
@@ -341,6 +343,8 @@ void MainWindowController::refreshLanguageHandler()
 void MainWindowController::refreshSpeedUnitHandler()
 {
     m_ui.speedMeterView->setSpeed(m_ui.speedMeterView->speed());
+    if (m_mapController)
+        m_mapController->refreshSpeedRoute();
 }
 
 void MainWindowController::windowDidResize()

@@ -1,8 +1,14 @@
 #include "map_controller.h"
 
 #include "display/display_log.h"
+#include "display/map_page_bridge.h"
 #include "display/map_scripts.h"
+#include "i18n/drovik_languages.h"
+#include "i18n/preferences.h"
 #include "telemetry/clip_data.h"
+
+#include <QWebChannel>
+#include <QWebEnginePage>
 
 namespace drovik {
 
@@ -11,10 +17,33 @@ QUrl MapController::pageUrl()
     return QUrl(QStringLiteral("qrc:/map/mapview.html"));
 }
 
-MapController::MapController(SandboxedWebView *webView, QObject *parent)
-    : QObject(parent)
+namespace {
+
+// A key the language's table lacks reads in English rather than as nothing.
+QString word(const char *key, const char *english)
 {
+    const QString text = localized(key);
+    return text.isEmpty() ? QString::fromUtf8(english) : text;
+}
+
+} // namespace
+
+MapController::MapController(SandboxedWebView *webView, QObject *parent)
+    : QObject(parent), m_bridge(new MapPageBridge(this))
+{
+    connect(m_bridge, &MapPageBridge::routeClickedAt, this, &MapController::routeClickedAt);
     setWebView(webView);
+}
+
+MapScripts::SpeedRouteTexts MapController::speedRouteTexts()
+{
+    MapScripts::SpeedRouteTexts texts;
+    texts.milesPerHour = Preferences::speedUnit() != Preferences::KilometresPerHour;
+    texts.unit = texts.milesPerHour ? word("mph", "mph") : word("kph", "km/h");
+    texts.start = word("Start", "Start");
+    texts.end = word("End", "End");
+    texts.leastTop = texts.milesPerHour ? 60 : 100;
+    return texts;
 }
 
 void MapController::setWebView(SandboxedWebView *webView)
@@ -24,6 +53,10 @@ void MapController::setWebView(SandboxedWebView *webView)
     disconnect(m_readyConnection);
     m_webView = webView;
     if (m_webView) {
+        // The page reaches nothing but the bridge; the channel belongs to the page it serves.
+        auto *channel = new QWebChannel(m_webView->page());
+        channel->registerObject(QStringLiteral("drovikMapBridge"), m_bridge);
+        m_webView->page()->setWebChannel(channel);
         m_readyConnection = connect(m_webView.data(), &SandboxedWebView::pageReady, this,
                                     [this] { run(MapScripts::initialize()); });
     }
@@ -56,12 +89,34 @@ void MapController::moveToLat(float lat, float lng)
 
 void MapController::removeMapLine()
 {
+    m_route.clear();
     run(MapScripts::removePolyLine());
 }
 
 void MapController::addRoute(const DrovikClipData &clipData)
 {
     run(MapScripts::addPolyLine(clipData));
+    m_route = routePoints(clipData);
+    refreshSpeedRoute();
+}
+
+void MapController::refreshSpeedRoute()
+{
+    // An empty route has been removed with the plain line; a page needs nothing more.
+    if (!m_route.isEmpty())
+        run(MapScripts::addSpeedRoute(m_route, speedRouteTexts()));
+}
+
+void MapController::routeClickedAt(double lat, double lng)
+{
+    const int nearest = nearestRoutePoint(m_route, lat, lng);
+    qCDebug(lcMap) << "route clicked at" << lat << lng << "nearest point" << nearest;
+    if (nearest < 0)
+        return;
+    // The marker goes there at once, even while paused, when the read-outs may wait for playing.
+    const RoutePoint point = m_route[nearest];
+    moveToLat(point.lat, point.lng);
+    emit routePointClicked(point.seconds());
 }
 
 } // namespace drovik

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "display/map_route.h"
+#include "display/map_scripts.h"
 #include "display/sandboxed_web_view.h"
 
 #include <QObject>
@@ -9,11 +11,15 @@
 namespace drovik {
 
 class DrovikClipData;
+class MapPageBridge;
 
 // The bridge between the viewer and the map page: loads the page into a web view and sends it
-// its four script calls (see MapScripts). Results and script errors of the calls are ignored.
-// Calls made while the page is still loading are kept by the view and sent once the page is ready,
-// right after "initialize()".
+// its four script calls (see MapScripts), and the speed-coloured route after the plain one.
+// Results and script errors of the calls are ignored. Calls made while the page is still loading
+// are kept by the view and sent once the page is ready, right after "initialize()".
+//
+// The page reports clicks on the route over a web channel set on the view's page; the point
+// nearest to the click is picked here, from the route last sent.
 class MapController : public QObject {
     Q_OBJECT
 public:
@@ -33,16 +39,30 @@ public:
     // pair of finite numbers sends nothing.
     void moveToLat(float lat, float lng);
     void removeMapLine();
-    // Draws the clip's route (an empty route when it has no fix).
+    // Draws the clip's route (an empty route when it has no fix), then the same route coloured
+    // by speed in the unit and language of the preferences when it has points.
     void addRoute(const DrovikClipData &clipData);
+    // Sends the speed-coloured route again, after the speed unit or the language has changed.
+    void refreshSpeedRoute();
+    // The points of the route last sent; empty after removeMapLine().
+    const QList<RoutePoint> &route() const { return m_route; }
+    // The page's words for the speed route, from the preferences.
+    static MapScripts::SpeedRouteTexts speedRouteTexts();
 
     bool isPageLoaded() const { return m_webView && m_webView->isPageReady(); }
 
 signals:
     // Every script sent, in order, when it is sent (the view may still hold it for the page).
     void scriptSent(const QString &script);
+    // The route was clicked: the time of the route point nearest to the click, where the marker
+    // has just been sent.
+    void routePointClicked(double seconds);
 
 private:
+    void routeClickedAt(double lat, double lng);
+
+    MapPageBridge *m_bridge = nullptr;
+    QList<RoutePoint> m_route;
     QPointer<SandboxedWebView> m_webView;
     QMetaObject::Connection m_readyConnection;
 };

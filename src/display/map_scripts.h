@@ -1,5 +1,6 @@
 #pragma once
 
+#include "display/map_route.h"
 #include "telemetry/clip_data.h"
 
 #include <QString>
@@ -11,7 +12,8 @@
 namespace drovik {
 
 // The script calls the viewer sends to the map page. The page defines these four functions;
-// any page that does can replace ours.
+// any page that does can replace ours. addSpeedRoute is an extra such a page may lack: the call
+// then fails in the page like any script error, which the viewer ignores, and the plain line stays.
 //   initialize()                                  set the map up (safe to call more than once)
 //   MapMoveToAuto(lng, lat, -1)                   put the position marker there and centre on it
 //   removePolyLine()                              remove the route
@@ -29,37 +31,43 @@ QString mapMoveToAuto(float lat, float lng);
 // One route point, "lng,lat".
 QString routePoint(float lat, float lng);
 
-// "addPolyLine('<points>', 'red', 4, 0.5)" through the positions of samples 0 … gpsDataCount − 1.
-// A sample equal to the last point taken (exactly, starting from (0, 0)) is skipped, so the
-// no-fix samples before the first fix and a standing vehicle's repeats add nothing; a sample
-// whose coordinates are not finite numbers is skipped as well. Record is DrovikClipData or
-// anything with the same gpsDataCount() and getGpsLat/getGpsLng(index).
+// "addPolyLine('<points>', 'red', 4, 0.5)" through the positions forEachRoutePosition() takes
+// from samples 0 … gpsDataCount − 1: a sample equal to the last point taken (exactly, starting
+// from (0, 0)) is skipped, so the no-fix samples before the first fix and a standing vehicle's
+// repeats add nothing; a sample whose coordinates are not finite numbers is skipped as well.
+// Record is DrovikClipData or anything with the same gpsDataCount() and getGpsLat/getGpsLng(index).
 template <typename Record>
 QString addPolyLine(const Record &clipData)
 {
     QString text = QStringLiteral("addPolyLine('");
-    float lastLat = 0.0f;
-    float lastLng = 0.0f;
     bool first = true;
-    // At most the record's capacity: indices beyond it only answer the no-data position.
-    const int count = int(std::min<uint64_t>(clipData.gpsDataCount(), DrovikClipData::kCapacity));
-    for (int i = 0; i < count; ++i) {
-        const float lat = clipData.getGpsLat(i);
-        const float lng = clipData.getGpsLng(i);
-        if (lat == lastLat && lng == lastLng)
-            continue;
-        if (!std::isfinite(lat) || !std::isfinite(lng))
-            continue;
+    forEachRoutePosition(clipData, [&](int, float lat, float lng) {
         if (!first)
             text += QLatin1Char('|');
         text += routePoint(lat, lng);
-        lastLat = lat;
-        lastLng = lng;
         first = false;
-    }
+    });
     text += QStringLiteral("', 'red', 4, 0.5)");
     return text;
 }
+
+// What the speed-coloured route writes in the viewer's language and unit.
+struct SpeedRouteTexts {
+    bool milesPerHour = false;
+    QString unit;   // "km/h" or "mph"
+    QString start;  // names of the route's two ends
+    QString end;
+    // The colour scale reaches at least this speed (in the unit), so that a town drive is not
+    // drawn all in red; a faster route stretches it.
+    int leastTop = 100;
+};
+
+// "addSpeedRoute('<points>', <texts>)", sent after addPolyLine for the same route to draw it
+// coloured by speed; a page without the function keeps the plain line. Each point is
+// "lng,lat,speed,seconds,g": the position as in addPolyLine, the speed in the texts' unit
+// (rounded as the speed meter rounds), the point's time and its peak horizontal acceleration in
+// g. The texts are a JSON object {"end", "start", "top", "unit"}, "top" being leastTop.
+QString addSpeedRoute(const QList<RoutePoint> &points, const SpeedRouteTexts &texts);
 
 } // namespace MapScripts
 

@@ -85,6 +85,15 @@ PlaybackController::PlaybackController(MainWindowUi &ui, FileListController &fil
     m_small.setFront(false);
     connect(m_ui.seekTimeSldierView, &SeekTimeSliderView::seekTimeSliderTouchedUp, this,
             &PlaybackController::seekTimeSliderTouchedUp);
+    // A click on the route seeks as the seek bar does, the bar's knob jumping there at once.
+    connect(&m_map, &MapController::routePointClicked, this, [this](double seconds) {
+        m_ui.seekTimeSldierView->setCurrentSliderValue(seconds);
+        // Paused, the display timer is still: the read-outs follow once the view is there.
+        if (m_isVideoPaused)
+            connect(&m_big, &DrovikAVView::didUpdateTime, this, &PlaybackController::playVideoTimerCallback,
+                    Qt::SingleShotConnection);
+        seekTimeSliderTouchedUp(seconds);
+    });
     connect(m_ui.volumeSliderView, &VolumeSliderView::volumeChanged, this, &PlaybackController::volumeChanged);
     connect(m_ui.gravityGraphView, &GravityGraphView::sampleSeekRequested, this,
             &PlaybackController::seekToSampleTime);

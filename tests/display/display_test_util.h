@@ -21,6 +21,7 @@ namespace drovik::test {
 struct TableRecord {
     std::vector<std::array<int, 3>> accel;       // gx, gy, gz per sample
     std::vector<std::pair<float, float>> fixes;  // lat, lng per sample
+    std::vector<uint32_t> speeds;                // km/h per sample; none: 0
     uint32_t gpsCount = 0;
 
     uint32_t clipDataCount() const { return uint32_t(accel.size()); }
@@ -30,6 +31,7 @@ struct TableRecord {
     int getGz(int i) const { return accel.at(std::size_t(i))[2]; }
     float getGpsLat(int i) const { return fixes.at(std::size_t(i)).first; }
     float getGpsLng(int i) const { return fixes.at(std::size_t(i)).second; }
+    uint32_t getGpsSpeed(int i) const { return std::size_t(i) < speeds.size() ? speeds[std::size_t(i)] : 0; }
 };
 
 inline TableRecord routeRecord(std::vector<std::pair<float, float>> fixes, uint32_t gpsCount)

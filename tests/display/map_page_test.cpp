@@ -1,6 +1,7 @@
 // The map page in a real web view: Leaflet loads from the resources, the bridge's calls draw the
 // route and the marker, and the page stays usable without a network (this machine has none).
 #include "display/map_controller.h"
+#include "display/map_route.h"
 #include "display/map_scripts.h"
 #include "display/map_web_view.h"
 #include "display_test_util.h"
@@ -8,6 +9,8 @@
 
 #include <QSignalSpy>
 #include <QWebEngineProfile>
+
+#include <cstdio>
 
 #include <gtest/gtest.h>
 
@@ -109,6 +112,148 @@ TEST(MapPage, DrawsTheRouteAndThePositionOffline)
     const QStringList urls{QStringLiteral("leaflet/images/marker-icon.png"),
                            QStringLiteral("file://" DROVIK_SOURCE_DIR "/CMakeLists.txt")};
     EXPECT_EQ(test::readableByPage(*view, urls), urls.mid(0, 1));
+}
+
+// Where the page draws a position, in the view's pixels.
+QPoint pixelOf(QWebEngineView &view, double lat, double lng)
+{
+    const auto json = evaluate(view, QStringLiteral("JSON.stringify(drovikMap.map.latLngToContainerPoint([%1,%2]))")
+                                         .arg(lat, 0, 'f', 6).arg(lng, 0, 'f', 6));
+    const QJsonObject point = json ? QJsonDocument::fromJson(json->toString().toUtf8()).object() : QJsonObject{};
+    return QPoint(qRound(point.value(QStringLiteral("x")).toDouble()), qRound(point.value(QStringLiteral("y")).toDouble()));
+}
+
+// A drive north, one fix a second at 20, 40, 60, 80, 100 knots (37, 74, 111, 148, 185 km/h).
+DrovikClipData driveNorth()
+{
+    test::KvlClipBuilder clip;
+    for (int k = 0; k < 5; ++k) {
+        char rmc[96];
+        std::snprintf(rmc, sizeof rmc, "$GPRMC,1200%02d,A,3730.%04d,N,12700.0000,E,%d.0,0,010120,,,A",
+                      k, k * 300, 20 * (k + 1));
+        clip.block(0, 0, 0, rmc);
+    }
+    return clip.load();
+}
+
+// The speed-coloured route replaces the plain line, shows its legend and ends, reads out time,
+// speed and G under the pointer, and a real click near it seeks to the nearest point's time.
+TEST(MapPage, SpeedRouteClickAndHover)
+{
+    QWidget window;
+    window.resize(248, 160);
+    auto *view = new MapWebView(&window);
+    view->setGeometry(0, 0, 248, 160);
+    window.show();
+    MapController controller(view);
+    QSignalSpy loaded(view, &QWebEngineView::loadFinished);
+    controller.load();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !loaded.isEmpty(); }, kPageTimeoutMs));
+
+    const DrovikClipData drive = driveNorth();
+    const QList<RoutePoint> route = routePoints(drive);
+    ASSERT_EQ(route.size(), 5);
+    controller.removeMapLine();
+    controller.addRoute(drive);
+    controller.moveToLat(route[2].lat, route[2].lng);
+    QJsonObject state;
+    ASSERT_TRUE(QTest::qWaitFor([&] {
+        state = pageState(*view);
+        return state.value(QStringLiteral("bridge")).toBool() && !state.value(QStringLiteral("marker")).isNull();
+    }, 20000)) << "the page reaches the viewer over its channel";
+    const QJsonObject speedRoute = state.value(QStringLiteral("speedRoute")).toObject();
+    EXPECT_EQ(speedRoute.value(QStringLiteral("points")).toArray().size(), 5);
+    EXPECT_GE(speedRoute.value(QStringLiteral("segments")).toInt(), 3) << "five speeds, at least three colours";
+    EXPECT_EQ(speedRoute.value(QStringLiteral("top")).toInt(), 190);
+    EXPECT_EQ(state.value(QStringLiteral("legend")).toString(), QStringLiteral("0190km/hStartEnd"));
+    EXPECT_FALSE(state.value(QStringLiteral("routeOnMap")).toBool()) << "the plain line is not drawn twice";
+    EXPECT_EQ(state.value(QStringLiteral("routePoints")).toArray().size(), 5);
+    EXPECT_TRUE(near(state.value(QStringLiteral("marker")), route[2].lat, route[2].lng));
+
+    QWidget *surface = view->focusProxy();
+    ASSERT_TRUE(surface);
+    // Hovering beside the second point reads it out.
+    const QPoint second = pixelOf(*view, route[1].lat, route[1].lng);
+    QTest::mouseMove(surface, second + QPoint(5, 1));
+    ASSERT_TRUE(QTest::qWaitFor([&] {
+        return !pageState(*view).value(QStringLiteral("tooltip")).toString().isEmpty();
+    }, 10000));
+    EXPECT_EQ(pageState(*view).value(QStringLiteral("tooltip")).toString(), QString::fromUtf8("0:01 · 74 km/h · 0.00 g"));
+
+    QSignalSpy seeks(&controller, &MapController::routePointClicked);
+    // Beside the route, a little nearer the fourth point than the third.
+    const QPoint third = pixelOf(*view, route[2].lat, route[2].lng);
+    const QPoint fourth = pixelOf(*view, route[3].lat, route[3].lng);
+    ASSERT_GT(std::abs(fourth.y() - third.y()), 12) << "points far enough apart to tell";
+    QTest::mouseClick(surface, Qt::LeftButton, {}, (third + 2 * fourth) / 3 + QPoint(-6, 0));
+    ASSERT_TRUE(seeks.wait(10000));
+    EXPECT_EQ(seeks.first().first().toDouble(), route[3].seconds());
+    EXPECT_EQ(route[3].seconds(), 3.0);
+    ASSERT_TRUE(QTest::qWaitFor([&] {
+        return near(pageState(*view).value(QStringLiteral("marker")), route[3].lat, route[3].lng);
+    }, 10000)) << "the marker goes to the point at once";
+    // Far from the route a click is the map's own.
+    QTest::mouseClick(surface, Qt::LeftButton, {}, third + QPoint(60, 0));
+    QTest::qWait(500);
+    EXPECT_EQ(seeks.size(), 1);
+
+    // Whatever the page sends, only positions on the globe go on, and the bridge stays.
+    for (const char *call : {"'37.5', '127'", "null, 127", "91, 127", "{}, []", "37.5"})
+        evaluate(*view, QStringLiteral("drovikMap.bridge.routeClicked(%1); 0").arg(QLatin1String(call)));
+    evaluate(*view, QStringLiteral("drovikMap.bridge.deleteLater(); 0"));
+    evaluate(*view, QStringLiteral("drovikMap.bridge.routeClicked(%1, %2); 0").arg(route[0].lat).arg(route[0].lng));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return seeks.size() >= 2; }, 10000));
+    QTest::qWait(200);
+    ASSERT_EQ(seeks.size(), 2);
+    EXPECT_EQ(seeks.at(1).first().toDouble(), 0.0);
+
+    // A new route replaces the old one; an empty one leaves nothing.
+    controller.removeMapLine();
+    controller.addRoute(DrovikClipData{});
+    state = pageState(*view);
+    EXPECT_TRUE(state.value(QStringLiteral("speedRoute")).isNull());
+    EXPECT_TRUE(state.value(QStringLiteral("legend")).toString().isEmpty());
+    EXPECT_EQ(state.value(QStringLiteral("routePathCount")).toInt(), 1) << "only the marker is left";
+}
+
+// A page with only the four calls still gets every one of them, in order, around the speed route
+// it cannot draw.
+TEST(MapPage, APageWithOnlyTheFourCalls)
+{
+    test::TempFolder site;
+    ASSERT_TRUE(site.put(QStringLiteral("map.html"), QByteArrayLiteral(R"(<!DOCTYPE html><script>
+      var calls = [];
+      function initialize() { calls.push('initialize'); }
+      function MapMoveToAuto(lng, lat, zoom) { calls.push('move ' + lng + ' ' + lat + ' ' + zoom); }
+      function removePolyLine() { calls.push('remove'); }
+      function addPolyLine(points, color, weight, opacity) { calls.push('line ' + points.split('|').length); }
+    </script>)")));
+    SandboxedWebView::Policy policy;
+    policy.folder = site.root();
+    SandboxedWebView view(policy);
+    view.resize(248, 160);
+    view.show();
+    MapController controller(&view);
+    QSignalSpy ready(&view, &SandboxedWebView::pageReady);
+    view.openPage(site.url(QStringLiteral("map.html")));
+    controller.removeMapLine();
+    controller.addRoute(driveNorth());
+    controller.moveToLat(37.5f, 127.0f);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !ready.isEmpty(); }, kPageTimeoutMs));
+    controller.removeMapLine();
+    controller.addRoute(driveNorth());
+    controller.moveToLat(37.5f, 127.0f);
+    QStringList calls;
+    ASSERT_TRUE(QTest::qWaitFor([&] {
+        const auto json = evaluate(view, QStringLiteral("JSON.stringify(calls)"));
+        calls.clear();
+        for (const QJsonValue &call : QJsonDocument::fromJson(json ? json->toString().toUtf8() : QByteArray()).array())
+            calls << call.toString();
+        return calls.size() >= 7;
+    }, 20000)) << calls.join(QLatin1Char(',')).toStdString();
+    const QStringList once{QStringLiteral("remove"), QStringLiteral("line 5"),
+                           QStringLiteral("move 127 37.5 -1")};
+    EXPECT_EQ(calls, QStringList{QStringLiteral("initialize")} + once + once);
 }
 
 } // namespace

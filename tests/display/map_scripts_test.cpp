@@ -1,7 +1,9 @@
 // The exact script texts the map bridge sends, with and without a web view behind it.
 #include "display/map_controller.h"
+#include "display/map_route.h"
 #include "display/map_scripts.h"
 #include "display_test_util.h"
+#include "i18n/preferences.h"
 
 #include <QLocale>
 #include <QSignalSpy>
@@ -50,14 +52,87 @@ TEST(MapScripts, Routes)
          routeRecord({{37.5f, 127.0f}, {kNaN, 127.0f}, {37.5f, kInf}, {37.6f, 127.1f}}, 4),
          "addPolyLine('127.000000,37.500000|127.099998,37.599998', 'red', 4, 0.5)"},
     };
-    for (const RouteCase &c : cases)
+    for (const RouteCase &c : cases) {
         EXPECT_EQ(MapScripts::addPolyLine(c.record), QString::fromLatin1(c.script)) << c.name;
+        // The speed route and the clicks follow the very points of the plain line.
+        QStringList positions;
+        for (const RoutePoint &point : routePoints(c.record))
+            positions << MapScripts::routePoint(point.lat, point.lng);
+        EXPECT_EQ(QStringLiteral("addPolyLine('%1', 'red', 4, 0.5)").arg(positions.join(QLatin1Char('|'))),
+                  QString::fromLatin1(c.script)) << c.name;
+    }
 
     // A full record draws every one of its 650 fixes, and nothing past them.
     std::vector<std::pair<float, float>> fixes;
     for (int i = 0; i < 651; ++i)
         fixes.emplace_back(37.0f + float(i) * 0.001f, 127.0f);
     EXPECT_EQ(MapScripts::addPolyLine(routeRecord(fixes, 651)).count(QLatin1Char('|')), 649);
+}
+
+// Speeds in the preferred unit, each point's time and the peak horizontal acceleration until the
+// next point (a NaN sample still counts there: only its position is unusable).
+TEST(MapScripts, SpeedRoutes)
+{
+    test::TableRecord record = routeRecord(
+        {{0, 0}, {0, 0}, {37.5f, 127.0f}, {37.5f, 127.0f}, {kNaN, 127.0f}, {37.6f, 127.1f}, {37.6f, 127.1f}}, 6);
+    record.speeds = {0, 0, 12, 100, 30, 5000, 7};
+    // 1/128 g: a 0.5 g brake, a 0.75 g swerve, then 0.39 g (30, 40) on the last point, and a
+    // sample past gpsDataCount that belongs to no point.
+    record.accel = {{300, 0, 128}, {0, 0, 128}, {0, 0, 128}, {64, 0, 128}, {0, -96, 128}, {30, 40, 0}, {500, 0, 0}};
+    const QString words = QStringLiteral(R"({"end":"Fin","start":"Départ","top":100,"unit":"%1"})");
+    const struct {
+        const char *name;
+        test::TableRecord record;
+        bool miles;
+        QString script;
+    } cases[] = {
+        {"no fix at all", routeRecord({{0, 0}, {0, 0}}, 2), false,
+         QStringLiteral("addSpeedRoute('', %1)").arg(words.arg(QStringLiteral("km/h")))},
+        {"km/h, a speed past the meter's digits held at 999", record, false,
+         QStringLiteral("addSpeedRoute('127.000000,37.500000,12,0.2,0.75|127.099998,37.599998,999,0.5,0.39', %1)")
+             .arg(words.arg(QStringLiteral("km/h")))},
+        {"mph rounded as the meter rounds", record, true,
+         QStringLiteral("addSpeedRoute('127.000000,37.500000,7,0.2,0.75|127.099998,37.599998,621,0.5,0.39', %1)")
+             .arg(words.arg(QStringLiteral("mph")))},
+    };
+    for (const auto &c : cases) {
+        const MapScripts::SpeedRouteTexts texts{c.miles, c.miles ? QStringLiteral("mph") : QStringLiteral("km/h"),
+                                                QStringLiteral("Départ"), QStringLiteral("Fin"), 100};
+        EXPECT_EQ(MapScripts::addSpeedRoute(routePoints(c.record), texts), c.script) << c.name;
+    }
+}
+
+TEST(MapRoute, NearestPoint)
+{
+    const auto route = [](std::initializer_list<std::pair<float, float>> positions) {
+        QList<RoutePoint> points;
+        int sample = 0;
+        for (const auto &[lat, lng] : positions)
+            points.append(RoutePoint{lat, lng, sample++ * 10});
+        return points;
+    };
+    // A square block driven back to its start.
+    const QList<RoutePoint> block = route({{37.5f, 127.0f}, {37.5f, 127.01f}, {37.51f, 127.01f}, {37.5f, 127.0f}});
+    const struct {
+        const char *name;
+        QList<RoutePoint> points;
+        double lat, lng;
+        int nearest;
+    } cases[] = {
+        {"on a point", block, 37.5, 127.01, 1},
+        {"nearer the first of two", block, 37.504, 127.01, 1},
+        {"nearer the second of two", block, 37.506, 127.01, 2},
+        {"a place passed twice answers the first pass", block, 37.5, 127.0, 0},
+        {"a degree east is shorter in the north",
+         route({{60.0f, 0.0f}, {60.006f, 0.01f}}), 60.0, 0.009, 0},
+        {"across the antimeridian", route({{0.0f, 179.99f}, {0.0f, -179.0f}}), 0.0, -179.999, 0},
+        {"no points", {}, 37.5, 127.0, -1},
+        {"not a number", block, kNaN, 127.0, -1},
+        {"off the globe", block, 91.0, 127.0, -1},
+        {"past the antimeridian", block, 37.5, 180.5, -1},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(nearestRoutePoint(c.points, c.lat, c.lng), c.nearest) << c.name;
 }
 
 TEST(MapScripts, MovesWithADecimalPointWhateverTheLocale)
@@ -90,6 +165,38 @@ TEST(MapController, SendsTheCallsInOrder)
                                     QStringLiteral("addPolyLine('', 'red', 4, 0.5)"),
                                     QStringLiteral("MapMoveToAuto(127.000000,37.500000,-1)"),
                                     QStringLiteral("custom()")}));
+}
+
+// A route with points follows its plain line with the speed route, in the preferred unit, again
+// when the unit changes, and no longer once the route is removed.
+TEST(MapController, SendsTheSpeedRouteAfterTheLine)
+{
+    const DrovikClipData clip = test::KvlClipBuilder()
+                                    .block(0, 0, 0, test::kSeoulFix)
+                                    .block(0, 0, 0, "$GPRMC,120001,A,3723.3000,N,12658.4000,E,54.0,0,010120,,,A")
+                                    .load();
+    ASSERT_EQ(routePoints(clip).size(), 2);
+    ASSERT_GT(routePoints(clip)[1].speedKmh, 90);
+    Preferences::storeSpeedUnit(Preferences::MilesPerHour);
+    MapController controller;
+    QSignalSpy sent(&controller, &MapController::scriptSent);
+    controller.addRoute(clip);
+    Preferences::storeSpeedUnit(Preferences::KilometresPerHour);
+    controller.refreshSpeedRoute();
+    controller.removeMapLine();
+    controller.refreshSpeedRoute();
+
+    QStringList scripts;
+    for (const QList<QVariant> &args : sent)
+        scripts << args.at(0).toString();
+    const auto speedRoute = [&](bool miles) {
+        return MapScripts::addSpeedRoute(
+            routePoints(clip), {miles, miles ? QStringLiteral("mph") : QStringLiteral("km/h"),
+                                QStringLiteral("Start"), QStringLiteral("End"), miles ? 60 : 100});
+    };
+    EXPECT_EQ(scripts, (QStringList{MapScripts::addPolyLine(clip), speedRoute(true), speedRoute(false),
+                                    QStringLiteral("removePolyLine()")}));
+    EXPECT_TRUE(controller.route().isEmpty());
 }
 
 // A record read from a crafted clip: ten samples at one fix make one route point.

@@ -1,0 +1,94 @@
+#pragma once
+
+#include "telemetry/clip_data.h"
+
+#include <QList>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+
+namespace drovik {
+
+// Calls fn(sample, lat, lng) for each position the map draws, in order: samples 0 …
+// gpsDataCount − 1, skipping a sample equal to the last position taken (exactly, starting from
+// (0, 0)), so the no-fix samples before the first fix and a standing vehicle's repeats add
+// nothing, and skipping one whose coordinates are not finite numbers. Record is DrovikClipData or
+// anything with the same gpsDataCount() and getGpsLat/getGpsLng(index).
+template <typename Record, typename Fn>
+void forEachRoutePosition(const Record &clipData, Fn fn)
+{
+    float lastLat = 0.0f;
+    float lastLng = 0.0f;
+    // At most the record's capacity: indices beyond it only answer the no-data position.
+    const int count = int(std::min<uint64_t>(clipData.gpsDataCount(), DrovikClipData::kCapacity));
+    for (int i = 0; i < count; ++i) {
+        const float lat = clipData.getGpsLat(i);
+        const float lng = clipData.getGpsLng(i);
+        if (lat == lastLat && lng == lastLng)
+            continue;
+        if (!std::isfinite(lat) || !std::isfinite(lng))
+            continue;
+        fn(i, lat, lng);
+        lastLat = lat;
+        lastLng = lng;
+    }
+}
+
+// One point of the route as the map draws it, with what the map tells about it.
+struct RoutePoint {
+    float lat = 0.0f;
+    float lng = 0.0f;
+    // The first sample at this position; the point's time is sample / 10 s.
+    int sample = 0;
+    int speedKmh = 0;
+    // The largest horizontal acceleration (lateral and forward, gravity left out) from this
+    // sample up to the next point's, in g: with a fix once a second and ten accelerations a
+    // second, the peak is what tells a braking, the first sample alone may miss it.
+    float peakHorizontalG = 0.0f;
+
+    double seconds() const { return sample / 10.0; }
+};
+
+// A speed read from a clip can be anything; the map's colours and read-outs go no further than
+// the speed meter's three digits.
+inline constexpr int kMaxRouteSpeedKmh = 999;
+
+// The points forEachRoutePosition() takes, with their speed and acceleration. Record is
+// DrovikClipData or anything with its gpsDataCount, clipDataCount, getGpsLat/getGpsLng/
+// getGpsSpeed and getGx/getGy lookups.
+template <typename Record>
+QList<RoutePoint> routePoints(const Record &clipData)
+{
+    QList<RoutePoint> points;
+    forEachRoutePosition(clipData, [&](int sample, float lat, float lng) {
+        RoutePoint point;
+        point.lat = lat;
+        point.lng = lng;
+        point.sample = sample;
+        point.speedKmh = int(std::min<uint32_t>(clipData.getGpsSpeed(sample), kMaxRouteSpeedKmh));
+        points.append(point);
+    });
+    const int positions = int(std::min<uint64_t>(clipData.gpsDataCount(), DrovikClipData::kCapacity));
+    const int accelerations = int(std::min<uint64_t>(clipData.clipDataCount(), DrovikClipData::kCapacity));
+    for (qsizetype k = 0; k < points.size(); ++k) {
+        const int end = k + 1 < points.size() ? points[k + 1].sample : positions;
+        float peak = 0.0f;
+        for (int i = points[k].sample; i < std::min(end, accelerations); ++i) {
+            // Raw units are 1/128 g.
+            const float x = float(clipData.getGx(i)) / 128.0f;
+            const float y = float(clipData.getGy(i)) / 128.0f;
+            peak = std::max(peak, std::hypot(x, y));
+        }
+        points[k].peakHorizontalG = peak;
+    }
+    return points;
+}
+
+// The index of the point nearest to (lat, lng), comparing distances on the ground (east-west
+// shrinks with the latitude; the antimeridian is no edge); the earlier point on a tie, so a road
+// driven twice answers its first pass. -1 for no points or a position that is not a coordinate
+// on the globe.
+int nearestRoutePoint(const QList<RoutePoint> &points, double lat, double lng);
+
+} // namespace drovik
