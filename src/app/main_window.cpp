@@ -34,6 +34,9 @@ const KeyBinding kKeyBindings[] = {
     {Qt::Key_Right, false, &C::fastForwardButtonTouched},
     {Qt::Key_Down, false, &C::volumeDown},
     {Qt::Key_Up, false, &C::volumeUp},
+    {Qt::Key_BracketRight, false, &C::playFaster},
+    {Qt::Key_BracketLeft, false, &C::playSlower},
+    {Qt::Key_Backspace, false, &C::playAtNormalSpeed},
 };
 
 } // namespace
