@@ -36,6 +36,9 @@ const KeyBinding kKeyBindings[] = {
     {Qt::Key_Up, false, &C::volumeUp},
     {Qt::Key_PageUp, false, &C::previousEventButtonTouched},
     {Qt::Key_PageDown, false, &C::nextEventButtonTouched},
+    {Qt::Key_BracketRight, false, &C::playFaster},
+    {Qt::Key_BracketLeft, false, &C::playSlower},
+    {Qt::Key_Backspace, false, &C::playAtNormalSpeed},
 };
 
 } // namespace

@@ -423,6 +423,24 @@ void MainWindowController::volumeDown()
         m_playback->volumeDown();
 }
 
+void MainWindowController::playFaster()
+{
+    if (m_playback)
+        m_playback->playFaster();
+}
+
+void MainWindowController::playSlower()
+{
+    if (m_playback)
+        m_playback->playSlower();
+}
+
+void MainWindowController::playAtNormalSpeed()
+{
+    if (m_playback)
+        m_playback->playAtNormalSpeed();
+}
+
 void MainWindowController::fullscreenButtonTouched(QObject *sender)
 {
     if (!m_fullScreen)

@@ -102,6 +102,10 @@ public:
     void nextEventButtonTouched(QObject *sender);
     void volumeUp();
     void volumeDown();
+    // ] and [ step the playback speed up and down, Backspace brings it back to 1×.
+    void playFaster();
+    void playSlower();
+    void playAtNormalSpeed();
     // Return, and a right-button release in a player view (the sender): leaves full screen when
     // it is on, otherwise shows the small view full screen when that is the sender and the large
     // one for any other sender.

@@ -5,6 +5,7 @@
 #include "display/slider_views.h"
 #include "display/speed_meter_view.h"
 #include "main_window.h"
+#include "playback/playback_speed.h"
 #include "widgets/view_helpers.h"
 
 #include <QHeaderView>
@@ -180,6 +181,7 @@ void MainWindowUi::setupPlaybackBar()
     muteButton = button(toolbarButtons, "volume1", "muteButton");
     volumeSliderView = new VolumeSliderView(toolbarButtons);
     volumeSliderView->setObjectName(QStringLiteral("volumeSliderView"));
+    playbackSpeedButton = new PlaybackSpeedButton(toolbarButtons);
 }
 
 void MainWindowUi::setupDashboard()
@@ -271,6 +273,7 @@ void MainWindowUi::layoutAreas(const QSize &size)
     x += 22;
     place(snapShotButton, 34);
     place(printButton, 34);
+    playbackSpeedButton->setGeometry(797, rowY + 6, 44, 22);
     muteButton->setGeometry(849, rowY, 34, 34);
     volumeSliderView->setGeometry(887, rowY + 13, 90, 8);
 

@@ -17,6 +17,7 @@ class ImageButton;
 class ImageTextButton;
 class ImageView;
 class MainWindow;
+class PlaybackSpeedButton;
 class SeekTimeSliderView;
 class SpeedMeterView;
 class VolumeSliderView;
@@ -77,6 +78,7 @@ struct MainWindowUi {
     ImageButton *printButton = nullptr;
     ImageButton *muteButton = nullptr;
     VolumeSliderView *volumeSliderView = nullptr;
+    PlaybackSpeedButton *playbackSpeedButton = nullptr;
 
     // Telemetry dashboard
     BGColorView *dashBg3 = nullptr;

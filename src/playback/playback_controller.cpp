@@ -10,6 +10,8 @@
 #include "app/main_window_ui.h"
 #include "playback/convert/clip_preparation.h"
 #include "playback/event_navigation.h"
+#include "playback/playback_speed.h"
+#include "playback/view_pair_sync.h"
 #include "widgets/busy_overlay.h"
 #include "telemetry/clip_data.h"
 #include "telemetry/subtitle_data.h"
@@ -65,6 +67,7 @@ PlaybackController::PlaybackController(MainWindowUi &ui, FileListController &fil
     , m_busy(new BusyOverlay(ui.bigMovieViewScrollView))
     , m_eventNavigation(new EventNavigation(*ui.seekTimeSldierView, *ui.gravityGraphView,
                                             *ui.prevEventButton, *ui.nextEventButton, this))
+    , m_pairSync(std::make_unique<ViewPairSync>())
 {
     m_preparationPool->setMaxThreadCount(1);
     m_videoPlayTimer->setInterval(kDisplayTimerMs);
@@ -118,6 +121,8 @@ PlaybackController::PlaybackController(MainWindowUi &ui, FileListController &fil
     bind(m_ui.nextEventButton, &PlaybackController::nextEventButtonTouched);
     connect(m_ui.fullScreenButton, &QAbstractButton::clicked, this, &PlaybackController::enterScrollMode);
     connect(&m_fileList, &FileListController::playRequested, this, &PlaybackController::playVideoWithIdx);
+    connect(m_ui.playbackSpeedButton, &PlaybackSpeedButton::speedChosen, this,
+            &PlaybackController::setPlaybackSpeed);
 }
 
 PlaybackController::~PlaybackController()
@@ -394,8 +399,32 @@ void PlaybackController::setPlayPauseImage(bool playing)
         m_fullScreenPlayPauseButton->setImageName(image);
 }
 
+void PlaybackController::setPlaybackSpeed(double speed)
+{
+    m_big.setPlaybackSpeed(speed);
+    m_small.setPlaybackSpeed(speed);
+    m_ui.playbackSpeedButton->setSpeed(speed);
+}
+
+void PlaybackController::playFaster()
+{
+    setPlaybackSpeed(fasterPlaybackSpeed(playbackSpeed()));
+}
+
+void PlaybackController::playSlower()
+{
+    setPlaybackSpeed(slowerPlaybackSpeed(playbackSpeed()));
+}
+
+void PlaybackController::playAtNormalSpeed()
+{
+    setPlaybackSpeed(1.0);
+}
+
 void PlaybackController::playVideoTimerCallback()
 {
+    // Full screen plays one view alone.
+    m_pairSync->keepInStep(m_big, m_small, !m_fullScreenView);
     const double t = m_big.currentTime();
     const double d = m_big.duration();
     m_ui.seekTimeSldierView->setCurrentSliderValue(t);
@@ -518,7 +547,8 @@ void PlaybackController::enableVideoControls(bool enable)
                                              u.prevFileButton, u.nextFileButton, u.zoomInButton,
                                              u.zoomOutButton, u.resetScaleButton, u.fullScreenButton,
                                              u.flipButton, u.volumeSliderView, u.seekTimeSldierView,
-                                             u.switchVideoButton, u.muteButton, &m_big, &m_small})
+                                             u.switchVideoButton, u.muteButton, u.playbackSpeedButton,
+                                             &m_big, &m_small})
         control->setEnabled(enable);
     for (QWidget *image : QList<QWidget *>{u.shockCarImageView, u.earthImageView, u.gpsImageView,
                                            u.speedMeterView})

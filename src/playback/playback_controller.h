@@ -22,6 +22,7 @@ class BusyOverlay;
 class MapController;
 struct PreparedClip;
 class SubtitleData;
+class ViewPairSync;
 struct MainWindowUi;
 
 // Plays the clip chosen in the file list: converts it when needed, opens front and rear in the
@@ -65,6 +66,16 @@ public:
     DrovikAVView *fullScreenView() const { return m_fullScreenView; }
     // The full-screen control's play/pause button, which shows the same image as the window's.
     void setFullScreenPlayPauseButton(ImageButton *button);
+
+    // The speed both views play at, one of kPlaybackSpeeds. It holds for the rest of the
+    // session, through clip changes, full screen and pauses, as a player's own speed control
+    // does; only the user changes it. Faster and slower step through the table and stop at its
+    // ends.
+    double playbackSpeed() const { return m_big.playbackSpeed(); }
+    void setPlaybackSpeed(double speed);
+    void playFaster();
+    void playSlower();
+    void playAtNormalSpeed();
 
     QUrl currentVideoUrl() const { return m_currentVideoUrl; }
     bool isVideoPaused() const { return m_isVideoPaused; }
@@ -163,6 +174,8 @@ private:
     EventNavigation *m_eventNavigation = nullptr;
     QPointer<DrovikAVView> m_fullScreenView;
     QPointer<ImageButton> m_fullScreenPlayPauseButton;
+    // Keeps the small view on the large one's frame while they play.
+    std::unique_ptr<ViewPairSync> m_pairSync;
 };
 
 } // namespace drovik

@@ -296,6 +296,26 @@ void DrovikAVView::setVolume(float volume)
         m_player->setVolume(volume);
 }
 
+void DrovikAVView::setPlaybackSpeed(double speed)
+{
+    if (!std::isfinite(speed) || speed <= 0.0)
+        return;
+    m_playbackSpeed = speed;
+    if (m_player && m_player->rate() > 0.0)
+        m_player->setRate(speed);
+}
+
+void DrovikAVView::setSpeedTrim(double factor)
+{
+    if (m_player)
+        m_player->setSpeedTrim(factor);
+}
+
+double DrovikAVView::frameDuration() const
+{
+    return m_player ? m_player->frameDuration() : 1.0 / 30;
+}
+
 void DrovikAVView::play()
 {
     if (!m_player)
@@ -303,7 +323,7 @@ void DrovikAVView::play()
     // The player stays on the last frame at the end; from there, play means from the start.
     if (m_player->isReady() && m_player->isAtEnd())
         m_player->seekExact(0.0);
-    m_player->setRate(1.0);
+    m_player->setRate(m_playbackSpeed);
 }
 
 void DrovikAVView::pause()
@@ -314,7 +334,7 @@ void DrovikAVView::pause()
 
 void DrovikAVView::playPauseToggle()
 {
-    if (m_player && m_player->rate() == 1.0)
+    if (m_player && m_player->rate() == m_playbackSpeed)
         pause();
     else
         play();

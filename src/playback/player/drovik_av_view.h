@@ -60,6 +60,17 @@ public:
     // The last rate the player reported.
     double rate() const { return m_rate; }
 
+    // The speed play() plays at (1 is normal; the pair's speed control sets it on both views).
+    // It belongs to the view, not to its player: it holds for every clip the view opens until
+    // it is set again, and stays with the view on a swap. Setting it while the view plays
+    // forwards applies it at once; a paused view stays paused.
+    double playbackSpeed() const { return m_playbackSpeed; }
+    void setPlaybackSpeed(double speed);
+    // For keeping a pair in step (see MpvController::setSpeedTrim); no effect without a clip.
+    void setSpeedTrim(double factor);
+    // Seconds per frame of the open clip (1/30 until known).
+    double frameDuration() const;
+
     // Optional overlays, owned by the view once set: shown while a clip loads, and when the
     // clip has no video track.
     QWidget *loadingSpinner() const { return m_loadingSpinner; }
@@ -79,7 +90,7 @@ public:
     float volume() const;
     void setVolume(float volume);
 
-    // From the end of the clip, play starts again at 0.
+    // Plays at the playback speed; from the end of the clip, play starts again at 0.
     void play();
     void pause();
     void playPauseToggle();
@@ -113,7 +124,8 @@ signals:
     // After every status change, queued: it arrives after the current event, in order, and
     // never after the view is gone. A swap moves the status without a report.
     void didUpdateStatus(drovik::DrovikAVView *view, int status);
-    // When the playing rate changes (0 paused, 1 playing, 2 fast forward, negative backwards).
+    // When the playing rate changes (0 paused, the playback speed playing, 2 and more fast
+    // forward, negative backwards).
     void didUpdateRate(drovik::DrovikAVView *view, double rate);
     // Every 0.1 s of media time while playing, and after every seek.
     void didUpdateTime(drovik::DrovikAVView *view, double seconds);
@@ -162,6 +174,7 @@ private:
     bool m_leftsideRight = false;
     bool m_front = false;
     double m_rate = 0.0;
+    double m_playbackSpeed = 1.0;
 };
 
 } // namespace drovik

@@ -173,6 +173,9 @@ void MpvController::applyOptions()
         {kSubAuto, kNo},
         {kSid, kNo},
         {kOsdLevel, "0"},
+        // Played faster or slower, voices keep their pitch. mpv's default, set so that it
+        // holds whatever a later mpv defaults to.
+        {kAudioPitchCorrection, kYes},
     };
     for (const auto &[name, value] : own)
         mpv_set_option_string(m_handle, name, value);
@@ -318,8 +321,8 @@ void MpvController::handlePropertyChange(const mpv_event_property &property)
         m_paused = !isFlag || flag;
         updateRate();
     } else if (std::strcmp(property.name, mpvname::kSpeed) == 0) {
-        if (isDouble)
-            m_speed = number;
+        // Only setRate() and setSpeedTrim() change the speed (no key bindings, no scripts), and
+        // what mpv reports carries the trim and lags behind both: the rate stays as set.
         updateRate();
     } else if (std::strcmp(property.name, mpvname::kVolume) == 0) {
         const double volume = isDouble ? qBound(0.0, number / kVolumeScale, 1.0) : m_volume;
@@ -570,10 +573,28 @@ void MpvController::setRate(double rate)
         m_backwards = backwards;
         setPropertyAsync(mpvname::kPlayDirection, backwards ? mpvname::kBackward : mpvname::kForward);
     }
-    double speed = qBound(0.01, std::abs(rate), 100.0);
-    mpv_set_property_async(m_handle, 0, mpvname::kSpeed, MPV_FORMAT_DOUBLE, &speed);
-    m_speed = speed;
+    m_speed = qBound(0.01, std::abs(rate), 100.0);
+    applySpeed();
     setPaused(false);
+}
+
+void MpvController::setSpeedTrim(double factor)
+{
+    if (!std::isfinite(factor))
+        return;
+    factor = qBound(kMinSpeedTrim, factor, kMaxSpeedTrim);
+    if (factor == m_speedTrim)
+        return;
+    m_speedTrim = factor;
+    applySpeed();
+}
+
+void MpvController::applySpeed()
+{
+    if (!m_handle)
+        return;
+    double speed = m_speed * m_speedTrim;
+    mpv_set_property_async(m_handle, 0, mpvname::kSpeed, MPV_FORMAT_DOUBLE, &speed);
 }
 
 void MpvController::seekExact(double seconds)

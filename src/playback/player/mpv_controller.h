@@ -54,6 +54,13 @@ public:
     void setPaused(bool paused);
     void setRate(double rate);
     double rate() const;
+    // A factor on the playing speed that rate() does not show, for a player that follows
+    // another: it catches up or waits without a seek, which would stall its picture. 1 is none;
+    // kept within kMinSpeedTrim … kMaxSpeedTrim.
+    static constexpr double kMinSpeedTrim = 0.5;
+    static constexpr double kMaxSpeedTrim = 1.5;
+    void setSpeedTrim(double factor);
+    double speedTrim() const { return m_speedTrim; }
 
     // Seeks to exactly `seconds` (no key-frame snapping). Until mpv has landed, timePos()
     // answers the target, as a player that has accepted a seek would.
@@ -66,6 +73,8 @@ public:
 
     double timePos() const;
     double duration() const { return m_duration; }
+    // Seconds per frame from the file's frame rate; 1/30 until it is known.
+    double frameDuration() const { return m_frameDuration; }
     bool isFileLoaded() const { return m_fileLoaded; }
     bool isReady() const { return m_ready; }
     bool eofReached() const { return m_eofReached; }
@@ -117,6 +126,7 @@ private:
     void handlePropertyReply(const mpv_event &event);
     void setTimePos(double seconds, bool jumped);
     void updateRate();
+    void applySpeed();
     static Tracks tracksFromList(const mpv_node &list);
     double readDouble(const char *name, double fallback) const;
     void command(std::initializer_list<const char *> args);
@@ -136,6 +146,7 @@ private:
     double m_frameDuration = 1.0 / 30;
     double m_volume = 1.0;
     double m_speed = 1.0;
+    double m_speedTrim = 1.0;
     bool m_backwards = false;
     bool m_paused = true;
     bool m_eofReached = false;

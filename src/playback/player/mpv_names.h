@@ -29,6 +29,7 @@ inline constexpr const char *kAudioDisplay = "audio-display";
 inline constexpr const char *kSubAuto = "sub-auto";
 inline constexpr const char *kSid = "sid";
 inline constexpr const char *kOsdLevel = "osd-level";
+inline constexpr const char *kAudioPitchCorrection = "audio-pitch-correction";
 
 // Properties.
 inline constexpr const char *kTimePos = "time-pos";
