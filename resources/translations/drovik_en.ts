@@ -775,5 +775,20 @@ Do you want to turn off Parking Mode?</translation>
         <source>Next G-force event (Page Down)</source>
         <translation>Next G-force event (Page Down)</translation>
     </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: the map legend's start of the route</extracomment>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: the map legend's end of the route</extracomment>
+        <source>End</source>
+        <translation>End</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: the playback speed button's tooltip</extracomment>
+        <source>Playback speed (] faster, [ slower, Backspace normal)</source>
+        <translation>Playback speed (] faster, [ slower, Backspace normal)</translation>
+    </message>
 </context>
 </TS>

@@ -775,5 +775,20 @@ Voulez-vous désactiver le mode stationnement ?</translation>
         <source>Next G-force event (Page Down)</source>
         <translation>Événement G suivant (Page suiv.)</translation>
     </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: the map legend's start of the route</extracomment>
+        <source>Start</source>
+        <translation>Départ</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: the map legend's end of the route</extracomment>
+        <source>End</source>
+        <translation>Arrivée</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: the playback speed button's tooltip</extracomment>
+        <source>Playback speed (] faster, [ slower, Backspace normal)</source>
+        <translation>Vitesse de lecture (] plus rapide, [ plus lente, Retour arrière : normale)</translation>
+    </message>
 </context>
 </TS>

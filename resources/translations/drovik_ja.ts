@@ -775,5 +775,20 @@ Drovik Viewerを終了してから再度フォーマットしてください。
         <source>Next G-force event (Page Down)</source>
         <translation>次のGセンサーイベント (Page Down)</translation>
     </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: the map legend's start of the route</extracomment>
+        <source>Start</source>
+        <translation>出発</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: the map legend's end of the route</extracomment>
+        <source>End</source>
+        <translation>到着</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: the playback speed button's tooltip</extracomment>
+        <source>Playback speed (] faster, [ slower, Backspace normal)</source>
+        <translation>再生速度（] 速く、[ 遅く、Backspace 標準）</translation>
+    </message>
 </context>
 </TS>

@@ -775,5 +775,20 @@ Pretende desativar o modo de estacionamento?</translation>
         <source>Next G-force event (Page Down)</source>
         <translation>Evento G seguinte (Page Down)</translation>
     </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: the map legend's start of the route</extracomment>
+        <source>Start</source>
+        <translation>Partida</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: the map legend's end of the route</extracomment>
+        <source>End</source>
+        <translation>Chegada</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: the playback speed button's tooltip</extracomment>
+        <source>Playback speed (] faster, [ slower, Backspace normal)</source>
+        <translation>Velocidade de reprodução (] mais rápida, [ mais lenta, Backspace normal)</translation>
+    </message>
 </context>
 </TS>
