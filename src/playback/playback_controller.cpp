@@ -497,7 +497,8 @@ void PlaybackController::enableVideoControls(bool enable)
                                              u.prevFileButton, u.nextFileButton, u.zoomInButton,
                                              u.zoomOutButton, u.resetScaleButton, u.fullScreenButton,
                                              u.flipButton, u.volumeSliderView, u.seekTimeSldierView,
-                                             u.switchVideoButton, u.muteButton, &m_big, &m_small})
+                                             u.switchVideoButton, u.muteButton, u.trackExportButton,
+                                             u.incidentExportButton, &m_big, &m_small})
         control->setEnabled(enable);
     for (QWidget *image : QList<QWidget *>{u.shockCarImageView, u.earthImageView, u.gpsImageView,
                                            u.speedMeterView})

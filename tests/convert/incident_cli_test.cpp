@@ -56,7 +56,7 @@ protected:
 
 TEST_F(ExportCli, CutsTrackStillsAndSummaryOfTheSpan)
 {
-    const ProgramRun run = runDrovik({QStringLiteral("export"), front(), QStringLiteral("--at"), QStringLiteral("6.5"),
+    const ProgramRun run = runDrovik({QStringLiteral("export"), front(), QStringLiteral("--at"), QStringLiteral("6.9"),
                                       QStringLiteral("--before"), QStringLiteral("3"), QStringLiteral("--after=2"),
                                       QStringLiteral("--out"), out.path()});
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
@@ -68,7 +68,7 @@ TEST_F(ExportCli, CutsTrackStillsAndSummaryOfTheSpan)
                            QStringLiteral("20240517_101600_F.png"), QStringLiteral("20240517_101600_R.mp4"),
                            QStringLiteral("20240517_101600_R.png"), QStringLiteral("summary.txt")}));
 
-    // Both cuts play the asked 5 s (3.5 … 8.5 s) and keep pictures, sound and the telemetry.
+    // Both cuts play the asked 5 s (3.9 … 8.9 s) and keep pictures, sound and the telemetry.
     for (const char *side : {"F", "R"}) {
         const QString cut = folder + QStringLiteral("/20240517_101600_%1.mp4").arg(QLatin1String(side));
         EXPECT_GE(probeDuration(cut), 5.0 - 0.1) << side;
@@ -77,29 +77,30 @@ TEST_F(ExportCli, CutsTrackStillsAndSummaryOfTheSpan)
                                                   QStringLiteral("subtitle")})) << side;
     }
 
-    // The track holds the span's samples only: 35 … 84.
+    // The track holds the span's samples only: 39 … 88.
     const QString gpx = folder + QStringLiteral("/20240517_101600_F.gpx");
     if (haveProgram(QStringLiteral("gpsbabel"))) {
         EXPECT_EQ(gpsbabelPointCount(QStringLiteral("gpx"), gpx), 50);
     }
     const QString track = QString::fromUtf8(readFile(gpx));
     EXPECT_EQ(track.count(QStringLiteral("<trkpt")), 50);
-    EXPECT_TRUE(track.contains(QStringLiteral("<cmt>3.5 s,"))) << "the first sample of the span";
-    EXPECT_TRUE(track.contains(QStringLiteral("<cmt>8.4 s,"))) << "the last sample of the span";
-    EXPECT_FALSE(track.contains(QStringLiteral("<cmt>3.4 s,")));
-    EXPECT_FALSE(track.contains(QStringLiteral("<cmt>8.5 s,")));
+    EXPECT_TRUE(track.contains(QStringLiteral("<cmt>3.9 s,"))) << "the first sample of the span";
+    EXPECT_TRUE(track.contains(QStringLiteral("<cmt>8.8 s,"))) << "the last sample of the span";
+    EXPECT_FALSE(track.contains(QStringLiteral("<cmt>3.8 s,")));
+    EXPECT_FALSE(track.contains(QStringLiteral("<cmt>8.9 s,")));
 
-    // Each still is the moment's frame with the moment's date, position, speed and G.
-    const int i = 65;
+    // Each still is the moment's frame with the moment's date, position, speed and G (6.9 s: the
+    // cue that closes second 6 with its fix).
+    const int i = 69, second = 6;
     for (const char *side : {"F", "R"}) {
         const QImage still(folder + QStringLiteral("/20240517_101600_%1.png").arg(QLatin1String(side)));
         ASSERT_FALSE(still.isNull()) << side;
         EXPECT_EQ(still.size(), QSize(160, 90));
         EXPECT_EQ(still.text(QStringLiteral("Creation Time")), QStringLiteral("2024-05-17T10:16:06"));
-        EXPECT_EQ(still.text(QStringLiteral("Drovik:ClipTime")), QStringLiteral("6.500"));
-        EXPECT_NEAR(still.text(QStringLiteral("Drovik:Latitude")).toDouble(), KnownTelemetry::lat(i), 1e-5);
-        EXPECT_NEAR(still.text(QStringLiteral("Drovik:Longitude")).toDouble(), KnownTelemetry::lng(i), 1e-5);
-        EXPECT_NEAR(still.text(QStringLiteral("Drovik:SpeedKmh")).toDouble(), KnownTelemetry::knots(i) * 1.852, 1.0);
+        EXPECT_EQ(still.text(QStringLiteral("Drovik:ClipTime")), QStringLiteral("6.900"));
+        EXPECT_NEAR(still.text(QStringLiteral("Drovik:Latitude")).toDouble(), KnownTelemetry::lat(second), 1e-5);
+        EXPECT_NEAR(still.text(QStringLiteral("Drovik:Longitude")).toDouble(), KnownTelemetry::lng(second), 1e-5);
+        EXPECT_NEAR(still.text(QStringLiteral("Drovik:SpeedKmh")).toDouble(), KnownTelemetry::knots(second) * 1.852, 1.0);
         EXPECT_NEAR(still.text(QStringLiteral("Drovik:GX")).toDouble(), KnownTelemetry::gx(i), 1.0 / 128);
         EXPECT_NEAR(still.text(QStringLiteral("Drovik:GY")).toDouble(), 0.25, 1.0 / 128);
         EXPECT_NEAR(still.text(QStringLiteral("Drovik:GZ")).toDouble(), 1.0, 1.0 / 128);
@@ -120,7 +121,7 @@ TEST_F(ExportCli, CutsTrackStillsAndSummaryOfTheSpan)
     EXPECT_EQ(checked, 5);
 
     // A second export of the same moment never replaces the first.
-    const ProgramRun again = runDrovik({QStringLiteral("export"), front(), QStringLiteral("--at"), QStringLiteral("6.9"),
+    const ProgramRun again = runDrovik({QStringLiteral("export"), front(), QStringLiteral("--at"), QStringLiteral("6.2"),
                                         QStringLiteral("--out"), out.path()});
     EXPECT_EQ(again.exitCode, 0);
     EXPECT_EQ(again.out, folder.toUtf8() + "_2\n");

@@ -13,10 +13,11 @@
 namespace drovik::test {
 
 struct KnownTelemetry {
-    // Sample i (0.1 s each).
-    static double lat(int i) { return 48.86 + i * 0.0001; }
-    static double lng(int i) { return 2.30 - i * 0.0001; }
-    static int knots(int i) { return i % 50; }
+    // As cameras write it: an accelerometer reading in every cue (sample i, 0.1 s each), and
+    // the fix of second s in the last cue of that second (sample 10 s + 9).
+    static double lat(int second) { return 48.86 + second * 0.001; }
+    static double lng(int second) { return 2.30 - second * 0.001; }
+    static int knots(int second) { return 10 + 3 * second; }
     static int rawX(int i) { return 2 * (i % 40) - 40; } // 256 per g in the cue
     static constexpr int kRawY = 64;
     static constexpr int kRawZ = 256;
@@ -38,10 +39,13 @@ struct KnownTelemetry {
                 return QStringLiteral("00:%1:%2,%3").arg(ms / 60000, 2, 10, QLatin1Char('0'))
                     .arg(ms / 1000 % 60, 2, 10, QLatin1Char('0')).arg(ms % 1000, 3, 10, QLatin1Char('0'));
             };
-            const QString cue = QStringLiteral("gsensori,1,256,%1,%2,%3;GPRMC,1016%4.00,A,%5,N,%6,E,%7.00,0.0,170524,,,A")
-                                    .arg(rawX(i)).arg(kRawY).arg(kRawZ)
-                                    .arg(i / 10, 2, 10, QLatin1Char('0'))
-                                    .arg(nmea(lat(i), 2), nmea(lng(i), 3)).arg(knots(i));
+            QString cue = QStringLiteral("gsensori,1,256,%1,%2,%3").arg(rawX(i)).arg(kRawY).arg(kRawZ);
+            const int s = i / 10;
+            if (i % 10 == 9) {
+                cue += QStringLiteral(";GPRMC,1016%1.00,A,%2,N,%3,E,%4.00,0.0,170524,,,A")
+                           .arg(s, 2, 10, QLatin1Char('0'))
+                           .arg(nmea(lat(s), 2), nmea(lng(s), 3)).arg(knots(s));
+            }
             text += QStringLiteral("%1\n%2 --> %3\n%4\n\n").arg(i + 1).arg(stamp(i * 100), stamp(i * 100 + 100), cue).toUtf8();
         }
         return text;

@@ -425,9 +425,13 @@ IncidentResult IncidentWriter::run()
         if (!cut(view, start, end - start, error) || !still(view, stillAt, moment, error))
             return stopped() ? stoppedResult() : failed(error);
     }
+    // The samples the span touches, counted on whole milliseconds so that 3.9 s - the sum of
+    // binary fractions it is - does not land on the sample before.
+    const qint64 startMs = std::llround(start * 1000), endMs = std::llround(end * 1000);
+    constexpr qint64 kSampleMs = qint64(1000 / kSamplesPerSecond);
     std::ostringstream gpx;
     telemetry::writeClipGpx(gpx, *clip.clipData, QFileInfo(clipPath).fileName().toStdString(),
-                            int(std::floor(start * kSamplesPerSecond)), int(std::ceil(end * kSamplesPerSecond)));
+                            int(startMs / kSampleMs), int((endMs + kSampleMs - 1) / kSampleMs));
     const QString gpxName = baseNameOf(r.clip.fileName()) + QStringLiteral(".gpx");
     if (!writeFile(gpxName, QByteArray::fromStdString(gpx.str()), error))
         return failed(error);
