@@ -187,6 +187,10 @@ private:
     bool cut(const View &view, double start, double length, QString &error);
     bool still(const View &view, double at, const IncidentMoment &moment, QString &error);
     bool writeFile(const QString &name, const QByteArray &bytes, QString &error);
+    bool writeTrack(const PreparedClip &clip, double start, double end, QString &error);
+    QString dateTimeOf(const View &first, QString listing) const;
+    // Renames the finished temporary folder to its name in out; the path, or "" when it cannot.
+    QString moveIntoPlace(const QFileInfo &out, const QString &name) const;
     QByteArray summary(const PreparedClip &clip, const QList<View> &views, const IncidentMoment &moment,
                        double start, double end) const;
 
@@ -366,6 +370,45 @@ QByteArray IncidentWriter::summary(const PreparedClip &clip, const QList<View> &
     return text.toUtf8();
 }
 
+bool IncidentWriter::writeTrack(const PreparedClip &clip, double start, double end, QString &error)
+{
+    // The samples the span touches, counted on whole milliseconds so that 3.9 s - the sum of
+    // binary fractions it is - does not land on the sample before.
+    const qint64 startMs = std::llround(start * 1000), endMs = std::llround(end * 1000);
+    constexpr qint64 kSampleMs = qint64(1000 / kSamplesPerSecond);
+    std::ostringstream gpx;
+    telemetry::writeClipGpx(gpx, *clip.clipData, clip.entry.fileName().toStdString(), int(startMs / kSampleMs),
+                            int((endMs + kSampleMs - 1) / kSampleMs));
+    const QString name = baseNameOf(clip.entry.fileName()) + QStringLiteral(".gpx");
+    return writeFile(name, QByteArray::fromStdString(gpx.str()), error);
+}
+
+// The camera's clock as the clip's name tells it, else the container's creation time (UTC).
+QString IncidentWriter::dateTimeOf(const View &first, QString listing) const
+{
+    const double at = m_request.at;
+    if (const auto named = dateTimeFromClipName(m_request.clip.fileName(), at))
+        return *named;
+    if (first.source != first.playable)
+        listing = FfmpegUtils::GetFFMPEGVideoInfo(first.source, m_ffmpeg);
+    if (const auto created = creationTimeFromListing(listing))
+        return created->addMSecs(qint64(at * 1000)).toString(Qt::ISODate);
+    return QString();
+}
+
+QString IncidentWriter::moveIntoPlace(const QFileInfo &out, const QString &name) const
+{
+    // Never over an earlier export: evidence is not replaced.
+    QString target = out.absoluteFilePath() + QLatin1Char('/') + name;
+    for (int n = 2; QFileInfo::exists(target); ++n)
+        target = out.absoluteFilePath() + QLatin1Char('/') + name + QStringLiteral("_%1").arg(n);
+    // The temporary folder is private to its owner; the export is for sharing.
+    QFile::setPermissions(m_folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner
+                                        | QFileDevice::ReadGroup | QFileDevice::ExeGroup
+                                        | QFileDevice::ReadOther | QFileDevice::ExeOther);
+    return QDir().rename(m_folder, target) ? target : QString();
+}
+
 IncidentResult IncidentWriter::run()
 {
     const IncidentRequest &r = m_request;
@@ -395,7 +438,7 @@ IncidentResult IncidentWriter::run()
         return failed(QStringLiteral("no playable video in %1").arg(clipPath));
     const QList<View> views = viewsOf(clip);
 
-    QString listing = FfmpegUtils::GetFFMPEGVideoInfo(views.first().playable, m_ffmpeg);
+    const QString listing = FfmpegUtils::GetFFMPEGVideoInfo(views.first().playable, m_ffmpeg);
     const std::optional<double> duration = durationFromListing(listing);
     if (!duration)
         return failed(QStringLiteral("cannot read the length of %1").arg(views.first().playable));
@@ -409,14 +452,7 @@ IncidentResult IncidentWriter::run()
     const double end = std::min(*duration, r.at + r.after);
 
     IncidentMoment moment = momentOf(clip, r.at);
-    if (const auto named = dateTimeFromClipName(r.clip.fileName(), r.at)) {
-        moment.dateTime = *named;
-    } else {
-        if (views.first().source != views.first().playable)
-            listing = FfmpegUtils::GetFFMPEGVideoInfo(views.first().source, m_ffmpeg);
-        if (const auto created = creationTimeFromListing(listing))
-            moment.dateTime = created->addMSecs(qint64(r.at * 1000)).toString(Qt::ISODate);
-    }
+    moment.dateTime = dateTimeOf(views.first(), listing);
 
     QString error;
     // A still at the very end of the clip would have no frame to show: the last one instead.
@@ -425,15 +461,7 @@ IncidentResult IncidentWriter::run()
         if (!cut(view, start, end - start, error) || !still(view, stillAt, moment, error))
             return stopped() ? stoppedResult() : failed(error);
     }
-    // The samples the span touches, counted on whole milliseconds so that 3.9 s - the sum of
-    // binary fractions it is - does not land on the sample before.
-    const qint64 startMs = std::llround(start * 1000), endMs = std::llround(end * 1000);
-    constexpr qint64 kSampleMs = qint64(1000 / kSamplesPerSecond);
-    std::ostringstream gpx;
-    telemetry::writeClipGpx(gpx, *clip.clipData, QFileInfo(clipPath).fileName().toStdString(),
-                            int(startMs / kSampleMs), int((endMs + kSampleMs - 1) / kSampleMs));
-    const QString gpxName = baseNameOf(r.clip.fileName()) + QStringLiteral(".gpx");
-    if (!writeFile(gpxName, QByteArray::fromStdString(gpx.str()), error))
+    if (!writeTrack(clip, start, end, error))
         return failed(error);
     const QByteArray summaryText = summary(clip, views, moment, start, end);
     if (!writeFile(QStringLiteral("summary.txt"), summaryText, error))
@@ -443,16 +471,9 @@ IncidentResult IncidentWriter::run()
         QDir(workingDirectory).removeRecursively();
     if (stopped())
         return stoppedResult();
-    // Never over an earlier export: evidence is not replaced.
-    QString target = out.absoluteFilePath() + QLatin1Char('/') + name;
-    for (int n = 2; QFileInfo::exists(target); ++n)
-        target = out.absoluteFilePath() + QLatin1Char('/') + name + QStringLiteral("_%1").arg(n);
-    // The temporary folder is private to its owner; the export is for sharing.
-    QFile::setPermissions(m_folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner
-                                        | QFileDevice::ReadGroup | QFileDevice::ExeGroup
-                                        | QFileDevice::ReadOther | QFileDevice::ExeOther);
-    if (!QDir().rename(m_folder, target))
-        return failed(QStringLiteral("cannot rename %1 to %2").arg(m_folder, target));
+    const QString target = moveIntoPlace(out, name);
+    if (target.isEmpty())
+        return failed(QStringLiteral("cannot rename %1 to %2 in %3").arg(m_folder, name, out.absoluteFilePath()));
     temporary.setAutoRemove(false);
 
     IncidentResult result;
