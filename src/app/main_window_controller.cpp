@@ -16,6 +16,7 @@
 #include "playback/full_screen_controller.h"
 #include "playback/playback_controller.h"
 #include "playback/player/drovik_av_view.h"
+#include "playback/export_controller.h"
 #include "playback/snapshot_controller.h"
 #include "settings/store/kvl_setting_manager.h"
 #include "widgets/view_helpers.h"
@@ -328,6 +329,7 @@ void MainWindowController::applyLanguageNow()
     m_ui.fileListMotionButton_OEM->setText(localized("파일_모션"));
     m_ui.fileListEventButton_OEM->setText(localized("파일_이벤트"));
     m_ui.fileListManualButton_OEM->setText(localized("파일_수동"));
+    ExportController::labelButtons(m_ui.trackExportButton, m_ui.incidentExportButton);
     ImageTextButton::fitTitlesToCommonSize(m_ui.filterButtons());
     m_fileList->updateModelInfo();
     m_fileList->initializeFileSortingButtons();
@@ -529,6 +531,13 @@ void MainWindowController::buildSnapshotActions()
     // Wired although the window keeps the button hidden.
     connect(m_ui.fileListRemoveButton_OEM, &QAbstractButton::clicked, m_snapshot,
             &SnapshotController::removeFileButtonTouched);
+
+    m_export = new ExportController(*m_playback, *m_bigMovieView, m_ui.bigMovieViewScrollView, m_window,
+                                    Utils::GetWorkingDirectoryPath(), this);
+    connect(m_ui.trackExportButton, &QAbstractButton::clicked, m_export,
+            &ExportController::trackExportButtonTouched);
+    connect(m_ui.incidentExportButton, &QAbstractButton::clicked, m_export,
+            &ExportController::incidentExportButtonTouched);
 }
 
 } // namespace drovik

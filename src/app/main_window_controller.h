@@ -28,6 +28,7 @@ class MapWebView;
 class PlaybackController;
 class MainWindow;
 class SnapshotController;
+class ExportController;
 
 // Builds and drives the main window: the splash, the menus of language and speed unit, the
 // labels, the layout on resize and the window-level keyboard actions. Playback, the clip list
@@ -91,6 +92,8 @@ public:
     MapController *mapController() const { return m_mapController; }
     // Snapshot, print, save a copy and remove; exists with the playback side.
     SnapshotController *snapshot() const { return m_snapshot; }
+    // Track and incident export of the playing clip; exists with the playback side.
+    ExportController *exports() const { return m_export; }
 
     // Actions of the window's keys (the key table in main_window.cpp) and buttons.
     void appExitButtonTouched(QObject *sender);
@@ -177,6 +180,7 @@ private:
     MapWebView *m_mapWebView = nullptr;
     MapController *m_mapController = nullptr;
     SnapshotController *m_snapshot = nullptr;
+    ExportController *m_export = nullptr;
     bool movieFitsScrollView = true;
     FullScreenController *m_fullScreen = nullptr;
     bool isMovingWindow = false;

@@ -178,6 +178,8 @@ void MainWindowUi::setupPlaybackBar()
     switchVideoButton = button(toolbarButtons, "switch_video", "switchVideoButton");
     snapShotButton = button(toolbarButtons, "snapshot", "snapShotButton");
     printButton = button(toolbarButtons, "print", "printButton");
+    trackExportButton = button(toolbarButtons, "export_track", "trackExportButton");
+    incidentExportButton = button(toolbarButtons, "export_incident", "incidentExportButton");
     muteButton = button(toolbarButtons, "volume1", "muteButton");
     volumeSliderView = new VolumeSliderView(toolbarButtons);
     volumeSliderView->setObjectName(QStringLiteral("volumeSliderView"));
@@ -273,6 +275,8 @@ void MainWindowUi::layoutAreas(const QSize &size)
     x += 22;
     place(snapShotButton, 34);
     place(printButton, 34);
+    place(trackExportButton, 34);
+    place(incidentExportButton, 34);
     playbackSpeedButton->setGeometry(797, rowY + 6, 44, 22);
     muteButton->setGeometry(849, rowY, 34, 34);
     volumeSliderView->setGeometry(887, rowY + 13, 90, 8);

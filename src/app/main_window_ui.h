@@ -76,6 +76,8 @@ struct MainWindowUi {
     ImageButton *switchVideoButton = nullptr;
     ImageButton *snapShotButton = nullptr;
     ImageButton *printButton = nullptr;
+    ImageButton *trackExportButton = nullptr;
+    ImageButton *incidentExportButton = nullptr;
     ImageButton *muteButton = nullptr;
     VolumeSliderView *volumeSliderView = nullptr;
     PlaybackSpeedButton *playbackSpeedButton = nullptr;

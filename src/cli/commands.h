@@ -26,5 +26,6 @@ int runKvlCommand(const Args &args);       // card_commands.cpp
 int runSettingsCommand(const Args &args); // settings_commands.cpp
 int runClipsCommand(const Args &args);     // clip_commands.cpp
 int runConvertCommand(const Args &args);   // clip_commands.cpp
+int runExportCommand(const Args &args);    // export_commands.cpp
 
 } // namespace drovik::cli

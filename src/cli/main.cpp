@@ -19,6 +19,7 @@ const std::vector<Command> &commands()
          runSettingsCommand},
         {"clips", "clips DIR [--filter all|always|motion|event|manual] [--json]", runClipsCommand},
         {"convert", "convert CLIP [--workdir DIR]", runConvertCommand},
+        {"export", "export CLIP --at SECONDS [--before N] [--after M] --out DIR", runExportCommand},
     };
     return all;
 }

@@ -548,7 +548,7 @@ void PlaybackController::enableVideoControls(bool enable)
                                              u.zoomOutButton, u.resetScaleButton, u.fullScreenButton,
                                              u.flipButton, u.volumeSliderView, u.seekTimeSldierView,
                                              u.switchVideoButton, u.muteButton, u.playbackSpeedButton,
-                                             &m_big, &m_small})
+                                             u.trackExportButton, u.incidentExportButton, &m_big, &m_small})
         control->setEnabled(enable);
     for (QWidget *image : QList<QWidget *>{u.shockCarImageView, u.earthImageView, u.gpsImageView,
                                            u.speedMeterView})

@@ -1,6 +1,8 @@
 #include "telemetry/telemetry_export.h"
 
+#include <algorithm>
 #include <charconv>
+#include <climits>
 #include <cmath>
 #include <vector>
 
@@ -35,10 +37,11 @@ std::string xmlEscaped(std::string_view text)
 }
 
 // The samples with a usable fix, in order: not (0, 0), finite, within ±90 / ±180 degrees.
-std::vector<int> trackSamples(const DrovikClipData &clip)
+std::vector<int> trackSamples(const DrovikClipData &clip, int firstSample = 0, int endSample = INT_MAX)
 {
     std::vector<int> samples;
-    for (int i = 0; i < int(clip.clipDataCount()); ++i) {
+    const int end = std::min(endSample, int(clip.clipDataCount()));
+    for (int i = std::max(firstSample, 0); i < end; ++i) {
         const float lat = clip.getGpsLat(i);
         const float lng = clip.getGpsLng(i);
         const bool hasFix = lat != 0.0f || lng != 0.0f;
@@ -76,11 +79,22 @@ void writeClipCsv(std::ostream &out, const DrovikClipData &clip)
 
 void writeClipGpx(std::ostream &out, const DrovikClipData &clip, std::string_view trackName)
 {
+    writeClipGpx(out, clip, trackName, 0, INT_MAX);
+}
+
+int trackPointCount(const DrovikClipData &clip, int firstSample, int endSample)
+{
+    return int(trackSamples(clip, firstSample, endSample).size());
+}
+
+void writeClipGpx(std::ostream &out, const DrovikClipData &clip, std::string_view trackName,
+                  int firstSample, int endSample)
+{
     out << "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
            "<gpx version=\"1.1\" creator=\"Drovik Viewer\" xmlns=\"http://www.topografix.com/GPX/1/1\">\n"
            "  <trk>\n    <name>"
         << xmlEscaped(trackName) << "</name>\n    <trkseg>\n";
-    for (const int i : trackSamples(clip)) {
+    for (const int i : trackSamples(clip, firstSample, endSample)) {
         out << "      <trkpt lat=\"" << fixedFloat(clip.getGpsLat(i)) << "\" lon=\"" << fixedFloat(clip.getGpsLng(i))
             << "\"><cmt>" << i / 10 << '.' << i % 10 << " s, " << clip.getGpsSpeed(i) << " km/h</cmt></trkpt>\n";
     }

@@ -16,6 +16,12 @@ namespace drovik::telemetry {
 void writeClipCsv(std::ostream &out, const DrovikClipData &clip);
 // A GPX 1.1 track: one trkpt per sample with a usable fix (not (0, 0), finite, within ±90/±180).
 void writeClipGpx(std::ostream &out, const DrovikClipData &clip, std::string_view trackName);
+// The same track limited to the samples firstSample <= i < endSample (an incident's span); the
+// points keep their time within the whole clip.
+void writeClipGpx(std::ostream &out, const DrovikClipData &clip, std::string_view trackName,
+                  int firstSample, int endSample);
+// How many points the GPX and KML tracks of those samples hold.
+int trackPointCount(const DrovikClipData &clip, int firstSample, int endSample);
 // A KML 2.2 document: one Placemark whose LineString holds the same points as the GPX track.
 void writeClipKml(std::ostream &out, const DrovikClipData &clip, std::string_view trackName);
 

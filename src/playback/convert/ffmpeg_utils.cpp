@@ -1,6 +1,7 @@
 #include "playback/convert/ffmpeg_utils.h"
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QLoggingCategory>
@@ -45,6 +46,12 @@ QString FfmpegUtils::GetFFMPEGPath()
 
 FfmpegUtils::TaskResult FfmpegUtils::RunTask(const QString &program, const QStringList &arguments)
 {
+    return RunTask(program, arguments, StopCheck(), -1);
+}
+
+FfmpegUtils::TaskResult FfmpegUtils::RunTask(const QString &program, const QStringList &arguments,
+                                             const StopCheck &shouldStop, int timeoutMs)
+{
     TaskResult result;
     if (program.isEmpty())
         return result;
@@ -61,7 +68,22 @@ FfmpegUtils::TaskResult FfmpegUtils::RunTask(const QString &program, const QStri
     result.started = true;
     // QProcess keeps reading the pipe while it waits, so a talkative child never blocks on a
     // full pipe; everything it wrote is there once it has ended.
-    process.waitForFinished(-1);
+    if (!shouldStop && timeoutMs < 0) {
+        process.waitForFinished(-1);
+    } else {
+        QElapsedTimer clock;
+        clock.start();
+        constexpr int kPollMilliseconds = 100;
+        while (!process.waitForFinished(kPollMilliseconds) && process.state() != QProcess::NotRunning) {
+            if ((shouldStop && shouldStop()) || (timeoutMs >= 0 && clock.hasExpired(timeoutMs))) {
+                qCInfo(lcFfmpeg) << "stopping" << program << arguments;
+                process.kill();
+                process.waitForFinished(-1);
+                result.output = QString::fromUtf8(process.readAll());
+                return result; // killed: not a normal exit, whatever the status says
+            }
+        }
+    }
     result.output = QString::fromUtf8(process.readAll());
     result.exitedNormally = process.exitStatus() == QProcess::NormalExit;
     result.exitCode = process.exitCode();

@@ -10,6 +10,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 namespace drovik {
 
 // The codec type of a clip file (`GetAviType:`).
@@ -40,6 +42,14 @@ public:
     // Runs program with arguments, standard output and error joined into one channel and
     // standard input empty, waits for it to end and reports everything.
     static TaskResult RunTask(const QString &program, const QStringList &arguments);
+
+    // Answers true when a running task should be given up (a cancel button, an interrupt).
+    using StopCheck = std::function<bool()>;
+    // RunTask for the long jobs a user may abandon: shouldStop is asked about ten times a second,
+    // and when it answers true, or timeoutMs has passed (-1: no limit), the child is killed and
+    // the result does not succeed (exitedNormally false).
+    static TaskResult RunTask(const QString &program, const QStringList &arguments,
+                              const StopCheck &shouldStop, int timeoutMs = -1);
 
     // `DoTaskWithLaunchPath:arguments:`: RunTask's text only; the exit status is not examined.
     static QString DoTaskWithLaunchPath(const QString &program, const QStringList &arguments);
