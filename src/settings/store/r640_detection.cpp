@@ -150,15 +150,19 @@ QList<LanguageEntry> R640SettingManager::parseLanguages(const QString &text)
     return entries;
 }
 
-void R640SettingManager::loadLanguages()
+QList<LanguageEntry> R640SettingManager::languagesFromFileBytes(const QByteArray &bytes)
 {
     QList<LanguageEntry> entries;
+    if (const std::optional<QString> text = decodeUtf8Strictly(bytes))
+        entries = parseLanguages(*text);
+    return entries.isEmpty() ? defaultLanguages() : entries;
+}
+
+void R640SettingManager::loadLanguages()
+{
     const QString path = upperSettingPath(m_settingDirPath, kLanguageListFileName);
-    if (const std::optional<QByteArray> bytes = readWholeCardFile(path, kLanguageFileLimit)) {
-        if (const std::optional<QString> text = decodeUtf8Strictly(*bytes))
-            entries = parseLanguages(*text);
-    }
-    m_languages = entries.isEmpty() ? defaultLanguages() : entries;
+    const std::optional<QByteArray> bytes = readWholeCardFile(path, kLanguageFileLimit);
+    m_languages = bytes ? languagesFromFileBytes(*bytes) : defaultLanguages();
 }
 
 // The leading integer of a text as cameras' version parts are read: blanks skipped, an
