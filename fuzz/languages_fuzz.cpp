@@ -46,8 +46,7 @@ std::optional<QStringList> codesOfScript(const QString &script)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, std::size_t size)
 {
-    const QList<LanguageEntry> entries =
-        R640SettingManager::languagesFromFileBytes(fuzz::bytesOf(data, size));
+    const QList<LanguageEntry> entries = languagesFromVerDat(fuzz::bytesOf(data, size));
     check(!entries.isEmpty(), "no languages at all");
     const bool defaults = entries == R640SettingManager::defaultLanguages();
     QStringList codes;

@@ -5,6 +5,7 @@
 #include "platform/volume_monitor.h"
 #include "settings/store/byte_reader.h"
 #include "settings/store/card_file.h"
+#include "settings/store/language_titles.h"
 #include "settings/store/model_types.h"
 
 #include <QLoggingCategory>
@@ -150,19 +151,11 @@ QList<LanguageEntry> R640SettingManager::parseLanguages(const QString &text)
     return entries;
 }
 
-QList<LanguageEntry> R640SettingManager::languagesFromFileBytes(const QByteArray &bytes)
-{
-    QList<LanguageEntry> entries;
-    if (const std::optional<QString> text = decodeUtf8Strictly(bytes))
-        entries = parseLanguages(*text);
-    return entries.isEmpty() ? defaultLanguages() : entries;
-}
-
 void R640SettingManager::loadLanguages()
 {
     const QString path = upperSettingPath(m_settingDirPath, kLanguageListFileName);
     const std::optional<QByteArray> bytes = readWholeCardFile(path, kLanguageFileLimit);
-    m_languages = bytes ? languagesFromFileBytes(*bytes) : defaultLanguages();
+    m_languages = bytes ? languagesFromVerDat(*bytes) : defaultLanguages();
 }
 
 // The leading integer of a text as cameras' version parts are read: blanks skipped, an

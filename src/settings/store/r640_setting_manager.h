@@ -86,9 +86,6 @@ public:
     void loadLanguages();
     // The entries of a ver.dat text; empty when no line names languages.
     static QList<LanguageEntry> parseLanguages(const QString &text);
-    // The languages of a ver.dat file's bytes: its entries when it is UTF-8 text naming some,
-    // else the defaults.
-    static QList<LanguageEntry> languagesFromFileBytes(const QByteArray &bytes);
     static QList<LanguageEntry> defaultLanguages();
     // The last dot-separated part of a version text as a number; 0 for a null text.
     static int firmwareVersionFromText(const QString &version);
