@@ -25,7 +25,7 @@ using drovik::fuzz::check;
 // No volume is removable here, so the format button only ever gets its refusal.
 const VolumeMonitor &noVolumes()
 {
-    static const QString folder = fuzz::cardRoot() + QStringLiteral("-volumes");
+    static const QString folder = fuzz::cardRoot() + QStringLiteral("/volumes");
     static VolumeMonitor monitor(QDir().mkpath(folder) ? folder : fuzz::cardRoot());
     return monitor;
 }
