@@ -33,10 +33,13 @@ std::optional<int> offsetSecondsFromText(const QString &text)
         return std::nullopt;
     const int hours = match.captured(2).toInt();
     const int minutes = match.captured(3).toInt();
-    if (hours > 18 || minutes > 59)
+    if (minutes > 59)
         return std::nullopt;
-    const int seconds = (hours * 60 + minutes) * 60;
-    return match.captured(1) == QLatin1String("-") ? -seconds : seconds;
+    const int seconds = (hours * 60 + minutes) * 60 * (match.captured(1) == QLatin1String("-") ? -1 : 1);
+    // Beyond what a time zone can be, the moment would be invalid rather than absent.
+    if (seconds < QTimeZone::MinUtcOffsetSecs || seconds > QTimeZone::MaxUtcOffsetSecs)
+        return std::nullopt;
+    return seconds;
 }
 
 std::optional<int> numberField(const QString &text, int maxDigits)
@@ -85,12 +88,15 @@ std::optional<QDateTime> parseSettingTime(const QString &text)
 
 SettingTimeFile readSettingTime(const QString &cardRoot)
 {
-    SettingTimeFile result;
     const std::optional<QByteArray> bytes =
         readWholeCardFile(upperSettingPath(cardRoot, kClockFileName), kClockFileLimit);
-    if (!bytes)
-        return result;
-    const std::optional<QString> text = decodeUtf8Strictly(*bytes);
+    return bytes ? settingTimeFromBytes(*bytes) : SettingTimeFile();
+}
+
+SettingTimeFile settingTimeFromBytes(const QByteArray &bytes)
+{
+    SettingTimeFile result;
+    const std::optional<QString> text = decodeUtf8Strictly(bytes);
     if (!text)
         return result;
     result.present = true;

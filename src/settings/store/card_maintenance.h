@@ -25,6 +25,8 @@ struct SettingTimeFile {
     std::optional<QDateTime> dateTime; // its moment, when it parses
 };
 SettingTimeFile readSettingTime(const QString &cardRoot);
+// The same from the bytes of a clock file that is there.
+SettingTimeFile settingTimeFromBytes(const QByteArray &bytes);
 // With enabled, writes dateTime (in zone) to the clock file; otherwise removes the file.
 // True when the card holds what was asked for.
 bool saveSettingTime(const QString &cardRoot, bool enabled, const QDateTime &dateTime,

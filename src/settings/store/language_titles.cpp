@@ -1,5 +1,7 @@
 #include "settings/store/language_titles.h"
 
+#include "settings/store/card_file.h"
+
 #include <QHash>
 
 #include <iterator>
@@ -95,6 +97,14 @@ QString languageTitleByExpandingCode(const QString &code)
 int languageTitleCount()
 {
     return int(titleTable().size());
+}
+
+QList<LanguageEntry> languagesFromVerDat(const QByteArray &bytes)
+{
+    QList<LanguageEntry> entries;
+    if (const std::optional<QString> text = decodeUtf8Strictly(bytes))
+        entries = R640SettingManager::parseLanguages(*text);
+    return entries.isEmpty() ? R640SettingManager::defaultLanguages() : entries;
 }
 
 } // namespace drovik

@@ -1,5 +1,9 @@
 #pragma once
 
+#include "settings/store/r640_setting_manager.h"
+
+#include <QByteArray>
+#include <QList>
 #include <QString>
 
 namespace drovik {
@@ -11,5 +15,9 @@ QString languageTitleByExpandingCode(const QString &code);
 
 // The number of codes the table knows.
 int languageTitleCount();
+
+// The languages of a ver.dat file's bytes: its entries when it is UTF-8 text naming some, else
+// R640SettingManager::defaultLanguages().
+QList<LanguageEntry> languagesFromVerDat(const QByteArray &bytes);
 
 } // namespace drovik

@@ -5,6 +5,7 @@
 #include "platform/volume_monitor.h"
 #include "settings/store/byte_reader.h"
 #include "settings/store/card_file.h"
+#include "settings/store/language_titles.h"
 #include "settings/store/model_types.h"
 
 #include <QLoggingCategory>
@@ -152,13 +153,9 @@ QList<LanguageEntry> R640SettingManager::parseLanguages(const QString &text)
 
 void R640SettingManager::loadLanguages()
 {
-    QList<LanguageEntry> entries;
     const QString path = upperSettingPath(m_settingDirPath, kLanguageListFileName);
-    if (const std::optional<QByteArray> bytes = readWholeCardFile(path, kLanguageFileLimit)) {
-        if (const std::optional<QString> text = decodeUtf8Strictly(*bytes))
-            entries = parseLanguages(*text);
-    }
-    m_languages = entries.isEmpty() ? defaultLanguages() : entries;
+    const std::optional<QByteArray> bytes = readWholeCardFile(path, kLanguageFileLimit);
+    m_languages = bytes ? languagesFromVerDat(*bytes) : defaultLanguages();
 }
 
 // The leading integer of a text as cameras' version parts are read: blanks skipped, an
