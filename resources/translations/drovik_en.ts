@@ -790,5 +790,50 @@ Do you want to turn off Parking Mode?</translation>
         <source>Playback speed (] faster, [ slower, Backspace normal)</source>
         <translation>Playback speed (] faster, [ slower, Backspace normal)</translation>
     </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: the track export button's title</extracomment>
+        <source>Export Track</source>
+        <translation>Export Track</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: the incident export button's title</extracomment>
+        <source>Export Incident</source>
+        <translation>Export Incident</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: the track export button's tooltip</extracomment>
+        <source>Export Track…</source>
+        <translation>Export Track…</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: the incident export button's tooltip</extracomment>
+        <source>Export Incident…</source>
+        <translation>Export Incident…</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: an export that failed</extracomment>
+        <source>The track could not be exported.</source>
+        <translation>The track could not be exported.</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: the incident export in progress</extracomment>
+        <source>Exporting the incident…</source>
+        <translation>Exporting the incident…</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: the incident export's outcome</extracomment>
+        <source>The incident was exported.</source>
+        <translation>The incident was exported.</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: the incident export's outcome</extracomment>
+        <source>The incident could not be exported.</source>
+        <translation>The incident could not be exported.</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: the incident export's outcome</extracomment>
+        <source>Open Folder</source>
+        <translation>Open Folder</translation>
+    </message>
 </context>
 </TS>

@@ -790,5 +790,50 @@ Voulez-vous désactiver le mode stationnement ?</translation>
         <source>Playback speed (] faster, [ slower, Backspace normal)</source>
         <translation>Vitesse de lecture (] plus rapide, [ plus lente, Retour arrière : normale)</translation>
     </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: the track export button's title</extracomment>
+        <source>Export Track</source>
+        <translation>Exporter le tracé</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: the incident export button's title</extracomment>
+        <source>Export Incident</source>
+        <translation>Exporter l'incident</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: the track export button's tooltip</extracomment>
+        <source>Export Track…</source>
+        <translation>Exporter le tracé…</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: the incident export button's tooltip</extracomment>
+        <source>Export Incident…</source>
+        <translation>Exporter l'incident…</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: an export that failed</extracomment>
+        <source>The track could not be exported.</source>
+        <translation>Le tracé n'a pas pu être exporté.</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: the incident export in progress</extracomment>
+        <source>Exporting the incident…</source>
+        <translation>Export de l'incident…</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: the incident export's outcome</extracomment>
+        <source>The incident was exported.</source>
+        <translation>L'incident a été exporté.</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: the incident export's outcome</extracomment>
+        <source>The incident could not be exported.</source>
+        <translation>L'incident n'a pas pu être exporté.</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: the incident export's outcome</extracomment>
+        <source>Open Folder</source>
+        <translation>Ouvrir le dossier</translation>
+    </message>
 </context>
 </TS>

@@ -790,5 +790,50 @@ Drovik Viewerを終了してから再度フォーマットしてください。
         <source>Playback speed (] faster, [ slower, Backspace normal)</source>
         <translation>再生速度（] 速く、[ 遅く、Backspace 標準）</translation>
     </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: the track export button's title</extracomment>
+        <source>Export Track</source>
+        <translation>トラックを書き出す</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: the incident export button's title</extracomment>
+        <source>Export Incident</source>
+        <translation>インシデントを書き出す</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: the track export button's tooltip</extracomment>
+        <source>Export Track…</source>
+        <translation>トラックを書き出す…</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: the incident export button's tooltip</extracomment>
+        <source>Export Incident…</source>
+        <translation>インシデントを書き出す…</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: an export that failed</extracomment>
+        <source>The track could not be exported.</source>
+        <translation>トラックを書き出せませんでした。</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: the incident export in progress</extracomment>
+        <source>Exporting the incident…</source>
+        <translation>インシデントを書き出しています…</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: the incident export's outcome</extracomment>
+        <source>The incident was exported.</source>
+        <translation>インシデントを書き出しました。</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: the incident export's outcome</extracomment>
+        <source>The incident could not be exported.</source>
+        <translation>インシデントを書き出せませんでした。</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: the incident export's outcome</extracomment>
+        <source>Open Folder</source>
+        <translation>フォルダを開く</translation>
+    </message>
 </context>
 </TS>

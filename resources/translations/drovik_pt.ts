@@ -790,5 +790,50 @@ Pretende desativar o modo de estacionamento?</translation>
         <source>Playback speed (] faster, [ slower, Backspace normal)</source>
         <translation>Velocidade de reprodução (] mais rápida, [ mais lenta, Backspace normal)</translation>
     </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: the track export button's title</extracomment>
+        <source>Export Track</source>
+        <translation>Exportar trajeto</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: the incident export button's title</extracomment>
+        <source>Export Incident</source>
+        <translation>Exportar incidente</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: the track export button's tooltip</extracomment>
+        <source>Export Track…</source>
+        <translation>Exportar trajeto…</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: the incident export button's tooltip</extracomment>
+        <source>Export Incident…</source>
+        <translation>Exportar incidente…</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: an export that failed</extracomment>
+        <source>The track could not be exported.</source>
+        <translation>Não foi possível exportar o trajeto.</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: the incident export in progress</extracomment>
+        <source>Exporting the incident…</source>
+        <translation>A exportar o incidente…</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: the incident export's outcome</extracomment>
+        <source>The incident was exported.</source>
+        <translation>O incidente foi exportado.</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: the incident export's outcome</extracomment>
+        <source>The incident could not be exported.</source>
+        <translation>Não foi possível exportar o incidente.</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: the incident export's outcome</extracomment>
+        <source>Open Folder</source>
+        <translation>Abrir pasta</translation>
+    </message>
 </context>
 </TS>
