@@ -20,9 +20,11 @@
 #include "playback/snapshot_controller.h"
 #include "settings/store/kvl_setting_manager.h"
 #include "widgets/view_helpers.h"
+#include "settings/editor/setting_frame.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QDir>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -115,6 +117,8 @@ void MainWindowController::showMainWindow()
             Qt::UniqueConnection);
     connect(&center, &Notifier::volumeUnmounted, m_fileList,
             &FileListController::volumeUnmountHandler, Qt::UniqueConnection);
+    connect(&center, &Notifier::volumeUnmounted, this, &MainWindowController::cardVolumeUnmounted,
+            Qt::UniqueConnection);
 
     buildMapView();
     queued(this, [this] {
@@ -186,6 +190,8 @@ void MainWindowController::buildPlayerViews()
 
 void MainWindowController::showUnsupportedFileAlert()
 {
+    if (alertIsOpen())
+        return;
     auto *alert = new QMessageBox(QMessageBox::Warning, localized("메모리카드 오류"),
                                   localized("메모리카드 오류"), QMessageBox::NoButton, m_window);
     alert->setInformativeText(localized("지원하지 않는 형식으로 인코딩된 동영상입니다."));
@@ -193,6 +199,19 @@ void MainWindowController::showUnsupportedFileAlert()
     alert->setAttribute(Qt::WA_DeleteOnClose);
     alert->setWindowModality(Qt::WindowModal);
     alert->open();
+    m_alert = alert;
+}
+
+void MainWindowController::cardVolumeUnmounted(const Volume &volume)
+{
+    if (!m_playback)
+        return;
+    const QString entry = QDir::cleanPath(m_playback->activeVideoUrl().toLocalFile());
+    if (entry.isEmpty() || !entry.startsWith(volume.rootPath + QLatin1Char('/')))
+        return;
+    m_playback->closeVideo();
+    if (!alertIsOpen())
+        m_alert = openCardWriteErrorAlert(m_window);
 }
 
 void MainWindowController::buildMenus()

@@ -12,6 +12,7 @@
 class QAction;
 class QMouseEvent;
 class QMenu;
+class QMessageBox;
 class QTimer;
 class QWidget;
 
@@ -25,6 +26,7 @@ class R640SettingManager;
 class FullScreenController;
 class MapController;
 class MapWebView;
+struct Volume;
 class PlaybackController;
 class MainWindow;
 class SnapshotController;
@@ -153,6 +155,11 @@ private:
     void buildMapView();
     void buildPlayerViews();
     void showUnsupportedFileAlert();
+    // A pulled card takes the clip it held with it: playback stops and the card error says so.
+    void cardVolumeUnmounted(const Volume &volume);
+    // Whether an alert of the window is still open: a fault that several reports follow gets
+    // one alert, not a stack of them.
+    bool alertIsOpen() const { return !m_alert.isNull(); }
     // A short window-modal message that these settings cannot be opened here yet.
     // Whether the model field and clip list follow a fresh volume scan or the card just chosen.
     enum class ModelInfo { Rescan, KeepCard };
@@ -183,6 +190,7 @@ private:
     ExportController *m_export = nullptr;
     bool movieFitsScrollView = true;
     FullScreenController *m_fullScreen = nullptr;
+    QPointer<QMessageBox> m_alert;
     bool isMovingWindow = false;
     QPoint lastWindowDragLocation;
     QPoint m_windowDragOrigin;

@@ -189,6 +189,7 @@ void PlaybackController::prepareVideoToPlay(const QUrl &entry, double)
     // Conversion and telemetry run on a worker thread, so the window stays responsive however
     // long ffmpeg takes on a slow card; a newer entry supersedes this one.
     const quint64 preparation = ++m_preparation;
+    m_preparingVideoUrl = entry;
     m_busy->showWithText(entry.fileName());
     auto *watcher = new QFutureWatcher<std::shared_ptr<PreparedClip>>(this);
     connect(watcher, &QFutureWatcherBase::finished, this, [this, watcher, preparation] {
@@ -363,6 +364,20 @@ void PlaybackController::stopVideo()
     m_lastUpdatedLng = 0;
     stopPlayAnimation();
     showMapCover(true);
+}
+
+void PlaybackController::closeVideo()
+{
+    stopVideo();
+    m_big.reset();
+    m_small.reset();
+    m_currentVideoUrl = QUrl();
+    m_preparingVideoUrl = QUrl();
+    m_bigVideoFilePath.clear();
+    m_smallVideoFilePath.clear();
+    resetVideoInformation();
+    enableVideoControls(false);
+    updateMovieViewCoverScrren();
 }
 
 void PlaybackController::setCurrentVideoTime(double seconds)

@@ -78,6 +78,11 @@ public:
     void playAtNormalSpeed();
 
     QUrl currentVideoUrl() const { return m_currentVideoUrl; }
+    // The entry being prepared, else the one playing: what a pulled card takes away.
+    QUrl activeVideoUrl() const { return isPreparing() ? m_preparingVideoUrl : m_currentVideoUrl; }
+    // Stops and lets go of the entry: a preparation under way is dropped, the views close their
+    // files (a card cannot be ejected while a player holds one open) and the controls go off.
+    void closeVideo();
     bool isVideoPaused() const { return m_isVideoPaused; }
     bool isVideoSwitched() const { return m_isVideoSwitched; }
     const DrovikClipData &clipData() const { return *m_clipData; }
@@ -150,6 +155,7 @@ private:
     QString m_workingDirectory;
 
     QUrl m_currentVideoUrl;
+    QUrl m_preparingVideoUrl;
     QString m_bigVideoFilePath;
     QString m_smallVideoFilePath;
     bool m_isVideoPaused = true;

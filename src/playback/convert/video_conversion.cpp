@@ -3,10 +3,13 @@
 #include "library/video_file_rules.h"
 #include "playback/convert/ffmpeg_utils.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLoggingCategory>
+
+#include <algorithm>
 
 Q_LOGGING_CATEGORY(lcConvert, "drovik.convert", QtWarningMsg)
 
@@ -36,7 +39,44 @@ bool isFile(const QString &path)
     return QFileInfo(path).isFile();
 }
 
+// What an input looked like when the conversion began.
+struct InputStamp {
+    QString path;
+    qint64 size = -1;
+    QDateTime modified;
+
+    static InputStamp of(const QString &path)
+    {
+        const QFileInfo info(path);
+        return {path, info.size(), info.lastModified()};
+    }
+    bool unchanged() const
+    {
+        const QFileInfo info(path);
+        return info.isFile() && info.size() == size && info.lastModified() == modified;
+    }
+};
+
 } // namespace
+
+// One call's inputs and the outputs it moved into place.
+struct VideoConverter::Run {
+    QList<InputStamp> inputs;
+    QStringList made;
+
+    void read(const QString &input) { inputs.append(InputStamp::of(input)); }
+    bool inputsUnchanged() const
+    {
+        return std::all_of(inputs.cbegin(), inputs.cend(),
+                           [](const InputStamp &input) { return input.unchanged(); });
+    }
+    void discardOutputs()
+    {
+        for (const QString &output : std::as_const(made))
+            QFile::remove(output);
+        made.clear();
+    }
+};
 
 QString conversionCacheFolder(const QString &workingDirectory)
 {
@@ -115,9 +155,11 @@ VideoConverter::VideoConverter(QString workingDirectory, QString ffmpeg)
 {
 }
 
-void VideoConverter::runInto(const QString &finalPath, const ConversionPaths &paths,
+void VideoConverter::runInto(Run &run, const QString &finalPath, const ConversionPaths &paths,
                              const std::function<QStringList(const QString &)> &arguments) const
 {
+    if (!run.inputsUnchanged())
+        return; // the clip is no longer what this call set out to convert
     const QString partial = paths.partialFolder + QLatin1Char('/') + fileNameOf(finalPath);
     if (!QDir().mkpath(paths.partialFolder)) {
         qCWarning(lcConvert) << "cannot make" << paths.partialFolder;
@@ -134,23 +176,31 @@ void VideoConverter::runInto(const QString &finalPath, const ConversionPaths &pa
         QFile::remove(partial);
         return;
     }
+    if (!run.inputsUnchanged()) {
+        qCWarning(lcConvert) << "the clip changed or went away while ffmpeg read it:" << finalPath;
+        QFile::remove(partial);
+        return;
+    }
     QFile::remove(finalPath);
     if (!QFile::rename(partial, finalPath)) {
         qCWarning(lcConvert) << "cannot move" << partial << "to" << finalPath;
         QFile::remove(partial);
+        return;
     }
+    run.made.append(finalPath);
 }
 
-QList<QUrl> VideoConverter::convertSingleStream(const QString &entryPath, const QUrl &entry,
-                                                bool isMp4, const ConversionPaths &paths) const
+QList<QUrl> VideoConverter::convertSingleStream(Run &run, const QString &entryPath,
+                                                const QUrl &entry, bool isMp4,
+                                                const ConversionPaths &paths) const
 {
     const int type = FfmpegUtils::GetAviType(entryPath);
     if (!isFile(paths.front)) {
-        runInto(paths.front, paths, [&](const QString &out) {
+        runInto(run, paths.front, paths, [&](const QString &out) {
             return singleConversionArguments(type, entryPath, out);
         });
         if (isMp4) {
-            runInto(paths.frontSubtitle, paths, [&](const QString &out) {
+            runInto(run, paths.frontSubtitle, paths, [&](const QString &out) {
                 return subtitleExtractionArguments(entryPath, out);
             });
         }
@@ -166,11 +216,12 @@ QList<QUrl> VideoConverter::convertSingleStream(const QString &entryPath, const 
                 partnerText.isNull() ? QString() : QUrl(partnerText).toLocalFile();
             if (!partnerPath.isEmpty() && QFileInfo::exists(partnerPath)) {
                 hasRear = true;
+                run.read(partnerPath);
                 // The entry's own codec type serves the partner too (its type is not read).
-                runInto(paths.rear, paths, [&](const QString &out) {
+                runInto(run, paths.rear, paths, [&](const QString &out) {
                     return singleConversionArguments(type, partnerPath, out);
                 });
-                runInto(paths.rearSubtitle, paths, [&](const QString &out) {
+                runInto(run, paths.rearSubtitle, paths, [&](const QString &out) {
                     return subtitleExtractionArguments(partnerPath, out);
                 });
             }
@@ -185,16 +236,16 @@ QList<QUrl> VideoConverter::convertSingleStream(const QString &entryPath, const 
     return result;
 }
 
-QList<QUrl> VideoConverter::convertDualStream(const QString &entryPath,
+QList<QUrl> VideoConverter::convertDualStream(Run &run, const QString &entryPath,
                                               const ConversionPaths &paths) const
 {
     if (!isFile(paths.front) || !isFile(paths.rear)) {
         const int type = FfmpegUtils::GetAviType(entryPath);
         const bool withAudio = FfmpegUtils::GetAudioStreamCountFromVideoPath(entryPath, m_ffmpeg) > 0;
-        runInto(paths.front, paths, [&](const QString &out) {
+        runInto(run, paths.front, paths, [&](const QString &out) {
             return dualConversionArguments(type, entryPath, out, 0, withAudio);
         });
-        runInto(paths.rear, paths, [&](const QString &out) {
+        runInto(run, paths.rear, paths, [&](const QString &out) {
             return dualConversionArguments(type, entryPath, out, 1, withAudio);
         });
     }
@@ -225,14 +276,25 @@ std::optional<QList<QUrl>> VideoConverter::checkAndConvertVideo(const QUrl &entr
     if (!QDir().mkpath(paths.folder))
         return std::nullopt;
 
-    if (isMp4)
-        return convertSingleStream(entryPath, entry, true, paths);
-    const int videoStreams = FfmpegUtils::GetVideoStreamCountFromVideoPath(entryPath, m_ffmpeg);
-    if (videoStreams == 0)
-        return QList<QUrl>{};
-    if (videoStreams == 1)
-        return convertSingleStream(entryPath, entry, false, paths);
-    return convertDualStream(entryPath, paths);
+    Run run;
+    run.read(entryPath);
+    QList<QUrl> playable;
+    if (isMp4) {
+        playable = convertSingleStream(run, entryPath, entry, true, paths);
+    } else {
+        const int videoStreams = FfmpegUtils::GetVideoStreamCountFromVideoPath(entryPath, m_ffmpeg);
+        if (videoStreams == 1)
+            playable = convertSingleStream(run, entryPath, entry, false, paths);
+        else if (videoStreams > 1)
+            playable = convertDualStream(run, entryPath, paths);
+    }
+    // Outputs made before the clip changed are as suspect as the one that noticed it: a front
+    // kept without its subtitles would never get them back.
+    if (!run.inputsUnchanged()) {
+        run.discardOutputs();
+        return std::nullopt;
+    }
+    return playable;
 }
 
 std::optional<QList<QUrl>> checkAndConvertVideo(const QUrl &entry, const QString &workingDirectory)

@@ -18,6 +18,10 @@
 // format), and the file is moved into place only when ffmpeg exits with status 0 and the
 // file exists. A stale file in ".partial" is removed before each run.
 //
+// A clip that goes away, shrinks or is rewritten while ffmpeg reads it (the card is pulled)
+// may still give an output that ffmpeg calls complete, holding only part of the clip: when an
+// input no longer looks as it did when the conversion began, the call keeps nothing it made.
+//
 // Everything runs synchronously in the calling thread and keeps no state between calls, so the
 // caller may run it on a worker thread.
 
@@ -82,12 +86,14 @@ public:
     const QString &ffmpegPath() const { return m_ffmpeg; }
 
 private:
-    QList<QUrl> convertSingleStream(const QString &entryPath, const QUrl &entry, bool isMp4,
-                                    const ConversionPaths &paths) const;
-    QList<QUrl> convertDualStream(const QString &entryPath, const ConversionPaths &paths) const;
+    struct Run;
+    QList<QUrl> convertSingleStream(Run &run, const QString &entryPath, const QUrl &entry,
+                                    bool isMp4, const ConversionPaths &paths) const;
+    QList<QUrl> convertDualStream(Run &run, const QString &entryPath,
+                                  const ConversionPaths &paths) const;
     // Runs ffmpeg with arguments(partial output path) and moves the output into place at
-    // finalPath when ffmpeg succeeded and wrote it.
-    void runInto(const QString &finalPath, const ConversionPaths &paths,
+    // finalPath when ffmpeg succeeded, wrote it and the run's inputs are still as they were.
+    void runInto(Run &run, const QString &finalPath, const ConversionPaths &paths,
                  const std::function<QStringList(const QString &)> &arguments) const;
 
     QString m_workingDirectory;
