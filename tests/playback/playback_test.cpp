@@ -133,8 +133,9 @@ TEST_F(PlaybackTest, NextAndPreviousSkipRearFilesAndWrap)
         (step.next ? controller->ui().nextFileButton : controller->ui().prevFileButton)->click();
         ASSERT_TRUE(prepared());
         EXPECT_EQ(controller->fileList().selectedRow(), step.to) << step.from << (step.next ? " next" : " previous");
-        if (step.to != step.from)
+        if (step.to != step.from) {
             EXPECT_EQ(playback.currentVideoUrl().fileName(), rows.at(step.to)) << step.from;
+        }
     }
 }
 
