@@ -10,6 +10,7 @@
 //   xvfb-run -a -s "-screen 0 1600x1000x24" drovik_soak_bench [--minutes N] [--sample-seconds N]
 
 #include "app/file_list_controller.h"
+#include "event_loop_wait.h"
 #include "app/main_window_controller.h"
 #include "playback/player/drovik_av_view.h"
 #include "playback/playback_controller.h"
@@ -64,26 +65,8 @@ ProcessFigures processFigures()
     return figures;
 }
 
-bool waitUntil(const std::function<bool()> &done, int timeoutMs)
-{
-    if (done())
-        return true;
-    QEventLoop loop;
-    QTimer poll;
-    QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
-        if (done())
-            loop.quit();
-    });
-    QTimer::singleShot(timeoutMs, &loop, &QEventLoop::quit);
-    poll.start(10);
-    loop.exec();
-    return done();
-}
-
-void idle(int ms)
-{
-    waitUntil([] { return false; }, ms);
-}
+using drovik::bench::idle;
+using drovik::bench::waitUntil;
 
 // Closes whatever modal window opens (the settings window, an alert) after it has been shown a
 // moment, as a user who looks and cancels; counts them.

@@ -15,6 +15,7 @@
 //   xvfb-run -a -s "-screen 0 1600x1000x24" drovik_window_bench [--runs N] [--seconds N] [--clips DIR]
 
 #include "app/file_list_controller.h"
+#include "event_loop_wait.h"
 #include "app/main_window.h"
 #include "app/main_window_controller.h"
 #include "playback/convert/video_conversion.h"
@@ -143,28 +144,8 @@ void readWhole(const QString &path)
     }
 }
 
-// Runs the event loop (without sleeping, unlike QTest::qWaitFor) until done() or the timeout.
-bool waitUntil(const std::function<bool()> &done, int timeoutMs)
-{
-    if (done())
-        return true;
-    QEventLoop loop;
-    QTimer poll;
-    poll.setTimerType(Qt::PreciseTimer);
-    QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
-        if (done())
-            loop.quit();
-    });
-    QTimer::singleShot(timeoutMs, Qt::PreciseTimer, &loop, &QEventLoop::quit);
-    poll.start(1);
-    loop.exec();
-    return done();
-}
-
-void idle(int ms)
-{
-    waitUntil([] { return false; }, ms);
-}
+using drovik::bench::idle;
+using drovik::bench::waitUntil;
 
 // The longest the GUI thread went without running a 5 ms timer.
 class StallMeter {
