@@ -7,6 +7,9 @@
 #include "settings/store/r640_setting_manager.h"
 #include "settings/store/setting_manager_holder.h"
 
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -15,6 +18,18 @@ using namespace drovik;
 using namespace drovik::test;
 
 namespace {
+
+// Whether this process has a child, running or not yet reaped.
+bool hasChildProcess()
+{
+    const QDir tasks(QStringLiteral("/proc/self/task"));
+    for (const QString &task : tasks.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        QFile children(tasks.filePath(task + QStringLiteral("/children")));
+        if (children.open(QIODevice::ReadOnly) && !children.readAll().trimmed().isEmpty())
+            return true;
+    }
+    return false;
+}
 
 TEST(Handover, ResetHandsTheReplacingManagerToItsEditors)
 {
@@ -68,7 +83,9 @@ TEST(Handover, ADroppedReformatRunnerNeitherWaitsForNorKillsTheProgram)
         ASSERT_TRUE(runner.isRunning());
     }
     EXPECT_TRUE(writeFile(QString::fromUtf8(go), QByteArray()));
-    EXPECT_TRUE(QTest::qWaitFor([&] { return QFile::exists(done); }, 20000));
+    // Done, and reaped: the orphaned process object then deletes itself (the leak checker sees it).
+    EXPECT_TRUE(QTest::qWaitFor([&] { return QFile::exists(done) && !hasChildProcess(); }, 20000));
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     qunsetenv("DROVIK_REFORMAT_COMMAND");
 }
 
