@@ -7,8 +7,13 @@
 #include <QPointer>
 #include <QThreadPool>
 
+#if defined(__GLIBC__)
+#include <malloc.h>
+#endif
+
 #include <mpv/client.h>
 
+#include <atomic>
 #include <cmath>
 #include <cstring>
 
@@ -100,6 +105,31 @@ QImage imageFromShot(const mpv_node &shot)
     return image;
 }
 
+// Where players wind down: mpv's threads take up to a few hundred milliseconds to stop, which
+// the GUI thread must not wait for. Destroyed, waiting for its work, only after main() returns.
+QThreadPool &teardownPool()
+{
+    static QThreadPool pool;
+    return pool;
+}
+
+// A clip's decoders free tens of megabytes of frames and packets spread over the malloc arenas
+// of mpv's many threads. glibc keeps such pages unless asked, so a long session going from clip
+// to clip would grow by megabytes a clip until it held the worst case of every arena. Called
+// when a file has been closed; one release at a time is plenty.
+void releaseFreedMemorySoon()
+{
+#if defined(__GLIBC__)
+    static std::atomic_bool queued{false};
+    if (queued.exchange(true))
+        return;
+    teardownPool().start([] {
+        queued = false;
+        malloc_trim(0);
+    });
+#endif
+}
+
 } // namespace
 
 MpvController::MpvController(QObject *parent) : QObject(parent)
@@ -128,12 +158,12 @@ MpvController::~MpvController()
         return;
     // After this returns mpv no longer calls onWakeup, so nothing can post to a dead object.
     mpv_set_wakeup_callback(m_handle, nullptr, nullptr);
-    // mpv's threads take up to a few hundred milliseconds to wind down, which the GUI thread
-    // must not wait for when the next clip opens. The render context is already gone (it must
-    // go first); the pool is destroyed, waiting for its work, only after main() returns.
-    static QThreadPool terminations;
+    // The render context is already gone (it must go first).
     mpv_handle *handle = m_handle;
-    terminations.start([handle] { mpv_terminate_destroy(handle); });
+    teardownPool().start([handle] {
+        mpv_terminate_destroy(handle);
+        releaseFreedMemorySoon();
+    });
 }
 
 void MpvController::setExtraOptions(const QList<QPair<QByteArray, QByteArray>> &options)
@@ -154,6 +184,9 @@ void MpvController::applyOptions()
         // from inside a clip to other files: the files come from a card we do not trust.
         {kConfig, kNo},
         {kLoadScripts, kNo},
+        {kLoadStatsOverlay, kNo},
+        {kLoadOsdConsole, kNo},
+        {kLoadAutoProfiles, kNo},
         {kYtdl, kNo},
         {kOsc, kNo},
         {kInputDefaultBindings, kNo},
@@ -166,6 +199,11 @@ void MpvController::applyOptions()
         {kTerminal, kNo},
         {kHrSeek, kYes},
         {kHwdec, kNo},
+        // The sound servers and ALSA, nothing else: where none answers, mpv would go on to
+        // JACK's or SDL's client libraries, whose process-wide state the front and rear players
+        // set up and tear down at once; a player then hangs in its audio set-up, and the window
+        // with it when it closes, or crashes. Where no sound server answers, no sound is lost.
+        {kAo, kAoSoundServers},
         // Decoding is in software, so there is no point probing CUDA, VAAPI… at start.
         {kGpuHwdecInterop, kNo},
         // Cover art of an audio file is not a video track here.
@@ -252,6 +290,8 @@ bool MpvController::isStaleEvent(const mpv_event &event) const
 
 void MpvController::handleEvent(const mpv_event &event)
 {
+    if (event.event_id == MPV_EVENT_END_FILE)
+        releaseFreedMemorySoon(); // whichever file it was, its decoders are gone
     if (event.event_id == MPV_EVENT_START_FILE) {
         const auto *start = static_cast<const mpv_event_start_file *>(event.data);
         m_startedEntry = qMax(m_startedEntry, qint64(start->playlist_entry_id));
