@@ -2,10 +2,11 @@
 // user going through a card would: every clip opened by a double-click on its row and played
 // for a while with seeks, view switches, zoom and rotation in between, and the settings window
 // opened and cancelled every minute. What must stay flat is printed as it goes:
-//   sample t_s=… round=… opened=… rss_mb=… fds=… threads=… modals=…
+//   sample t_s=… round=… opened=… rss_mb=… heap_mb=… arena_mb=… fds=… threads=… modals=…
+//   round_end … (the same figures, the clip stopped and settled)
 //   result minutes=… rounds=… rss_first_round_mb=… rss_last_mb=… rss_growth_mb=… fds=…→… threads=…→…
 // The growth is measured from the end of the first round (caches, players and the map are made
-// then). The exit status is 1 when resident memory grew by 10 MB or more, or open files or threads
+// then) to the end of the last. The exit status is 1 when resident memory grew by 10 MB or more, or open files or threads
 // grew by more than two (a player's worker may be between jobs when sampled).
 //   xvfb-run -a -s "-screen 0 1600x1000x24" drovik_soak_bench [--minutes N] [--sample-seconds N]
 
@@ -30,6 +31,8 @@
 #include <QTest>
 #include <QTimer>
 
+#include <malloc.h>
+
 #include <clocale>
 #include <cstdio>
 #include <functional>
@@ -42,6 +45,8 @@ namespace {
 
 struct ProcessFigures {
     double rssMb = 0;
+    double heapMb = 0;  // what the program holds from malloc: grows with a leak
+    double arenaMb = 0; // what malloc holds from the system: grows with fragmentation too
     int fds = 0;
     int threads = 0;
 };
@@ -59,6 +64,9 @@ ProcessFigures processFigures()
                 figures.threads = words[1].toInt();
         }
     }
+    const struct mallinfo2 heap = mallinfo2();
+    figures.heapMb = double(heap.uordblks + heap.hblkhd) / (1024.0 * 1024.0);
+    figures.arenaMb = double(heap.arena + heap.hblkhd) / (1024.0 * 1024.0);
     figures.fds = int(QDir(QStringLiteral("/proc/self/fd")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot
                                                                        | QDir::System)
                           .size());
@@ -191,11 +199,19 @@ int main(int argc, char **argv)
     int opened = 0;
     ProcessFigures afterFirstRound;
     ProcessFigures last;
-    const auto sample = [&] {
-        last = processFigures();
-        std::printf("sample t_s=%.0f round=%d opened=%d rss_mb=%.1f fds=%d threads=%d modals=%d\n", seconds(), round,
-                    opened, last.rssMb, last.fds, last.threads, closer.count());
+    const auto print = [&](const char *what, const ProcessFigures &f) {
+        std::printf("%s t_s=%.0f round=%d opened=%d rss_mb=%.1f heap_mb=%.1f arena_mb=%.1f fds=%d threads=%d "
+                    "modals=%d\n",
+                    what, seconds(), round, opened, f.rssMb, f.heapMb, f.arenaMb, f.fds, f.threads, closer.count());
         std::fflush(stdout);
+    };
+    // Compared only in one state, the clip stopped and the players settled, as memory in the
+    // middle of a clip swings by tens of megabytes with what is being decoded.
+    const auto endOfRound = [&] {
+        window->playback()->stopVideo();
+        idle(2000);
+        last = processFigures();
+        print("round_end", last);
     };
     while (seconds() < minutes * 60) {
         for (int row = 0; row < rows && seconds() < minutes * 60; ++row) {
@@ -206,22 +222,20 @@ int main(int argc, char **argv)
                 nextSettings += 60;
             }
             if (seconds() >= nextSample) {
-                sample();
+                print("sample", processFigures());
                 nextSample += sampleSeconds;
             }
         }
-        if (++round == 1) {
-            idle(2000);
-            afterFirstRound = processFigures();
-        }
+        ++round;
+        endOfRound();
+        if (round == 1)
+            afterFirstRound = last;
     }
-    window->playback()->stopVideo();
-    idle(2000);
-    sample();
     const double growth = last.rssMb - afterFirstRound.rssMb;
     std::printf("result minutes=%.1f rounds=%d opened=%d rss_first_round_mb=%.1f rss_last_mb=%.1f rss_growth_mb=%.1f "
-                "fds=%d->%d threads=%d->%d modals=%d\n",
-                seconds() / 60, round, opened, afterFirstRound.rssMb, last.rssMb, growth, afterFirstRound.fds,
+                "heap_growth_mb=%.1f fds=%d->%d threads=%d->%d modals=%d\n",
+                seconds() / 60, round, opened, afterFirstRound.rssMb, last.rssMb, growth,
+                last.heapMb - afterFirstRound.heapMb, afterFirstRound.fds,
                 last.fds, afterFirstRound.threads, last.threads, closer.count());
     std::fflush(stdout);
     QDir(drovik::test::isolatedHome()).removeRecursively();
