@@ -50,6 +50,46 @@ inline std::unique_ptr<R640SettingManager> readCardRecord(const QString &root,
     return m;
 }
 
+// A record valid for the three first-generation families as the editor saves them, so that only
+// what a case changes moves.
+inline void firstGenerationRecord(R640SettingManager &m)
+{
+    m.setFront_brightness(0);
+    m.setMeasurement_unit(1);
+    m.setDaylight_offset(1);
+    m.setGmt_offset(540);
+    m.setTz_key(QStringLiteral("Korea Standard Time"));
+    m.setCur_language(4);
+    m.setAudio_record(1);
+    m.setVoice_ment(0);
+    m.setAudio_ment_volume(3);
+    m.setAcceleration_sensor(10);
+    m.setFront_quality(3);
+    m.setParking_front_quality(1);
+    m.setParking_mode_set(1);
+    m.setParking_acceleration_sensor(1);
+    m.setParking_motion_set(1);
+    m.setParking_motion_sensitivity(5);
+    m.setBattery_12v_R_off(7);
+    m.setBattery_24v_R_off(0);
+    m.setRecord_cevent_overwrite(1);
+    m.setRecord_prevent_overwrite(1);
+    m.setSecurity_led_mode(0);
+    m.setPartition_type(2);
+    m.setFront_resolution(2);
+    m.setRear_resolution(1);
+    m.setFront_framerate(3);
+    m.setRear_quality(1);
+    m.setParking_front_resolution(2);
+    m.setParking_rear_resolution(1);
+    m.setParking_front_framerate(2);
+    m.setParking_rear_quality(1);
+    m.setParking_time_limit(6);
+    m.setEnable_driving_guide(1);
+    m.setLcd_brightness(5);
+    m.setLcd_off_timer(120000);
+}
+
 // The shared manager on the card at root (detection, then the record), and a form on it.
 struct OpenedForm {
     std::unique_ptr<form::RecordSettingForm> form;

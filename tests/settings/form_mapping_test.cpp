@@ -30,45 +30,6 @@ struct RoundTrip {
     const char *version = "1.00.17"; // the firmware version text the card states
 };
 
-void firstGenerationBase(R640SettingManager &m)
-{
-    m.setFront_brightness(0);
-    m.setMeasurement_unit(1);
-    m.setDaylight_offset(1);
-    m.setGmt_offset(540);
-    m.setTz_key(QStringLiteral("Korea Standard Time"));
-    m.setCur_language(4);
-    m.setAudio_record(1);
-    m.setVoice_ment(0);
-    m.setAudio_ment_volume(3);
-    m.setAcceleration_sensor(10);
-    m.setFront_quality(3);
-    m.setParking_front_quality(1);
-    m.setParking_mode_set(1);
-    m.setParking_acceleration_sensor(1);
-    m.setParking_motion_set(1);
-    m.setParking_motion_sensitivity(5);
-    m.setBattery_12v_R_off(7);
-    m.setBattery_24v_R_off(0);
-    m.setRecord_cevent_overwrite(1);
-    m.setRecord_prevent_overwrite(1);
-    m.setSecurity_led_mode(0);
-    m.setPartition_type(2);
-    // Valid for every first-generation family, so that only what a case changes moves.
-    m.setFront_resolution(2);
-    m.setRear_resolution(1);
-    m.setFront_framerate(3);
-    m.setRear_quality(1);
-    m.setParking_front_resolution(2);
-    m.setParking_rear_resolution(1);
-    m.setParking_front_framerate(2);
-    m.setParking_rear_quality(1);
-    m.setParking_time_limit(6);
-    m.setEnable_driving_guide(1);
-    m.setLcd_brightness(5);
-    m.setLcd_off_timer(120000);
-}
-
 const std::vector<Shown> kBaseShown = {
     {"commonFrontBrightnessSlider", 2}, {"commonSpeedUnitRadioGroup", 1},
     {"commonDSTRadioGroup", 0},         {"commonGMTComboBox", 29},
@@ -177,7 +138,7 @@ std::vector<RoundTrip> roundTripCases()
     std::vector<RoundTrip> cases = {
         {"K210", Model::K210,
          [](R640SettingManager &m) {
-             firstGenerationBase(m);
+             firstGenerationRecord(m);
              m.setDate_format(1);
              m.setFront_resolution(2);
              m.setFront_framerate(7); // not 2: the 30 fps column
@@ -215,7 +176,7 @@ std::vector<RoundTrip> roundTripCases()
          }},
         {"R640", Model::R640,
          [](R640SettingManager &m) {
-             firstGenerationBase(m);
+             firstGenerationRecord(m);
              m.setFront_resolution(3);
              m.setRear_resolution(2);
              m.setFront_framerate(1);
@@ -245,7 +206,7 @@ std::vector<RoundTrip> roundTripCases()
          }},
         {"V470", Model::V470,
          [](R640SettingManager &m) {
-             firstGenerationBase(m);
+             firstGenerationRecord(m);
              m.setGmt_offset(0); // the zone name wins over the offset
              m.setLcd_off_timer(90000);
              m.setLcd_brightness(7);
