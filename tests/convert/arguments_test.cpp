@@ -90,8 +90,7 @@ protected:
         ASSERT_TRUE(QDir().mkpath(log()));
         ASSERT_TRUE(QDir().mkpath(cards()));
         program = dir.path() + QStringLiteral("/ffmpeg");
-        ASSERT_TRUE(writeFile(program, kFakeFfmpeg));
-        QFile(program).setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        ASSERT_TRUE(writeScript(program, kFakeFfmpeg));
         qputenv("FAKE_FFMPEG_LOG", log().toUtf8());
     }
     void TearDown() override

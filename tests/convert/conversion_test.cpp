@@ -189,8 +189,7 @@ TEST_F(Conversion, InterruptedRunLeavesNothingThatCountsAsDone)
     // The real ffmpeg writes its whole output, then the process dies as if killed before it
     // could report.
     const QString killed = dir.path() + QStringLiteral("/killed-ffmpeg");
-    ASSERT_TRUE(writeFile(killed, "#!/bin/sh\n\"$REAL_FFMPEG\" \"$@\"\nkill -9 $$\n"));
-    QFile(killed).setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    ASSERT_TRUE(writeScript(killed, "#!/bin/sh\n\"$REAL_FFMPEG\" \"$@\"\nkill -9 $$\n"));
     qputenv("REAL_FFMPEG", ffmpegPath.toUtf8());
     const auto interrupted = VideoConverter(work(), killed).checkAndConvertVideo(QUrl::fromLocalFile(front));
     qunsetenv("REAL_FFMPEG");

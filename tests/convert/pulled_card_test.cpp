@@ -42,14 +42,6 @@ bool makeLongMp4(const QString &path)
     return made;
 }
 
-double durationOf(const QString &path)
-{
-    const ProgramRun r = run(QStringLiteral("ffprobe"),
-                             words(QStringLiteral("-v error -show_entries format=duration -of csv=p=0"))
-                                 + QStringList{path});
-    return r.exitCode == 0 ? r.out.trimmed().toDouble() : 0.0;
-}
-
 class PulledCardConversion : public ::testing::Test {
 protected:
     void SetUp() override
@@ -57,10 +49,8 @@ protected:
         if (!haveProgram(QStringLiteral("ffmpeg")) || !haveProgram(QStringLiteral("ffprobe")))
             GTEST_SKIP() << "ffmpeg is not installed";
         realFfmpeg = QStandardPaths::findExecutable(QStringLiteral("ffmpeg"));
-        // The real ffmpeg, reading at the clip's own pace so that a fault lands while it runs.
         slowFfmpeg = dir.path() + QStringLiteral("/slow-ffmpeg");
-        ASSERT_TRUE(writeFile(slowFfmpeg, QStringLiteral("#!/bin/sh\nexec \"%1\" -re \"$@\"\n").arg(realFfmpeg).toUtf8()));
-        QFile(slowFfmpeg).setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        ASSERT_TRUE(writeSlowFfmpeg(slowFfmpeg));
         ASSERT_TRUE(QDir().mkpath(card()));
         ASSERT_TRUE(makeLongMp4(card() + QStringLiteral("/0700_F.mp4")));
         ASSERT_TRUE(QFile::copy(card() + QStringLiteral("/0700_F.mp4"), card() + QStringLiteral("/0700_R.mp4")));
@@ -117,7 +107,7 @@ TEST_F(PulledCardConversion, AFaultWhileFfmpegReadsLeavesNothingInTheCache)
         ASSERT_TRUE(again.has_value());
         ASSERT_EQ(again->size(), 2);
         for (const QUrl &output : *again)
-            EXPECT_NEAR(durationOf(output.toLocalFile()), kClipSeconds, 0.5) << output.fileName().toStdString();
+            EXPECT_NEAR(probeDuration(output.toLocalFile()), kClipSeconds, 0.5) << output.fileName().toStdString();
         const ConversionPaths paths = conversionPathsFor(front().toLocalFile(), QFileInfo(front().toLocalFile()).size(), work());
         EXPECT_TRUE(readFile(paths.frontSubtitle).contains("gsensor,2,0,0"));
     }
@@ -168,7 +158,7 @@ TEST_F(PulledCardConversion, ALoopMountedCardUnmountedWhileFfmpegReads)
     unmount();
     ASSERT_TRUE(again.has_value());
     ASSERT_EQ(again->size(), 1);
-    EXPECT_NEAR(durationOf(again->first().toLocalFile()), kClipSeconds, 0.5);
+    EXPECT_NEAR(probeDuration(again->first().toLocalFile()), kClipSeconds, 0.5);
 }
 
 } // namespace

@@ -135,9 +135,7 @@ TEST_F(PulledCardTest, WhilePlaying)
 TEST_F(PulledCardTest, WhileConverting)
 {
     const QString slow = clips.path(QStringLiteral("slow-ffmpeg"));
-    ASSERT_TRUE(writeFile(slow, QStringLiteral("#!/bin/sh\nexec \"%1\" -re \"$@\"\n")
-                                    .arg(QStandardPaths::findExecutable(QStringLiteral("ffmpeg"))).toUtf8()));
-    QFile(slow).setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    ASSERT_TRUE(writeSlowFfmpeg(slow));
     qputenv("DROVIK_FFMPEG", slow.toUtf8());
     for (const CardFault fault : kAllCardFaults) {
         SCOPED_TRACE(faultName(fault));

@@ -464,8 +464,7 @@ TEST(SettingsForm, FormatRunsTheReformatProgramAndReportsItsEnd)
     for (const Case c : {Case{0, true}, Case{1, false}}) {
         SCOPED_TRACE(c.exitCode);
         const QString program = bin.filePath(QStringLiteral("reformat%1").arg(c.exitCode));
-        writeFile(program, "#!/bin/sh\nexit " + QByteArray::number(c.exitCode) + "\n");
-        QFile::setPermissions(program, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        ASSERT_TRUE(writeScript(program, "#!/bin/sh\nexit " + QByteArray::number(c.exitCode) + "\n"));
         qputenv("DROVIK_REFORMAT_COMMAND", program.toUtf8());
         const OpenedForm opened = openForm(root, Model::None, &monitor);
         RecordSettingForm &f = *opened.form;

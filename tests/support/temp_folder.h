@@ -23,6 +23,12 @@ inline bool writeFile(const QString &path, const QByteArray &bytes)
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
+// A program of the test's own (a shell script standing in for ffmpeg or a system tool) at path.
+inline bool writeScript(const QString &path, const QByteArray &text)
+{
+    return writeFile(path, text) && QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
 inline QByteArray readFile(const QString &path)
 {
     QFile file(path);
