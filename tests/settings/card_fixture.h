@@ -13,6 +13,10 @@
 
 namespace drovik::test {
 
+// Where a card keeps its settings: the binary record, the text file of the text-file camera.
+inline const QString kSetupFile = QStringLiteral("SETTING/setup.cfg");
+inline const QString kBlackboxFile = QStringLiteral("SETTING/blackbox.cfg");
+
 inline void putText(QByteArray &bytes, int offset, const QByteArray &text)
 {
     bytes.replace(offset, text.size(), text);

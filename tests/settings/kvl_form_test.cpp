@@ -18,7 +18,6 @@ using namespace drovik::test;
 
 namespace {
 
-const QString kBlackbox = QStringLiteral("SETTING/blackbox.cfg");
 QString n(const char *text) { return QString::fromUtf8(text); }
 
 // The card, detected and loaded as the settings button does it, and the editor opened on it.
@@ -31,13 +30,13 @@ struct KvlCard {
     explicit KvlCard(const QStringList &file, const QString &language = QStringLiteral("en"))
     {
         SharedDrovikLanguages().setLanguage(language);
-        folder.put(kBlackbox, kvlBytes(file));
+        folder.put(kBlackboxFile, kvlBytes(file));
         card.loadVersionInfoWithSDPath(folder.root());
         lines.loadData();
         form = std::make_unique<KvlSettingForm>(lines, card);
         form->open();
     }
-    QByteArray onCard() const { return folder.get(kBlackbox); }
+    QByteArray onCard() const { return folder.get(kBlackboxFile); }
     int shown(const char *name) const
     {
         const FormControl *c = form->control(n(name));

@@ -51,14 +51,10 @@ TEST(SettingsCli, ControlsAndGesturesRoundTrip)
         "--set etcOverwriteManualCheckBox=true --set commonGMTComboBox=3 --set commonLanguagePopupButton=1 "
         "--set parkingModeRadioGroup=1 --set commonLCDOffTimerRadioGroup=1 --ok"));
     EXPECT_EQ(changed.exitCode, 0) << changed.err.toStdString();
-    expected->setMeasurement_unit(0);
-    expected->setFront_brightness(2);
-    expected->setRecord_manual_overwrite(1);
-    expected->setGmt_offset(-570);
-    expected->setTz_key(QString());
-    expected->setCur_language(1);
-    expected->setParking_mode_set(0); // the question it asks is answered yes
-    expected->setLcd_off_timer(300000);
+    fields({{F::measurement_unit, 0}, {F::front_brightness, 2}, {F::record_manual_overwrite, 1}, {F::gmt_offset, -570},
+            {F::tz_key, QString()}, {F::cur_language, 1},
+            {F::parking_mode_set, 0}, // the question it asks is answered yes
+            {F::lcd_off_timer, 300000}})(*expected);
     EXPECT_EQ(card.get(kSetupFile), expected->recordBytes());
 }
 
@@ -72,7 +68,7 @@ TEST(SettingsCli, RefusalsLeaveTheCardAsItWas)
     writeCardRecord(web.root(), Model::R810, {});
     const QByteArray webRecord = web.get(kSetupFile);
     TempFolder textFile;
-    ASSERT_TRUE(textFile.put(QStringLiteral("SETTING/blackbox.cfg"), "const=60\n"));
+    ASSERT_TRUE(textFile.put(kBlackboxFile, "const=60\n"));
 
     struct Case { QString root; const char *args; int exitCode; };
     const QString notAFolder = card.root() + QStringLiteral("/SETTING/setup.cfg");
@@ -116,7 +112,7 @@ TEST(SettingsCli, RefusalsLeaveTheCardAsItWas)
     EXPECT_FALSE(card.has(kTimeFile));
     EXPECT_TRUE(QDir(empty.root()).isEmpty());
     EXPECT_EQ(web.get(kSetupFile), webRecord);
-    EXPECT_EQ(textFile.get(QStringLiteral("SETTING/blackbox.cfg")), QByteArray("const=60\n"));
+    EXPECT_EQ(textFile.get(kBlackboxFile), QByteArray("const=60\n"));
 
     const ProgramRun page = settings(web.root());
     EXPECT_EQ(page.exitCode, 0);
@@ -133,10 +129,8 @@ TEST(SettingsCli, LanguageResetAndClock)
     EXPECT_TRUE(ja.out.contains(R"("items":["使用する",)")) << ja.out.toStdString();
 
     // Reset shows the card's default record, and without OK nothing is written.
-    writeCardRecord(card.root(), Model::V470, [](R640SettingManager &m) {
-        firstGenerationRecord(m);
-        m.setMeasurement_unit(0);
-    }, QStringLiteral("1.00.17"), QStringLiteral("SETTING/default.cfg"));
+    writeCardRecord(card.root(), Model::V470, fields(firstGenerationRecord, {{F::measurement_unit, 0}}),
+                    QStringLiteral("1.00.17"), QStringLiteral("SETTING/default.cfg"));
     const ProgramRun reset = settings(card.root(), QStringLiteral("--reset"));
     EXPECT_EQ(reset.exitCode, 0);
     EXPECT_TRUE(reset.out.contains(R"("commonSpeedUnitRadioGroup":{"visible":true,"enabled":true,"value":0,)"))
@@ -166,10 +160,9 @@ QStringList kvlLines(const std::vector<const char *> &replaced = {})
 
 TEST(SettingsCli, TextFileEditorRoundTripsAndRefuses)
 {
-    const QString file = QStringLiteral("SETTING/blackbox.cfg");
     TempFolder card;
-    ASSERT_TRUE(card.put(file, kvlBytes(kvlLines())));
-    const QByteArray before = card.get(file);
+    ASSERT_TRUE(card.put(kBlackboxFile, kvlBytes(kvlLines())));
+    const QByteArray before = card.get(kBlackboxFile);
 
     const ProgramRun shown = settings(card.root());
     EXPECT_EQ(shown.exitCode, 0) << shown.err.toStdString();
@@ -182,7 +175,7 @@ TEST(SettingsCli, TextFileEditorRoundTripsAndRefuses)
           R"("voiceGuidanceSlider":{"visible":true,"enabled":false,"value":3,"range":[1,5]})",
           R"("dateTimeDatePicker":{"visible":true,"enabled":false,)"})
         EXPECT_TRUE(shown.out.contains(entry)) << entry << "\n" << shown.out.toStdString();
-    EXPECT_EQ(card.get(file), before);
+    EXPECT_EQ(card.get(kBlackboxFile), before);
 
     // Each row from the card as the camera left it: the --set gestures, then the lines OK leaves.
     const struct {
@@ -203,20 +196,20 @@ TEST(SettingsCli, TextFileEditorRoundTripsAndRefuses)
     qputenv("TZ", "Australia/Adelaide");
     for (const auto &c : changes) {
         SCOPED_TRACE(c.sets);
-        ASSERT_TRUE(card.put(file, before));
+        ASSERT_TRUE(card.put(kBlackboxFile, before));
         const ProgramRun run = settings(card.root(), QString::fromLatin1(c.sets) + QStringLiteral(" --ok"));
         EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
         if (!c.expected.isEmpty()) {
-            EXPECT_EQ(card.get(file), kvlBytes(c.expected));
+            EXPECT_EQ(card.get(kBlackboxFile), kvlBytes(c.expected));
         }
     }
     zone.isNull() ? qunsetenv("TZ") : qputenv("TZ", zone);
-    const QByteArray reset = card.get(file);
+    const QByteArray reset = card.get(kBlackboxFile);
     EXPECT_TRUE(reset.contains("\r\nlanguage=fr\r\n")) << reset.toStdString();
     EXPECT_TRUE(reset.contains("model=N260\r\n")) << reset.toStdString();
     EXPECT_FALSE(reset.contains("future_key")) << reset.toStdString();
 
-    ASSERT_TRUE(card.put(file, before));
+    ASSERT_TRUE(card.put(kBlackboxFile, before));
     const char *refused[] = {
         "--set voiceGuidanceSlider=5 --ok",                         // disabled: guidance is off
         "--set dateTimeDatePicker=2025-03-05~09:07:02 --ok",        // disabled: the box is clear
@@ -231,7 +224,7 @@ TEST(SettingsCli, TextFileEditorRoundTripsAndRefuses)
         EXPECT_TRUE(run.out.isEmpty()) << args;
         EXPECT_FALSE(run.err.isEmpty()) << args;
     }
-    EXPECT_EQ(card.get(file), before);
+    EXPECT_EQ(card.get(kBlackboxFile), before);
 }
 
 } // namespace
