@@ -106,8 +106,7 @@ protected:
     // The calls the page has received, as JSON text, in order.
     static QJsonArray calls()
     {
-        const auto json = test::evaluate(*window->webView(), s("JSON.stringify(calls)"));
-        return json ? QJsonDocument::fromJson(json->toString().toUtf8()).array() : QJsonArray();
+        return test::evaluateJson(*window->webView(), s("calls")).array();
     }
 
     static QJsonArray callsNamed(const char *name)
@@ -402,8 +401,7 @@ TEST_F(WebSettingWindowTest, HostilePageGetsNothingOut)
         test::evaluate(view, s("var name = '%1'; %2; 0").arg(s(attack.name), attack.script));
     QJsonObject outcomes;
     (void)QTest::qWaitFor([&] {
-        const auto json = test::evaluate(view, s("JSON.stringify(results)"));
-        outcomes = json ? QJsonDocument::fromJson(json->toString().toUtf8()).object() : QJsonObject{};
+        outcomes = test::evaluateJson(view, s("results")).object();
         return outcomes.size() == attacks.size();
     }, 30000);
     for (const Attack &attack : attacks)
