@@ -71,7 +71,7 @@ TEST(RecordIo, LoadReadsWhatIsThereAndRewritesAtModelLength)
         manager.setSettingDirPath(card.root());
         manager.setModelType(c.type);
         manager.setFirmwareVersionInt(c.firmware);
-        for (const FieldInfo &info : kSetupFileRecordFields) {
+        for (const FieldInfo &info : kSetupRecordFields) {
             if (!info.isText())
                 manager.setIntValue(info.field, 0x5A);
         }
@@ -83,7 +83,7 @@ TEST(RecordIo, LoadReadsWhatIsThereAndRewritesAtModelLength)
         const int readBytes = recordSizeForFieldCount(c.fieldsRead);
         EXPECT_EQ(written.left(readBytes), file.left(readBytes));
         for (int i = c.fieldsRead; i < manager.getSettingVariableCount(); ++i) {
-            const FieldInfo &info = kSetupFileRecordFields[std::size_t(i)];
+            const FieldInfo &info = kSetupRecordFields[std::size_t(i)];
             if (!info.isText()) {
                 EXPECT_EQ(manager.intValue(info.field), 0x5A) << info.name;
             }
