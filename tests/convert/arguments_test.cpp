@@ -12,6 +12,7 @@
 using namespace drovik;
 using drovik::test::readFile;
 using drovik::test::writeFile;
+using drovik::test::writeScript;
 
 namespace {
 
