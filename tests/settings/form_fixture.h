@@ -141,7 +141,7 @@ inline QByteArray allFields(const R640SettingManager &m)
 }
 
 // What a control shows as one number: the selected cell, the position, or the check (0/1).
-inline int shownValue(const form::RecordSettingForm &f, const QString &name)
+inline int shownValue(const form::SettingForm &f, const QString &name)
 {
     const form::FormControl *c = f.control(name);
     if (!c)
@@ -155,7 +155,7 @@ inline int shownValue(const form::RecordSettingForm &f, const QString &name)
 
 // One user gesture by the control's kind: a cell or item index, a pop-up tag, a slider
 // position, a check (0/1).
-inline form::ActionResult act(form::RecordSettingForm &f, const QString &name, int value)
+inline form::ActionResult act(form::SettingForm &f, const QString &name, int value)
 {
     const form::FormControl *c = f.control(name);
     if (!c)

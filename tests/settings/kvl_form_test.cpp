@@ -1,6 +1,6 @@
 // The text-file camera's settings editor on generated cards: what each line shows, the one line
 // each gesture writes, OK with and without the clock, Reset, refused gestures and a pulled card.
-#include "card_fixture.h"
+#include "form_fixture.h"
 
 #include "i18n/drovik_languages.h"
 #include "settings/form/kvl_setting_form.h"
@@ -37,28 +37,8 @@ struct KvlCard {
         form->open();
     }
     QByteArray onCard() const { return folder.get(kBlackboxFile); }
-    int shown(const char *name) const
-    {
-        const FormControl *c = form->control(n(name));
-        if (!c)
-            return -999;
-        if (c->kind == ControlKind::CheckBox)
-            return c->checked ? 1 : 0;
-        return c->kind == ControlKind::Slider ? c->position : c->selected;
-    }
+    int shown(const char *name) const { return shownValue(*form, n(name)); }
 };
-
-ActionResult act(KvlSettingForm &f, const QString &name, int value)
-{
-    const FormControl *c = f.control(name);
-    if (c && c->kind == ControlKind::Slider)
-        return f.setSlider(name, value);
-    if (c && c->kind == ControlKind::CheckBox)
-        return f.setChecked(name, value != 0);
-    if (c && c->kind == ControlKind::Button)
-        return f.press(name);
-    return f.pickCell(name, value);
-}
 
 QString snapshot(const KvlSettingForm &f)
 {

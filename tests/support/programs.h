@@ -89,14 +89,16 @@ inline bool writeSlowFfmpeg(const QString &path)
                                  .arg(QStandardPaths::findExecutable(QStringLiteral("ffmpeg"))).toUtf8());
 }
 
-// An MP4 with video, sound and a mov_text subtitle stream made of the SubRip text srt.
-inline bool makeMp4WithSubtitles(const QString &path, const QByteArray &srt)
+// An MP4 with video, sound and a mov_text subtitle stream made of the SubRip text srt (by
+// default a second of 160×90 video; other sources and encoder options when given).
+inline bool makeMp4WithSubtitles(const QString &path, const QByteArray &srt, const QStringList &video = lavfiVideo(),
+                                 const QStringList &audio = lavfiAudio(), const QStringList &options = {})
 {
     const QString cues = path + QStringLiteral(".cues.srt");
     if (!writeFile(cues, srt))
         return false;
-    const bool made = ffmpeg(lavfiVideo() + lavfiAudio() + QStringList{QStringLiteral("-i"), cues}
-                             + words(QStringLiteral("-map 0 -map 1 -map 2")) + h264()
+    const bool made = ffmpeg(video + audio + QStringList{QStringLiteral("-i"), cues}
+                             + words(QStringLiteral("-map 0 -map 1 -map 2")) + h264() + options
                              + words(QStringLiteral("-c:a aac -c:s mov_text")) + QStringList{path});
     QFile::remove(cues);
     return made;
