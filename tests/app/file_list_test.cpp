@@ -1,5 +1,6 @@
 // The clip list of the main window: card detection, listing, filters, colours, card removal.
 #include "window_services.h"
+#include "../settings/card_fixture.h"
 #include "widgets/image_widgets.h"
 
 #include <QAbstractItemModel>
@@ -18,9 +19,7 @@ namespace {
 // A card the R640 wrote: its record names the product at bytes 8-23.
 void makeCard(const test::TempFolder &volumes, const QString &card)
 {
-    QByteArray record(464, '\0');
-    record.replace(8, 4, "R640");
-    ASSERT_TRUE(volumes.put(card + QStringLiteral("/SETTING/setup.cfg"), record));
+    ASSERT_TRUE(volumes.put(card + QStringLiteral("/SETTING/setup.cfg"), test::makeRecord(464, "R640", 0)));
     QStringList clips{QStringLiteral("cont_rec/20261201_100000_F.mp4"), QStringLiteral("cont_rec/20261201_100000_R.mp4"),
                       QStringLiteral("evt_rec/20261201_100500_F.MP4"), QStringLiteral("Saved_Videos/z_saved.mp4"),
                       QStringLiteral("sos_rec/20261201_101000.avi"), QStringLiteral("root_clip.mov"),

@@ -1,17 +1,13 @@
 // The card and model dialogs on their own: what they list and choose, their labels in a language
-// changed while they are open; and their pictures when DROVIK_SHOTS_DIR names a folder.
+// changed while they are open.
 #include "window_services.h"
 
-#include "app/application.h"
 #include "i18n/drovik_languages.h"
 #include "app/select_device_view_controller.h"
 #include "app/select_flash_memory_view_controller.h"
-#include "settings/editor/setting_window.h"
 #include "widgets/image_widgets.h"
 
-#include <QApplication>
 #include <QComboBox>
-#include <QDir>
 #include <QLabel>
 #include <QSignalSpy>
 
@@ -112,38 +108,6 @@ TEST_F(SelectionDialogs, ModelDialogOffersEveryModelAndFollowsTheLanguage)
             QRect(0, 0, dialog.titleLabel()->width(), 1000), Qt::TextWordWrap, title);
         EXPECT_LE(needed.height(), dialog.titleLabel()->height());
     }
-}
-
-void shoot(QWidget *view, DrovikViewController *controller, const QString &name)
-{
-    SettingWindow window;
-    window.beginModalWindow(nullptr, view, controller, true);
-    QCoreApplication::processEvents();
-    const QString path = qEnvironmentVariable("DROVIK_SHOTS_DIR") + QLatin1Char('/') + name;
-    EXPECT_TRUE(window.grab().save(path)) << path.toStdString();
-    window.done(0);
-    view->setParent(nullptr);
-}
-
-TEST_F(SelectionDialogs, Screenshots)
-{
-    if (qEnvironmentVariableIsEmpty("DROVIK_SHOTS_DIR"))
-        GTEST_SKIP() << "set DROVIK_SHOTS_DIR to write the pictures";
-    configureApplication(*qApp);
-    QDir().mkpath(qEnvironmentVariable("DROVIK_SHOTS_DIR"));
-    for (const QString &language : {QStringLiteral("en"), QStringLiteral("ja")}) {
-        SharedDrovikLanguages().setLanguage(language);
-        test::WindowServices window;
-        window.volumesDir.mkdir(QStringLiteral("NO NAME"));
-        window.volumesDir.mkdir(QStringLiteral("SDCARD"));
-        SelectFlashMemoryViewController cards(window.services());
-        shoot(cards.view(), &cards, QStringLiteral("select_card_%1.png").arg(language));
-        SelectDeviceViewController models(window.notifier);
-        shoot(models.view(), &models, QStringLiteral("select_model_%1.png").arg(language));
-    }
-    test::WindowServices empty;
-    SelectFlashMemoryViewController none(empty.services());
-    shoot(none.view(), &none, QStringLiteral("select_card_none.png"));
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 // its camera gets, on cards in a folder of volumes; and the same for a card named on the command
 // line.
 #include "window_services.h"
+#include "../settings/card_fixture.h"
 
 #include "app/main_window.h"
 #include "settings/editor/kvl_setting_view_controller.h"
@@ -128,12 +129,8 @@ bool makeCard(test::WindowServices &window, ModelType type, const QString &card 
 // A record that states its own length under a name no model has, with the camera's languages.
 bool makeSelfSizedCard(test::WindowServices &window)
 {
-    QByteArray record(596, '\0');
-    record[0] = char(596 & 0xff);
-    record[1] = char(596 >> 8);
-    record.replace(8, 4, "X999");
     window.volumes.refresh();
-    return window.volumesDir.put(QStringLiteral("CARD/SETTING/setup.cfg"), record)
+    return window.volumesDir.put(QStringLiteral("CARD/SETTING/setup.cfg"), test::makeRecord(596, "X999", 596))
         && window.volumesDir.put(QStringLiteral("CARD/SETTING/lang/ver.dat"), "# Language ISO Code:en ko\n");
 }
 

@@ -12,6 +12,7 @@
 using namespace drovik;
 using drovik::test::readFile;
 using drovik::test::writeFile;
+using drovik::test::writeScript;
 
 namespace {
 
@@ -90,8 +91,7 @@ protected:
         ASSERT_TRUE(QDir().mkpath(log()));
         ASSERT_TRUE(QDir().mkpath(cards()));
         program = dir.path() + QStringLiteral("/ffmpeg");
-        ASSERT_TRUE(writeFile(program, kFakeFfmpeg));
-        QFile(program).setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        ASSERT_TRUE(writeScript(program, kFakeFfmpeg));
         qputenv("FAKE_FFMPEG_LOG", log().toUtf8());
     }
     void TearDown() override

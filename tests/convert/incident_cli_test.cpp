@@ -209,9 +209,8 @@ TEST_F(ExportCli, InterruptLeavesNothing)
     // An ffmpeg that hangs on the cut, after saying so; anything else goes to the real one.
     const QString fake = out.path() + QStringLiteral("/ffmpeg");
     const QString hung = out.path() + QStringLiteral("/hung");
-    ASSERT_TRUE(writeFile(fake, QStringLiteral("#!/bin/sh\ncase \" $* \" in *\" -t \"*) touch '%1'; exec sleep 60;; esac\n"
-                                               "exec ffmpeg \"$@\"\n").arg(hung).toUtf8()));
-    QFile::setPermissions(fake, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    ASSERT_TRUE(writeScript(fake, QStringLiteral("#!/bin/sh\ncase \" $* \" in *\" -t \"*) touch '%1'; exec sleep 60;; esac\n"
+                                                 "exec ffmpeg \"$@\"\n").arg(hung).toUtf8()));
     const QString target = out.path() + QStringLiteral("/target");
     ASSERT_TRUE(QDir().mkpath(target));
 

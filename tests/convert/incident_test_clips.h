@@ -8,8 +8,6 @@
 
 #include <QString>
 
-#include <cmath>
-
 namespace drovik::test {
 
 struct KnownTelemetry {
@@ -72,16 +70,6 @@ struct KnownTelemetry {
         return QFile::remove(cues);
     }
 };
-
-// The duration of a file as ffprobe reads it; NaN when it cannot.
-inline double probeDuration(const QString &path)
-{
-    const ProgramRun r = run(QStringLiteral("ffprobe"),
-                             words(QStringLiteral("-v error -show_entries format=duration -of csv=p=0")) + QStringList{path});
-    bool ok = false;
-    const double d = QString::fromUtf8(r.out.trimmed()).toDouble(&ok);
-    return r.exitCode == 0 && ok ? d : std::nan("");
-}
 
 // How many points gpsbabel reads from a track file of the given input format ("gpx", "kml").
 inline int gpsbabelPointCount(const QString &format, const QString &path)

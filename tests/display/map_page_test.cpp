@@ -23,10 +23,7 @@ constexpr int kPageTimeoutMs = 90000;
 
 QJsonObject pageState(QWebEngineView &view)
 {
-    const auto json = evaluate(view, QStringLiteral("JSON.stringify(drovikMapState())"));
-    if (!json)
-        return {};
-    return QJsonDocument::fromJson(json->toString().toUtf8()).object();
+    return test::evaluateJson(view, QStringLiteral("drovikMapState()")).object();
 }
 
 bool near(const QJsonValue &value, double a, double b)
@@ -117,9 +114,8 @@ TEST(MapPage, DrawsTheRouteAndThePositionOffline)
 // Where the page draws a position, in the view's pixels.
 QPoint pixelOf(QWebEngineView &view, double lat, double lng)
 {
-    const auto json = evaluate(view, QStringLiteral("JSON.stringify(drovikMap.map.latLngToContainerPoint([%1,%2]))")
-                                         .arg(lat, 0, 'f', 6).arg(lng, 0, 'f', 6));
-    const QJsonObject point = json ? QJsonDocument::fromJson(json->toString().toUtf8()).object() : QJsonObject{};
+    const QJsonObject point = test::evaluateJson(view, QStringLiteral("drovikMap.map.latLngToContainerPoint([%1,%2])")
+                                                           .arg(lat, 0, 'f', 6).arg(lng, 0, 'f', 6)).object();
     return QPoint(qRound(point.value(QStringLiteral("x")).toDouble()), qRound(point.value(QStringLiteral("y")).toDouble()));
 }
 
@@ -245,9 +241,8 @@ TEST(MapPage, APageWithOnlyTheFourCalls)
     controller.moveToLat(37.5f, 127.0f);
     QStringList calls;
     ASSERT_TRUE(QTest::qWaitFor([&] {
-        const auto json = evaluate(view, QStringLiteral("JSON.stringify(calls)"));
         calls.clear();
-        for (const QJsonValue &call : QJsonDocument::fromJson(json ? json->toString().toUtf8() : QByteArray()).array())
+        for (const QJsonValue &call : test::evaluateJson(view, QStringLiteral("calls")).array())
             calls << call.toString();
         return calls.size() >= 7;
     }, 20000)) << calls.join(QLatin1Char(',')).toStdString();

@@ -24,6 +24,13 @@ inline std::optional<QVariant> evaluate(QWebEngineView &view, const QString &scr
     return result;
 }
 
+// The value of a JavaScript expression, passed through JSON (empty when the page does not answer).
+inline QJsonDocument evaluateJson(QWebEngineView &view, const QString &expression)
+{
+    const auto json = evaluate(view, QStringLiteral("JSON.stringify(%1)").arg(expression));
+    return json ? QJsonDocument::fromJson(json->toString().toUtf8()) : QJsonDocument();
+}
+
 // Asks the page to read each URL (relative ones against the page) with XMLHttpRequest, one after
 // the other; the URLs it could read, in the order given.
 inline QStringList readableByPage(QWebEngineView &view, const QStringList &urls)
@@ -40,8 +47,7 @@ inline QStringList readableByPage(QWebEngineView &view, const QStringList &urls)
     const QByteArray list = QJsonDocument(QJsonArray::fromStringList(urls)).toJson(QJsonDocument::Compact);
     QJsonObject seen;
     const bool answered = evaluate(view, probe.arg(QString::fromUtf8(list))) && QTest::qWaitFor([&] {
-        const auto json = evaluate(view, QStringLiteral("JSON.stringify(probes)"));
-        seen = json ? QJsonDocument::fromJson(json->toString().toUtf8()).object() : QJsonObject{};
+        seen = evaluateJson(view, QStringLiteral("probes")).object();
         return seen.size() == urls.size();
     }, 20000);
     if (!answered)

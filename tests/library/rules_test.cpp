@@ -1,26 +1,20 @@
 // The text rules: extensions, partners, camera side, filters, colours and order.
 #include "library/recording_library.h"
 #include "library/video_file_rules.h"
+#include "temp_folder.h"
 
 #include <gtest/gtest.h>
 
 #include <QUrl>
 
 using namespace drovik;
+using drovik::test::strings;
 
 namespace {
 
 QUrl clip(const char *path)
 {
     return QUrl::fromLocalFile(QString::fromUtf8(path));
-}
-
-QStringList strings(std::initializer_list<const char *> texts)
-{
-    QStringList out;
-    for (const char *text : texts)
-        out.append(QString::fromUtf8(text));
-    return out;
 }
 
 QStringList names(const QList<QUrl> &urls)

@@ -7,6 +7,7 @@
 #include <QFile>
 
 using namespace drovik;
+using drovik::test::strings;
 using drovik::test::TempFolder;
 
 namespace {
@@ -24,14 +25,6 @@ QStringList sorted(QStringList list)
 {
     list.sort();
     return list;
-}
-
-QStringList strings(std::initializer_list<const char *> texts)
-{
-    QStringList out;
-    for (const char *text : texts)
-        out.append(QString::fromUtf8(text));
-    return out;
 }
 
 TEST(Scan, RootIsScannedFlatAndOnlyTheKnownFoldersDeeply)

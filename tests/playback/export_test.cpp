@@ -118,11 +118,8 @@ TEST_F(ExportTest, TrackAndIncidentOfThePlayingClip)
     EXPECT_TRUE(controller->exports()->isExportingIncident());
     ASSERT_TRUE(incidents.wait(60000));
     const QString folder = incidents.takeFirst().value(0).toString();
+    // What the folder holds is the command line's export, checked there; here, the moment.
     EXPECT_EQ(folder, answer + QStringLiteral("/20240517_101600_F_at_00m03s"));
-    EXPECT_EQ(QDir(folder).entryList(QDir::Files, QDir::Name),
-              (QStringList{QStringLiteral("20240517_101600_F.gpx"), QStringLiteral("20240517_101600_F.mp4"),
-                           QStringLiteral("20240517_101600_F.png"), QStringLiteral("20240517_101600_R.mp4"),
-                           QStringLiteral("20240517_101600_R.png"), QStringLiteral("summary.txt")}));
     EXPECT_EQ(QImage(folder + QStringLiteral("/20240517_101600_R.png")).text(QStringLiteral("Creation Time")),
               QStringLiteral("2024-05-17T10:16:03"));
     EXPECT_EQ(takeAlert(), std::pair(false, folder));

@@ -2,6 +2,7 @@
 // mpv, offscreen): one alert that says what happened, nothing half-made in the cache, and the
 // clips play again once the card is back.
 #include "card_faults.h"
+#include "../settings/card_fixture.h"
 #include "playing_window.h"
 #include "app/main_window.h"
 #include "app/main_window_ui.h"
@@ -41,9 +42,7 @@ protected:
     {
         PlayingWindowTest::SetUp();
         // The card, made once and kept aside: every case starts from it and puts it back.
-        QByteArray record(464, '\0');
-        record.replace(8, 4, "R640");
-        ASSERT_TRUE(writeFile(clips.path(QStringLiteral("CARD/SETTING/setup.cfg")), record));
+        ASSERT_TRUE(writeFile(clips.path(QStringLiteral("CARD/SETTING/setup.cfg")), makeRecord(464, "R640", 0)));
         ASSERT_TRUE(QDir().mkpath(clips.path(QStringLiteral("CARD/cont_rec"))));
         ASSERT_TRUE(makeLongClip(clips.path(QStringLiteral("CARD/cont_rec/a.mov"))));
         for (const char *name : {"b.mov", "c_F.mp4", "c_R.mp4"})
@@ -135,9 +134,7 @@ TEST_F(PulledCardTest, WhilePlaying)
 TEST_F(PulledCardTest, WhileConverting)
 {
     const QString slow = clips.path(QStringLiteral("slow-ffmpeg"));
-    ASSERT_TRUE(writeFile(slow, QStringLiteral("#!/bin/sh\nexec \"%1\" -re \"$@\"\n")
-                                    .arg(QStandardPaths::findExecutable(QStringLiteral("ffmpeg"))).toUtf8()));
-    QFile(slow).setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    ASSERT_TRUE(writeSlowFfmpeg(slow));
     qputenv("DROVIK_FFMPEG", slow.toUtf8());
     for (const CardFault fault : kAllCardFaults) {
         SCOPED_TRACE(faultName(fault));

@@ -36,11 +36,6 @@ protected:
     DrovikAVView view;
 };
 
-bool contains(const std::vector<int> &list, int value)
-{
-    return std::find(list.begin(), list.end(), value) != list.end();
-}
-
 // Everything that is not a playable clip ends in status 7, never in a crash or a stuck view.
 TEST_F(PlayerViewTest, UnplayableFilesEndInFailedStatus)
 {
@@ -63,7 +58,8 @@ TEST_F(PlayerViewTest, UnplayableFilesEndInFailedStatus)
         EXPECT_FALSE(view.hasMovie());
         EXPECT_EQ(view.duration(), 0.0);
         EXPECT_TRUE(view.snapshot().isNull());
-        EXPECT_TRUE(contains(reports.statuses, DrovikAVView::StatusLoading));
+        EXPECT_NE(std::find(reports.statuses.begin(), reports.statuses.end(), int(DrovikAVView::StatusLoading)),
+                  reports.statuses.end());
     }
 }
 

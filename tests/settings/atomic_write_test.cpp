@@ -35,7 +35,7 @@ KillOutcome killWriterRepeatedly(int runs, const QStringList &extraArgs)
         writer.kill();
         writer.waitForFinished(10000);
         ++outcome.runs;
-        const QByteArray left = card.get(QStringLiteral("SETTING/setup.cfg"));
+        const QByteArray left = card.get(kSetupFile);
         if (left == killTestRecord(0).bytes)
             ++outcome.oldOrNew[0];
         else if (left == killTestRecord(1).bytes)

@@ -9,8 +9,6 @@ using namespace drovik::test;
 
 namespace {
 
-const QString kSetup = QStringLiteral("SETTING/setup.cfg");
-
 QByteArray v820Record()
 {
     QByteArray record = makeRecord(464, "V820", 464);
@@ -24,7 +22,7 @@ QByteArray v820Record()
 TEST(CardCli, PrintsDetectionAndRecordWithoutWriting)
 {
     TempFolder card;
-    ASSERT_TRUE(card.put(kSetup, v820Record()));
+    ASSERT_TRUE(card.put(kSetupFile, v820Record()));
     ASSERT_TRUE(card.put(QStringLiteral("SETTING/lang/ver.dat"), "# Language ISO Code:en ko\n"));
     const ProgramRun run = runDrovik("card ROOT", card.root());
     EXPECT_EQ(run.exitCode, 0);
@@ -40,13 +38,13 @@ TEST(CardCli, PrintsDetectionAndRecordWithoutWriting)
                                  R"("fcws_onoff":0,"fcws_frontal_sensitivity":0,"fcmd_onoff":0,)"
                                  R"("llws_onoff":0,"ldws_onoff":0}})" "\n"))
         << run.out.toStdString();
-    EXPECT_EQ(card.get(kSetup), v820Record());
+    EXPECT_EQ(card.get(kSetupFile), v820Record());
 }
 
 TEST(CardCli, SetAndSaveWritesTheModelsRecord)
 {
     TempFolder card;
-    ASSERT_TRUE(card.put(kSetup, v820Record()));
+    ASSERT_TRUE(card.put(kSetupFile, v820Record()));
     const ProgramRun run = runDrovik({QStringLiteral("card"), card.root(), QStringLiteral("--set"),
                                       QStringLiteral("gmt_offset=-480"), QStringLiteral("--set"),
                                       QStringLiteral("tz_key=GMT Standard Time"), QStringLiteral("--set"),
@@ -58,7 +56,7 @@ TEST(CardCli, SetAndSaveWritesTheModelsRecord)
     putLe32(expected, 372, -480);
     putText(expected, 380, QByteArray("GMT Standard Time").leftJustified(32, '\0'));
     putLe32(expected, 500, 7);
-    const QByteArray written = card.get(kSetup);
+    const QByteArray written = card.get(kSetupFile);
     EXPECT_EQ(written, expected);
     EXPECT_EQ(written.mid(24, 16), QByteArray(16, '\xFF'));
 }
@@ -81,7 +79,7 @@ TEST(CardCli, FolderWithoutCardIsLeftAsItWas)
 TEST(CardCli, BadUsage)
 {
     TempFolder card;
-    ASSERT_TRUE(card.put(kSetup, makeRecord(432, "R640", 432)));
+    ASSERT_TRUE(card.put(kSetupFile, makeRecord(432, "R640", 432)));
     struct Case { const char *args; int exitCode; };
     const Case cases[] = {
         {"card", 2},
@@ -100,7 +98,7 @@ TEST(CardCli, BadUsage)
     };
     for (const Case &c : cases) {
         EXPECT_EQ(runDrovik(c.args, card.root()).exitCode, c.exitCode) << c.args;
-        EXPECT_EQ(card.get(kSetup), makeRecord(432, "R640", 432));
+        EXPECT_EQ(card.get(kSetupFile), makeRecord(432, "R640", 432));
     }
 }
 
@@ -108,21 +106,21 @@ TEST(KvlCli, LinesAsReadAndSavedBack)
 {
     TempFolder card;
     const QByteArray file = "const=60\r\nmodel=\"N\\260\"\t\r\n";
-    ASSERT_TRUE(card.put(QStringLiteral("SETTING/blackbox.cfg"), file));
+    ASSERT_TRUE(card.put(kBlackboxFile, file));
     const ProgramRun run = runDrovik("kvl ROOT --save", card.root());
     EXPECT_EQ(run.exitCode, 0);
     EXPECT_EQ(run.out, QByteArray(R"({"lines":["const=60","model=\"N\\260\"\t",""]})" "\n"));
-    EXPECT_EQ(card.get(QStringLiteral("SETTING/blackbox.cfg")), file);
+    EXPECT_EQ(card.get(kBlackboxFile), file);
 }
 
 TEST(KvlCli, UnreadableFileIsNullAndNotSaved)
 {
     TempFolder card;
     const QByteArray file = "const=\xFF";
-    ASSERT_TRUE(card.put(QStringLiteral("SETTING/blackbox.cfg"), file));
+    ASSERT_TRUE(card.put(kBlackboxFile, file));
     EXPECT_EQ(runDrovik("kvl ROOT", card.root()).out, QByteArray("{\"lines\":null}\n"));
     EXPECT_EQ(runDrovik("kvl ROOT --save", card.root()).exitCode, 1);
-    EXPECT_EQ(card.get(QStringLiteral("SETTING/blackbox.cfg")), file);
+    EXPECT_EQ(card.get(kBlackboxFile), file);
 }
 
 } // namespace

@@ -11,9 +11,6 @@ using namespace drovik::test;
 
 namespace {
 
-const QString kSetup = QStringLiteral("SETTING/setup.cfg");
-const QString kBlackbox = QStringLiteral("SETTING/blackbox.cfg");
-
 // Every product name of the model table, in any case, on a 432-byte record that states no length.
 TEST(Detection, ProductNames)
 {
@@ -26,7 +23,7 @@ TEST(Detection, ProductNames)
     };
     for (const auto &[name, type] : names) {
         TempFolder card;
-        ASSERT_TRUE(card.put(kSetup, makeRecord(432, name, 0)));
+        ASSERT_TRUE(card.put(kSetupFile, makeRecord(432, name, 0)));
         R640SettingManager manager;
         EXPECT_EQ(manager.loadModelTypeWithSDPath(card.root()), type) << name;
         EXPECT_TRUE(manager.modelName().isNull()) << name;
@@ -61,10 +58,10 @@ TEST(Detection, UnknownNames)
     for (const Case &c : cases) {
         TempFolder card;
         if (c.fileSize >= 0) {
-            ASSERT_TRUE(card.put(kSetup, makeRecord(c.fileSize, c.productName, c.lengthField)));
+            ASSERT_TRUE(card.put(kSetupFile, makeRecord(c.fileSize, c.productName, c.lengthField)));
         }
         if (c.blackbox) {
-            ASSERT_TRUE(card.put(kBlackbox, "const=60"));
+            ASSERT_TRUE(card.put(kBlackboxFile, "const=60"));
         }
         R640SettingManager manager;
         EXPECT_EQ(manager.loadModelTypeWithSDPath(card.root()), c.expected) << c.productName.toStdString();
@@ -77,7 +74,7 @@ TEST(Detection, LowerCaseSettingFolderFirst)
 {
     TempFolder card;
     ASSERT_TRUE(card.put(QStringLiteral("setting/setup.cfg"), makeRecord(432, "r640", 432)));
-    ASSERT_TRUE(card.put(kSetup, makeRecord(432, "k210", 432)));
+    ASSERT_TRUE(card.put(kSetupFile, makeRecord(432, "k210", 432)));
     R640SettingManager manager;
     EXPECT_EQ(manager.loadModelTypeWithSDPath(card.root()), 1);
     EXPECT_EQ(manager.loadModelTypeWithSDPath(QString()), -1);
@@ -92,7 +89,7 @@ TEST(Detection, RegionCode)
         QByteArray record = makeRecord(c.fileSize, "V820", c.fileSize);
         if (c.fileSize >= 464)
             putLe32(record, 460, c.value);
-        ASSERT_TRUE(card.put(kSetup, record));
+        ASSERT_TRUE(card.put(kSetupFile, record));
         EXPECT_EQ(R640SettingManager().loadLocalIDWithSDPath(card.root()), c.expected) << c.value;
     }
 }
@@ -110,7 +107,7 @@ TEST(Detection, VersionText)
         QByteArray record = makeRecord(qMax(c.fileSize, 50), "V820", 0);
         putText(record, 40, c.versionBytes);
         record.truncate(c.fileSize);
-        ASSERT_TRUE(card.put(kSetup, record));
+        ASSERT_TRUE(card.put(kSetupFile, record));
         const QString version = R640SettingManager().loadVersionSDPath(card.root());
         EXPECT_EQ(version, c.expected ? QString::fromUtf8(c.expected) : QString()) << c.fileSize;
         EXPECT_EQ(version.isNull(), !c.expected) << c.fileSize;
@@ -130,7 +127,7 @@ TEST(Detection, VersionDecidesTheV820RecordLength)
         TempFolder card;
         QByteArray record = makeRecord(464, "V820", 464);
         putText(record, 40, c.version);
-        ASSERT_TRUE(card.put(kSetup, record));
+        ASSERT_TRUE(card.put(kSetupFile, record));
         R640SettingManager manager;
         manager.loadVersionInfoWithSDPath(card.root());
         EXPECT_EQ(manager.modelType(), 3);
@@ -138,7 +135,7 @@ TEST(Detection, VersionDecidesTheV820RecordLength)
     }
     // A record too short for the region code keeps the one the manager had.
     TempFolder card;
-    ASSERT_TRUE(card.put(kSetup, makeRecord(432, "V820", 432)));
+    ASSERT_TRUE(card.put(kSetupFile, makeRecord(432, "V820", 432)));
     R640SettingManager manager;
     manager.setLocalID(3);
     manager.loadVersionInfoWithSDPath(card.root());
@@ -158,8 +155,8 @@ TEST(Detection, FirstRecognisedCardAmongVolumesWins)
     EXPECT_EQ(manager.modelType(), -1);
     EXPECT_EQ(manager.firmwareVersionInt(), 0);
 
-    ASSERT_TRUE(volumes.put(QStringLiteral("B_card/") + kSetup, makeRecord(432, "R640", 432)));
-    ASSERT_TRUE(volumes.put(QStringLiteral("C_card/") + kSetup, makeRecord(432, "K210", 432)));
+    ASSERT_TRUE(volumes.put(QStringLiteral("B_card/") + kSetupFile, makeRecord(432, "R640", 432)));
+    ASSERT_TRUE(volumes.put(QStringLiteral("C_card/") + kSetupFile, makeRecord(432, "K210", 432)));
     monitor.refresh();
     manager.loadVersionInfo();
     EXPECT_EQ(manager.settingDirPath(), volumes.path(QStringLiteral("B_card")));

@@ -66,15 +66,12 @@ TEST(SettingsForm, EachFamilyShowsItsOwnControls)
                         "alwaysFVDWRadioGroup"};
             c.shown = {"commonRearBrightnessSlider"};
         }
-        TempFolder card;
-        writeCardRecord(card.root(), c.type,
-                        [&](R640SettingManager &m) { m.setSet_resolution(c.setResolution); },
-                        QStringLiteral("1.00.%1").arg(c.firmware));
-        const OpenedForm opened = openForm(card.root());
+        const FormOnCard card(c.type, fields({{F::set_resolution, c.setResolution}}),
+                              Model::None, QStringLiteral("1.00.%1").arg(c.firmware));
         for (const char *name : c.shown)
-            EXPECT_TRUE(opened.form->isShown(n(name))) << name;
+            EXPECT_TRUE(card.form().isShown(n(name))) << name;
         for (const char *name : c.hidden)
-            EXPECT_FALSE(opened.form->isShown(n(name))) << name;
+            EXPECT_FALSE(card.form().isShown(n(name))) << name;
     }
 }
 
@@ -88,15 +85,11 @@ TEST(SettingsForm, OptionsRangesAndPartitionBarByFamily)
         {Model::R60, 7, {62, 20, 5, 3, 10}}, // no column: the layout's first
     };
     for (const Case &c : cases) {
-        TempFolder card;
-        writeCardRecord(card.root(), c.type, [&](R640SettingManager &m) { m.setPartition_type(c.partition); });
-        const OpenedForm opened = openForm(card.root());
-        EXPECT_EQ(opened.form->control(n("etcMemoryPartitionGraph"))->percentages, c.percentages) << c.type;
+        const FormOnCard card(c.type, fields({{F::partition_type, c.partition}}));
+        EXPECT_EQ(card.form().control(n("etcMemoryPartitionGraph"))->percentages, c.percentages) << c.type;
     }
-    TempFolder card;
-    writeCardRecord(card.root(), Model::V560, {});
-    const OpenedForm v560 = openForm(card.root());
-    RecordSettingForm &f = *v560.form;
+    const FormOnCard v560(Model::V560, {});
+    RecordSettingForm &f = v560.form();
     const FormControl *led = f.control(n("etcSecurityLEDRadioGroup"));
     EXPECT_FALSE(led->items[0].enabled);
     EXPECT_TRUE(led->items[1].enabled);
@@ -114,15 +107,13 @@ TEST(SettingsForm, OptionsRangesAndPartitionBarByFamily)
 
 TEST(SettingsForm, LanguagePopUpFollowsTheCameraList)
 {
-    TempFolder card;
-    writeCardRecord(card.root(), Model::R640, [](R640SettingManager &m) { m.setCur_language(1); });
-    const OpenedForm opened = openForm(card.root());
-    const FormControl *popUp = opened.form->control(n("commonLanguagePopupButton"));
+    const FormOnCard card(Model::R640, fields({{F::cur_language, 1}}));
+    const FormControl *popUp = card.form().control(n("commonLanguagePopupButton"));
     ASSERT_EQ(popUp->items.size(), 3);
     EXPECT_EQ(popUp->items[1].tag, 1);
     EXPECT_EQ(popUp->selected, 1);
-    opened.manager().setLanguages({});
-    opened.form->applyMainLanguageSeting();
+    card.manager().setLanguages({});
+    card.form().applyMainLanguageSeting();
     EXPECT_TRUE(popUp->items.isEmpty());
     EXPECT_EQ(popUp->selected, -1);
 }
@@ -132,20 +123,19 @@ TEST(SettingsForm, ShownTextsAreTranslated)
 {
     for (ModelType type : {Model::K210, Model::R640, Model::V470, Model::V880, Model::R970,
                            Model::V560, Model::R120}) {
-        TempFolder card;
-        writeCardRecord(card.root(), type, [](R640SettingManager &m) { m.setSet_resolution(1); });
-        const OpenedForm opened = openForm(card.root());
-        const FrameTexts &frame = opened.form->frameTexts();
+        const FormOnCard card(type, fields({{F::set_resolution, 1}}));
+        const RecordSettingForm &f = card.form();
+        const FrameTexts &frame = f.frameTexts();
         for (const QString &text : QStringList{frame.title, frame.reset, frame.ok, frame.cancel} + frame.tabs)
             EXPECT_FALSE(text.isEmpty());
         EXPECT_EQ(frame.tabs.size(), 4);
-        for (const FormSection &s : opened.form->sections()) {
+        for (const FormSection &s : f.sections()) {
             if (s.visible) {
                 EXPECT_FALSE(s.title.isEmpty()) << type << " " << s.name.toStdString();
             }
         }
-        for (const FormControl *c : opened.form->controls()) {
-            if (!opened.form->isShown(c->name))
+        for (const FormControl *c : f.controls()) {
+            if (!f.isShown(c->name))
                 continue;
             if (c->kind == ControlKind::Label || c->kind == ControlKind::Button) {
                 EXPECT_FALSE(c->title.isEmpty()) << type << " " << c->name.toStdString();
@@ -160,10 +150,8 @@ TEST(SettingsForm, ShownTextsAreTranslated)
 
 TEST(SettingsForm, RefusedActionsChangeNothing)
 {
-    TempFolder card;
-    writeCardRecord(card.root(), Model::V470, [](R640SettingManager &m) { m.setVoice_ment(0); });
-    const OpenedForm opened = openForm(card.root());
-    RecordSettingForm &f = *opened.form;
+    const FormOnCard card(Model::V470, fields({{F::voice_ment, 0}}));
+    RecordSettingForm &f = card.form();
     struct Case { const char *control; int value; ActionResult result; };
     const Case cases[] = {
         {"noSuchControl", 0, ActionResult::UnknownControl},
@@ -198,10 +186,8 @@ TEST(SettingsForm, RefusedActionsChangeNothing)
 
 TEST(SettingsForm, SliderGuideShowsOnlyWhileThePointerIsOnIt)
 {
-    TempFolder card;
-    writeCardRecord(card.root(), Model::R640, [](R640SettingManager &m) { m.setBattery_12v_R_off(2); });
-    const OpenedForm opened = openForm(card.root());
-    RecordSettingForm &f = *opened.form;
+    const FormOnCard card(Model::R640, fields({{F::battery_12v_R_off, 2}}));
+    RecordSettingForm &f = card.form();
     const FormControl *volts = f.control(n("parkingBatteryOff12VSlider"));
     const FormControl *other = f.control(n("parkingBatteryOff24VSlider"));
     EXPECT_EQ(volts->shownGuide, -1);
@@ -220,11 +206,9 @@ TEST(SettingsForm, SliderGuideShowsOnlyWhileThePointerIsOnIt)
 // "아니오" puts the radio back as the record has it; "예" stores the choice in memory at once.
 TEST(SettingsForm, ParkingModeQuestion)
 {
-    TempFolder card;
-    writeCardRecord(card.root(), Model::K210, [](R640SettingManager &m) { m.setParking_mode_set(1); });
+    const FormOnCard card(Model::K210, fields({{F::parking_mode_set, 1}}));
     const QByteArray before = card.get(kSetupFile);
-    const OpenedForm opened = openForm(card.root());
-    RecordSettingForm &f = *opened.form;
+    RecordSettingForm &f = card.form();
     QSignalSpy asked(&f, &RecordSettingForm::questionAsked);
     ASSERT_EQ(f.pickCell(n("parkingModeRadioGroup"), 1), ActionResult::Done);
     ASSERT_TRUE(f.pendingQuestion());
@@ -239,11 +223,11 @@ TEST(SettingsForm, ParkingModeQuestion)
     f.answer(0);
     EXPECT_FALSE(f.pendingQuestion());
     EXPECT_EQ(shownValue(f, n("parkingModeRadioGroup")), 0);
-    EXPECT_EQ(opened.manager().parking_mode_set(), 1);
+    EXPECT_EQ(card.manager().parking_mode_set(), 1);
 
     ASSERT_EQ(f.pickCell(n("parkingModeRadioGroup"), 1), ActionResult::Done);
     f.answer(1);
-    EXPECT_EQ(opened.manager().parking_mode_set(), 0);
+    EXPECT_EQ(card.manager().parking_mode_set(), 0);
     EXPECT_FALSE(f.control(n("parkingShockSensitivitySlider"))->enabled);
     EXPECT_FALSE(f.control(n("parkingMotionSlider"))->enabled);
     EXPECT_EQ(card.get(kSetupFile), before); // in memory only until OK
@@ -256,27 +240,19 @@ TEST(SettingsForm, ParkingModeQuestion)
     struct Case { ModelType type; int stored; int picked; int shownBefore; };
     const Case cases[] = {{Model::V820, 0, 1, 1}, {Model::RB740, 7, 0, 2}, {Model::V880, 1, 1, 0}};
     for (const Case &c : cases) {
-        TempFolder other;
-        writeCardRecord(other.root(), c.type, [&](R640SettingManager &m) { m.setParking_mode_set(c.stored); });
-        const OpenedForm second = openForm(other.root());
-        ASSERT_EQ(shownValue(*second.form, n("parkingModeRadioGroup")), c.shownBefore) << c.type;
-        ASSERT_EQ(second.form->pickCell(n("parkingModeRadioGroup"), c.picked), ActionResult::Done);
-        second.form->answer(0);
-        EXPECT_EQ(shownValue(*second.form, n("parkingModeRadioGroup")), c.shownBefore) << c.type;
+        const FormOnCard other(c.type, fields({{F::parking_mode_set, c.stored}}));
+        ASSERT_EQ(shownValue(other.form(), n("parkingModeRadioGroup")), c.shownBefore) << c.type;
+        ASSERT_EQ(other.form().pickCell(n("parkingModeRadioGroup"), c.picked), ActionResult::Done);
+        other.form().answer(0);
+        EXPECT_EQ(shownValue(other.form(), n("parkingModeRadioGroup")), c.shownBefore) << c.type;
     }
 }
 
 // The second generation's linked controls and its three-row parking question.
 TEST(SettingsForm, SecondGenerationLinkedControls)
 {
-    TempFolder card;
-    writeCardRecord(card.root(), Model::R970, [](R640SettingManager &m) {
-        m.setSet_resolution(1);
-        m.setParking_mode_set(1);
-        m.setMeasurement_unit(1);
-    });
-    const OpenedForm opened = openForm(card.root());
-    RecordSettingForm &f = *opened.form;
+    const FormOnCard card(Model::R970, fields({{F::set_resolution, 1}, {F::parking_mode_set, 1}, {F::measurement_unit, 1}}));
+    RecordSettingForm &f = card.form();
     const FormControl *rear = f.control(n("alwaysRadioGroupRearResolution"));
     ASSERT_EQ(f.pickCell(n("alwaysRadioGroupFrontResolution"), 1), ActionResult::Done);
     ASSERT_EQ(f.pickCell(n("alwaysRadioGroupRearResolution"), 1), ActionResult::Done);
@@ -302,17 +278,15 @@ TEST(SettingsForm, SecondGenerationLinkedControls)
     EXPECT_EQ(shownValue(f, n("parkingModeRadioGroup")), 0);
     ASSERT_EQ(f.pickCell(n("parkingModeRadioGroup"), 1), ActionResult::Done);
     f.answer(1);
-    EXPECT_EQ(opened.manager().parking_mode_set(), 2);
+    EXPECT_EQ(card.manager().parking_mode_set(), 2);
     EXPECT_FALSE(f.control(n("parkingMotionSlider"))->enabled);
     EXPECT_TRUE(f.control(n("parkingShockSensitivitySlider"))->enabled);
 
     // The mobile safety camera follows the driving guide.
-    TempFolder r120Card;
-    writeCardRecord(r120Card.root(), Model::R120, [](R640SettingManager &m) { m.setEnable_driving_guide(0); });
-    const OpenedForm r120 = openForm(r120Card.root());
-    EXPECT_FALSE(r120.form->control(n("alwaysDrivingGuideSubRadioGroup"))->enabled);
-    ASSERT_EQ(r120.form->pickCell(n("alwaysDrivingGuideRadioGroup"), 0), ActionResult::Done);
-    EXPECT_TRUE(r120.form->control(n("alwaysDrivingGuideSubRadioGroup"))->enabled);
+    const FormOnCard r120(Model::R120, fields({{F::enable_driving_guide, 0}}));
+    EXPECT_FALSE(r120.form().control(n("alwaysDrivingGuideSubRadioGroup"))->enabled);
+    ASSERT_EQ(r120.form().pickCell(n("alwaysDrivingGuideRadioGroup"), 0), ActionResult::Done);
+    EXPECT_TRUE(r120.form().control(n("alwaysDrivingGuideSubRadioGroup"))->enabled);
 }
 
 // The stored parking mode sets the parking sliders' state when the form fills, also again on
@@ -328,8 +302,8 @@ TEST(SettingsForm, SecondGenerationParkingModeFillSetsTheSliders)
     for (const Case &c : cases) {
         SCOPED_TRACE(testing::Message() << "type " << c.type << " mode " << c.mode);
         TempFolder card;
-        writeCardRecord(card.root(), c.type, [&](R640SettingManager &m) { m.setParking_mode_set(c.mode); });
-        writeCardRecord(card.root(), c.type, [](R640SettingManager &m) { m.setParking_mode_set(1); },
+        writeCardRecord(card.root(), c.type, fields({{F::parking_mode_set, c.mode}}));
+        writeCardRecord(card.root(), c.type, fields({{F::parking_mode_set, 1}}),
                         QStringLiteral("1.00.17"), QStringLiteral("SETTING/default.cfg"));
         const OpenedForm opened = openForm(card.root());
         RecordSettingForm &f = *opened.form;
@@ -349,14 +323,10 @@ TEST(SettingsForm, SecondGenerationParkingModeFillSetsTheSliders)
 TEST(SettingsForm, ResetFillsDefaultsWithoutWriting)
 {
     TempFolder card;
-    writeCardRecord(card.root(), Model::R640, [](R640SettingManager &m) {
-        m.setAcceleration_sensor(9);
-        m.setDriving_guide_version(77);
-    }, QStringLiteral("2.01.33"));
-    writeCardRecord(card.root(), Model::R640, [](R640SettingManager &m) {
-        m.setAcceleration_sensor(4);
-        m.setDriving_guide_version(5);
-    }, QStringLiteral("0.00.01"), QStringLiteral("SETTING/default.cfg"));
+    writeCardRecord(card.root(), Model::R640, fields({{F::acceleration_sensor, 9}, {F::driving_guide_version, 77}}),
+                    QStringLiteral("2.01.33"));
+    writeCardRecord(card.root(), Model::R640, fields({{F::acceleration_sensor, 4}, {F::driving_guide_version, 5}}),
+                    QStringLiteral("0.00.01"), QStringLiteral("SETTING/default.cfg"));
     const QByteArray before = card.get(kSetupFile);
     const OpenedForm opened = openForm(card.root());
     RecordSettingForm &f = *opened.form;
@@ -379,11 +349,9 @@ TEST(SettingsForm, ResetFillsDefaultsWithoutWriting)
 TEST(SettingsForm, ModelWithoutMappingWritesNoRecordField)
 {
     for (ModelType type : {Model::DVR_L410, Model::DVR_L470}) {
-        TempFolder card;
-        writeCardRecord(card.root(), type, [](R640SettingManager &m) { m.setAcceleration_sensor(7); });
+        const FormOnCard card(type, fields({{F::acceleration_sensor, 7}}), type);
         const QByteArray before = card.get(kSetupFile);
-        const OpenedForm opened = openForm(card.root(), type);
-        RecordSettingForm &f = *opened.form;
+        RecordSettingForm &f = card.form();
         EXPECT_TRUE(f.family().isEmpty());
         EXPECT_TRUE(f.isShown(n("commonTimeCheckBox")));
         EXPECT_TRUE(f.isShown(n("parkingTimeLimitSlider_36x")));
@@ -407,13 +375,8 @@ TEST(SettingsForm, SecondGenerationStoresItsProductName)
         {Model::R60, "R60"},    {Model::RB20, "RB20"},   {Model::R120, "R120"},
         {Model::RM30, "RM30"},  {Model::QT_K9_PN, "QT-K9-PN"}};
     for (const auto &[type, product] : cases) {
-        TempFolder card;
-        writeCardRecord(card.root(), type, [](R640SettingManager &m) {
-            m.setProduct_name(QStringLiteral("R930"));
-            m.setFront_brightness(2);
-        });
-        const OpenedForm opened = openForm(card.root(), type);
-        RecordSettingForm &f = *opened.form;
+        const FormOnCard card(type, fields({{F::product_name, "R930"}, {F::front_brightness, 2}}), type);
+        RecordSettingForm &f = card.form();
         EXPECT_EQ(shownValue(f, n("commonFrontBrightnessSlider")), 0);
         ASSERT_EQ(f.setSlider(n("commonFrontBrightnessSlider"), 1), ActionResult::Done);
         ASSERT_EQ(f.setChecked(n("etcOverwriteManualCheckBox"), true), ActionResult::Done);
@@ -430,10 +393,8 @@ TEST(SettingsForm, SecondGenerationStoresItsProductName)
 
 TEST(SettingsForm, TouchResetLeavesTheMarker)
 {
-    TempFolder card;
-    writeCardRecord(card.root(), Model::V470, {});
-    const OpenedForm opened = openForm(card.root());
-    RecordSettingForm &f = *opened.form;
+    const FormOnCard card(Model::V470, {});
+    RecordSettingForm &f = card.form();
     for (int round = 0; round < 2; ++round) {
         ASSERT_EQ(f.press(n("etcInitializeTouchButton")), ActionResult::Done);
         ASSERT_EQ(f.pendingQuestion()->kind, FormQuestion::Kind::TouchResetConfirm);
@@ -464,8 +425,7 @@ TEST(SettingsForm, FormatRunsTheReformatProgramAndReportsItsEnd)
     for (const Case c : {Case{0, true}, Case{1, false}}) {
         SCOPED_TRACE(c.exitCode);
         const QString program = bin.filePath(QStringLiteral("reformat%1").arg(c.exitCode));
-        writeFile(program, "#!/bin/sh\nexit " + QByteArray::number(c.exitCode) + "\n");
-        QFile::setPermissions(program, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        ASSERT_TRUE(writeScript(program, "#!/bin/sh\nexit " + QByteArray::number(c.exitCode) + "\n"));
         qputenv("DROVIK_REFORMAT_COMMAND", program.toUtf8());
         const OpenedForm opened = openForm(root, Model::None, &monitor);
         RecordSettingForm &f = *opened.form;

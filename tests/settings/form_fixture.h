@@ -12,12 +12,13 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
+#include <vector>
 
 namespace drovik::test {
 
 using RecordFill = std::function<void(R640SettingManager &)>;
 
-inline const QString kSetupFile = QStringLiteral("SETTING/setup.cfg");
 inline const QString kTimeFile = QStringLiteral("SETTING/time.dat");
 
 // Writes a record of the model to root: the product name and version the detection reads, then
@@ -50,6 +51,50 @@ inline std::unique_ptr<R640SettingManager> readCardRecord(const QString &root,
     return m;
 }
 
+using F = Field;
+
+// One field of a record and its value: a number, or a text for the text fields.
+struct FieldValue {
+    FieldValue(Field f, qint32 n) : field(f), number(n) {}
+    FieldValue(Field f, const char *t) : field(f), text(QString::fromUtf8(t)) {}
+    FieldValue(Field f, const QString &t) : field(f), text(t) {}
+    Field field;
+    qint32 number = 0;
+    std::optional<QString> text;
+};
+
+// A fill that runs base (when given), then sets the values in order.
+inline RecordFill fields(const RecordFill &base, std::vector<FieldValue> values)
+{
+    return [base, values = std::move(values)](R640SettingManager &m) {
+        if (base)
+            base(m);
+        for (const FieldValue &v : values) {
+            if (v.text)
+                m.setTextValue(v.field, *v.text);
+            else
+                m.setIntValue(v.field, v.number);
+        }
+    };
+}
+inline RecordFill fields(std::vector<FieldValue> values) { return fields({}, std::move(values)); }
+
+// A record valid for the three first-generation families as the editor saves them, so that only
+// what a case changes moves.
+inline const RecordFill firstGenerationRecord = fields({
+    {F::front_brightness, 0}, {F::measurement_unit, 1}, {F::daylight_offset, 1}, {F::gmt_offset, 540},
+    {F::tz_key, "Korea Standard Time"}, {F::cur_language, 4}, {F::audio_record, 1}, {F::voice_ment, 0},
+    {F::audio_ment_volume, 3}, {F::acceleration_sensor, 10}, {F::front_quality, 3},
+    {F::parking_front_quality, 1}, {F::parking_mode_set, 1}, {F::parking_acceleration_sensor, 1},
+    {F::parking_motion_set, 1}, {F::parking_motion_sensitivity, 5}, {F::battery_12v_R_off, 7},
+    {F::battery_24v_R_off, 0}, {F::record_cevent_overwrite, 1}, {F::record_prevent_overwrite, 1},
+    {F::security_led_mode, 0}, {F::partition_type, 2}, {F::front_resolution, 2}, {F::rear_resolution, 1},
+    {F::front_framerate, 3}, {F::rear_quality, 1}, {F::parking_front_resolution, 2},
+    {F::parking_rear_resolution, 1}, {F::parking_front_framerate, 2}, {F::parking_rear_quality, 1},
+    {F::parking_time_limit, 6}, {F::enable_driving_guide, 1}, {F::lcd_brightness, 5},
+    {F::lcd_off_timer, 120000},
+});
+
 // The shared manager on the card at root (detection, then the record), and a form on it.
 struct OpenedForm {
     std::unique_ptr<form::RecordSettingForm> form;
@@ -73,6 +118,20 @@ inline OpenedForm openForm(const QString &root, ModelType forcedType = Model::No
     return opened;
 }
 
+// A card of its own holding a record of type (as writeCardRecord writes it), and the form opened
+// on it; the folder is the card.
+struct FormOnCard : TempFolder {
+    OpenedForm opened;
+
+    FormOnCard(ModelType type, const RecordFill &fill, ModelType forcedType = Model::None,
+               const QString &version = QStringLiteral("1.00.17"))
+        : opened((writeCardRecord(root(), type, fill, version), openForm(root(), forcedType)))
+    {
+    }
+    form::RecordSettingForm &form() const { return *opened.form; }
+    R640SettingManager &manager() const { return opened.manager(); }
+};
+
 // Every field the manager holds, also those beyond its model's record.
 inline QByteArray allFields(const R640SettingManager &m)
 {
@@ -82,7 +141,7 @@ inline QByteArray allFields(const R640SettingManager &m)
 }
 
 // What a control shows as one number: the selected cell, the position, or the check (0/1).
-inline int shownValue(const form::RecordSettingForm &f, const QString &name)
+inline int shownValue(const form::SettingForm &f, const QString &name)
 {
     const form::FormControl *c = f.control(name);
     if (!c)
@@ -96,7 +155,7 @@ inline int shownValue(const form::RecordSettingForm &f, const QString &name)
 
 // One user gesture by the control's kind: a cell or item index, a pop-up tag, a slider
 // position, a check (0/1).
-inline form::ActionResult act(form::RecordSettingForm &f, const QString &name, int value)
+inline form::ActionResult act(form::SettingForm &f, const QString &name, int value)
 {
     const form::FormControl *c = f.control(name);
     if (!c)

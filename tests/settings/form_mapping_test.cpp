@@ -30,45 +30,6 @@ struct RoundTrip {
     const char *version = "1.00.17"; // the firmware version text the card states
 };
 
-void firstGenerationBase(R640SettingManager &m)
-{
-    m.setFront_brightness(0);
-    m.setMeasurement_unit(1);
-    m.setDaylight_offset(1);
-    m.setGmt_offset(540);
-    m.setTz_key(QStringLiteral("Korea Standard Time"));
-    m.setCur_language(4);
-    m.setAudio_record(1);
-    m.setVoice_ment(0);
-    m.setAudio_ment_volume(3);
-    m.setAcceleration_sensor(10);
-    m.setFront_quality(3);
-    m.setParking_front_quality(1);
-    m.setParking_mode_set(1);
-    m.setParking_acceleration_sensor(1);
-    m.setParking_motion_set(1);
-    m.setParking_motion_sensitivity(5);
-    m.setBattery_12v_R_off(7);
-    m.setBattery_24v_R_off(0);
-    m.setRecord_cevent_overwrite(1);
-    m.setRecord_prevent_overwrite(1);
-    m.setSecurity_led_mode(0);
-    m.setPartition_type(2);
-    // Valid for every first-generation family, so that only what a case changes moves.
-    m.setFront_resolution(2);
-    m.setRear_resolution(1);
-    m.setFront_framerate(3);
-    m.setRear_quality(1);
-    m.setParking_front_resolution(2);
-    m.setParking_rear_resolution(1);
-    m.setParking_front_framerate(2);
-    m.setParking_rear_quality(1);
-    m.setParking_time_limit(6);
-    m.setEnable_driving_guide(1);
-    m.setLcd_brightness(5);
-    m.setLcd_off_timer(120000);
-}
-
 const std::vector<Shown> kBaseShown = {
     {"commonFrontBrightnessSlider", 2}, {"commonSpeedUnitRadioGroup", 1},
     {"commonDSTRadioGroup", 0},         {"commonGMTComboBox", 29},
@@ -91,47 +52,19 @@ std::vector<Shown> withBase(std::vector<Shown> own)
 }
 
 // Every second-generation field at a value its rule covers, none at the layout's default.
-void secondGenerationBase(R640SettingManager &m)
-{
-    m.setFront_brightness(0);
-    m.setRear_brightness(2);
-    m.setMeasurement_unit(1);
-    m.setDaylight_offset(1);
-    m.setGmt_offset(540);
-    m.setTz_key(QStringLiteral("Korea Standard Time"));
-    m.setCur_language(4);
-    m.setVoice_ment(1);
-    m.setAudio_ment_volume(2);
-    m.setLcd_brightness(1);
-    m.setLcd_off_timer(600000);
-    m.setSpeed_stamp(1);
-    m.setAcceleration_sensor(4);
-    m.setEnable_driving_guide(1);
-    m.setMobile_safety_cam_alert(1);
-    m.setWdr(0);
-    m.setAdas_car_high(2);
-    m.setLdws_onoff(1);
-    m.setLdws_depart_Sensitivity(1);
-    m.setLdws_left_depart_Sensitivity(0);
-    m.setLdws_right_depart_Sensitivity(2);
-    m.setLdws_depart_speed(3);
-    m.setFcws_onoff(0);
-    m.setFcws_frontal_sensitivity(1);
-    m.setFcmd_onoff(0);
-    m.setParking_mode_set(1);
-    m.setParking_night_vision(1);
-    m.setParking_acceleration_sensor(3);
-    m.setParking_motion_sensitivity(0);
-    m.setParking_time_limit(12);
-    m.setBattery_12v_R_off(7);
-    m.setBattery_24v_R_off(0);
-    m.setRecord_cevent_overwrite(1);
-    m.setRecord_motion_overwrite(0);
-    m.setRecord_prevent_overwrite(1);
-    m.setRecord_manual_overwrite(0);
-    m.setSecurity_led_mode(3);
-    m.setPartition_type(2);
-}
+const RecordFill secondGenerationBase = fields({
+    {F::front_brightness, 0}, {F::rear_brightness, 2}, {F::measurement_unit, 1}, {F::daylight_offset, 1},
+    {F::gmt_offset, 540}, {F::tz_key, "Korea Standard Time"}, {F::cur_language, 4}, {F::voice_ment, 1},
+    {F::audio_ment_volume, 2}, {F::lcd_brightness, 1}, {F::lcd_off_timer, 600000}, {F::speed_stamp, 1},
+    {F::acceleration_sensor, 4}, {F::enable_driving_guide, 1}, {F::mobile_safety_cam_alert, 1}, {F::wdr, 0},
+    {F::adas_car_high, 2}, {F::ldws_onoff, 1}, {F::ldws_depart_Sensitivity, 1},
+    {F::ldws_left_depart_Sensitivity, 0}, {F::ldws_right_depart_Sensitivity, 2}, {F::ldws_depart_speed, 3},
+    {F::fcws_onoff, 0}, {F::fcws_frontal_sensitivity, 1}, {F::fcmd_onoff, 0}, {F::parking_mode_set, 1},
+    {F::parking_night_vision, 1}, {F::parking_acceleration_sensor, 3}, {F::parking_motion_sensitivity, 0},
+    {F::parking_time_limit, 12}, {F::battery_12v_R_off, 7}, {F::battery_24v_R_off, 0},
+    {F::record_cevent_overwrite, 1}, {F::record_motion_overwrite, 0}, {F::record_prevent_overwrite, 1},
+    {F::record_manual_overwrite, 0}, {F::security_led_mode, 3}, {F::partition_type, 2},
+});
 
 const std::vector<Shown> kSecondBaseShown = {
     {"commonFrontBrightnessSlider", 2}, {"commonRearBrightnessSlider", 0},
@@ -176,15 +109,10 @@ std::vector<RoundTrip> roundTripCases()
 {
     std::vector<RoundTrip> cases = {
         {"K210", Model::K210,
-         [](R640SettingManager &m) {
-             firstGenerationBase(m);
-             m.setDate_format(1);
-             m.setFront_resolution(2);
-             m.setFront_framerate(7); // not 2: the 30 fps column
-             m.setParking_front_resolution(1);
-             m.setParking_front_framerate(2);
-             m.setParking_time_limit(48);
-         },
+         fields(firstGenerationRecord, {{F::date_format, 1}, {F::front_resolution, 2},
+                                        {F::front_framerate, 7}, // not 2: the 30 fps column
+                                        {F::parking_front_resolution, 1}, {F::parking_front_framerate, 2},
+                                        {F::parking_time_limit, 48}}),
          withBase({{"commonVideoDateFormatRadioGroup", 1}, {"alwaysRadioGroupFrontResolution", 1},
                    {"alwaysRadioGroupFrameRate", 1}, {"parkingFrontResolutionRadioGroup", 0},
                    {"parkingFrameRateRadioGroup", 0}, {"parkingTimeLimitSlider_36x", 7}}),
@@ -195,36 +123,17 @@ std::vector<RoundTrip> roundTripCases()
           {"alwaysRadioGroupFrontQuality", 0}, {"parkingTimeLimitSlider_36x", 1},
           {"etcOverwriteManualCheckBox", 1}, {"etcSecurityLEDRadioGroup", 0},
           {"etcMemoryPartitionRadioGroup", 2}},
-         [](R640SettingManager &m) {
-             // The K210 keeps its own language value.
-             m.setFront_brightness(2);
-             m.setMeasurement_unit(0);
-             m.setGmt_offset(-570);
-             m.setTz_key(QString());
-             m.setDaylight_offset(0);
-             m.setVoice_ment(1);
-             m.setAudio_ment_volume(6);
-             m.setDate_format(0);
-             m.setFront_resolution(1);
-             m.setFront_framerate(3);
-             m.setFront_quality(1);
-             m.setParking_time_limit(1);
-             m.setRecord_manual_overwrite(1);
-             m.setSecurity_led_mode(1);
-             m.setPartition_type(3);
-         }},
+         // The K210 keeps its own language value.
+         fields({{F::front_brightness, 2}, {F::measurement_unit, 0}, {F::gmt_offset, -570}, {F::tz_key, QString()},
+                 {F::daylight_offset, 0}, {F::voice_ment, 1}, {F::audio_ment_volume, 6}, {F::date_format, 0},
+                 {F::front_resolution, 1}, {F::front_framerate, 3}, {F::front_quality, 1},
+                 {F::parking_time_limit, 1}, {F::record_manual_overwrite, 1}, {F::security_led_mode, 1},
+                 {F::partition_type, 3}})},
         {"R640", Model::R640,
-         [](R640SettingManager &m) {
-             firstGenerationBase(m);
-             m.setFront_resolution(3);
-             m.setRear_resolution(2);
-             m.setFront_framerate(1);
-             m.setRear_quality(2);
-             m.setParking_front_framerate(3);
-             m.setParking_time_limit(36);
-             m.setEnable_driving_guide(1);
-             m.setLcd_off_timer(90000); // not the R640's: left alone
-         },
+         fields(firstGenerationRecord, {{F::front_resolution, 3}, {F::rear_resolution, 2}, {F::front_framerate, 1},
+                                        {F::rear_quality, 2}, {F::parking_front_framerate, 3},
+                                        {F::parking_time_limit, 36}, {F::enable_driving_guide, 1},
+                                        {F::lcd_off_timer, 90000}}), // not the R640's: left alone
          withBase({{"alwaysRadioGroupFrontResolution", 2}, {"alwaysRadioGroupRearResolution", 1},
                    {"alwaysRadioGroupFrameRate", 0}, {"alwaysRadioGroupRearQuality", 1},
                    {"parkingFrameRateRadioGroup", 2}, {"parkingTimeLimitSlider_36o", 7},
@@ -233,28 +142,14 @@ std::vector<RoundTrip> roundTripCases()
           {"alwaysRadioGroupFrameRate", 2}, {"parkingMotionRadioGroup", 1},
           {"parkingTimeLimitSlider_36o", 8}, {"commonDrivingGuideRadioGroup", 1},
           {"commonGMTComboBox", 33}},
-         [](R640SettingManager &m) {
-             m.setCur_language(1);
-             m.setRear_resolution(1);
-             m.setFront_framerate(3);
-             m.setParking_motion_set(0);
-             m.setParking_time_limit(48);
-             m.setEnable_driving_guide(0);
-             m.setGmt_offset(660);
-             m.setTz_key(QStringLiteral("Central Pacific Standard Time"));
-         }},
+         fields({{F::cur_language, 1}, {F::rear_resolution, 1}, {F::front_framerate, 3}, {F::parking_motion_set, 0},
+                 {F::parking_time_limit, 48}, {F::enable_driving_guide, 0}, {F::gmt_offset, 660},
+                 {F::tz_key, "Central Pacific Standard Time"}})},
         {"V470", Model::V470,
-         [](R640SettingManager &m) {
-             firstGenerationBase(m);
-             m.setGmt_offset(0); // the zone name wins over the offset
-             m.setLcd_off_timer(90000);
-             m.setLcd_brightness(7);
-             m.setFront_resolution(3);
-             m.setFront_framerate(5);
-             m.setParking_front_framerate(2);
-             m.setRear_resolution(1);
-             m.setParking_time_limit(6);
-         },
+         fields(firstGenerationRecord, {{F::gmt_offset, 0}, // the zone name wins over the offset
+                                        {F::lcd_off_timer, 90000}, {F::lcd_brightness, 7}, {F::front_resolution, 3},
+                                        {F::front_framerate, 5}, {F::parking_front_framerate, 2},
+                                        {F::rear_resolution, 1}, {F::parking_time_limit, 6}}),
          withBase({{"commonLCDOffTimerRadioGroup", 3}, {"commonLCDBrighnessSlider", 7},
                    {"alwaysRadioGroupFrontResolution", 1}, {"alwaysRadioGroupFrameRate", 1},
                    {"parkingFrameRateRadioGroup", 0}, {"alwaysRadioGroupRearResolution", 0},
@@ -262,14 +157,9 @@ std::vector<RoundTrip> roundTripCases()
          {{"commonLCDOffTimerRadioGroup", 1}, {"commonLCDBrighnessSlider", 0},
           {"alwaysRadioGroupFrontResolution", 0}, {"parkingFrameRateRadioGroup", 1},
           {"commonGMTComboBox", 32}},
-         [](R640SettingManager &m) {
-             m.setGmt_offset(630);
-             m.setTz_key(QString()); // +10:30 has no zone name
-             m.setLcd_off_timer(300000);
-             m.setLcd_brightness(0);
-             m.setFront_resolution(2);
-             m.setParking_front_framerate(5);
-         }},
+         fields({{F::gmt_offset, 630}, {F::tz_key, QString()}, // +10:30 has no zone name
+                 {F::lcd_off_timer, 300000}, {F::lcd_brightness, 0}, {F::front_resolution, 2},
+                 {F::parking_front_framerate, 5}})},
     };
     for (RoundTrip &c : secondGenerationCases())
         cases.push_back(std::move(c));
@@ -293,147 +183,81 @@ std::vector<RoundTrip> secondGenerationCases()
           {"parkingShockSensitivitySlider", 5}, {"parkingMotionSlider", 3},
           {"parkingTimeLimitSlider_36x", 4}, {"parkingBatteryOff12VSlider", 3},
           {"etcSecurityLEDRadioGroup", 3}, {"commonGMTComboBox", 3}},
-         [](R640SettingManager &m) {
-             m.setRear_brightness(0);
-             m.setVoice_ment(0); // volume 0 is the announcements off
-             m.setAudio_ment_volume(0);
-             m.setLcd_brightness(2);
-             m.setLcd_off_timer(0);
-             m.setAcceleration_sensor(5);
-             m.setWdr(1);
-             m.setAdas_car_high(1);
-             m.setLdws_left_depart_Sensitivity(2);
-             m.setLdws_right_depart_Sensitivity(1);
-             m.setLdws_depart_speed(0);
-             m.setFcws_onoff(1);
-             m.setFcws_frontal_sensitivity(2);
-             m.setFcmd_onoff(1);
-             m.setParking_acceleration_sensor(5);
-             m.setParking_motion_sensitivity(5);
-             m.setParking_time_limit(48);
-             m.setBattery_12v_R_off(3);
-             m.setSecurity_led_mode(0);
-             m.setGmt_offset(-570); // the zone name stays: this family does not store it
-         }},
+         fields({{F::rear_brightness, 0}, {F::voice_ment, 0}, // volume 0 is the announcements off
+                 {F::audio_ment_volume, 0}, {F::lcd_brightness, 2}, {F::lcd_off_timer, 0},
+                 {F::acceleration_sensor, 5}, {F::wdr, 1}, {F::adas_car_high, 1},
+                 {F::ldws_left_depart_Sensitivity, 2}, {F::ldws_right_depart_Sensitivity, 1},
+                 {F::ldws_depart_speed, 0}, {F::fcws_onoff, 1}, {F::fcws_frontal_sensitivity, 2},
+                 {F::fcmd_onoff, 1}, {F::parking_acceleration_sensor, 5}, {F::parking_motion_sensitivity, 5},
+                 {F::parking_time_limit, 48}, {F::battery_12v_R_off, 3}, {F::security_led_mode, 0},
+                 {F::gmt_offset, -570}})}, // the zone name stays: this family does not store it
         // Firmware 16: a 464-byte record; the driver-assistance fields are neither shown nor
         // changed, the forward-vehicle switch is still stored (in memory, beyond the bytes).
         {"V820 (V820 UK, firmware 16)", Model::V820UK, secondGenerationBase,
          withSecondBase({{"alwaysFVDWRadioGroup", 0}}),
          {{"commonVoiceMentSlider", 3}, {"parkingModeRadioGroup", 1}, {"answer", 1}},
-         [](R640SettingManager &m) {
-             m.setProduct_name(QStringLiteral("V820"));
-             m.setAudio_ment_volume(3);
-             m.setParking_mode_set(0);
-             m.setFcmd_onoff(1);
-         },
+         fields({{F::product_name, "V820"}, {F::audio_ment_volume, 3}, {F::parking_mode_set, 0},
+                 {F::fcmd_onoff, 1}}),
          "1.00.16"},
         // The V880 has condition A whatever its firmware; "아니오" to the time-lapse question
         // puts the radio back on the stored motion mode.
         {"V820 (V880)", Model::V880,
-         [](R640SettingManager &m) {
-             secondGenerationBase(m);
-             m.setParking_acceleration_sensor(8); // a ten-level value: the five-position end
-         },
+         // A ten-level value: the five-position end.
+         fields(secondGenerationBase, {{F::parking_acceleration_sensor, 8}}),
          withSecondBase(plus(kDriverAssistanceShown,
                              {{"alwaysFVDWRadioGroup", 1}, {"parkingSuperNightVisionRadioGroup", 0},
                               {"commonSpeedStampRadioGroup", 0}, {"parkingShockSensitivitySlider", 5}})),
          {{"parkingModeRadioGroup", 1}, {"answer", 0}, {"parkingSuperNightVisionRadioGroup", 1},
           {"commonSpeedStampRadioGroup", 1}, {"alwaysLDWSRadioGroup", 1}},
-         [](R640SettingManager &m) {
-             m.setParking_night_vision(0);
-             m.setSpeed_stamp(0);
-             m.setLdws_onoff(0);
-             m.setParking_acceleration_sensor(5);
-         },
+         fields({{F::parking_night_vision, 0}, {F::speed_stamp, 0}, {F::ldws_onoff, 0},
+                 {F::parking_acceleration_sensor, 5}}),
          "1.00.05"},
         // A hidden resolution section is still the R930's: HD at the front forces the rear.
         {"R930 (R930)", Model::R930,
-         [](R640SettingManager &m) {
-             secondGenerationBase(m);
-             m.setGmt_offset(15); // no item: "UTC"
-             m.setVoice_ment(0);
-             m.setFront_resolution(2);
-             m.setRear_resolution(3);
-         },
+         fields(secondGenerationBase, {{F::gmt_offset, 15}, // no item: "UTC"
+                                       {F::voice_ment, 0}, {F::front_resolution, 2}, {F::rear_resolution, 3}}),
          withSecondBase(plus(kDriverAssistanceShown,
                              {{"commonGMTComboBox", 15}, {"commonVoiceMentSlider", 0},
                               {"alwaysRadioGroupFrontResolution", 0}, {"alwaysRadioGroupRearResolution", 0},
                               {"alwaysLDWSSensitivitySlider", 1}, {"etcSecurityLEDRadioGroup", 2}})),
          {{"alwaysLDWSSensitivitySlider", 0}},
-         [](R640SettingManager &m) {
-             m.setGmt_offset(0);
-             m.setAudio_ment_volume(0);
-             m.setRear_resolution(2);
-             m.setLdws_depart_Sensitivity(0); // one slider, three fields
-             m.setLdws_left_depart_Sensitivity(0);
-             m.setLdws_right_depart_Sensitivity(0);
-         }},
+         fields({{F::gmt_offset, 0}, {F::audio_ment_volume, 0}, {F::rear_resolution, 2},
+                 {F::ldws_depart_Sensitivity, 0}, // one slider, three fields
+                 {F::ldws_left_depart_Sensitivity, 0}, {F::ldws_right_depart_Sensitivity, 0}})},
         {"R930 (R970)", Model::R970,
-         [](R640SettingManager &m) {
-             secondGenerationBase(m);
-             m.setSet_resolution(1);
-             m.setFront_resolution(3);
-             m.setRear_resolution(3);
-             m.setParking_mode_set(2);
-             m.setLcd_brightness(9); // not the R930 family's: kept
-         },
+         fields(secondGenerationBase, {{F::set_resolution, 1}, {F::front_resolution, 3}, {F::rear_resolution, 3},
+                                       {F::parking_mode_set, 2},
+                                       {F::lcd_brightness, 9}}), // not the R930 family's: kept
          withSecondBase(plus(kDriverAssistanceShown,
                              {{"alwaysRadioGroupFrontResolution", 1}, {"alwaysRadioGroupRearResolution", 1},
                               {"alwaysLDWSSensitivitySlider", 0}, {"alwaysLDWSRightSensitivitySlider", 2},
                               {"parkingModeRadioGroup", 1}, {"commonSpeedStampRadioGroup", 0}})),
          {{"alwaysRadioGroupFrontResolution", 0}, {"alwaysLDWSRightSensitivitySlider", 1},
           {"commonSpeedStampRadioGroup", 1}},
-         [](R640SettingManager &m) {
-             m.setFront_resolution(2);
-             m.setRear_resolution(2);
-             m.setLdws_right_depart_Sensitivity(1);
-             m.setSpeed_stamp(0);
-         }},
+         fields({{F::front_resolution, 2}, {F::rear_resolution, 2}, {F::ldws_right_depart_Sensitivity, 1},
+                 {F::speed_stamp, 0}})},
         // The V560 maps the resolution it shows; its LED keeps one mode.
         {"V560 (V560)", Model::V560,
-         [](R640SettingManager &m) {
-             secondGenerationBase(m);
-             m.setSet_resolution(1);
-             m.setFront_resolution(2);
-             m.setRear_resolution(3);
-             m.setSecurity_led_mode(2);
-             m.setPartition_type(3);
-         },
+         fields(secondGenerationBase, {{F::set_resolution, 1}, {F::front_resolution, 2}, {F::rear_resolution, 3},
+                                       {F::security_led_mode, 2}, {F::partition_type, 3}}),
          withSecondBase({{"alwaysRadioGroupFrontResolution", 0}, {"alwaysRadioGroupRearResolution", 0},
                          {"etcSecurityLEDRadioGroup", 1}, {"etcMemoryPartitionRadioGroup", 2},
                          {"commonLCDOffTimerRadioGroup", 1}, {"commonSpeedStampRadioGroup", 0}}),
          {{"alwaysRadioGroupFrontResolution", 1}, {"commonLCDOffTimerRadioGroup", 0}},
-         [](R640SettingManager &m) {
-             m.setFront_resolution(3); // the rear gets its own FHD back
-             m.setSecurity_led_mode(1);
-             m.setLcd_off_timer(30000);
-         }},
+         fields({{F::front_resolution, 3}, // the rear gets its own FHD back
+                 {F::security_led_mode, 1}, {F::lcd_off_timer, 30000}})},
         // Resolution hidden: not stored. The hidden LCD and LED sections still map.
         {"R60 (R60)", Model::R60,
-         [](R640SettingManager &m) {
-             secondGenerationBase(m);
-             m.setFront_resolution(7);
-             m.setRear_resolution(1);
-         },
+         fields(secondGenerationBase, {{F::front_resolution, 7}, {F::rear_resolution, 1}}),
          withSecondBase({{"commonLCDBrighnessSlider", 1}, {"etcSecurityLEDRadioGroup", 1},
                          {"alwaysDrivingGuideSubRadioGroup", 1}}), // its field is beyond the record
          {{"alwaysDrivingGuideRadioGroup", 1}},
-         [](R640SettingManager &m) {
-             m.setEnable_driving_guide(0);
-             m.setSecurity_led_mode(1);
-         }},
+         fields({{F::enable_driving_guide, 0}, {F::security_led_mode, 1}})},
         {"R60 (R120)", Model::R120,
-         [](R640SettingManager &m) {
-             secondGenerationBase(m);
-             m.setMobile_safety_cam_alert(0);
-         },
+         fields(secondGenerationBase, {{F::mobile_safety_cam_alert, 0}}),
          withSecondBase({{"alwaysDrivingGuideSubRadioGroup", 1}}),
          {{"alwaysDrivingGuideSubRadioGroup", 0}, {"alwaysDrivingGuideRadioGroup", 1}},
-         [](R640SettingManager &m) {
-             m.setMobile_safety_cam_alert(1);
-             m.setEnable_driving_guide(0);
-             m.setSecurity_led_mode(1);
-         }},
+         fields({{F::mobile_safety_cam_alert, 1}, {F::enable_driving_guide, 0}, {F::security_led_mode, 1}})},
     };
 }
 
@@ -514,14 +338,9 @@ TEST(SettingsForm, TimeZoneFillAndSaveByFamily)
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(testing::Message() << c.type << " " << c.gmtOffset << " " << c.tzKey);
-        TempFolder card;
-        writeCardRecord(card.root(), c.type, [&](R640SettingManager &m) {
-            m.setGmt_offset(c.gmtOffset);
-            m.setTz_key(QString::fromLatin1(c.tzKey));
-        });
-        const OpenedForm opened = openForm(card.root());
-        EXPECT_EQ(shownValue(*opened.form, QStringLiteral("commonGMTComboBox")), c.item);
-        opened.form->okButtonTouched();
+        const FormOnCard card(c.type, fields({{F::gmt_offset, c.gmtOffset}, {F::tz_key, c.tzKey}}));
+        EXPECT_EQ(shownValue(card.form(), QStringLiteral("commonGMTComboBox")), c.item);
+        card.form().okButtonTouched();
         const std::unique_ptr<R640SettingManager> saved = readCardRecord(card.root());
         EXPECT_EQ(saved->gmt_offset(), c.savedOffset);
         EXPECT_EQ(saved->tz_key(), QString::fromLatin1(c.savedKey));

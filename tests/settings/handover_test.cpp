@@ -73,9 +73,8 @@ TEST(Handover, ADroppedReformatRunnerNeitherWaitsForNorKillsTheProgram)
     const QString program = bin.filePath(QStringLiteral("reformat"));
     const QByteArray go = bin.filePath(QStringLiteral("go")).toUtf8();
     const QString done = bin.filePath(QStringLiteral("done"));
-    writeFile(program, "#!/bin/sh\ni=0\nwhile [ ! -e '" + go + "' ] && [ $i -lt 300 ]; do sleep 0.1; i=$((i+1)); done\n"
-                       "[ -e '" + go + "' ] && touch '" + done.toUtf8() + "'\n");
-    QFile::setPermissions(program, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    writeScript(program, "#!/bin/sh\ni=0\nwhile [ ! -e '" + go + "' ] && [ $i -lt 300 ]; do sleep 0.1; i=$((i+1)); done\n"
+                         "[ -e '" + go + "' ] && touch '" + done.toUtf8() + "'\n");
     qputenv("DROVIK_REFORMAT_COMMAND", program.toUtf8());
     {
         ReformatRunner runner(&monitor);

@@ -1,6 +1,6 @@
 // The text-file camera's settings editor on generated cards: what each line shows, the one line
 // each gesture writes, OK with and without the clock, Reset, refused gestures and a pulled card.
-#include "card_fixture.h"
+#include "form_fixture.h"
 
 #include "i18n/drovik_languages.h"
 #include "settings/form/kvl_setting_form.h"
@@ -18,40 +18,7 @@ using namespace drovik::test;
 
 namespace {
 
-const QString kBlackbox = QStringLiteral("SETTING/blackbox.cfg");
 QString n(const char *text) { return QString::fromUtf8(text); }
-
-// A card as the camera leaves it: every key, model and version filled, the clock block after
-// "set=", an unknown line and a blank one that must survive untouched.
-const QStringList kCardLines = {
-    n("const=60"), n("event=22"), n("manual=9"), n("park=4"), n("front_led=1"),
-    n("model=N260"), n("version=2.01.05"), n("park_mode=1"), n("power_off_vlt=12000"),
-    n("language=us"), n("local_time=-8.000000"), n("summer_time=0"), n("osd_speed=1"),
-    n("mic_in=1"), n("voice_out=1"), n("voice_volume=3"), n("acc_level=3"),
-    n("motion_level=3"), n("future_key=x y"), n(""), n("set=0"), n("year=2024"), n("month=11"),
-    n("day=30"), n("hour=23"), n("min=59"), n("sec=58"),
-};
-
-QStringList withLine(QStringList lines, const QString &line)
-{
-    const QString key = line.section(QLatin1Char('='), 0, 0) + QLatin1Char('=');
-    for (QString &l : lines) {
-        if (l.startsWith(key)) {
-            l = line;
-            return lines;
-        }
-    }
-    lines.append(line);
-    return lines;
-}
-
-QStringList without(QStringList lines, const QString &key)
-{
-    lines.removeIf([&](const QString &l) { return l.startsWith(key); });
-    return lines;
-}
-
-QByteArray bytesOf(const QStringList &lines) { return lines.join(QStringLiteral("\r\n")).toUtf8(); }
 
 // The card, detected and loaded as the settings button does it, and the editor opened on it.
 struct KvlCard {
@@ -63,35 +30,15 @@ struct KvlCard {
     explicit KvlCard(const QStringList &file, const QString &language = QStringLiteral("en"))
     {
         SharedDrovikLanguages().setLanguage(language);
-        folder.put(kBlackbox, bytesOf(file));
+        folder.put(kBlackboxFile, kvlBytes(file));
         card.loadVersionInfoWithSDPath(folder.root());
         lines.loadData();
         form = std::make_unique<KvlSettingForm>(lines, card);
         form->open();
     }
-    QByteArray onCard() const { return folder.get(kBlackbox); }
-    int shown(const char *name) const
-    {
-        const FormControl *c = form->control(n(name));
-        if (!c)
-            return -999;
-        if (c->kind == ControlKind::CheckBox)
-            return c->checked ? 1 : 0;
-        return c->kind == ControlKind::Slider ? c->position : c->selected;
-    }
+    QByteArray onCard() const { return folder.get(kBlackboxFile); }
+    int shown(const char *name) const { return shownValue(*form, n(name)); }
 };
-
-ActionResult act(KvlSettingForm &f, const QString &name, int value)
-{
-    const FormControl *c = f.control(name);
-    if (c && c->kind == ControlKind::Slider)
-        return f.setSlider(name, value);
-    if (c && c->kind == ControlKind::CheckBox)
-        return f.setChecked(name, value != 0);
-    if (c && c->kind == ControlKind::Button)
-        return f.press(name);
-    return f.pickCell(name, value);
-}
 
 QString snapshot(const KvlSettingForm &f)
 {
@@ -107,7 +54,7 @@ QString snapshot(const KvlSettingForm &f)
 
 TEST(KvlForm, OpensAsOnePageOnTheTextFileFamily)
 {
-    KvlCard card(kCardLines);
+    KvlCard card(kKvlCardLines);
     EXPECT_EQ(card.form->family(), n("N260"));
     EXPECT_EQ(card.form->modelType(), kTextFileModelType);
     EXPECT_EQ(card.form->currentTab(), 0);
@@ -153,16 +100,16 @@ TEST(KvlForm, FillRules)
         {"set=1", "dateTimeCheckBox", 0},
     };
     for (const auto &c : cases) {
-        KvlCard card(withLine(kCardLines, n(c.line)));
+        KvlCard card(withLines(kKvlCardLines, {c.line}));
         EXPECT_EQ(card.shown(c.control), c.shown) << c.line;
     }
-    KvlCard adelaide(withLine(kCardLines, n("local_time=9.5")));
+    KvlCard adelaide(withLines(kKvlCardLines, {"local_time=9.5"}));
     const FormControl *zones = adelaide.form->control(n("timeZoneComboBox"));
     EXPECT_EQ(zones->items.value(zones->selected).title, n("(UTC+09:30) Adelaide"));
-    KvlCard off(withLine(withLine(kCardLines, n("park_mode=0")), n("voice_out=0")));
+    KvlCard off(withLines(kKvlCardLines, {"park_mode=0", "voice_out=0"}));
     EXPECT_FALSE(off.form->control(n("parkingModeVoltageRadioGroup"))->enabled);
     EXPECT_FALSE(off.form->control(n("voiceGuidanceSlider"))->enabled);
-    KvlCard odd(withLine(kCardLines, n("park=7")));
+    KvlCard odd(withLines(kKvlCardLines, {"park=7"}));
     EXPECT_EQ(odd.form->control(n("memoryPartitionGraph"))->percentages, (std::array<float, 5>{60, 22, 7, 0, 9}));
 }
 
@@ -190,54 +137,50 @@ TEST(KvlForm, EachGestureWritesItsLineAndNothingElse)
         {"dateTimeCheckBox", 0, {"set=0"}},
     };
     for (const auto &c : cases) {
-        KvlCard card(kCardLines);
+        KvlCard card(kKvlCardLines);
         ASSERT_EQ(act(*card.form, n(c.control), c.value), ActionResult::Done) << c.control;
         EXPECT_EQ(card.form->okButtonTouched(), CardWriteStatus::Written);
-        QStringList expected = kCardLines;
-        for (const char *line : c.lines)
-            expected = withLine(expected, n(line));
-        EXPECT_EQ(card.onCard(), bytesOf(expected)) << c.control << " " << c.value;
+        EXPECT_EQ(card.onCard(), kvlBytes(withLines(kKvlCardLines, c.lines))) << c.control << " " << c.value;
     }
-    KvlCard partition(kCardLines);
+    KvlCard partition(kKvlCardLines);
     partition.form->pickCell(n("memoryPartitionRadioGroup"), 1);
     EXPECT_EQ(partition.form->control(n("memoryPartitionGraph"))->percentages,
               (std::array<float, 5>{35, 17, 4, 0, 39}));
 
     // A slider moved without the pointer on it (the keyboard) writes its line too.
-    KvlCard keys(kCardLines);
+    KvlCard keys(kKvlCardLines);
     EXPECT_EQ(keys.form->sliderMoved(n("motionSensitivitySlider"), 5), ActionResult::Done);
     EXPECT_TRUE(keys.lines.linedSettings().contains(n("motion_level=5")));
 
     // A control whose key the file lacks changes on screen only.
-    const QStringList noMic = without(kCardLines, n("mic_in="));
+    QStringList noMic = kKvlCardLines;
+    noMic.removeIf([](const QString &l) { return l.startsWith(QStringLiteral("mic_in=")); });
     KvlCard missing(noMic);
     EXPECT_EQ(missing.form->pickCell(n("voiceRecordRadioGroup"), 1), ActionResult::Done);
     EXPECT_EQ(missing.form->okButtonTouched(), CardWriteStatus::Written);
-    EXPECT_EQ(missing.onCard(), bytesOf(noMic));
+    EXPECT_EQ(missing.onCard(), kvlBytes(noMic));
 }
 
 TEST(KvlForm, OkKeepsUntouchedLinesAndWritesTheClockOnlyWhenAsked)
 {
-    const QStringList german = withLine(kCardLines, n("language=de"));
+    const QStringList german = withLines(kKvlCardLines, {"language=de"});
     KvlCard clear(german);
     EXPECT_EQ(clear.form->okButtonTouched(), CardWriteStatus::Written);
-    EXPECT_EQ(clear.onCard(), bytesOf(german));
+    EXPECT_EQ(clear.onCard(), kvlBytes(german));
 
-    KvlCard checked(kCardLines);
+    KvlCard checked(kKvlCardLines);
     ASSERT_EQ(checked.form->setChecked(n("dateTimeCheckBox"), true), ActionResult::Done);
     EXPECT_TRUE(checked.form->control(n("dateTimeDatePicker"))->enabled);
     const QDateTime when(QDate(2027, 3, 5), QTime(9, 7, 2));
     ASSERT_EQ(checked.form->setDateTime(n("dateTimeDatePicker"), when), ActionResult::Done);
     EXPECT_EQ(checked.form->okButtonTouched(), CardWriteStatus::Written);
-    QStringList expected = withLine(kCardLines, n("set=1"));
-    for (const char *line : {"year=2027", "month=3", "day=5", "hour=9", "min=7", "sec=2"})
-        expected = withLine(expected, n(line));
-    EXPECT_EQ(checked.onCard(), bytesOf(expected));
+    EXPECT_EQ(checked.onCard(), kvlBytes(withLines(kKvlCardLines, {"set=1", "year=2027", "month=3", "day=5",
+                                                                    "hour=9", "min=7", "sec=2"})));
 }
 
 TEST(KvlForm, ResetLoadsTheDefaultLinesAndWritesOnlyOnOk)
 {
-    KvlCard card(withLine(withLine(kCardLines, n("acc_level=4")), n("language=fr")));
+    KvlCard card(withLines(kKvlCardLines, {"acc_level=4", "language=fr"}));
     const QByteArray before = card.onCard();
     card.form->setChecked(n("dateTimeCheckBox"), true);
     card.form->resetButtonTouched();
@@ -250,16 +193,16 @@ TEST(KvlForm, ResetLoadsTheDefaultLinesAndWritesOnlyOnOk)
     R640SettingManager none;
     KVLSettingManager defaults(&none);
     defaults.loadDefaultData_N260();
-    const QStringList expected = withLine(defaults.linedSettings(), n("version=2.01.05"));
+    const QStringList expected = withLines(defaults.linedSettings(), {"version=2.01.05"});
     EXPECT_EQ(card.lines.linedSettings(), expected);
     EXPECT_EQ(card.form->okButtonTouched(), CardWriteStatus::Written);
-    EXPECT_EQ(card.onCard(), bytesOf(expected));
+    EXPECT_EQ(card.onCard(), kvlBytes(expected));
 }
 
 // A refused gesture changes neither the controls nor the lines.
 TEST(KvlForm, RefusedGesturesChangeNothing)
 {
-    const QStringList file = withLine(withLine(kCardLines, n("park_mode=0")), n("voice_out=0"));
+    const QStringList file = withLines(kKvlCardLines, {"park_mode=0", "voice_out=0"});
     const struct { const char *control; int value; ActionResult result; } cases[] = {
         {"noSuchControl", 0, ActionResult::UnknownControl},
         {"parkingModeVoltageRadioGroup", 1, ActionResult::Disabled},
@@ -292,7 +235,7 @@ TEST(KvlForm, RefusedGesturesChangeNothing)
 // the lines as they were for another try.
 TEST(KvlForm, PulledCardIsReportedAndNothingIsWritten)
 {
-    KvlCard card(kCardLines);
+    KvlCard card(kKvlCardLines);
     card.form->setChecked(n("dateTimeCheckBox"), true);
     const QStringList before = card.lines.linedSettings();
     ASSERT_TRUE(QDir(card.folder.root()).removeRecursively());
@@ -305,7 +248,7 @@ TEST(KvlForm, PulledCardIsReportedAndNothingIsWritten)
 TEST(KvlForm, EveryTextIsTranslated)
 {
     for (const char *language : {"en", "fr", "ja", "pt"}) {
-        KvlCard card(kCardLines, n(language));
+        KvlCard card(kKvlCardLines, n(language));
         const FrameTexts &frame = card.form->frameTexts();
         for (const QString &text : {frame.title, frame.reset, frame.ok, frame.cancel})
             EXPECT_FALSE(text.isEmpty()) << language;
@@ -322,7 +265,7 @@ TEST(KvlForm, EveryTextIsTranslated)
         }
     }
     // A change of language retitles the page and keeps every choice.
-    KvlCard card(withLine(kCardLines, n("local_time=9.5")));
+    KvlCard card(withLines(kKvlCardLines, {"local_time=9.5"}));
     const QString shown = snapshot(*card.form);
     SharedDrovikLanguages().setLanguage(n("fr"));
     card.form->applyMainLanguageSeting();

@@ -9,44 +9,29 @@ using namespace drovik::test;
 
 namespace {
 
-const QString kBlackbox = QStringLiteral("SETTING/blackbox.cfg");
-
-QStringList lines(std::initializer_list<const char *> texts)
-{
-    QStringList out;
-    for (const char *text : texts)
-        out.append(QString::fromUtf8(text));
-    return out;
-}
-
-QByteArray joinedLines(const QStringList &lines)
-{
-    return lines.join(QStringLiteral("\r\n")).toUtf8();
-}
-
 // Lines split at CR LF only, blanks trimmed at the file's ends, written back as they were.
 TEST(Kvl, ReadAndWrittenBack)
 {
     const std::pair<QByteArray, QStringList> cases[] = {
-        {"const=60\r\nevent=22\r\n", lines({"const=60", "event=22", ""})},
-        {"const=60\nevent=22\n", lines({"const=60\nevent=22\n"})},
-        {" \t const=60\r\nevent=22", lines({"const=60", "event=22"})},
-        {"const=60\r\nevent=22 \t", lines({"const=60", "event=22"})},
-        {"model= N260 \r\n\r\nx", lines({"model= N260 ", "", "x"})},
-        {"\r\nconst=1", lines({"", "const=1"})},
+        {"const=60\r\nevent=22\r\n", strings({"const=60", "event=22", ""})},
+        {"const=60\nevent=22\n", strings({"const=60\nevent=22\n"})},
+        {" \t const=60\r\nevent=22", strings({"const=60", "event=22"})},
+        {"const=60\r\nevent=22 \t", strings({"const=60", "event=22"})},
+        {"model= N260 \r\n\r\nx", strings({"model= N260 ", "", "x"})},
+        {"\r\nconst=1", strings({"", "const=1"})},
         {"\xEF\xBB\xBF" "const=1", QStringList{QChar(0xFEFF) + QStringLiteral("const=1")}},
-        {"", lines({""})},
+        {"", strings({""})},
     };
     for (const auto &[file, expected] : cases) {
         TempFolder card;
-        ASSERT_TRUE(card.put(kBlackbox, file));
+        ASSERT_TRUE(card.put(kBlackboxFile, file));
         R640SettingManager r640;
         r640.setSettingDirPath(card.root());
         KVLSettingManager manager(&r640);
         EXPECT_EQ(manager.loadData(), KvlLoadSource::CardFile);
         EXPECT_EQ(manager.linedSettings(), expected) << file.toStdString();
         EXPECT_EQ(manager.saveData(), CardWriteStatus::Written);
-        EXPECT_EQ(card.get(kBlackbox), joinedLines(expected)) << file.toStdString();
+        EXPECT_EQ(card.get(kBlackboxFile), kvlBytes(expected)) << file.toStdString();
     }
 }
 
@@ -55,15 +40,15 @@ TEST(Kvl, UnreadableFileIsNeverOverwritten)
 {
     for (const QByteArray &file : {QByteArray("const=60\r\nmodel=\xFF\xFE"), QByteArray("const=60\r\n").append(QByteArray(1 << 20, 'x'))}) {
         TempFolder card;
-        ASSERT_TRUE(card.put(kBlackbox, file));
+        ASSERT_TRUE(card.put(kBlackboxFile, file));
         R640SettingManager r640;
         r640.setSettingDirPath(card.root());
         KVLSettingManager manager(&r640);
         EXPECT_EQ(manager.loadData(), KvlLoadSource::Unreadable);
         EXPECT_FALSE(manager.hasLinedSettings());
-        manager.addTimeDateDelimiters(lines({"year=2024"}));
+        manager.addTimeDateDelimiters(strings({"year=2024"}));
         EXPECT_TRUE(isCardError(manager.saveData()));
-        EXPECT_EQ(card.get(kBlackbox), file);
+        EXPECT_EQ(card.get(kBlackboxFile), file);
     }
 }
 
@@ -75,7 +60,7 @@ TEST(Kvl, NoCardFileGivesTheBuiltInDefaultsAndSaveCreatesIt)
     KVLSettingManager manager(&r640);
     EXPECT_EQ(manager.loadData(), KvlLoadSource::BuiltInDefaults);
     EXPECT_EQ(manager.saveData(), CardWriteStatus::Written);
-    EXPECT_EQ(card.get(kBlackbox),
+    EXPECT_EQ(card.get(kBlackboxFile),
               readFile(QStringLiteral(DROVIK_SOURCE_DIR "/resources/defaults/default_N260.cfg")));
     r640.setSettingDirPath(QString());
     EXPECT_EQ(manager.loadData(), KvlLoadSource::BuiltInDefaults);
@@ -124,10 +109,10 @@ TEST(Kvl, LoadDefaultValueOnlyForTheTextFileModel)
 {
     R640SettingManager r640;
     KVLSettingManager manager(&r640);
-    manager.setLinedSettings(lines({"x=1"}));
+    manager.setLinedSettings(strings({"x=1"}));
     r640.setModelType(1);
     manager.loadDefaultValue();
-    EXPECT_EQ(manager.linedSettings(), lines({"x=1"}));
+    EXPECT_EQ(manager.linedSettings(), strings({"x=1"}));
     r640.setModelType(6);
     manager.loadDefaultValue();
     EXPECT_EQ(manager.linedSettings().size(), 25);
@@ -136,17 +121,17 @@ TEST(Kvl, LoadDefaultValueOnlyForTheTextFileModel)
 // The first line of each clock key goes; the clock lines come back after the first set= line.
 TEST(Kvl, ClockLines)
 {
-    const QStringList clock = lines({"year=2024", "month=3", "day=5", "hour=9", "min=7", "sec=2"});
+    const QStringList clock = strings({"year=2024", "month=3", "day=5", "hour=9", "min=7", "sec=2"});
     const std::pair<QStringList, QStringList> removed[] = {
-        {lines({"a=1", "set=1", "year=2024", "month=5", "day=6", "hour=13", "min=45", "sec=7", "b=2"}),
-         lines({"a=1", "set=1", "b=2"})},
-        {lines({"year=1", "x=0", "year=2"}), lines({"x=0", "year=2"})},
-        {lines({" year=1", "years=2", "minute=3", "min=4"}), lines({" year=1", "years=2", "minute=3"})},
-        {lines({"set=0"}), lines({"set=0"})},
+        {strings({"a=1", "set=1", "year=2024", "month=5", "day=6", "hour=13", "min=45", "sec=7", "b=2"}),
+         strings({"a=1", "set=1", "b=2"})},
+        {strings({"year=1", "x=0", "year=2"}), strings({"x=0", "year=2"})},
+        {strings({" year=1", "years=2", "minute=3", "min=4"}), strings({" year=1", "years=2", "minute=3"})},
+        {strings({"set=0"}), strings({"set=0"})},
     };
     const std::pair<QStringList, QStringList> added[] = {
-        {lines({"a=1", "set=1", "b=2", "set=0"}), lines({"a=1", "set=1"}) + clock + lines({"b=2", "set=0"})},
-        {lines({"a=1", "b=2", "c=3"}), lines({"a=1"}) + clock + lines({"b=2", "c=3"})},
+        {strings({"a=1", "set=1", "b=2", "set=0"}), strings({"a=1", "set=1"}) + clock + strings({"b=2", "set=0"})},
+        {strings({"a=1", "b=2", "c=3"}), strings({"a=1"}) + clock + strings({"b=2", "c=3"})},
         {QStringList(), clock},
     };
     R640SettingManager r640;
@@ -161,17 +146,6 @@ TEST(Kvl, ClockLines)
         manager.addTimeDateDelimiters(clock);
         EXPECT_EQ(manager.linedSettings(), after) << before.join(QLatin1Char(' ')).toStdString();
     }
-}
-
-TEST(Kvl, PartitionPresetsSumTo95)
-{
-    const QList<PartitionRatios> &presets = KVLSettingManager::memoryPartitionRatiosArray();
-    ASSERT_EQ(presets.size(), 3);
-    EXPECT_EQ(presets.at(0), (PartitionRatios{QStringLiteral("60"), QStringLiteral("22"),
-                                              QStringLiteral("4"), QStringLiteral("9")}));
-    EXPECT_EQ(presets.at(2).park, QStringLiteral("14"));
-    for (const PartitionRatios &p : presets)
-        EXPECT_EQ(p.continuous.toInt() + p.event.toInt() + p.park.toInt() + p.manual.toInt(), 95);
 }
 
 } // namespace

@@ -143,8 +143,7 @@ QString writeReformatStub(const QTemporaryDir &dir, int exitStatus)
     const QByteArray args = dir.filePath(QStringLiteral("args")).toUtf8();
     const QByteArray script = "#!/bin/sh\nprintf '%s\\n' \"$@\" > \"" + args + "\"\nexit "
         + QByteArray::number(exitStatus) + "\n";
-    writeFile(path, script);
-    QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    writeScript(path, script);
     return path;
 }
 

@@ -8,7 +8,7 @@
 
 #include <QRegularExpression>
 
-#include <cstring>
+#include <optional>
 
 using namespace drovik;
 using namespace drovik::test;
@@ -18,42 +18,44 @@ namespace {
 TEST(PulledCardSave, OkWritesAWholeRecordOrReportsTheCard)
 {
     enum Outcome { Written, CardError };
+    // A fault on the record, or on the card (no fault: the setting folder becomes a file).
     const struct {
-        const char *fault;
-        std::function<bool(const QString &root)> apply;
+        const char *name;
+        std::optional<CardFault> fault;
         Outcome outcome;
     } cases[] = {
-        {"card folder removed", [](const QString &root) { return applyCardFault(CardFault::FolderRemoved, root, {}); }, CardError},
-        {"record removed", [](const QString &root) { return applyCardFault(CardFault::FileRemoved, root, {root + QLatin1Char('/') + kSetupFile}); }, Written},
-        {"record truncated to 0", [](const QString &root) { return applyCardFault(CardFault::TruncatedToZero, root, {root + QLatin1Char('/') + kSetupFile}); }, Written},
-        {"record truncated to half", [](const QString &root) { return applyCardFault(CardFault::TruncatedToHalf, root, {root + QLatin1Char('/') + kSetupFile}); }, Written},
-        {"record replaced by a folder", [](const QString &root) { return applyCardFault(CardFault::ReplacedByFolder, root, {root + QLatin1Char('/') + kSetupFile}); }, CardError},
-        {"setting folder replaced by a file", [](const QString &root) {
-             return QDir(root + QStringLiteral("/SETTING")).removeRecursively() && writeFile(root + QStringLiteral("/SETTING"), "x");
-         }, CardError},
+        {"card folder removed", CardFault::FolderRemoved, CardError},
+        {"record removed", CardFault::FileRemoved, Written},
+        {"record truncated to 0", CardFault::TruncatedToZero, Written},
+        {"record truncated to half", CardFault::TruncatedToHalf, Written},
+        {"record replaced by a folder", CardFault::ReplacedByFolder, CardError},
+        {"setting folder replaced by a file", std::nullopt, CardError},
     };
     for (const auto &c : cases) {
-        SCOPED_TRACE(c.fault);
+        SCOPED_TRACE(c.name);
         TempFolder volumes;
         const QString root = volumes.path(QStringLiteral("CARD"));
         const QString saved = volumes.path(QStringLiteral("saved"));
-        writeCardRecord(root, Model::R640, [](R640SettingManager &m) { m.setSet_resolution(0); });
+        writeCardRecord(root, Model::R640, fields({{F::set_resolution, 0}}));
         ASSERT_TRUE(copyTree(root, saved));
         const OpenedForm opened = openForm(root);
         const int recordSize = opened.manager().getSaveDataSize();
         ASSERT_GT(recordSize, 0);
         ASSERT_EQ(opened.form->pickCell(QStringLiteral("alwaysRadioGroupFrontResolution"), 1), form::ActionResult::Done);
 
-        ASSERT_TRUE(c.apply(root));
+        const QString record = root + QLatin1Char('/') + kSetupFile;
+        ASSERT_TRUE(c.fault ? applyCardFault(*c.fault, root, {record})
+                            : QDir(root + QStringLiteral("/SETTING")).removeRecursively()
+                                  && writeFile(root + QStringLiteral("/SETTING"), "x"));
         const QStringList before = filesBelow(root);
         const CardWriteStatus status = opened.form->okButtonTouched();
         EXPECT_EQ(isCardError(status), c.outcome == CardError);
         if (c.outcome == CardError) {
             // Not a byte more on the card, and the card is not made again on the computer's disk.
             EXPECT_EQ(filesBelow(root), before);
-            EXPECT_EQ(QFileInfo::exists(root), std::strcmp(c.fault, "card folder removed") != 0);
+            EXPECT_EQ(QFileInfo::exists(root), c.fault != CardFault::FolderRemoved);
         } else {
-            EXPECT_EQ(readFile(root + QLatin1Char('/') + kSetupFile), opened.manager().recordBytes());
+            EXPECT_EQ(readFile(record), opened.manager().recordBytes());
             // The record and, when the clock is set, its file: no temporary file beside them.
             EXPECT_EQ(filesBelow(root).filter(QRegularExpression(QStringLiteral("^SETTING/(setup.cfg|time.dat)$"))),
                       filesBelow(root));
@@ -62,8 +64,8 @@ TEST(PulledCardSave, OkWritesAWholeRecordOrReportsTheCard)
         // The card is back: the editor's OK, pressed again, writes the whole record.
         ASSERT_TRUE(putCardBack(saved, root));
         EXPECT_EQ(opened.form->okButtonTouched(), CardWriteStatus::Written);
-        EXPECT_EQ(readFile(root + QLatin1Char('/') + kSetupFile), opened.manager().recordBytes());
-        EXPECT_EQ(QFileInfo(root + QLatin1Char('/') + kSetupFile).size(), recordSize);
+        EXPECT_EQ(readFile(record), opened.manager().recordBytes());
+        EXPECT_EQ(QFileInfo(record).size(), recordSize);
     }
 }
 

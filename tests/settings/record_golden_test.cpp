@@ -37,7 +37,7 @@ TEST(GoldenRecord, BuiltInDefaultsOfEachFamilyAsSaved)
         manager.setLocalID(f.localID);
         manager.loadDefaultValue();
         ASSERT_EQ(manager.saveData(), CardWriteStatus::Written) << f.name;
-        const QByteArray saved = card.get(QStringLiteral("SETTING/setup.cfg"));
+        const QByteArray saved = card.get(kSetupFile);
         EXPECT_EQ(saved, golden(f.name, saved)) << f.name;
     }
 }
@@ -140,7 +140,7 @@ TEST_F(ResetTest, FromTheCardsDefaultRecordKeepingVersionStamps)
     EXPECT_EQ(after.settingDirPath(), card.root());
     EXPECT_EQ(after.modelType(), 1);
     EXPECT_EQ(after.localID(), -1);
-    EXPECT_FALSE(card.has(QStringLiteral("SETTING/setup.cfg")));
+    EXPECT_FALSE(card.has(kSetupFile));
 }
 
 } // namespace

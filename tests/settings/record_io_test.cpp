@@ -13,8 +13,6 @@ using namespace drovik::test;
 
 namespace {
 
-const QString kSetup = QStringLiteral("SETTING/setup.cfg");
-
 QByteArray randomBytes(int size, quint32 seed)
 {
     QRandomGenerator random(seed);
@@ -68,7 +66,7 @@ TEST(RecordIo, LoadReadsWhatIsThereAndRewritesAtModelLength)
         SCOPED_TRACE(testing::Message() << "type " << c.type << ", " << c.fileSize << " bytes");
         TempFolder card;
         const QByteArray file = randomBytes(c.fileSize, quint32(c.fileSize));
-        ASSERT_TRUE(card.put(kSetup, file));
+        ASSERT_TRUE(card.put(kSetupFile, file));
         R640SettingManager manager;
         manager.setSettingDirPath(card.root());
         manager.setModelType(c.type);
@@ -80,7 +78,7 @@ TEST(RecordIo, LoadReadsWhatIsThereAndRewritesAtModelLength)
         const RecordLoadResult result = manager.loadData();
         EXPECT_EQ(result.read, RecordReadStatus::Read);
         EXPECT_EQ(result.write, CardWriteStatus::Written);
-        const QByteArray written = card.get(kSetup);
+        const QByteArray written = card.get(kSetupFile);
         ASSERT_EQ(written.size(), c.writtenSize);
         const int readBytes = recordSizeForFieldCount(c.fieldsRead);
         EXPECT_EQ(written.left(readBytes), file.left(readBytes));
@@ -99,7 +97,7 @@ TEST(RecordIo, TextThatIsNotUtf8ReadsAsNilAndKeepsItsBytes)
     QByteArray file = makeRecord(432, "R640", 432);
     putText(file, 24, QByteArray(16, '\xFF'));                       // erased flash
     putText(file, 356, QByteArray("1.0\0\xFF\xFF", 6));              // text, then erased flash
-    ASSERT_TRUE(card.put(kSetup, file));
+    ASSERT_TRUE(card.put(kSetupFile, file));
 
     R640SettingManager manager;
     manager.setSettingDirPath(card.root());
@@ -107,7 +105,7 @@ TEST(RecordIo, TextThatIsNotUtf8ReadsAsNilAndKeepsItsBytes)
     manager.loadData();
     EXPECT_TRUE(manager.serial_number().isNull());
     EXPECT_EQ(manager.micom_version(), QStringLiteral("1.0"));
-    EXPECT_EQ(card.get(kSetup), file);
+    EXPECT_EQ(card.get(kSetupFile), file);
 
     manager.setSerial_number(QString());          // the same nil: bytes stay
     manager.setMicom_version(QStringLiteral("1.0")); // the same text: bytes stay
@@ -121,13 +119,13 @@ TEST(RecordIo, SixteenByteProductNameReadWhole)
 {
     TempFolder card;
     const QByteArray file = makeRecord(432, "ABCDEFGHIJKLMNOP", 432);
-    ASSERT_TRUE(card.put(kSetup, file));
+    ASSERT_TRUE(card.put(kSetupFile, file));
     R640SettingManager manager;
     manager.setSettingDirPath(card.root());
     manager.setModelType(0);
     manager.loadData();
     EXPECT_EQ(manager.product_name(), QStringLiteral("ABCDEFGHIJKLMNOP"));
-    EXPECT_EQ(card.get(kSetup).mid(8, 16), QByteArray("ABCDEFGHIJKLMNOP"));
+    EXPECT_EQ(card.get(kSetupFile).mid(8, 16), QByteArray("ABCDEFGHIJKLMNOP"));
 }
 
 TEST(RecordIo, NoRecordAppliesDefaultsAndWritesNothing)
@@ -140,7 +138,7 @@ TEST(RecordIo, NoRecordAppliesDefaultsAndWritesNothing)
     EXPECT_EQ(result.read, RecordReadStatus::DefaultsApplied);
     EXPECT_EQ(result.write, CardWriteStatus::NotAttempted);
     EXPECT_EQ(manager.product_name(), QStringLiteral("R640"));
-    EXPECT_FALSE(card.has(kSetup));
+    EXPECT_FALSE(card.has(kSetupFile));
 }
 
 TEST(RecordIo, FailedWriteLeavesTheOldRecord)
@@ -171,7 +169,7 @@ TEST(RecordIo, SaveCreatesTheSettingFolder)
     manager.setModelType(5);
     manager.loadDefaultValue();
     EXPECT_EQ(manager.saveData(), CardWriteStatus::Written);
-    const QByteArray written = card.get(kSetup);
+    const QByteArray written = card.get(kSetupFile);
     ASSERT_EQ(written.size(), 508);
     EXPECT_EQ(le32(written, 0), 508);
     EXPECT_EQ(le32(written, 224), 0x0D030D00);

@@ -1,21 +1,10 @@
 #include "testenv.h"
 
 #include <QApplication>
-#include <QDir>
-
-#include <gtest/gtest.h>
-
-#include <clocale>
 
 int main(int argc, char **argv)
 {
-    drovik::test::isolateEnvironment();
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    std::setlocale(LC_NUMERIC, "C");
-    ::testing::InitGoogleTest(&argc, argv);
-    const int result = RUN_ALL_TESTS();
-    QDir(drovik::test::isolatedHome()).removeRecursively();
-    return result;
+    return drovik::test::runIsolated<QApplication>(argc, argv);
 }

@@ -10,6 +10,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <cmath>
+
 #include "temp_folder.h"
 
 namespace drovik::test {
@@ -79,14 +81,24 @@ inline QStringList lavfiAudio() { return words(QStringLiteral("-f lavfi -i sine=
 inline QStringList h264() { return words(QStringLiteral("-c:v libx264 -preset ultrafast -pix_fmt yuv420p")); }
 inline QStringList pcm() { return words(QStringLiteral("-c:a pcm_s16le")); }
 
-// An MP4 with video, sound and a mov_text subtitle stream made of the SubRip text srt.
-inline bool makeMp4WithSubtitles(const QString &path, const QByteArray &srt)
+// The real ffmpeg reading its input at the clip's own pace, at path: a card pulled while it
+// converts is pulled while it reads.
+inline bool writeSlowFfmpeg(const QString &path)
+{
+    return writeScript(path, QStringLiteral("#!/bin/sh\nexec \"%1\" -re \"$@\"\n")
+                                 .arg(QStandardPaths::findExecutable(QStringLiteral("ffmpeg"))).toUtf8());
+}
+
+// An MP4 with video, sound and a mov_text subtitle stream made of the SubRip text srt (by
+// default a second of 160×90 video; other sources and encoder options when given).
+inline bool makeMp4WithSubtitles(const QString &path, const QByteArray &srt, const QStringList &video = lavfiVideo(),
+                                 const QStringList &audio = lavfiAudio(), const QStringList &options = {})
 {
     const QString cues = path + QStringLiteral(".cues.srt");
     if (!writeFile(cues, srt))
         return false;
-    const bool made = ffmpeg(lavfiVideo() + lavfiAudio() + QStringList{QStringLiteral("-i"), cues}
-                             + words(QStringLiteral("-map 0 -map 1 -map 2")) + h264()
+    const bool made = ffmpeg(video + audio + QStringList{QStringLiteral("-i"), cues}
+                             + words(QStringLiteral("-map 0 -map 1 -map 2")) + h264() + options
                              + words(QStringLiteral("-c:a aac -c:s mov_text")) + QStringList{path});
     QFile::remove(cues);
     return made;
@@ -140,6 +152,16 @@ inline QStringList probeStreams(const QString &path)
             streams.append(entry);
     }
     return streams;
+}
+
+// The duration of a file as ffprobe reads it; NaN when it cannot.
+inline double probeDuration(const QString &path)
+{
+    const ProgramRun r = run(QStringLiteral("ffprobe"),
+                             words(QStringLiteral("-v error -show_entries format=duration -of csv=p=0")) + QStringList{path});
+    bool ok = false;
+    const double d = QString::fromUtf8(r.out.trimmed()).toDouble(&ok);
+    return r.exitCode == 0 && ok ? d : std::nan("");
 }
 
 } // namespace drovik::test

@@ -1,6 +1,7 @@
 #pragma once
 
-// A folder removed with everything in it when the test ends, and whole-file reads and writes.
+// A folder removed with everything in it when the test ends, whole-file reads and writes, and
+// lists of texts.
 
 #include <QByteArray>
 #include <QDir>
@@ -10,6 +11,7 @@
 #include <QTemporaryDir>
 #include <QUrl>
 
+#include <initializer_list>
 #include <string>
 #include <string_view>
 
@@ -21,6 +23,21 @@ inline bool writeFile(const QString &path, const QByteArray &bytes)
     QDir().mkpath(path.section(QLatin1Char('/'), 0, -2));
     QFile file(path);
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+// UTF-8 texts as a list.
+inline QStringList strings(std::initializer_list<const char *> texts)
+{
+    QStringList out;
+    for (const char *text : texts)
+        out.append(QString::fromUtf8(text));
+    return out;
+}
+
+// A program of the test's own (a shell script standing in for ffmpeg or a system tool) at path.
+inline bool writeScript(const QString &path, const QByteArray &text)
+{
+    return writeFile(path, text) && QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }
 
 inline QByteArray readFile(const QString &path)

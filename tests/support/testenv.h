@@ -1,6 +1,11 @@
 #pragma once
 
+#include <QDir>
 #include <QString>
+
+#include <gtest/gtest.h>
+
+#include <clocale>
 
 namespace drovik::test {
 
@@ -11,5 +16,19 @@ void isolateEnvironment();
 
 // The private home made by isolateEnvironment().
 QString isolatedHome();
+
+// A test program's main: its tests under an application object of type App, in an isolated
+// environment that is removed afterwards.
+template <typename App>
+int runIsolated(int argc, char **argv)
+{
+    isolateEnvironment();
+    App app(argc, argv);
+    std::setlocale(LC_NUMERIC, "C");
+    ::testing::InitGoogleTest(&argc, argv);
+    const int result = RUN_ALL_TESTS();
+    QDir(isolatedHome()).removeRecursively();
+    return result;
+}
 
 } // namespace drovik::test

@@ -2,6 +2,7 @@
 // on OK, Escape writes nothing, a card gone by OK is reported with the editor left open, labels
 // follow the language.
 #include "editor_fixture.h"
+#include "../card_fixture.h"
 
 #include "settings/editor/setting_control_views.h"
 #include "settings/editor/setting_section_view.h"
@@ -26,13 +27,7 @@ using namespace drovik;
 
 namespace {
 
-const QStringList kLines = {
-    QStringLiteral("const=60"), QStringLiteral("event=22"), QStringLiteral("manual=9"),
-    QStringLiteral("park=4"), QStringLiteral("model=N260"), QStringLiteral("version=2.01.05"),
-    QStringLiteral("park_mode=1"), QStringLiteral("power_off_vlt=12000"),
-    QStringLiteral("language=us"), QStringLiteral("local_time=9.5"), QStringLiteral("voice_out=1"),
-    QStringLiteral("voice_volume=3"), QStringLiteral("set=0"),
-};
+const QStringList &kLines = test::kKvlCardLines;
 
 class KvlEditorTest : public ::testing::Test {
 protected:

@@ -93,12 +93,10 @@ protected:
 
     static QString cardPath(const char *relative) { return volumesDir->path(s("NO NAME/") + s(relative)); }
 
-    // Loads index.html (html when given) and waits until both the main-frame load and the page's
-    // docLoadComplete have reached the window.
-    static bool loadPage(const QByteArray &html = kCameraPage)
+    // Loads index.html and waits until both the main-frame load and the page's docLoadComplete
+    // have reached the window.
+    static bool loadPage()
     {
-        if (!volumesDir->put(s("NO NAME/SETTING/html/index.html"), html))
-            return false;
         QSignalSpy ready(window->webView(), &SandboxedWebView::pageReady);
         window->windowDidLoad();
         auto *back = window->findChild<QPushButton *>(s("backButton"));
@@ -108,8 +106,7 @@ protected:
     // The calls the page has received, as JSON text, in order.
     static QJsonArray calls()
     {
-        const auto json = test::evaluate(*window->webView(), s("JSON.stringify(calls)"));
-        return json ? QJsonDocument::fromJson(json->toString().toUtf8()).array() : QJsonArray();
+        return test::evaluateJson(*window->webView(), s("calls")).array();
     }
 
     static QJsonArray callsNamed(const char *name)
@@ -404,8 +401,7 @@ TEST_F(WebSettingWindowTest, HostilePageGetsNothingOut)
         test::evaluate(view, s("var name = '%1'; %2; 0").arg(s(attack.name), attack.script));
     QJsonObject outcomes;
     (void)QTest::qWaitFor([&] {
-        const auto json = test::evaluate(view, s("JSON.stringify(results)"));
-        outcomes = json ? QJsonDocument::fromJson(json->toString().toUtf8()).object() : QJsonObject{};
+        outcomes = test::evaluateJson(view, s("results")).object();
         return outcomes.size() == attacks.size();
     }, 30000);
     for (const Attack &attack : attacks)
@@ -446,54 +442,6 @@ TEST_F(WebSettingWindowTest, FormatFromTheWindowAsksThenRunsTheProgram)
     EXPECT_FALSE(window->windowTitle().isEmpty());
     closeAlert();
     qunsetenv("DROVIK_REFORMAT_COMMAND");
-}
-
-// A camera-like settings page in the window, pictured when DROVIK_SHOTS_DIR names a folder.
-const char *const kShowcasePage = R"HTML(<!DOCTYPE html><html><head><meta charset='utf-8'>
-<script src='camera.js'></script><style>
-body { font-family: sans-serif; margin: 0; background: #f3f4f6; color: #222; }
-nav { display: flex; background: #1f2a36; }
-nav a { color: #cfd8e3; padding: 12px 22px; text-decoration: none; }
-nav a.on { color: #fff; border-bottom: 3px solid #3d9be9; }
-section { background: #fff; margin: 14px; padding: 12px 18px; border-radius: 6px; }
-h3 { margin: 0 0 8px; font-size: 15px; } label { margin-right: 18px; }
-#hex { font-family: monospace; font-size: 11px; color: #666; word-break: break-all; }
-</style></head><body>
-<nav><a class='on'>Recording</a><a>Parking</a><a>Driving assist</a><a>System</a></nav>
-<section><h3>Resolution</h3><label><input type=radio name=r checked>2560x1440</label>
-<label><input type=radio name=r>1920x1080</label></section>
-<section><h3>Impact sensitivity</h3><input type=range min=1 max=5 value=3 style='width:300px'></section>
-<section><h3>Language</h3><select id=lang></select></section>
-<section><h3>Clock</h3><label><input type=checkbox id=clock> Set the camera's clock</label>
-<span id=when></span></section>
-<section><h3>Record (from the card)</h3><div id=hex></div></section>
-<script>
-var shown = set_cfg;
-set_cfg = function (hex) { shown(hex); document.getElementById('hex').textContent = hex.substring(0, 240) + '…'; };
-var langs = setParamLanguage;
-setParamLanguage = function (list) { langs(list); var sel = document.getElementById('lang');
-  list.forEach(function (c) { var o = document.createElement('option'); o.textContent = c; sel.appendChild(o); }); };
-var setLang = set_language;
-set_language = function (c) { setLang(c); document.getElementById('lang').value = c; };
-var setDate = setTimeDate;
-setTimeDate = function (d) { setDate(d); document.getElementById('clock').checked = true;
-  document.getElementById('when').textContent = ' ' + d.replace(/,/g, '-'); };
-</script></body></html>)HTML";
-
-TEST_F(WebSettingWindowTest, Screenshot)
-{
-    const QString shots = qEnvironmentVariable("DROVIK_SHOTS_DIR");
-    if (shots.isEmpty())
-        GTEST_SKIP() << "DROVIK_SHOTS_DIR not set";
-    ASSERT_TRUE(window);
-    ASSERT_TRUE(volumesDir->put(s("NO NAME/SETTING/time.dat"), "2024,05,06,13,45,00,+0900"));
-    ASSERT_TRUE(loadPage(kShowcasePage));
-    QTRY_VERIFY_WITH_TIMEOUT(test::evaluate(*window->webView(),
-                                            s("document.getElementById('hex').textContent.length"))->toInt() > 0,
-                             20000);
-    QTest::qWait(500); // the compositor draws the last frame
-    QDir().mkpath(shots);
-    EXPECT_TRUE(window->grab().save(shots + s("/web_setting_window.png")));
 }
 
 TEST_F(WebSettingWindowTest, SaveButtonWritesTheClockAndClosesTheWindow)
