@@ -135,6 +135,10 @@ TEST_F(ExportCli, SpanKeptWithinTheClip)
     const QString folder = QString::fromUtf8(run.out.trimmed());
     EXPECT_NEAR(probeDuration(folder + QStringLiteral("/20240517_101600_F.mp4")), 12.0, 0.2) << "0 … 12 s, the whole clip";
     EXPECT_EQ(QString::fromUtf8(readFile(folder + QStringLiteral("/20240517_101600_F.gpx"))).count(QStringLiteral("<trkpt")), 120);
+    const QRegularExpressionMatch span = QRegularExpression(QStringLiteral(" to (\\d+\\.\\d+) s \\(asked"))
+                                             .match(QString::fromUtf8(readFile(folder + QStringLiteral("/summary.txt"))));
+    ASSERT_TRUE(span.hasMatch());
+    EXPECT_NEAR(span.captured(1).toDouble(), 12.0, 0.2) << "the summary's span ends with the clip";
 }
 
 TEST_F(ExportCli, UsageAndFailures)

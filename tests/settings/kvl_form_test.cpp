@@ -77,6 +77,7 @@ TEST(KvlForm, FillRules)
         {"power_off_vlt=13000", "parkingModeVoltageRadioGroup", 2},
         {"local_time=9.5", "timeZoneComboBox", 10},
         {"local_time=-3", "timeZoneComboBox", 2},
+        {"local_time=-10", "timeZoneComboBox", 0},
         {"local_time=0.000000", "timeZoneComboBox", 7},
         {"local_time=10", "timeZoneComboBox", 11},
         {"local_time=11", "timeZoneComboBox", 2},

@@ -36,12 +36,14 @@ TEST(PulledCardSave, OkWritesAWholeRecordOrReportsTheCard)
         TempFolder volumes;
         const QString root = volumes.path(QStringLiteral("CARD"));
         const QString saved = volumes.path(QStringLiteral("saved"));
-        writeCardRecord(root, Model::R640, fields({{F::set_resolution, 0}}));
+        writeCardRecord(root, Model::V470, fields({{F::set_resolution, 0}}));
         ASSERT_TRUE(copyTree(root, saved));
         const OpenedForm opened = openForm(root);
         const int recordSize = opened.manager().getSaveDataSize();
         ASSERT_GT(recordSize, 0);
         ASSERT_EQ(opened.form->pickCell(QStringLiteral("alwaysRadioGroupFrontResolution"), 1), form::ActionResult::Done);
+        // The clock set too: no clock file goes on a card that did not take the record.
+        ASSERT_EQ(opened.form->setChecked(QStringLiteral("commonTimeCheckBox"), true), form::ActionResult::Done);
 
         const QString record = root + QLatin1Char('/') + kSetupFile;
         ASSERT_TRUE(c.fault ? applyCardFault(*c.fault, root, {record})

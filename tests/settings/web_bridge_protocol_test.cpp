@@ -18,6 +18,7 @@ TEST(WebBridgeProtocol, HexTextRoundTripsAndRefusesWhatIsNoRecord)
     EXPECT_EQ(dataFromHexString(u"01ABFF"), bytes);
     EXPECT_EQ(dataFromHexString(u"01abff"), bytes);
     EXPECT_EQ(dataFromHexString(u"01A"), QByteArray("\x01\x0A", 2)) << "a lone last digit is a byte";
+    EXPECT_FALSE(dataFromHexString(u"01A", 1)) << "and counts against the bound";
     EXPECT_EQ(cfgStringWithData(QByteArray(596, '\x5a')).size(), 1192);
 
     struct Case { QString hex; qsizetype max; bool accepted; };

@@ -90,6 +90,7 @@ TEST(GForceEvents, FoundExactlyWhereTheGeneratorPutThem)
          {{250, 10, 0.0f, -0.8f}, {253, 0, 0.3f, -1.9f}}, {{253, Kind::Impact}}},
         {"exactly at the threshold", 300, {{100, 0, 0.0f, -kEventThresholdG}}, {{100, Kind::HarshBraking}}},
         {"just under the threshold", 300, {{100, 3, 0.0f, -0.39f}}, {}},
+        {"exactly at the impact level", 300, {{100, 0, 0.0f, -kImpactG}}, {{100, Kind::Impact}}},
         {"diagonal: magnitude counts, larger axis classifies", 300, {{100, 0, 0.3f, -0.32f}},
          {{100, Kind::HarshBraking}}},
         {"first sample", 300, {{0, 4, 0.0f, -0.9f}}, {{0, Kind::HarshBraking}}},

@@ -17,6 +17,7 @@
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QWebEngineDownloadRequest>
+#include <QScopeGuard>
 #include <QWebEngineProfile>
 
 #include <gtest/gtest.h>
@@ -261,6 +262,16 @@ TEST_F(WebSettingWindowTest, SaveWritesOnlyAWellFormedRecord)
     QTRY_VERIFY_WITH_TIMEOUT(window->dateTimeUse(), 20000);
     EXPECT_EQ(save(), false);
     EXPECT_EQ(test::readFile(cardPath("SETTING/time.dat")), clock);
+    closeAlert();
+
+    // A page that claims a record larger than any camera's still gets no more than the largest.
+    const QString script = s("NO NAME/SETTING/html/camera.js");
+    ASSERT_TRUE(volumesDir->put(script, QByteArray(kCameraScript).replace("cfgSize: 596", "cfgSize: 1e9")));
+    const auto restore = qScopeGuard([&] { volumesDir->put(script, kCameraScript); });
+    ASSERT_TRUE(loadPage());
+    test::evaluate(*window->webView(), s("cfgToReturn = current + current; 0"));
+    EXPECT_EQ(save(), false);
+    EXPECT_EQ(test::readFile(cardPath("SETTING/setup.cfg")), original);
     closeAlert();
 }
 
