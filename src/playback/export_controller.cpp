@@ -2,6 +2,7 @@
 
 #include "i18n/drovik_languages.h"
 #include "library/video_file_rules.h"
+#include "playback/atomic_save.h"
 #include "playback/convert/incident_export.h"
 #include "playback/playback_controller.h"
 #include "playback/player/drovik_av_view.h"
@@ -16,7 +17,6 @@
 #include <QFutureWatcher>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QtConcurrent/QtConcurrentRun>
 
 #include <iterator>
@@ -53,8 +53,6 @@ QString baseNameOf(const QString &fileName)
     return extension.isEmpty() ? fileName : fileName.left(fileName.size() - extension.size() - 1);
 }
 
-// The track usually goes onto a card or a stick that may be pulled: written to a temporary
-// beside the target and moved over it only when complete.
 std::optional<QString> writeTrack(const QString &path, const DrovikClipData &clip, const QString &trackName)
 {
     std::ostringstream text;
@@ -65,17 +63,9 @@ std::optional<QString> writeTrack(const QString &path, const DrovikClipData &cli
     case TrackFormat::Csv: telemetry::writeClipCsv(text, clip); break;
     }
     const std::string bytes = text.str();
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return file.errorString();
-    if (file.write(bytes.data(), qint64(bytes.size())) != qint64(bytes.size())) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
-        return reason;
-    }
-    if (!file.commit())
-        return file.errorString();
-    return std::nullopt;
+    return saveAtomically(path, [&](QIODevice &file) {
+        return file.write(bytes.data(), qint64(bytes.size())) == qint64(bytes.size());
+    });
 }
 
 } // namespace

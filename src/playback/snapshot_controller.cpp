@@ -3,6 +3,7 @@
 #include "app/file_list_controller.h"
 #include "i18n/drovik_languages.h"
 #include "library/video_file_rules.h"
+#include "playback/atomic_save.h"
 #include "playback/playback_controller.h"
 #include "playback/player/drovik_av_view.h"
 
@@ -15,7 +16,6 @@
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
-#include <QSaveFile>
 #include <QtConcurrent/QtConcurrentRun>
 
 #include <algorithm>
@@ -28,21 +28,9 @@ namespace {
 
 using Failure = std::optional<QString>; // the reason, when something went wrong
 
-// Stills and copies usually go back onto the card, and a card pulled mid-write is our power
-// cut: every write goes to a temporary beside the target and replaces it only when complete.
 Failure writePng(const QImage &image, const QString &path)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return file.errorString();
-    if (!image.save(&file, "PNG")) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
-        return reason;
-    }
-    if (!file.commit())
-        return file.errorString();
-    return std::nullopt;
+    return saveAtomically(path, [&](QIODevice &file) { return image.save(&file, "PNG"); });
 }
 
 Failure copyFile(const QString &from, const QString &to)
@@ -50,19 +38,17 @@ Failure copyFile(const QString &from, const QString &to)
     QFile source(from);
     if (!source.open(QIODevice::ReadOnly))
         return source.errorString();
-    QSaveFile target(to);
-    if (!target.open(QIODevice::WriteOnly))
-        return target.errorString();
-    constexpr qint64 kChunk = 1 << 20;
-    for (QByteArray chunk = source.read(kChunk); !chunk.isEmpty(); chunk = source.read(kChunk)) {
-        if (target.write(chunk) != chunk.size())
-            return target.errorString();
-    }
-    if (source.error() != QFileDevice::NoError)
-        return source.errorString();
-    if (!target.commit())
-        return target.errorString();
-    return std::nullopt;
+    bool readFailed = false;
+    const Failure written = saveAtomically(to, [&](QIODevice &target) {
+        constexpr qint64 kChunk = 1 << 20;
+        for (QByteArray chunk = source.read(kChunk); !chunk.isEmpty(); chunk = source.read(kChunk)) {
+            if (target.write(chunk) != chunk.size())
+                return false;
+        }
+        readFailed = source.error() != QFileDevice::NoError;
+        return !readFailed;
+    });
+    return readFailed ? source.errorString() : written;
 }
 
 // The frame as large as the printable area allows, keeping its proportions, in the middle.
