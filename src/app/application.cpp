@@ -7,6 +7,10 @@
 #include <QPalette>
 #include <QStyleFactory>
 
+#if defined(__GLIBC__)
+#include <malloc.h>
+#endif
+
 namespace drovik {
 
 namespace {
@@ -48,6 +52,17 @@ void configureApplication(QApplication &app)
     QFile sheet(QStringLiteral(":/style/drovik.qss"));
     if (sheet.open(QIODevice::ReadOnly))
         app.setStyleSheet(QString::fromUtf8(sheet.readAll()));
+}
+
+// glibc gives threads malloc arenas of their own, up to eight a core, and memory freed in one
+// arena serves only that arena again. A player's decoder threads come and go with every clip and
+// take the next free arena each time, so every arena came to hold its own high-water mark of
+// frames; a handful shared by all keeps that to a few.
+void limitMallocArenas()
+{
+#if defined(__GLIBC__)
+    mallopt(M_ARENA_MAX, 4);
+#endif
 }
 
 } // namespace drovik

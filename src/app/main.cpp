@@ -59,6 +59,7 @@ void nameApplication()
 
 int main(int argc, char **argv)
 {
+    drovik::limitMallocArenas();
     if (wantsInformationOnly(argc, argv)) {
         QCoreApplication app(argc, argv);
         nameApplication();
