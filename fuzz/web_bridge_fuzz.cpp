@@ -83,7 +83,7 @@ void checkText(const QString &text, qsizetype maxRecord, bool fromCard)
     if (fromCard && text.startsWith(QLatin1Char('/')) && text == QDir::cleanPath(text)
         && !text.contains(QChar(0))) {
         const QUrl url = webbridge::indexHtmlUrl(text);
-        check(url.isLocalFile() && url.toLocalFile() == text + QStringLiteral("/SETTING/html/index.html"),
+        check(url.isLocalFile() && url.toLocalFile() == QDir::cleanPath(text + QStringLiteral("/SETTING/html/index.html")),
               "the page's address is not the card's file");
     }
 }

@@ -1,5 +1,6 @@
 #include "settings/store/web_bridge_protocol.h"
 
+#include <QDir>
 #include <QUrl>
 
 namespace drovik::webbridge {
@@ -173,8 +174,9 @@ QString generateSettingScript(bool afterReset)
 QUrl indexHtmlUrl(const QString &cardRoot)
 {
     // fromLocalFile writes a space as "%20" (and escapes whatever else a URL cannot hold); the
-    // card's files themselves are always addressed by the plain path.
-    return QUrl::fromLocalFile(cardRoot + QStringLiteral("/SETTING/html/index.html"));
+    // card's files themselves are always addressed by the plain path. A root of "/" must not
+    // give "//SETTING/…", which names a host called SETTING.
+    return QUrl::fromLocalFile(QDir(cardRoot).filePath(QStringLiteral("SETTING/html/index.html")));
 }
 
 } // namespace drovik::webbridge
