@@ -184,7 +184,7 @@ void watchClip(MainWindowController &window, int row, QRandomGenerator &random)
 
 int main(int argc, char **argv)
 {
-    drovik::limitMallocArenas(); // as the viewer does
+    drovik::configureMalloc(); // as the viewer does
     drovik::test::isolateEnvironment();
     QApplication app(argc, argv);
     std::setlocale(LC_NUMERIC, "C");

@@ -54,14 +54,19 @@ void configureApplication(QApplication &app)
         app.setStyleSheet(QString::fromUtf8(sheet.readAll()));
 }
 
-// glibc gives threads malloc arenas of their own, up to eight a core, and memory freed in one
-// arena serves only that arena again. A player's decoder threads come and go with every clip and
-// take the next free arena each time, so every arena came to hold its own high-water mark of
-// frames; a handful shared by all keeps that to a few.
-void limitMallocArenas()
+// Clip after clip, decoder threads free frames and packets that glibc would otherwise keep
+// resident. Two settings keep a long session flat:
+// - Threads get malloc arenas of their own, up to eight a core, and memory freed in one arena
+//   serves only that arena again; a player's threads come and go with every clip and each took
+//   the next arena, so every arena came to hold its own high-water mark. Four are shared.
+// - After the first large block is freed, glibc raises its mmap threshold and carves later
+//   frames out of the arenas, where the holes they leave keep pages resident. A fixed threshold
+//   keeps blocks of 256 KB and more in mmap, given back to the system as soon as they are freed.
+void configureMalloc()
 {
 #if defined(__GLIBC__)
     mallopt(M_ARENA_MAX, 4);
+    mallopt(M_MMAP_THRESHOLD, 256 * 1024);
 #endif
 }
 

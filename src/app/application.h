@@ -8,6 +8,6 @@ namespace drovik {
 void configureApplication(QApplication &app);
 
 // Called first in main(), before any thread starts.
-void limitMallocArenas();
+void configureMalloc();
 
 } // namespace drovik

@@ -59,7 +59,7 @@ void nameApplication()
 
 int main(int argc, char **argv)
 {
-    drovik::limitMallocArenas();
+    drovik::configureMalloc();
     if (wantsInformationOnly(argc, argv)) {
         QCoreApplication app(argc, argv);
         nameApplication();
