@@ -9,6 +9,8 @@
 
 #include <QDateTime>
 
+#include <cmath>
+
 #include <cstddef>
 #include <cstdint>
 
@@ -21,8 +23,10 @@ inline void checkControls(const form::SettingForm &form)
         if (c->kind == form::ControlKind::Slider)
             check(c->minimum <= c->maximum && c->position >= c->minimum && c->position <= c->maximum,
                   "a slider outside its range");
+        // The text file's shares are shown as written, a negative one as its figure over an
+        // empty segment; only a share that is no number at all would break the bar.
         for (float share : c->percentages)
-            check(share == share && share >= 0, "a partition share that is not a percentage");
+            check(std::isfinite(share), "a partition share that is not a number");
     }
 }
 
