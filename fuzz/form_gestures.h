@@ -10,7 +10,6 @@
 #include <QDateTime>
 
 #include <cmath>
-
 #include <cstddef>
 #include <cstdint>
 
