@@ -98,7 +98,7 @@ void BM_GeneralLoaderStopsAt650(benchmark::State &state)
 {
     for (auto _ : state) {
         drovik::DrovikClipData clip;
-        clip.loadVideoFileCilpDataFromFilePath(secondsClip().string());
+        clip.loadVideoFileClipDataFromFilePath(secondsClip().string());
         benchmark::DoNotOptimize(clip.clipDataCount());
     }
 }

@@ -22,7 +22,7 @@ using drovik::fuzz::check;
 // What the lines give once written and read back: only blanks at the ends of the whole file go.
 QStringList asReadBack(const QStringList &lines)
 {
-    return KVLSettingManager::parseLines(KVLSettingManager::joinLines(lines)).value_or(QStringList());
+    return KvlSettingManager::parseLines(KvlSettingManager::joinLines(lines)).value_or(QStringList());
 }
 
 } // namespace
@@ -46,7 +46,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, std::size_t size)
     R640SettingManager card;
     card.setSettingDirPath(fuzz::cardRoot());
     card.setModelType(kTextFileModelType);
-    KVLSettingManager lines(&card);
+    KvlSettingManager lines(&card);
     const bool readable = lines.loadData() == KvlLoadSource::CardFile;
     form::KvlSettingForm form(lines, card);
     form.open();
@@ -61,9 +61,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, std::size_t size)
         return 0;
     }
     check(status == CardWriteStatus::Written, "OK did not write the file");
-    check(written == KVLSettingManager::joinLines(lines.linedSettings()),
+    check(written == KvlSettingManager::joinLines(lines.linedSettings()),
           "OK wrote other lines than the editor holds");
-    KVLSettingManager reread(&card);
+    KvlSettingManager reread(&card);
     check(reread.loadData() == KvlLoadSource::CardFile
               && reread.linedSettings() == asReadBack(lines.linedSettings()),
           "the lines OK wrote read back differently");

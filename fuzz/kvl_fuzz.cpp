@@ -18,7 +18,7 @@ using drovik::fuzz::check;
 // Reads the card's file as the editor does, or nothing when it has no lines.
 std::optional<QStringList> readBack(R640SettingManager &card)
 {
-    KVLSettingManager reader(&card);
+    KvlSettingManager reader(&card);
     if (reader.loadData() != KvlLoadSource::CardFile || !reader.hasLinedSettings())
         return std::nullopt;
     return reader.linedSettings();
@@ -53,9 +53,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, std::size_t size)
     R640SettingManager card;
     card.setSettingDirPath(fuzz::cardRoot());
     card.setModelType(kTextFileModelType);
-    KVLSettingManager kvl(&card);
+    KvlSettingManager kvl(&card);
     const KvlLoadSource source = kvl.loadData();
-    const std::optional<QStringList> parsed = KVLSettingManager::parseLines(bytes);
+    const std::optional<QStringList> parsed = KvlSettingManager::parseLines(bytes);
     if (!parsed) {
         check(source == KvlLoadSource::Unreadable && !kvl.hasLinedSettings(),
               "a file that is not UTF-8 gave lines");
@@ -68,7 +68,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, std::size_t size)
     check(lines == *parsed, "the card's file and its bytes give different lines");
 
     check(kvl.saveData() == CardWriteStatus::Written, "the lines were not saved");
-    check(fuzz::readFile(path) == KVLSettingManager::joinLines(lines), "the file saved is not the lines");
+    check(fuzz::readFile(path) == KvlSettingManager::joinLines(lines), "the file saved is not the lines");
     check(readBack(card) == lines, "the lines saved read back differently");
 
     // OK with the clock box checked: the clock lines out, the new block in after "set=".

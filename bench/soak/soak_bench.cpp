@@ -171,10 +171,10 @@ void watchClip(MainWindowController &window, int row, QRandomGenerator &random)
         const double duration = std::max(1.0, big.duration());
         switch (step) {
         case 0: playback.seekTimeSliderTouchedUp(random.bounded(duration)); break;
-        case 1: playback.toggleVideoSwithButtonTouched(); break;
+        case 1: playback.toggleVideoSwitchButtonTouched(); break;
         case 2: playback.videoScaleUpButtonTouched(); playback.videoScaleUpButtonTouched(); break;
         case 3: playback.videoRotateButtonTouched(); break;
-        case 4: playback.resetVideoScaleButtonTouched(); playback.toggleVideoSwithButtonTouched(); break;
+        case 4: playback.resetVideoScaleButtonTouched(); playback.toggleVideoSwitchButtonTouched(); break;
         default: playback.rewindButtonTouched(); break;
         }
     }

@@ -143,7 +143,7 @@ void MainWindowController::showMainWindow()
     if (!m_settingsRootToOpen.isEmpty())
         queued(this, [this] { openSettingsOfCard(std::exchange(m_settingsRootToOpen, QString())); });
     enableVideoControls(false);
-    m_playback->updateMovieViewCoverScrren();
+    m_playback->updateMovieViewCoverScreen();
 }
 
 void MainWindowController::openPath(const QString &path)

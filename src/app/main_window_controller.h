@@ -21,7 +21,7 @@ namespace drovik {
 class DrovikAVView;
 class DrovikViewController;
 class FileListController;
-class KVLSettingManager;
+class KvlSettingManager;
 class R640SettingManager;
 class FullScreenController;
 class MapController;
@@ -134,11 +134,11 @@ public:
     // The record editor, or the HTML page for the models that have one.
     void showSettingWindow();
     // The text-file camera's editor and the card's HTML settings page.
-    void showSettingWindow_KVL();
+    void showSettingWindowKvl();
     void showWebSettingWindow();
     // The text settings the N260's editor edits: the shared ones for the application's own
     // services, else ones of the services' card.
-    KVLSettingManager &kvlSettingManager();
+    KvlSettingManager &kvlSettingManager();
     // Shows view (its controller's page) modally over the main window; 1 for OK, 0 for Cancel.
     int showModalWindowWithView(QWidget *view, DrovikViewController *controller, bool showTitleBar);
 
@@ -178,7 +178,7 @@ private:
     bool m_mainWindowShown = false;
     QString m_pathToOpen;
     QString m_settingsRootToOpen;
-    std::unique_ptr<KVLSettingManager> m_kvlSettings;
+    std::unique_ptr<KvlSettingManager> m_kvlSettings;
     const R640SettingManager *m_kvlSettingsCard = nullptr;
     FileListController *m_fileList = nullptr;
     PlaybackController *m_playback = nullptr;

@@ -42,7 +42,7 @@ void MainWindowController::settingButtonTouched(QObject *)
         m_playback->pauseVideo();
     R640SettingManager &manager = m_services.settings.manager();
     const QString root = manager.settingDirPath();
-    if (!Utils::isEXteranlMemoryWithURL(root.isEmpty() ? QUrl() : QUrl::fromLocalFile(root),
+    if (!Utils::isExternalMemoryWithURL(root.isEmpty() ? QUrl() : QUrl::fromLocalFile(root),
                                         &m_services.volumes)) {
         showSelectFlashMemoryWindow();
         return;
@@ -92,7 +92,7 @@ void MainWindowController::openSettingsForModel(ModelInfo info)
     } else if (type == Model::N260) {
         kvlSettingManager().loadData();
         showModelInfo();
-        showSettingWindow_KVL();
+        showSettingWindowKvl();
     } else {
         manager.loadData();
         showModelInfo();
@@ -105,7 +105,7 @@ void MainWindowController::showSelectFlashMemoryWindow()
     SelectFlashMemoryViewController dialog(m_services);
     if (showModalWindowWithView(dialog.view(), &dialog, true) != 1)
         return;
-    const QUrl volume = dialog.selectedFlashMeoryUrl();
+    const QUrl volume = dialog.selectedFlashMemoryUrl();
     if (volume.isEmpty())
         return;
     detectCardAt(volume.toLocalFile());
@@ -128,7 +128,7 @@ void MainWindowController::showSelectModelWindow()
     // what it showed.
     if (type == Model::N260) {
         kvlSettingManager().loadData();
-        showSettingWindow_KVL();
+        showSettingWindowKvl();
         return;
     }
     if (type == Model::V820UK)
@@ -150,10 +150,10 @@ void MainWindowController::showSettingWindow()
         m_fileList->updateModelInfo();
 }
 
-void MainWindowController::showSettingWindow_KVL()
+void MainWindowController::showSettingWindowKvl()
 {
     // The lines were read by whoever chose this editor, just before.
-    KVLSettingViewController controller(m_services, kvlSettingManager());
+    KvlSettingViewController controller(m_services, kvlSettingManager());
     if (showModalWindowWithView(controller.view(), &controller, false) == 1)
         m_fileList->updateModelInfo();
 }
@@ -166,14 +166,14 @@ void MainWindowController::showWebSettingWindow()
                                                      manager.languages(), {&m_services.volumes});
 }
 
-KVLSettingManager &MainWindowController::kvlSettingManager()
+KvlSettingManager &MainWindowController::kvlSettingManager()
 {
     R640SettingManager &card = m_services.settings.manager();
     if (&m_services.settings == &SettingManagerHolder::shared())
-        return KVLSettingManager::SharedKVLSettingManager();
+        return KvlSettingManager::sharedKvlSettingManager();
     // Services of their own (tests): text settings of their own card.
     if (!m_kvlSettings || m_kvlSettingsCard != &card) {
-        m_kvlSettings = std::make_unique<KVLSettingManager>(&card);
+        m_kvlSettings = std::make_unique<KvlSettingManager>(&card);
         m_kvlSettingsCard = &card;
     }
     return *m_kvlSettings;

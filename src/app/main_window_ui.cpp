@@ -163,7 +163,7 @@ void MainWindowUi::setupPlaybackBar()
 
     playTimeTextField = field(toolbarButtons, QStringLiteral("00:00/00:00"), "playTimeTextField");
     playTimeTextField->setAlignment(Qt::AlignCenter);
-    seekTimeSldierView = new SeekTimeSliderView(toolbarButtons);
+    seekTimeSliderView = new SeekTimeSliderView(toolbarButtons);
     prevFileButton = button(toolbarButtons, "prev_file", "prevFileButton");
     rewindButton = button(toolbarButtons, "rewind", "rewindButton");
     playPauseButton = button(toolbarButtons, "play_1", "playPauseButton");
@@ -256,7 +256,7 @@ void MainWindowUi::layoutAreas(const QSize &size)
 
     // Inside the playback bar (its content stays within the background bar at 15 … 989).
     playTimeTextField->setGeometry(27, 6, 96, 20);
-    seekTimeSldierView->setGeometry(131, 0, 846, 33);
+    seekTimeSliderView->setGeometry(131, 0, 846, 33);
     int x = 27;
     const int rowY = 28;
     const auto place = [&](QWidget *widget, int width, int gapAfter = 2) {

@@ -61,7 +61,7 @@ struct MainWindowUi {
     BGColorView *toolbarBg3 = nullptr;
     QWidget *toolbarButtons = nullptr;
     QLabel *playTimeTextField = nullptr;
-    SeekTimeSliderView *seekTimeSldierView = nullptr;
+    SeekTimeSliderView *seekTimeSliderView = nullptr;
     ImageButton *prevFileButton = nullptr;
     ImageButton *rewindButton = nullptr;
     ImageButton *playPauseButton = nullptr;

@@ -39,7 +39,7 @@ void SelectFlashMemoryViewController::fillComboBox()
         flashMemoryComboBox()->setCurrentIndex(count - 1);
 }
 
-QUrl SelectFlashMemoryViewController::selectedFlashMeoryUrl() const
+QUrl SelectFlashMemoryViewController::selectedFlashMemoryUrl() const
 {
     const int index = flashMemoryComboBox() ? flashMemoryComboBox()->currentIndex() : -1;
     return index >= 0 && index < m_diskVolumes.size() ? m_diskVolumes.at(index) : QUrl();

@@ -19,7 +19,7 @@ public:
     // The volumes listed, in the order shown.
     const QList<QUrl> &diskVolumes() const { return m_diskVolumes; }
     // The volume chosen, or an empty URL when none is.
-    QUrl selectedFlashMeoryUrl() const;
+    QUrl selectedFlashMemoryUrl() const;
 
 protected:
     const char *titleKey() const override;

@@ -292,7 +292,7 @@ int runRecordEditor(const SettingsRequest &request, std::unique_ptr<R640SettingM
 // --set from reaching the card; it runs all the same so both editors refuse alike.
 int runKvlEditor(const SettingsRequest &request, R640SettingManager &card, bool rehearsal)
 {
-    KVLSettingManager lines(&card);
+    KvlSettingManager lines(&card);
     lines.loadData();
     KvlSettingForm form(lines, card);
     return replay(request, form, rehearsal, "kvl", "blackbox.cfg");

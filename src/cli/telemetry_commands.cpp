@@ -136,9 +136,9 @@ int runTelemetryCommand(const Args &args)
 
     DrovikClipData clip;
     if (kvl)
-        clip.loadVideoFileCilpDataFromFilePath_KVL(file);
+        clip.loadVideoFileClipDataFromFilePathKvl(file);
     else
-        clip.loadVideoFileCilpDataFromFilePath(file);
+        clip.loadVideoFileClipDataFromFilePath(file);
     if (format == "csv")
         telemetry::writeClipCsv(std::cout, clip);
     else if (format == "gpx")

@@ -19,7 +19,7 @@ int Utils::GetCurrentScreen(const QRect &window, const QList<QRect> &screens)
     return -1;
 }
 
-bool Utils::isEXteranlMemoryWithURL(const QUrl &url, const VolumeMonitor *monitor)
+bool Utils::isExternalMemoryWithURL(const QUrl &url, const VolumeMonitor *monitor)
 {
     const QString path = url.isLocalFile() ? url.toLocalFile() : url.path();
     if (path.isEmpty())

@@ -14,7 +14,7 @@ class Utils {
 public:
     // Whether url names a place on a volume that reports itself both local and removable (a
     // memory card). A URL without a path is not. monitor defaults to VolumeMonitor::shared().
-    static bool isEXteranlMemoryWithURL(const QUrl &url, const VolumeMonitor *monitor = nullptr);
+    static bool isExternalMemoryWithURL(const QUrl &url, const VolumeMonitor *monitor = nullptr);
 
     // The per-user working folder (Documents/DrovikViewer) that holds converted clips; created,
     // with its parents, when first asked for. Empty when it cannot be created.

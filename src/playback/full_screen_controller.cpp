@@ -186,7 +186,7 @@ void FullScreenController::putBack(DrovikAVView *view)
         view->setGeometry(m_smallViewGeometry);
     }
     view->show();
-    m_playback.updateMovieViewCoverScrren();
+    m_playback.updateMovieViewCoverScreen();
 }
 
 void FullScreenController::showFullscreenMovieControlWindow()

@@ -65,7 +65,7 @@ PlaybackController::PlaybackController(MainWindowUi &ui, FileListController &fil
     , m_clipData(std::make_unique<DrovikClipData>())
     , m_preparationPool(new QThreadPool(this))
     , m_busy(new BusyOverlay(ui.bigMovieViewScrollView))
-    , m_eventNavigation(new EventNavigation(*ui.seekTimeSldierView, *ui.gravityGraphView,
+    , m_eventNavigation(new EventNavigation(*ui.seekTimeSliderView, *ui.gravityGraphView,
                                             *ui.prevEventButton, *ui.nextEventButton, this))
     , m_pairSync(std::make_unique<ViewPairSync>())
 {
@@ -86,11 +86,11 @@ PlaybackController::PlaybackController(MainWindowUi &ui, FileListController &fil
     }
     m_big.setFront(true);
     m_small.setFront(false);
-    connect(m_ui.seekTimeSldierView, &SeekTimeSliderView::seekTimeSliderTouchedUp, this,
+    connect(m_ui.seekTimeSliderView, &SeekTimeSliderView::seekTimeSliderTouchedUp, this,
             &PlaybackController::seekTimeSliderTouchedUp);
     // A click on the route seeks as the seek bar does, the bar's knob jumping there at once.
     connect(&m_map, &MapController::routePointClicked, this, [this](double seconds) {
-        m_ui.seekTimeSldierView->setCurrentSliderValue(seconds);
+        m_ui.seekTimeSliderView->setCurrentSliderValue(seconds);
         // Paused, the display timer is still: the read-outs follow once the view is there.
         if (m_isVideoPaused)
             connect(&m_big, &DrovikAVView::didUpdateTime, this, &PlaybackController::playVideoTimerCallback,
@@ -112,7 +112,7 @@ PlaybackController::PlaybackController(MainWindowUi &ui, FileListController &fil
     bind(m_ui.rewindButton, &PlaybackController::rewindButtonTouched);
     bind(m_ui.fastForwardButton, &PlaybackController::fastForwardButtonTouched);
     bind(m_ui.muteButton, &PlaybackController::toggleMuteButtonTouched);
-    bind(m_ui.switchVideoButton, &PlaybackController::toggleVideoSwithButtonTouched);
+    bind(m_ui.switchVideoButton, &PlaybackController::toggleVideoSwitchButtonTouched);
     bind(m_ui.flipButton, &PlaybackController::videoRotateButtonTouched);
     bind(m_ui.zoomInButton, &PlaybackController::videoScaleUpButtonTouched);
     bind(m_ui.zoomOutButton, &PlaybackController::videoScaleDownButtonTouched);
@@ -229,7 +229,7 @@ void PlaybackController::finishPreparation(PreparedClip &clip)
     m_clipData = std::move(clip.clipData);
     m_subtitleData = std::move(clip.subtitles);
     showTelemetry();
-    updateMovieViewCoverScrren();
+    updateMovieViewCoverScreen();
 }
 
 void PlaybackController::showTelemetry()
@@ -258,7 +258,7 @@ void PlaybackController::drovikAVViewDidUpdateStatus(DrovikAVView *view, int sta
     if (status != DrovikAVView::StatusReadyToPlay)
         return;
     if (view == &m_big) {
-        m_ui.seekTimeSldierView->setMaxSliderValue(m_big.duration());
+        m_ui.seekTimeSliderView->setMaxSliderValue(m_big.duration());
         m_big.setVolume(m_ui.volumeSliderView->volume());
         if (m_ui.volumeSliderView->isMuted())
             m_ui.volumeSliderView->setEnabled(false);
@@ -282,7 +282,7 @@ void PlaybackController::viewDidFail(DrovikAVView *view)
     m_ui.switchVideoButton->setEnabled(false);
     if (!m_big.hasMovie() && !m_small.hasMovie()) {
         m_currentVideoUrl = QUrl();
-        updateMovieViewCoverScrren();
+        updateMovieViewCoverScreen();
         if (m_unsupported)
             m_unsupported();
         return;
@@ -293,7 +293,7 @@ void PlaybackController::viewDidFail(DrovikAVView *view)
         m_big.setFront(!m_big.front());
         m_small.setFront(!m_small.front());
     }
-    updateMovieViewCoverScrren();
+    updateMovieViewCoverScreen();
     // The swap moves a ready status without a report; a ready large view waited for this one.
     if (m_big.status() == DrovikAVView::StatusReadyToPlay)
         drovikAVViewDidUpdateStatus(&m_big, DrovikAVView::StatusReadyToPlay);
@@ -357,7 +357,7 @@ void PlaybackController::stopVideo()
     m_isVideoPaused = true;
     setCurrentVideoTime(0);
     stopVideoPlayTimer();
-    m_ui.seekTimeSldierView->setCurrentSliderValue(0);
+    m_ui.seekTimeSliderView->setCurrentSliderValue(0);
     m_lastUpdatedSensorInfoTime = 0;
     m_lastUpdatedMapTime = 0;
     m_lastUpdatedLat = 0;
@@ -377,7 +377,7 @@ void PlaybackController::closeVideo()
     m_smallVideoFilePath.clear();
     resetVideoInformation();
     enableVideoControls(false);
-    updateMovieViewCoverScrren();
+    updateMovieViewCoverScreen();
 }
 
 void PlaybackController::setCurrentVideoTime(double seconds)
@@ -442,7 +442,7 @@ void PlaybackController::playVideoTimerCallback()
     m_pairSync->keepInStep(m_big, m_small, !m_fullScreenView);
     const double t = m_big.currentTime();
     const double d = m_big.duration();
-    m_ui.seekTimeSldierView->setCurrentSliderValue(t);
+    m_ui.seekTimeSliderView->setCurrentSliderValue(t);
     updatePlayTime(t, d);
     const int index = int(std::trunc(t * 10.0));
     if (m_subtitleData)
@@ -561,7 +561,7 @@ void PlaybackController::enableVideoControls(bool enable)
                                              u.stopButton, u.rewindButton, u.fastForwardButton,
                                              u.prevFileButton, u.nextFileButton, u.zoomInButton,
                                              u.zoomOutButton, u.resetScaleButton, u.fullScreenButton,
-                                             u.flipButton, u.volumeSliderView, u.seekTimeSldierView,
+                                             u.flipButton, u.volumeSliderView, u.seekTimeSliderView,
                                              u.switchVideoButton, u.muteButton, u.playbackSpeedButton,
                                              u.trackExportButton, u.incidentExportButton, &m_big, &m_small})
         control->setEnabled(enable);
@@ -570,7 +570,7 @@ void PlaybackController::enableVideoControls(bool enable)
         image->setVisible(enable);
 }
 
-void PlaybackController::updateMovieViewCoverScrren()
+void PlaybackController::updateMovieViewCoverScreen()
 {
     m_ui.bigMovieCoverImageView->setVisible(!m_big.hasMovie());
     m_ui.smallMovieCoverImageView->setVisible(!m_small.hasMovie());
@@ -727,7 +727,7 @@ void PlaybackController::setVideoMute(bool muted)
     m_ui.volumeSliderView->setEnabled(!muted);
 }
 
-void PlaybackController::toggleVideoSwithButtonTouched(QObject *)
+void PlaybackController::toggleVideoSwitchButtonTouched(QObject *)
 {
     pauseVideo();
     m_isVideoSwitched = !m_isVideoSwitched;

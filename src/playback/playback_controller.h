@@ -50,7 +50,7 @@ public:
     void setCurrentVideoTime(double seconds);
     void resetVideoInformation();
     void enableVideoControls(bool enable);
-    void updateMovieViewCoverScrren();
+    void updateMovieViewCoverScreen();
     void updatePlayTime(double time, double duration);
     void updateSensorInfo(float gx, float gy, float gz, float lat, float lng, int speed);
     void updateMapWithLat(float lat, float lng);
@@ -109,7 +109,7 @@ public slots:
     void rewindButtonTouched(QObject *sender = nullptr);
     void fastForwardButtonTouched(QObject *sender = nullptr);
     void toggleMuteButtonTouched(QObject *sender = nullptr);
-    void toggleVideoSwithButtonTouched(QObject *sender = nullptr);
+    void toggleVideoSwitchButtonTouched(QObject *sender = nullptr);
     void videoRotateButtonTouched(QObject *sender = nullptr);
     void videoScaleUpButtonTouched(QObject *sender = nullptr);
     void videoScaleDownButtonTouched(QObject *sender = nullptr);

@@ -7,36 +7,36 @@ namespace drovik::telemetry {
 
 std::size_t MemoryByteSource::readAt(uint64_t offset, std::span<uint8_t> out)
 {
-    if (offset >= bytes_.size())
+    if (offset >= m_bytes.size())
         return 0;
-    const std::size_t n = std::min<uint64_t>(out.size(), bytes_.size() - offset);
-    std::memcpy(out.data(), bytes_.data() + offset, n);
+    const std::size_t n = std::min<uint64_t>(out.size(), m_bytes.size() - offset);
+    std::memcpy(out.data(), m_bytes.data() + offset, n);
     return n;
 }
 
-FileByteSource::FileByteSource(const std::string &path) : file_(path, std::ios::binary)
+FileByteSource::FileByteSource(const std::string &path) : m_file(path, std::ios::binary)
 {
-    if (!file_)
+    if (!m_file)
         return;
-    file_.seekg(0, std::ios::end);
-    const std::streamoff end = file_.tellg();
-    if (!file_ || end < 0)
+    m_file.seekg(0, std::ios::end);
+    const std::streamoff end = m_file.tellg();
+    if (!m_file || end < 0)
         return;
-    size_ = uint64_t(end);
-    open_ = true;
+    m_size = uint64_t(end);
+    m_open = true;
 }
 
 std::size_t FileByteSource::readAt(uint64_t offset, std::span<uint8_t> out)
 {
-    if (!open_ || offset >= size_ || out.empty())
+    if (!m_open || offset >= m_size || out.empty())
         return 0;
-    file_.clear();
-    file_.seekg(std::streamoff(offset));
-    if (!file_)
+    m_file.clear();
+    m_file.seekg(std::streamoff(offset));
+    if (!m_file)
         return 0;
-    const std::size_t wanted = std::min<uint64_t>(out.size(), size_ - offset);
-    file_.read(reinterpret_cast<char *>(out.data()), std::streamsize(wanted));
-    return std::size_t(file_.gcount());
+    const std::size_t wanted = std::min<uint64_t>(out.size(), m_size - offset);
+    m_file.read(reinterpret_cast<char *>(out.data()), std::streamsize(wanted));
+    return std::size_t(m_file.gcount());
 }
 
 std::optional<uint32_t> readLe32(std::span<const uint8_t> bytes, std::size_t offset)

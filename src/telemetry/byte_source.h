@@ -25,28 +25,28 @@ public:
 
 class MemoryByteSource final : public ByteSource {
 public:
-    explicit MemoryByteSource(std::span<const uint8_t> bytes) : bytes_(bytes) {}
+    explicit MemoryByteSource(std::span<const uint8_t> bytes) : m_bytes(bytes) {}
     explicit MemoryByteSource(std::string_view bytes)
-        : bytes_(reinterpret_cast<const uint8_t *>(bytes.data()), bytes.size()) {}
-    uint64_t size() const override { return bytes_.size(); }
+        : m_bytes(reinterpret_cast<const uint8_t *>(bytes.data()), bytes.size()) {}
+    uint64_t size() const override { return m_bytes.size(); }
     std::size_t readAt(uint64_t offset, std::span<uint8_t> out) override;
 
 private:
-    std::span<const uint8_t> bytes_;
+    std::span<const uint8_t> m_bytes;
 };
 
 class FileByteSource final : public ByteSource {
 public:
     // Opens the file for reading; isOpen() tells whether that worked.
     explicit FileByteSource(const std::string &path);
-    bool isOpen() const { return open_; }
-    uint64_t size() const override { return size_; }
+    bool isOpen() const { return m_open; }
+    uint64_t size() const override { return m_size; }
     std::size_t readAt(uint64_t offset, std::span<uint8_t> out) override;
 
 private:
-    std::ifstream file_;
-    uint64_t size_ = 0;
-    bool open_ = false;
+    std::ifstream m_file;
+    uint64_t m_size = 0;
+    bool m_open = false;
 };
 
 // Bounds-checked little-endian field reads from a byte span; nullopt when the field does not fit.

@@ -16,16 +16,16 @@ void DrovikClipData::clear()
     gpsInfoLat.fill(0.0f);
     gpsInfoLng.fill(0.0f);
     gpsSpeed.fill(0);
-    clipDataCount_ = 0;
-    gpsDataCount_ = 0;
+    m_clipDataCount = 0;
+    m_gpsDataCount = 0;
 }
 
-void DrovikClipData::loadVideoFileCilpDataFromFilePath(const std::string &path)
+void DrovikClipData::loadVideoFileClipDataFromFilePath(const std::string &path)
 {
     clear();
     const bool isSubtitle = path.size() >= 4 && path.compare(path.size() - 4, 4, ".srt") == 0;
     if (isSubtitle) {
-        clipDataCount_ = uint32_t(getR640AllDataFromSrtFile(path));
+        m_clipDataCount = uint32_t(getR640AllDataFromSrtFile(path));
         return;
     }
     int count = getR640AllDataFromFile(path);
@@ -33,18 +33,18 @@ void DrovikClipData::loadVideoFileCilpDataFromFilePath(const std::string &path)
         count = getAllDataFromFileTail(path);
     if (count == 0)
         count = getAllDataFromFile(path);
-    clipDataCount_ = uint32_t(count);
+    m_clipDataCount = uint32_t(count);
 }
 
-void DrovikClipData::loadVideoFileCilpDataFromFilePath_KVL(const std::string &path)
+void DrovikClipData::loadVideoFileClipDataFromFilePathKvl(const std::string &path)
 {
     clear();
-    clipDataCount_ = uint32_t(getAllDataFromFile_KVL(path));
+    m_clipDataCount = uint32_t(getAllDataFromFileKvl(path));
 }
 
 bool DrovikClipData::isValidIndex(int index) const
 {
-    return index >= 0 && index < kCapacity && uint32_t(index) < clipDataCount_;
+    return index >= 0 && index < kCapacity && uint32_t(index) < m_clipDataCount;
 }
 
 int DrovikClipData::getGx(int index) const

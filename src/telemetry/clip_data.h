@@ -8,7 +8,7 @@
 //
 // Typical use (the playback controller):
 //   DrovikClipData clip;
-//   clip.loadVideoFileCilpDataFromFilePath(path);     // or ..._KVL for the text-settings family
+//   clip.loadVideoFileClipDataFromFilePath(path);     // or ...Kvl for the text-settings family
 //   if (index < clip.clipDataCount()) clip.getClipDataWithIndex(index, x, y, z, lat, lng, speed);
 //
 // Loading never throws; a file that cannot be read or holds no telemetry leaves both counts at 0.
@@ -42,14 +42,14 @@ public:
     std::array<float, kCapacity> gpsInfoLng{};
     std::array<uint32_t, kCapacity> gpsSpeed{};
 
-    uint32_t clipDataCount() const { return clipDataCount_; }
-    uint32_t gpsDataCount() const { return gpsDataCount_; }
+    uint32_t clipDataCount() const { return m_clipDataCount; }
+    uint32_t gpsDataCount() const { return m_gpsDataCount; }
 
     // General loader: a path ending in ".srt" (exactly, lower case) is read as subtitle telemetry;
     // anything else is tried as embedded lines, then as a trailer block, then as RIFF text chunks.
-    void loadVideoFileCilpDataFromFilePath(const std::string &path);
+    void loadVideoFileClipDataFromFilePath(const std::string &path);
     // Loader for the text-settings camera family: RIFF text chunks with that family's records only.
-    void loadVideoFileCilpDataFromFilePath_KVL(const std::string &path);
+    void loadVideoFileClipDataFromFilePathKvl(const std::string &path);
 
     // Lookups. An index is valid when 0 <= index < min(clipDataCount, kCapacity); otherwise the no-data
     // values are answered.
@@ -68,7 +68,7 @@ public:
     int getR640AllDataFromFile(const std::string &path);      // "02tx"/"03tx" lines found by scanning
     int getAllDataFromFileTail(const std::string &path);      // "ETKQX4" trailer block
     int getAllDataFromFile(const std::string &path);          // RIFF text chunks, most cameras
-    int getAllDataFromFile_KVL(const std::string &path);      // RIFF text chunks, text-settings family
+    int getAllDataFromFileKvl(const std::string &path);      // RIFF text chunks, text-settings family
 
     // The same readers over bytes from any source (tests and fuzzers use memory).
     int getR640AllDataFromSrtText(std::string_view text);
@@ -87,8 +87,8 @@ private:
     friend class SampleWriter;
     bool isValidIndex(int index) const;
 
-    uint32_t clipDataCount_ = 0;
-    uint32_t gpsDataCount_ = 0;
+    uint32_t m_clipDataCount = 0;
+    uint32_t m_gpsDataCount = 0;
 };
 
 } // namespace drovik

@@ -102,7 +102,7 @@ int DrovikClipData::getR640AllDataFromSource(ByteSource &source, std::size_t win
         const std::size_t length = source.readAt(p, window);
         if (length < std::min<uint64_t>(window.size(), fileLength - p)) {
             // A clip that cannot be read to its end gives nothing, as one that cannot be opened.
-            gpsDataCount_ = 0;
+            m_gpsDataCount = 0;
             return 0;
         }
         const uint64_t base = p;
@@ -135,7 +135,7 @@ int DrovikClipData::getR640AllDataFromSource(ByteSource &source, std::size_t win
         }
         p = std::max(next, base + i);
     }
-    return records.finish(gpsDataCount_);
+    return records.finish(m_gpsDataCount);
 }
 
 int DrovikClipData::getR640AllDataFromFile(const std::string &path)

@@ -12,11 +12,11 @@ bool isRmcName(std::string_view name)
 void LineRecordReader::handleRmc(std::span<const std::string_view> rmcFields, int flushCount,
                                  bool flushWhenEmpty)
 {
-    decodeRmc(rmcFields, fix_);
-    rmcSeen_ = true;
+    decodeRmc(rmcFields, m_fix);
+    m_rmcSeen = true;
     if (flushCount > 0 || flushWhenEmpty) {
-        writer_.flush(pending_, flushCount, fix_);
-        pending_.reset();
+        m_writer.flush(m_pending, flushCount, m_fix);
+        m_pending.reset();
     }
 }
 
@@ -25,11 +25,11 @@ void LineRecordReader::handleEmbeddedLine(std::string_view line)
     const auto fields = splitFields(line, ',');
     const std::string_view type = fields[0];
     if (type == "gsensor" && fields.size() >= 4) {
-        pending_.append(gsensorSample(fields));
+        m_pending.append(gsensorSample(fields));
     } else if (type == "gsensori" && fields.size() >= 6) {
-        pending_.append(gsensoriSample(fields));
+        m_pending.append(gsensoriSample(fields));
     } else if (isRmcName(type) && fields.size() >= 8) {
-        handleRmc(std::span(fields).first(8), pending_.count(), false);
+        handleRmc(std::span(fields).first(8), m_pending.count(), false);
     }
 }
 
@@ -37,40 +37,40 @@ void LineRecordReader::handleSubtitleFields(std::span<const std::string_view> fi
 {
     const std::string_view type = fields[0];
     if (type == "gsensor" && fields.size() >= 4) {
-        pending_.append(gsensorSample(fields));
+        m_pending.append(gsensorSample(fields));
     } else if (type == "gsensori" && fields.size() >= 6) {
-        pending_.append(gsensoriSample(fields));
+        m_pending.append(gsensoriSample(fields));
         // A cue may carry its position too: the accelerometer sample and the fix close the block.
         if (fields.size() >= 14 && isRmcName(fields[6]))
-            handleRmc(fields.subspan(6, 8), pending_.count(), true);
+            handleRmc(fields.subspan(6, 8), m_pending.count(), true);
     } else if (type == "CAR") {
-        if (pending_.count() == 0) {
+        if (m_pending.count() == 0) {
             if (fields.size() >= 4)
-                pending_.append(gsensorSample(fields));
+                m_pending.append(gsensorSample(fields));
         } else {
-            pending_.append(pending_.at(pending_.count() - 1));
+            m_pending.append(m_pending.at(m_pending.count() - 1));
         }
     } else if (isRmcName(type) && fields.size() >= 8) {
-        handleRmc(fields.first(8), pending_.count(), true);
+        handleRmc(fields.first(8), m_pending.count(), true);
     }
 }
 
 int LineRecordReader::finish(uint32_t &gpsDataCount)
 {
-    const int n = pending_.count();
-    if (n > 0 && writer_.count() > 0) {
-        writer_.flush(pending_, n, fix_);
+    const int n = m_pending.count();
+    if (n > 0 && m_writer.count() > 0) {
+        m_writer.flush(m_pending, n, m_fix);
     } else if (n > 0) {
-        if (rmcSeen_) {
+        if (m_rmcSeen) {
             gpsDataCount = 0;
             return 0;
         }
         // Accelerometer lines only: one sample each, no position.
         for (int i = 0; i < n; ++i)
-            writer_.append(pending_.at(i), FixState{});
+            m_writer.append(m_pending.at(i), FixState{});
     }
-    gpsDataCount = writer_.finish();
-    return writer_.count();
+    gpsDataCount = m_writer.finish();
+    return m_writer.count();
 }
 
 } // namespace drovik::telemetry

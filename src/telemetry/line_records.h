@@ -12,7 +12,7 @@ namespace drovik::telemetry {
 
 class LineRecordReader {
 public:
-    explicit LineRecordReader(DrovikClipData &clip) : writer_(clip) {}
+    explicit LineRecordReader(DrovikClipData &clip) : m_writer(clip) {}
 
     // One text line found behind a "02tx"/"03tx" marker (already known to be valid UTF-8).
     void handleEmbeddedLine(std::string_view line);
@@ -20,7 +20,7 @@ public:
     void handleSubtitleFields(std::span<const std::string_view> fields);
 
     // No further sample can be stored; later input cannot change the result.
-    bool isDone() const { return writer_.isFull(); }
+    bool isDone() const { return m_writer.isFull(); }
 
     // End-of-input rules and the finishing pass; returns the sample count and sets gpsDataCount.
     int finish(uint32_t &gpsDataCount);
@@ -28,10 +28,10 @@ public:
 private:
     void handleRmc(std::span<const std::string_view> rmcFields, int flushCount, bool flushWhenEmpty);
 
-    SampleWriter writer_;
-    PendingBlock pending_{DrovikClipData::kCapacity};
-    FixState fix_;
-    bool rmcSeen_ = false;
+    SampleWriter m_writer;
+    PendingBlock m_pending{DrovikClipData::kCapacity};
+    FixState m_fix;
+    bool m_rmcSeen = false;
 };
 
 bool isRmcName(std::string_view name);

@@ -38,43 +38,43 @@ constexpr uint32_t kLargestRecord = 64 * 1024;
 // Sequential reads over a source with a read-ahead window; skipping past the end is allowed.
 class StreamReader {
 public:
-    explicit StreamReader(ByteSource &source) : source_(source), window_(64 * 1024) {}
+    explicit StreamReader(ByteSource &source) : m_source(source), m_window(64 * 1024) {}
 
     std::size_t read(uint8_t *out, std::size_t n)
     {
         std::size_t done = 0;
         while (done < n) {
-            if (position_ < windowStart_ || position_ >= windowStart_ + windowLength_) {
-                windowStart_ = position_;
-                windowLength_ = source_.readAt(position_, window_);
-                if (windowLength_ == 0)
+            if (m_position < m_windowStart || m_position >= m_windowStart + m_windowLength) {
+                m_windowStart = m_position;
+                m_windowLength = m_source.readAt(m_position, m_window);
+                if (m_windowLength == 0)
                     break;
             }
-            const auto offset = std::size_t(position_ - windowStart_);
-            const std::size_t take = std::min(n - done, windowLength_ - offset);
-            std::memcpy(out + done, window_.data() + offset, take);
+            const auto offset = std::size_t(m_position - m_windowStart);
+            const std::size_t take = std::min(n - done, m_windowLength - offset);
+            std::memcpy(out + done, m_window.data() + offset, take);
             done += take;
-            position_ += take;
+            m_position += take;
         }
         return done;
     }
 
-    void skip(uint64_t n) { position_ = n > UINT64_MAX - position_ ? UINT64_MAX : position_ + n; }
+    void skip(uint64_t n) { m_position = n > UINT64_MAX - m_position ? UINT64_MAX : m_position + n; }
 
 private:
-    ByteSource &source_;
-    std::vector<uint8_t> window_;
-    uint64_t windowStart_ = 0;
-    std::size_t windowLength_ = 0;
-    uint64_t position_ = 0;
+    ByteSource &m_source;
+    std::vector<uint8_t> m_window;
+    uint64_t m_windowStart = 0;
+    std::size_t m_windowLength = 0;
+    uint64_t m_position = 0;
 };
 
 class RiffRecordHandler {
 public:
     RiffRecordHandler(DrovikClipData &clip, bool kvlFamily)
-        : writer_(clip), kvlFamily_(kvlFamily) {}
+        : m_writer(clip), m_kvlFamily(kvlFamily) {}
 
-    bool isDone() const { return writer_.isFull(); }
+    bool isDone() const { return m_writer.isFull(); }
 
     // payload has declaredSize + 1 bytes at least up to the kept part, zero beyond what was read.
     void record(const std::vector<uint8_t> &payload, uint32_t declaredSize)
@@ -84,13 +84,13 @@ public:
             accelerometer(payload, declaredSize);
             break;
         case 'T':
-            if (kvlFamily_)
+            if (m_kvlFamily)
                 break;
-            if (pending_.count() > 0) {
-                writer_.flush(pending_, pending_.count(), telemetry::FixState{});
-                pending_.reset();
+            if (m_pending.count() > 0) {
+                m_writer.flush(m_pending, m_pending.count(), telemetry::FixState{});
+                m_pending.reset();
             }
-            fix_ = telemetry::FixState{};
+            m_fix = telemetry::FixState{};
             break;
         case '$':
         case 'G':
@@ -103,24 +103,24 @@ public:
 
     int finish(uint32_t &gpsDataCount)
     {
-        if (pending_.count() > 0 && writer_.count() > 0)
-            writer_.flush(pending_, pending_.count(), fix_);
-        gpsDataCount = writer_.finish();
-        return writer_.count();
+        if (m_pending.count() > 0 && m_writer.count() > 0)
+            m_writer.flush(m_pending, m_pending.count(), m_fix);
+        gpsDataCount = m_writer.finish();
+        return m_writer.count();
     }
 
 private:
     void accelerometer(const std::vector<uint8_t> &p, uint32_t declaredSize)
     {
-        if (!kvlFamily_) {
+        if (!m_kvlFamily) {
             if (declaredSize < 4)
                 return;
-            pending_.append({int16_t(128 - p[1]), int16_t(128 - p[2]), int16_t(128 - p[3])});
+            m_pending.append({int16_t(128 - p[1]), int16_t(128 - p[2]), int16_t(128 - p[3])});
             return;
         }
         if (declaredSize < 7 || p[4] != 1 || p[5] != 1 || p[6] != 1)
             return;
-        pending_.append({int16_t((p[1] - 128) * 10), int16_t((p[2] - 128) * 10),
+        m_pending.append({int16_t((p[1] - 128) * 10), int16_t((p[2] - 128) * 10),
                          int16_t((p[3] - 128) * 10)});
     }
 
@@ -133,17 +133,17 @@ private:
         const auto fields = telemetry::splitFields(line, ',');
         if ((fields[0] != "$GPRMC" && fields[0] != "G$GPRMC") || fields.size() < 8)
             return;
-        telemetry::decodeRmc(fields, fix_);
-        if (pending_.count() > 0) {
-            writer_.flush(pending_, pending_.count(), fix_);
-            pending_.reset();
+        telemetry::decodeRmc(fields, m_fix);
+        if (m_pending.count() > 0) {
+            m_writer.flush(m_pending, m_pending.count(), m_fix);
+            m_pending.reset();
         }
     }
 
-    telemetry::SampleWriter writer_;
-    telemetry::PendingBlock pending_{kPendingBound};
-    telemetry::FixState fix_;
-    bool kvlFamily_;
+    telemetry::SampleWriter m_writer;
+    telemetry::PendingBlock m_pending{kPendingBound};
+    telemetry::FixState m_fix;
+    bool m_kvlFamily;
 };
 
 bool readHeader(StreamReader &in)
@@ -188,7 +188,7 @@ int DrovikClipData::getAllDataFromSource(ByteSource &source, bool kvlFamily)
             break;
         in.skip(padded - kept);
     }
-    return handler.finish(gpsDataCount_);
+    return handler.finish(m_gpsDataCount);
 }
 
 int DrovikClipData::getAllDataFromFile(const std::string &path)
@@ -197,7 +197,7 @@ int DrovikClipData::getAllDataFromFile(const std::string &path)
     return source.isOpen() ? getAllDataFromSource(source, false) : 0;
 }
 
-int DrovikClipData::getAllDataFromFile_KVL(const std::string &path)
+int DrovikClipData::getAllDataFromFileKvl(const std::string &path)
 {
     telemetry::FileByteSource source(path);
     return source.isOpen() ? getAllDataFromSource(source, true) : 0;

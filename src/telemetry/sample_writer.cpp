@@ -12,19 +12,19 @@ void PendingBlock::append(AccelSample sample)
 {
     if (isFull())
         return;
-    slots_[std::size_t(count_++)] = sample;
+    m_slots[std::size_t(m_count++)] = sample;
 }
 
 void SampleWriter::append(AccelSample sample, const FixState &fix)
 {
     if (isFull())
         return;
-    const auto i = std::size_t(count_++);
-    clip_.gx[i] = sample.x;
-    clip_.gy[i] = sample.y;
-    clip_.gz[i] = sample.z;
-    clip_.gpsSpeed[i] = fix.speedKmh;
-    fixes_[i] = fix;
+    const auto i = std::size_t(m_count++);
+    m_clip.gx[i] = sample.x;
+    m_clip.gy[i] = sample.y;
+    m_clip.gz[i] = sample.z;
+    m_clip.gpsSpeed[i] = fix.speedKmh;
+    m_fixes[i] = fix;
 }
 
 std::array<int, 10> flushPattern(int n)
@@ -60,16 +60,16 @@ void SampleWriter::flush(const PendingBlock &block, int n, const FixState &fix)
 uint32_t SampleWriter::finish()
 {
     uint32_t withFix = 0;
-    for (int i = 0; i < count_; ++i) {
-        const FixState &fix = fixes_[std::size_t(i)];
+    for (int i = 0; i < m_count; ++i) {
+        const FixState &fix = m_fixes[std::size_t(i)];
         float lat = float(fix.rawLatitudeMicrodegrees) / 1000000.0f;
         float lng = float(fix.rawLongitudeMicrodegrees) / 1000000.0f;
         if (fix.latitudeLetter != U'N')
             lat = -lat;
         if (fix.longitudeLetter != U'E')
             lng = -lng;
-        clip_.gpsInfoLat[std::size_t(i)] = lat;
-        clip_.gpsInfoLng[std::size_t(i)] = lng;
+        m_clip.gpsInfoLat[std::size_t(i)] = lat;
+        m_clip.gpsInfoLng[std::size_t(i)] = lng;
         if (lat != 0.0f || lng != 0.0f)
             ++withFix;
     }

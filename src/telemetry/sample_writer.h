@@ -32,25 +32,25 @@ struct FixState {
 // (a flush of an empty block repeats slot 0, which still holds the first sample of the block before).
 class PendingBlock {
 public:
-    explicit PendingBlock(int bound) : slots_(std::size_t(bound)) {}
-    int count() const { return count_; }
-    bool isFull() const { return count_ >= int(slots_.size()); }
+    explicit PendingBlock(int bound) : m_slots(std::size_t(bound)) {}
+    int count() const { return m_count; }
+    bool isFull() const { return m_count >= int(m_slots.size()); }
     // Appends unless full; a sample that arrives when the block is full is dropped.
     void append(AccelSample sample);
-    const AccelSample &at(int index) const { return slots_[std::size_t(index)]; }
-    void reset() { count_ = 0; }
+    const AccelSample &at(int index) const { return m_slots[std::size_t(index)]; }
+    void reset() { m_count = 0; }
 
 private:
-    std::vector<AccelSample> slots_;
-    int count_ = 0;
+    std::vector<AccelSample> m_slots;
+    int m_count = 0;
 };
 
 // Appends output samples to a clip record, keeping each sample's raw coordinates until finish().
 class SampleWriter {
 public:
-    explicit SampleWriter(DrovikClipData &clip) : clip_(clip) {}
-    int count() const { return count_; }
-    bool isFull() const { return count_ >= DrovikClipData::kCapacity; }
+    explicit SampleWriter(DrovikClipData &clip) : m_clip(clip) {}
+    int count() const { return m_count; }
+    bool isFull() const { return m_count >= DrovikClipData::kCapacity; }
     // Samples past the capacity are dropped.
     void append(AccelSample sample, const FixState &fix);
     // Block flush of the first n pending samples (n may be 0: then slot 0 is repeated); n <= 10 is
@@ -61,9 +61,9 @@ public:
     uint32_t finish();
 
 private:
-    DrovikClipData &clip_;
-    int count_ = 0;
-    std::array<FixState, DrovikClipData::kCapacity> fixes_{};
+    DrovikClipData &m_clip;
+    int m_count = 0;
+    std::array<FixState, DrovikClipData::kCapacity> m_fixes{};
 };
 
 // Block flush index patterns, exposed for the tables in the tests: which pending slot each of the

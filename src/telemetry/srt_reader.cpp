@@ -27,59 +27,59 @@ using telemetry::codePointAt;
 // The steps of a text scanner that skips white space and line breaks before each of them.
 class CueScanner {
 public:
-    explicit CueScanner(std::string_view text) : text_(text) {}
+    explicit CueScanner(std::string_view text) : m_text(text) {}
 
     bool isAtEnd()
     {
         skip();
-        return pos_ >= text_.size();
+        return m_pos >= m_text.size();
     }
 
     std::string_view upToNewline()
     {
         skip();
-        const std::size_t start = pos_;
-        while (pos_ < text_.size() && telemetry::newlineLengthAt(text_, pos_) == 0)
+        const std::size_t start = m_pos;
+        while (m_pos < m_text.size() && telemetry::newlineLengthAt(m_text, m_pos) == 0)
             advance();
-        return text_.substr(start, pos_ - start);
+        return m_text.substr(start, m_pos - start);
     }
 
     std::string_view upTo(std::string_view stop)
     {
         skip();
-        const std::size_t start = pos_;
-        const std::size_t found = text_.find(stop, pos_);
-        pos_ = found == std::string_view::npos ? text_.size() : found;
-        return text_.substr(start, pos_ - start);
+        const std::size_t start = m_pos;
+        const std::size_t found = m_text.find(stop, m_pos);
+        m_pos = found == std::string_view::npos ? m_text.size() : found;
+        return m_text.substr(start, m_pos - start);
     }
 
     void take(std::string_view literal)
     {
         skip();
-        if (text_.substr(pos_, literal.size()) == literal)
-            pos_ += literal.size();
+        if (m_text.substr(m_pos, literal.size()) == literal)
+            m_pos += literal.size();
     }
 
 private:
     void advance()
     {
         std::size_t length = 1;
-        codePointAt(text_, pos_, &length);
-        pos_ += length;
+        codePointAt(m_text, m_pos, &length);
+        m_pos += length;
     }
 
     void skip()
     {
-        while (pos_ < text_.size()) {
+        while (m_pos < m_text.size()) {
             std::size_t length = 1;
-            if (!telemetry::isWhiteSpaceOrNewline(codePointAt(text_, pos_, &length)))
+            if (!telemetry::isWhiteSpaceOrNewline(codePointAt(m_text, m_pos, &length)))
                 return;
-            pos_ += length;
+            m_pos += length;
         }
     }
 
-    std::string_view text_;
-    std::size_t pos_ = 0;
+    std::string_view m_text;
+    std::size_t m_pos = 0;
 };
 
 std::string_view trimWhiteSpace(std::string_view text)
@@ -124,7 +124,7 @@ void handlePayload(std::string_view scanned, telemetry::LineRecordReader &record
 
 int DrovikClipData::getR640AllDataFromSrtText(std::string_view text)
 {
-    gpsDataCount_ = 0;
+    m_gpsDataCount = 0;
     if (text.empty() || !telemetry::isValidUtf8(text))
         return 0;
     telemetry::LineRecordReader records(*this);
@@ -136,7 +136,7 @@ int DrovikClipData::getR640AllDataFromSrtText(std::string_view text)
         scanner.upToNewline(); // end time
         handlePayload(scanner.upTo("\n\n"), records);
     }
-    return records.finish(gpsDataCount_);
+    return records.finish(m_gpsDataCount);
 }
 
 int DrovikClipData::getR640AllDataFromSrtFile(const std::string &path)
@@ -144,7 +144,7 @@ int DrovikClipData::getR640AllDataFromSrtFile(const std::string &path)
     // Capped (kMaxSubtitleFileBytes): a larger file is no camera's and reads as an unreadable one.
     const std::optional<std::string> text = telemetry::readWholeFile(path, telemetry::kMaxSubtitleFileBytes);
     if (!text) {
-        gpsDataCount_ = 0;
+        m_gpsDataCount = 0;
         return 0;
     }
     return getR640AllDataFromSrtText(*text);

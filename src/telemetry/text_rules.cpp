@@ -131,39 +131,39 @@ float floatValue(std::string_view text)
 
 bool Utf8Validator::feed(std::string_view bytes)
 {
-    for (std::size_t i = 0; ok_ && i < bytes.size(); ++i) {
+    for (std::size_t i = 0; m_ok && i < bytes.size(); ++i) {
         const auto b = uint8_t(bytes[i]);
-        if (pending_ > 0) {
-            if (b < lower_ || b > upper_) {
-                ok_ = false;
+        if (m_pending > 0) {
+            if (b < m_lower || b > m_upper) {
+                m_ok = false;
                 break;
             }
-            lower_ = 0x80;
-            upper_ = 0xBF;
-            --pending_;
+            m_lower = 0x80;
+            m_upper = 0xBF;
+            --m_pending;
             continue;
         }
         if (b < 0x80)
             continue;
         if (b >= 0xC2 && b <= 0xDF) {
-            pending_ = 1;
+            m_pending = 1;
         } else if (b >= 0xE0 && b <= 0xEF) {
-            pending_ = 2;
+            m_pending = 2;
             if (b == 0xE0)
-                lower_ = 0xA0;
+                m_lower = 0xA0;
             else if (b == 0xED)
-                upper_ = 0x9F;
+                m_upper = 0x9F;
         } else if (b >= 0xF0 && b <= 0xF4) {
-            pending_ = 3;
+            m_pending = 3;
             if (b == 0xF0)
-                lower_ = 0x90;
+                m_lower = 0x90;
             else if (b == 0xF4)
-                upper_ = 0x8F;
+                m_upper = 0x8F;
         } else {
-            ok_ = false;
+            m_ok = false;
         }
     }
-    return ok_;
+    return m_ok;
 }
 
 bool isValidUtf8(std::string_view bytes)

@@ -30,13 +30,13 @@ public:
     // Feeds the next bytes; returns false (and stays false) once the text cannot be valid.
     bool feed(std::string_view bytes);
     // True when everything fed so far is valid and no sequence is left unfinished.
-    bool finish() const { return ok_ && pending_ == 0; }
+    bool finish() const { return m_ok && m_pending == 0; }
 
 private:
-    bool ok_ = true;
-    int pending_ = 0;       // continuation bytes still expected
-    uint8_t lower_ = 0x80;  // bounds of the next continuation byte (tighter after E0, ED, F0, F4)
-    uint8_t upper_ = 0xBF;
+    bool m_ok = true;
+    int m_pending = 0;       // continuation bytes still expected
+    uint8_t m_lower = 0x80;  // bounds of the next continuation byte (tighter after E0, ED, F0, F4)
+    uint8_t m_upper = 0xBF;
 };
 
 // Length in bytes of the newline character (U+000A–U+000D, U+0085, U+2028, U+2029) that starts at

@@ -37,7 +37,7 @@ constexpr std::size_t kLongestLine = 1 << 20;
 
 class TrailerParser {
 public:
-    explicit TrailerParser(DrovikClipData &clip) : clip_(clip) {}
+    explicit TrailerParser(DrovikClipData &clip) : m_clip(clip) {}
 
     // Returns false once the clip is full.
     bool line(std::string_view text)
@@ -45,24 +45,24 @@ public:
         const auto fields = telemetry::splitFields(text, ',');
         if (fields.size() != 7)
             return true;
-        const auto i = std::size_t(count_);
-        clip_.gpsInfoLat[i] = telemetry::floatValue(fields[1]);
-        clip_.gpsInfoLng[i] = telemetry::floatValue(fields[2]);
-        clip_.gpsSpeed[i] = uint32_t(telemetry::integerValue(fields[3]));
-        clip_.gx[i] = int16_t(telemetry::integerValue(fields[4]));
-        clip_.gy[i] = int16_t(telemetry::integerValue(fields[5]));
-        clip_.gz[i] = int16_t(telemetry::integerValue(fields[6]));
-        if (clip_.gpsInfoLat[i] != 0.0f || clip_.gpsInfoLng[i] != 0.0f)
-            ++withFix_;
-        ++count_;
-        return count_ < DrovikClipData::kCapacity;
+        const auto i = std::size_t(m_count);
+        m_clip.gpsInfoLat[i] = telemetry::floatValue(fields[1]);
+        m_clip.gpsInfoLng[i] = telemetry::floatValue(fields[2]);
+        m_clip.gpsSpeed[i] = uint32_t(telemetry::integerValue(fields[3]));
+        m_clip.gx[i] = int16_t(telemetry::integerValue(fields[4]));
+        m_clip.gy[i] = int16_t(telemetry::integerValue(fields[5]));
+        m_clip.gz[i] = int16_t(telemetry::integerValue(fields[6]));
+        if (m_clip.gpsInfoLat[i] != 0.0f || m_clip.gpsInfoLng[i] != 0.0f)
+            ++m_withFix;
+        ++m_count;
+        return m_count < DrovikClipData::kCapacity;
     }
 
     // Feeds valid UTF-8 text in pieces; complete lines are parsed as they arrive.
     bool feed(std::string_view piece)
     {
-        carry_.append(piece);
-        std::string_view text(carry_);
+        m_carry.append(piece);
+        std::string_view text(m_carry);
         std::size_t start = 0;
         for (std::size_t i = 0; i < text.size();) {
             const std::size_t n = telemetry::newlineLengthAt(text, i);
@@ -70,36 +70,36 @@ public:
                 ++i;
                 continue;
             }
-            const bool overlong = skippingLongLine_ || i - start > kLongestLine;
+            const bool overlong = m_skippingLongLine || i - start > kLongestLine;
             if (!overlong && !line(text.substr(start, i - start)))
                 return false;
-            skippingLongLine_ = false;
+            m_skippingLongLine = false;
             i += n;
             start = i;
         }
-        carry_.erase(0, start);
-        if (carry_.size() > kLongestLine) {
-            skippingLongLine_ = true;
-            carry_.erase(0, carry_.size() - 2); // keep the start of a newline split across pieces
+        m_carry.erase(0, start);
+        if (m_carry.size() > kLongestLine) {
+            m_skippingLongLine = true;
+            m_carry.erase(0, m_carry.size() - 2); // keep the start of a newline split across pieces
         }
         return true;
     }
 
     void end()
     {
-        if (!skippingLongLine_ && carry_.size() <= kLongestLine)
-            line(carry_);
+        if (!m_skippingLongLine && m_carry.size() <= kLongestLine)
+            line(m_carry);
     }
 
-    int count() const { return count_; }
-    uint32_t withFix() const { return withFix_; }
+    int count() const { return m_count; }
+    uint32_t withFix() const { return m_withFix; }
 
 private:
-    DrovikClipData &clip_;
-    std::string carry_;
-    bool skippingLongLine_ = false;
-    int count_ = 0;
-    uint32_t withFix_ = 0;
+    DrovikClipData &m_clip;
+    std::string m_carry;
+    bool m_skippingLongLine = false;
+    int m_count = 0;
+    uint32_t m_withFix = 0;
 };
 
 bool validateRange(ByteSource &source, uint64_t from, std::vector<uint8_t> &buffer)
@@ -120,7 +120,7 @@ bool validateRange(ByteSource &source, uint64_t from, std::vector<uint8_t> &buff
 
 int DrovikClipData::getAllDataFromSourceTail(ByteSource &source)
 {
-    gpsDataCount_ = 0;
+    m_gpsDataCount = 0;
     const uint64_t length = source.size();
     if (length < kMagicLength + 1)
         return 0;
@@ -141,7 +141,7 @@ int DrovikClipData::getAllDataFromSourceTail(ByteSource &source)
                 if (!parser.line(line))
                     break;
             }
-            gpsDataCount_ = parser.withFix();
+            m_gpsDataCount = parser.withFix();
             return parser.count();
         }
     }
@@ -158,7 +158,7 @@ int DrovikClipData::getAllDataFromSourceTail(ByteSource &source)
     }
     if (more)
         parser.end();
-    gpsDataCount_ = parser.withFix();
+    m_gpsDataCount = parser.withFix();
     return parser.count();
 }
 
@@ -166,7 +166,7 @@ int DrovikClipData::getAllDataFromFileTail(const std::string &path)
 {
     telemetry::FileByteSource source(path);
     if (!source.isOpen()) {
-        gpsDataCount_ = 0;
+        m_gpsDataCount = 0;
         return 0;
     }
     return getAllDataFromSourceTail(source);

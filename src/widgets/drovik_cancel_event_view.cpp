@@ -30,7 +30,7 @@ DrovikCancelEventView::DrovikCancelEventView(QWidget *parent)
     setFocusPolicy(Qt::StrongFocus);
 }
 
-void DrovikCancelEventView::setEvnetHandlViewController(QObject *controller)
+void DrovikCancelEventView::setEventHandlerViewController(QObject *controller)
 {
     m_savedHandler = currentHandler();
     currentHandler() = controller;
@@ -41,7 +41,7 @@ void DrovikCancelEventView::restoreEventHandler()
     currentHandler() = m_savedHandler;
 }
 
-QObject *DrovikCancelEventView::evnetHandlViewController()
+QObject *DrovikCancelEventView::eventHandlerViewController()
 {
     return currentHandler();
 }

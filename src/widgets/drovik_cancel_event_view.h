@@ -27,9 +27,9 @@ public:
     explicit DrovikCancelEventView(QWidget *parent = nullptr);
 
     // The handler must be a QObject that implements CancelEventHandler; others are never called.
-    void setEvnetHandlViewController(QObject *controller);
+    void setEventHandlerViewController(QObject *controller);
     void restoreEventHandler();
-    static QObject *evnetHandlViewController();
+    static QObject *eventHandlerViewController();
 
     // Whether an Escape at nowMs acts, given when this view last acted on one.
     static bool escapeActs(std::optional<qint64> lastActedMs, qint64 nowMs);

@@ -112,7 +112,7 @@ void MonthDayHourMinStepperController::updateDate()
     emit valueChanged();
 }
 
-void MonthDayHourMinStepperController::textfieldChaned(QLineEdit *field)
+void MonthDayHourMinStepperController::textFieldChanged(QLineEdit *field)
 {
     if (field == m_min)
         return;
@@ -150,7 +150,7 @@ bool MonthDayHourMinStepperController::eventFilter(QObject *watched, QEvent *eve
         // Clicking a field chooses it; the minute field is chosen only through
         // setSelectedTextField (as the stepper's own action leaves it alone).
         if (auto *field = qobject_cast<QLineEdit *>(watched); field && field != m_min)
-            textfieldChaned(field);
+            textFieldChanged(field);
         else if (field == m_min)
             setSelectedTextField(field);
     }

@@ -38,7 +38,7 @@ public:
     void stepperChanged();
     void updateDate();
     // Makes field the selected one, except the minute field, which this action ignores.
-    void textfieldChaned(QLineEdit *field);
+    void textFieldChanged(QLineEdit *field);
     void setSelectedTextField(QLineEdit *field);
 
 signals:

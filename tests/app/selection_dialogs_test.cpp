@@ -52,7 +52,7 @@ TEST_F(SelectionDialogs, CardDialogListsTheExternalVolumesWithTheLastChosen)
         ASSERT_EQ(dialog.diskVolumes().size(), c.shown.size());
         EXPECT_EQ(dialog.okButton()->isEnabled(), !c.shown.isEmpty());
         EXPECT_EQ(combo->currentIndex(), int(c.shown.size()) - 1);
-        const QUrl chosen = dialog.selectedFlashMeoryUrl();
+        const QUrl chosen = dialog.selectedFlashMemoryUrl();
         EXPECT_EQ(chosen, c.shown.isEmpty() ? QUrl() : window.volumesDir.url(c.shown.last()));
         // OK without a volume to open does nothing; Cancel ends with 0.
         QSignalSpy ended(&dialog, &DrovikViewController::modalEnded);

@@ -94,7 +94,7 @@ void expectWebWindow(test::WindowServices &window)
 
 // The text-file editor, cancelled.
 const Step kvlCancel = [](SettingWindow *window) {
-    EXPECT_NE(dynamic_cast<KVLSettingViewController *>(window->keyEventDelegate()), nullptr);
+    EXPECT_NE(dynamic_cast<KvlSettingViewController *>(window->keyEventDelegate()), nullptr);
     click(window, "cancelButton");
 };
 

@@ -60,7 +60,7 @@ public:
     {
         TempFolder dir;
         DrovikClipData clip;
-        clip.loadVideoFileCilpDataFromFilePath_KVL(dir.file("Rec_test.avi", m_riff.bytes()));
+        clip.loadVideoFileClipDataFromFilePathKvl(dir.file("Rec_test.avi", m_riff.bytes()));
         return clip;
     }
 

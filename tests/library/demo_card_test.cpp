@@ -90,7 +90,7 @@ TEST_F(DemoCard, Mp4PairConvertsAndItsSubtitlesCarryTheDrive)
     const QString srt = files->at(0).toLocalFile().replace(QStringLiteral(".mov"), QStringLiteral(".srt"));
 
     DrovikClipData record;
-    record.loadVideoFileCilpDataFromFilePath(srt.toStdString());
+    record.loadVideoFileClipDataFromFilePath(srt.toStdString());
     EXPECT_EQ(record.clipDataCount(), 200u);
     EXPECT_EQ(record.gpsDataCount(), 200u);
     // Westbound on the Champs-Élysées, and the hard braking 8 s in.
@@ -138,7 +138,7 @@ TEST_F(DemoCard, EachClipFormConvertsAndCarriesItsTelemetry)
             ? files->at(0).toLocalFile().replace(QStringLiteral(".mov"), QStringLiteral(".srt"))
             : at(c.clip);
         DrovikClipData record;
-        record.loadVideoFileCilpDataFromFilePath(source.toStdString());
+        record.loadVideoFileClipDataFromFilePath(source.toStdString());
         EXPECT_EQ(record.clipDataCount(), 200u) << c.clip;
         EXPECT_EQ(record.gpsDataCount(), c.withFix) << c.clip;
         // Parked with a door shut, the drive after the stop with its pothole: no G-force event.

@@ -88,7 +88,7 @@ TEST_F(EventNavigationTest, GraphClicksAndEventKeysSeekBothViews)
 
     ASSERT_EQ(playback.eventNavigation().events().size(), 2u);
     EXPECT_EQ(ui.gravityGraphView->events(), playback.eventNavigation().events());
-    const QList<SeekTimeSliderView::Mark> marks = ui.seekTimeSldierView->marks();
+    const QList<SeekTimeSliderView::Mark> marks = ui.seekTimeSliderView->marks();
     ASSERT_EQ(marks.size(), 2);
     EXPECT_DOUBLE_EQ(marks[0].value, 2.7);
     EXPECT_DOUBLE_EQ(marks[1].value, 7.2);
@@ -104,7 +104,7 @@ TEST_F(EventNavigationTest, GraphClicksAndEventKeysSeekBothViews)
         QTest::mouseClick(graph, Qt::LeftButton, {}, QPoint(x, graph->height() / 2));
         EXPECT_TRUE(bothAt(seconds)) << "x " << x << ": " << controller->bigMovieView()->currentTime()
                                      << ", " << controller->smallMovieView()->currentTime();
-        EXPECT_NEAR(ui.seekTimeSldierView->currentSliderValue(), seconds, 0.05) << "x " << x;
+        EXPECT_NEAR(ui.seekTimeSliderView->currentSliderValue(), seconds, 0.05) << "x " << x;
     }
     EXPECT_TRUE(playback.isVideoPaused()) << "seeking from the graph does not start playing";
 
@@ -124,7 +124,7 @@ TEST_F(EventNavigationTest, GraphClicksAndEventKeysSeekBothViews)
     ASSERT_TRUE(QTest::qWaitFor([&] { return !playback.isPreparing(); }, 20000));
     EXPECT_EQ(playback.currentVideoUrl().fileName(), QStringLiteral("b_F.mp4"));
     EXPECT_TRUE(playback.eventNavigation().events().empty());
-    EXPECT_TRUE(ui.seekTimeSldierView->marks().isEmpty());
+    EXPECT_TRUE(ui.seekTimeSliderView->marks().isEmpty());
     EXPECT_TRUE(graph->events().empty());
     EXPECT_FALSE(ui.prevEventButton->isEnabled());
     EXPECT_FALSE(ui.nextEventButton->isEnabled());

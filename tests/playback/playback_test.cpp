@@ -85,7 +85,7 @@ TEST_F(PlaybackTest, PlaysThroughTheListAndWraps)
     // Releasing the seek bar seeks to the whole second (pressing and dragging do not); the
     // volume bar sets the sound of the large view.
     DrovikAVView *big = controller->bigMovieView();
-    SeekTimeSliderView *seek = controller->ui().seekTimeSldierView;
+    SeekTimeSliderView *seek = controller->ui().seekTimeSliderView;
     QTest::mousePress(seek, Qt::LeftButton, {}, QPoint(0, 10));
     QTest::mouseMove(seek, QPoint(seek->width() * 3 / 4, 10));
     QTest::mouseRelease(seek, Qt::LeftButton, {}, QPoint(seek->width() / 2, 10));

@@ -113,7 +113,7 @@ TEST(SettingsForm, LanguagePopUpFollowsTheCameraList)
     EXPECT_EQ(popUp->items[1].tag, 1);
     EXPECT_EQ(popUp->selected, 1);
     card.manager().setLanguages({});
-    card.form().applyMainLanguageSeting();
+    card.form().applyMainLanguageSetting();
     EXPECT_TRUE(popUp->items.isEmpty());
     EXPECT_EQ(popUp->selected, -1);
 }

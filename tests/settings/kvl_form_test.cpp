@@ -24,7 +24,7 @@ QString n(const char *text) { return QString::fromUtf8(text); }
 struct KvlCard {
     TempFolder folder;
     R640SettingManager card;
-    KVLSettingManager lines{&card};
+    KvlSettingManager lines{&card};
     std::unique_ptr<KvlSettingForm> form;
 
     explicit KvlCard(const QStringList &file, const QString &language = QStringLiteral("en"))
@@ -192,7 +192,7 @@ TEST(KvlForm, ResetLoadsTheDefaultLinesAndWritesOnlyOnOk)
     EXPECT_EQ(card.form->control(n("firmwareValueTextField"))->title, n("2.01.05"));
 
     R640SettingManager none;
-    KVLSettingManager defaults(&none);
+    KvlSettingManager defaults(&none);
     defaults.loadDefaultData_N260();
     const QStringList expected = withLines(defaults.linedSettings(), {"version=2.01.05"});
     EXPECT_EQ(card.lines.linedSettings(), expected);
@@ -269,7 +269,7 @@ TEST(KvlForm, EveryTextIsTranslated)
     KvlCard card(withLines(kKvlCardLines, {"local_time=9.5"}));
     const QString shown = snapshot(*card.form);
     SharedDrovikLanguages().setLanguage(n("fr"));
-    card.form->applyMainLanguageSeting();
+    card.form->applyMainLanguageSetting();
     EXPECT_EQ(snapshot(*card.form), shown);
     EXPECT_EQ(card.form->control(n("timeZoneComboBox"))->items.size(), 12);
     EXPECT_EQ(card.form->frameTexts().ok, SharedDrovikLanguages().localizedIn(n("fr"), n("확인")));

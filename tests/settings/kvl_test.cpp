@@ -27,7 +27,7 @@ TEST(Kvl, ReadAndWrittenBack)
         ASSERT_TRUE(card.put(kBlackboxFile, file));
         R640SettingManager r640;
         r640.setSettingDirPath(card.root());
-        KVLSettingManager manager(&r640);
+        KvlSettingManager manager(&r640);
         EXPECT_EQ(manager.loadData(), KvlLoadSource::CardFile);
         EXPECT_EQ(manager.linedSettings(), expected) << file.toStdString();
         EXPECT_EQ(manager.saveData(), CardWriteStatus::Written);
@@ -43,7 +43,7 @@ TEST(Kvl, UnreadableFileIsNeverOverwritten)
         ASSERT_TRUE(card.put(kBlackboxFile, file));
         R640SettingManager r640;
         r640.setSettingDirPath(card.root());
-        KVLSettingManager manager(&r640);
+        KvlSettingManager manager(&r640);
         EXPECT_EQ(manager.loadData(), KvlLoadSource::Unreadable);
         EXPECT_FALSE(manager.hasLinedSettings());
         manager.addTimeDateDelimiters(strings({"year=2024"}));
@@ -57,7 +57,7 @@ TEST(Kvl, NoCardFileGivesTheBuiltInDefaultsAndSaveCreatesIt)
     TempFolder card;
     R640SettingManager r640;
     r640.setSettingDirPath(card.root());
-    KVLSettingManager manager(&r640);
+    KvlSettingManager manager(&r640);
     EXPECT_EQ(manager.loadData(), KvlLoadSource::BuiltInDefaults);
     EXPECT_EQ(manager.saveData(), CardWriteStatus::Written);
     EXPECT_EQ(card.get(kBlackboxFile),
@@ -71,10 +71,10 @@ TEST(Kvl, NoCardFileGivesTheBuiltInDefaultsAndSaveCreatesIt)
 TEST(Kvl, BuiltInDefaultsHoldEveryKeyWithAnAcceptedValue)
 {
     R640SettingManager r640;
-    KVLSettingManager manager(&r640);
+    KvlSettingManager manager(&r640);
     ASSERT_EQ(manager.loadDefaultData_N260(), KvlLoadSource::BuiltInDefaults);
     const QStringList got = manager.linedSettings();
-    const QStringList &keys = KVLSettingManager::knownKeyPrefixes();
+    const QStringList &keys = KvlSettingManager::knownKeyPrefixes();
     ASSERT_EQ(keys.size(), 25);
     ASSERT_EQ(got.size(), keys.size());
     QHash<QString, QString> value;
@@ -84,7 +84,7 @@ TEST(Kvl, BuiltInDefaultsHoldEveryKeyWithAnAcceptedValue)
     }
     const PartitionRatios partition{value[QStringLiteral("const=")], value[QStringLiteral("event=")],
                                     value[QStringLiteral("park=")], value[QStringLiteral("manual=")]};
-    EXPECT_TRUE(KVLSettingManager::memoryPartitionRatiosArray().contains(partition));
+    EXPECT_TRUE(KvlSettingManager::memoryPartitionRatiosArray().contains(partition));
     EXPECT_TRUE(QStringList({QStringLiteral("us"), QStringLiteral("fr")})
                     .contains(value[QStringLiteral("language=")]));
     EXPECT_TRUE(QList<int>({0, 118, 120, 122})
@@ -108,7 +108,7 @@ TEST(Kvl, BuiltInDefaultsHoldEveryKeyWithAnAcceptedValue)
 TEST(Kvl, LoadDefaultValueOnlyForTheTextFileModel)
 {
     R640SettingManager r640;
-    KVLSettingManager manager(&r640);
+    KvlSettingManager manager(&r640);
     manager.setLinedSettings(strings({"x=1"}));
     r640.setModelType(1);
     manager.loadDefaultValue();
@@ -135,7 +135,7 @@ TEST(Kvl, ClockLines)
         {QStringList(), clock},
     };
     R640SettingManager r640;
-    KVLSettingManager manager(&r640);
+    KvlSettingManager manager(&r640);
     for (const auto &[before, after] : removed) {
         manager.setLinedSettings(before);
         manager.removeTimeDateDelimiters();

@@ -115,9 +115,9 @@ protected:
         manager->setFirmwareVersionInt(17);
         manager->setDriving_guide_version(0x0D030D00);
         manager->setFront_resolution(9);
-        R640SettingManager::ChagneR640SettingManager(std::move(manager));
+        R640SettingManager::changeR640SettingManager(std::move(manager));
     }
-    void TearDown() override { R640SettingManager::ChagneR640SettingManager(nullptr); }
+    void TearDown() override { R640SettingManager::changeR640SettingManager(nullptr); }
 
     TempFolder card;
 };

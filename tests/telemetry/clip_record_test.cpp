@@ -141,7 +141,7 @@ DrovikClipData loaded(const std::string &trailerText)
 {
     DrovikClipData clip;
     drovik::test::TempFolder dir;
-    clip.loadVideoFileCilpDataFromFilePath(dir.file("clip.mov", "ETKQX4" + trailerText));
+    clip.loadVideoFileClipDataFromFilePath(dir.file("clip.mov", "ETKQX4" + trailerText));
     return clip;
 }
 
@@ -176,9 +176,9 @@ TEST(Lookups, IndexAtTheCountIsNoDataEvenWithOlderDataThere)
 {
     DrovikClipData clip;
     drovik::test::TempFolder dir;
-    clip.loadVideoFileCilpDataFromFilePath(dir.file("a.mov", "ETKQX4\n1,1,1,1,1,1,1\n1,1,1,1,1,1,1\n"));
+    clip.loadVideoFileClipDataFromFilePath(dir.file("a.mov", "ETKQX4\n1,1,1,1,1,1,1\n1,1,1,1,1,1,1\n"));
     ASSERT_EQ(clip.clipDataCount(), 2u);
-    clip.loadVideoFileCilpDataFromFilePath(dir.file("b.mov", "ETKQX4\n1,1,1,1,1,1,1\n"));
+    clip.loadVideoFileClipDataFromFilePath(dir.file("b.mov", "ETKQX4\n1,1,1,1,1,1,1\n"));
     ASSERT_EQ(clip.clipDataCount(), 1u);
     EXPECT_EQ(clip.getGx(1), -512);
     EXPECT_EQ(clip.getGpsLat(1), 512.0f);
@@ -189,24 +189,24 @@ TEST(Loader, UpperCaseSrtIsNotASubtitleFile)
     drovik::test::TempFolder dir;
     const std::string cue = "1\n00:00:00,000 --> 00:00:00,100\ngsensor,1,2,3\n\n";
     DrovikClipData clip;
-    clip.loadVideoFileCilpDataFromFilePath(dir.file("a.srt", cue));
+    clip.loadVideoFileClipDataFromFilePath(dir.file("a.srt", cue));
     EXPECT_EQ(clip.clipDataCount(), 1u);
-    clip.loadVideoFileCilpDataFromFilePath(dir.file("b.SRT", cue));
+    clip.loadVideoFileClipDataFromFilePath(dir.file("b.SRT", cue));
     EXPECT_EQ(clip.clipDataCount(), 0u); // not a trailer, RIFF or embedded form
 }
 
 TEST(Loader, MissingFileGivesNothing)
 {
     DrovikClipData clip;
-    clip.loadVideoFileCilpDataFromFilePath("/nonexistent/clip.mp4");
+    clip.loadVideoFileClipDataFromFilePath("/nonexistent/clip.mp4");
     EXPECT_EQ(clip.clipDataCount(), 0u);
-    clip.loadVideoFileCilpDataFromFilePath_KVL("/nonexistent/Rec_1.avi");
+    clip.loadVideoFileClipDataFromFilePathKvl("/nonexistent/Rec_1.avi");
     EXPECT_EQ(clip.clipDataCount(), 0u);
     EXPECT_EQ(clip.gpsDataCount(), 0u);
     drovik::test::TempFolder dir;
-    clip.loadVideoFileCilpDataFromFilePath(dir.root().toStdString());
+    clip.loadVideoFileClipDataFromFilePath(dir.root().toStdString());
     EXPECT_EQ(clip.clipDataCount(), 0u);
-    clip.loadVideoFileCilpDataFromFilePath(dir.path(QStringLiteral("x.srt")).toStdString());
+    clip.loadVideoFileClipDataFromFilePath(dir.path(QStringLiteral("x.srt")).toStdString());
     EXPECT_EQ(clip.clipDataCount(), 0u);
 }
 

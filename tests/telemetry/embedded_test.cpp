@@ -171,7 +171,7 @@ TEST(Embedded, FromAFileThroughTheGeneralLoader)
         bytes += embedded(kFix);
     }
     DrovikClipData clip;
-    clip.loadVideoFileCilpDataFromFilePath(dir.file("clip.mp4", bytes));
+    clip.loadVideoFileClipDataFromFilePath(dir.file("clip.mp4", bytes));
     EXPECT_EQ(clip.clipDataCount(), 30u);
     EXPECT_EQ(clip.gpsDataCount(), 30u);
 }

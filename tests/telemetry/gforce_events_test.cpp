@@ -164,7 +164,7 @@ TEST(GForceEvents, FromAClipRecord)
     }
     const drovik::test::TempFolder dir;
     drovik::DrovikClipData clip;
-    clip.loadVideoFileCilpDataFromFilePath(dir.file("clip.srt", srt));
+    clip.loadVideoFileClipDataFromFilePath(dir.file("clip.srt", srt));
     ASSERT_EQ(clip.clipDataCount(), 50u);
     // The reader's rounding (+0.5, then toward zero) makes -96 into -95.
     const std::vector<GForceEvent> expected{{10, 1.0, Kind::HarshBraking, 95.0f / 128.0f},

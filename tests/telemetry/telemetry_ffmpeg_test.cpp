@@ -32,7 +32,7 @@ TEST(FfmpegSubtitles, ExtractedCuesAsBothReadersSeeThem)
     // gsensor field, which the leading-number trim cuts to "3"; its RMC line is lost. Cue 3 then
     // closes the block of three.
     drovik::DrovikClipData record;
-    record.loadVideoFileCilpDataFromFilePath(srt);
+    record.loadVideoFileClipDataFromFilePath(srt);
     ASSERT_EQ(record.clipDataCount(), 10u);
     EXPECT_EQ(record.gpsDataCount(), 10u);
     const int expectedX[] = {64, 64, 64, 64, 1, 1, 1, 8, 8, 8};

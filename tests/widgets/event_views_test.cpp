@@ -26,7 +26,7 @@ TEST(DrovikCancelEventView, EscapeRepeatsWithinHalfASecondCancelOnce)
     for (const auto &c : cases) {
         Dialog dialog;
         DrovikCancelEventView view;
-        view.setEvnetHandlViewController(&dialog);
+        view.setEventHandlerViewController(&dialog);
         qint64 now = 0;
         view.setClock([&] { return now; });
         for (qint64 at : c.pressesMs) {
@@ -49,24 +49,24 @@ TEST(DrovikCancelEventView, NestedDialogsHandBackTheHandler)
     QObject plain;
     DrovikCancelEventView outerView;
     DrovikCancelEventView innerView;
-    outerView.setEvnetHandlViewController(&outer);
-    innerView.setEvnetHandlViewController(&inner);
-    EXPECT_EQ(DrovikCancelEventView::evnetHandlViewController(), &inner);
+    outerView.setEventHandlerViewController(&outer);
+    innerView.setEventHandlerViewController(&inner);
+    EXPECT_EQ(DrovikCancelEventView::eventHandlerViewController(), &inner);
     QTest::keyClick(&innerView, Qt::Key_Escape);
     innerView.restoreEventHandler();
-    EXPECT_EQ(DrovikCancelEventView::evnetHandlViewController(), &outer);
+    EXPECT_EQ(DrovikCancelEventView::eventHandlerViewController(), &outer);
     QTest::keyClick(&outerView, Qt::Key_Escape);
     QCoreApplication::processEvents();
     EXPECT_EQ(inner.cancels, 1);
     EXPECT_EQ(outer.cancels, 1);
 
     DrovikCancelEventView plainView;
-    plainView.setEvnetHandlViewController(&plain);
+    plainView.setEventHandlerViewController(&plain);
     QTest::keyClick(&plainView, Qt::Key_Escape);
     QCoreApplication::processEvents();
     plainView.restoreEventHandler();
     outerView.restoreEventHandler();
-    EXPECT_EQ(DrovikCancelEventView::evnetHandlViewController(), nullptr);
+    EXPECT_EQ(DrovikCancelEventView::eventHandlerViewController(), nullptr);
 }
 
 } // namespace

@@ -35,12 +35,12 @@ PreparedClip prepareClip(const QUrl &entry, const QString &workingDirectory)
         const QFileInfo big(clip.files->first().toLocalFile());
         const QString subtitlePath = big.path() + QLatin1Char('/') + big.completeBaseName() + QStringLiteral(".srt");
         const std::string subtitle = subtitlePath.toStdString();
-        clip.clipData->loadVideoFileCilpDataFromFilePath(subtitle);
+        clip.clipData->loadVideoFileClipDataFromFilePath(subtitle);
         clip.subtitles = std::make_unique<SubtitleData>(SubtitleData::loadFromPath(subtitle));
     } else if (isKvlClipName(entry.fileName())) {
-        clip.clipData->loadVideoFileCilpDataFromFilePath_KVL(entry.toLocalFile().toStdString());
+        clip.clipData->loadVideoFileClipDataFromFilePathKvl(entry.toLocalFile().toStdString());
     } else {
-        clip.clipData->loadVideoFileCilpDataFromFilePath(entry.toLocalFile().toStdString());
+        clip.clipData->loadVideoFileClipDataFromFilePath(entry.toLocalFile().toStdString());
     }
     return clip;
 }

@@ -28,7 +28,7 @@ QWidget *DrovikViewController::view()
     if (m_view)
         return m_view;
     m_view = new DrovikCancelEventView;
-    m_view->setEvnetHandlViewController(this);
+    m_view->setEventHandlerViewController(this);
     connect(&m_notifier, &Notifier::refreshLanguage, this, &DrovikViewController::refreshLanguageHandler);
     loadView(m_view);
     applyLanguageSettings();
@@ -37,7 +37,7 @@ QWidget *DrovikViewController::view()
 
 void DrovikViewController::restoreEventHandler()
 {
-    if (m_view && DrovikCancelEventView::evnetHandlViewController() == this)
+    if (m_view && DrovikCancelEventView::eventHandlerViewController() == this)
         m_view->restoreEventHandler();
 }
 

@@ -28,7 +28,7 @@ constexpr int kReadoutNameWidth = 90;
 constexpr int kReadoutValueWidth = 150;
 } // namespace
 
-KVLSettingViewController::KVLSettingViewController(const AppServices &services, KVLSettingManager &lines,
+KvlSettingViewController::KvlSettingViewController(const AppServices &services, KvlSettingManager &lines,
                                                    QObject *parent)
     : SettingEditorController(services.notifier, parent)
     , m_services(services)
@@ -36,17 +36,17 @@ KVLSettingViewController::KVLSettingViewController(const AppServices &services, 
 {
 }
 
-KVLSettingViewController::~KVLSettingViewController()
+KvlSettingViewController::~KvlSettingViewController()
 {
     // The alert belongs to the page's window; the views that draw the form go before it.
     delete m_cardErrorAlert;
     destroyView();
 }
 
-int KVLSettingViewController::runModal(QWidget *parent, const AppServices &services, KVLSettingManager &lines)
+int KvlSettingViewController::runModal(QWidget *parent, const AppServices &services, KvlSettingManager &lines)
 {
     lines.loadData();
-    KVLSettingViewController controller(services, lines);
+    KvlSettingViewController controller(services, lines);
     SettingWindow window(parent);
     window.setObjectName(QStringLiteral("settingWindow"));
     QWidget *view = controller.view();
@@ -56,7 +56,7 @@ int KVLSettingViewController::runModal(QWidget *parent, const AppServices &servi
     return code;
 }
 
-void KVLSettingViewController::loadView(DrovikCancelEventView *root)
+void KvlSettingViewController::loadView(DrovikCancelEventView *root)
 {
     m_root = root;
     root->setObjectName(QStringLiteral("settingEditor"));
@@ -65,20 +65,20 @@ void KVLSettingViewController::loadView(DrovikCancelEventView *root)
     connect(m_frame.eventView, &DrovikEventView::mouseDown, this, &SettingEditorController::mouseDown);
     connect(m_frame.eventView, &DrovikEventView::mouseDragged, this, &SettingEditorController::mouseDragged);
     connect(m_frame.eventView, &DrovikEventView::keyDown, this, &SettingEditorController::keyDown);
-    connect(m_frame.okButton, &QAbstractButton::clicked, this, &KVLSettingViewController::okButtonTouched);
+    connect(m_frame.okButton, &QAbstractButton::clicked, this, &KvlSettingViewController::okButtonTouched);
     connect(m_frame.cancelButton, &QAbstractButton::clicked, this,
             [this] { cancelButtonTouched(m_frame.cancelButton); });
-    connect(m_frame.resetButton, &QAbstractButton::clicked, this, &KVLSettingViewController::resetButtonTouched);
+    connect(m_frame.resetButton, &QAbstractButton::clicked, this, &KvlSettingViewController::resetButtonTouched);
 
     m_form->open();
     buildPage();
-    connect(m_form.get(), &form::KvlSettingForm::changed, this, &KVLSettingViewController::redraw);
+    connect(m_form.get(), &form::KvlSettingForm::changed, this, &KvlSettingViewController::redraw);
     relabelFrame();
     redraw();
     changeCurrentView(m_subSettingView);
 }
 
-void KVLSettingViewController::buildPage()
+void KvlSettingViewController::buildPage()
 {
     m_subSettingView = new BGColorView(QColor(0x11, 0x14, 0x18));
     m_subSettingView->setObjectName(QStringLiteral("subSettingView"));
@@ -96,7 +96,7 @@ void KVLSettingViewController::buildPage()
 }
 
 // The model and firmware lines are read-outs, not notes: name and value share a row.
-void KVLSettingViewController::styleReadouts()
+void KvlSettingViewController::styleReadouts()
 {
     const struct {
         const char *name;
@@ -116,7 +116,7 @@ void KVLSettingViewController::styleReadouts()
     }
 }
 
-void KVLSettingViewController::relabelFrame()
+void KvlSettingViewController::relabelFrame()
 {
     const form::FrameTexts &texts = m_form->frameTexts();
     m_frame.titleTextField->setText(texts.title);
@@ -125,7 +125,7 @@ void KVLSettingViewController::relabelFrame()
     m_frame.cancelButton->setText(texts.cancel);
 }
 
-void KVLSettingViewController::redraw()
+void KvlSettingViewController::redraw()
 {
     if (m_redrawing || !m_root || !m_subSettingView)
         return;
@@ -141,7 +141,7 @@ void KVLSettingViewController::redraw()
     m_redrawing = false;
 }
 
-void KVLSettingViewController::changeCurrentView(QWidget *view)
+void KvlSettingViewController::changeCurrentView(QWidget *view)
 {
     if (view == m_currentContentView)
         return;
@@ -157,7 +157,7 @@ void KVLSettingViewController::changeCurrentView(QWidget *view)
     m_currentContentView = view;
 }
 
-void KVLSettingViewController::okButtonTouched()
+void KvlSettingViewController::okButtonTouched()
 {
     if (m_ended || m_cardErrorAlert)
         return;
@@ -171,7 +171,7 @@ void KVLSettingViewController::okButtonTouched()
     endModal(1);
 }
 
-void KVLSettingViewController::cancelButtonTouched(QObject *)
+void KvlSettingViewController::cancelButtonTouched(QObject *)
 {
     if (std::exchange(m_ended, true))
         return;
@@ -179,13 +179,13 @@ void KVLSettingViewController::cancelButtonTouched(QObject *)
     endModal(0);
 }
 
-void KVLSettingViewController::resetButtonTouched()
+void KvlSettingViewController::resetButtonTouched()
 {
     m_form->resetButtonTouched();
     redraw();
 }
 
-void KVLSettingViewController::showCardErrorAlert()
+void KvlSettingViewController::showCardErrorAlert()
 {
     m_cardErrorAlert = openCardWriteErrorAlert(parentWindow());
 }

@@ -25,7 +25,7 @@ namespace drovik {
 class ControlView;
 class DrovikEventView;
 class ImageButton;
-class KVLSettingManager;
+class KvlSettingManager;
 class SettingSectionView;
 
 // The text-file camera's settings editor: one scrolling page of sections under the title, the
@@ -33,7 +33,7 @@ class SettingSectionView;
 // settings form and hands every gesture to it (each one writes its line in memory at once);
 // OK writes the file, and a card that cannot be written is reported while the editor stays
 // open. Hosted by a SettingWindow without title bar, so it is dragged by its background.
-class KVLSettingViewController : public SettingEditorController {
+class KvlSettingViewController : public SettingEditorController {
     Q_OBJECT
 public:
     static constexpr QSize kViewSize{640, 650};
@@ -43,13 +43,13 @@ public:
 
     // lines: the card's text settings, loaded by the host (loadData) before each showing; the
     // card itself is services.settings' manager.
-    KVLSettingViewController(const AppServices &services, KVLSettingManager &lines,
+    KvlSettingViewController(const AppServices &services, KvlSettingManager &lines,
                              QObject *parent = nullptr);
-    ~KVLSettingViewController() override;
+    ~KvlSettingViewController() override;
 
     // Loads the lines, shows the editor modally over parent and returns its code: 1 after the
     // file was written (the caller refreshes the model information), 0 for Cancel or Escape.
-    static int runModal(QWidget *parent, const AppServices &services, KVLSettingManager &lines);
+    static int runModal(QWidget *parent, const AppServices &services, KvlSettingManager &lines);
 
     form::KvlSettingForm &form() { return *m_form; }
 

@@ -22,7 +22,7 @@ void SettingEditorController::applyLanguageSettings()
 {
     if (!m_root)
         return;
-    settingForm().applyMainLanguageSeting();
+    settingForm().applyMainLanguageSetting();
     relabelFrame();
     redraw();
 }

@@ -424,16 +424,16 @@ QMessageBox *WebSettingWindowController::openAlert(const QString &message, const
     return box;
 }
 
-void WebSettingWindowController::showAlertWithTitle(const QString &title, const QString &message, int notiIndex,
-                                                    const QString &notiValue, int buttonCount)
+void WebSettingWindowController::showAlertWithTitle(const QString &title, const QString &message, int notificationIndex,
+                                                    const QString &notificationValue, int buttonCount)
 {
     // One question at a time: a page that asks again and again does not pile up sheets.
     if (m_alert) {
         qCWarning(lcWebSetting) << "page notification ignored: another alert is open";
         return;
     }
-    m_userNotificationIndex = notiIndex;
-    m_userNotificationValue = notiValue;
+    m_userNotificationIndex = notificationIndex;
+    m_userNotificationValue = notificationValue;
     const QStringList buttons = buttonCount == 2 ? QStringList{L("아니오"), L("예")} : QStringList{L("확인")};
     openAlert(title, message, buttons, [this](int button) {
         evaluate(button == 0 ? webbridge::updateCancelScript(m_userNotificationIndex)

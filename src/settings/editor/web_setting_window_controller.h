@@ -76,8 +76,8 @@ public:
     void saveConfig(std::function<void(bool)> done = {});
     void showTabs(bool afterReset);
     void askFormat();
-    void showAlertWithTitle(const QString &title, const QString &message, int notiIndex,
-                            const QString &notiValue, int buttonCount);
+    void showAlertWithTitle(const QString &title, const QString &message, int notificationIndex,
+                            const QString &notificationValue, int buttonCount);
 
     // What tests and the screenshot tool look at.
     SandboxedWebView *webView() const { return m_webView; }

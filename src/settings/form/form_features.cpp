@@ -50,7 +50,7 @@ void RecordSettingForm::applyModelFeatures()
     else
         applyFirstGenerationFeatures(f);
     applyGuideTexts();
-    applyMainLanguageSeting(); // row counts changed: their titles follow
+    applyMainLanguageSetting(); // row counts changed: their titles follow
 }
 
 void RecordSettingForm::applyFirstGenerationFeatures(Family f)

@@ -13,7 +13,7 @@ namespace drovik::form {
 
 using namespace formtext;
 
-void RecordSettingForm::applyMainLanguageSeting()
+void RecordSettingForm::applyMainLanguageSetting()
 {
     const QStringList useRows = Ls({"사용함", "사용 안함"});
     const auto title = [this](const char *section, const char *key) { sec(s(section)).title = L(key); };

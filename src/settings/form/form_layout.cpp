@@ -1,6 +1,6 @@
 // The one layout every binary-record family starts from: sections in page order, each with its
 // named controls, as the layout draws them before a model adapts it. Texts come later
-// (applyMainLanguageSeting); only the option titles that are not localised are set here.
+// (applyMainLanguageSetting); only the option titles that are not localised are set here.
 #include "settings/form/record_setting_form.h"
 #include "settings/form/form_texts.h"
 

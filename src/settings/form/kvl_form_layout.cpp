@@ -103,7 +103,7 @@ void KvlSettingForm::buildLayout()
                 plain("firmwareNameTextField", K::Label), plain("firmwareValueTextField", K::Label)});
 }
 
-void KvlSettingForm::applyMainLanguageSeting()
+void KvlSettingForm::applyMainLanguageSetting()
 {
     const auto title = [this](const char *section, const char *key) { sec(s(section)).title = L(key); };
     const auto caption = [this](const char *name, const char *key) { ctl(s(name)).title = L(key); };

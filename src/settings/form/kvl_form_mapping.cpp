@@ -68,7 +68,7 @@ void KvlSettingForm::applyPartitionData()
     const PartitionRatios ratios{share("const="), share("event="), share("park="), share("manual=")};
     refreshMemoryPartitionGraph(ratios);
     select(s("memoryPartitionRadioGroup"),
-           int(KVLSettingManager::memoryPartitionRatiosArray().indexOf(ratios)));
+           int(KvlSettingManager::memoryPartitionRatiosArray().indexOf(ratios)));
 }
 
 // The bar keeps the record editor's five slots; this family has no separate share for parking
@@ -146,7 +146,7 @@ void KvlSettingForm::runControlHandler(const QString &name)
     } else if (name == u"securityLEDRadioGroup") {
         writeLine(s("front_led="), flag(row == 0));
     } else if (name == u"memoryPartitionRadioGroup") {
-        const PartitionRatios &preset = KVLSettingManager::memoryPartitionRatiosArray().at(row);
+        const PartitionRatios &preset = KvlSettingManager::memoryPartitionRatiosArray().at(row);
         writeLine(s("const="), preset.continuous);
         writeLine(s("event="), preset.event);
         writeLine(s("park="), preset.park);

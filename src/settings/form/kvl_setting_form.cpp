@@ -7,7 +7,7 @@
 
 namespace drovik::form {
 
-KvlSettingForm::KvlSettingForm(KVLSettingManager &lines, R640SettingManager &card, QObject *parent)
+KvlSettingForm::KvlSettingForm(KvlSettingManager &lines, R640SettingManager &card, QObject *parent)
     : SettingForm(parent), m_lines(lines), m_card(card)
 {
     buildLayout();
@@ -24,7 +24,7 @@ QString KvlSettingForm::family() const { return QStringLiteral("N260"); }
 void KvlSettingForm::open()
 {
     buildLayout();
-    applyMainLanguageSeting();
+    applyMainLanguageSetting();
     applyModelFeatures();
     applySettingData();
     emit changed();

@@ -19,20 +19,20 @@ class KvlSettingForm : public SettingForm {
 public:
     // lines: the loaded text settings (the host loads them before each showing); card: the
     // detected card, for the model type and the card root the lines' manager also reads.
-    KvlSettingForm(KVLSettingManager &lines, R640SettingManager &card, QObject *parent = nullptr);
+    KvlSettingForm(KvlSettingManager &lines, R640SettingManager &card, QObject *parent = nullptr);
     ~KvlSettingForm() override;
 
     // Builds the page as the settings button shows it: texts, the clock controls reset, every
     // control filled from the lines. Pointers from control() and controls() last until then.
     void open() override;
 
-    KVLSettingManager &manager() const { return m_lines; }
+    KvlSettingManager &manager() const { return m_lines; }
     R640SettingManager &card() const { return m_card; }
     ModelType modelType() const override;
     QString family() const override; // "N260"
 
     // The editor's own steps, public for the dialog and the tests.
-    void applyMainLanguageSeting() override;
+    void applyMainLanguageSetting() override;
     void applyModelFeatures(); // the clock controls: box clear, picker now and disabled
     void applySettingData();   // every control from the lines
 
@@ -73,7 +73,7 @@ private:
     void controlTouched(const QString &name) override { runControlHandler(name); }
     void sliderPositionChanged(const QString &name) override { writeSliderLine(name); }
 
-    KVLSettingManager &m_lines;
+    KvlSettingManager &m_lines;
     R640SettingManager &m_card;
 };
 

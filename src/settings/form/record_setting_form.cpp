@@ -59,7 +59,7 @@ void RecordSettingForm::open()
 {
     m_question.reset();
     buildLayout();
-    applyMainLanguageSeting();
+    applyMainLanguageSetting();
     applyModelFeatures();
     applySettingData();
     applySettingTime();

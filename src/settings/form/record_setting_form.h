@@ -43,7 +43,7 @@ public:
     void tabButtonTouched(int tab) override;
 
     // The editor's own steps, public for the dialog and the tests.
-    void applyMainLanguageSeting() override;
+    void applyMainLanguageSetting() override;
     void applyModelFeatures();
     void applySettingData();
     CardWriteStatus saveData();

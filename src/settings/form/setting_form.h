@@ -26,7 +26,7 @@ public:
     virtual void open() = 0;
     virtual ModelType modelType() const = 0;
     virtual QString family() const = 0;
-    virtual void applyMainLanguageSeting() = 0; // every text, again after a language change
+    virtual void applyMainLanguageSetting() = 0; // every text, again after a language change
     virtual CardWriteStatus okButtonTouched() = 0;
     virtual void resetButtonTouched() = 0;
     virtual int currentTab() const { return 0; }

@@ -146,7 +146,7 @@ FormatCheck checkCardFormattable(const QString &cardRoot, const VolumeMonitor *m
     if (cardRoot.isEmpty())
         return FormatCheck::NotExternal;
     const VolumeMonitor &volumes = monitor ? *monitor : VolumeMonitor::shared();
-    if (!Utils::isEXteranlMemoryWithURL(QUrl::fromLocalFile(cardRoot), &volumes))
+    if (!Utils::isExternalMemoryWithURL(QUrl::fromLocalFile(cardRoot), &volumes))
         return FormatCheck::NotExternal;
     const std::optional<Volume> volume = volumes.volumeForPath(cardRoot);
     if (!volume)

@@ -44,18 +44,18 @@ QString trimmedBlanks(const QString &text)
 
 } // namespace
 
-KVLSettingManager::KVLSettingManager(R640SettingManager *card)
+KvlSettingManager::KvlSettingManager(R640SettingManager *card)
     : m_card(card)
 {
 }
 
-KVLSettingManager &KVLSettingManager::SharedKVLSettingManager()
+KvlSettingManager &KvlSettingManager::sharedKvlSettingManager()
 {
-    static KVLSettingManager shared;
+    static KvlSettingManager shared;
     return shared;
 }
 
-const QList<PartitionRatios> &KVLSettingManager::memoryPartitionRatiosArray()
+const QList<PartitionRatios> &KvlSettingManager::memoryPartitionRatiosArray()
 {
     static const QList<PartitionRatios> presets = {
         {QStringLiteral("60"), QStringLiteral("22"), QStringLiteral("4"), QStringLiteral("9")},
@@ -65,7 +65,7 @@ const QList<PartitionRatios> &KVLSettingManager::memoryPartitionRatiosArray()
     return presets;
 }
 
-const QStringList &KVLSettingManager::knownKeyPrefixes()
+const QStringList &KvlSettingManager::knownKeyPrefixes()
 {
     static const QStringList prefixes = {
         QStringLiteral("const="),        QStringLiteral("event="),
@@ -85,12 +85,12 @@ const QStringList &KVLSettingManager::knownKeyPrefixes()
     return prefixes;
 }
 
-R640SettingManager &KVLSettingManager::card() const
+R640SettingManager &KvlSettingManager::card() const
 {
     return m_card ? *m_card : R640SettingManager::SharedR640SettingManager();
 }
 
-std::optional<QStringList> KVLSettingManager::parseLines(const QByteArray &bytes)
+std::optional<QStringList> KvlSettingManager::parseLines(const QByteArray &bytes)
 {
     const std::optional<QString> text = decodeUtf8Strictly(bytes);
     if (!text)
@@ -98,12 +98,12 @@ std::optional<QStringList> KVLSettingManager::parseLines(const QByteArray &bytes
     return trimmedBlanks(*text).split(kLineBreak);
 }
 
-QByteArray KVLSettingManager::joinLines(const QStringList &lines)
+QByteArray KvlSettingManager::joinLines(const QStringList &lines)
 {
     return lines.join(kLineBreak).toUtf8();
 }
 
-KvlLoadSource KVLSettingManager::loadFrom(const QString &path, KvlLoadSource source)
+KvlLoadSource KvlSettingManager::loadFrom(const QString &path, KvlLoadSource source)
 {
     const std::optional<QByteArray> bytes = readWholeCardFile(path, kFileLimit);
     m_lines = bytes ? parseLines(*bytes) : std::nullopt;
@@ -114,7 +114,7 @@ KvlLoadSource KVLSettingManager::loadFrom(const QString &path, KvlLoadSource sou
     return source;
 }
 
-KvlLoadSource KVLSettingManager::loadData()
+KvlLoadSource KvlSettingManager::loadData()
 {
     const QString path = upperSettingPath(card().settingDirPath(), kTextSettingsFileName);
     if (path.isEmpty() || !QFileInfo(path).isFile())
@@ -122,18 +122,18 @@ KvlLoadSource KVLSettingManager::loadData()
     return loadFrom(path, KvlLoadSource::CardFile);
 }
 
-KvlLoadSource KVLSettingManager::loadDefaultData_N260()
+KvlLoadSource KvlSettingManager::loadDefaultData_N260()
 {
     return loadFrom(kDefaultFile, KvlLoadSource::BuiltInDefaults);
 }
 
-void KVLSettingManager::loadDefaultValue()
+void KvlSettingManager::loadDefaultValue()
 {
     if (card().modelType() == kTextFileModelType)
         loadDefaultData_N260();
 }
 
-CardWriteStatus KVLSettingManager::saveData()
+CardWriteStatus KvlSettingManager::saveData()
 {
     const QString root = card().settingDirPath();
     if (root.isEmpty())
@@ -147,7 +147,7 @@ CardWriteStatus KVLSettingManager::saveData()
     return CardWriteStatus::Written;
 }
 
-void KVLSettingManager::removeTimeDateDelimiters()
+void KvlSettingManager::removeTimeDateDelimiters()
 {
     if (!m_lines)
         return;
@@ -161,7 +161,7 @@ void KVLSettingManager::removeTimeDateDelimiters()
     }
 }
 
-void KVLSettingManager::addTimeDateDelimiters(const QStringList &lines)
+void KvlSettingManager::addTimeDateDelimiters(const QStringList &lines)
 {
     if (!m_lines)
         return;

@@ -28,12 +28,12 @@ enum class KvlLoadSource {
 // The settings of the text-file camera family ("SETTING/blackbox.cfg"): key=value lines kept
 // in file order, every line kept as it was so that a file read and written back is unchanged
 // apart from edited lines.
-class KVLSettingManager {
+class KvlSettingManager {
 public:
     // The card root is taken from card (the shared R640SettingManager when null) at each call.
-    explicit KVLSettingManager(R640SettingManager *card = nullptr);
+    explicit KvlSettingManager(R640SettingManager *card = nullptr);
 
-    static KVLSettingManager &SharedKVLSettingManager();
+    static KvlSettingManager &sharedKvlSettingManager();
     static const QList<PartitionRatios> &memoryPartitionRatiosArray();
     // The keys cameras of this family know, in their fixed order (1 to 25).
     static const QStringList &knownKeyPrefixes();

@@ -37,7 +37,7 @@ QString R640SettingManager::findSDCardPath()
     const VolumeMonitor &monitor = volumeMonitor();
     for (const Volume &volume : monitor.mountedVolumes()) {
         const QUrl url = QUrl::fromLocalFile(volume.rootPath);
-        if (!Utils::isEXteranlMemoryWithURL(url, &monitor))
+        if (!Utils::isExternalMemoryWithURL(url, &monitor))
             continue;
         m_sdcardUrl = url;
         if (loadModelTypeWithSDPath(volume.rootPath) != Model::None) {

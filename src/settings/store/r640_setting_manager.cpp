@@ -24,7 +24,7 @@ R640SettingManager &R640SettingManager::SharedR640SettingManager()
     return SettingManagerHolder::shared().manager();
 }
 
-void R640SettingManager::ChagneR640SettingManager(std::unique_ptr<R640SettingManager> manager)
+void R640SettingManager::changeR640SettingManager(std::unique_ptr<R640SettingManager> manager)
 {
     SettingManagerHolder::shared().replace(std::move(manager));
 }

@@ -73,7 +73,7 @@ public:
     // Makes manager the shared one (a fresh one when it is null) and tells the holder's
     // followers (SettingManagerHolder::managerReplaced). The previous one stays valid for those
     // who still hold it but is no longer shared.
-    static void ChagneR640SettingManager(std::unique_ptr<R640SettingManager> manager);
+    static void changeR640SettingManager(std::unique_ptr<R640SettingManager> manager);
 
     // --- Card and model detection -------------------------------------------------------
     QString findSDCardPath();

@@ -221,7 +221,7 @@ TEST(MonthDayStepper, RangesFollowTheSelectedField)
     EXPECT_EQ(stepper.hourTextField()->text(), QStringLiteral("23"));
 
     // The minute field is not chosen by the field action; a field not ours leaves the range.
-    stepper.textfieldChaned(stepper.minTextField());
+    stepper.textFieldChanged(stepper.minTextField());
     EXPECT_EQ(stepper.selectedTextField(), stepper.hourTextField());
     QLineEdit stranger;
     stepper.setSelectedTextField(&stranger);

@@ -69,14 +69,14 @@ struct EditorFixture {
         return kvlLines.hasLinedSettings();
     }
 
-    std::unique_ptr<KVLSettingViewController> kvlEditor()
+    std::unique_ptr<KvlSettingViewController> kvlEditor()
     {
-        auto controller = std::make_unique<KVLSettingViewController>(services(), kvlLines);
+        auto controller = std::make_unique<KvlSettingViewController>(services(), kvlLines);
         controller->view();
         return controller;
     }
 
-    KVLSettingManager kvlLines{&settings.manager()};
+    KvlSettingManager kvlLines{&settings.manager()};
 
     std::unique_ptr<R640SettingViewController> editor()
     {

@@ -60,7 +60,7 @@ protected:
 
     test::EditorFixture fixture;
     QByteArray before;
-    std::unique_ptr<KVLSettingViewController> editor;
+    std::unique_ptr<KvlSettingViewController> editor;
     std::unique_ptr<SettingWindow> window;
 };
 
@@ -181,7 +181,7 @@ TEST(KvlEditorEntry, RunModalLoadsTheLinesAndReturnsOksCode)
         if (QWidget *modal = QApplication::activeModalWidget())
             modal->close();
     });
-    const int code = KVLSettingViewController::runModal(nullptr, fixture.services(), fixture.kvlLines);
+    const int code = KvlSettingViewController::runModal(nullptr, fixture.services(), fixture.kvlLines);
     EXPECT_EQ(code, 1);
     EXPECT_EQ(shownLanguage, 1);
     EXPECT_EQ(fixture.volumesDir.get(test::kCardBlackbox), kLines.join(QStringLiteral("\r\n")).toUtf8());
