@@ -1,6 +1,6 @@
 #include "app_delegate.h"
 
-#include "app/notifier.h"
+#include "platform/notifier.h"
 #include "i18n/drovik_languages.h"
 #include "i18n/preferences.h"
 #include "platform/utils.h"

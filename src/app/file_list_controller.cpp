@@ -60,6 +60,12 @@ int FileListController::selectedRow() const
     return rows.first().row();
 }
 
+void FileListController::selectRow(int row)
+{
+    m_ui.fileListTableView->selectRow(row);
+    m_ui.fileListTableView->scrollTo(m_ui.fileListTableView->model()->index(row, 0));
+}
+
 void FileListController::updateModelInfo()
 {
     m_settings.manager().loadVersionInfo();

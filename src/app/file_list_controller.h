@@ -1,5 +1,7 @@
 #pragma once
 
+#include "playback/clip_selection.h"
+
 #include <QList>
 #include <QObject>
 #include <QUrl>
@@ -14,7 +16,7 @@ struct MainWindowUi;
 
 // The clip list of the main window: finds the card and its clips, narrows them to the chosen
 // recording type, keeps them in display order and shows them in the file list.
-class FileListController : public QObject {
+class FileListController : public QObject, public ClipSelection {
     Q_OBJECT
 public:
     // settings is the card manager whose detection fills the list (the shared one in the
@@ -45,7 +47,10 @@ public:
     void volumeMountHandler() { updateModelInfo(); }
     void volumeUnmountHandler() { updateModelInfo(); }
     // The selected row of the file list, or -1.
-    int selectedRow() const;
+    int selectedRow() const override;
+    const QList<QUrl> &shownClips() const override { return m_filteredVideoFileList; }
+    void selectRow(int row) override;
+    void removeClip(const QUrl &url) override { removeVideoFile(url); }
     // Opens what a file manager or the command line names: a folder as the chosen folder; a
     // clip shows its folder and, once listed, is selected and played. False for anything else.
     bool openPath(const QString &path);

@@ -3,7 +3,7 @@
 #include "i18n/drovik_languages.h"
 #include "widgets/image_widgets.h"
 #include "widgets/images.h"
-#include "app/notifier.h"
+#include "platform/notifier.h"
 #include "i18n/preferences.h"
 #include "display/map_controller.h"
 #include "display/map_web_view.h"
@@ -11,6 +11,8 @@
 #include "display/speed_meter_view.h"
 #include "file_list_controller.h"
 #include "main_window.h"
+#include "playback_binding.h"
+#include "preference_menus.h"
 #include "platform/utils.h"
 #include "platform/volume_monitor.h"
 #include "playback/full_screen_controller.h"
@@ -58,6 +60,7 @@ MainWindowController::MainWindowController(const AppServices &services, QObject 
     m_window->setAttribute(Qt::WA_DeleteOnClose, false);
     m_ui.setupUi(m_window);
     m_fileList = new FileListController(m_ui, m_services.settings, m_window, this);
+    m_menus = new PreferenceMenus(m_services.notifier, this);
     connect(m_window, &MainWindow::resized, this, &MainWindowController::windowDidResize);
     connect(m_ui.settingsButton, &QAbstractButton::clicked, this,
             [this] { settingButtonTouched(m_ui.settingsButton); });
@@ -125,7 +128,7 @@ void MainWindowController::showMainWindow()
         m_ui.mapCoverView->show();
         if (m_mapWebView)
             m_mapWebView->hide();
-        buildMenus();
+        m_menus->build(m_window->menuBar());
         m_ui.mainVersionLabel->setText(QStringLiteral("Ver %1").arg(QCoreApplication::applicationVersion()));
     });
 
@@ -176,16 +179,26 @@ void MainWindowController::buildPlayerViews()
     m_ui.bigMovieViewScrollView->setWidget(m_bigMovieView);
     m_smallMovieView = new DrovikAVView(m_ui.smallMovieFrame);
     m_smallMovieView->setObjectName(QStringLiteral("smallMovieView"));
-    m_playback = new PlaybackController(m_ui, *m_fileList, *m_bigMovieView, *m_smallMovieView,
-                                        *m_mapController, this);
+    m_playback = new PlaybackController(*m_fileList, *m_bigMovieView, *m_smallMovieView,
+                                        *m_ui.bigMovieViewScrollView, this);
     m_playback->setWorkingDirectory(Utils::GetWorkingDirectoryPath());
-    m_playback->setUnsupportedHandler([this] { showUnsupportedFileAlert(); });
+    m_playbackBinding = new PlaybackBinding(m_ui, *m_playback, *m_mapController, *m_bigMovieView,
+                                            *m_smallMovieView, this);
+    connect(m_playback, &PlaybackController::unsupportedClip, this, &MainWindowController::showUnsupportedFileAlert);
+    connect(m_fileList, &FileListController::playRequested, m_playback, &PlaybackController::playVideoWithIdx);
     for (DrovikAVView *view : {m_bigMovieView, m_smallMovieView})
         connect(view, &DrovikAVView::didRequestFullscreen, this, &MainWindowController::fullscreenButtonTouched);
-    m_fullScreen = new FullScreenController(m_ui, *m_playback, *m_bigMovieView, *m_smallMovieView, this);
-    m_fullScreen->setMapWebView(m_mapWebView);
+    m_fullScreen = new FullScreenController(*m_playback, *m_bigMovieView, *m_smallMovieView,
+                                            *m_ui.bigMovieViewScrollView, *m_ui.smallMovieFrame, *m_window, this);
+    connect(m_fullScreen, &FullScreenController::fullScreenChanged, m_playbackBinding,
+            &PlaybackBinding::fullScreenChanged);
     m_fullScreen->setKeyHandler([this](QKeyEvent *event) { return m_window->handleKeyEvent(event); });
     windowDidResize();
+}
+
+const EventNavigation &MainWindowController::eventNavigation() const
+{
+    return m_playbackBinding->eventNavigation();
 }
 
 void MainWindowController::showUnsupportedFileAlert()
@@ -214,135 +227,14 @@ void MainWindowController::cardVolumeUnmounted(const Volume &volume)
         m_alert = openCardWriteErrorAlert(m_window);
 }
 
-void MainWindowController::buildMenus()
-{
-    QMenuBar *bar = m_window->menuBar();
-    m_languageMenu = bar->addMenu(QString());
-    m_englishItem = m_languageMenu->addAction(QString(), this, &MainWindowController::languageChangeToEnglish);
-    m_frenchItem = m_languageMenu->addAction(QString(), this, &MainWindowController::languageChangeToFrench);
-    m_japaneseItem = m_languageMenu->addAction(QString(), this, &MainWindowController::languageChangeToJapanese);
-    m_speedUnitMenu = bar->addMenu(QString());
-    m_kmphItem = m_speedUnitMenu->addAction(QString(), this, &MainWindowController::onMenuSpeedKmph);
-    m_mphItem = m_speedUnitMenu->addAction(QString(), this, &MainWindowController::onMenuSpeedMph);
-    for (QAction *item : {m_englishItem, m_frenchItem, m_japaneseItem, m_kmphItem, m_mphItem})
-        item->setCheckable(true);
-    markCurrentLanguage();
-    markCurrentSpeedUnit();
-    relabelMenus();
-}
-
-void MainWindowController::languageChange(const QString &code)
-{
-    if (code == Preferences::storedLanguage())
-        return;
-    Preferences::storeLanguage(code);
-    m_services.notifier.postRefreshLanguage();
-}
-
-void MainWindowController::languageChangeToEnglish()
-{
-    markRadio(m_englishItem);
-    languageChange(QStringLiteral("en"));
-}
-
-void MainWindowController::languageChangeToFrench()
-{
-    markRadio(m_frenchItem);
-    languageChange(QStringLiteral("fr"));
-}
-
-void MainWindowController::languageChangeToJapanese()
-{
-    markRadio(m_japaneseItem);
-    languageChange(QStringLiteral("ja"));
-}
-
-void MainWindowController::languageChangeToPortuguese()
-{
-    // The Language menu has no Portuguese item, so there is nothing to mark.
-    markRadio(nullptr);
-    languageChange(QStringLiteral("pt"));
-}
-
-void MainWindowController::markRadio(QAction *item)
-{
-    if (!item)
-        return;
-    for (QMenu *menu : {m_languageMenu, m_speedUnitMenu}) {
-        if (!menu || !menu->actions().contains(item))
-            continue;
-        for (QAction *other : menu->actions())
-            other->setChecked(other == item);
-    }
-}
-
-void MainWindowController::markCurrentLanguage()
-{
-    const QString code = Preferences::storedLanguage();
-    if (code == QLatin1String("pt"))
-        markRadio(nullptr);
-    else if (code == QLatin1String("fr"))
-        markRadio(m_frenchItem);
-    else if (code == QLatin1String("ja"))
-        markRadio(m_japaneseItem);
-    else
-        markRadio(m_englishItem);
-}
-
-void MainWindowController::markCurrentSpeedUnit()
-{
-    const std::optional<int> unit = Preferences::storedSpeedUnit();
-    if (!unit) {
-        Preferences::storeSpeedUnit(Preferences::KilometresPerHour);
-        markRadio(m_kmphItem);
-    } else if (*unit == Preferences::MilesPerHour) {
-        markRadio(m_mphItem);
-    } else {
-        markRadio(m_kmphItem);
-    }
-}
-
-void MainWindowController::setSpeedUnit(int unit)
-{
-    if (Preferences::storedSpeedUnit() == unit)
-        return;
-    Preferences::storeSpeedUnit(unit);
-    m_services.notifier.postRefreshSpeedUnit();
-}
-
-void MainWindowController::onMenuSpeedKmph()
-{
-    markRadio(m_kmphItem);
-    setSpeedUnit(Preferences::KilometresPerHour);
-}
-
-void MainWindowController::onMenuSpeedMph()
-{
-    markRadio(m_mphItem);
-    setSpeedUnit(Preferences::MilesPerHour);
-}
-
 void MainWindowController::applyLanguageSettings()
 {
     queued(this, [this] { applyLanguageNow(); });
 }
 
-void MainWindowController::relabelMenus()
-{
-    if (m_languageMenu) {
-        m_languageMenu->setTitle(localized("언어"));
-        m_englishItem->setText(localized("영어"));
-        m_frenchItem->setText(localized("프랑스어"));
-        m_japaneseItem->setText(localized("일본어"));
-        m_speedUnitMenu->setTitle(localized("속도 단위"));
-        m_kmphItem->setText(localized("KM/H"));
-        m_mphItem->setText(localized("MPH"));
-    }
-}
-
 void MainWindowController::applyLanguageNow()
 {
-    relabelMenus();
+    m_menus->relabel();
     m_ui.fileListAllButton_OEM->setText(localized("파일_전체"));
     m_ui.fileListAlwaysButton_OEM->setText(localized("파일_상시"));
     m_ui.fileListMotionButton_OEM->setText(localized("파일_모션"));
@@ -420,28 +312,28 @@ void MainWindowController::fastForwardButtonTouched(QObject *sender)
         m_playback->fastForwardButtonTouched(sender);
 }
 
-void MainWindowController::previousEventButtonTouched(QObject *sender)
+void MainWindowController::previousEventButtonTouched(QObject *)
 {
-    if (m_playback)
-        m_playback->previousEventButtonTouched(sender);
+    if (m_playbackBinding)
+        m_playbackBinding->previousEvent();
 }
 
-void MainWindowController::nextEventButtonTouched(QObject *sender)
+void MainWindowController::nextEventButtonTouched(QObject *)
 {
-    if (m_playback)
-        m_playback->nextEventButtonTouched(sender);
+    if (m_playbackBinding)
+        m_playbackBinding->nextEvent();
 }
 
 void MainWindowController::volumeUp()
 {
-    if (m_playback)
-        m_playback->volumeUp();
+    if (m_playbackBinding)
+        m_playbackBinding->volumeUp();
 }
 
 void MainWindowController::volumeDown()
 {
-    if (m_playback)
-        m_playback->volumeDown();
+    if (m_playbackBinding)
+        m_playbackBinding->volumeDown();
 }
 
 void MainWindowController::playFaster()

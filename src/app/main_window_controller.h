@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app_services.h"
+#include "platform/app_services.h"
 #include "main_window_ui.h"
 
 #include <QObject>
@@ -28,6 +28,9 @@ class MapController;
 class MapWebView;
 struct Volume;
 class PlaybackController;
+class PlaybackBinding;
+class PreferenceMenus;
+class EventNavigation;
 class MainWindow;
 class SnapshotController;
 class ExportController;
@@ -51,14 +54,9 @@ public:
     const MainWindowUi &ui() const { return m_ui; }
     bool isMainWindowShown() const { return m_mainWindowShown; }
 
-    QMenu *languageMenu() const { return m_languageMenu; }
-    QMenu *speedUnitMenu() const { return m_speedUnitMenu; }
     QAction *quitAction() const { return m_quitAction; }
-    QAction *englishItem() const { return m_englishItem; }
-    QAction *frenchItem() const { return m_frenchItem; }
-    QAction *japaneseItem() const { return m_japaneseItem; }
-    QAction *kmphItem() const { return m_kmphItem; }
-    QAction *mphItem() const { return m_mphItem; }
+    // The Language and Speed unit menus (built with the main window).
+    PreferenceMenus &menus() const { return *m_menus; }
 
     // Start-up: the splash, the window title, the Quit item, and the timer that shows the window.
     void awakeFromNib();
@@ -68,17 +66,6 @@ public:
     void openPath(const QString &path);
 
     // Language and speed unit.
-    void languageChange(const QString &code);
-    void languageChangeToEnglish();
-    void languageChangeToFrench();
-    void languageChangeToJapanese();
-    void languageChangeToPortuguese();
-    void markRadio(QAction *item);
-    void markCurrentLanguage();
-    void markCurrentSpeedUnit();
-    void setSpeedUnit(int unit);
-    void onMenuSpeedKmph();
-    void onMenuSpeedMph();
     void applyLanguageSettings();
     void refreshLanguageHandler();
     void refreshSpeedUnitHandler();
@@ -89,6 +76,8 @@ public:
     FileListController &fileList() const { return *m_fileList; }
     // The playback side exists once the main window has been shown.
     PlaybackController *playback() const { return m_playback; }
+    // The G-force events of the playing clip; exists with the playback side.
+    const EventNavigation &eventNavigation() const;
     DrovikAVView *bigMovieView() const { return m_bigMovieView; }
     DrovikAVView *smallMovieView() const { return m_smallMovieView; }
     MapController *mapController() const { return m_mapController; }
@@ -151,7 +140,6 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void buildMenus();
     void buildMapView();
     void buildPlayerViews();
     void showUnsupportedFileAlert();
@@ -166,7 +154,6 @@ private:
     void openSettingsForModel(ModelInfo info);
     void detectCardAt(const QString &root);
     void applyLanguageNow();
-    void relabelMenus();
     void applyStyle();
     void buildSnapshotActions();
 
@@ -182,6 +169,7 @@ private:
     const R640SettingManager *m_kvlSettingsCard = nullptr;
     FileListController *m_fileList = nullptr;
     PlaybackController *m_playback = nullptr;
+    PlaybackBinding *m_playbackBinding = nullptr;
     DrovikAVView *m_bigMovieView = nullptr;
     DrovikAVView *m_smallMovieView = nullptr;
     MapWebView *m_mapWebView = nullptr;
@@ -197,13 +185,7 @@ private:
 
     QMenu *m_appMenu = nullptr;
     QAction *m_quitAction = nullptr;
-    QMenu *m_languageMenu = nullptr;
-    QMenu *m_speedUnitMenu = nullptr;
-    QAction *m_englishItem = nullptr;
-    QAction *m_frenchItem = nullptr;
-    QAction *m_japaneseItem = nullptr;
-    QAction *m_kmphItem = nullptr;
-    QAction *m_mphItem = nullptr;
+    PreferenceMenus *m_menus = nullptr;
 };
 
 } // namespace drovik

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/app_services.h"
+#include "platform/app_services.h"
 #include "selection_view_controller.h"
 
 #include <QList>

@@ -157,4 +157,37 @@ const char *cellColorName(VideoFileCellColor color)
     return "default";
 }
 
+int nextEntryRow(const QList<QUrl> &list, int selected)
+{
+    if (selected < 0)
+        return -1;
+    const int n = selected + 1;
+    if (n >= list.size())
+        return 0;
+    if (isMp4Partner(list.at(selected), list.at(n)))
+        return (selected + 2 < list.size()) ? selected + 2 : 0;
+    return n;
+}
+
+int previousEntryRow(const QList<QUrl> &list, int selected)
+{
+    const int s = selected;
+    if (s <= 0 || s >= list.size())
+        return -1;
+    const auto frontOfPrevious = [&](int rear, int candidate) {
+        const QString rearText = videoFileUrlText(list.at(rear));
+        return !rearText.contains(QLatin1String("F."))
+               && QString(rearText).replace(QLatin1String("R."), QLatin1String("F."))
+                      == videoFileUrlText(list.at(candidate));
+    };
+    if (hasMp4Extension(list.at(s)) && hasMp4Extension(list.at(s - 1))) {
+        if (!isPartner(list.at(s), list.at(s - 1)) && s >= 2 && frontOfPrevious(s - 1, s - 2))
+            return s - 2;
+        return s - 1;
+    }
+    if (s < 2)
+        return 0;
+    return frontOfPrevious(s - 1, s - 2) ? s - 2 : s - 1;
+}
+
 } // namespace drovik

@@ -79,4 +79,10 @@ VideoFileCellColor videoFileCellColor(const QUrl &url);
 // "default", "magenta" or "yellow" (the `drovik clips --json` spelling).
 const char *cellColorName(VideoFileCellColor color);
 
+// The row the next and previous buttons play from the selected row of the shown list, or -1
+// when there is none that way. Next skips the selected recording's rear partner and wraps to the
+// first row after the last; previous lands on the front file of the previous recording.
+int nextEntryRow(const QList<QUrl> &list, int selected);
+int previousEntryRow(const QList<QUrl> &list, int selected);
+
 } // namespace drovik

@@ -1,10 +1,9 @@
 #include "full_screen_controller.h"
 
-#include "app/main_window_ui.h"
-#include "display/slider_views.h"
 #include "platform/utils.h"
 #include "playback/playback_controller.h"
 #include "playback/player/drovik_av_view.h"
+#include "playback/view_zoom.h"
 #include "widgets/image_widgets.h"
 #include "widgets/view_helpers.h"
 
@@ -20,14 +19,16 @@
 
 namespace drovik {
 
-FullScreenController::FullScreenController(MainWindowUi &ui, PlaybackController &playback,
-                                           DrovikAVView &bigMovieView, DrovikAVView &smallMovieView,
-                                           QObject *parent)
+FullScreenController::FullScreenController(PlaybackController &playback, DrovikAVView &bigMovieView,
+                                           DrovikAVView &smallMovieView, QScrollArea &bigScroll,
+                                           QWidget &smallFrame, QWidget &mainWindow, QObject *parent)
     : QObject(parent)
-    , m_ui(ui)
     , m_playback(playback)
     , m_big(bigMovieView)
     , m_small(smallMovieView)
+    , m_bigScroll(bigScroll)
+    , m_smallFrame(smallFrame)
+    , m_mainWindow(mainWindow)
 {
     buildWindows();
 }
@@ -43,7 +44,7 @@ void FullScreenController::buildWindows()
 {
     m_window = new QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint);
     m_window->setObjectName(QStringLiteral("fullScreenMovieWindow"));
-    m_window->setWindowTitle(m_ui.central->window()->windowTitle());
+    m_window->setWindowTitle(m_mainWindow.windowTitle());
     QPalette black = m_window->palette();
     black.setColor(QPalette::Window, Qt::black);
     m_window->setPalette(black);
@@ -74,7 +75,10 @@ void FullScreenController::buildWindows()
     row->addWidget(m_playPauseButton, 0, Qt::AlignCenter);
     connect(m_playPauseButton, &QAbstractButton::clicked, this,
             [this] { m_playback.playPauseButtonTouched(m_playPauseButton); });
-    m_playback.setFullScreenPlayPauseButton(m_playPauseButton);
+    // The bar's play/pause shows the same image as the window's.
+    connect(&m_playback, &PlaybackController::playingChanged, m_playPauseButton, [this](bool playing) {
+        m_playPauseButton->setImageName(playing ? QStringLiteral("pause1") : QStringLiteral("play_1"));
+    });
 
     m_fade = new QPropertyAnimation(m_controlWindow, "windowOpacity", this);
     m_fade->setDuration(kFadeMilliseconds);
@@ -90,7 +94,7 @@ QScreen *FullScreenController::currentScreen() const
     QList<QRect> frames;
     for (const QScreen *screen : screens)
         frames << screen->geometry();
-    const int index = Utils::GetCurrentScreen(m_ui.central->window()->frameGeometry(), frames);
+    const int index = Utils::GetCurrentScreen(m_mainWindow.frameGeometry(), frames);
     return index >= 0 ? screens.at(index) : QGuiApplication::primaryScreen();
 }
 
@@ -109,12 +113,10 @@ void FullScreenController::showFullScreenMovie(DrovikAVView *view)
     m_isFullScreenMode = true;
     m_fullScreenMovieView = view;
     m_playback.setFullScreenView(view);
-    m_mapHiddenOnFullScreen = !m_mapWebView || m_mapWebView->isHidden();
-    if (m_mapWebView)
-        m_mapWebView->hide();
+    emit fullScreenChanged(true);
 
     if (view == &m_big)
-        m_ui.bigMovieViewScrollView->takeWidget();
+        m_bigScroll.takeWidget();
     else
         m_smallViewGeometry = view->geometry();
     m_layout->addWidget(view);
@@ -134,7 +136,7 @@ void FullScreenController::showFullScreenMovie(DrovikAVView *view)
 
     if (view == &m_small) {
         m_big.pause();
-        m_small.setVolume(m_ui.volumeSliderView->volume());
+        m_small.setVolume(m_playback.volume());
     } else {
         m_small.pause();
     }
@@ -153,8 +155,7 @@ void FullScreenController::hideFullScreenMovie()
     m_window->hide();
     m_isFullScreenMode = false;
     m_playback.setFullScreenView(nullptr);
-    if (m_mapWebView)
-        m_mapWebView->setVisible(!m_mapHiddenOnFullScreen);
+    emit fullScreenChanged(false);
     m_fullScreenMovieView = nullptr;
     if (!shown)
         return;
@@ -171,7 +172,7 @@ void FullScreenController::hideFullScreenMovie()
     }
     // The view holding the rear clip is silent again (after a swap that is the large one).
     (m_playback.isVideoSwitched() ? m_big : m_small).setVolume(0.0f);
-    m_playback.changeVideoScale(m_playback.videoScale());
+    m_playback.zoom().apply(m_playback.zoom().scale());
 }
 
 void FullScreenController::putBack(DrovikAVView *view)
@@ -180,9 +181,9 @@ void FullScreenController::putBack(DrovikAVView *view)
     view->setMouseTracking(false);
     m_layout->removeWidget(view);
     if (view == &m_big) {
-        m_ui.bigMovieViewScrollView->setWidget(view);
+        m_bigScroll.setWidget(view);
     } else {
-        view->setParent(m_ui.smallMovieFrame);
+        view->setParent(&m_smallFrame);
         view->setGeometry(m_smallViewGeometry);
     }
     view->show();

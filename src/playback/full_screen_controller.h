@@ -9,6 +9,7 @@
 class QKeyEvent;
 class QPropertyAnimation;
 class QScreen;
+class QScrollArea;
 class QVBoxLayout;
 class QWidget;
 
@@ -17,7 +18,6 @@ namespace drovik {
 class DrovikAVView;
 class ImageButton;
 class PlaybackController;
-struct MainWindowUi;
 
 // Shows one of the two player views alone, filling the screen that holds the main window, with
 // a floating control bar near the top that carries its own play/pause. The view itself moves
@@ -36,11 +36,13 @@ public:
     static constexpr QSize kControlSize{112, 64};
     static constexpr int kFadeMilliseconds = 250;
 
-    FullScreenController(MainWindowUi &ui, PlaybackController &playback, DrovikAVView &bigMovieView,
-                         DrovikAVView &smallMovieView, QObject *parent = nullptr);
+    // The views come back to where they were taken from: the large one into bigScroll, the small
+    // one into smallFrame. mainWindow: the window whose screen the view fills.
+    FullScreenController(PlaybackController &playback, DrovikAVView &bigMovieView, DrovikAVView &smallMovieView,
+                         QScrollArea &bigScroll, QWidget &smallFrame, QWidget &mainWindow,
+                         QObject *parent = nullptr);
     ~FullScreenController() override;
 
-    void setMapWebView(QWidget *map) { m_mapWebView = map; }
     void setKeyHandler(KeyHandler handler) { m_keyHandler = std::move(handler); }
 
     bool isFullScreenMode() const { return m_isFullScreenMode; }
@@ -60,6 +62,10 @@ public:
     void showFullscreenMovieControlWindow();
     void hideFullscreenMovieControlWindow();
 
+signals:
+    // A view went full screen, or came back into the window.
+    void fullScreenChanged(bool on);
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
@@ -68,16 +74,16 @@ private:
     void buildWindows();
     void putBack(DrovikAVView *view);
 
-    MainWindowUi &m_ui;
     PlaybackController &m_playback;
     DrovikAVView &m_big;
     DrovikAVView &m_small;
-    QPointer<QWidget> m_mapWebView;
+    QScrollArea &m_bigScroll;
+    QWidget &m_smallFrame;
+    QWidget &m_mainWindow;
     KeyHandler m_keyHandler;
 
     bool m_isFullScreenMode = false;
     QPointer<DrovikAVView> m_fullScreenMovieView;
-    bool m_mapHiddenOnFullScreen = false;
     QRect m_smallViewGeometry;
     QWidget *m_window = nullptr;
     QVBoxLayout *m_layout = nullptr;

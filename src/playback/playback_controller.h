@@ -9,38 +9,34 @@
 #include <memory>
 #include <optional>
 
-class QThreadPool;
+class QScrollArea;
 class QTimer;
 
 namespace drovik {
 
+class ClipPreparer;
+class ClipSelection;
 class DrovikClipData;
-class EventNavigation;
-class ImageButton;
-class FileListController;
-class BusyOverlay;
-class MapController;
 struct PreparedClip;
-class SubtitleData;
+class TelemetryReadout;
 class ViewPairSync;
-struct MainWindowUi;
+class ViewZoom;
 
-// Plays the clip chosen in the file list: converts it when needed, opens front and rear in the
-// two player views, loads its telemetry, starts both players together, and keeps the time,
-// seek bar, G-force read-outs, speed meter and map in step with the playing position.
+// Plays the clip chosen in the clip list: converts it when needed, opens front and rear in the
+// two player views, loads its telemetry, starts both players together, and keeps both in step
+// with each other. It owns the two player views and the large one's zoom; everything else the
+// window shows of the playing clip (time, read-outs, telemetry, busy state, failures) it reports
+// through its signals, and the window binds its widgets to them.
 class PlaybackController : public QObject {
     Q_OBJECT
 public:
-    // Reports an entry that has no playable file (the window shows the alert).
-    using UnsupportedHandler = std::function<void()>;
-
-    PlaybackController(MainWindowUi &ui, FileListController &fileList, DrovikAVView &bigMovieView,
-                       DrovikAVView &smallMovieView, MapController &map, QObject *parent = nullptr);
+    // bigScroll: the scroll view the large player view sits in, where it is zoomed and panned.
+    PlaybackController(ClipSelection &clips, DrovikAVView &bigMovieView, DrovikAVView &smallMovieView,
+                       QScrollArea &bigScroll, QObject *parent = nullptr);
     ~PlaybackController() override;
 
-    void setUnsupportedHandler(UnsupportedHandler handler) { m_unsupported = std::move(handler); }
     // Where converted clips are cached (the working folder in the viewer).
-    void setWorkingDirectory(const QString &path) { m_workingDirectory = path; }
+    void setWorkingDirectory(const QString &path);
 
     void playVideoWithIdx(int row);
     void prepareVideoToPlay(const QUrl &entry, double seekTime);
@@ -51,21 +47,15 @@ public:
     void resetVideoInformation();
     void enableVideoControls(bool enable);
     void updateMovieViewCoverScreen();
-    void updatePlayTime(double time, double duration);
-    void updateSensorInfo(float gx, float gy, float gz, float lat, float lng, int speed);
-    void updateMapWithLat(float lat, float lng);
-    // Zoom of the large view (1.0 … 5.0) inside its scroll view, and whether it may be panned.
-    void changeVideoScale(double scale);
-    void enterScrollMode();
-    double videoScale() const { return m_videoScale; }
-    bool enableBigMovieViewScroll() const { return m_enableBigMovieViewScroll; }
+    // The zoom of the large view inside its scroll view, and whether it may be panned.
+    ViewZoom &zoom() const { return *m_zoom; }
+    // The read-outs of the clip's telemetry at the playing position.
+    const TelemetryReadout &readout() const { return *m_readout; }
 
     // While a view is shown full screen: only it plays, the zoom stays as it is, the map stays
     // hidden, and the volume keys act on it when it is the small view. Null outside full screen.
-    void setFullScreenView(DrovikAVView *view) { m_fullScreenView = view; }
+    void setFullScreenView(DrovikAVView *view);
     DrovikAVView *fullScreenView() const { return m_fullScreenView; }
-    // The full-screen control's play/pause button, which shows the same image as the window's.
-    void setFullScreenPlayPauseButton(ImageButton *button);
 
     // The speed both views play at, one of kPlaybackSpeeds. It holds for the rest of the
     // session, through clip changes, full screen and pauses, as a player's own speed control
@@ -85,12 +75,12 @@ public:
     void closeVideo();
     bool isVideoPaused() const { return m_isVideoPaused; }
     bool isVideoSwitched() const { return m_isVideoSwitched; }
-    const DrovikClipData &clipData() const { return *m_clipData; }
-    // The G-force events of the playing clip, their marks and the jumps between them.
-    const EventNavigation &eventNavigation() const { return *m_eventNavigation; }
+    const DrovikClipData &clipData() const;
     bool isDisplayTimerRunning() const;
     // Whether an entry is being converted and its telemetry loaded (the busy overlay is up).
-    bool isPreparing() const;
+    bool isPreparing() const { return m_preparing; }
+    // The volume the heard view plays at (0 … 1), as the volume bar shows it.
+    float volume() const { return m_volume; }
 
     // Formats of the read-outs.
     static QString playTimeText(double time, double duration);
@@ -108,51 +98,59 @@ public slots:
     void playPrevFileButtonTouched(QObject *sender = nullptr);
     void rewindButtonTouched(QObject *sender = nullptr);
     void fastForwardButtonTouched(QObject *sender = nullptr);
-    void toggleMuteButtonTouched(QObject *sender = nullptr);
     void toggleVideoSwitchButtonTouched(QObject *sender = nullptr);
     void videoRotateButtonTouched(QObject *sender = nullptr);
-    void videoScaleUpButtonTouched(QObject *sender = nullptr);
-    void videoScaleDownButtonTouched(QObject *sender = nullptr);
-    void resetVideoScaleButtonTouched(QObject *sender = nullptr);
-    // The previous/next G-force event buttons and their keys.
-    void previousEventButtonTouched(QObject *sender = nullptr);
-    void nextEventButtonTouched(QObject *sender = nullptr);
-    void volumeUp();
-    void volumeDown();
-    // Reports of the seek and volume bars.
+    // Reports of the seek bar.
     void seekTimeSliderTouchedUp(double value);
+    // A click on the route: the seek bar's knob jumps there at once and, while paused, the
+    // read-outs follow once the view is there.
+    void seekToRoutePoint(double seconds);
     // Both views to exactly `seconds` (the graph and the event jumps), the read-outs following
     // at once, also while paused.
     void seekToSampleTime(double seconds);
+    // The volume bar moved: the view heard (the large one, or the small one when switched).
     void volumeChanged(float volume);
+    // The volume keys: the small view shown full screen is the one heard, else the large one.
+    void setKeyVolume(float volume);
     void playVideoTimerCallback();
+
+signals:
+    // The clip in the views, or an empty URL when none; and an entry with no playable file.
+    void clipChanged(const QUrl &entry);
+    void unsupportedClip();
+    // An entry is being prepared (name: what the busy cover says), or the preparation ended.
+    void preparingChanged(bool preparing, const QString &name);
+    // Whether the playing controls apply (a clip is open).
+    void controlsEnabledChanged(bool enabled);
+    // Whether front and rear can be switched (the clip has both).
+    void switchAvailableChanged(bool available);
+    // Which of the two views have a picture to show (the others show their covers).
+    void moviesChanged(bool big, bool small);
+    void playingChanged(bool playing);
+    void durationChanged(double duration);
+    // The seek bar's position, and the time read-out.
+    void seekPositionChanged(double seconds);
+    void playTimeChanged(double time, double duration);
+    // The clip's telemetry was loaded, or cleared with the read-outs.
+    void telemetryChanged(const drovik::DrovikClipData &clip);
+    void telemetryCleared();
+    // The playing animation's frame (1 or 2), once a second while playing.
+    void animationStepped(int frame);
+    void playbackSpeedChanged(double speed);
 
 private:
     void onMovieReady();
     void viewDidFail(DrovikAVView *view);
     void movieDidEnd();
-    void startVideoPlayTimer();
-    void stopVideoPlayTimer();
-    void startPlayAnimation();
-    void stopPlayAnimation();
-    void setPlayPauseImage(bool playing);
-    void setVideoMute(bool muted);
-    void setMuteImageForVolume(float volume);
-    void showMapCover(bool cover);
+    void swapViews();
+    void setPreparing(bool preparing, const QString &name = {});
     void finishPreparation(PreparedClip &clip);
     void showTelemetry();
-    void updateFromSubtitles(double t, int index);
-    void updateFromClipData(double t, int index);
     void selectAndPlay(int row);
-    DrovikAVView &volumeKeyView() const;
 
-    MainWindowUi &m_ui;
-    FileListController &m_fileList;
+    ClipSelection &m_clips;
     DrovikAVView &m_big;
     DrovikAVView &m_small;
-    MapController &m_map;
-    UnsupportedHandler m_unsupported;
-    QString m_workingDirectory;
 
     QUrl m_currentVideoUrl;
     QUrl m_preparingVideoUrl;
@@ -163,23 +161,12 @@ private:
     QTimer *m_videoPlayTimer = nullptr;
     QTimer *m_playAnimationTimer = nullptr;
     int m_playAnimationIdx = 0;
-    double m_lastUpdatedSensorInfoTime = 0;
-    double m_lastUpdatedMapTime = 0;
-    double m_lastUpdatedLat = 0;
-    double m_lastUpdatedLng = 0;
-    std::unique_ptr<DrovikClipData> m_clipData;
-    std::unique_ptr<SubtitleData> m_subtitleData;
-    double m_videoScale = 1.0;
-    bool m_enableBigMovieViewScroll = false;
-    bool m_touchedBigMovieScroll = false;
-    // One preparation at a time, in order: two conversions of one clip must never write the same
-    // cache file at once. Only the newest preparation's result reaches the screen.
-    QThreadPool *m_preparationPool = nullptr;
-    quint64 m_preparation = 0;
-    BusyOverlay *m_busy = nullptr;
-    EventNavigation *m_eventNavigation = nullptr;
+    TelemetryReadout *m_readout = nullptr;
+    ClipPreparer *m_preparer = nullptr;
+    ViewZoom *m_zoom = nullptr;
+    bool m_preparing = false;
+    float m_volume = 1.0f;
     QPointer<DrovikAVView> m_fullScreenView;
-    QPointer<ImageButton> m_fullScreenPlayPauseButton;
     // Keeps the small view on the large one's frame while they play.
     std::unique_ptr<ViewPairSync> m_pairSync;
 };

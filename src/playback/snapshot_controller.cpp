@@ -1,9 +1,9 @@
 #include "snapshot_controller.h"
 
-#include "app/file_list_controller.h"
 #include "i18n/drovik_languages.h"
 #include "library/video_file_rules.h"
 #include "playback/atomic_save.h"
+#include "playback/clip_selection.h"
 #include "playback/playback_controller.h"
 #include "playback/player/drovik_av_view.h"
 
@@ -128,10 +128,10 @@ SnapshotDialogs SnapshotDialogs::platform()
     return dialogs;
 }
 
-SnapshotController::SnapshotController(FileListController &fileList, PlaybackController &playback,
+SnapshotController::SnapshotController(ClipSelection &clips, PlaybackController &playback,
                                        DrovikAVView &bigMovieView, QWidget *window, QObject *parent)
     : QObject(parent)
-    , m_fileList(fileList)
+    , m_clips(clips)
     , m_playback(playback)
     , m_big(bigMovieView)
     , m_window(window)
@@ -143,7 +143,7 @@ SnapshotController::~SnapshotController() = default;
 
 QUrl SnapshotController::takeBigVideoURL(int row) const
 {
-    return bigVideoUrlOfRow(m_fileList.filteredVideoFileList(), row, m_playback.isVideoSwitched());
+    return bigVideoUrlOfRow(m_clips.shownClips(), row, m_playback.isVideoSwitched());
 }
 
 void SnapshotController::snapshotButtonTouched()
@@ -151,7 +151,7 @@ void SnapshotController::snapshotButtonTouched()
     m_playback.pauseVideo();
     const double position = m_big.currentTime();
     QUrl clip = m_playback.currentVideoUrl();
-    if (const int row = m_fileList.selectedRow(); row >= 0)
+    if (const int row = m_clips.selectedRow(); row >= 0)
         clip = takeBigVideoURL(row);
     const QString path = m_dialogs.savePath(m_window, snapshotFileName(clip, position));
     if (path.isEmpty())
@@ -181,7 +181,7 @@ void SnapshotController::printButtonTouched()
 
 void SnapshotController::saveFileButtonTouched()
 {
-    const int row = m_fileList.selectedRow();
+    const int row = m_clips.selectedRow();
     if (row < 0)
         return;
     const QUrl clip = takeBigVideoURL(row);
@@ -202,13 +202,13 @@ void SnapshotController::saveFileButtonTouched()
 
 void SnapshotController::removeFileButtonTouched()
 {
-    const int row = m_fileList.selectedRow();
+    const int row = m_clips.selectedRow();
     if (row < 0)
         return;
     // The listed file itself: its partner, converted copies and telemetry files stay.
-    const QUrl entry = m_fileList.filteredVideoFileList().at(row);
+    const QUrl entry = m_clips.shownClips().at(row);
     if (QFile::remove(entry.toLocalFile()))
-        m_fileList.removeVideoFile(entry);
+        m_clips.removeClip(entry);
 }
 
 void SnapshotController::showFailure(const QString &text, const QString &reason)

@@ -14,7 +14,7 @@ class QWidget;
 namespace drovik {
 
 class DrovikAVView;
-class FileListController;
+class ClipSelection;
 class PlaybackController;
 
 // The file the large view shows for entry `row` of the shown list: the entry itself, or, with
@@ -42,7 +42,7 @@ struct SnapshotDialogs {
 class SnapshotController : public QObject {
     Q_OBJECT
 public:
-    SnapshotController(FileListController &fileList, PlaybackController &playback,
+    SnapshotController(ClipSelection &clips, PlaybackController &playback,
                        DrovikAVView &bigMovieView, QWidget *window, QObject *parent = nullptr);
     ~SnapshotController() override;
 
@@ -63,7 +63,7 @@ signals:
 private:
     void showFailure(const QString &text, const QString &reason);
 
-    FileListController &m_fileList;
+    ClipSelection &m_clips;
     PlaybackController &m_playback;
     DrovikAVView &m_big;
     QWidget *m_window = nullptr;

@@ -44,13 +44,13 @@ TEST(MainWindowStartUp, SplashThenWindowWithMenusMarked)
                                 MainWindowController::kSplashMilliseconds + 5000));
     EXPECT_FALSE(controller.splashWindow()->isVisible());
 
-    ASSERT_NE(controller.languageMenu(), nullptr);
-    EXPECT_EQ(controller.languageMenu()->title(), QStringLiteral("Language"));
-    EXPECT_EQ(controller.englishItem()->text(), QStringLiteral("English"));
-    EXPECT_TRUE(controller.englishItem()->isChecked());
-    EXPECT_FALSE(controller.frenchItem()->isChecked());
-    EXPECT_TRUE(controller.kmphItem()->isChecked());
-    EXPECT_FALSE(controller.mphItem()->isChecked());
+    ASSERT_NE(controller.menus().languageMenu(), nullptr);
+    EXPECT_EQ(controller.menus().languageMenu()->title(), QStringLiteral("Language"));
+    EXPECT_EQ(controller.menus().englishItem()->text(), QStringLiteral("English"));
+    EXPECT_TRUE(controller.menus().englishItem()->isChecked());
+    EXPECT_FALSE(controller.menus().frenchItem()->isChecked());
+    EXPECT_TRUE(controller.menus().kmphItem()->isChecked());
+    EXPECT_FALSE(controller.menus().mphItem()->isChecked());
     EXPECT_TRUE(controller.ui().mainVersionLabel->text().startsWith(QStringLiteral("Ver ")));
 
     // The All filter is pressed once the window is up; the playback controls wait for a clip.

@@ -1,7 +1,8 @@
 // The language and speed-unit menus of the main window, and what choosing from them does.
 #include "app/app_delegate.h"
 #include "app/main_window_controller.h"
-#include "app/notifier.h"
+#include "app/preference_menus.h"
+#include "platform/notifier.h"
 #include "display/speed_meter_view.h"
 #include "i18n/drovik_languages.h"
 #include "i18n/preferences.h"
@@ -47,8 +48,8 @@ TEST_F(PreferenceMenusTest, PortugueseIsHonouredButMarksNoMenuItem)
     Preferences::store()->setValue(QString::fromLatin1(Preferences::kLanguageKey), QStringLiteral("pt"));
     AppDelegate::initializeLanguageSetting();
     auto controller = shownController();
-    EXPECT_TRUE(checkedItems(controller->languageMenu()).isEmpty());
-    EXPECT_EQ(controller->languageMenu()->actions().size(), 3);
+    EXPECT_TRUE(checkedItems(controller->menus().languageMenu()).isEmpty());
+    EXPECT_EQ(controller->menus().languageMenu()->actions().size(), 3);
     const QString portuguese = SharedDrovikLanguages().localizedIn(QStringLiteral("pt"), QStringLiteral("파일_전체"));
     EXPECT_FALSE(portuguese.isEmpty());
     EXPECT_EQ(localized("파일_전체"), portuguese);
@@ -61,22 +62,22 @@ TEST_F(PreferenceMenusTest, ChoosingALanguage)
     AppDelegate::initializeLanguageSetting();
     auto controller = shownController();
     QSignalSpy posted(&Notifier::defaultCenter(), &Notifier::refreshLanguage);
-    controller->languageChangeToEnglish();
+    controller->menus().languageChangeToEnglish();
     EXPECT_EQ(posted.count(), 0);
-    EXPECT_EQ(checkedItems(controller->languageMenu()), QList<QAction *>{controller->englishItem()});
+    EXPECT_EQ(checkedItems(controller->menus().languageMenu()), QList<QAction *>{controller->menus().englishItem()});
 
-    controller->languageChangeToFrench();
-    controller->languageChangeToFrench();
+    controller->menus().languageChangeToFrench();
+    controller->menus().languageChangeToFrench();
     EXPECT_EQ(posted.count(), 1);
     EXPECT_EQ(Preferences::storedLanguage(), QStringLiteral("fr"));
     EXPECT_EQ(Preferences::interfaceLanguage(), QStringLiteral("fr"));
-    EXPECT_EQ(checkedItems(controller->languageMenu()), QList<QAction *>{controller->frenchItem()});
+    EXPECT_EQ(checkedItems(controller->menus().languageMenu()), QList<QAction *>{controller->menus().frenchItem()});
 
-    controller->languageChangeToJapanese();
+    controller->menus().languageChangeToJapanese();
     QCoreApplication::processEvents();
     EXPECT_EQ(controller->ui().fileListAllButton_OEM->text(),
               SharedDrovikLanguages().localizedIn(QStringLiteral("ja"), QStringLiteral("파일_전체")));
-    EXPECT_EQ(controller->languageMenu()->title(),
+    EXPECT_EQ(controller->menus().languageMenu()->title(),
               SharedDrovikLanguages().localizedIn(QStringLiteral("ja"), QStringLiteral("언어")));
 }
 
@@ -89,8 +90,8 @@ TEST_F(PreferenceMenusTest, StoredUnitMarksItsItemAndAFirstStartStoresKilometres
         if (unit)
             Preferences::storeSpeedUnit(*unit);
         auto controller = shownController();
-        EXPECT_EQ(controller->mphItem()->isChecked(), mph) << unit.value_or(-99);
-        EXPECT_EQ(controller->kmphItem()->isChecked(), !mph) << unit.value_or(-99);
+        EXPECT_EQ(controller->menus().mphItem()->isChecked(), mph) << unit.value_or(-99);
+        EXPECT_EQ(controller->menus().kmphItem()->isChecked(), !mph) << unit.value_or(-99);
         EXPECT_EQ(Preferences::storedSpeedUnit(), std::optional<int>(unit.value_or(0)));
     }
 }
@@ -104,16 +105,16 @@ TEST_F(PreferenceMenusTest, ChoosingMphPostsOnceAndTheMeterRedraws)
     EXPECT_EQ(meter->shownDigits(), QStringLiteral("57"));
 
     QSignalSpy posted(&Notifier::defaultCenter(), &Notifier::refreshSpeedUnit);
-    controller->onMenuSpeedMph();
+    controller->menus().onMenuSpeedMph();
     EXPECT_EQ(posted.count(), 1);
     EXPECT_EQ(Preferences::storedSpeedUnit(), std::optional<int>(1));
     EXPECT_EQ(meter->shownDigits(), QStringLiteral("35"));
     EXPECT_TRUE(meter->isUnitLabelShown());
-    EXPECT_EQ(checkedItems(controller->speedUnitMenu()), QList<QAction *>{controller->mphItem()});
+    EXPECT_EQ(checkedItems(controller->menus().speedUnitMenu()), QList<QAction *>{controller->menus().mphItem()});
 
-    controller->onMenuSpeedMph();
+    controller->menus().onMenuSpeedMph();
     EXPECT_EQ(posted.count(), 1);
-    controller->onMenuSpeedKmph();
+    controller->menus().onMenuSpeedKmph();
     EXPECT_EQ(posted.count(), 2);
     EXPECT_EQ(meter->shownDigits(), QStringLiteral("57"));
     EXPECT_FALSE(meter->isUnitLabelShown());

@@ -86,8 +86,8 @@ TEST_F(EventNavigationTest, GraphClicksAndEventKeysSeekBothViews)
     QTest::keyClick(controller->window(), Qt::Key_Space);
     ASSERT_TRUE(playback.isVideoPaused());
 
-    ASSERT_EQ(playback.eventNavigation().events().size(), 2u);
-    EXPECT_EQ(ui.gravityGraphView->events(), playback.eventNavigation().events());
+    ASSERT_EQ(controller->eventNavigation().events().size(), 2u);
+    EXPECT_EQ(ui.gravityGraphView->events(), controller->eventNavigation().events());
     const QList<SeekTimeSliderView::Mark> marks = ui.seekTimeSliderView->marks();
     ASSERT_EQ(marks.size(), 2);
     EXPECT_DOUBLE_EQ(marks[0].value, 2.7);
@@ -123,7 +123,7 @@ TEST_F(EventNavigationTest, GraphClicksAndEventKeysSeekBothViews)
     playback.playVideoWithIdx(2);
     ASSERT_TRUE(QTest::qWaitFor([&] { return !playback.isPreparing(); }, 20000));
     EXPECT_EQ(playback.currentVideoUrl().fileName(), QStringLiteral("b_F.mp4"));
-    EXPECT_TRUE(playback.eventNavigation().events().empty());
+    EXPECT_TRUE(controller->eventNavigation().events().empty());
     EXPECT_TRUE(ui.seekTimeSliderView->marks().isEmpty());
     EXPECT_TRUE(graph->events().empty());
     EXPECT_FALSE(ui.prevEventButton->isEnabled());

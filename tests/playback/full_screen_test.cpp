@@ -64,7 +64,9 @@ TEST_F(FullScreenTest, RearFullScreenCarriesTheSoundAndTheFrontResumesFromIt)
     DrovikAVView *big = controller->bigMovieView();
     DrovikAVView *small = controller->smallMovieView();
     const MainWindowUi &ui = controller->ui();
+    // As a drag on the bar leaves it.
     ui.volumeSliderView->setVolume(0.6f);
+    emit ui.volumeSliderView->volumeChanged(0.6f);
     playback.playVideoWithIdx(0);
     ASSERT_TRUE(QTest::qWaitFor([&] { return playback.isDisplayTimerRunning() && small->rate() == 1.0; }, 20000));
     EXPECT_TRUE(small->usesOpenGL());

@@ -5,6 +5,7 @@
 #include "display/slider_views.h"
 #include "playback/playback_controller.h"
 #include "playback/player/drovik_av_view.h"
+#include "playback/view_zoom.h"
 #include "programs.h"
 #include "widgets/image_widgets.h"
 
@@ -144,33 +145,33 @@ TEST_F(PlaybackTest, ZoomAndPanTheLargeView)
     ASSERT_TRUE(makeClip(clips.path(QStringLiteral("a.mov"))));
     PlaybackController &playback = listAndPlay();
     QCoreApplication::processEvents();
-    EXPECT_FALSE(playback.enableBigMovieViewScroll()) << "a new clip starts with panning off";
+    EXPECT_FALSE(playback.zoom().isPanning()) << "a new clip starts with panning off";
     QScrollArea *scroll = controller->ui().bigMovieViewScrollView;
     const QSize frame = scroll->size();
 
     controller->ui().zoomInButton->click();
     controller->ui().zoomInButton->click();
     QCoreApplication::processEvents();
-    EXPECT_DOUBLE_EQ(playback.videoScale(), 1.4);
+    EXPECT_DOUBLE_EQ(playback.zoom().scale(), 1.4);
     EXPECT_EQ(controller->bigMovieView()->size(), (QSizeF(frame) * 1.4).toSize());
     EXPECT_EQ(scroll->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
 
     controller->ui().fullScreenButton->click(); // the pan button
     QCoreApplication::processEvents();
-    EXPECT_TRUE(playback.enableBigMovieViewScroll());
+    EXPECT_TRUE(playback.zoom().isPanning());
     EXPECT_EQ(controller->ui().fullScreenButton->imageName(), QStringLiteral("pan_2"));
     EXPECT_EQ(scroll->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
 
     for (int i = 0; i < 5; ++i)
         controller->ui().zoomOutButton->click();
     QCoreApplication::processEvents();
-    EXPECT_DOUBLE_EQ(playback.videoScale(), 1.0);
+    EXPECT_DOUBLE_EQ(playback.zoom().scale(), 1.0);
     EXPECT_EQ(scroll->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
     EXPECT_EQ(scroll->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
 
     for (int i = 0; i < 30; ++i)
         controller->ui().zoomInButton->click();
-    EXPECT_DOUBLE_EQ(playback.videoScale(), 5.0);
+    EXPECT_DOUBLE_EQ(playback.zoom().scale(), 5.0);
 }
 
 // `drovik-viewer CLIP`: the clip's folder is listed and the clip plays.

@@ -1,6 +1,6 @@
 #include "drovik_view_controller.h"
 
-#include "app/notifier.h"
+#include "platform/notifier.h"
 
 #include <utility>
 

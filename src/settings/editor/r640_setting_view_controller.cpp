@@ -1,6 +1,6 @@
 #include "r640_setting_view_controller.h"
 
-#include "app/notifier.h"
+#include "platform/notifier.h"
 #include "i18n/drovik_languages.h"
 #include "setting_control_views.h"
 #include "settings/form/setting_form.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/app_services.h"
+#include "platform/app_services.h"
 #include "setting_editor_controller.h"
 #include "setting_frame.h"
 #include "settings/form/record_setting_form.h"

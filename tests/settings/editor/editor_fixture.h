@@ -3,8 +3,8 @@
 // A card of a binary-record camera in a folder of volumes, its settings manager loaded as the
 // settings button loads it, and the editor page built on it (not yet shown).
 
-#include "app/app_services.h"
-#include "app/notifier.h"
+#include "platform/app_services.h"
+#include "platform/notifier.h"
 #include "i18n/drovik_languages.h"
 #include "platform/volume_monitor.h"
 #include "settings/editor/kvl_setting_view_controller.h"

@@ -1,0 +1,150 @@
+#include "telemetry_readout.h"
+
+#include "telemetry/clip_data.h"
+#include "telemetry/subtitle_data.h"
+
+#include <cmath>
+
+namespace drovik {
+
+namespace {
+
+constexpr double kSensorRefresh = double(0.3f);
+constexpr double kMapRefresh = 1.0;
+// A last refresh time that makes the next tick refresh whatever the playing position.
+constexpr double kRefreshLongAgo = -1e9;
+
+float gravity(int raw)
+{
+    return float(raw * 4) / 512.0f;
+}
+
+} // namespace
+
+TelemetryReadout::TelemetryReadout(QObject *parent)
+    : QObject(parent)
+    , m_clipData(std::make_unique<DrovikClipData>())
+{
+}
+
+TelemetryReadout::~TelemetryReadout() = default;
+
+void TelemetryReadout::setTelemetry(std::unique_ptr<DrovikClipData> clipData, std::unique_ptr<SubtitleData> subtitles)
+{
+    m_clipData = clipData ? std::move(clipData) : std::make_unique<DrovikClipData>();
+    m_subtitleData = std::move(subtitles);
+}
+
+void TelemetryReadout::forgetSubtitles()
+{
+    m_subtitleData.reset();
+}
+
+void TelemetryReadout::forgetMarker()
+{
+    m_lastUpdatedLat = 0;
+    m_lastUpdatedLng = 0;
+}
+
+void TelemetryReadout::restart()
+{
+    m_lastUpdatedSensorInfoTime = 0;
+    m_lastUpdatedMapTime = 0;
+}
+
+void TelemetryReadout::refreshAnywhere()
+{
+    m_lastUpdatedSensorInfoTime = kRefreshLongAgo;
+    m_lastUpdatedMapTime = kRefreshLongAgo;
+}
+
+void TelemetryReadout::clearReadouts()
+{
+    emit speedChanged(0);
+    emit gravityChanged(0, 0, 0);
+    emit positionChanged(0, 0);
+}
+
+void TelemetryReadout::showMapCover(bool cover)
+{
+    m_mapCovered = cover;
+    emit mapCoverChanged(cover);
+}
+
+void TelemetryReadout::update(double t, bool mapHidden)
+{
+    const int index = int(std::trunc(t * 10.0));
+    if (m_subtitleData)
+        updateFromSubtitles(t, index, mapHidden);
+    else
+        updateFromClipData(t, index);
+}
+
+void TelemetryReadout::updateFromSubtitles(double t, int index, bool mapHidden)
+{
+    int x = 0, y = 0, z = 0;
+    if (t - m_lastUpdatedSensorInfoTime >= kSensorRefresh && m_subtitleData->getSensorAt(index, x, y, z)) {
+        m_lastUpdatedSensorInfoTime = t;
+        emit gravityChanged(gravity(x), gravity(y), gravity(z));
+    }
+    float lat = 0, lng = 0;
+    uint32_t speed = 0;
+    switch (m_subtitleData->getGpsAt(index, lat, lng, speed)) {
+    case 0:
+        if (t - m_lastUpdatedMapTime >= kMapRefresh) {
+            m_lastUpdatedMapTime = (t - m_lastUpdatedMapTime < 2.0) ? m_lastUpdatedMapTime + 1.0 : t;
+            emit positionChanged(lat, lng);
+            emit speedChanged(int(speed));
+            updateMapWithLat(lat, lng);
+        }
+        break;
+    case 1:
+        if (mapHidden) {
+            showMapCover(false);
+            updateMapWithLat(lat, lng);
+            emit positionChanged(lat, lng);
+        }
+        emit speedChanged(int(speed));
+        break;
+    default:
+        showMapCover(true);
+        emit speedChanged(0);
+        break;
+    }
+}
+
+void TelemetryReadout::updateFromClipData(double t, int index)
+{
+    if (index < 0 || uint32_t(index) >= m_clipData->clipDataCount())
+        return;
+    int x = 0, y = 0, z = 0;
+    float lat = 0, lng = 0;
+    uint32_t speed = 0;
+    m_clipData->getClipDataWithIndex(index, x, y, z, lat, lng, speed);
+    if (t - m_lastUpdatedSensorInfoTime > kSensorRefresh) {
+        m_lastUpdatedSensorInfoTime = t;
+        emit gravityChanged(gravity(x), gravity(y), gravity(z));
+        emit positionChanged(lat, lng);
+        emit speedChanged(int(speed));
+    }
+    if (t - m_lastUpdatedMapTime > kMapRefresh) {
+        m_lastUpdatedMapTime = t;
+        updateMapWithLat(lat, lng);
+    }
+}
+
+void TelemetryReadout::updateMapWithLat(float lat, float lng)
+{
+    if ((lat != 0.0f || lng != 0.0f) && m_clipData->gpsDataCount() != 0) {
+        showMapCover(false);
+        if (double(lat) == m_lastUpdatedLat && double(lng) == m_lastUpdatedLng)
+            return;
+        emit mapPositionChanged(lat, lng);
+        m_lastUpdatedLat = lat;
+        m_lastUpdatedLng = lng;
+    } else {
+        showMapCover(true);
+    }
+}
+
+} // namespace drovik
