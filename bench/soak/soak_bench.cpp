@@ -19,6 +19,7 @@
 #include "app/main_window_controller.h"
 #include "playback/player/drovik_av_view.h"
 #include "playback/playback_controller.h"
+#include "playback/view_zoom.h"
 #include "testenv.h"
 #include "window_services.h"
 
@@ -172,9 +173,9 @@ void watchClip(MainWindowController &window, int row, QRandomGenerator &random)
         switch (step) {
         case 0: playback.seekTimeSliderTouchedUp(random.bounded(duration)); break;
         case 1: playback.toggleVideoSwitchButtonTouched(); break;
-        case 2: playback.videoScaleUpButtonTouched(); playback.videoScaleUpButtonTouched(); break;
+        case 2: playback.zoom().zoomIn(); playback.zoom().zoomIn(); break;
         case 3: playback.videoRotateButtonTouched(); break;
-        case 4: playback.resetVideoScaleButtonTouched(); playback.toggleVideoSwitchButtonTouched(); break;
+        case 4: playback.zoom().reset(); playback.toggleVideoSwitchButtonTouched(); break;
         default: playback.rewindButtonTouched(); break;
         }
     }

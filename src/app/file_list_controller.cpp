@@ -2,6 +2,7 @@
 
 #include "i18n/drovik_languages.h"
 #include "widgets/image_widgets.h"
+#include "widgets/view_helpers.h"
 #include "file_list_model.h"
 #include "library/recording_library.h"
 #include "main_window_ui.h"
@@ -34,18 +35,15 @@ FileListController::FileListController(MainWindowUi &ui, SettingManagerHolder &s
 {
     m_ui.fileListTableView->setModel(m_model);
     m_ui.fileListTableView->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
-    connect(m_model, &FileListModel::rowCountAsked, this, [this](int count) {
-        m_ui.fileListRemoveButton_OEM->setEnabled(count != 0);
-        m_ui.fileListSaveButton_OEM->setEnabled(count != 0);
-    });
+    connect(m_model, &FileListModel::rowCountAsked, this, &FileListController::clipsShown);
     connect(m_ui.fileListTableView, &QAbstractItemView::doubleClicked, this, [this] {
         if (const int row = selectedRow(); row >= 0)
             emit playRequested(row);
     });
     for (ImageTextButton *button : m_ui.filterButtons())
         connect(button, &QAbstractButton::clicked, this, [this, button] { videoFileFilterTouched(button); });
-    connect(m_ui.selectFolderButton_OEM, &QAbstractButton::clicked, this,
-            &FileListController::selectFolderButtonTouched);
+    m_chooseFolderAction = makeAction(this, &FileListController::selectFolderButtonTouched);
+    showAction(m_ui.selectFolderButton_OEM, m_chooseFolderAction);
 }
 
 FileListController::~FileListController() = default;
@@ -83,14 +81,14 @@ void FileListController::showModelInfo()
         m_allVideoFileList.clear();
         applyVideoFileFilter();
         showFilteredList();
-        m_ui.settingsButton->setEnabled(false);
+        emit cardRecognised(false);
         m_ui.modelTextField->setText(localized("unknown"));
         return;
     }
     if (type != kSelfSizedRecordModelType)
         settings.setModelName(R640SettingManager::modelNameList().value(type));
     refreshVideoFileListWithURL(settings.sdcard_url());
-    m_ui.settingsButton->setEnabled(true);
+    emit cardRecognised(true);
     const QString name = settings.modelName();
     m_ui.modelTextField->setText(name.isEmpty() ? localized("unknown") : name);
 }

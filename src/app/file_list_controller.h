@@ -6,6 +6,7 @@
 #include <QObject>
 #include <QUrl>
 
+class QAction;
 class QWidget;
 
 namespace drovik {
@@ -40,6 +41,8 @@ public:
     void refreshVideoFileListWithURL(const QUrl &folder);
     void refreshVideoFileList();
     void selectFolderButtonTouched();
+    // Choose folder (the button beside the folder's name).
+    QAction *chooseFolderAction() const { return m_chooseFolderAction; }
     void videoFileFilterTouched(QObject *button);
     void setVideoFileFilterWithButton(QObject *button);
     void applyVideoFileFilter();
@@ -62,6 +65,10 @@ signals:
     void playRequested(int row);
     // A folder scan finished and the list shows its clips.
     void listRefreshed();
+    // The list shows this many rows.
+    void clipsShown(int count);
+    // Whether the card the list shows is a camera's card whose settings can be opened.
+    void cardRecognised(bool recognised);
 
 private:
     void showFilteredList();
@@ -71,6 +78,7 @@ private:
     SettingManagerHolder &m_settings;
     QWidget *m_dialogParent = nullptr;
     FileListModel *m_model = nullptr;
+    QAction *m_chooseFolderAction = nullptr;
     QList<QUrl> m_allVideoFileList;
     QList<QUrl> m_filteredVideoFileList;
     QUrl m_selectedVideoDirectoryUrl;

@@ -3,56 +3,15 @@
 #include "main_window_controller.h"
 
 #include <QAbstractSpinBox>
+#include <QAction>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTextEdit>
 
-#include <type_traits>
 
 namespace drovik {
-
-namespace {
-
-struct KeyBinding {
-    int key;
-    bool needsControl;
-    KeyAction action;
-};
-
-using C = MainWindowController;
-const KeyBinding kKeyBindings[] = {
-    {Qt::Key_Q, true, &C::appExitButtonTouched},
-    {Qt::Key_W, true, &C::appExitButtonTouched},
-    {Qt::Key_M, true, &C::appMinimizeButtonTouched},
-    {Qt::Key_Return, false, &C::fullscreenButtonTouched},
-    {Qt::Key_Enter, false, &C::fullscreenButtonTouched},
-    {Qt::Key_Space, false, &C::playPauseButtonTouched},
-    {Qt::Key_Escape, false, &C::hideFullScreenMovie},
-    {Qt::Key_Left, false, &C::rewindButtonTouched},
-    {Qt::Key_Right, false, &C::fastForwardButtonTouched},
-    {Qt::Key_Down, false, &C::volumeDown},
-    {Qt::Key_Up, false, &C::volumeUp},
-    {Qt::Key_PageUp, false, &C::previousEventButtonTouched},
-    {Qt::Key_PageDown, false, &C::nextEventButtonTouched},
-    {Qt::Key_BracketRight, false, &C::playFaster},
-    {Qt::Key_BracketLeft, false, &C::playSlower},
-    {Qt::Key_Backspace, false, &C::playAtNormalSpeed},
-};
-
-} // namespace
-
-std::optional<KeyAction> keyAction(int key, Qt::KeyboardModifiers modifiers)
-{
-    for (const KeyBinding &binding : kKeyBindings) {
-        if (binding.key == key)
-            return binding.needsControl && !modifiers.testFlag(Qt::ControlModifier)
-                       ? std::nullopt
-                       : std::optional<KeyAction>(binding.action);
-    }
-    return std::nullopt;
-}
 
 namespace {
 
@@ -93,17 +52,13 @@ MainWindowController *MainWindow::keyEventDelegate() const
 
 bool MainWindow::handleKeyEvent(QKeyEvent *event)
 {
-    const std::optional<KeyAction> action = keyAction(event->key(), event->modifiers());
+    MainWindowController *controller = keyEventDelegate();
+    QAction *action = controller ? controller->actionForKey(event->key(), event->modifiers()) : nullptr;
     if (!action)
         return false;
-    if (MainWindowController *controller = keyEventDelegate()) {
-        std::visit([&](auto handler) {
-            if constexpr (std::is_invocable_v<decltype(handler), MainWindowController &, QObject *>)
-                (controller->*handler)(this);
-            else
-                (controller->*handler)();
-        }, *action);
-    }
+    // A command that does not apply now (no clip, say) still keeps its key from the list.
+    if (action->isEnabled())
+        action->trigger();
     return true;
 }
 

@@ -3,8 +3,6 @@
 #include <QMainWindow>
 #include <QPointer>
 
-#include <optional>
-#include <variant>
 
 class QKeyEvent;
 
@@ -12,18 +10,8 @@ namespace drovik {
 
 class MainWindowController;
 
-// What a key of the main window does: a handler of the controller, called with the window as
-// sender when it takes one. Being member-function pointers, a handler that does not exist does
-// not compile.
-using KeyAction = std::variant<void (MainWindowController::*)(QObject *), void (MainWindowController::*)()>;
-
-// The action of a key press, or nothing for a key the window does not use. Q, W and M act only
-// with Control (Command on macOS keyboards maps to Control in Qt); the other keys act whatever
-// modifiers are held.
-std::optional<KeyAction> keyAction(int key, Qt::KeyboardModifiers modifiers);
-
 // The main window. Key presses anywhere in it (other than typing into an editable text field)
-// go to handleKeyEvent(), which performs the key's action on the controller.
+// go to handleKeyEvent(), which triggers the controller's action for the key.
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:

@@ -21,6 +21,7 @@
 #include "playback/export_controller.h"
 #include "playback/snapshot_controller.h"
 #include "settings/store/kvl_setting_manager.h"
+#include "playback/event_navigation.h"
 #include "widgets/view_helpers.h"
 #include "settings/editor/setting_frame.h"
 
@@ -62,8 +63,12 @@ MainWindowController::MainWindowController(const AppServices &services, QObject 
     m_fileList = new FileListController(m_ui, m_services.settings, m_window, this);
     m_menus = new PreferenceMenus(m_services.notifier, this);
     connect(m_window, &MainWindow::resized, this, &MainWindowController::windowDidResize);
-    connect(m_ui.settingsButton, &QAbstractButton::clicked, this,
-            [this] { settingButtonTouched(m_ui.settingsButton); });
+    m_settingsAction = makeAction(this, [this] { settingButtonTouched(m_ui.settingsButton); });
+    showAction(m_ui.settingsButton, m_settingsAction);
+    connect(m_fileList, &FileListController::cardRecognised, m_settingsAction, &QAction::setEnabled);
+    m_minimizeAction = makeAction(m_window, &QWidget::showMinimized, {QKeySequence(Qt::CTRL | Qt::Key_M)});
+    m_quitAction = makeAction(this, [] { QCoreApplication::quit(); },
+                              {QKeySequence(Qt::CTRL | Qt::Key_Q), QKeySequence(Qt::CTRL | Qt::Key_W)});
     m_window->installEventFilter(this);
 }
 
@@ -90,8 +95,8 @@ void MainWindowController::awakeFromNib()
     const QString title = QString::fromLatin1(kWindowTitle);
     m_window->setWindowTitle(title);
     m_appMenu = m_window->menuBar()->addMenu(title);
-    m_quitAction = m_appMenu->addAction(QStringLiteral("Quit %1").arg(title));
-    connect(m_quitAction, &QAction::triggered, this, [this] { appExitButtonTouched(m_quitAction); });
+    m_quitAction->setText(QStringLiteral("Quit %1").arg(title));
+    m_appMenu->addAction(m_quitAction);
 
     m_splashTimer = new QTimer(this);
     m_splashTimer->setSingleShot(true);
@@ -135,6 +140,7 @@ void MainWindowController::showMainWindow()
     m_window->setKeyEventDelegate(this);
     buildPlayerViews();
     buildSnapshotActions();
+    collectKeyActions();
     m_ui.speedMeterView->setSpeed(0);
     applyStyle();
     applyLanguageSettings();
@@ -186,10 +192,11 @@ void MainWindowController::buildPlayerViews()
                                             *m_smallMovieView, this);
     connect(m_playback, &PlaybackController::unsupportedClip, this, &MainWindowController::showUnsupportedFileAlert);
     connect(m_fileList, &FileListController::playRequested, m_playback, &PlaybackController::playVideoWithIdx);
-    for (DrovikAVView *view : {m_bigMovieView, m_smallMovieView})
-        connect(view, &DrovikAVView::didRequestFullscreen, this, &MainWindowController::fullscreenButtonTouched);
     m_fullScreen = new FullScreenController(*m_playback, *m_bigMovieView, *m_smallMovieView,
                                             *m_ui.bigMovieViewScrollView, *m_ui.smallMovieFrame, *m_window, this);
+    for (DrovikAVView *view : {m_bigMovieView, m_smallMovieView})
+        connect(view, &DrovikAVView::didRequestFullscreen, m_fullScreen,
+                [this](DrovikAVView *sender) { m_fullScreen->toggleFullScreen(sender); });
     connect(m_fullScreen, &FullScreenController::fullScreenChanged, m_playbackBinding,
             &PlaybackBinding::fullScreenChanged);
     m_fullScreen->setKeyHandler([this](QKeyEvent *event) { return m_window->handleKeyEvent(event); });
@@ -284,92 +291,28 @@ void MainWindowController::enableVideoControls(bool enable)
         m_playback->enableVideoControls(enable);
 }
 
-void MainWindowController::appExitButtonTouched(QObject *)
+QAction *MainWindowController::actionForKey(int key, Qt::KeyboardModifiers modifiers) const
 {
-    QCoreApplication::quit();
-}
-
-void MainWindowController::appMinimizeButtonTouched(QObject *)
-{
-    m_window->showMinimized();
-}
-
-void MainWindowController::playPauseButtonTouched(QObject *sender)
-{
-    if (m_playback)
-        m_playback->playPauseButtonTouched(sender);
-}
-
-void MainWindowController::rewindButtonTouched(QObject *sender)
-{
-    if (m_playback)
-        m_playback->rewindButtonTouched(sender);
-}
-
-void MainWindowController::fastForwardButtonTouched(QObject *sender)
-{
-    if (m_playback)
-        m_playback->fastForwardButtonTouched(sender);
-}
-
-void MainWindowController::previousEventButtonTouched(QObject *)
-{
-    if (m_playbackBinding)
-        m_playbackBinding->previousEvent();
-}
-
-void MainWindowController::nextEventButtonTouched(QObject *)
-{
-    if (m_playbackBinding)
-        m_playbackBinding->nextEvent();
-}
-
-void MainWindowController::volumeUp()
-{
-    if (m_playbackBinding)
-        m_playbackBinding->volumeUp();
-}
-
-void MainWindowController::volumeDown()
-{
-    if (m_playbackBinding)
-        m_playbackBinding->volumeDown();
-}
-
-void MainWindowController::playFaster()
-{
-    if (m_playback)
-        m_playback->playFaster();
-}
-
-void MainWindowController::playSlower()
-{
-    if (m_playback)
-        m_playback->playSlower();
-}
-
-void MainWindowController::playAtNormalSpeed()
-{
-    if (m_playback)
-        m_playback->playAtNormalSpeed();
-}
-
-void MainWindowController::fullscreenButtonTouched(QObject *sender)
-{
-    if (!m_fullScreen)
-        return;
-    if (m_fullScreen->isFullScreenMode()) {
-        m_fullScreen->hideFullScreenMovie();
-        return;
+    for (QAction *action : m_keyActions) {
+        for (const QKeySequence &sequence : action->shortcuts()) {
+            const QKeyCombination combination = sequence[0];
+            if (combination.key() != key)
+                continue;
+            const bool needsControl = combination.keyboardModifiers().testFlag(Qt::ControlModifier);
+            return needsControl && !modifiers.testFlag(Qt::ControlModifier) ? nullptr : action;
+        }
     }
-    DrovikAVView *view = sender && sender == m_smallMovieView ? m_smallMovieView : m_bigMovieView;
-    m_fullScreen->showFullScreenMovie(view);
+    return nullptr;
 }
 
-void MainWindowController::hideFullScreenMovie()
+void MainWindowController::collectKeyActions()
 {
-    if (m_fullScreen)
-        m_fullScreen->hideFullScreenMovie();
+    const PlaybackController::Actions &a = m_playback->actions();
+    const EventNavigation &events = m_playbackBinding->eventNavigation();
+    m_keyActions = {m_quitAction, m_minimizeAction, m_fullScreen->toggleAction(), m_fullScreen->leaveAction(),
+                    a.playPause, a.stepBackward, a.stepForward, m_playbackBinding->volumeDownAction(),
+                    m_playbackBinding->volumeUpAction(), events.previousAction(), events.nextAction(),
+                    a.faster, a.slower, a.normalSpeed};
 }
 
 bool MainWindowController::eventFilter(QObject *watched, QEvent *event)
@@ -435,20 +378,23 @@ void MainWindowController::buildSnapshotActions()
     if (m_snapshot)
         return;
     m_snapshot = new SnapshotController(*m_fileList, *m_playback, *m_bigMovieView, m_window, this);
-    connect(m_ui.snapShotButton, &QAbstractButton::clicked, m_snapshot, &SnapshotController::snapshotButtonTouched);
-    connect(m_ui.printButton, &QAbstractButton::clicked, m_snapshot, &SnapshotController::printButtonTouched);
-    connect(m_ui.fileListSaveButton_OEM, &QAbstractButton::clicked, m_snapshot,
-            &SnapshotController::saveFileButtonTouched);
-    // Wired although the window keeps the button hidden.
-    connect(m_ui.fileListRemoveButton_OEM, &QAbstractButton::clicked, m_snapshot,
-            &SnapshotController::removeFileButtonTouched);
-
     m_export = new ExportController(*m_playback, *m_bigMovieView, m_ui.bigMovieViewScrollView, m_window,
                                     Utils::GetWorkingDirectoryPath(), this);
-    connect(m_ui.trackExportButton, &QAbstractButton::clicked, m_export,
-            &ExportController::trackExportButtonTouched);
-    connect(m_ui.incidentExportButton, &QAbstractButton::clicked, m_export,
-            &ExportController::incidentExportButtonTouched);
+    // The remove button stays hidden; its command is there all the same.
+    const std::pair<QAbstractButton *, QAction *> shown[] = {
+        {m_ui.snapShotButton, m_snapshot->snapshotAction()},      {m_ui.printButton, m_snapshot->printAction()},
+        {m_ui.fileListSaveButton_OEM, m_snapshot->saveCopyAction()}, {m_ui.fileListRemoveButton_OEM, m_snapshot->removeAction()},
+        {m_ui.trackExportButton, m_export->trackAction()},        {m_ui.incidentExportButton, m_export->incidentAction()},
+    };
+    for (const auto &[button, action] : shown)
+        showAction(button, action);
+    connect(m_playback, &PlaybackController::controlsEnabledChanged, this, [this](bool enabled) {
+        m_snapshot->setClipActionsEnabled(enabled);
+        m_export->setActionsEnabled(enabled);
+    });
+    connect(m_fileList, &FileListController::clipsShown, m_snapshot,
+            [this](int count) { m_snapshot->setFileActionsEnabled(count != 0); });
+    m_snapshot->setFileActionsEnabled(!m_fileList->shownClips().isEmpty());
 }
 
 } // namespace drovik

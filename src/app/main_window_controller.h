@@ -86,26 +86,15 @@ public:
     // Track and incident export of the playing clip; exists with the playback side.
     ExportController *exports() const { return m_export; }
 
-    // Actions of the window's keys (the key table in main_window.cpp) and buttons.
-    void appExitButtonTouched(QObject *sender);
-    void appMinimizeButtonTouched(QObject *sender);
-    void playPauseButtonTouched(QObject *sender);
-    void rewindButtonTouched(QObject *sender);
-    void fastForwardButtonTouched(QObject *sender);
-    void previousEventButtonTouched(QObject *sender);
-    void nextEventButtonTouched(QObject *sender);
-    void volumeUp();
-    void volumeDown();
-    // ] and [ step the playback speed up and down, Backspace brings it back to 1×.
-    void playFaster();
-    void playSlower();
-    void playAtNormalSpeed();
-    // Return, and a right-button release in a player view (the sender): leaves full screen when
-    // it is on, otherwise shows the small view full screen when that is the sender and the large
-    // one for any other sender.
-    void fullscreenButtonTouched(QObject *sender);
-    // Escape: leaves full screen; outside it there is nothing to do.
-    void hideFullScreenMovie();
+    // The command a key press triggers: the one among the window's actions whose shortcut has
+    // this key (and Control, when the shortcut has it; other modifiers do not matter), or null.
+    // Q, W and M act only with Control (Command on macOS keyboards maps to Control in Qt).
+    QAction *actionForKey(int key, Qt::KeyboardModifiers modifiers) const;
+    // Quit (Control+Q, Control+W), minimise (Control+M) and the settings button.
+    QAction *minimizeAction() const { return m_minimizeAction; }
+    QAction *settingsAction() const { return m_settingsAction; }
+    // The volume and event keys' side of playback (exists with it).
+    PlaybackBinding *playbackBinding() const { return m_playbackBinding; }
     // Exists once the main window has been shown, like the playback side.
     FullScreenController *fullScreen() const { return m_fullScreen; }
 
@@ -156,6 +145,7 @@ private:
     void applyLanguageNow();
     void applyStyle();
     void buildSnapshotActions();
+    void collectKeyActions();
 
     AppServices m_services;
     MainWindow *m_window = nullptr;
@@ -185,6 +175,9 @@ private:
 
     QMenu *m_appMenu = nullptr;
     QAction *m_quitAction = nullptr;
+    QAction *m_minimizeAction = nullptr;
+    QAction *m_settingsAction = nullptr;
+    QList<QAction *> m_keyActions;
     PreferenceMenus *m_menus = nullptr;
 };
 

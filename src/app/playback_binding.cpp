@@ -14,6 +14,7 @@
 #include "telemetry/clip_data.h"
 #include "widgets/busy_overlay.h"
 #include "widgets/image_widgets.h"
+#include "widgets/view_helpers.h"
 
 #include <QLabel>
 #include <QScrollArea>
@@ -40,7 +41,10 @@ PlaybackBinding::PlaybackBinding(MainWindowUi &ui, PlaybackController &playback,
     , m_small(smallMovieView)
     , m_busy(new BusyOverlay(ui.bigMovieViewScrollView))
     , m_events(new EventNavigation(*ui.seekTimeSliderView, *ui.gravityGraphView, *ui.prevEventButton,
-                                   *ui.nextEventButton, this))
+                                   *ui.nextEventButton, [this] { return playingPosition(); }, this))
+    , m_mute(makeAction(this, &PlaybackBinding::toggleMute))
+    , m_volumeUp(makeAction(this, &PlaybackBinding::volumeUp, {QKeySequence(Qt::Key_Up)}))
+    , m_volumeDown(makeAction(this, &PlaybackBinding::volumeDown, {QKeySequence(Qt::Key_Down)}))
 {
     bindCommands();
     bindReadouts();
@@ -50,25 +54,19 @@ PlaybackBinding::PlaybackBinding(MainWindowUi &ui, PlaybackController &playback,
 void PlaybackBinding::bindCommands()
 {
     PlaybackController *p = &m_playback;
-    const auto bind = [this, p](QAbstractButton *button, void (PlaybackController::*action)(QObject *)) {
-        connect(button, &QAbstractButton::clicked, p, [p, button, action] { (p->*action)(button); });
+    const PlaybackController::Actions &a = p->actions();
+    const ViewZoom &zoom = p->zoom();
+    const std::pair<QAbstractButton *, QAction *> shown[] = {
+        {m_ui.playPauseButton, a.playPause},   {m_ui.stopButton, a.stop},
+        {m_ui.nextFileButton, a.next},         {m_ui.prevFileButton, a.previous},
+        {m_ui.rewindButton, a.stepBackward},   {m_ui.fastForwardButton, a.stepForward},
+        {m_ui.switchVideoButton, a.switchViews}, {m_ui.flipButton, a.mirror},
+        {m_ui.zoomInButton, zoom.zoomInAction()}, {m_ui.zoomOutButton, zoom.zoomOutAction()},
+        {m_ui.resetScaleButton, zoom.resetAction()}, {m_ui.fullScreenButton, zoom.panAction()},
+        {m_ui.muteButton, m_mute},
     };
-    bind(m_ui.playPauseButton, &PlaybackController::playPauseButtonTouched);
-    bind(m_ui.stopButton, &PlaybackController::stopButtonTouched);
-    bind(m_ui.nextFileButton, &PlaybackController::playNextFileButtonTouched);
-    bind(m_ui.prevFileButton, &PlaybackController::playPrevFileButtonTouched);
-    bind(m_ui.rewindButton, &PlaybackController::rewindButtonTouched);
-    bind(m_ui.fastForwardButton, &PlaybackController::fastForwardButtonTouched);
-    bind(m_ui.switchVideoButton, &PlaybackController::toggleVideoSwitchButtonTouched);
-    bind(m_ui.flipButton, &PlaybackController::videoRotateButtonTouched);
-    ViewZoom *zoom = &p->zoom();
-    connect(m_ui.zoomInButton, &QAbstractButton::clicked, zoom, &ViewZoom::zoomIn);
-    connect(m_ui.zoomOutButton, &QAbstractButton::clicked, zoom, &ViewZoom::zoomOut);
-    connect(m_ui.resetScaleButton, &QAbstractButton::clicked, zoom, &ViewZoom::reset);
-    connect(m_ui.fullScreenButton, &QAbstractButton::clicked, zoom, &ViewZoom::togglePanning);
-    connect(m_ui.muteButton, &QAbstractButton::clicked, this, &PlaybackBinding::toggleMute);
-    connect(m_ui.prevEventButton, &QAbstractButton::clicked, this, &PlaybackBinding::previousEvent);
-    connect(m_ui.nextEventButton, &QAbstractButton::clicked, this, &PlaybackBinding::nextEvent);
+    for (const auto &[button, action] : shown)
+        showAction(button, action);
     connect(m_ui.playbackSpeedButton, &PlaybackSpeedButton::speedChosen, p, &PlaybackController::setPlaybackSpeed);
     connect(m_ui.seekTimeSliderView, &SeekTimeSliderView::seekTimeSliderTouchedUp, p,
             &PlaybackController::seekTimeSliderTouchedUp);
@@ -88,20 +86,14 @@ void PlaybackBinding::bindReadouts()
         else
             m_busy->hide();
     });
-    connect(p, &PlaybackController::controlsEnabledChanged, this, [u](bool enable) {
-        for (QWidget *control : QList<QWidget *>{u.snapShotButton, u.printButton, u.playPauseButton,
-                                                 u.stopButton, u.rewindButton, u.fastForwardButton,
-                                                 u.prevFileButton, u.nextFileButton, u.zoomInButton,
-                                                 u.zoomOutButton, u.resetScaleButton, u.fullScreenButton,
-                                                 u.flipButton, u.volumeSliderView, u.seekTimeSliderView,
-                                                 u.switchVideoButton, u.muteButton, u.playbackSpeedButton,
-                                                 u.trackExportButton, u.incidentExportButton})
+    connect(p, &PlaybackController::controlsEnabledChanged, this, [this, u](bool enable) {
+        m_mute->setEnabled(enable);
+        for (QWidget *control : QList<QWidget *>{u.volumeSliderView, u.seekTimeSliderView, u.playbackSpeedButton})
             control->setEnabled(enable);
         for (QWidget *image : QList<QWidget *>{u.shockCarImageView, u.earthImageView, u.gpsImageView,
                                                u.speedMeterView})
             image->setVisible(enable);
     });
-    connect(p, &PlaybackController::switchAvailableChanged, u.switchVideoButton, &QWidget::setEnabled);
     connect(p, &PlaybackController::moviesChanged, this, [this](bool big, bool small) {
         m_ui.bigMovieCoverImageView->setVisible(!big);
         m_ui.smallMovieCoverImageView->setVisible(!small);
@@ -212,16 +204,11 @@ void PlaybackBinding::toggleMute()
     bar->setEnabled(!bar->isMuted());
 }
 
-void PlaybackBinding::previousEvent()
+std::optional<double> PlaybackBinding::playingPosition() const
 {
-    if (m_big.hasMovie())
-        m_events->previousEvent(m_big.currentTime());
-}
-
-void PlaybackBinding::nextEvent()
-{
-    if (m_big.hasMovie())
-        m_events->nextEvent(m_big.currentTime());
+    if (!m_big.hasMovie())
+        return std::nullopt;
+    return m_big.currentTime();
 }
 
 } // namespace drovik

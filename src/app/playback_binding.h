@@ -2,6 +2,10 @@
 
 #include <QObject>
 
+#include <optional>
+
+class QAction;
+
 namespace drovik {
 
 class BusyOverlay;
@@ -24,13 +28,14 @@ public:
     // The G-force events of the playing clip, their marks and the jumps between them.
     const EventNavigation &eventNavigation() const { return *m_events; }
 
-    // The volume keys: a tenth up or down on the volume bar, applied to the view heard.
+    // Mute (the button), and a tenth up or down on the volume bar applied to the view heard (the
+    // Up and Down keys, also without a clip).
+    QAction *muteAction() const { return m_mute; }
+    QAction *volumeUpAction() const { return m_volumeUp; }
+    QAction *volumeDownAction() const { return m_volumeDown; }
     void volumeUp();
     void volumeDown();
     void toggleMute();
-    // The previous/next G-force event buttons and their keys.
-    void previousEvent();
-    void nextEvent();
     // Full screen hides the map until it ends, then shows it as it was.
     void fullScreenChanged(bool on);
 
@@ -40,6 +45,7 @@ private:
     void bindTelemetry();
     void stepVolume(float step);
     void showMapCover(bool covered);
+    std::optional<double> playingPosition() const;
 
     MainWindowUi &m_ui;
     PlaybackController &m_playback;
@@ -48,6 +54,9 @@ private:
     DrovikAVView &m_small;
     BusyOverlay *m_busy = nullptr;
     EventNavigation *m_events = nullptr;
+    QAction *m_mute = nullptr;
+    QAction *m_volumeUp = nullptr;
+    QAction *m_volumeDown = nullptr;
     bool m_mapHiddenOnFullScreen = false;
 };
 

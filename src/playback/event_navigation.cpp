@@ -5,6 +5,7 @@
 #include "display/slider_views.h"
 #include "i18n/drovik_languages.h"
 #include "telemetry/clip_data.h"
+#include "widgets/view_helpers.h"
 
 #include <QAbstractButton>
 #include <QHelpEvent>
@@ -13,13 +14,25 @@
 namespace drovik {
 
 EventNavigation::EventNavigation(SeekTimeSliderView &seekBar, GravityGraphView &graph,
-                                 QAbstractButton &previous, QAbstractButton &next, QObject *parent)
+                                 QAbstractButton &previous, QAbstractButton &next, Position position,
+                                 QObject *parent)
     : QObject(parent)
     , m_seekBar(seekBar)
     , m_graph(graph)
     , m_previous(&previous)
     , m_next(&next)
+    , m_position(std::move(position))
 {
+    m_previousAction = makeAction(this, [this] {
+        if (const std::optional<double> now = m_position())
+            previousEvent(*now);
+    }, {QKeySequence(Qt::Key_PageUp)});
+    m_nextAction = makeAction(this, [this] {
+        if (const std::optional<double> now = m_position())
+            nextEvent(*now);
+    }, {QKeySequence(Qt::Key_PageDown)});
+    showAction(&previous, m_previousAction);
+    showAction(&next, m_nextAction);
     for (QAbstractButton *button : {m_previous.data(), m_next.data()})
         button->installEventFilter(this);
     clear();
@@ -43,10 +56,8 @@ void EventNavigation::show(std::vector<telemetry::GForceEvent> events)
         marks.append({event.timeSeconds, gforceEventColor(event.kind)});
     m_seekBar.setMarks(std::move(marks));
     m_graph.setEvents(m_events);
-    for (QAbstractButton *button : {m_previous.data(), m_next.data()}) {
-        if (button)
-            button->setEnabled(!m_events.empty());
-    }
+    for (QAction *action : {m_previousAction, m_nextAction})
+        action->setEnabled(!m_events.empty());
 }
 
 void EventNavigation::previousEvent(double now)

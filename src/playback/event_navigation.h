@@ -5,9 +5,12 @@
 #include <QObject>
 #include <QPointer>
 
+#include <functional>
+#include <optional>
 #include <vector>
 
 class QAbstractButton;
+class QAction;
 
 namespace drovik {
 
@@ -22,14 +25,21 @@ class SeekTimeSliderView;
 class EventNavigation : public QObject {
     Q_OBJECT
 public:
+    // The playing position, or nothing while no clip is open.
+    using Position = std::function<std::optional<double>()>;
+
+    // The buttons show the previous/next actions.
     EventNavigation(SeekTimeSliderView &seekBar, GravityGraphView &graph, QAbstractButton &previous,
-                    QAbstractButton &next, QObject *parent = nullptr);
+                    QAbstractButton &next, Position position, QObject *parent = nullptr);
 
     // Finds and marks the events of the clip the graph now shows.
     void showEventsOf(const DrovikClipData &clip);
     // No clip: no marks, buttons disabled.
     void clear();
     const std::vector<telemetry::GForceEvent> &events() const { return m_events; }
+    // Jump to the previous/next event from the playing position (Page Up / Page Down).
+    QAction *previousAction() const { return m_previousAction; }
+    QAction *nextAction() const { return m_nextAction; }
 
     // From the playing position `now`: asks for a seek to the previous or next event, or does
     // nothing when there is none that way.
@@ -51,6 +61,9 @@ private:
     QPointer<QAbstractButton> m_previous;
     QPointer<QAbstractButton> m_next;
     std::vector<telemetry::GForceEvent> m_events;
+    Position m_position;
+    QAction *m_previousAction = nullptr;
+    QAction *m_nextAction = nullptr;
 };
 
 } // namespace drovik

@@ -10,6 +10,7 @@
 #include "telemetry/telemetry_export.h"
 #include "widgets/busy_overlay.h"
 #include "widgets/image_widgets.h"
+#include "widgets/view_helpers.h"
 
 #include <QDesktopServices>
 #include <QFileDialog>
@@ -134,7 +135,15 @@ ExportController::ExportController(PlaybackController &playback, DrovikAVView &b
     , m_workingDirectory(std::move(workingDirectory))
     , m_dialogs(ExportDialogs::platform())
     , m_busy(new BusyOverlay(covered))
+    , m_trackAction(makeAction(this, &ExportController::trackExportButtonTouched))
+    , m_incidentAction(makeAction(this, &ExportController::incidentExportButtonTouched))
 {
+}
+
+void ExportController::setActionsEnabled(bool enabled)
+{
+    m_trackAction->setEnabled(enabled);
+    m_incidentAction->setEnabled(enabled);
 }
 
 ExportController::~ExportController()

@@ -8,6 +8,7 @@
 #include <functional>
 #include <memory>
 
+class QAction;
 class QWidget;
 
 namespace drovik {
@@ -46,6 +47,10 @@ public:
     ~ExportController() override;
 
     void setDialogs(ExportDialogs dialogs) { m_dialogs = std::move(dialogs); }
+    // Both need a clip open.
+    QAction *trackAction() const { return m_trackAction; }
+    QAction *incidentAction() const { return m_incidentAction; }
+    void setActionsEnabled(bool enabled);
     bool isExportingIncident() const { return m_running; }
     // Seconds kept before and after the moment.
     void setIncidentSpan(double before, double after);
@@ -76,6 +81,8 @@ private:
     double m_after = 15;
     bool m_running = false;
     // Told to the worker when the window goes away mid-export: ffmpeg stops, nothing is left.
+    QAction *m_trackAction = nullptr;
+    QAction *m_incidentAction = nullptr;
     std::shared_ptr<std::atomic<bool>> m_stop = std::make_shared<std::atomic<bool>>(false);
 };
 

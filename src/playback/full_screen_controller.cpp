@@ -31,6 +31,17 @@ FullScreenController::FullScreenController(PlaybackController &playback, DrovikA
     , m_mainWindow(mainWindow)
 {
     buildWindows();
+    m_toggleAction = makeAction(this, [this] { toggleFullScreen(); },
+                                {QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)});
+    m_leaveAction = makeAction(this, &FullScreenController::hideFullScreenMovie, {QKeySequence(Qt::Key_Escape)});
+}
+
+void FullScreenController::toggleFullScreen(DrovikAVView *view)
+{
+    if (m_isFullScreenMode)
+        hideFullScreenMovie();
+    else
+        showFullScreenMovie(view == &m_small ? &m_small : &m_big);
 }
 
 FullScreenController::~FullScreenController()

@@ -6,6 +6,7 @@
 
 #include <functional>
 
+class QAction;
 class QKeyEvent;
 class QPropertyAnimation;
 class QScreen;
@@ -57,6 +58,13 @@ public:
     // height less half its own height below the top, and never above the screen.
     static QRect controlWindowFrame(const QRect &screen, QSize control);
 
+    // Return (and a right-button release in a player view, which names the view): leaves full
+    // screen when it is on, else shows the named view full screen, the large one for the key.
+    void toggleFullScreen(DrovikAVView *view = nullptr);
+    QAction *toggleAction() const { return m_toggleAction; }
+    // Escape: leaves full screen; outside it there is nothing to do.
+    QAction *leaveAction() const { return m_leaveAction; }
+
     void showFullScreenMovie(DrovikAVView *view);
     void hideFullScreenMovie();
     void showFullscreenMovieControlWindow();
@@ -91,6 +99,8 @@ private:
     ImageButton *m_playPauseButton = nullptr;
     QPropertyAnimation *m_fade = nullptr;
     bool m_controlAttached = false;
+    QAction *m_toggleAction = nullptr;
+    QAction *m_leaveAction = nullptr;
 };
 
 } // namespace drovik

@@ -10,6 +10,7 @@
 #include "playback/view_zoom.h"
 #include "telemetry/clip_data.h"
 #include "telemetry/subtitle_data.h"
+#include "widgets/view_helpers.h"
 
 #include <QTimer>
 
@@ -61,6 +62,23 @@ PlaybackController::PlaybackController(ClipSelection &clips, DrovikAVView &bigMo
     }
     m_big.setFront(true);
     m_small.setFront(false);
+    createActions();
+}
+
+void PlaybackController::createActions()
+{
+    Actions &a = m_actions;
+    a.playPause = makeAction(this, [this] { playPauseButtonTouched(); }, {QKeySequence(Qt::Key_Space)});
+    a.stop = makeAction(this, [this] { stopButtonTouched(); });
+    a.stepBackward = makeAction(this, [this] { rewindButtonTouched(); }, {QKeySequence(Qt::Key_Left)});
+    a.stepForward = makeAction(this, [this] { fastForwardButtonTouched(); }, {QKeySequence(Qt::Key_Right)});
+    a.previous = makeAction(this, [this] { playPrevFileButtonTouched(); });
+    a.next = makeAction(this, [this] { playNextFileButtonTouched(); });
+    a.switchViews = makeAction(this, [this] { toggleVideoSwitchButtonTouched(); });
+    a.mirror = makeAction(this, [this] { videoRotateButtonTouched(); });
+    a.faster = makeAction(this, &PlaybackController::playFaster, {QKeySequence(Qt::Key_BracketRight)});
+    a.slower = makeAction(this, &PlaybackController::playSlower, {QKeySequence(Qt::Key_BracketLeft)});
+    a.normalSpeed = makeAction(this, &PlaybackController::playAtNormalSpeed, {QKeySequence(Qt::Key_Backspace)});
 }
 
 PlaybackController::~PlaybackController() = default;
@@ -154,7 +172,7 @@ void PlaybackController::finishPreparation(PreparedClip &clip)
         m_small.setFileName(m_smallVideoFilePath);
         m_small.setVolume(0.0f);
     }
-    emit switchAvailableChanged(files.size() > 1);
+    m_actions.switchViews->setEnabled(files.size() > 1);
     m_readout->setTelemetry(std::move(clip.clipData), std::move(clip.subtitles));
     showTelemetry();
     updateMovieViewCoverScreen();
@@ -197,7 +215,7 @@ void PlaybackController::viewDidFail(DrovikAVView *view)
 {
     if (m_currentVideoUrl.isEmpty() || isPreparing())
         return;
-    emit switchAvailableChanged(false);
+    m_actions.switchViews->setEnabled(false);
     if (!m_big.hasMovie() && !m_small.hasMovie()) {
         m_currentVideoUrl = QUrl();
         emit clipChanged(m_currentVideoUrl);
@@ -342,6 +360,11 @@ void PlaybackController::resetVideoInformation()
 
 void PlaybackController::enableVideoControls(bool enable)
 {
+    const Actions &a = m_actions;
+    for (QAction *action : {a.playPause, a.stop, a.stepBackward, a.stepForward, a.previous, a.next,
+                            a.switchViews, a.mirror})
+        action->setEnabled(enable);
+    m_zoom->setEnabled(enable);
     m_big.setEnabled(enable);
     m_small.setEnabled(enable);
     emit controlsEnabledChanged(enable);

@@ -9,6 +9,7 @@
 #include <memory>
 #include <optional>
 
+class QAction;
 class QScrollArea;
 class QTimer;
 
@@ -34,6 +35,23 @@ public:
     PlaybackController(ClipSelection &clips, DrovikAVView &bigMovieView, DrovikAVView &smallMovieView,
                        QScrollArea &bigScroll, QObject *parent = nullptr);
     ~PlaybackController() override;
+
+    // The commands it carries out, shown by the window's buttons and triggered by its keys; the
+    // ones that need a clip are enabled while one is open.
+    struct Actions {
+        QAction *playPause = nullptr;   // Space
+        QAction *stop = nullptr;
+        QAction *stepBackward = nullptr; // Left: a frame back, paused
+        QAction *stepForward = nullptr;  // Right
+        QAction *previous = nullptr;    // the previous and next entries of the list
+        QAction *next = nullptr;
+        QAction *switchViews = nullptr; // front and rear change places; needs both
+        QAction *mirror = nullptr;      // both pictures upside down and back
+        QAction *faster = nullptr;      // ], [ and Backspace: the playback speed
+        QAction *slower = nullptr;
+        QAction *normalSpeed = nullptr;
+    };
+    const Actions &actions() const { return m_actions; }
 
     // Where converted clips are cached (the working folder in the viewer).
     void setWorkingDirectory(const QString &path);
@@ -122,8 +140,6 @@ signals:
     void preparingChanged(bool preparing, const QString &name);
     // Whether the playing controls apply (a clip is open).
     void controlsEnabledChanged(bool enabled);
-    // Whether front and rear can be switched (the clip has both).
-    void switchAvailableChanged(bool available);
     // Which of the two views have a picture to show (the others show their covers).
     void moviesChanged(bool big, bool small);
     void playingChanged(bool playing);
@@ -143,11 +159,13 @@ private:
     void viewDidFail(DrovikAVView *view);
     void movieDidEnd();
     void swapViews();
+    void createActions();
     void setPreparing(bool preparing, const QString &name = {});
     void finishPreparation(PreparedClip &clip);
     void showTelemetry();
     void selectAndPlay(int row);
 
+    Actions m_actions;
     ClipSelection &m_clips;
     DrovikAVView &m_big;
     DrovikAVView &m_small;

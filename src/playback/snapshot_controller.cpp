@@ -6,6 +6,7 @@
 #include "playback/clip_selection.h"
 #include "playback/playback_controller.h"
 #include "playback/player/drovik_av_view.h"
+#include "widgets/view_helpers.h"
 
 #include <QFile>
 #include <QFileDialog>
@@ -136,7 +137,23 @@ SnapshotController::SnapshotController(ClipSelection &clips, PlaybackController 
     , m_big(bigMovieView)
     , m_window(window)
     , m_dialogs(SnapshotDialogs::platform())
+    , m_snapshotAction(makeAction(this, &SnapshotController::snapshotButtonTouched))
+    , m_printAction(makeAction(this, &SnapshotController::printButtonTouched))
+    , m_saveCopyAction(makeAction(this, &SnapshotController::saveFileButtonTouched))
+    , m_removeAction(makeAction(this, &SnapshotController::removeFileButtonTouched))
 {
+}
+
+void SnapshotController::setClipActionsEnabled(bool enabled)
+{
+    m_snapshotAction->setEnabled(enabled);
+    m_printAction->setEnabled(enabled);
+}
+
+void SnapshotController::setFileActionsEnabled(bool enabled)
+{
+    m_saveCopyAction->setEnabled(enabled);
+    m_removeAction->setEnabled(enabled);
 }
 
 SnapshotController::~SnapshotController() = default;

@@ -8,6 +8,7 @@
 #include <functional>
 #include <memory>
 
+class QAction;
 class QPrinter;
 class QWidget;
 
@@ -47,6 +48,14 @@ public:
     ~SnapshotController() override;
 
     void setDialogs(SnapshotDialogs dialogs) { m_dialogs = std::move(dialogs); }
+
+    // The still and the print need a clip open; save a copy and remove, a listed file.
+    QAction *snapshotAction() const { return m_snapshotAction; }
+    QAction *printAction() const { return m_printAction; }
+    QAction *saveCopyAction() const { return m_saveCopyAction; }
+    QAction *removeAction() const { return m_removeAction; }
+    void setClipActionsEnabled(bool enabled);
+    void setFileActionsEnabled(bool enabled);
     // The file the large view shows for a row of the shown list (front/rear switch respected).
     QUrl takeBigVideoURL(int row) const;
 
@@ -70,6 +79,10 @@ private:
     SnapshotDialogs m_dialogs;
     // Kept between prints, so the printer and paper chosen last time are offered again.
     std::unique_ptr<QPrinter> m_printer;
+    QAction *m_snapshotAction = nullptr;
+    QAction *m_printAction = nullptr;
+    QAction *m_saveCopyAction = nullptr;
+    QAction *m_removeAction = nullptr;
 };
 
 } // namespace drovik

@@ -1,5 +1,7 @@
 #include "view_zoom.h"
 
+#include "widgets/view_helpers.h"
+
 #include <QScrollArea>
 #include <QScrollBar>
 
@@ -9,7 +11,17 @@ ViewZoom::ViewZoom(QWidget &view, QScrollArea &scroll, QObject *parent)
     : QObject(parent)
     , m_view(view)
     , m_scroll(scroll)
+    , m_zoomIn(makeAction(this, &ViewZoom::zoomIn))
+    , m_zoomOut(makeAction(this, &ViewZoom::zoomOut))
+    , m_reset(makeAction(this, &ViewZoom::reset))
+    , m_pan(makeAction(this, &ViewZoom::togglePanning))
 {
+}
+
+void ViewZoom::setEnabled(bool enabled)
+{
+    for (QAction *action : {m_zoomIn, m_zoomOut, m_reset, m_pan})
+        action->setEnabled(enabled);
 }
 
 void ViewZoom::startClip()

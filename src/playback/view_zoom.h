@@ -2,6 +2,7 @@
 
 #include <QObject>
 
+class QAction;
 class QScrollArea;
 class QWidget;
 
@@ -14,6 +15,13 @@ class ViewZoom : public QObject {
     Q_OBJECT
 public:
     ViewZoom(QWidget &view, QScrollArea &scroll, QObject *parent = nullptr);
+
+    // Zoom in, out, back to 1:1, and panning on or off; enabled while a clip is open.
+    QAction *zoomInAction() const { return m_zoomIn; }
+    QAction *zoomOutAction() const { return m_zoomOut; }
+    QAction *resetAction() const { return m_reset; }
+    QAction *panAction() const { return m_pan; }
+    void setEnabled(bool enabled);
 
     double scale() const { return m_scale; }
     bool isPanning() const { return m_panning; }
@@ -39,6 +47,10 @@ private:
     bool m_panning = false;
     bool m_touched = false;
     bool m_suspended = false;
+    QAction *m_zoomIn = nullptr;
+    QAction *m_zoomOut = nullptr;
+    QAction *m_reset = nullptr;
+    QAction *m_pan = nullptr;
 };
 
 } // namespace drovik

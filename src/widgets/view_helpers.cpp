@@ -105,4 +105,12 @@ void BGColorView::paintEvent(QPaintEvent *)
     }
 }
 
+void showAction(QAbstractButton *button, QAction *action)
+{
+    QObject::connect(button, &QAbstractButton::clicked, action, &QAction::trigger);
+    const auto follow = [button, action] { button->setEnabled(action->isEnabled()); };
+    QObject::connect(action, &QAction::changed, button, follow);
+    follow();
+}
+
 } // namespace drovik

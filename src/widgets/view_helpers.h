@@ -1,6 +1,9 @@
 #pragma once
 
+#include <QAction>
 #include <QColor>
+#include <QKeySequence>
+#include <QList>
 #include <QString>
 #include <QWidget>
 
@@ -18,6 +21,23 @@ QColor colorWithHexColorString(const QString &hex);
 void setSubViewsEnabled(QWidget *view, bool enabled);
 inline void enableSubViews(QWidget *view) { setSubViewsEnabled(view, true); }
 inline void disableSubViews(QWidget *view) { setSubViewsEnabled(view, false); }
+
+// A command of the window, owned by the object that carries it out: triggering it runs `slot` on
+// `receiver`; the keys are the ones that trigger it from the window's key table.
+template <typename Receiver, typename Slot>
+QAction *makeAction(Receiver *receiver, Slot slot, const QList<QKeySequence> &keys = {})
+{
+    auto *action = new QAction(receiver);
+    action->setShortcuts(keys);
+    // The window's key table decides when a key triggers it (not while text is typed), so the
+    // shortcut itself is never armed.
+    action->setShortcutContext(Qt::WidgetShortcut);
+    QObject::connect(action, &QAction::triggered, receiver, slot);
+    return action;
+}
+
+// The button shows the action: a click triggers it and the button is enabled with it.
+void showAction(QAbstractButton *button, QAction *action);
 
 // Gives a button's whole title one colour.
 void setTitleColor(QAbstractButton *button, const QColor &color);

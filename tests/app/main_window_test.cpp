@@ -1,8 +1,10 @@
 // Start-up, layout on resize and keyboard routing of the main window (offscreen).
 #include "window_services.h"
 #include "app/main_window.h"
+#include "app/playback_binding.h"
 #include "display/slider_views.h"
 #include "platform/utils.h"
+#include "playback/event_navigation.h"
 #include "playback/full_screen_controller.h"
 #include "playback/playback_controller.h"
 #include "playback/player/drovik_av_view.h"
@@ -120,33 +122,42 @@ TEST(MainWindowLayout, DraggingTheBackgroundMovesTheWindow)
     EXPECT_EQ(drag(window->ui().fileListAllButton_OEM, QPoint(5, 5)), QPoint(0, 0));
 }
 
-TEST(MainWindowKeys, EachKeyNamesItsHandler)
+// Each key triggers the command that owns it; Q, W and M only with Control.
+TEST(MainWindowKeys, EachKeyNamesItsCommand)
 {
-    using C = MainWindowController;
+    WindowServices services;
+    const auto window = services.shownWindow();
+    const MainWindowController &c = *window;
+    const PlaybackController::Actions &play = c.playback()->actions();
     const struct {
         int key;
         Qt::KeyboardModifiers modifiers;
-        std::optional<KeyAction> action;
+        QAction *action;
     } cases[] = {
-        {Qt::Key_Q, Qt::ControlModifier, &C::appExitButtonTouched},
-        {Qt::Key_W, Qt::ControlModifier, &C::appExitButtonTouched},
-        {Qt::Key_M, Qt::ControlModifier, &C::appMinimizeButtonTouched},
-        {Qt::Key_Q, Qt::NoModifier, std::nullopt},
-        {Qt::Key_W, Qt::ShiftModifier, std::nullopt},
-        {Qt::Key_M, Qt::AltModifier, std::nullopt},
-        {Qt::Key_Return, Qt::NoModifier, &C::fullscreenButtonTouched},
-        {Qt::Key_Enter, Qt::KeypadModifier, &C::fullscreenButtonTouched},
-        {Qt::Key_Space, Qt::ShiftModifier, &C::playPauseButtonTouched},
-        {Qt::Key_Escape, Qt::NoModifier, &C::hideFullScreenMovie},
-        {Qt::Key_Left, Qt::ControlModifier, &C::rewindButtonTouched},
-        {Qt::Key_Right, Qt::NoModifier, &C::fastForwardButtonTouched},
-        {Qt::Key_Down, Qt::NoModifier, &C::volumeDown},
-        {Qt::Key_Up, Qt::NoModifier, &C::volumeUp},
-        {Qt::Key_A, Qt::ControlModifier, std::nullopt},
-        {Qt::Key_F, Qt::NoModifier, std::nullopt},
+        {Qt::Key_Q, Qt::ControlModifier, c.quitAction()},
+        {Qt::Key_W, Qt::ControlModifier, c.quitAction()},
+        {Qt::Key_M, Qt::ControlModifier, c.minimizeAction()},
+        {Qt::Key_Q, Qt::NoModifier, nullptr},
+        {Qt::Key_W, Qt::ShiftModifier, nullptr},
+        {Qt::Key_M, Qt::AltModifier, nullptr},
+        {Qt::Key_Return, Qt::NoModifier, c.fullScreen()->toggleAction()},
+        {Qt::Key_Enter, Qt::KeypadModifier, c.fullScreen()->toggleAction()},
+        {Qt::Key_Space, Qt::ShiftModifier, play.playPause},
+        {Qt::Key_Escape, Qt::NoModifier, c.fullScreen()->leaveAction()},
+        {Qt::Key_Left, Qt::ControlModifier, play.stepBackward},
+        {Qt::Key_Right, Qt::NoModifier, play.stepForward},
+        {Qt::Key_Down, Qt::NoModifier, c.playbackBinding()->volumeDownAction()},
+        {Qt::Key_Up, Qt::NoModifier, c.playbackBinding()->volumeUpAction()},
+        {Qt::Key_PageUp, Qt::NoModifier, c.eventNavigation().previousAction()},
+        {Qt::Key_PageDown, Qt::NoModifier, c.eventNavigation().nextAction()},
+        {Qt::Key_BracketRight, Qt::NoModifier, play.faster},
+        {Qt::Key_BracketLeft, Qt::NoModifier, play.slower},
+        {Qt::Key_Backspace, Qt::NoModifier, play.normalSpeed},
+        {Qt::Key_A, Qt::ControlModifier, nullptr},
+        {Qt::Key_F, Qt::NoModifier, nullptr},
     };
-    for (const auto &c : cases)
-        EXPECT_TRUE(keyAction(c.key, c.modifiers) == c.action) << c.key;
+    for (const auto &k : cases)
+        EXPECT_EQ(c.actionForKey(k.key, k.modifiers), k.action) << k.key;
 }
 
 // The real controller's handlers, reached from a child of the window that would otherwise take
