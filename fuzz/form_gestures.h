@@ -48,37 +48,37 @@ inline void runGestures(form::SettingForm &form, const uint8_t *&data, std::size
             continue;
         }
         const form::FormControl *c = controls.at(data[0] % controls.size());
-        const QString name = c->name;
+        const form::ControlId id = c->id;
         const int value = int(int8_t(data[2]));
         const qint64 span = qint64(c->maximum) - c->minimum + 1;
         switch (c->kind) {
         case form::ControlKind::RadioGroup:
         case form::ControlKind::ComboBox:
-            form.pickCell(name, value);
+            form.pickCell(id, value);
             break;
         case form::ControlKind::PopUp:
             if (data[1] & 1)
-                form.pickTag(name, value);
+                form.pickTag(id, value);
             else
-                form.pickCell(name, value);
+                form.pickCell(id, value);
             break;
         case form::ControlKind::Slider:
             if (data[1] & 1)
-                form.setSlider(name, span > 0 ? int(c->minimum + data[2] % span) : c->minimum);
+                form.setSlider(id, span > 0 ? int(c->minimum + data[2] % span) : c->minimum);
             else if (data[1] & 2)
-                form.sliderMoved(name, value); // without the pointer on it: refused
+                form.sliderMoved(id, value); // without the pointer on it: refused
             else
-                form.setSlider(name, value);
+                form.setSlider(id, value);
             break;
         case form::ControlKind::CheckBox:
-            form.setChecked(name, data[1] & 1);
+            form.setChecked(id, data[1] & 1);
             break;
         case form::ControlKind::DatePicker:
-            form.setDateTime(name, QDateTime::fromSecsSinceEpoch(qint64(value) * 86400 * 200
+            form.setDateTime(id, QDateTime::fromSecsSinceEpoch(qint64(value) * 86400 * 200
                                                                  + data[1] * 3600));
             break;
         case form::ControlKind::Button:
-            form.press(name);
+            form.press(id);
             break;
         case form::ControlKind::PartitionBar:
         case form::ControlKind::Label:

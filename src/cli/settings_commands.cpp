@@ -125,7 +125,8 @@ QString refusal(ActionResult result, const FormControl &control, const QString &
 template <class Form>
 QString applySetting(Form &form, const QString &name, const QString &value)
 {
-    const FormControl *control = form.control(name);
+    const std::optional<form::ControlId> id = form::controlNamed(name);
+    const FormControl *control = id ? form.control(*id) : nullptr;
     if (!control)
         return refusal(ActionResult::UnknownControl, {}, value);
     bool ok = false;
@@ -136,33 +137,33 @@ QString applySetting(Form &form, const QString &name, const QString &value)
         const int index = value.toInt(&ok);
         if (!ok)
             return QStringLiteral("'%1' is not an item index").arg(value);
-        result = form.pickCell(name, index);
+        result = form.pickCell(*id, index);
         break;
     }
     case ControlKind::PopUp: {
         const qint64 tag = value.toLongLong(&ok);
         if (!ok)
             return QStringLiteral("'%1' is not a language tag").arg(value);
-        result = form.pickTag(name, tag);
+        result = form.pickTag(*id, tag);
         break;
     }
     case ControlKind::CheckBox:
         if (value != QLatin1String("true") && value != QLatin1String("false"))
             return QStringLiteral("'%1' is neither true nor false").arg(value);
-        result = form.setChecked(name, value == QLatin1String("true"));
+        result = form.setChecked(*id, value == QLatin1String("true"));
         break;
     case ControlKind::Slider: {
         const int position = value.toInt(&ok);
         if (!ok)
             return QStringLiteral("'%1' is not a slider position").arg(value);
-        result = form.setSlider(name, position);
+        result = form.setSlider(*id, position);
         break;
     }
     case ControlKind::DatePicker: {
         const QDateTime time = QDateTime::fromString(value, kDateTimeFormat);
         if (!time.isValid())
             return QStringLiteral("'%1' is not a time as yyyy-MM-dd HH:mm:ss").arg(value);
-        result = form.setDateTime(name, time);
+        result = form.setDateTime(*id, time);
         break;
     }
     default:
@@ -228,9 +229,8 @@ std::string editorJson(const Form &form, const char *editor)
         // Labels and buttons hold no setting.
         if (!c || c->kind == ControlKind::Label || c->kind == ControlKind::Button)
             continue;
-        const QByteArray name = c->name.toUtf8();
-        json.key(std::string_view(name.constData(), std::size_t(name.size()))).beginObject();
-        json.key("visible").boolean(form.isShown(c->name));
+        json.key(form::controlName(c->id)).beginObject();
+        json.key("visible").boolean(form.isShown(c->id));
         json.key("enabled").boolean(c->enabled);
         json.key("value");
         writeControlValue(json, *c);

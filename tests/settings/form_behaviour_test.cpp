@@ -12,6 +12,8 @@
 using namespace drovik;
 using namespace drovik::form;
 using namespace drovik::test;
+using enum form::ControlId;
+using enum form::SectionId;
 
 namespace {
 
@@ -69,9 +71,9 @@ TEST(SettingsForm, EachFamilyShowsItsOwnControls)
         const FormOnCard card(c.type, fields({{F::set_resolution, c.setResolution}}),
                               Model::None, QStringLiteral("1.00.%1").arg(c.firmware));
         for (const char *name : c.shown)
-            EXPECT_TRUE(card.form().isShown(n(name))) << name;
+            EXPECT_TRUE(card.form().isShown(knownControl(name))) << name;
         for (const char *name : c.hidden)
-            EXPECT_FALSE(card.form().isShown(n(name))) << name;
+            EXPECT_FALSE(card.form().isShown(knownControl(name))) << name;
     }
 }
 
@@ -86,29 +88,29 @@ TEST(SettingsForm, OptionsRangesAndPartitionBarByFamily)
     };
     for (const Case &c : cases) {
         const FormOnCard card(c.type, fields({{F::partition_type, c.partition}}));
-        EXPECT_EQ(card.form().control(n("etcMemoryPartitionGraph"))->percentages, c.percentages) << c.type;
+        EXPECT_EQ(card.form().control(EtcMemoryPartitionGraph)->percentages, c.percentages) << c.type;
     }
     const FormOnCard v560(Model::V560, {});
     RecordSettingForm &f = v560.form();
-    const FormControl *led = f.control(n("etcSecurityLEDRadioGroup"));
+    const FormControl *led = f.control(EtcSecurityLEDRadioGroup);
     EXPECT_FALSE(led->items[0].enabled);
     EXPECT_TRUE(led->items[1].enabled);
     EXPECT_FALSE(led->items[2].enabled);
-    EXPECT_EQ(f.pickCell(n("etcSecurityLEDRadioGroup"), 0), ActionResult::Disabled);
-    EXPECT_EQ(f.control(n("commonVoiceMentSlider"))->maximum, 3);
-    EXPECT_EQ(f.control(n("parkingMotionSlider"))->guideLabels,
+    EXPECT_EQ(f.pickCell(EtcSecurityLEDRadioGroup, 0), ActionResult::Disabled);
+    EXPECT_EQ(f.control(CommonVoiceMentSlider)->maximum, 3);
+    EXPECT_EQ(f.control(ParkingMotionSlider)->guideLabels,
               QStringList({n("OFF"), n("1"), n("3"), n("5")}));
-    EXPECT_EQ(f.control(n("commonLCDOffTimerRadioGroup"))->items.size(), 3);
-    EXPECT_EQ(f.control(n("parkingTimeLimitSlider_36x"))->maximum, 4);
-    EXPECT_EQ(f.pickCell(n("etcMemoryPartitionRadioGroup"), 1), ActionResult::Done);
-    EXPECT_EQ(f.control(n("etcMemoryPartitionGraph"))->percentages,
+    EXPECT_EQ(f.control(CommonLCDOffTimerRadioGroup)->items.size(), 3);
+    EXPECT_EQ(f.control(ParkingTimeLimitSlider36x)->maximum, 4);
+    EXPECT_EQ(f.pickCell(EtcMemoryPartitionRadioGroup, 1), ActionResult::Done);
+    EXPECT_EQ(f.control(EtcMemoryPartitionGraph)->percentages,
               (std::array<float, 5>{37, 15, 5, 3, 40}));
 }
 
 TEST(SettingsForm, LanguagePopUpFollowsTheCameraList)
 {
     const FormOnCard card(Model::R640, fields({{F::cur_language, 1}}));
-    const FormControl *popUp = card.form().control(n("commonLanguagePopupButton"));
+    const FormControl *popUp = card.form().control(CommonLanguagePopupButton);
     ASSERT_EQ(popUp->items.size(), 3);
     EXPECT_EQ(popUp->items[1].tag, 1);
     EXPECT_EQ(popUp->selected, 1);
@@ -131,18 +133,18 @@ TEST(SettingsForm, ShownTextsAreTranslated)
         EXPECT_EQ(frame.tabs.size(), 4);
         for (const FormSection &s : f.sections()) {
             if (s.visible) {
-                EXPECT_FALSE(s.title.isEmpty()) << type << " " << s.name.toStdString();
+                EXPECT_FALSE(s.title.isEmpty()) << type << " " << sectionName(s.id);
             }
         }
         for (const FormControl *c : f.controls()) {
-            if (!f.isShown(c->name))
+            if (!f.isShown(c->id))
                 continue;
             if (c->kind == ControlKind::Label || c->kind == ControlKind::Button) {
-                EXPECT_FALSE(c->title.isEmpty()) << type << " " << c->name.toStdString();
+                EXPECT_FALSE(c->title.isEmpty()) << type << " " << controlName(c->id);
             }
             if (c->kind == ControlKind::RadioGroup) {
                 for (const FormItem &item : c->items)
-                    EXPECT_FALSE(item.title.isEmpty()) << type << " " << c->name.toStdString();
+                    EXPECT_FALSE(item.title.isEmpty()) << type << " " << controlName(c->id);
             }
         }
     }
@@ -154,7 +156,7 @@ TEST(SettingsForm, RefusedActionsChangeNothing)
     RecordSettingForm &f = card.form();
     struct Case { const char *control; int value; ActionResult result; };
     const Case cases[] = {
-        {"noSuchControl", 0, ActionResult::UnknownControl},
+        {"dateTimeCheckBox", 0, ActionResult::UnknownControl}, // the text-file editor's
         {"commonDSTRadioGroup", 5, ActionResult::BadValue},
         {"commonDSTRadioGroup", -1, ActionResult::BadValue},
         {"commonVoiceMentSlider", 3, ActionResult::Disabled}, // its radio is on "off"
@@ -170,17 +172,17 @@ TEST(SettingsForm, RefusedActionsChangeNothing)
     QSignalSpy changed(&f, &RecordSettingForm::changed);
     const QString before = snapshot(f);
     for (const Case &c : cases) {
-        const QString name = n(c.control);
-        ActionResult result = c.result == ActionResult::WrongKind ? f.pickCell(name, c.value)
-                                                                 : act(f, name, c.value);
+        const ControlId id = knownControl(c.control);
+        ActionResult result = c.result == ActionResult::WrongKind ? f.pickCell(id, c.value)
+                                                                 : act(f, id, c.value);
         EXPECT_EQ(result, c.result) << c.control;
     }
-    EXPECT_EQ(f.setSlider(n("commonDSTRadioGroup"), 0), ActionResult::WrongKind);
-    EXPECT_EQ(f.press(n("commonDSTRadioGroup")), ActionResult::WrongKind);
+    EXPECT_EQ(f.setSlider(CommonDSTRadioGroup, 0), ActionResult::WrongKind);
+    EXPECT_EQ(f.press(CommonDSTRadioGroup), ActionResult::WrongKind);
     EXPECT_EQ(snapshot(f), before);
     EXPECT_EQ(changed.count(), 0);
-    EXPECT_EQ(f.pickCell(n("commonVoiceMentRadioGroup"), 0), ActionResult::Done);
-    EXPECT_TRUE(f.control(n("commonVoiceMentSlider"))->enabled);
+    EXPECT_EQ(f.pickCell(CommonVoiceMentRadioGroup, 0), ActionResult::Done);
+    EXPECT_TRUE(f.control(CommonVoiceMentSlider)->enabled);
     EXPECT_GT(changed.count(), 0);
 }
 
@@ -188,19 +190,19 @@ TEST(SettingsForm, SliderGuideShowsOnlyWhileThePointerIsOnIt)
 {
     const FormOnCard card(Model::R640, fields({{F::battery_12v_R_off, 2}}));
     RecordSettingForm &f = card.form();
-    const FormControl *volts = f.control(n("parkingBatteryOff12VSlider"));
-    const FormControl *other = f.control(n("parkingBatteryOff24VSlider"));
+    const FormControl *volts = f.control(ParkingBatteryOff12VSlider);
+    const FormControl *other = f.control(ParkingBatteryOff24VSlider);
     EXPECT_EQ(volts->shownGuide, -1);
-    ASSERT_EQ(f.sliderTouchedDown(n("parkingBatteryOff12VSlider")), ActionResult::Done);
-    ASSERT_EQ(f.sliderMoved(n("parkingBatteryOff12VSlider"), 5), ActionResult::Done);
+    ASSERT_EQ(f.sliderTouchedDown(ParkingBatteryOff12VSlider), ActionResult::Done);
+    ASSERT_EQ(f.sliderMoved(ParkingBatteryOff12VSlider, 5), ActionResult::Done);
     EXPECT_EQ(volts->shownGuide, 5);
     EXPECT_EQ(volts->guideLabels.value(5), n("12.1V"));
-    ASSERT_EQ(f.sliderMoved(n("parkingBatteryOff24VSlider"), 3), ActionResult::Done);
+    ASSERT_EQ(f.sliderMoved(ParkingBatteryOff24VSlider, 3), ActionResult::Done);
     EXPECT_EQ(other->shownGuide, -1); // the pointer is not on it
-    f.sliderTouchedUp(n("parkingBatteryOff12VSlider"));
+    f.sliderTouchedUp(ParkingBatteryOff12VSlider);
     EXPECT_EQ(volts->shownGuide, -1);
-    ASSERT_EQ(f.setSlider(n("parkingTimeLimitSlider_36o"), 2), ActionResult::Done);
-    EXPECT_EQ(f.control(n("parkingTimeLimitSlider_36o"))->shownGuide, -1);
+    ASSERT_EQ(f.setSlider(ParkingTimeLimitSlider36o, 2), ActionResult::Done);
+    EXPECT_EQ(f.control(ParkingTimeLimitSlider36o)->shownGuide, -1);
 }
 
 // "아니오" puts the radio back as the record has it; "예" stores the choice in memory at once.
@@ -210,7 +212,7 @@ TEST(SettingsForm, ParkingModeQuestion)
     const QByteArray before = card.get(kSetupFile);
     RecordSettingForm &f = card.form();
     QSignalSpy asked(&f, &RecordSettingForm::questionAsked);
-    ASSERT_EQ(f.pickCell(n("parkingModeRadioGroup"), 1), ActionResult::Done);
+    ASSERT_EQ(f.pickCell(ParkingModeRadioGroup, 1), ActionResult::Done);
     ASSERT_TRUE(f.pendingQuestion());
     EXPECT_EQ(f.pendingQuestion()->kind, FormQuestion::Kind::ParkingMode);
     EXPECT_EQ(f.pendingQuestion()->buttons.size(), 2);
@@ -219,32 +221,32 @@ TEST(SettingsForm, ParkingModeQuestion)
         EXPECT_FALSE(button.isEmpty());
     EXPECT_FALSE(f.pendingQuestion()->informative.isEmpty());
     EXPECT_EQ(asked.count(), 1);
-    EXPECT_EQ(f.pickCell(n("commonDSTRadioGroup"), 1), ActionResult::Disabled); // the sheet holds
+    EXPECT_EQ(f.pickCell(CommonDSTRadioGroup, 1), ActionResult::Disabled); // the sheet holds
     f.answer(0);
     EXPECT_FALSE(f.pendingQuestion());
-    EXPECT_EQ(shownValue(f, n("parkingModeRadioGroup")), 0);
+    EXPECT_EQ(shownValue(f, ParkingModeRadioGroup), 0);
     EXPECT_EQ(card.manager().parking_mode_set(), 1);
 
-    ASSERT_EQ(f.pickCell(n("parkingModeRadioGroup"), 1), ActionResult::Done);
+    ASSERT_EQ(f.pickCell(ParkingModeRadioGroup, 1), ActionResult::Done);
     f.answer(1);
     EXPECT_EQ(card.manager().parking_mode_set(), 0);
-    EXPECT_FALSE(f.control(n("parkingShockSensitivitySlider"))->enabled);
-    EXPECT_FALSE(f.control(n("parkingMotionSlider"))->enabled);
+    EXPECT_FALSE(f.control(ParkingShockSensitivitySlider)->enabled);
+    EXPECT_FALSE(f.control(ParkingMotionSlider)->enabled);
     EXPECT_EQ(card.get(kSetupFile), before); // in memory only until OK
 
-    ASSERT_EQ(f.pickCell(n("parkingModeRadioGroup"), 0), ActionResult::Done); // no question
+    ASSERT_EQ(f.pickCell(ParkingModeRadioGroup, 0), ActionResult::Done); // no question
     EXPECT_FALSE(f.pendingQuestion());
-    EXPECT_TRUE(f.control(n("parkingShockSensitivitySlider"))->enabled);
+    EXPECT_TRUE(f.control(ParkingShockSensitivitySlider)->enabled);
 
     // "아니오" returns to the row shown before the pick, also where the record's value would not.
     struct Case { ModelType type; int stored; int picked; int shownBefore; };
     const Case cases[] = {{Model::V820, 0, 1, 1}, {Model::RB740, 7, 0, 2}, {Model::V880, 1, 1, 0}};
     for (const Case &c : cases) {
         const FormOnCard other(c.type, fields({{F::parking_mode_set, c.stored}}));
-        ASSERT_EQ(shownValue(other.form(), n("parkingModeRadioGroup")), c.shownBefore) << c.type;
-        ASSERT_EQ(other.form().pickCell(n("parkingModeRadioGroup"), c.picked), ActionResult::Done);
+        ASSERT_EQ(shownValue(other.form(), ParkingModeRadioGroup), c.shownBefore) << c.type;
+        ASSERT_EQ(other.form().pickCell(ParkingModeRadioGroup, c.picked), ActionResult::Done);
         other.form().answer(0);
-        EXPECT_EQ(shownValue(other.form(), n("parkingModeRadioGroup")), c.shownBefore) << c.type;
+        EXPECT_EQ(shownValue(other.form(), ParkingModeRadioGroup), c.shownBefore) << c.type;
     }
 }
 
@@ -253,40 +255,40 @@ TEST(SettingsForm, SecondGenerationLinkedControls)
 {
     const FormOnCard card(Model::R970, fields({{F::set_resolution, 1}, {F::parking_mode_set, 1}, {F::measurement_unit, 1}}));
     RecordSettingForm &f = card.form();
-    const FormControl *rear = f.control(n("alwaysRadioGroupRearResolution"));
-    ASSERT_EQ(f.pickCell(n("alwaysRadioGroupFrontResolution"), 1), ActionResult::Done);
-    ASSERT_EQ(f.pickCell(n("alwaysRadioGroupRearResolution"), 1), ActionResult::Done);
-    ASSERT_EQ(f.pickCell(n("alwaysRadioGroupFrontResolution"), 0), ActionResult::Done);
+    const FormControl *rear = f.control(AlwaysRadioGroupRearResolution);
+    ASSERT_EQ(f.pickCell(AlwaysRadioGroupFrontResolution, 1), ActionResult::Done);
+    ASSERT_EQ(f.pickCell(AlwaysRadioGroupRearResolution, 1), ActionResult::Done);
+    ASSERT_EQ(f.pickCell(AlwaysRadioGroupFrontResolution, 0), ActionResult::Done);
     EXPECT_EQ(rear->selected, 0);
     EXPECT_FALSE(rear->enabled);
-    ASSERT_EQ(f.pickCell(n("alwaysRadioGroupFrontResolution"), 1), ActionResult::Done);
+    ASSERT_EQ(f.pickCell(AlwaysRadioGroupFrontResolution, 1), ActionResult::Done);
     EXPECT_EQ(rear->selected, 1);
     EXPECT_TRUE(rear->enabled);
 
-    ASSERT_EQ(f.pickCell(n("alwaysLDWSRadioGroup"), 1), ActionResult::Done);
-    EXPECT_FALSE(f.control(n("alwaysLDWSRightSensitivitySlider"))->enabled);
-    EXPECT_FALSE(f.control(n("alwaysLDWSSpeedRadioGroup"))->enabled);
-    EXPECT_EQ(f.control(n("alwaysLDWSSpeedRadioGroup"))->items[0].title, n("30mph")); // as filled
-    EXPECT_EQ(f.control(n("alwaysLDWSSpeedRadioGroup"))->items[3].title, n("65mph"));
-    ASSERT_EQ(f.pickCell(n("commonSpeedUnitRadioGroup"), 0), ActionResult::Done);
-    EXPECT_EQ(f.control(n("alwaysLDWSSpeedRadioGroup"))->items[3].title, n("100km"));
+    ASSERT_EQ(f.pickCell(AlwaysLDWSRadioGroup, 1), ActionResult::Done);
+    EXPECT_FALSE(f.control(AlwaysLDWSRightSensitivitySlider)->enabled);
+    EXPECT_FALSE(f.control(AlwaysLDWSSpeedRadioGroup)->enabled);
+    EXPECT_EQ(f.control(AlwaysLDWSSpeedRadioGroup)->items[0].title, n("30mph")); // as filled
+    EXPECT_EQ(f.control(AlwaysLDWSSpeedRadioGroup)->items[3].title, n("65mph"));
+    ASSERT_EQ(f.pickCell(CommonSpeedUnitRadioGroup, 0), ActionResult::Done);
+    EXPECT_EQ(f.control(AlwaysLDWSSpeedRadioGroup)->items[3].title, n("100km"));
 
-    ASSERT_EQ(f.control(n("parkingModeRadioGroup"))->items.size(), 3);
-    ASSERT_EQ(f.pickCell(n("parkingModeRadioGroup"), 1), ActionResult::Done);
+    ASSERT_EQ(f.control(ParkingModeRadioGroup)->items.size(), 3);
+    ASSERT_EQ(f.pickCell(ParkingModeRadioGroup, 1), ActionResult::Done);
     ASSERT_TRUE(f.pendingQuestion());
     f.answer(0);
-    EXPECT_EQ(shownValue(f, n("parkingModeRadioGroup")), 0);
-    ASSERT_EQ(f.pickCell(n("parkingModeRadioGroup"), 1), ActionResult::Done);
+    EXPECT_EQ(shownValue(f, ParkingModeRadioGroup), 0);
+    ASSERT_EQ(f.pickCell(ParkingModeRadioGroup, 1), ActionResult::Done);
     f.answer(1);
     EXPECT_EQ(card.manager().parking_mode_set(), 2);
-    EXPECT_FALSE(f.control(n("parkingMotionSlider"))->enabled);
-    EXPECT_TRUE(f.control(n("parkingShockSensitivitySlider"))->enabled);
+    EXPECT_FALSE(f.control(ParkingMotionSlider)->enabled);
+    EXPECT_TRUE(f.control(ParkingShockSensitivitySlider)->enabled);
 
     // The mobile safety camera follows the driving guide.
     const FormOnCard r120(Model::R120, fields({{F::enable_driving_guide, 0}}));
-    EXPECT_FALSE(r120.form().control(n("alwaysDrivingGuideSubRadioGroup"))->enabled);
-    ASSERT_EQ(r120.form().pickCell(n("alwaysDrivingGuideRadioGroup"), 0), ActionResult::Done);
-    EXPECT_TRUE(r120.form().control(n("alwaysDrivingGuideSubRadioGroup"))->enabled);
+    EXPECT_FALSE(r120.form().control(AlwaysDrivingGuideSubRadioGroup)->enabled);
+    ASSERT_EQ(r120.form().pickCell(AlwaysDrivingGuideRadioGroup, 0), ActionResult::Done);
+    EXPECT_TRUE(r120.form().control(AlwaysDrivingGuideSubRadioGroup)->enabled);
 }
 
 // The stored parking mode sets the parking sliders' state when the form fills, also again on
@@ -307,16 +309,16 @@ TEST(SettingsForm, SecondGenerationParkingModeFillSetsTheSliders)
                         QStringLiteral("1.00.17"), QStringLiteral("SETTING/default.cfg"));
         const OpenedForm opened = openForm(card.root());
         RecordSettingForm &f = *opened.form;
-        EXPECT_EQ(shownValue(f, n("parkingModeRadioGroup")), c.row);
-        EXPECT_EQ(f.control(n("parkingShockSensitivitySlider"))->enabled, c.impact);
-        EXPECT_EQ(f.control(n("parkingMotionSlider"))->enabled, c.motion);
+        EXPECT_EQ(shownValue(f, ParkingModeRadioGroup), c.row);
+        EXPECT_EQ(f.control(ParkingShockSensitivitySlider)->enabled, c.impact);
+        EXPECT_EQ(f.control(ParkingMotionSlider)->enabled, c.motion);
         for (const char *name : {"parkingTimeLimitSlider_36x", "parkingBatteryOff12VSlider",
                                  "parkingBatteryOff24VSlider"})
-            EXPECT_EQ(f.control(n(name))->enabled, c.rest) << name;
+            EXPECT_EQ(f.control(knownControl(name))->enabled, c.rest) << name;
         f.resetButtonTouched();
-        EXPECT_EQ(shownValue(f, n("parkingModeRadioGroup")), 0);
-        EXPECT_TRUE(f.control(n("parkingMotionSlider"))->enabled);
-        EXPECT_TRUE(f.control(n("parkingBatteryOff24VSlider"))->enabled);
+        EXPECT_EQ(shownValue(f, ParkingModeRadioGroup), 0);
+        EXPECT_TRUE(f.control(ParkingMotionSlider)->enabled);
+        EXPECT_TRUE(f.control(ParkingBatteryOff24VSlider)->enabled);
     }
 }
 
@@ -330,10 +332,10 @@ TEST(SettingsForm, ResetFillsDefaultsWithoutWriting)
     const QByteArray before = card.get(kSetupFile);
     const OpenedForm opened = openForm(card.root());
     RecordSettingForm &f = *opened.form;
-    ASSERT_EQ(f.setChecked(n("etcOverwriteManualCheckBox"), true), ActionResult::Done);
+    ASSERT_EQ(f.setChecked(EtcOverwriteManualCheckBox, true), ActionResult::Done);
     f.resetButtonTouched();
-    EXPECT_EQ(shownValue(f, n("alwaysShockSensitivitySlider")), 4);
-    EXPECT_EQ(shownValue(f, n("etcOverwriteManualCheckBox")), 0);
+    EXPECT_EQ(shownValue(f, AlwaysShockSensitivitySlider), 4);
+    EXPECT_EQ(shownValue(f, EtcOverwriteManualCheckBox), 0);
     EXPECT_EQ(f.manager().version(), n("2.01.33"));
     EXPECT_EQ(f.manager().firmwareVersionInt(), 33);
     EXPECT_EQ(f.manager().driving_guide_version(), 77);
@@ -353,13 +355,13 @@ TEST(SettingsForm, ModelWithoutMappingWritesNoRecordField)
         const QByteArray before = card.get(kSetupFile);
         RecordSettingForm &f = card.form();
         EXPECT_TRUE(f.family().isEmpty());
-        EXPECT_TRUE(f.isShown(n("commonTimeCheckBox")));
-        EXPECT_TRUE(f.isShown(n("parkingTimeLimitSlider_36x")));
-        EXPECT_FALSE(f.isShown(n("etcMemoryCardFormatButton")));
-        EXPECT_FALSE(f.isShown(n("alwaysLDWSRadioGroup")));
-        EXPECT_EQ(shownValue(f, n("alwaysShockSensitivitySlider")), 1);
-        EXPECT_EQ(shownValue(f, n("commonGMTComboBox")), -1);
-        EXPECT_EQ(f.setSlider(n("alwaysShockSensitivitySlider"), 3), ActionResult::Done);
+        EXPECT_TRUE(f.isShown(CommonTimeCheckBox));
+        EXPECT_TRUE(f.isShown(ParkingTimeLimitSlider36x));
+        EXPECT_FALSE(f.isShown(EtcMemoryCardFormatButton));
+        EXPECT_FALSE(f.isShown(AlwaysLDWSRadioGroup));
+        EXPECT_EQ(shownValue(f, AlwaysShockSensitivitySlider), 1);
+        EXPECT_EQ(shownValue(f, CommonGMTComboBox), -1);
+        EXPECT_EQ(f.setSlider(AlwaysShockSensitivitySlider, 3), ActionResult::Done);
         EXPECT_EQ(f.okButtonTouched(), CardWriteStatus::NotAttempted);
         EXPECT_EQ(card.get(kSetupFile), before);
     }
@@ -377,9 +379,9 @@ TEST(SettingsForm, SecondGenerationStoresItsProductName)
     for (const auto &[type, product] : cases) {
         const FormOnCard card(type, fields({{F::product_name, "R930"}, {F::front_brightness, 2}}), type);
         RecordSettingForm &f = card.form();
-        EXPECT_EQ(shownValue(f, n("commonFrontBrightnessSlider")), 0);
-        ASSERT_EQ(f.setSlider(n("commonFrontBrightnessSlider"), 1), ActionResult::Done);
-        ASSERT_EQ(f.setChecked(n("etcOverwriteManualCheckBox"), true), ActionResult::Done);
+        EXPECT_EQ(shownValue(f, CommonFrontBrightnessSlider), 0);
+        ASSERT_EQ(f.setSlider(CommonFrontBrightnessSlider, 1), ActionResult::Done);
+        ASSERT_EQ(f.setChecked(EtcOverwriteManualCheckBox, true), ActionResult::Done);
         EXPECT_EQ(f.okButtonTouched(), CardWriteStatus::Written);
         R640SettingManager saved;
         saved.setSettingDirPath(card.root());
@@ -396,7 +398,7 @@ TEST(SettingsForm, TouchResetLeavesTheMarker)
     const FormOnCard card(Model::V470, {});
     RecordSettingForm &f = card.form();
     for (int round = 0; round < 2; ++round) {
-        ASSERT_EQ(f.press(n("etcInitializeTouchButton")), ActionResult::Done);
+        ASSERT_EQ(f.press(EtcInitializeTouchButton), ActionResult::Done);
         ASSERT_EQ(f.pendingQuestion()->kind, FormQuestion::Kind::TouchResetConfirm);
         f.answer(1);
         ASSERT_TRUE(f.pendingQuestion());
@@ -408,7 +410,7 @@ TEST(SettingsForm, TouchResetLeavesTheMarker)
     }
     EXPECT_EQ(card.get(QStringLiteral("Set_touch_cal.txt")), QByteArray());
     EXPECT_TRUE(card.has(QStringLiteral("Set_touch_cal.txt")));
-    ASSERT_EQ(f.press(n("etcInitializeTouchButton")), ActionResult::Done);
+    ASSERT_EQ(f.press(EtcInitializeTouchButton), ActionResult::Done);
     QFile::remove(card.path(QStringLiteral("Set_touch_cal.txt")));
     f.answer(0); // no: nothing made
     EXPECT_FALSE(card.has(QStringLiteral("Set_touch_cal.txt")));

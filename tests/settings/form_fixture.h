@@ -10,6 +10,8 @@
 #include "settings/store/r640_setting_manager.h"
 #include "settings/store/setting_manager_holder.h"
 
+#include <gtest/gtest.h>
+
 #include <functional>
 #include <memory>
 #include <optional>
@@ -140,10 +142,19 @@ inline QByteArray allFields(const R640SettingManager &m)
     return copy.recordBytes();
 }
 
-// What a control shows as one number: the selected cell, the position, or the check (0/1).
-inline int shownValue(const form::SettingForm &f, const QString &name)
+// A control by the name `drovik settings` prints; a name no editor has fails the test.
+inline form::ControlId knownControl(const char *name)
 {
-    const form::FormControl *c = f.control(name);
+    const std::optional<form::ControlId> id = form::controlNamed(QString::fromLatin1(name));
+    if (!id)
+        ADD_FAILURE() << "no control named " << name;
+    return id.value_or(form::ControlId{});
+}
+
+// What a control shows as one number: the selected cell, the position, or the check (0/1).
+inline int shownValue(const form::SettingForm &f, form::ControlId id)
+{
+    const form::FormControl *c = f.control(id);
     if (!c)
         return -999;
     switch (c->kind) {
@@ -155,17 +166,17 @@ inline int shownValue(const form::SettingForm &f, const QString &name)
 
 // One user gesture by the control's kind: a cell or item index, a pop-up tag, a slider
 // position, a check (0/1).
-inline form::ActionResult act(form::SettingForm &f, const QString &name, int value)
+inline form::ActionResult act(form::SettingForm &f, form::ControlId id, int value)
 {
-    const form::FormControl *c = f.control(name);
+    const form::FormControl *c = f.control(id);
     if (!c)
-        return f.pickCell(name, value);
+        return f.pickCell(id, value);
     switch (c->kind) {
-    case form::ControlKind::Slider: return f.setSlider(name, value);
-    case form::ControlKind::CheckBox: return f.setChecked(name, value != 0);
-    case form::ControlKind::PopUp: return f.pickTag(name, value);
-    case form::ControlKind::Button: return f.press(name);
-    default: return f.pickCell(name, value);
+    case form::ControlKind::Slider: return f.setSlider(id, value);
+    case form::ControlKind::CheckBox: return f.setChecked(id, value != 0);
+    case form::ControlKind::PopUp: return f.pickTag(id, value);
+    case form::ControlKind::Button: return f.press(id);
+    default: return f.pickCell(id, value);
     }
 }
 
@@ -174,9 +185,9 @@ inline QString snapshot(const form::RecordSettingForm &f)
 {
     QString text;
     for (const form::FormSection &s : f.sections())
-        text += s.name + QString::number(s.visible);
+        text += QLatin1StringView(form::sectionName(s.id)) + QString::number(s.visible);
     for (const form::FormControl *c : f.controls()) {
-        text += QStringLiteral("|%1:%2,%3,%4,%5,%6,%7").arg(c->name).arg(c->visible).arg(c->enabled)
+        text += QStringLiteral("|%1:%2,%3,%4,%5,%6,%7").arg(QLatin1StringView(form::controlName(c->id))).arg(c->visible).arg(c->enabled)
                     .arg(c->selected).arg(c->position).arg(c->checked).arg(c->shownGuide);
         for (const form::FormItem &item : c->items)
             text += item.title + QString::number(item.enabled);

@@ -14,6 +14,8 @@
 using namespace drovik;
 using namespace drovik::form;
 using namespace drovik::test;
+using enum form::ControlId;
+using enum form::SectionId;
 
 namespace {
 
@@ -272,14 +274,14 @@ TEST(SettingsForm, RecordsRoundTripThroughTheControls)
         RecordSettingForm &f = *opened.form;
         ASSERT_EQ(f.family(), QString::fromLatin1(c.name).section(QLatin1Char(' '), 0, 0));
         for (const Shown &shown : c.shown)
-            EXPECT_EQ(shownValue(f, QString::fromLatin1(shown.control)), shown.value) << shown.control;
+            EXPECT_EQ(shownValue(f, knownControl(shown.control)), shown.value) << shown.control;
         for (const Act &a : c.actions) {
             if (qstrcmp(a.control, "answer") == 0) {
                 ASSERT_TRUE(f.pendingQuestion());
                 f.answer(a.value);
                 continue;
             }
-            EXPECT_EQ(act(f, QString::fromLatin1(a.control), a.value), ActionResult::Done) << a.control;
+            EXPECT_EQ(act(f, knownControl(a.control), a.value), ActionResult::Done) << a.control;
         }
 
         // Expected: the record as loaded (rewritten at the model's length), plus the changes.
@@ -339,7 +341,7 @@ TEST(SettingsForm, TimeZoneFillAndSaveByFamily)
     for (const Case &c : cases) {
         SCOPED_TRACE(testing::Message() << c.type << " " << c.gmtOffset << " " << c.tzKey);
         const FormOnCard card(c.type, fields({{F::gmt_offset, c.gmtOffset}, {F::tz_key, c.tzKey}}));
-        EXPECT_EQ(shownValue(card.form(), QStringLiteral("commonGMTComboBox")), c.item);
+        EXPECT_EQ(shownValue(card.form(), CommonGMTComboBox), c.item);
         card.form().okButtonTouched();
         const std::unique_ptr<R640SettingManager> saved = readCardRecord(card.root());
         EXPECT_EQ(saved->gmt_offset(), c.savedOffset);
@@ -360,9 +362,9 @@ TEST(SettingsForm, ClockFileFollowsTheClockSection)
         {
             const OpenedForm opened = openForm(card.root(), type);
             RecordSettingForm &f = *opened.form;
-            EXPECT_EQ(f.setDateTime(QStringLiteral("commonDatePicker"), chosen), ActionResult::Disabled);
-            ASSERT_EQ(f.setChecked(QStringLiteral("commonTimeCheckBox"), true), ActionResult::Done);
-            ASSERT_EQ(f.setDateTime(QStringLiteral("commonDatePicker"), chosen), ActionResult::Done);
+            EXPECT_EQ(f.setDateTime(CommonDatePicker, chosen), ActionResult::Disabled);
+            ASSERT_EQ(f.setChecked(CommonTimeCheckBox, true), ActionResult::Done);
+            ASSERT_EQ(f.setDateTime(CommonDatePicker, chosen), ActionResult::Done);
             f.okButtonTouched();
             EXPECT_EQ(QString::fromUtf8(card.get(kTimeFile)), formatSettingTime(chosen));
         }
@@ -370,9 +372,9 @@ TEST(SettingsForm, ClockFileFollowsTheClockSection)
             EXPECT_EQ(card.get(kSetupFile), before);
         }
         const OpenedForm reopened = openForm(card.root(), type);
-        EXPECT_TRUE(reopened.form->control(QStringLiteral("commonTimeCheckBox"))->checked);
-        EXPECT_EQ(reopened.form->control(QStringLiteral("commonDatePicker"))->dateTime, chosen);
-        ASSERT_EQ(reopened.form->setChecked(QStringLiteral("commonTimeCheckBox"), false), ActionResult::Done);
+        EXPECT_TRUE(reopened.form->control(CommonTimeCheckBox)->checked);
+        EXPECT_EQ(reopened.form->control(CommonDatePicker)->dateTime, chosen);
+        ASSERT_EQ(reopened.form->setChecked(CommonTimeCheckBox, false), ActionResult::Done);
         reopened.form->okButtonTouched();
         EXPECT_FALSE(card.has(kTimeFile));
     }

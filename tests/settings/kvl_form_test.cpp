@@ -15,6 +15,8 @@
 using namespace drovik;
 using namespace drovik::form;
 using namespace drovik::test;
+using enum form::ControlId;
+using enum form::SectionId;
 
 namespace {
 
@@ -37,14 +39,14 @@ struct KvlCard {
         form->open();
     }
     QByteArray onCard() const { return folder.get(kBlackboxFile); }
-    int shown(const char *name) const { return shownValue(*form, n(name)); }
+    int shown(const char *name) const { return shownValue(*form, knownControl(name)); }
 };
 
 QString snapshot(const KvlSettingForm &f)
 {
     QString text;
     for (const FormControl *c : f.controls()) {
-        text += QStringLiteral("|%1:%2,%3,%4,%5,%6").arg(c->name).arg(c->enabled).arg(c->selected)
+        text += QStringLiteral("|%1:%2,%3,%4,%5,%6").arg(QLatin1StringView(controlName(c->id))).arg(c->enabled).arg(c->selected)
                     .arg(c->position).arg(c->checked).arg(c->dateTime.toString(Qt::ISODate));
         for (float p : c->percentages)
             text += QString::number(p) + QLatin1Char(',');
@@ -59,12 +61,12 @@ TEST(KvlForm, OpensAsOnePageOnTheTextFileFamily)
     EXPECT_EQ(card.form->modelType(), kTextFileModelType);
     EXPECT_EQ(card.form->currentTab(), 0);
     for (const FormSection &section : card.form->sections())
-        EXPECT_EQ(section.tab, 0) << section.name.toStdString();
-    EXPECT_EQ(card.form->control(n("modelValueTextField"))->title, n("N260"));
-    EXPECT_EQ(card.form->control(n("firmwareValueTextField"))->title, n("2.01.05"));
-    EXPECT_FALSE(card.form->control(n("dateTimeCheckBox"))->checked);
-    EXPECT_FALSE(card.form->control(n("dateTimeDatePicker"))->enabled);
-    EXPECT_EQ(card.form->control(n("memoryPartitionGraph"))->percentages, (std::array<float, 5>{60, 22, 4, 0, 9}));
+        EXPECT_EQ(section.tab, 0) << sectionName(section.id);
+    EXPECT_EQ(card.form->control(ModelValueTextField)->title, n("N260"));
+    EXPECT_EQ(card.form->control(FirmwareValueTextField)->title, n("2.01.05"));
+    EXPECT_FALSE(card.form->control(DateTimeCheckBox)->checked);
+    EXPECT_FALSE(card.form->control(DateTimeDatePicker)->enabled);
+    EXPECT_EQ(card.form->control(MemoryPartitionGraph)->percentages, (std::array<float, 5>{60, 22, 4, 0, 9}));
 }
 
 // Each line as its control shows it; lines left as the card has them otherwise.
@@ -105,13 +107,13 @@ TEST(KvlForm, FillRules)
         EXPECT_EQ(card.shown(c.control), c.shown) << c.line;
     }
     KvlCard adelaide(withLines(kKvlCardLines, {"local_time=9.5"}));
-    const FormControl *zones = adelaide.form->control(n("timeZoneComboBox"));
+    const FormControl *zones = adelaide.form->control(TimeZoneComboBox);
     EXPECT_EQ(zones->items.value(zones->selected).title, n("(UTC+09:30) Adelaide"));
     KvlCard off(withLines(kKvlCardLines, {"park_mode=0", "voice_out=0"}));
-    EXPECT_FALSE(off.form->control(n("parkingModeVoltageRadioGroup"))->enabled);
-    EXPECT_FALSE(off.form->control(n("voiceGuidanceSlider"))->enabled);
+    EXPECT_FALSE(off.form->control(ParkingModeVoltageRadioGroup)->enabled);
+    EXPECT_FALSE(off.form->control(VoiceGuidanceSlider)->enabled);
     KvlCard odd(withLines(kKvlCardLines, {"park=7"}));
-    EXPECT_EQ(odd.form->control(n("memoryPartitionGraph"))->percentages, (std::array<float, 5>{60, 22, 7, 0, 9}));
+    EXPECT_EQ(odd.form->control(MemoryPartitionGraph)->percentages, (std::array<float, 5>{60, 22, 7, 0, 9}));
 }
 
 // One gesture, then OK: the card file is the old one with exactly that line replaced.
@@ -139,25 +141,25 @@ TEST(KvlForm, EachGestureWritesItsLineAndNothingElse)
     };
     for (const auto &c : cases) {
         KvlCard card(kKvlCardLines);
-        ASSERT_EQ(act(*card.form, n(c.control), c.value), ActionResult::Done) << c.control;
+        ASSERT_EQ(act(*card.form, knownControl(c.control), c.value), ActionResult::Done) << c.control;
         EXPECT_EQ(card.form->okButtonTouched(), CardWriteStatus::Written);
         EXPECT_EQ(card.onCard(), kvlBytes(withLines(kKvlCardLines, c.lines))) << c.control << " " << c.value;
     }
     KvlCard partition(kKvlCardLines);
-    partition.form->pickCell(n("memoryPartitionRadioGroup"), 1);
-    EXPECT_EQ(partition.form->control(n("memoryPartitionGraph"))->percentages,
+    partition.form->pickCell(MemoryPartitionRadioGroup, 1);
+    EXPECT_EQ(partition.form->control(MemoryPartitionGraph)->percentages,
               (std::array<float, 5>{35, 17, 4, 0, 39}));
 
     // A slider moved without the pointer on it (the keyboard) writes its line too.
     KvlCard keys(kKvlCardLines);
-    EXPECT_EQ(keys.form->sliderMoved(n("motionSensitivitySlider"), 5), ActionResult::Done);
+    EXPECT_EQ(keys.form->sliderMoved(MotionSensitivitySlider, 5), ActionResult::Done);
     EXPECT_TRUE(keys.lines.linedSettings().contains(n("motion_level=5")));
 
     // A control whose key the file lacks changes on screen only.
     QStringList noMic = kKvlCardLines;
     noMic.removeIf([](const QString &l) { return l.startsWith(QStringLiteral("mic_in=")); });
     KvlCard missing(noMic);
-    EXPECT_EQ(missing.form->pickCell(n("voiceRecordRadioGroup"), 1), ActionResult::Done);
+    EXPECT_EQ(missing.form->pickCell(VoiceRecordRadioGroup, 1), ActionResult::Done);
     EXPECT_EQ(missing.form->okButtonTouched(), CardWriteStatus::Written);
     EXPECT_EQ(missing.onCard(), kvlBytes(noMic));
 }
@@ -170,10 +172,10 @@ TEST(KvlForm, OkKeepsUntouchedLinesAndWritesTheClockOnlyWhenAsked)
     EXPECT_EQ(clear.onCard(), kvlBytes(german));
 
     KvlCard checked(kKvlCardLines);
-    ASSERT_EQ(checked.form->setChecked(n("dateTimeCheckBox"), true), ActionResult::Done);
-    EXPECT_TRUE(checked.form->control(n("dateTimeDatePicker"))->enabled);
+    ASSERT_EQ(checked.form->setChecked(DateTimeCheckBox, true), ActionResult::Done);
+    EXPECT_TRUE(checked.form->control(DateTimeDatePicker)->enabled);
     const QDateTime when(QDate(2027, 3, 5), QTime(9, 7, 2));
-    ASSERT_EQ(checked.form->setDateTime(n("dateTimeDatePicker"), when), ActionResult::Done);
+    ASSERT_EQ(checked.form->setDateTime(DateTimeDatePicker, when), ActionResult::Done);
     EXPECT_EQ(checked.form->okButtonTouched(), CardWriteStatus::Written);
     EXPECT_EQ(checked.onCard(), kvlBytes(withLines(kKvlCardLines, {"set=1", "year=2027", "month=3", "day=5",
                                                                     "hour=9", "min=7", "sec=2"})));
@@ -183,13 +185,13 @@ TEST(KvlForm, ResetLoadsTheDefaultLinesAndWritesOnlyOnOk)
 {
     KvlCard card(withLines(kKvlCardLines, {"acc_level=4", "language=fr"}));
     const QByteArray before = card.onCard();
-    card.form->setChecked(n("dateTimeCheckBox"), true);
+    card.form->setChecked(DateTimeCheckBox, true);
     card.form->resetButtonTouched();
     EXPECT_EQ(card.onCard(), before);
     EXPECT_EQ(card.shown("impactSensitivitySlider"), 3);
     EXPECT_EQ(card.shown("languageRadioGroup"), 0);
-    EXPECT_FALSE(card.form->control(n("dateTimeCheckBox"))->checked);
-    EXPECT_EQ(card.form->control(n("firmwareValueTextField"))->title, n("2.01.05"));
+    EXPECT_FALSE(card.form->control(DateTimeCheckBox)->checked);
+    EXPECT_EQ(card.form->control(FirmwareValueTextField)->title, n("2.01.05"));
 
     R640SettingManager none;
     KvlSettingManager defaults(&none);
@@ -205,7 +207,7 @@ TEST(KvlForm, RefusedGesturesChangeNothing)
 {
     const QStringList file = withLines(kKvlCardLines, {"park_mode=0", "voice_out=0"});
     const struct { const char *control; int value; ActionResult result; } cases[] = {
-        {"noSuchControl", 0, ActionResult::UnknownControl},
+        {"commonGMTComboBox", 0, ActionResult::UnknownControl}, // the record editor's
         {"parkingModeVoltageRadioGroup", 1, ActionResult::Disabled},
         {"voiceGuidanceSlider", 5, ActionResult::Disabled},
         {"dateTimeCurrentTimeButton", 0, ActionResult::Disabled},
@@ -219,17 +221,17 @@ TEST(KvlForm, RefusedGesturesChangeNothing)
     KvlCard card(file);
     const QString shown = snapshot(*card.form);
     for (const auto &c : cases) {
-        EXPECT_EQ(act(*card.form, n(c.control), c.value), c.result) << c.control;
+        EXPECT_EQ(act(*card.form, knownControl(c.control), c.value), c.result) << c.control;
         EXPECT_EQ(snapshot(*card.form), shown) << c.control;
         EXPECT_EQ(card.lines.linedSettings(), file) << c.control;
     }
-    EXPECT_EQ(card.form->pickCell(n("voiceGuidanceSlider"), 0), ActionResult::WrongKind);
-    EXPECT_EQ(card.form->pickTag(n("languageRadioGroup"), 1), ActionResult::WrongKind);
-    EXPECT_EQ(card.form->setDateTime(n("dateTimeDatePicker"), QDateTime::currentDateTime()),
+    EXPECT_EQ(card.form->pickCell(VoiceGuidanceSlider, 0), ActionResult::WrongKind);
+    EXPECT_EQ(card.form->pickTag(LanguageRadioGroup, 1), ActionResult::WrongKind);
+    EXPECT_EQ(card.form->setDateTime(DateTimeDatePicker, QDateTime::currentDateTime()),
               ActionResult::Disabled);
-    EXPECT_EQ(card.form->sliderMoved(n("voiceGuidanceSlider"), 1), ActionResult::Disabled);
-    card.form->setChecked(n("dateTimeCheckBox"), true);
-    EXPECT_EQ(card.form->setDateTime(n("dateTimeDatePicker"), QDateTime()), ActionResult::BadValue);
+    EXPECT_EQ(card.form->sliderMoved(VoiceGuidanceSlider, 1), ActionResult::Disabled);
+    card.form->setChecked(DateTimeCheckBox, true);
+    EXPECT_EQ(card.form->setDateTime(DateTimeDatePicker, QDateTime()), ActionResult::BadValue);
 }
 
 // A card pulled while the editor is open: OK reports it, writes nothing anywhere, and leaves
@@ -237,7 +239,7 @@ TEST(KvlForm, RefusedGesturesChangeNothing)
 TEST(KvlForm, PulledCardIsReportedAndNothingIsWritten)
 {
     KvlCard card(kKvlCardLines);
-    card.form->setChecked(n("dateTimeCheckBox"), true);
+    card.form->setChecked(DateTimeCheckBox, true);
     const QStringList before = card.lines.linedSettings();
     ASSERT_TRUE(QDir(card.folder.root()).removeRecursively());
     EXPECT_EQ(card.form->okButtonTouched(), CardWriteStatus::NoCard);
@@ -254,15 +256,15 @@ TEST(KvlForm, EveryTextIsTranslated)
         for (const QString &text : {frame.title, frame.reset, frame.ok, frame.cancel})
             EXPECT_FALSE(text.isEmpty()) << language;
         for (const FormSection &section : card.form->sections())
-            EXPECT_FALSE(section.title.isEmpty()) << language << " " << section.name.toStdString();
+            EXPECT_FALSE(section.title.isEmpty()) << language << " " << sectionName(section.id);
         for (const FormControl *c : card.form->controls()) {
             if (c->kind == ControlKind::Label || c->kind == ControlKind::Button) {
-                EXPECT_FALSE(c->title.isEmpty()) << language << " " << c->name.toStdString();
+                EXPECT_FALSE(c->title.isEmpty()) << language << " " << controlName(c->id);
             }
             for (const FormItem &item : c->items)
-                EXPECT_FALSE(item.title.isEmpty()) << language << " " << c->name.toStdString();
+                EXPECT_FALSE(item.title.isEmpty()) << language << " " << controlName(c->id);
             for (const QString &text : c->descriptions)
-                EXPECT_FALSE(text.isEmpty()) << language << " " << c->name.toStdString();
+                EXPECT_FALSE(text.isEmpty()) << language << " " << controlName(c->id);
         }
     }
     // A change of language retitles the page and keeps every choice.
@@ -271,7 +273,7 @@ TEST(KvlForm, EveryTextIsTranslated)
     SharedDrovikLanguages().setLanguage(n("fr"));
     card.form->applyMainLanguageSetting();
     EXPECT_EQ(snapshot(*card.form), shown);
-    EXPECT_EQ(card.form->control(n("timeZoneComboBox"))->items.size(), 12);
+    EXPECT_EQ(card.form->control(TimeZoneComboBox)->items.size(), 12);
     EXPECT_EQ(card.form->frameTexts().ok, SharedDrovikLanguages().localizedIn(n("fr"), n("확인")));
 }
 

@@ -12,6 +12,8 @@
 
 using namespace drovik;
 using namespace drovik::test;
+using enum form::ControlId;
+using enum form::SectionId;
 
 namespace {
 
@@ -41,9 +43,9 @@ TEST(PulledCardSave, OkWritesAWholeRecordOrReportsTheCard)
         const OpenedForm opened = openForm(root);
         const int recordSize = opened.manager().getSaveDataSize();
         ASSERT_GT(recordSize, 0);
-        ASSERT_EQ(opened.form->pickCell(QStringLiteral("alwaysRadioGroupFrontResolution"), 1), form::ActionResult::Done);
+        ASSERT_EQ(opened.form->pickCell(AlwaysRadioGroupFrontResolution, 1), form::ActionResult::Done);
         // The clock set too: no clock file goes on a card that did not take the record.
-        ASSERT_EQ(opened.form->setChecked(QStringLiteral("commonTimeCheckBox"), true), form::ActionResult::Done);
+        ASSERT_EQ(opened.form->setChecked(CommonTimeCheckBox, true), form::ActionResult::Done);
 
         const QString record = root + QLatin1Char('/') + kSetupFile;
         ASSERT_TRUE(c.fault ? applyCardFault(*c.fault, root, {record})

@@ -83,6 +83,8 @@ TEST(SettingsCli, RefusalsLeaveTheCardAsItWas)
         {notAFolder, "", 1},
         {textFile.root(), "--set noSuchControl=1 --ok", 2},
         {card.root(), "--set noSuchControl=1 --ok", 2},
+        {card.root(), "--set commonLCDBrightnessSlider=1 --ok", 2}, // the name keeps its misspelling
+        {card.root(), "--set dateTimeCheckBox=true --ok", 2},        // the text-file editor's
         {card.root(), "--set commonDrivingGuideRadioGroup=0 --ok", 2}, // hidden
         {card.root(), "--set commonDatePicker=2024-05-06~13:45:07 --ok", 2}, // disabled
         {card.root(), "--set commonFrontBrightnessSlider=5 --ok", 2},

@@ -87,9 +87,8 @@ void KvlSettingViewController::buildPage()
     m_subSettingView->hide();
     const auto after = [this] { redraw(); };
     for (const form::FormSection &section : m_form->sections()) {
-        auto *view = new SettingSectionView(*m_form, section.name, m_subSettingView);
+        auto *view = new SettingSectionView(*m_form, section.id, m_subSettingView);
         view->setAfterAction(after);
-        m_sections.insert(section.name, view);
         m_sectionOrder.append(view);
     }
     styleReadouts();
@@ -99,17 +98,17 @@ void KvlSettingViewController::buildPage()
 void KvlSettingViewController::styleReadouts()
 {
     const struct {
-        const char *name;
+        form::ControlId id;
         int width;
         const char *objectName;
     } readouts[] = {
-        {"modelNameTextField", kReadoutNameWidth, "settingReadoutName"},
-        {"modelValueTextField", kReadoutValueWidth, "settingReadoutValue"},
-        {"firmwareNameTextField", kReadoutNameWidth, "settingReadoutName"},
-        {"firmwareValueTextField", kReadoutValueWidth, "settingReadoutValue"},
+        {form::ControlId::ModelNameTextField, kReadoutNameWidth, "settingReadoutName"},
+        {form::ControlId::ModelValueTextField, kReadoutValueWidth, "settingReadoutValue"},
+        {form::ControlId::FirmwareNameTextField, kReadoutNameWidth, "settingReadoutName"},
+        {form::ControlId::FirmwareValueTextField, kReadoutValueWidth, "settingReadoutValue"},
     };
     for (const auto &readout : readouts) {
-        if (auto *view = qobject_cast<LabelView *>(controlView(QString::fromLatin1(readout.name)))) {
+        if (auto *view = qobject_cast<LabelView *>(controlView(readout.id))) {
             view->setInline(true, readout.width);
             view->label()->setObjectName(QString::fromLatin1(readout.objectName));
         }
@@ -131,7 +130,7 @@ void KvlSettingViewController::redraw()
         return;
     m_redrawing = true;
     for (SettingSectionView *view : std::as_const(m_sectionOrder)) {
-        const form::FormSection *section = m_form->section(view->sectionName());
+        const form::FormSection *section = m_form->section(view->sectionId());
         view->setVisible(section && section->visible);
         view->refresh();
     }

@@ -118,9 +118,8 @@ void R640SettingViewController::buildPages()
     for (const form::FormSection &section : m_form->sections()) {
         if (section.tab < 0 || section.tab >= kTabCount)
             continue;
-        auto *view = new SettingSectionView(*m_form, section.name, m_pages[std::size_t(section.tab)]);
+        auto *view = new SettingSectionView(*m_form, section.id, m_pages[std::size_t(section.tab)]);
         view->setAfterAction(after);
-        m_sections.insert(section.name, view);
         m_sectionOrder.append(view);
     }
 }
@@ -175,7 +174,7 @@ void R640SettingViewController::redraw()
         return;
     m_redrawing = true;
     for (SettingSectionView *view : std::as_const(m_sectionOrder)) {
-        const form::FormSection *section = m_form->section(view->sectionName());
+        const form::FormSection *section = m_form->section(view->sectionId());
         view->setVisible(section && section->visible);
         view->refresh();
     }

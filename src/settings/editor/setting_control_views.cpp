@@ -44,12 +44,12 @@ QLabel *makeLabel(QWidget *parent, const char *objectName)
 
 } // namespace
 
-ControlView::ControlView(form::SettingForm &form, const QString &name, QWidget *parent)
+ControlView::ControlView(form::SettingForm &form, form::ControlId id, QWidget *parent)
     : QWidget(parent)
     , m_form(form)
-    , m_name(name)
+    , m_id(id)
 {
-    setObjectName(name);
+    setObjectName(QLatin1StringView(form::controlName(id)));
 }
 
 QString ControlView::caption() const
@@ -84,30 +84,30 @@ ControlView *ControlView::create(form::SettingForm &form, const FormControl &con
 {
     switch (control.kind) {
     case ControlKind::RadioGroup:
-        return new RadioGroupView(form, control.name, parent);
+        return new RadioGroupView(form, control.id, parent);
     case ControlKind::Slider:
-        return new SliderView(form, control.name, parent);
+        return new SliderView(form, control.id, parent);
     case ControlKind::CheckBox:
-        return new CheckBoxView(form, control.name, parent);
+        return new CheckBoxView(form, control.id, parent);
     case ControlKind::PopUp:
     case ControlKind::ComboBox:
-        return new ChoiceView(form, control.name, parent);
+        return new ChoiceView(form, control.id, parent);
     case ControlKind::DatePicker:
-        return new DateView(form, control.name, parent);
+        return new DateView(form, control.id, parent);
     case ControlKind::PartitionBar:
-        return new PartitionBarView(form, control.name, parent);
+        return new PartitionBarView(form, control.id, parent);
     case ControlKind::Button:
-        return new ButtonView(form, control.name, parent);
+        return new ButtonView(form, control.id, parent);
     case ControlKind::Label:
-        return new LabelView(form, control.name, parent);
+        return new LabelView(form, control.id, parent);
     }
-    return new LabelView(form, control.name, parent);
+    return new LabelView(form, control.id, parent);
 }
 
 // --- Radio group ----------------------------------------------------------------------------
 
-RadioGroupView::RadioGroupView(form::SettingForm &form, const QString &name, QWidget *parent)
-    : ControlView(form, name, parent)
+RadioGroupView::RadioGroupView(form::SettingForm &form, form::ControlId id, QWidget *parent)
+    : ControlView(form, id, parent)
     , m_groupID(nextRadioGroupID())
 {
 }
@@ -118,10 +118,10 @@ void RadioGroupView::rebuild(int count)
     m_cells.clear();
     for (int i = 0; i < count; ++i) {
         auto *cell = new RadioButton(this);
-        cell->setObjectName(QStringLiteral("%1_%2").arg(m_name).arg(i));
+        cell->setObjectName(QStringLiteral("%1_%2").arg(objectName()).arg(i));
         cell->setRadioGroupID(m_groupID);
         connect(cell, &RadioButton::touched, this, [this, i] {
-            m_form.pickCell(m_name, i);
+            m_form.pickCell(m_id, i);
             acted();
         });
         cell->show();
@@ -190,8 +190,8 @@ int RadioGroupView::layoutIn(int width)
 
 // --- Slider -----------------------------------------------------------------------------------
 
-SliderView::SliderView(form::SettingForm &form, const QString &name, QWidget *parent)
-    : ControlView(form, name, parent)
+SliderView::SliderView(form::SettingForm &form, form::ControlId id, QWidget *parent)
+    : ControlView(form, id, parent)
 {
     m_slider = new MouseEventSlider(Qt::Horizontal, this);
     m_slider->setObjectName(QStringLiteral("settingSlider"));
@@ -202,12 +202,12 @@ SliderView::SliderView(form::SettingForm &form, const QString &name, QWidget *pa
     connect(m_slider, &MouseEventSlider::sliderTouchedDown, this, [this] {
         if (std::exchange(m_pointerOver, true))
             return;
-        m_form.sliderTouchedDown(m_name);
+        m_form.sliderTouchedDown(m_id);
         acted();
     });
     connect(m_slider, &MouseEventSlider::sliderTouchedUp, this, [this] {
         m_pointerOver = false;
-        m_form.sliderTouchedUp(m_name);
+        m_form.sliderTouchedUp(m_id);
         acted();
     });
     connect(m_slider, &QSlider::valueChanged, this, [this](int value) {
@@ -217,7 +217,7 @@ SliderView::SliderView(form::SettingForm &form, const QString &name, QWidget *pa
         // the nearer one, so the pointer never lands on a position the form refuses.
         const int stop = m_slider->minimum()
             + qRound(double(value - m_slider->minimum()) / m_step) * m_step;
-        m_form.sliderMoved(m_name, qBound(m_slider->minimum(), stop, m_slider->maximum()));
+        m_form.sliderMoved(m_id, qBound(m_slider->minimum(), stop, m_slider->maximum()));
         acted();
     });
 }
@@ -303,15 +303,15 @@ int SliderView::layoutIn(int width)
 
 // --- Check box --------------------------------------------------------------------------------
 
-CheckBoxView::CheckBoxView(form::SettingForm &form, const QString &name, QWidget *parent)
-    : ControlView(form, name, parent)
+CheckBoxView::CheckBoxView(form::SettingForm &form, form::ControlId id, QWidget *parent)
+    : ControlView(form, id, parent)
 {
     m_box = new RadioButton(this);
-    m_box->setObjectName(name + QStringLiteral("_box"));
+    m_box->setObjectName(objectName() + QStringLiteral("_box"));
     m_box->setIsCheckBoxMode(true);
     m_box->setIsToggleMode(true);
     connect(m_box, &RadioButton::touched, this, [this] {
-        m_form.setChecked(m_name, !m_checked);
+        m_form.setChecked(m_id, !m_checked);
         acted();
     });
 }
@@ -337,14 +337,14 @@ int CheckBoxView::layoutIn(int width)
 
 // --- Pop-up and combo box ---------------------------------------------------------------------
 
-ChoiceView::ChoiceView(form::SettingForm &form, const QString &name, QWidget *parent)
-    : ControlView(form, name, parent)
+ChoiceView::ChoiceView(form::SettingForm &form, form::ControlId id, QWidget *parent)
+    : ControlView(form, id, parent)
 {
     m_combo = new QComboBox(this);
     m_combo->setObjectName(QStringLiteral("settingCombo"));
     m_combo->setMaxVisibleItems(14);
     connect(m_combo, &QComboBox::activated, this, [this](int index) {
-        m_form.pickCell(m_name, index);
+        m_form.pickCell(m_id, index);
         acted();
     });
 }
@@ -377,8 +377,8 @@ int ChoiceView::layoutIn(int width)
 
 // --- Date picker ------------------------------------------------------------------------------
 
-DateView::DateView(form::SettingForm &form, const QString &name, QWidget *parent)
-    : ControlView(form, name, parent)
+DateView::DateView(form::SettingForm &form, form::ControlId id, QWidget *parent)
+    : ControlView(form, id, parent)
 {
     m_picker = new QDateTimeEdit(this);
     m_picker->setObjectName(QStringLiteral("settingDatePicker"));
@@ -386,7 +386,7 @@ DateView::DateView(form::SettingForm &form, const QString &name, QWidget *parent
     m_picker->setDisplayFormat(QStringLiteral("yyyy-MM-dd  HH:mm:ss"));
     m_picker->setCalendarPopup(true);
     connect(m_picker, &QDateTimeEdit::dateTimeChanged, this, [this](const QDateTime &when) {
-        m_form.setDateTime(m_name, when);
+        m_form.setDateTime(m_id, when);
         acted();
     });
 }
@@ -407,15 +407,15 @@ int DateView::layoutIn(int width)
 
 // --- Button -----------------------------------------------------------------------------------
 
-ButtonView::ButtonView(form::SettingForm &form, const QString &name, QWidget *parent)
-    : ControlView(form, name, parent)
+ButtonView::ButtonView(form::SettingForm &form, form::ControlId id, QWidget *parent)
+    : ControlView(form, id, parent)
 {
     m_button = new QPushButton(this);
     m_button->setObjectName(QStringLiteral("settingActionButton"));
     m_button->setAutoDefault(false);
     m_button->setCursor(Qt::PointingHandCursor);
     connect(m_button, &QPushButton::clicked, this, [this] {
-        m_form.press(m_name);
+        m_form.press(m_id);
         acted();
     });
 }
@@ -439,8 +439,8 @@ int ButtonView::layoutIn(int width)
 
 // --- Label ------------------------------------------------------------------------------------
 
-LabelView::LabelView(form::SettingForm &form, const QString &name, QWidget *parent)
-    : ControlView(form, name, parent)
+LabelView::LabelView(form::SettingForm &form, form::ControlId id, QWidget *parent)
+    : ControlView(form, id, parent)
 {
     m_label = makeLabel(this, "settingNote");
     m_label->setWordWrap(true);
@@ -480,8 +480,8 @@ int LabelView::layoutIn(int width)
 
 // --- Partition bar ----------------------------------------------------------------------------
 
-PartitionBarView::PartitionBarView(form::SettingForm &form, const QString &name, QWidget *parent)
-    : ControlView(form, name, parent)
+PartitionBarView::PartitionBarView(form::SettingForm &form, form::ControlId id, QWidget *parent)
+    : ControlView(form, id, parent)
 {
     for (int i = 0; i < kSegments; ++i) {
         m_legend.append(makeLabel(this, "settingPartitionTitle"));

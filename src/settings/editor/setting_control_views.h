@@ -26,9 +26,9 @@ class RadioButton;
 class ControlView : public QWidget {
     Q_OBJECT
 public:
-    ControlView(form::SettingForm &form, const QString &name, QWidget *parent);
+    ControlView(form::SettingForm &form, form::ControlId id, QWidget *parent);
 
-    QString controlName() const { return m_name; }
+    form::ControlId controlId() const { return m_id; }
     virtual void refresh(const form::FormControl &control) = 0;
     // Lays the parts out for width and returns the height used.
     virtual int layoutIn(int width) = 0;
@@ -50,7 +50,7 @@ protected:
     int controlX() const;
     void acted() const;
     form::SettingForm &m_form;
-    QString m_name;
+    form::ControlId m_id;
     QLabel *m_caption = nullptr;
     int m_captionWidth = 0;
     std::function<void()> m_afterAction;
@@ -59,7 +59,7 @@ protected:
 class RadioGroupView : public ControlView {
     Q_OBJECT
 public:
-    RadioGroupView(form::SettingForm &form, const QString &name, QWidget *parent);
+    RadioGroupView(form::SettingForm &form, form::ControlId id, QWidget *parent);
     void refresh(const form::FormControl &control) override;
     int layoutIn(int width) override;
     const QList<RadioButton *> &cells() const { return m_cells; }
@@ -79,7 +79,7 @@ private:
 class SliderView : public ControlView {
     Q_OBJECT
 public:
-    SliderView(form::SettingForm &form, const QString &name, QWidget *parent);
+    SliderView(form::SettingForm &form, form::ControlId id, QWidget *parent);
     void refresh(const form::FormControl &control) override;
     int layoutIn(int width) override;
     MouseEventSlider *slider() const { return m_slider; }
@@ -99,7 +99,7 @@ private:
 class CheckBoxView : public ControlView {
     Q_OBJECT
 public:
-    CheckBoxView(form::SettingForm &form, const QString &name, QWidget *parent);
+    CheckBoxView(form::SettingForm &form, form::ControlId id, QWidget *parent);
     void refresh(const form::FormControl &control) override;
     int layoutIn(int width) override;
     bool isInline() const override { return true; }
@@ -114,7 +114,7 @@ private:
 class ChoiceView : public ControlView {
     Q_OBJECT
 public:
-    ChoiceView(form::SettingForm &form, const QString &name, QWidget *parent);
+    ChoiceView(form::SettingForm &form, form::ControlId id, QWidget *parent);
     void refresh(const form::FormControl &control) override;
     int layoutIn(int width) override;
     QComboBox *comboBox() const { return m_combo; }
@@ -126,7 +126,7 @@ private:
 class DateView : public ControlView {
     Q_OBJECT
 public:
-    DateView(form::SettingForm &form, const QString &name, QWidget *parent);
+    DateView(form::SettingForm &form, form::ControlId id, QWidget *parent);
     void refresh(const form::FormControl &control) override;
     int layoutIn(int width) override;
     bool isInline() const override { return true; }
@@ -140,7 +140,7 @@ private:
 class ButtonView : public ControlView {
     Q_OBJECT
 public:
-    ButtonView(form::SettingForm &form, const QString &name, QWidget *parent);
+    ButtonView(form::SettingForm &form, form::ControlId id, QWidget *parent);
     void refresh(const form::FormControl &control) override;
     int layoutIn(int width) override;
     bool isInline() const override { return true; }
@@ -154,7 +154,7 @@ private:
 class LabelView : public ControlView {
     Q_OBJECT
 public:
-    LabelView(form::SettingForm &form, const QString &name, QWidget *parent);
+    LabelView(form::SettingForm &form, form::ControlId id, QWidget *parent);
     void refresh(const form::FormControl &control) override;
     int layoutIn(int width) override;
     QLabel *label() const { return m_label; }
@@ -177,7 +177,7 @@ class PartitionBarView : public ControlView {
     Q_OBJECT
 public:
     static constexpr int kSegments = 5;
-    PartitionBarView(form::SettingForm &form, const QString &name, QWidget *parent);
+    PartitionBarView(form::SettingForm &form, form::ControlId id, QWidget *parent);
     void refresh(const form::FormControl &control) override;
     int layoutIn(int width) override;
     void setTitles(const QStringList &titles);

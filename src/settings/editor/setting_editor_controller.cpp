@@ -1,5 +1,6 @@
 #include "setting_editor_controller.h"
 
+#include "setting_section_view.h"
 #include "settings/form/setting_form.h"
 
 #include <QKeyEvent>
@@ -13,9 +14,18 @@ QWidget *SettingEditorController::parentWindow() const
     return m_root ? m_root->window() : nullptr;
 }
 
-ControlView *SettingEditorController::controlView(const QString &name) const
+SettingSectionView *SettingEditorController::sectionView(form::SectionId id) const
 {
-    return findControlView(m_sectionOrder, name);
+    for (SettingSectionView *view : m_sectionOrder) {
+        if (view->sectionId() == id)
+            return view;
+    }
+    return nullptr;
+}
+
+ControlView *SettingEditorController::controlView(form::ControlId id) const
+{
+    return findControlView(m_sectionOrder, id);
 }
 
 void SettingEditorController::applyLanguageSettings()

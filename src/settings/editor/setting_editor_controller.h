@@ -3,7 +3,6 @@
 #include "drovik_view_controller.h"
 #include "setting_frame.h"
 
-#include <QHash>
 #include <QList>
 #include <QPointer>
 #include <QString>
@@ -19,7 +18,9 @@ class SettingSectionView;
 
 namespace form {
 class SettingForm;
-}
+enum class ControlId;
+enum class SectionId;
+} // namespace form
 
 // What the settings editors share around the form they draw: their section views, the
 // borderless window dragged by its background, keys handed on to the root view, and the texts
@@ -30,8 +31,8 @@ public:
     using DrovikViewController::DrovikViewController;
 
     QWidget *parentWindow() const;
-    SettingSectionView *sectionView(const QString &name) const { return m_sections.value(name); }
-    ControlView *controlView(const QString &name) const;
+    SettingSectionView *sectionView(form::SectionId id) const;
+    ControlView *controlView(form::ControlId id) const;
 
     void applyLanguageSettings() override;
 
@@ -49,7 +50,6 @@ protected:
     virtual void relabelFrame() = 0;
 
     QPointer<QWidget> m_root;
-    QHash<QString, SettingSectionView *> m_sections;
     QList<SettingSectionView *> m_sectionOrder;
 
 private:

@@ -129,11 +129,11 @@ void WindowDragger::mouseDragged(QMouseEvent *event, QWidget *window) const
     window->move(m_windowDragOrigin + moved);
 }
 
-ControlView *findControlView(const QList<SettingSectionView *> &sections, const QString &name)
+ControlView *findControlView(const QList<SettingSectionView *> &sections, form::ControlId id)
 {
     for (SettingSectionView *section : sections) {
         for (ControlView *view : section->controlViews()) {
-            if (view->controlName() == name)
+            if (view->controlId() == id)
                 return view;
         }
     }

@@ -12,6 +12,10 @@ class QMouseEvent;
 class QScrollArea;
 class QWidget;
 
+namespace drovik::form {
+enum class ControlId;
+}
+
 namespace drovik {
 
 class BGColorView;
@@ -49,7 +53,7 @@ int stackSectionViews(QWidget *page, const QList<SettingSectionView *> &sections
 void fitScrollView(QScrollArea *scrollView, const QRect &laidOut, const QWidget *page);
 
 // The view drawing the control of that name among the sections' views, or nullptr.
-ControlView *findControlView(const QList<SettingSectionView *> &sections, const QString &name);
+ControlView *findControlView(const QList<SettingSectionView *> &sections, form::ControlId id);
 
 // The card error ("check the memory card") as a sheet on parent, open; it deletes itself.
 QMessageBox *openCardWriteErrorAlert(QWidget *parent);

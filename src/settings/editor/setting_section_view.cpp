@@ -16,13 +16,13 @@ constexpr int kBottom = 14;
 constexpr int kMaxCaption = 150;
 } // namespace
 
-SettingSectionView::SettingSectionView(form::SettingForm &form, const QString &name,
+SettingSectionView::SettingSectionView(form::SettingForm &form, form::SectionId id,
                                        QWidget *parent)
     : QWidget(parent)
     , m_form(form)
-    , m_name(name)
+    , m_id(id)
 {
-    setObjectName(name);
+    setObjectName(QLatin1StringView(form::sectionName(id)));
     m_title = new QLabel(this);
     m_title->setObjectName(QStringLiteral("settingSectionTitle"));
     m_rule = new QWidget(this);
@@ -31,9 +31,9 @@ SettingSectionView::SettingSectionView(form::SettingForm &form, const QString &n
     QPalette palette = m_rule->palette();
     palette.setColor(QPalette::Window, QColor(0x2f, 0x36, 0x3f));
     m_rule->setPalette(palette);
-    if (const form::FormSection *section = form.section(name)) {
-        for (const QString &controlName : section->controls) {
-            if (const form::FormControl *control = form.control(controlName))
+    if (const form::FormSection *section = form.section(id)) {
+        for (const form::ControlId controlId : section->controls) {
+            if (const form::FormControl *control = form.control(controlId))
                 m_controls.append(ControlView::create(form, *control, this));
         }
     }
@@ -55,14 +55,14 @@ void SettingSectionView::reSizeSplitLine(QWidget *line, QLabel *title)
 
 void SettingSectionView::refresh()
 {
-    const form::FormSection *section = m_form.section(m_name);
+    const form::FormSection *section = m_form.section(m_id);
     if (!section)
         return;
     m_title->setText(section->title);
     QStringList partitionTitles;
     PartitionBarView *bar = nullptr;
     for (ControlView *view : std::as_const(m_controls)) {
-        const form::FormControl *control = m_form.control(view->controlName());
+        const form::FormControl *control = m_form.control(view->controlId());
         if (!control)
             continue;
         view->refresh(*control);

@@ -9,7 +9,8 @@ class QLabel;
 
 namespace drovik::form {
 class SettingForm;
-}
+enum class SectionId;
+} // namespace drovik::form
 
 namespace drovik {
 
@@ -26,9 +27,9 @@ public:
     static constexpr int kRuleReach = 548;
     static constexpr int kIndent = 30;
 
-    SettingSectionView(form::SettingForm &form, const QString &name, QWidget *parent);
+    SettingSectionView(form::SettingForm &form, form::SectionId id, QWidget *parent);
 
-    QString sectionName() const { return m_name; }
+    form::SectionId sectionId() const { return m_id; }
     QLabel *titleLabel() const { return m_title; }
     QWidget *ruleLine() const { return m_rule; }
     const QList<ControlView *> &controlViews() const { return m_controls; }
@@ -49,7 +50,7 @@ private:
     void fitCaptionsAndColumns();
 
     form::SettingForm &m_form;
-    QString m_name;
+    form::SectionId m_id;
     QLabel *m_title = nullptr;
     QWidget *m_rule = nullptr;
     QList<ControlView *> m_controls;

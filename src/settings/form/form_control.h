@@ -1,5 +1,7 @@
 #pragma once
 
+#include "settings/form/form_names.h"
+
 #include <QDateTime>
 #include <QList>
 #include <QString>
@@ -32,10 +34,10 @@ struct FormItem {
 };
 
 struct FormControl {
-    QString name; // the control's name as the editors know it ("commonGMTComboBox")
+    ControlId id{}; // its name: controlName(id)
     ControlKind kind = ControlKind::Label;
-    QString section; // the section (view) that holds it
-    QString title;   // caption beside or above the control; a Label's or Button's text
+    SectionId section{}; // the section (view) that holds it
+    QString title;       // caption beside or above the control; a Label's or Button's text
     bool visible = true; // the control itself; see RecordSettingForm::isShown for the section
     bool enabled = true;
 
@@ -66,11 +68,11 @@ struct FormControl {
 // A titled block of controls on one page. Hidden sections take no room: the pages show the
 // visible ones in order, without gaps.
 struct FormSection {
-    QString name;  // "commonGMTView"
-    int tab = 0;   // 0 common, 1 continuous, 2 parking, 3 extra functions
+    SectionId id{}; // its name: sectionName(id)
+    int tab = 0;    // 0 common, 1 continuous, 2 parking, 3 extra functions
     QString title;
     bool visible = true;
-    QStringList controls; // names, in drawing order
+    QList<ControlId> controls; // in drawing order
 };
 
 // An alert the form raises; the host shows it (a sheet in the dialog) and calls answer().

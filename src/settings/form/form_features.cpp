@@ -7,6 +7,8 @@
 namespace drovik::form {
 
 using namespace formtext;
+using enum ControlId;
+using enum SectionId;
 
 namespace {
 
@@ -39,12 +41,12 @@ void RecordSettingForm::applyModelFeatures()
     if (f == Family::None)
         return; // no mapping: the layout as it is
     // Shared by every family that has a mapping.
-    setSectionShown(s("commonDateFormatView"), f == Family::K210);
-    setEnabled(s("commonVideoDateFormatRadioGroup"), f == Family::K210);
-    setSectionShown(s("etcMemoryCardFormatView"), false);
-    setSectionShown(s("etcInitializeTouchView"), f == Family::V470);
-    setSectionShown(s("commonDrivingGuideView"), f == Family::R640);
-    setSectionShown(s("alwaysWDRView"), f == Family::V820 || f == Family::R930);
+    setSectionShown(CommonDateFormatView, f == Family::K210);
+    setEnabled(CommonVideoDateFormatRadioGroup, f == Family::K210);
+    setSectionShown(EtcMemoryCardFormatView, false);
+    setSectionShown(EtcInitializeTouchView, f == Family::V470);
+    setSectionShown(CommonDrivingGuideView, f == Family::R640);
+    setSectionShown(AlwaysWDRView, f == Family::V820 || f == Family::R930);
     if (isSecondGeneration())
         applySecondGenerationFeatures(f);
     else
@@ -55,49 +57,49 @@ void RecordSettingForm::applyModelFeatures()
 
 void RecordSettingForm::applyFirstGenerationFeatures(Family f)
 {
-    setControlShown(s("commonRearBrightnessSlider"), false);
-    setSectionShown(s("commonTimeView"), f != Family::R640);
-    for (const char *name : {"commonLCDBrightnessView", "commonLCDOffTimerView"})
-        setSectionShown(s(name), f == Family::V470);
-    for (const char *name :
-         {"commonSpeedStampView", "alwaysDrivingGuideView", "alwaysVehicleTypeView",
-          "alwaysLDWSView", "alwaysLDWSSensitivityView", "alwaysLDWSSpeedView", "alwaysFCWSView",
-          "alwaysFCWSSensitivityView", "alwaysFVDWView",
+    setControlShown(CommonRearBrightnessSlider, false);
+    setSectionShown(CommonTimeView, f != Family::R640);
+    for (const SectionId id : {CommonLCDBrightnessView, CommonLCDOffTimerView})
+        setSectionShown(id, f == Family::V470);
+    for (const SectionId id :
+         {CommonSpeedStampView, AlwaysDrivingGuideView, AlwaysVehicleTypeView, AlwaysLDWSView,
+          AlwaysLDWSSensitivityView, AlwaysLDWSSpeedView, AlwaysFCWSView, AlwaysFCWSSensitivityView,
+          AlwaysFVDWView,
           // The first generation's mappings neither fill nor store the night vision.
-          "parkingSuperNightVisionView"})
-        setSectionShown(s(name), false);
-    setControlShown(s("alwaysLDWSRightSensitivitySlider"), false);
+          ParkingSuperNightVisionView})
+        setSectionShown(id, false);
+    setControlShown(AlwaysLDWSRightSensitivitySlider, false);
 
-    struct Tab { const char *front, *rear, *rearQuality, *frameRate; bool parking; };
-    for (const Tab &tab : {Tab{"alwaysRadioGroupFrontResolution", "alwaysRadioGroupRearResolution",
-                               "alwaysRadioGroupRearQuality", "alwaysRadioGroupFrameRate", false},
-                           Tab{"parkingFrontResolutionRadioGroup", "parkingRearResolutionRadioGroup",
-                               "parkingRearQualityRadioGroup", "parkingFrameRateRadioGroup", true}}) {
-        const QString front = s(tab.front);
-        const QString frameRate = s(tab.frameRate);
+    struct Tab { ControlId front, rear, rearQuality, frameRate; bool parking; };
+    for (const Tab &tab : {Tab{AlwaysRadioGroupFrontResolution, AlwaysRadioGroupRearResolution,
+                               AlwaysRadioGroupRearQuality, AlwaysRadioGroupFrameRate, false},
+                           Tab{ParkingFrontResolutionRadioGroup, ParkingRearResolutionRadioGroup,
+                               ParkingRearQualityRadioGroup, ParkingFrameRateRadioGroup, true}}) {
+        const ControlId front = tab.front;
+        const ControlId frameRate = tab.frameRate;
         if (f == Family::K210) {
             setCellCount(front, 2);
             setCellTitles(front, {kVGA, kHD});
-            setControlShown(s(tab.rear), false);
-            setControlShown(s(tab.rearQuality), false);
+            setControlShown(tab.rear, false);
+            setControlShown(tab.rearQuality, false);
             setCellCount(frameRate, 2); // its titles are localised texts
         } else if (f == Family::R640) {
             setCellTitles(front, {kVGA, kHD, kFHD});
-            setCellTitles(s(tab.rear), {kVGA, kHD});
+            setCellTitles(tab.rear, {kVGA, kHD});
             setCellTitles(frameRate, texts({"10fps", "15fps", "30fps"}));
         } else {
             setCellCount(front, 2);
             setCellTitles(front, {kHD, kFHD});
-            setCellTitles(s(tab.rear), {kVGA, kHD});
+            setCellTitles(tab.rear, {kVGA, kHD});
             setCellCount(frameRate, 2);
             setCellTitles(frameRate, tab.parking ? texts({"15fps", "30fps"}) : texts({"20fps", "30fps"}));
         }
     }
-    ctl(s("commonDrivingGuideRadioGroup")).horizontal = f == Family::V470; // columns there
-    setSectionShown(s("alwaysQualityView"), f != Family::V470);
-    setSectionShown(s("parkingQualityView"), f != Family::V470);
-    setSectionShown(s("parkingTimelimitView_36x"), f != Family::R640);
-    setSectionShown(s("parkingTimelimitView_36o"), f == Family::R640);
+    ctl(CommonDrivingGuideRadioGroup).horizontal = f == Family::V470; // columns there
+    setSectionShown(AlwaysQualityView, f != Family::V470);
+    setSectionShown(ParkingQualityView, f != Family::V470);
+    setSectionShown(ParkingTimeLimitView36x, f != Family::R640);
+    setSectionShown(ParkingTimeLimitView36o, f == Family::R640);
 }
 
 void RecordSettingForm::applySecondGenerationFeatures(Family f)
@@ -107,111 +109,111 @@ void RecordSettingForm::applySecondGenerationFeatures(Family f)
     const bool resolution = f != Family::V820 && manager().set_resolution() != 0;
     const bool lcd = f == Family::V820 || f == Family::V560;
 
-    setControlShown(s("commonRearBrightnessSlider"), f == Family::V820 || f == Family::R930);
-    setSectionShown(s("commonAudioRecordView"), false);
-    setControlShown(s("commonVoiceMentRadioGroup"), false);
-    setRange(s("commonVoiceMentSlider"), 0, 3);
-    setSectionShown(s("commonTimeView"), f == Family::V560 || f == Family::R60);
-    setSectionShown(s("commonLCDBrightnessView"), lcd);
-    setSectionShown(s("commonLCDOffTimerView"), lcd);
+    setControlShown(CommonRearBrightnessSlider, f == Family::V820 || f == Family::R930);
+    setSectionShown(CommonAudioRecordView, false);
+    setControlShown(CommonVoiceMentRadioGroup, false);
+    setRange(CommonVoiceMentSlider, 0, 3);
+    setSectionShown(CommonTimeView, f == Family::V560 || f == Family::R60);
+    setSectionShown(CommonLCDBrightnessView, lcd);
+    setSectionShown(CommonLCDOffTimerView, lcd);
     if (lcd) {
-        setRange(s("commonLCDBrighnessSlider"), 0, 2);
-        setCellCount(s("commonLCDOffTimerRadioGroup"), 3);
+        setRange(CommonLCDBrightnessSlider, 0, 2);
+        setCellCount(CommonLCDOffTimerRadioGroup, 3);
     }
-    setSectionShown(s("commonSpeedStampView"),
+    setSectionShown(CommonSpeedStampView,
                     type == Model::V880 || type == Model::R970 || type == Model::RB740
                         || f == Family::V560 || f == Family::R60);
 
-    setSectionShown(s("alwaysResolutionView"), resolution);
-    for (const char *name : {"alwaysRadioGroupFrontResolution", "alwaysRadioGroupRearResolution"}) {
-        setCellCount(s(name), 2);
-        setCellTitles(s(name), {kHD, kFHD});
+    setSectionShown(AlwaysResolutionView, resolution);
+    for (const ControlId id : {AlwaysRadioGroupFrontResolution, AlwaysRadioGroupRearResolution}) {
+        setCellCount(id, 2);
+        setCellTitles(id, {kHD, kFHD});
     }
-    for (const char *name : {"alwaysFrameRateView", "alwaysQualityView", "parkingResolutionView",
-                             "parkingFrameRateView", "parkingQualityView"})
-        setSectionShown(s(name), false);
-    setRange(s("alwaysShockSensitivitySlider"), 1, 5);
-    setRange(s("parkingShockSensitivitySlider"), 1, 5);
-    setSectionShown(s("alwaysDrivingGuideView"),
+    for (const SectionId id : {AlwaysFrameRateView, AlwaysQualityView, ParkingResolutionView,
+                               ParkingFrameRateView, ParkingQualityView})
+        setSectionShown(id, false);
+    setRange(AlwaysShockSensitivitySlider, 1, 5);
+    setRange(ParkingShockSensitivitySlider, 1, 5);
+    setSectionShown(AlwaysDrivingGuideView,
                     f == Family::V820 || f == Family::R930 || (f == Family::R60 && type != Model::RM30)
                         || type == Model::V530 || type == Model::V560);
-    setSectionShown(s("alwaysDrivingGuideSubView"), type == Model::R120 || type == Model::QT_K9_PN);
+    setSectionShown(AlwaysDrivingGuideSubView, type == Model::R120 || type == Model::QT_K9_PN);
     const bool adas = (f == Family::V820 && a) || f == Family::R930;
-    for (const char *name : {"alwaysVehicleTypeView", "alwaysLDWSView", "alwaysLDWSSensitivityView",
-                             "alwaysLDWSSpeedView", "alwaysFCWSView", "alwaysFCWSSensitivityView"})
-        setSectionShown(s(name), adas);
+    for (const SectionId id : {AlwaysVehicleTypeView, AlwaysLDWSView, AlwaysLDWSSensitivityView,
+                               AlwaysLDWSSpeedView, AlwaysFCWSView, AlwaysFCWSSensitivityView})
+        setSectionShown(id, adas);
     if (f == Family::R930)
-        setControlShown(s("alwaysLDWSRightSensitivitySlider"), type != Model::R930);
+        setControlShown(AlwaysLDWSRightSensitivitySlider, type != Model::R930);
     else if (f != Family::V820)
-        setControlShown(s("alwaysLDWSRightSensitivitySlider"), false);
-    setSectionShown(s("alwaysFVDWView"), f == Family::V820 && a);
+        setControlShown(AlwaysLDWSRightSensitivitySlider, false);
+    setSectionShown(AlwaysFVDWView, f == Family::V820 && a);
 
     if (isThreeRowParking()) {
-        setCellCount(s("parkingModeRadioGroup"), 3);
-        setControlShown(s("parkingModeUseDescriptionLabel"), false);
-        setControlShown(s("parkingModeNoUseDescriptionLabel"), false);
+        setCellCount(ParkingModeRadioGroup, 3);
+        setControlShown(ParkingModeUseDescriptionLabel, false);
+        setControlShown(ParkingModeNoUseDescriptionLabel, false);
     } else {
-        setSectionShown(s("parkingSuperNightVisionView"), false);
+        setSectionShown(ParkingSuperNightVisionView, false);
     }
-    setControlShown(s("parkingMotionRadioGroup"), false);
-    setRange(s("parkingMotionSlider"), 0, 3);
-    setRange(s("parkingTimeLimitSlider_36x"), 1, 4);
+    setControlShown(ParkingMotionRadioGroup, false);
+    setRange(ParkingMotionSlider, 0, 3);
+    setRange(ParkingTimeLimitSlider36x, 1, 4);
 
     if (f == Family::V820) {
-        setControlShown(s("etcSecurityLEDMode1Label"), false);
-        setControlShown(s("etcSecurityLEDMode2Label"), false);
+        setControlShown(EtcSecurityLEDMode1Label, false);
+        setControlShown(EtcSecurityLEDMode2Label, false);
     }
     if (f == Family::V560) {
-        FormControl &led = ctl(s("etcSecurityLEDRadioGroup"));
+        FormControl &led = ctl(EtcSecurityLEDRadioGroup);
         led.items[0].enabled = false;
         led.items[2].enabled = false;
     }
-    setSectionShown(s("etcSecurityLEDView"), f != Family::R60);
+    setSectionShown(EtcSecurityLEDView, f != Family::R60);
 }
 
 // The texts above the thumb, one per position, and the fixed texts under the track.
 void RecordSettingForm::applyGuideTexts()
 {
     const bool second = isSecondGeneration();
-    const auto guides = [this](const char *name, const QStringList &labels) {
-        ctl(s(name)).guideLabels = labels;
+    const auto guides = [this](ControlId id, const QStringList &labels) {
+        ctl(id).guideLabels = labels;
     };
-    const auto descriptions = [this](const char *name, const QStringList &labels) {
-        ctl(s(name)).descriptions = labels;
+    const auto descriptions = [this](ControlId id, const QStringList &labels) {
+        ctl(id).descriptions = labels;
     };
     const QStringList impact = second ? numbers(1, 5) : numbers(1, 10);
-    guides("alwaysShockSensitivitySlider", impact);
-    guides("parkingShockSensitivitySlider", impact);
-    guides("commonVoiceMentSlider", second ? numbers(0, 3) : numbers(1, 6));
-    descriptions("commonVoiceMentSlider", second ? numbers(0, 3) : numbers(1, 6));
-    const int lcdMaximum = ctl(s("commonLCDBrighnessSlider")).maximum;
-    guides("commonLCDBrighnessSlider", numbers(0, lcdMaximum));
-    descriptions("commonLCDBrighnessSlider", lcdMaximum == 2 ? numbers(0, 2) : texts({"0", "5", "10"}));
-    for (const char *name : {"commonFrontBrightnessSlider", "commonRearBrightnessSlider"})
-        guides(name, texts({"-1", "0", "+1"}));
-    for (const char *name : {"alwaysLDWSSensitivitySlider", "alwaysLDWSRightSensitivitySlider",
-                             "alwaysFCWSSensitivitySlider"}) {
-        guides(name, numbers(1, 3));
-        descriptions(name, numbers(1, 3));
+    guides(AlwaysShockSensitivitySlider, impact);
+    guides(ParkingShockSensitivitySlider, impact);
+    guides(CommonVoiceMentSlider, second ? numbers(0, 3) : numbers(1, 6));
+    descriptions(CommonVoiceMentSlider, second ? numbers(0, 3) : numbers(1, 6));
+    const int lcdMaximum = ctl(CommonLCDBrightnessSlider).maximum;
+    guides(CommonLCDBrightnessSlider, numbers(0, lcdMaximum));
+    descriptions(CommonLCDBrightnessSlider, lcdMaximum == 2 ? numbers(0, 2) : texts({"0", "5", "10"}));
+    for (const ControlId id : {CommonFrontBrightnessSlider, CommonRearBrightnessSlider})
+        guides(id, texts({"-1", "0", "+1"}));
+    for (const ControlId id : {AlwaysLDWSSensitivitySlider, AlwaysLDWSRightSensitivitySlider,
+                               AlwaysFCWSSensitivitySlider}) {
+        guides(id, numbers(1, 3));
+        descriptions(id, numbers(1, 3));
     }
     const QStringList motion = second ? texts({"OFF", "1", "3", "5"}) : texts({"1", "3", "5"});
-    guides("parkingMotionSlider", motion);
-    descriptions("parkingMotionSlider", motion);
+    guides(ParkingMotionSlider, motion);
+    descriptions(ParkingMotionSlider, motion);
     const QStringList hours36x = second ? texts({"6", "12", "24", "48"})
                                         : texts({"1", "2", "4", "6", "12", "24", "48"});
-    guides("parkingTimeLimitSlider_36x", hours36x);
-    descriptions("parkingTimeLimitSlider_36x", hours36x);
+    guides(ParkingTimeLimitSlider36x, hours36x);
+    descriptions(ParkingTimeLimitSlider36x, hours36x);
     const QStringList hours36o = texts({"1", "2", "4", "6", "12", "24", "36", "48"});
-    guides("parkingTimeLimitSlider_36o", hours36o);
-    descriptions("parkingTimeLimitSlider_36o", hours36o);
+    guides(ParkingTimeLimitSlider36o, hours36o);
+    descriptions(ParkingTimeLimitSlider36o, hours36o);
     QStringList volts12;
     QStringList volts24;
     for (int i = 0; i < 8; ++i) {
         volts12.append(QString::number((116 + i) / 10.0, 'f', 1) + s("V"));
         volts24.append(QString::number((232 + 2 * i) / 10.0, 'f', 1) + s("V"));
     }
-    guides("parkingBatteryOff12VSlider", volts12);
-    guides("parkingBatteryOff24VSlider", volts24);
+    guides(ParkingBatteryOff12VSlider, volts12);
+    guides(ParkingBatteryOff24VSlider, volts24);
 }
 
 } // namespace drovik::form

@@ -11,6 +11,8 @@
 namespace drovik::form {
 
 using namespace formtext;
+using enum ControlId;
+using enum SectionId;
 
 namespace {
 
@@ -24,50 +26,50 @@ const char *const kParkingOff = "주차모드를 사용하지 않는 경우,\n�
 
 } // namespace
 
-void RecordSettingForm::runControlHandler(const QString &name)
+void RecordSettingForm::runControlHandler(ControlId id)
 {
-    if (name == u"parkingModeRadioGroup")
+    if (id == ParkingModeRadioGroup)
         useParkingModeChanged();
-    else if (name == u"etcMemoryPartitionRadioGroup")
+    else if (id == EtcMemoryPartitionRadioGroup)
         refreshMemoryPartitionGraph();
-    else if (name == u"commonSpeedUnitRadioGroup" && isSecondGeneration())
+    else if (id == CommonSpeedUnitRadioGroup && isSecondGeneration())
         retitleLDWSSpeedRows();
-    else if (name == u"alwaysRadioGroupFrontResolution" && mapsResolution())
+    else if (id == AlwaysRadioGroupFrontResolution && mapsResolution())
         frontResolutionTouched();
-    else if (name == u"commonTimeCheckBox")
-        applySettingTimeState(ctl(name).checked);
-    else if (name == u"commonCurrentTimeButton")
-        ctl(s("commonDatePicker")).dateTime = QDateTime::currentDateTime();
-    else if (name == u"etcMemoryCardFormatButton")
+    else if (id == CommonTimeCheckBox)
+        applySettingTimeState(ctl(id).checked);
+    else if (id == CommonCurrentTimeButton)
+        ctl(CommonDatePicker).dateTime = QDateTime::currentDateTime();
+    else if (id == EtcMemoryCardFormatButton)
         memoryCardFormatButtonTouched();
-    else if (name == u"etcInitializeTouchButton")
+    else if (id == EtcInitializeTouchButton)
         initializeTouchButtonTouched();
     else
-        refreshLinkedStates(name);
+        refreshLinkedStates(id);
 }
 
 // Controls whose enabled state follows a radio group: voice volume and parking motion on the
 // first generation, the driver-assistance pairs on the second. source: the group just picked;
 // empty after filling, when every follower takes its group's state.
-void RecordSettingForm::refreshLinkedStates(const QString &source)
+void RecordSettingForm::refreshLinkedStates(std::optional<ControlId> source)
 {
-    const auto follows = [&](const char *group, std::initializer_list<const char *> followers,
+    const auto follows = [&](ControlId group, std::initializer_list<ControlId> followers,
                              bool secondGeneration) {
-        if (secondGeneration != isSecondGeneration() || !(source.isEmpty() || source == QLatin1String(group)))
+        if (secondGeneration != isSecondGeneration() || (source && *source != group))
             return;
         // A group left on its "off" row disables what depends on it.
-        const bool on = selected(s(group)) != 1;
-        for (const char *follower : followers)
-            setEnabled(s(follower), on);
+        const bool on = selected(group) != 1;
+        for (const ControlId follower : followers)
+            setEnabled(follower, on);
     };
-    follows("commonVoiceMentRadioGroup", {"commonVoiceMentSlider"}, false);
-    follows("parkingMotionRadioGroup", {"parkingMotionSlider"}, false);
-    follows("alwaysLDWSRadioGroup",
-            {"alwaysLDWSSensitivitySlider", "alwaysLDWSRightSensitivitySlider", "alwaysLDWSSpeedRadioGroup"},
+    follows(CommonVoiceMentRadioGroup, {CommonVoiceMentSlider}, false);
+    follows(ParkingMotionRadioGroup, {ParkingMotionSlider}, false);
+    follows(AlwaysLDWSRadioGroup,
+            {AlwaysLDWSSensitivitySlider, AlwaysLDWSRightSensitivitySlider, AlwaysLDWSSpeedRadioGroup},
             true);
-    follows("alwaysFCWSRadioGroup", {"alwaysFCWSSensitivitySlider"}, true);
+    follows(AlwaysFCWSRadioGroup, {AlwaysFCWSSensitivitySlider}, true);
     if (familyOf() == Family::R60)
-        follows("alwaysDrivingGuideRadioGroup", {"alwaysDrivingGuideSubRadioGroup"}, true);
+        follows(AlwaysDrivingGuideRadioGroup, {AlwaysDrivingGuideSubRadioGroup}, true);
 }
 
 void RecordSettingForm::refreshSliderGuides()
@@ -76,7 +78,7 @@ void RecordSettingForm::refreshSliderGuides()
         if (c.kind != ControlKind::Slider)
             continue;
         const int index = c.position - c.minimum;
-        c.shownGuide = c.name == pointerSlider() && index >= 0 && index < c.guideLabels.size() ? index : -1;
+        c.shownGuide = c.id == pointerSlider() && index >= 0 && index < c.guideLabels.size() ? index : -1;
     }
 }
 
@@ -92,14 +94,14 @@ void RecordSettingForm::refreshMemoryPartitionGraph()
         table = secondShort;
     else if (familyOf() == Family::V820 || type == Model::R970 || type == Model::RB740)
         table = secondLong;
-    const int column = selected(s("etcMemoryPartitionRadioGroup"));
-    ctl(s("etcMemoryPartitionGraph")).percentages = table[column == 1 || column == 2 ? column : 0];
+    const int column = selected(EtcMemoryPartitionRadioGroup);
+    ctl(EtcMemoryPartitionGraph).percentages = table[column == 1 || column == 2 ? column : 0];
 }
 
 void RecordSettingForm::retitleLDWSSpeedRows()
 {
-    const bool mph = selected(s("commonSpeedUnitRadioGroup")) == 1;
-    setCellTitles(s("alwaysLDWSSpeedRadioGroup"),
+    const bool mph = selected(CommonSpeedUnitRadioGroup) == 1;
+    setCellTitles(AlwaysLDWSSpeedRadioGroup,
                   mph ? QStringList{s("30mph"), s("40mph"), s("50mph"), s("65mph")}
                       : QStringList{s("50km"), s("60km"), s("80km"), s("100km")});
 }
@@ -107,8 +109,8 @@ void RecordSettingForm::retitleLDWSSpeedRows()
 // HD at the front allows only HD at the rear; FHD gives the rear its own choice back.
 void RecordSettingForm::frontResolutionTouched()
 {
-    FormControl &rear = ctl(s("alwaysRadioGroupRearResolution"));
-    if (selected(s("alwaysRadioGroupFrontResolution")) == 0) {
+    FormControl &rear = ctl(AlwaysRadioGroupRearResolution);
+    if (selected(AlwaysRadioGroupFrontResolution) == 0) {
         if (rear.enabled)
             m_rearResolutionBeforeForce = rear.selected;
         rear.selected = 0;
@@ -125,19 +127,19 @@ void RecordSettingForm::frontResolutionTouched()
 
 void RecordSettingForm::setParkingSlidersEnabled(bool impact, bool motion, bool rest)
 {
-    setEnabled(s("parkingShockSensitivitySlider"), impact);
-    setEnabled(s("parkingMotionSlider"), motion);
-    for (const char *name : {"parkingTimeLimitSlider_36x", "parkingTimeLimitSlider_36o",
-                             "parkingBatteryOff12VSlider", "parkingBatteryOff24VSlider"})
-        setEnabled(s(name), rest);
+    setEnabled(ParkingShockSensitivitySlider, impact);
+    setEnabled(ParkingMotionSlider, motion);
+    for (const ControlId id : {ParkingTimeLimitSlider36x, ParkingTimeLimitSlider36o,
+                               ParkingBatteryOff12VSlider, ParkingBatteryOff24VSlider})
+        setEnabled(id, rest);
     // On the first generation the motion slider also follows its own radio group.
     if (motion && !isSecondGeneration())
-        setEnabled(s("parkingMotionSlider"), selected(s("parkingMotionRadioGroup")) == 0);
+        setEnabled(ParkingMotionSlider, selected(ParkingMotionRadioGroup) == 0);
 }
 
 void RecordSettingForm::useParkingModeChanged()
 {
-    const int row = selected(s("parkingModeRadioGroup"));
+    const int row = selected(ParkingModeRadioGroup);
     const QStringList buttons = {L("아니오"), L("예")};
     if (isThreeRowParking()) {
         static const char *const texts[] = {
@@ -158,15 +160,15 @@ void RecordSettingForm::useParkingModeChanged()
 // and would turn a repeated "off" pick on two rows into "on".
 void RecordSettingForm::restoreParkingModeRow()
 {
-    const QString group = s("parkingModeRadioGroup");
+    const ControlId group = ParkingModeRadioGroup;
     if (m_parkingRowBeforePick >= 0 && m_parkingRowBeforePick < ctl(group).items.size()) {
         select(group, m_parkingRowBeforePick);
         return;
     }
     switch (manager().parking_mode_set()) {
-    case 1: select(s("parkingModeRadioGroup"), 0); break;
-    case 2: select(s("parkingModeRadioGroup"), 1); break;
-    case 0: select(s("parkingModeRadioGroup"), isThreeRowParking() ? 2 : 0); break;
+    case 1: select(ParkingModeRadioGroup, 0); break;
+    case 2: select(ParkingModeRadioGroup, 1); break;
+    case 0: select(ParkingModeRadioGroup, isThreeRowParking() ? 2 : 0); break;
     default: break;
     }
 }
@@ -178,7 +180,7 @@ void RecordSettingForm::answerParkingMode(int button)
         return;
     }
     R640SettingManager &m = manager();
-    const int row = selected(s("parkingModeRadioGroup"));
+    const int row = selected(ParkingModeRadioGroup);
     // The choice goes into the record at once (in memory; the card changes on OK).
     if (row == 0) {
         setParkingSlidersEnabled(true, true, true);

@@ -7,13 +7,15 @@
 namespace drovik::form {
 
 using namespace formtext;
+using enum ControlId;
+using enum SectionId;
 
 namespace {
 
-FormControl radio(const QString &name, int cells, bool horizontal = false)
+FormControl radio(ControlId id, int cells, bool horizontal = false)
 {
     FormControl control;
-    control.name = name;
+    control.id = id;
     control.kind = ControlKind::RadioGroup;
     control.horizontal = horizontal;
     for (int i = 0; i < cells; ++i)
@@ -22,18 +24,18 @@ FormControl radio(const QString &name, int cells, bool horizontal = false)
     return control;
 }
 
-FormControl titledRadio(const QString &name, const QStringList &titles, bool horizontal = true)
+FormControl titledRadio(ControlId id, const QStringList &titles, bool horizontal = true)
 {
-    FormControl control = radio(name, int(titles.size()), horizontal);
+    FormControl control = radio(id, int(titles.size()), horizontal);
     for (int i = 0; i < titles.size(); ++i)
         control.items[i].title = titles[i];
     return control;
 }
 
-FormControl slider(const QString &name, int minimum, int maximum)
+FormControl slider(ControlId id, int minimum, int maximum)
 {
     FormControl control;
-    control.name = name;
+    control.id = id;
     control.kind = ControlKind::Slider;
     control.minimum = minimum;
     control.maximum = maximum;
@@ -41,10 +43,10 @@ FormControl slider(const QString &name, int minimum, int maximum)
     return control;
 }
 
-FormControl simple(const QString &name, ControlKind kind)
+FormControl simple(ControlId id, ControlKind kind)
 {
     FormControl control;
-    control.name = name;
+    control.id = id;
     control.kind = kind;
     return control;
 }
@@ -65,131 +67,131 @@ void RecordSettingForm::buildLayout()
     buildParkingAndExtraSections();
 
     // What the layout itself holds back until a model asks for it.
-    FormControl &overwrite = ctl(s("etcOverwriteAlwaysCheckBox"));
+    FormControl &overwrite = ctl(EtcOverwriteAlwaysCheckBox);
     overwrite.checked = true; // continuous clips are always overwritten
     overwrite.enabled = false;
-    ctl(s("commonGMTComboBox")).selected = -1;
-    ctl(s("commonLanguagePopupButton")).selected = -1;
+    ctl(CommonGMTComboBox).selected = -1;
+    ctl(CommonLanguagePopupButton).selected = -1;
     // The layout shows a section when a family that keeps the layout's state stores its field;
     // the others wait for a family that asks for them.
-    for (const char *name :
-         {"alwaysDrivingGuideSubView", "commonSpeedStampView", "alwaysDrivingGuideView",
-          "alwaysWDRView", "alwaysVehicleTypeView", "alwaysLDWSView", "alwaysLDWSSensitivityView",
-          "alwaysLDWSSpeedView", "alwaysFCWSView", "alwaysFCWSSensitivityView", "alwaysFVDWView",
-          "etcMemoryCardFormatView", "etcInitializeTouchView"})
-        sec(s(name)).visible = false;
-    ctl(s("commonRearBrightnessSlider")).visible = false;
+    for (const SectionId id :
+         {AlwaysDrivingGuideSubView, CommonSpeedStampView, AlwaysDrivingGuideView, AlwaysWDRView,
+          AlwaysVehicleTypeView, AlwaysLDWSView, AlwaysLDWSSensitivityView, AlwaysLDWSSpeedView,
+          AlwaysFCWSView, AlwaysFCWSSensitivityView, AlwaysFVDWView, EtcMemoryCardFormatView,
+          EtcInitializeTouchView})
+        sec(id).visible = false;
+    ctl(CommonRearBrightnessSlider).visible = false;
     // The 36-hour variant only replaces the other on the model that has it.
-    sec(s("parkingTimelimitView_36o")).visible = false;
+    sec(ParkingTimeLimitView36o).visible = false;
     insertGMTData();
     applyGuideTexts();
 }
 
 void RecordSettingForm::buildCommonAndContinuousSections()
 {
-    const auto R = [](const char *name, int cells) { return radio(s(name), cells); };
-    const auto S = [](const char *name, int minimum, int maximum) {
-        return slider(s(name), minimum, maximum);
+    const auto R = [](ControlId id, int cells) { return radio(id, cells); };
+    const auto S = [](ControlId id, int minimum, int maximum) {
+        return slider(id, minimum, maximum);
     };
-    const auto C = [](const char *name, ControlKind kind) { return simple(s(name), kind); };
+    const auto C = [](ControlId id, ControlKind kind) { return simple(id, kind); };
 
     // Common
-    addSection(s("commonLanguageView"), 0, {C("commonLanguagePopupButton", ControlKind::PopUp)});
-    addSection(s("commonBrightnessView"), 0,
-               {S("commonFrontBrightnessSlider", 0, 2), S("commonRearBrightnessSlider", 0, 2)});
-    addSection(s("commonAudioRecordView"), 0, {R("commonAudioRecordRadioGroup", 2)});
-    addSection(s("commonVoiceMentView"), 0,
-               {R("commonVoiceMentRadioGroup", 2), S("commonVoiceMentSlider", 1, 6)});
-    addSection(s("commonTimeView"), 0,
-               {C("commonTimeCheckBox", ControlKind::CheckBox),
-                C("commonDatePicker", ControlKind::DatePicker),
-                C("commonCurrentTimeButton", ControlKind::Button)});
-    addSection(s("commonGMTView"), 0, {C("commonGMTComboBox", ControlKind::ComboBox)});
-    addSection(s("commonDSTView"), 0, {R("commonDSTRadioGroup", 2)});
-    addSection(s("commonDateFormatView"), 0,
-               {radio(s("commonVideoDateFormatRadioGroup"), 2, true)});
-    addSection(s("commonSpeedUnitView"), 0, {R("commonSpeedUnitRadioGroup", 2)});
-    addSection(s("commonDrivingGuideView"), 0, {R("commonDrivingGuideRadioGroup", 2)});
-    addSection(s("commonLCDBrightnessView"), 0, {S("commonLCDBrighnessSlider", 0, 10)});
-    addSection(s("commonLCDOffTimerView"), 0, {R("commonLCDOffTimerRadioGroup", 4)});
-    addSection(s("commonSpeedStampView"), 0, {R("commonSpeedStampRadioGroup", 2)});
+    addSection(CommonLanguageView, 0, {C(CommonLanguagePopupButton, ControlKind::PopUp)});
+    addSection(CommonBrightnessView, 0,
+               {S(CommonFrontBrightnessSlider, 0, 2), S(CommonRearBrightnessSlider, 0, 2)});
+    addSection(CommonAudioRecordView, 0, {R(CommonAudioRecordRadioGroup, 2)});
+    addSection(CommonVoiceMentView, 0,
+               {R(CommonVoiceMentRadioGroup, 2), S(CommonVoiceMentSlider, 1, 6)});
+    addSection(CommonTimeView, 0,
+               {C(CommonTimeCheckBox, ControlKind::CheckBox),
+                C(CommonDatePicker, ControlKind::DatePicker),
+                C(CommonCurrentTimeButton, ControlKind::Button)});
+    addSection(CommonGMTView, 0, {C(CommonGMTComboBox, ControlKind::ComboBox)});
+    addSection(CommonDSTView, 0, {R(CommonDSTRadioGroup, 2)});
+    addSection(CommonDateFormatView, 0,
+               {radio(CommonVideoDateFormatRadioGroup, 2, true)});
+    addSection(CommonSpeedUnitView, 0, {R(CommonSpeedUnitRadioGroup, 2)});
+    addSection(CommonDrivingGuideView, 0, {R(CommonDrivingGuideRadioGroup, 2)});
+    addSection(CommonLCDBrightnessView, 0, {S(CommonLCDBrightnessSlider, 0, 10)});
+    addSection(CommonLCDOffTimerView, 0, {R(CommonLCDOffTimerRadioGroup, 4)});
+    addSection(CommonSpeedStampView, 0, {R(CommonSpeedStampRadioGroup, 2)});
 
     // Continuous recording
-    addSection(s("alwaysResolutionView"), 1,
-               {titledRadio(s("alwaysRadioGroupFrontResolution"), {kVGA, kHD, kFHD}),
-                titledRadio(s("alwaysRadioGroupRearResolution"), {kVGA, kHD})});
-    addSection(s("alwaysFrameRateView"), 1,
-               {titledRadio(s("alwaysRadioGroupFrameRate"), {s("10fps"), s("15fps"), s("30fps")})});
-    addSection(s("alwaysQualityView"), 1,
-               {radio(s("alwaysRadioGroupFrontQuality"), 3, true),
-                radio(s("alwaysRadioGroupRearQuality"), 3, true)});
-    addSection(s("alwaysShockSensitivityView"), 1, {S("alwaysShockSensitivitySlider", 1, 10)});
-    addSection(s("alwaysDrivingGuideView"), 1, {R("alwaysDrivingGuideRadioGroup", 2)});
-    addSection(s("alwaysDrivingGuideSubView"), 1, {R("alwaysDrivingGuideSubRadioGroup", 2)});
-    addSection(s("alwaysWDRView"), 1, {R("alwaysWDRRadioGroup", 2)});
-    addSection(s("alwaysVehicleTypeView"), 1, {R("alwaysVehicleTypeRadioGroup", 3)});
-    addSection(s("alwaysLDWSView"), 1, {R("alwaysLDWSRadioGroup", 2)});
-    addSection(s("alwaysLDWSSensitivityView"), 1,
-               {S("alwaysLDWSSensitivitySlider", 0, 2), S("alwaysLDWSRightSensitivitySlider", 0, 2)});
-    addSection(s("alwaysLDWSSpeedView"), 1,
-               {titledRadio(s("alwaysLDWSSpeedRadioGroup"),
+    addSection(AlwaysResolutionView, 1,
+               {titledRadio(AlwaysRadioGroupFrontResolution, {kVGA, kHD, kFHD}),
+                titledRadio(AlwaysRadioGroupRearResolution, {kVGA, kHD})});
+    addSection(AlwaysFrameRateView, 1,
+               {titledRadio(AlwaysRadioGroupFrameRate, {s("10fps"), s("15fps"), s("30fps")})});
+    addSection(AlwaysQualityView, 1,
+               {radio(AlwaysRadioGroupFrontQuality, 3, true),
+                radio(AlwaysRadioGroupRearQuality, 3, true)});
+    addSection(AlwaysShockSensitivityView, 1, {S(AlwaysShockSensitivitySlider, 1, 10)});
+    addSection(AlwaysDrivingGuideView, 1, {R(AlwaysDrivingGuideRadioGroup, 2)});
+    addSection(AlwaysDrivingGuideSubView, 1, {R(AlwaysDrivingGuideSubRadioGroup, 2)});
+    addSection(AlwaysWDRView, 1, {R(AlwaysWDRRadioGroup, 2)});
+    addSection(AlwaysVehicleTypeView, 1, {R(AlwaysVehicleTypeRadioGroup, 3)});
+    addSection(AlwaysLDWSView, 1, {R(AlwaysLDWSRadioGroup, 2)});
+    addSection(AlwaysLDWSSensitivityView, 1,
+               {S(AlwaysLDWSSensitivitySlider, 0, 2), S(AlwaysLDWSRightSensitivitySlider, 0, 2)});
+    addSection(AlwaysLDWSSpeedView, 1,
+               {titledRadio(AlwaysLDWSSpeedRadioGroup,
                             {s("50km"), s("60km"), s("80km"), s("100km")}, false)});
-    addSection(s("alwaysFCWSView"), 1, {R("alwaysFCWSRadioGroup", 2)});
-    addSection(s("alwaysFCWSSensitivityView"), 1, {S("alwaysFCWSSensitivitySlider", 0, 2)});
-    addSection(s("alwaysFVDWView"), 1, {R("alwaysFVDWRadioGroup", 2)});
+    addSection(AlwaysFCWSView, 1, {R(AlwaysFCWSRadioGroup, 2)});
+    addSection(AlwaysFCWSSensitivityView, 1, {S(AlwaysFCWSSensitivitySlider, 0, 2)});
+    addSection(AlwaysFVDWView, 1, {R(AlwaysFVDWRadioGroup, 2)});
 
 }
 
 void RecordSettingForm::buildParkingAndExtraSections()
 {
-    const auto R = [](const char *name, int cells) { return radio(s(name), cells); };
-    const auto S = [](const char *name, int minimum, int maximum) {
-        return slider(s(name), minimum, maximum);
+    const auto R = [](ControlId id, int cells) { return radio(id, cells); };
+    const auto S = [](ControlId id, int minimum, int maximum) {
+        return slider(id, minimum, maximum);
     };
-    const auto C = [](const char *name, ControlKind kind) { return simple(s(name), kind); };
+    const auto C = [](ControlId id, ControlKind kind) { return simple(id, kind); };
 
-    addSection(s("parkingModeView"), 2,
-               {R("parkingModeRadioGroup", 2), C("parkingModeUseDescriptionLabel", ControlKind::Label),
-                C("parkingModeNoUseDescriptionLabel", ControlKind::Label)});
-    addSection(s("parkingSuperNightVisionView"), 2, {R("parkingSuperNightVisionRadioGroup", 2)});
-    addSection(s("parkingResolutionView"), 2,
-               {titledRadio(s("parkingFrontResolutionRadioGroup"), {kVGA, kHD, kFHD}),
-                titledRadio(s("parkingRearResolutionRadioGroup"), {kVGA, kHD})});
-    addSection(s("parkingFrameRateView"), 2,
-               {titledRadio(s("parkingFrameRateRadioGroup"), {s("10fps"), s("15fps"), s("30fps")})});
-    addSection(s("parkingQualityView"), 2,
-               {radio(s("parkingFrontQualityRadioGroup"), 3, true),
-                radio(s("parkingRearQualityRadioGroup"), 3, true)});
-    addSection(s("parkingShockSensitivityView"), 2, {S("parkingShockSensitivitySlider", 1, 10)});
-    addSection(s("parkingMotionView"), 2,
-               {R("parkingMotionRadioGroup", 2), S("parkingMotionSlider", 1, 3)});
-    addSection(s("parkingTimelimitView_36x"), 2, {S("parkingTimeLimitSlider_36x", 1, 7)});
-    addSection(s("parkingTimelimitView_36o"), 2, {S("parkingTimeLimitSlider_36o", 1, 8)});
-    addSection(s("parkingBatteryView"), 2,
-               {S("parkingBatteryOff12VSlider", 0, 7), S("parkingBatteryOff24VSlider", 0, 7)});
+    addSection(ParkingModeView, 2,
+               {R(ParkingModeRadioGroup, 2), C(ParkingModeUseDescriptionLabel, ControlKind::Label),
+                C(ParkingModeNoUseDescriptionLabel, ControlKind::Label)});
+    addSection(ParkingSuperNightVisionView, 2, {R(ParkingSuperNightVisionRadioGroup, 2)});
+    addSection(ParkingResolutionView, 2,
+               {titledRadio(ParkingFrontResolutionRadioGroup, {kVGA, kHD, kFHD}),
+                titledRadio(ParkingRearResolutionRadioGroup, {kVGA, kHD})});
+    addSection(ParkingFrameRateView, 2,
+               {titledRadio(ParkingFrameRateRadioGroup, {s("10fps"), s("15fps"), s("30fps")})});
+    addSection(ParkingQualityView, 2,
+               {radio(ParkingFrontQualityRadioGroup, 3, true),
+                radio(ParkingRearQualityRadioGroup, 3, true)});
+    addSection(ParkingShockSensitivityView, 2, {S(ParkingShockSensitivitySlider, 1, 10)});
+    addSection(ParkingMotionView, 2,
+               {R(ParkingMotionRadioGroup, 2), S(ParkingMotionSlider, 1, 3)});
+    addSection(ParkingTimeLimitView36x, 2, {S(ParkingTimeLimitSlider36x, 1, 7)});
+    addSection(ParkingTimeLimitView36o, 2, {S(ParkingTimeLimitSlider36o, 1, 8)});
+    addSection(ParkingBatteryView, 2,
+               {S(ParkingBatteryOff12VSlider, 0, 7), S(ParkingBatteryOff24VSlider, 0, 7)});
 
     // Extra functions
-    addSection(s("etcOverwriteView"), 3,
-               {C("etcOverwriteAlwaysCheckBox", ControlKind::CheckBox),
-                C("etcOverwriteAlwaysShockCheckBox", ControlKind::CheckBox),
-                C("etcOverwriteParkingMotionCheckBox", ControlKind::CheckBox),
-                C("etcOverwriteParkingShockCheckBox", ControlKind::CheckBox),
-                C("etcOverwriteManualCheckBox", ControlKind::CheckBox)});
-    addSection(s("etcSecurityLEDView"), 3,
-               {R("etcSecurityLEDRadioGroup", 4),
-                C("etcSecurityLEDDescriptionTitleLabel", ControlKind::Label),
-                C("etcSecurityLEDMode1Label", ControlKind::Label),
-                C("etcSecurityLEDMode2Label", ControlKind::Label)});
-    addSection(s("etcMemoryPartitionView"), 3,
-               {radio(s("etcMemoryPartitionRadioGroup"), 3, true),
-                C("etcMemoryPartitionGraph", ControlKind::PartitionBar),
-                C("etcMemoryPartitionAlwaysLabel", ControlKind::Label),
-                C("etcMemoryPartitionAlwaysShockLabel", ControlKind::Label),
-                C("etcMemoryPartitionParkingMotionLabel", ControlKind::Label),
-                C("etcMemoryPartitionParkingShockLabel", ControlKind::Label),
-                C("etcMemoryPartitionManualLabel", ControlKind::Label)});
-    addSection(s("etcMemoryCardFormatView"), 3, {C("etcMemoryCardFormatButton", ControlKind::Button)});
-    addSection(s("etcInitializeTouchView"), 3, {C("etcInitializeTouchButton", ControlKind::Button)});
+    addSection(EtcOverwriteView, 3,
+               {C(EtcOverwriteAlwaysCheckBox, ControlKind::CheckBox),
+                C(EtcOverwriteAlwaysShockCheckBox, ControlKind::CheckBox),
+                C(EtcOverwriteParkingMotionCheckBox, ControlKind::CheckBox),
+                C(EtcOverwriteParkingShockCheckBox, ControlKind::CheckBox),
+                C(EtcOverwriteManualCheckBox, ControlKind::CheckBox)});
+    addSection(EtcSecurityLEDView, 3,
+               {R(EtcSecurityLEDRadioGroup, 4),
+                C(EtcSecurityLEDDescriptionTitleLabel, ControlKind::Label),
+                C(EtcSecurityLEDMode1Label, ControlKind::Label),
+                C(EtcSecurityLEDMode2Label, ControlKind::Label)});
+    addSection(EtcMemoryPartitionView, 3,
+               {radio(EtcMemoryPartitionRadioGroup, 3, true),
+                C(EtcMemoryPartitionGraph, ControlKind::PartitionBar),
+                C(EtcMemoryPartitionAlwaysLabel, ControlKind::Label),
+                C(EtcMemoryPartitionAlwaysShockLabel, ControlKind::Label),
+                C(EtcMemoryPartitionParkingMotionLabel, ControlKind::Label),
+                C(EtcMemoryPartitionParkingShockLabel, ControlKind::Label),
+                C(EtcMemoryPartitionManualLabel, ControlKind::Label)});
+    addSection(EtcMemoryCardFormatView, 3, {C(EtcMemoryCardFormatButton, ControlKind::Button)});
+    addSection(EtcInitializeTouchView, 3, {C(EtcInitializeTouchButton, ControlKind::Button)});
 }
 
 } // namespace drovik::form

@@ -9,6 +9,8 @@
 namespace drovik::form {
 
 using namespace formtext;
+using enum ControlId;
+using enum SectionId;
 
 namespace {
 
@@ -84,8 +86,8 @@ void RecordSettingForm::applyCommonSettingData()
     setUserSelectedLanguage(m.cur_language());
     const int brightness = m.front_brightness();
     if (brightness >= 0 && brightness <= 2)
-        setPosition(s("commonFrontBrightnessSlider"), 2 - brightness);
-    select(s("commonSpeedUnitRadioGroup"), m.measurement_unit() == 1 ? 1 : 0);
+        setPosition(CommonFrontBrightnessSlider, 2 - brightness);
+    select(CommonSpeedUnitRadioGroup, m.measurement_unit() == 1 ? 1 : 0);
     if (isSecondGeneration())
         retitleLDWSSpeedRows();
 }
@@ -96,40 +98,40 @@ void RecordSettingForm::saveCommonSettingData()
     // The K210 keeps its own language value; the others take the pop-up's, when it has one.
     if (const qint64 tag = userSelectedLanguage(); familyOf() != Family::K210 && tag >= 0)
         m.setCur_language(qint32(tag));
-    m.setFront_brightness(2 - position(s("commonFrontBrightnessSlider")));
-    m.setMeasurement_unit(selected(s("commonSpeedUnitRadioGroup")) == 1 ? 1 : 0);
+    m.setFront_brightness(2 - position(CommonFrontBrightnessSlider));
+    m.setMeasurement_unit(selected(CommonSpeedUnitRadioGroup) == 1 ? 1 : 0);
 }
 
 void RecordSettingForm::applyExtraFunctionsSettingData()
 {
     const R640SettingManager &m = manager();
-    ctl(s("etcOverwriteAlwaysShockCheckBox")).checked = m.record_cevent_overwrite() == 1;
-    ctl(s("etcOverwriteParkingMotionCheckBox")).checked = m.record_motion_overwrite() == 1;
-    ctl(s("etcOverwriteParkingShockCheckBox")).checked = m.record_prevent_overwrite() == 1;
-    ctl(s("etcOverwriteManualCheckBox")).checked = m.record_manual_overwrite() == 1;
+    ctl(EtcOverwriteAlwaysShockCheckBox).checked = m.record_cevent_overwrite() == 1;
+    ctl(EtcOverwriteParkingMotionCheckBox).checked = m.record_motion_overwrite() == 1;
+    ctl(EtcOverwriteParkingShockCheckBox).checked = m.record_prevent_overwrite() == 1;
+    ctl(EtcOverwriteManualCheckBox).checked = m.record_manual_overwrite() == 1;
     const int led = m.security_led_mode();
     const Family f = familyOf();
     if (f == Family::V560 || f == Family::R60) {
         // One mode left on these: any of the three lights shows as it.
         if (led == 0)
-            select(s("etcSecurityLEDRadioGroup"), 3);
+            select(EtcSecurityLEDRadioGroup, 3);
         else if (led >= 1 && led <= 3)
-            select(s("etcSecurityLEDRadioGroup"), 1);
+            select(EtcSecurityLEDRadioGroup, 1);
     } else if (const int row = indexIn({1, 2, 3, 0}, led); row >= 0) {
-        select(s("etcSecurityLEDRadioGroup"), row);
+        select(EtcSecurityLEDRadioGroup, row);
     }
     if (const int column = indexIn({1, 2, 3}, m.partition_type()); column >= 0)
-        select(s("etcMemoryPartitionRadioGroup"), column);
+        select(EtcMemoryPartitionRadioGroup, column);
 }
 
 void RecordSettingForm::saveExtraFunctionsSettingData()
 {
     R640SettingManager &m = manager();
-    m.setRecord_cevent_overwrite(ctl(s("etcOverwriteAlwaysShockCheckBox")).checked ? 1 : 0);
-    m.setRecord_motion_overwrite(ctl(s("etcOverwriteParkingMotionCheckBox")).checked ? 1 : 0);
-    m.setRecord_prevent_overwrite(ctl(s("etcOverwriteParkingShockCheckBox")).checked ? 1 : 0);
-    m.setRecord_manual_overwrite(ctl(s("etcOverwriteManualCheckBox")).checked ? 1 : 0);
-    const int row = selected(s("etcSecurityLEDRadioGroup"));
+    m.setRecord_cevent_overwrite(ctl(EtcOverwriteAlwaysShockCheckBox).checked ? 1 : 0);
+    m.setRecord_motion_overwrite(ctl(EtcOverwriteParkingMotionCheckBox).checked ? 1 : 0);
+    m.setRecord_prevent_overwrite(ctl(EtcOverwriteParkingShockCheckBox).checked ? 1 : 0);
+    m.setRecord_manual_overwrite(ctl(EtcOverwriteManualCheckBox).checked ? 1 : 0);
+    const int row = selected(EtcSecurityLEDRadioGroup);
     const Family f = familyOf();
     if (f == Family::V560 || f == Family::R60) {
         if (row >= 0 && row <= 3)
@@ -137,7 +139,7 @@ void RecordSettingForm::saveExtraFunctionsSettingData()
     } else if (const auto code = codeAt({1, 2, 3, 0}, row)) {
         m.setSecurity_led_mode(*code);
     }
-    if (const auto code = codeAt({1, 2, 3}, selected(s("etcMemoryPartitionRadioGroup"))))
+    if (const auto code = codeAt({1, 2, 3}, selected(EtcMemoryPartitionRadioGroup)))
         m.setPartition_type(*code);
 }
 
@@ -173,61 +175,61 @@ void RecordSettingForm::applyFirstGenerationSettingData(Family f)
     const R640SettingManager &m = manager();
     const bool k210 = f == Family::K210;
     const FirstGenerationCodes codes = codesFor(k210, f == Family::R640);
-    const auto useOff = [this](const char *name, int value) { select(s(name), value == 1 ? 0 : 1); };
-    const auto list = [this](const char *name, const QList<int> &codeList, int value) {
+    const auto useOff = [this](ControlId id, int value) { select(id, value == 1 ? 0 : 1); };
+    const auto list = [this](ControlId id, const QList<int> &codeList, int value) {
         if (const int i = indexIn(codeList, value); i >= 0)
-            select(s(name), i);
+            select(id, i);
     };
-    const auto direct = [this](const char *name, int value) { setPosition(s(name), value); };
-    const auto frameRate = [&](const char *name, const QList<int> &codeList, int value) {
+    const auto direct = [this](ControlId id, int value) { setPosition(id, value); };
+    const auto frameRate = [&](ControlId id, const QList<int> &codeList, int value) {
         if (k210)
-            select(s(name), value == 2 ? 0 : 1);
+            select(id, value == 2 ? 0 : 1);
         else
-            list(name, codeList, value);
+            list(id, codeList, value);
     };
 
-    useOff("commonAudioRecordRadioGroup", m.audio_record());
-    useOff("commonVoiceMentRadioGroup", m.voice_ment());
-    direct("commonVoiceMentSlider", m.audio_ment_volume());
+    useOff(CommonAudioRecordRadioGroup, m.audio_record());
+    useOff(CommonVoiceMentRadioGroup, m.voice_ment());
+    direct(CommonVoiceMentSlider, m.audio_ment_volume());
     if (k210 && (m.date_format() == 0 || m.date_format() == 1))
-        select(s("commonVideoDateFormatRadioGroup"), m.date_format());
+        select(CommonVideoDateFormatRadioGroup, m.date_format());
     if (!k210)
-        useOff("commonDrivingGuideRadioGroup", m.enable_driving_guide());
+        useOff(CommonDrivingGuideRadioGroup, m.enable_driving_guide());
     if (f == Family::V470) {
-        direct("commonLCDBrighnessSlider", m.lcd_brightness());
+        direct(CommonLCDBrightnessSlider, m.lcd_brightness());
         const int seconds = m.lcd_off_timer() / 1000;
         const int minutes = seconds / 60;
         const int row = seconds == 0 ? 3 : minutes == 2 ? 0 : minutes == 5 ? 1 : minutes == 10 ? 2 : 3;
-        select(s("commonLCDOffTimerRadioGroup"), row);
+        select(CommonLCDOffTimerRadioGroup, row);
     }
 
-    list("alwaysRadioGroupFrontResolution", codes.frontResolution, m.front_resolution());
-    list("parkingFrontResolutionRadioGroup", codes.frontResolution, m.parking_front_resolution());
-    frameRate("alwaysRadioGroupFrameRate", codes.frameRate, m.front_framerate());
-    frameRate("parkingFrameRateRadioGroup", codes.parkingFrameRate, m.parking_front_framerate());
-    list("alwaysRadioGroupFrontQuality", kQuality, m.front_quality());
-    list("parkingFrontQualityRadioGroup", kQuality, m.parking_front_quality());
+    list(AlwaysRadioGroupFrontResolution, codes.frontResolution, m.front_resolution());
+    list(ParkingFrontResolutionRadioGroup, codes.frontResolution, m.parking_front_resolution());
+    frameRate(AlwaysRadioGroupFrameRate, codes.frameRate, m.front_framerate());
+    frameRate(ParkingFrameRateRadioGroup, codes.parkingFrameRate, m.parking_front_framerate());
+    list(AlwaysRadioGroupFrontQuality, kQuality, m.front_quality());
+    list(ParkingFrontQualityRadioGroup, kQuality, m.parking_front_quality());
     if (!k210) {
-        list("alwaysRadioGroupRearResolution", kRearResolution, m.rear_resolution());
-        list("parkingRearResolutionRadioGroup", kRearResolution, m.parking_rear_resolution());
-        list("alwaysRadioGroupRearQuality", kQuality, m.rear_quality());
-        list("parkingRearQualityRadioGroup", kQuality, m.parking_rear_quality());
+        list(AlwaysRadioGroupRearResolution, kRearResolution, m.rear_resolution());
+        list(ParkingRearResolutionRadioGroup, kRearResolution, m.parking_rear_resolution());
+        list(AlwaysRadioGroupRearQuality, kQuality, m.rear_quality());
+        list(ParkingRearQualityRadioGroup, kQuality, m.parking_rear_quality());
     }
-    direct("alwaysShockSensitivitySlider", m.acceleration_sensor());
+    direct(AlwaysShockSensitivitySlider, m.acceleration_sensor());
 
-    useOff("parkingModeRadioGroup", m.parking_mode_set());
-    direct("parkingShockSensitivitySlider", m.parking_acceleration_sensor());
-    useOff("parkingMotionRadioGroup", m.parking_motion_set());
+    useOff(ParkingModeRadioGroup, m.parking_mode_set());
+    direct(ParkingShockSensitivitySlider, m.parking_acceleration_sensor());
+    useOff(ParkingMotionRadioGroup, m.parking_motion_set());
     const int motion = m.parking_motion_sensitivity();
-    setPosition(s("parkingMotionSlider"), motion == 1 ? 1 : motion == 5 ? 3 : 2);
+    setPosition(ParkingMotionSlider, motion == 1 ? 1 : motion == 5 ? 3 : 2);
     if (f == Family::R640) {
         if (const int i = indexIn(kHours36o, m.parking_time_limit()); i >= 0)
-            setPosition(s("parkingTimeLimitSlider_36o"), i + 1);
+            setPosition(ParkingTimeLimitSlider36o, i + 1);
     } else if (const int i = indexIn(kHours36x, m.parking_time_limit()); i >= 0) {
-        setPosition(s("parkingTimeLimitSlider_36x"), i + 1);
+        setPosition(ParkingTimeLimitSlider36x, i + 1);
     }
-    direct("parkingBatteryOff12VSlider", m.battery_12v_R_off());
-    direct("parkingBatteryOff24VSlider", m.battery_24v_R_off());
+    direct(ParkingBatteryOff12VSlider, m.battery_12v_R_off());
+    direct(ParkingBatteryOff24VSlider, m.battery_24v_R_off());
 }
 
 void RecordSettingForm::saveFirstGenerationSettingData(Family f)
@@ -235,59 +237,59 @@ void RecordSettingForm::saveFirstGenerationSettingData(Family f)
     R640SettingManager &m = manager();
     const bool k210 = f == Family::K210;
     const FirstGenerationCodes codes = codesFor(k210, f == Family::R640);
-    const auto useOff = [this](const char *name) { return selected(s(name)) == 0 ? 1 : 0; };
-    const auto list = [this](const char *name, const QList<int> &codeList) {
-        return codeAt(codeList, selected(s(name)));
+    const auto useOff = [this](ControlId id) { return selected(id) == 0 ? 1 : 0; };
+    const auto list = [this](ControlId id, const QList<int> &codeList) {
+        return codeAt(codeList, selected(id));
     };
-    const auto frameRate = [&](const char *name, const QList<int> &codeList) {
-        return k210 ? std::optional(selected(s(name)) == 0 ? 2 : 3) : list(name, codeList);
+    const auto frameRate = [&](ControlId id, const QList<int> &codeList) {
+        return k210 ? std::optional(selected(id) == 0 ? 2 : 3) : list(id, codeList);
     };
-    const auto pos = [this](const char *name) { return position(s(name)); };
+    const auto pos = [this](ControlId id) { return position(id); };
     // An index-list position outside its list stores nothing for that field.
     const auto store = [](std::optional<int> code, auto setter) {
         if (code)
             setter(*code);
     };
 
-    m.setAudio_record(useOff("commonAudioRecordRadioGroup"));
-    m.setVoice_ment(useOff("commonVoiceMentRadioGroup"));
-    m.setAudio_ment_volume(pos("commonVoiceMentSlider"));
+    m.setAudio_record(useOff(CommonAudioRecordRadioGroup));
+    m.setVoice_ment(useOff(CommonVoiceMentRadioGroup));
+    m.setAudio_ment_volume(pos(CommonVoiceMentSlider));
     if (k210)
-        m.setDate_format(selected(s("commonVideoDateFormatRadioGroup")) == 0 ? 0 : 1);
+        m.setDate_format(selected(CommonVideoDateFormatRadioGroup) == 0 ? 0 : 1);
     else
-        m.setEnable_driving_guide(useOff("commonDrivingGuideRadioGroup"));
+        m.setEnable_driving_guide(useOff(CommonDrivingGuideRadioGroup));
     if (f == Family::V470) {
-        m.setLcd_brightness(pos("commonLCDBrighnessSlider"));
+        m.setLcd_brightness(pos(CommonLCDBrightnessSlider));
         static constexpr int timers[] = {120000, 300000, 600000, 0};
-        const int row = selected(s("commonLCDOffTimerRadioGroup"));
+        const int row = selected(CommonLCDOffTimerRadioGroup);
         m.setLcd_off_timer(row >= 0 && row < 4 ? timers[row] : 0);
     }
 
-    store(list("alwaysRadioGroupFrontResolution", codes.frontResolution), [&](int v) { m.setFront_resolution(v); });
-    store(list("parkingFrontResolutionRadioGroup", codes.frontResolution), [&](int v) { m.setParking_front_resolution(v); });
-    store(frameRate("alwaysRadioGroupFrameRate", codes.frameRate), [&](int v) { m.setFront_framerate(v); });
-    store(frameRate("parkingFrameRateRadioGroup", codes.parkingFrameRate), [&](int v) { m.setParking_front_framerate(v); });
-    store(list("alwaysRadioGroupFrontQuality", kQuality), [&](int v) { m.setFront_quality(v); });
-    store(list("parkingFrontQualityRadioGroup", kQuality), [&](int v) { m.setParking_front_quality(v); });
+    store(list(AlwaysRadioGroupFrontResolution, codes.frontResolution), [&](int v) { m.setFront_resolution(v); });
+    store(list(ParkingFrontResolutionRadioGroup, codes.frontResolution), [&](int v) { m.setParking_front_resolution(v); });
+    store(frameRate(AlwaysRadioGroupFrameRate, codes.frameRate), [&](int v) { m.setFront_framerate(v); });
+    store(frameRate(ParkingFrameRateRadioGroup, codes.parkingFrameRate), [&](int v) { m.setParking_front_framerate(v); });
+    store(list(AlwaysRadioGroupFrontQuality, kQuality), [&](int v) { m.setFront_quality(v); });
+    store(list(ParkingFrontQualityRadioGroup, kQuality), [&](int v) { m.setParking_front_quality(v); });
     if (!k210) {
-        store(list("alwaysRadioGroupRearResolution", kRearResolution), [&](int v) { m.setRear_resolution(v); });
-        store(list("parkingRearResolutionRadioGroup", kRearResolution), [&](int v) { m.setParking_rear_resolution(v); });
-        store(list("alwaysRadioGroupRearQuality", kQuality), [&](int v) { m.setRear_quality(v); });
-        store(list("parkingRearQualityRadioGroup", kQuality), [&](int v) { m.setParking_rear_quality(v); });
+        store(list(AlwaysRadioGroupRearResolution, kRearResolution), [&](int v) { m.setRear_resolution(v); });
+        store(list(ParkingRearResolutionRadioGroup, kRearResolution), [&](int v) { m.setParking_rear_resolution(v); });
+        store(list(AlwaysRadioGroupRearQuality, kQuality), [&](int v) { m.setRear_quality(v); });
+        store(list(ParkingRearQualityRadioGroup, kQuality), [&](int v) { m.setParking_rear_quality(v); });
     }
-    m.setAcceleration_sensor(pos("alwaysShockSensitivitySlider"));
+    m.setAcceleration_sensor(pos(AlwaysShockSensitivitySlider));
 
-    m.setParking_mode_set(useOff("parkingModeRadioGroup"));
-    m.setParking_acceleration_sensor(pos("parkingShockSensitivitySlider"));
-    m.setParking_motion_set(useOff("parkingMotionRadioGroup"));
-    const int motion = pos("parkingMotionSlider");
+    m.setParking_mode_set(useOff(ParkingModeRadioGroup));
+    m.setParking_acceleration_sensor(pos(ParkingShockSensitivitySlider));
+    m.setParking_motion_set(useOff(ParkingMotionRadioGroup));
+    const int motion = pos(ParkingMotionSlider);
     m.setParking_motion_sensitivity(motion == 1 ? 1 : motion == 3 ? 5 : 3);
     if (f == Family::R640)
-        store(codeAt(kHours36o, pos("parkingTimeLimitSlider_36o") - 1), [&](int v) { m.setParking_time_limit(v); });
+        store(codeAt(kHours36o, pos(ParkingTimeLimitSlider36o) - 1), [&](int v) { m.setParking_time_limit(v); });
     else
-        store(codeAt(kHours36x, pos("parkingTimeLimitSlider_36x") - 1), [&](int v) { m.setParking_time_limit(v); });
-    m.setBattery_12v_R_off(pos("parkingBatteryOff12VSlider"));
-    m.setBattery_24v_R_off(pos("parkingBatteryOff24VSlider"));
+        store(codeAt(kHours36x, pos(ParkingTimeLimitSlider36x) - 1), [&](int v) { m.setParking_time_limit(v); });
+    m.setBattery_12v_R_off(pos(ParkingBatteryOff12VSlider));
+    m.setBattery_24v_R_off(pos(ParkingBatteryOff24VSlider));
 }
 
 } // namespace drovik::form

@@ -10,6 +10,8 @@
 namespace drovik::form {
 
 using namespace formtext;
+using enum ControlId;
+using enum SectionId;
 
 namespace {
 
@@ -74,7 +76,7 @@ bool RecordSettingForm::mapsResolution() const
     const Family f = familyOf();
     if (f == Family::R930)
         return true;
-    const FormSection *resolution = section(s("alwaysResolutionView"));
+    const FormSection *resolution = section(AlwaysResolutionView);
     return (f == Family::V560 || f == Family::R60) && resolution && resolution->visible;
 }
 
@@ -98,36 +100,36 @@ void RecordSettingForm::applySecondGenerationCommonData(Family f)
 {
     const R640SettingManager &m = manager();
     if (inRange(m.rear_brightness(), 0, 2))
-        setPosition(s("commonRearBrightnessSlider"), reversed(m.rear_brightness()));
+        setPosition(CommonRearBrightnessSlider, reversed(m.rear_brightness()));
     // One slider carries both fields: volume 0 is the announcements switched off.
-    const QString voice = s("commonVoiceMentSlider");
+    const ControlId voice = CommonVoiceMentSlider;
     if (inRange(m.audio_ment_volume(), 0, 3))
         setPosition(voice, m.audio_ment_volume());
     if (m.voice_ment() == 0)
         setPosition(voice, 0);
     if (f != Family::R930) {
         if (inRange(m.lcd_brightness(), 0, 2))
-            setPosition(s("commonLCDBrighnessSlider"), m.lcd_brightness());
+            setPosition(CommonLCDBrightnessSlider, m.lcd_brightness());
         const int row = indexIn(kOffTimerMilliseconds.mid(0, 2), m.lcd_off_timer());
-        select(s("commonLCDOffTimerRadioGroup"), row < 0 ? 2 : row);
+        select(CommonLCDOffTimerRadioGroup, row < 0 ? 2 : row);
     }
     if (hasSpeedStamp())
-        select(s("commonSpeedStampRadioGroup"), m.speed_stamp() != 0 ? 0 : 1);
+        select(CommonSpeedStampRadioGroup, m.speed_stamp() != 0 ? 0 : 1);
 }
 
 void RecordSettingForm::saveSecondGenerationCommonData(Family f)
 {
     R640SettingManager &m = manager();
-    m.setRear_brightness(reversed(position(s("commonRearBrightnessSlider"))));
-    const int volume = position(s("commonVoiceMentSlider"));
+    m.setRear_brightness(reversed(position(CommonRearBrightnessSlider)));
+    const int volume = position(CommonVoiceMentSlider);
     m.setAudio_ment_volume(volume);
     m.setVoice_ment(volume != 0 ? 1 : 0);
     if (f != Family::R930) {
-        m.setLcd_brightness(position(s("commonLCDBrighnessSlider")));
-        m.setLcd_off_timer(codeAt(kOffTimerMilliseconds, selected(s("commonLCDOffTimerRadioGroup"))).value_or(0));
+        m.setLcd_brightness(position(CommonLCDBrightnessSlider));
+        m.setLcd_off_timer(codeAt(kOffTimerMilliseconds, selected(CommonLCDOffTimerRadioGroup)).value_or(0));
     }
     if (hasSpeedStamp())
-        m.setSpeed_stamp(selected(s("commonSpeedStampRadioGroup")) == 0 ? 1 : 0);
+        m.setSpeed_stamp(selected(CommonSpeedStampRadioGroup) == 0 ? 1 : 0);
 }
 
 // --- Continuous-recording tab ---------------------------------------------------------------
@@ -135,93 +137,93 @@ void RecordSettingForm::saveSecondGenerationCommonData(Family f)
 void RecordSettingForm::applySecondGenerationContinuousData(Family f)
 {
     const R640SettingManager &m = manager();
-    const auto useOff = [this](const char *name, int value) { select(s(name), value == 1 ? 0 : 1); };
+    const auto useOff = [this](ControlId id, int value) { select(id, value == 1 ? 0 : 1); };
     if (mapsResolution()) {
-        select(s("alwaysRadioGroupFrontResolution"), resolutionColumn(m.front_resolution()));
+        select(AlwaysRadioGroupFrontResolution, resolutionColumn(m.front_resolution()));
         // The rear starts from the record's own column, so that leaving HD at the front gives
         // it back after the front forced it.
-        FormControl &rear = ctl(s("alwaysRadioGroupRearResolution"));
+        FormControl &rear = ctl(AlwaysRadioGroupRearResolution);
         rear.enabled = true;
         rear.selected = resolutionColumn(m.rear_resolution());
         m_rearResolutionBeforeForce = -1;
         frontResolutionTouched();
     }
     if (inRange(m.acceleration_sensor(), 1, kImpactPositions))
-        setPosition(s("alwaysShockSensitivitySlider"), m.acceleration_sensor());
-    useOff("alwaysDrivingGuideRadioGroup", m.enable_driving_guide());
+        setPosition(AlwaysShockSensitivitySlider, m.acceleration_sensor());
+    useOff(AlwaysDrivingGuideRadioGroup, m.enable_driving_guide());
     if (f == Family::R60)
-        useOff("alwaysDrivingGuideSubRadioGroup", m.mobile_safety_cam_alert());
-    useOff("alwaysWDRRadioGroup", m.wdr());
+        useOff(AlwaysDrivingGuideSubRadioGroup, m.mobile_safety_cam_alert());
+    useOff(AlwaysWDRRadioGroup, m.wdr());
     if (hasDriverAssistance())
         applyDriverAssistanceData();
     if (f == Family::V820 && hasConditionA())
-        select(s("alwaysFVDWRadioGroup"), offRow(m.fcmd_onoff()));
+        select(AlwaysFVDWRadioGroup, offRow(m.fcmd_onoff()));
 }
 
 void RecordSettingForm::saveSecondGenerationContinuousData(Family f)
 {
     R640SettingManager &m = manager();
-    const auto useOff = [this](const char *name) { return selected(s(name)) == 0 ? 1 : 0; };
+    const auto useOff = [this](ControlId id) { return selected(id) == 0 ? 1 : 0; };
     if (mapsResolution()) {
-        m.setFront_resolution(resolutionCode(selected(s("alwaysRadioGroupFrontResolution"))));
-        m.setRear_resolution(resolutionCode(selected(s("alwaysRadioGroupRearResolution"))));
+        m.setFront_resolution(resolutionCode(selected(AlwaysRadioGroupFrontResolution)));
+        m.setRear_resolution(resolutionCode(selected(AlwaysRadioGroupRearResolution)));
     }
-    m.setAcceleration_sensor(position(s("alwaysShockSensitivitySlider")));
-    m.setEnable_driving_guide(useOff("alwaysDrivingGuideRadioGroup"));
+    m.setAcceleration_sensor(position(AlwaysShockSensitivitySlider));
+    m.setEnable_driving_guide(useOff(AlwaysDrivingGuideRadioGroup));
     if (f == Family::R60)
-        m.setMobile_safety_cam_alert(useOff("alwaysDrivingGuideSubRadioGroup"));
-    m.setWdr(useOff("alwaysWDRRadioGroup"));
+        m.setMobile_safety_cam_alert(useOff(AlwaysDrivingGuideSubRadioGroup));
+    m.setWdr(useOff(AlwaysWDRRadioGroup));
     if (hasDriverAssistance())
         saveDriverAssistanceData();
     // The forward-vehicle switch is written by every V820, also where it is not shown.
     if (f == Family::V820)
-        m.setFcmd_onoff(offRowCode(selected(s("alwaysFVDWRadioGroup"))));
+        m.setFcmd_onoff(offRowCode(selected(AlwaysFVDWRadioGroup)));
 }
 
 // Vehicle type, lane departure and forward collision.
 void RecordSettingForm::applyDriverAssistanceData()
 {
     const R640SettingManager &m = manager();
-    const auto capped = [this](const char *name, int value) {
+    const auto capped = [this](ControlId id, int value) {
         if (value >= 0)
-            setPosition(s(name), qMin(value, 2));
+            setPosition(id, qMin(value, 2));
     };
     const int vehicle = m.adas_car_high();
-    select(s("alwaysVehicleTypeRadioGroup"), inRange(vehicle, 0, 2) ? vehicle : 0);
-    select(s("alwaysLDWSRadioGroup"), offRow(m.ldws_onoff()));
+    select(AlwaysVehicleTypeRadioGroup, inRange(vehicle, 0, 2) ? vehicle : 0);
+    select(AlwaysLDWSRadioGroup, offRow(m.ldws_onoff()));
     if (modelType() == Model::R930) {
-        capped("alwaysLDWSSensitivitySlider", m.ldws_depart_Sensitivity());
+        capped(AlwaysLDWSSensitivitySlider, m.ldws_depart_Sensitivity());
     } else {
-        capped("alwaysLDWSSensitivitySlider", m.ldws_left_depart_Sensitivity());
-        capped("alwaysLDWSRightSensitivitySlider", m.ldws_right_depart_Sensitivity());
+        capped(AlwaysLDWSSensitivitySlider, m.ldws_left_depart_Sensitivity());
+        capped(AlwaysLDWSRightSensitivitySlider, m.ldws_right_depart_Sensitivity());
     }
     const int speed = m.ldws_depart_speed();
-    select(s("alwaysLDWSSpeedRadioGroup"), inRange(speed, 0, 3) ? speed : 2);
-    select(s("alwaysFCWSRadioGroup"), offRow(m.fcws_onoff()));
-    capped("alwaysFCWSSensitivitySlider", m.fcws_frontal_sensitivity());
+    select(AlwaysLDWSSpeedRadioGroup, inRange(speed, 0, 3) ? speed : 2);
+    select(AlwaysFCWSRadioGroup, offRow(m.fcws_onoff()));
+    capped(AlwaysFCWSSensitivitySlider, m.fcws_frontal_sensitivity());
 }
 
 void RecordSettingForm::saveDriverAssistanceData()
 {
     R640SettingManager &m = manager();
-    const auto capped = [this](const char *name) { return qMin(position(s(name)), 2); };
-    const int vehicle = selected(s("alwaysVehicleTypeRadioGroup"));
+    const auto capped = [this](ControlId id) { return qMin(position(id), 2); };
+    const int vehicle = selected(AlwaysVehicleTypeRadioGroup);
     m.setAdas_car_high(inRange(vehicle, 0, 2) ? vehicle : 0);
-    m.setLdws_onoff(offRowCode(selected(s("alwaysLDWSRadioGroup"))));
+    m.setLdws_onoff(offRowCode(selected(AlwaysLDWSRadioGroup)));
     if (modelType() == Model::R930) {
         // One slider for both sides: the camera reads any of the three fields.
-        const int sensitivity = capped("alwaysLDWSSensitivitySlider");
+        const int sensitivity = capped(AlwaysLDWSSensitivitySlider);
         m.setLdws_depart_Sensitivity(sensitivity);
         m.setLdws_left_depart_Sensitivity(sensitivity);
         m.setLdws_right_depart_Sensitivity(sensitivity);
     } else {
-        m.setLdws_left_depart_Sensitivity(capped("alwaysLDWSSensitivitySlider"));
-        m.setLdws_right_depart_Sensitivity(capped("alwaysLDWSRightSensitivitySlider"));
+        m.setLdws_left_depart_Sensitivity(capped(AlwaysLDWSSensitivitySlider));
+        m.setLdws_right_depart_Sensitivity(capped(AlwaysLDWSRightSensitivitySlider));
     }
-    const int speed = selected(s("alwaysLDWSSpeedRadioGroup"));
+    const int speed = selected(AlwaysLDWSSpeedRadioGroup);
     m.setLdws_depart_speed(inRange(speed, 0, 3) ? speed : 2);
-    m.setFcws_onoff(offRowCode(selected(s("alwaysFCWSRadioGroup"))));
-    m.setFcws_frontal_sensitivity(capped("alwaysFCWSSensitivitySlider"));
+    m.setFcws_onoff(offRowCode(selected(AlwaysFCWSRadioGroup)));
+    m.setFcws_frontal_sensitivity(capped(AlwaysFCWSSensitivitySlider));
 }
 
 // --- Parking tab ----------------------------------------------------------------------------
@@ -234,46 +236,46 @@ void RecordSettingForm::applySecondGenerationParkingData()
     // after Reset a slider disabled by an earlier "off" comes back with the mode.
     if (isThreeRowParking()) {
         const int row = mode == 1 ? 0 : mode == 2 ? 1 : 2; // motion, time lapse, off
-        select(s("parkingModeRadioGroup"), row);
+        select(ParkingModeRadioGroup, row);
         setParkingSlidersEnabled(row != 2, row == 0, row != 2);
-        select(s("parkingSuperNightVisionRadioGroup"), m.parking_night_vision() != 0 ? 0 : 1);
+        select(ParkingSuperNightVisionRadioGroup, m.parking_night_vision() != 0 ? 0 : 1);
     } else {
         const bool on = mode == 1;
-        select(s("parkingModeRadioGroup"), on ? 0 : 1);
+        select(ParkingModeRadioGroup, on ? 0 : 1);
         setParkingSlidersEnabled(on, on, on);
     }
     // The record keeps the first generation's ten levels; beyond five the slider shows its end.
     if (inRange(m.parking_acceleration_sensor(), 1, 10))
-        setPosition(s("parkingShockSensitivitySlider"), qMin(m.parking_acceleration_sensor(), kImpactPositions));
+        setPosition(ParkingShockSensitivitySlider, qMin(m.parking_acceleration_sensor(), kImpactPositions));
     const int motion = indexIn(kMotionCodes, m.parking_motion_sensitivity());
-    setPosition(s("parkingMotionSlider"), motion < 0 ? 2 : motion);
+    setPosition(ParkingMotionSlider, motion < 0 ? 2 : motion);
     if (const int i = indexIn(kTimeLimitHours, m.parking_time_limit()); i >= 0)
-        setPosition(s("parkingTimeLimitSlider_36x"), i + 1);
-    const std::pair<const char *, int> batteries[] = {
-        {"parkingBatteryOff12VSlider", m.battery_12v_R_off()},
-        {"parkingBatteryOff24VSlider", m.battery_24v_R_off()}};
-    for (const auto &[name, value] : batteries) {
+        setPosition(ParkingTimeLimitSlider36x, i + 1);
+    const std::pair<ControlId, int> batteries[] = {
+        {ParkingBatteryOff12VSlider, m.battery_12v_R_off()},
+        {ParkingBatteryOff24VSlider, m.battery_24v_R_off()}};
+    for (const auto &[id, value] : batteries) {
         if (inRange(value, 0, 7))
-            setPosition(s(name), value);
+            setPosition(id, value);
     }
 }
 
 void RecordSettingForm::saveSecondGenerationParkingData()
 {
     R640SettingManager &m = manager();
-    const int row = selected(s("parkingModeRadioGroup"));
+    const int row = selected(ParkingModeRadioGroup);
     if (isThreeRowParking()) {
         m.setParking_mode_set(row == 0 ? 1 : row == 1 ? 2 : 0);
-        m.setParking_night_vision(selected(s("parkingSuperNightVisionRadioGroup")) == 0 ? 1 : 0);
+        m.setParking_night_vision(selected(ParkingSuperNightVisionRadioGroup) == 0 ? 1 : 0);
     } else {
         m.setParking_mode_set(row == 0 ? 1 : 0);
     }
-    m.setParking_acceleration_sensor(position(s("parkingShockSensitivitySlider")));
-    m.setParking_motion_sensitivity(codeAt(kMotionCodes, position(s("parkingMotionSlider"))).value_or(3));
-    if (const auto hours = codeAt(kTimeLimitHours, position(s("parkingTimeLimitSlider_36x")) - 1))
+    m.setParking_acceleration_sensor(position(ParkingShockSensitivitySlider));
+    m.setParking_motion_sensitivity(codeAt(kMotionCodes, position(ParkingMotionSlider)).value_or(3));
+    if (const auto hours = codeAt(kTimeLimitHours, position(ParkingTimeLimitSlider36x) - 1))
         m.setParking_time_limit(*hours);
-    m.setBattery_12v_R_off(position(s("parkingBatteryOff12VSlider")));
-    m.setBattery_24v_R_off(position(s("parkingBatteryOff24VSlider")));
+    m.setBattery_12v_R_off(position(ParkingBatteryOff12VSlider));
+    m.setBattery_24v_R_off(position(ParkingBatteryOff24VSlider));
 }
 
 } // namespace drovik::form

@@ -7,10 +7,10 @@
 
 #include <initializer_list>
 
-// Short spellings for the editors' many names and texts, for their source files only.
+// Short spellings for the editors' many texts, for their source files only.
 namespace drovik::form::formtext {
 
-// A control or section name.
+// A fixed text: an option title that is not localised ("30fps"), a line key, a format.
 inline QString s(const char *latin1) { return QString::fromLatin1(latin1); }
 // A text shown to the user: the Korean key in the interface's language.
 inline QString L(const char *key) { return localized(key); }

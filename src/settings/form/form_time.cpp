@@ -8,6 +8,9 @@
 
 namespace drovik::form {
 
+using enum ControlId;
+using enum SectionId;
+
 const QStringList &gmtDescList()
 {
     static const QStringList items = [] {
@@ -97,7 +100,7 @@ int itemForMinutes(int minutes) { return int(gmtHourList().indexOf(minutes)); }
 
 void RecordSettingForm::insertGMTData()
 {
-    FormControl &combo = ctl(QStringLiteral("commonGMTComboBox"));
+    FormControl &combo = ctl(CommonGMTComboBox);
     combo.items.clear();
     for (const QString &text : gmtDescList())
         combo.items.append(FormItem{text, 0, true});
@@ -115,14 +118,14 @@ void RecordSettingForm::applyTimeZoneSettingData()
     if (item < 0 && f == Family::R930)
         item = itemForMinutes(0);
     // An offset no item stands for leaves the combo without selection; see the save below.
-    select(QStringLiteral("commonGMTComboBox"), item);
-    select(QStringLiteral("commonDSTRadioGroup"), m.daylight_offset() == 1 ? 0 : 1);
+    select(CommonGMTComboBox, item);
+    select(CommonDSTRadioGroup, m.daylight_offset() == 1 ? 0 : 1);
 }
 
 void RecordSettingForm::saveTimeZoneSettingData()
 {
     R640SettingManager &m = manager();
-    const int item = selected(QStringLiteral("commonGMTComboBox"));
+    const int item = selected(CommonGMTComboBox);
     // Nothing selected (an offset the list lacks): the record keeps its offset and zone name
     // rather than taking a value the user never chose.
     if (item >= 0 && item < gmtHourList().size()) {
@@ -131,22 +134,22 @@ void RecordSettingForm::saveTimeZoneSettingData()
         if (f == Family::K210 || f == Family::R640 || f == Family::V470)
             m.setTz_key(timezoneNameForItem(item));
     }
-    m.setDaylight_offset(selected(QStringLiteral("commonDSTRadioGroup")) == 0 ? 1 : 0);
+    m.setDaylight_offset(selected(CommonDSTRadioGroup) == 0 ? 1 : 0);
 }
 
 void RecordSettingForm::applySettingTimeState(bool on)
 {
-    ctl(QStringLiteral("commonTimeCheckBox")).checked = on;
-    setEnabled(QStringLiteral("commonCurrentTimeButton"), on);
-    setEnabled(QStringLiteral("commonDatePicker"), on);
+    ctl(CommonTimeCheckBox).checked = on;
+    setEnabled(CommonCurrentTimeButton, on);
+    setEnabled(CommonDatePicker, on);
 }
 
 void RecordSettingForm::applySettingTime()
 {
-    if (!section(QStringLiteral("commonTimeView"))->visible || manager().settingDirPath().isEmpty())
+    if (!section(CommonTimeView)->visible || manager().settingDirPath().isEmpty())
         return;
     applySettingTimeState(false);
-    FormControl &picker = ctl(QStringLiteral("commonDatePicker"));
+    FormControl &picker = ctl(CommonDatePicker);
     picker.dateTime = QDateTime::currentDateTime();
     const SettingTimeFile file = readSettingTime(manager().settingDirPath());
     if (!file.present)
@@ -159,11 +162,11 @@ void RecordSettingForm::applySettingTime()
 
 void RecordSettingForm::saveSettingTime()
 {
-    if (!section(QStringLiteral("commonTimeView"))->visible || manager().settingDirPath().isEmpty())
+    if (!section(CommonTimeView)->visible || manager().settingDirPath().isEmpty())
         return;
-    const FormControl &box = ctl(QStringLiteral("commonTimeCheckBox"));
+    const FormControl &box = ctl(CommonTimeCheckBox);
     drovik::saveSettingTime(manager().settingDirPath(), box.checked,
-                            ctl(QStringLiteral("commonDatePicker")).dateTime);
+                            ctl(CommonDatePicker).dateTime);
 }
 
 } // namespace drovik::form

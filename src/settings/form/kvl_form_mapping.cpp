@@ -9,6 +9,8 @@
 namespace drovik::form {
 
 using namespace formtext;
+using enum ControlId;
+using enum SectionId;
 
 namespace {
 
@@ -67,7 +69,7 @@ void KvlSettingForm::applyPartitionData()
     };
     const PartitionRatios ratios{share("const="), share("event="), share("park="), share("manual=")};
     refreshMemoryPartitionGraph(ratios);
-    select(s("memoryPartitionRadioGroup"),
+    select(MemoryPartitionRadioGroup,
            int(KvlSettingManager::memoryPartitionRatiosArray().indexOf(ratios)));
 }
 
@@ -75,7 +77,7 @@ void KvlSettingForm::applyPartitionData()
 // impacts, so that slot stays empty.
 void KvlSettingForm::refreshMemoryPartitionGraph(const PartitionRatios &ratios)
 {
-    ctl(s("memoryPartitionGraph")).percentages = {
+    ctl(MemoryPartitionGraph).percentages = {
         float(integerValue(ratios.continuous)), float(integerValue(ratios.event)),
         float(integerValue(ratios.park)), 0.0f, float(integerValue(ratios.manual))};
 }
@@ -88,108 +90,108 @@ void KvlSettingForm::applySettingData()
         if (const std::optional<QString> value = lineValue(s(key)))
             apply(*value);
     };
-    const auto rowIf = [this](const char *name, bool first) { select(s(name), first ? 0 : 1); };
-    const auto position = [this](const char *name, int value, std::initializer_list<int> accepted) {
-        ctl(s(name)).position = std::find(accepted.begin(), accepted.end(), value) != accepted.end() ? value : 3;
+    const auto rowIf = [this](ControlId id, bool first) { select(id, first ? 0 : 1); };
+    const auto position = [this](ControlId id, int value, std::initializer_list<int> accepted) {
+        ctl(id).position = std::find(accepted.begin(), accepted.end(), value) != accepted.end() ? value : 3;
     };
-    fill("model=", [&](const QString &v) { ctl(s("modelValueTextField")).title = v; });
-    fill("version=", [&](const QString &v) { ctl(s("firmwareValueTextField")).title = v; });
-    fill("language=", [&](const QString &v) { rowIf("languageRadioGroup", v != u"fr"); });
+    fill("model=", [&](const QString &v) { ctl(ModelValueTextField).title = v; });
+    fill("version=", [&](const QString &v) { ctl(FirmwareValueTextField).title = v; });
+    fill("language=", [&](const QString &v) { rowIf(LanguageRadioGroup, v != u"fr"); });
     fill("power_off_vlt=", [&](const QString &v) {
         static const QList<int> columns = {0, 118, 120, 122};
         const qsizetype column = columns.indexOf(integerValue(v) / 100);
-        select(s("parkingModeVoltageRadioGroup"), column < 0 ? 2 : int(column));
+        select(ParkingModeVoltageRadioGroup, column < 0 ? 2 : int(column));
     });
     fill("park_mode=", [&](const QString &v) {
-        rowIf("parkingModeRadioGroup", integerValue(v) == 1);
-        ctl(s("parkingModeVoltageRadioGroup")).enabled = integerValue(v) == 1;
+        rowIf(ParkingModeRadioGroup, integerValue(v) == 1);
+        ctl(ParkingModeVoltageRadioGroup).enabled = integerValue(v) == 1;
     });
-    fill("local_time=", [&](const QString &v) { select(s("timeZoneComboBox"), timeZoneIndexForValue(v)); });
-    fill("summer_time=", [&](const QString &v) { rowIf("dstRadioGroup", integerValue(v) == 1); });
-    fill("osd_speed=", [&](const QString &v) { rowIf("speedUnitRadioGroup", integerValue(v) != 2); });
-    fill("mic_in=", [&](const QString &v) { rowIf("voiceRecordRadioGroup", integerValue(v) != 0); });
-    fill("voice_volume=", [&](const QString &v) { position("voiceGuidanceSlider", integerValue(v), {1, 3, 5}); });
+    fill("local_time=", [&](const QString &v) { select(TimeZoneComboBox, timeZoneIndexForValue(v)); });
+    fill("summer_time=", [&](const QString &v) { rowIf(DstRadioGroup, integerValue(v) == 1); });
+    fill("osd_speed=", [&](const QString &v) { rowIf(SpeedUnitRadioGroup, integerValue(v) != 2); });
+    fill("mic_in=", [&](const QString &v) { rowIf(VoiceRecordRadioGroup, integerValue(v) != 0); });
+    fill("voice_volume=", [&](const QString &v) { position(VoiceGuidanceSlider, integerValue(v), {1, 3, 5}); });
     fill("voice_out=", [&](const QString &v) {
-        rowIf("voiceGuidanceRadioGroup", integerValue(v) != 0);
-        ctl(s("voiceGuidanceSlider")).enabled = integerValue(v) != 0;
+        rowIf(VoiceGuidanceRadioGroup, integerValue(v) != 0);
+        ctl(VoiceGuidanceSlider).enabled = integerValue(v) != 0;
     });
-    fill("acc_level=", [&](const QString &v) { position("impactSensitivitySlider", integerValue(v), {2, 3, 4}); });
-    fill("motion_level=", [&](const QString &v) { position("motionSensitivitySlider", integerValue(v), {1, 3, 5}); });
-    fill("front_led=", [&](const QString &v) { rowIf("securityLEDRadioGroup", integerValue(v) == 1); });
+    fill("acc_level=", [&](const QString &v) { position(ImpactSensitivitySlider, integerValue(v), {2, 3, 4}); });
+    fill("motion_level=", [&](const QString &v) { position(MotionSensitivitySlider, integerValue(v), {1, 3, 5}); });
+    fill("front_led=", [&](const QString &v) { rowIf(SecurityLEDRadioGroup, integerValue(v) == 1); });
 }
 
 // --- Writing on change ----------------------------------------------------------------------
 
-void KvlSettingForm::runControlHandler(const QString &name)
+void KvlSettingForm::runControlHandler(ControlId id)
 {
-    const int row = selected(name);
+    const int row = selected(id);
     const auto flag = [](bool on) { return on ? s("1") : s("0"); };
-    if (name == u"languageRadioGroup") {
+    if (id == LanguageRadioGroup) {
         writeLine(s("language="), row == 1 ? s("fr") : s("us"));
-    } else if (name == u"parkingModeRadioGroup") {
+    } else if (id == ParkingModeRadioGroup) {
         writeLine(s("park_mode="), flag(row == 0));
-        ctl(s("parkingModeVoltageRadioGroup")).enabled = row == 0;
-    } else if (name == u"parkingModeVoltageRadioGroup") {
+        ctl(ParkingModeVoltageRadioGroup).enabled = row == 0;
+    } else if (id == ParkingModeVoltageRadioGroup) {
         writeLine(s("power_off_vlt="), s(row >= 0 && row < 4 ? kVoltageValues[row] : "12000"));
-    } else if (name == u"timeZoneComboBox") {
+    } else if (id == TimeZoneComboBox) {
         const double hours = row >= 0 && row < timeZoneOffsets().size() ? timeZoneOffsets().at(row) : -8;
         writeLine(s("local_time="), QString::asprintf("%f", hours));
-    } else if (name == u"dstRadioGroup") {
+    } else if (id == DstRadioGroup) {
         writeLine(s("summer_time="), flag(row == 0));
-    } else if (name == u"speedUnitRadioGroup") {
+    } else if (id == SpeedUnitRadioGroup) {
         writeLine(s("osd_speed="), row == 1 ? s("2") : s("1"));
-    } else if (name == u"voiceRecordRadioGroup") {
+    } else if (id == VoiceRecordRadioGroup) {
         writeLine(s("mic_in="), flag(row == 0));
-    } else if (name == u"voiceGuidanceRadioGroup") {
+    } else if (id == VoiceGuidanceRadioGroup) {
         writeLine(s("voice_out="), flag(row == 0));
-        ctl(s("voiceGuidanceSlider")).enabled = row == 0;
-    } else if (name == u"securityLEDRadioGroup") {
+        ctl(VoiceGuidanceSlider).enabled = row == 0;
+    } else if (id == SecurityLEDRadioGroup) {
         writeLine(s("front_led="), flag(row == 0));
-    } else if (name == u"memoryPartitionRadioGroup") {
+    } else if (id == MemoryPartitionRadioGroup) {
         const PartitionRatios &preset = KvlSettingManager::memoryPartitionRatiosArray().at(row);
         writeLine(s("const="), preset.continuous);
         writeLine(s("event="), preset.event);
         writeLine(s("park="), preset.park);
         writeLine(s("manual="), preset.manual);
         refreshMemoryPartitionGraph(preset);
-    } else if (name == u"dateTimeCheckBox") {
-        const bool on = ctl(name).checked;
+    } else if (id == DateTimeCheckBox) {
+        const bool on = ctl(id).checked;
         applyClockState(on);
         writeLine(s("set="), flag(on));
-    } else if (name == u"dateTimeCurrentTimeButton") {
-        ctl(s("dateTimeDatePicker")).dateTime = QDateTime::currentDateTime();
+    } else if (id == DateTimeCurrentTimeButton) {
+        ctl(DateTimeDatePicker).dateTime = QDateTime::currentDateTime();
     }
 }
 
-void KvlSettingForm::writeSliderLine(const QString &name)
+void KvlSettingForm::writeSliderLine(ControlId id)
 {
-    const char *key = name == u"voiceGuidanceSlider" ? "voice_volume="
-        : name == u"impactSensitivitySlider"         ? "acc_level="
-        : name == u"motionSensitivitySlider"         ? "motion_level="
+    const char *key = id == VoiceGuidanceSlider ? "voice_volume="
+        : id == ImpactSensitivitySlider         ? "acc_level="
+        : id == MotionSensitivitySlider         ? "motion_level="
                                                      : nullptr;
     if (key)
-        writeLine(s(key), QString::number(ctl(name).position));
+        writeLine(s(key), QString::number(ctl(id).position));
 }
 
 // --- Clock ----------------------------------------------------------------------------------
 
 void KvlSettingForm::applyClockState(bool on)
 {
-    ctl(s("dateTimeCheckBox")).checked = on;
-    ctl(s("dateTimeDatePicker")).enabled = on;
-    ctl(s("dateTimeCurrentTimeButton")).enabled = on;
+    ctl(DateTimeCheckBox).checked = on;
+    ctl(DateTimeDatePicker).enabled = on;
+    ctl(DateTimeCurrentTimeButton).enabled = on;
 }
 
 void KvlSettingForm::applyModelFeatures()
 {
     applyClockState(false);
-    ctl(s("dateTimeDatePicker")).dateTime = QDateTime::currentDateTime();
+    ctl(DateTimeDatePicker).dateTime = QDateTime::currentDateTime();
 }
 
 QStringList KvlSettingForm::clockLines() const
 {
     // The picker's moment in the system's calendar and zone, each number without leading zeros.
-    const QDateTime when = control(s("dateTimeDatePicker"))->dateTime.toLocalTime();
+    const QDateTime when = control(DateTimeDatePicker)->dateTime.toLocalTime();
     const QDate date = when.date();
     const QTime time = when.time();
     return {s("year=") + QString::number(date.year()), s("month=") + QString::number(date.month()),

@@ -39,7 +39,7 @@ CardWriteStatus KvlSettingForm::okButtonTouched()
         return CardWriteStatus::NoCard;
     const QStringList before = m_lines.linedSettings();
     const bool hadLines = m_lines.hasLinedSettings();
-    if (control(QStringLiteral("dateTimeCheckBox"))->checked) {
+    if (control(ControlId::DateTimeCheckBox)->checked) {
         m_lines.removeTimeDateDelimiters();
         m_lines.addTimeDateDelimiters(clockLines());
     }

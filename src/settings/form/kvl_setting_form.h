@@ -55,23 +55,23 @@ public:
 private:
     // Layout and texts (kvl_form_layout.cpp)
     void buildLayout();
-    void addSection(const QString &name, QList<FormControl> controls) { SettingForm::addSection(name, 0, controls); }
+    void addSection(SectionId id, QList<FormControl> controls) { SettingForm::addSection(id, 0, controls); }
 
     // Lines and mapping (kvl_form_mapping.cpp)
     std::optional<QString> lineValue(const QString &key) const;
     void writeLine(const QString &key, const QString &value);
     void applyPartitionData();
     void refreshMemoryPartitionGraph(const PartitionRatios &ratios);
-    void runControlHandler(const QString &name);
-    void writeSliderLine(const QString &name);
+    void runControlHandler(ControlId id);
+    void writeSliderLine(ControlId id);
     void applyClockState(bool on);
     QStringList clockLines() const;
 
     // What the user's gestures set off (SettingForm's hooks). Every position a slider stops
     // on is written at once, whether the pointer or the keyboard moved it: a value on screen
     // that OK would not save is worse than a line written early. Its guides stay hidden.
-    void controlTouched(const QString &name) override { runControlHandler(name); }
-    void sliderPositionChanged(const QString &name) override { writeSliderLine(name); }
+    void controlTouched(ControlId id) override { runControlHandler(id); }
+    void sliderPositionChanged(ControlId id) override { writeSliderLine(id); }
 
     KvlSettingManager &m_lines;
     R640SettingManager &m_card;

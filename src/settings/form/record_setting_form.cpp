@@ -99,9 +99,9 @@ void RecordSettingForm::resetButtonTouched()
 
 // --- What gestures set off ------------------------------------------------------------------
 
-void RecordSettingForm::cellAboutToBePicked(const QString &name, int previous)
+void RecordSettingForm::cellAboutToBePicked(ControlId id, int previous)
 {
-    if (name == u"parkingModeRadioGroup")
+    if (id == ControlId::ParkingModeRadioGroup)
         m_parkingRowBeforePick = previous; // where "아니오" to its question returns
 }
 

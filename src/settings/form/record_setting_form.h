@@ -120,8 +120,8 @@ private:
     void applySettingTimeState(bool on);
 
     // Handlers (form_handlers.cpp)
-    void runControlHandler(const QString &name);
-    void refreshLinkedStates(const QString &source = QString());
+    void runControlHandler(ControlId id);
+    void refreshLinkedStates(std::optional<ControlId> source = std::nullopt);
     void refreshSliderGuides();
     void refreshMemoryPartitionGraph();
     void retitleLDWSSpeedRows();
@@ -135,9 +135,9 @@ private:
     void startReformat();
 
     // What the user's gestures set off (SettingForm's hooks).
-    void controlTouched(const QString &name) override { runControlHandler(name); }
-    void cellAboutToBePicked(const QString &name, int previous) override;
-    void sliderPositionChanged(const QString &) override { refreshSliderGuides(); }
+    void controlTouched(ControlId id) override { runControlHandler(id); }
+    void cellAboutToBePicked(ControlId id, int previous) override;
+    void sliderPositionChanged(ControlId) override { refreshSliderGuides(); }
     void pointerSliderChanged() override;
 
     SettingManagerHolder &m_holder;

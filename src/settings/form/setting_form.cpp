@@ -2,15 +2,14 @@
 // gesture from changing anything.
 #include "settings/form/setting_form.h"
 
-#include <QLoggingCategory>
-
 #include <algorithm>
-
-Q_LOGGING_CATEGORY(lcSettingForm, "drovik.settings.form", QtWarningMsg)
 
 namespace drovik::form {
 
-SettingForm::SettingForm(QObject *parent) : QObject(parent) {}
+SettingForm::SettingForm(QObject *parent) : QObject(parent)
+{
+    m_controlIndex.fill(-1);
+}
 
 SettingForm::~SettingForm() = default;
 
@@ -20,37 +19,37 @@ void SettingForm::clearLayout()
 {
     m_sections.clear();
     m_controls.clear();
-    m_controlIndex.clear();
-    m_pointerSlider.clear();
+    m_controlIndex.fill(-1);
+    m_pointerSlider.reset();
 }
 
-void SettingForm::addSection(const QString &name, int tab, QList<FormControl> controls)
+void SettingForm::addSection(SectionId id, int tab, QList<FormControl> controls)
 {
     FormSection section;
-    section.name = name;
+    section.id = id;
     section.tab = tab;
     for (FormControl &control : controls) {
-        control.section = name;
-        section.controls.append(control.name);
-        m_controlIndex.insert(control.name, int(m_controls.size()));
+        control.section = id;
+        section.controls.append(control.id);
+        m_controlIndex[std::size_t(control.id)] = int(m_controls.size());
         m_controls.append(control);
     }
     m_sections.append(section);
 }
 
-const FormSection *SettingForm::section(const QString &name) const
+const FormSection *SettingForm::section(SectionId id) const
 {
     for (const FormSection &section : m_sections) {
-        if (section.name == name)
+        if (section.id == id)
             return &section;
     }
     return nullptr;
 }
 
-const FormControl *SettingForm::control(const QString &name) const
+const FormControl *SettingForm::control(ControlId id) const
 {
-    const auto it = m_controlIndex.constFind(name);
-    return it == m_controlIndex.cend() ? nullptr : &m_controls[*it];
+    const int index = m_controlIndex[std::size_t(id)];
+    return index < 0 ? nullptr : &m_controls[index];
 }
 
 QList<const FormControl *> SettingForm::controls() const
@@ -62,88 +61,84 @@ QList<const FormControl *> SettingForm::controls() const
                      [](const FormSection *a, const FormSection *b) { return a->tab < b->tab; });
     QList<const FormControl *> all;
     for (const FormSection *section : ordered) {
-        for (const QString &name : section->controls)
-            all.append(control(name));
+        for (const ControlId id : section->controls)
+            all.append(control(id));
     }
     return all;
 }
 
-bool SettingForm::isShown(const QString &name) const
+bool SettingForm::isShown(ControlId id) const
 {
-    const FormControl *c = control(name);
+    const FormControl *c = control(id);
     const FormSection *s = c ? section(c->section) : nullptr;
     return c && s && c->visible && s->visible;
 }
 
-// The names are the editor's own constants; an unknown one is a programming error caught by
-// the tests, so it lands on a scratch control rather than crashing a user's session.
-FormControl &SettingForm::ctl(const QString &name)
+// The form's code names its controls by identifier, so the only way to miss is to name one of
+// the other editor's: a programming error, stopped in every build (the tests open every family)
+// rather than written where no one reads. Names from outside never come here: the gestures
+// refuse an id the layout lacks.
+FormControl &SettingForm::ctl(ControlId id)
 {
-    const auto it = m_controlIndex.constFind(name);
-    if (it != m_controlIndex.cend())
-        return m_controls[*it];
-    qCWarning(lcSettingForm) << "no control named" << name;
-    static FormControl scratch;
-    scratch = FormControl{};
-    return scratch;
+    const int index = m_controlIndex[std::size_t(id)];
+    if (index < 0)
+        qFatal("settings form: no control %s in this editor", controlName(id));
+    return m_controls[index];
 }
 
-FormSection &SettingForm::sec(const QString &name)
+FormSection &SettingForm::sec(SectionId id)
 {
     for (FormSection &section : m_sections) {
-        if (section.name == name)
+        if (section.id == id)
             return section;
     }
-    qCWarning(lcSettingForm) << "no section named" << name;
-    static FormSection scratch;
-    scratch = FormSection{};
-    return scratch;
+    qFatal("settings form: no section %s in this editor", sectionName(id));
 }
 
-void SettingForm::select(const QString &name, int index)
+void SettingForm::select(ControlId id, int index)
 {
-    FormControl &c = ctl(name);
+    FormControl &c = ctl(id);
     if (index >= -1 && index < c.items.size())
         c.selected = index;
 }
 
-int SettingForm::selected(const QString &name) const
+int SettingForm::selected(ControlId id) const
 {
-    const FormControl *c = control(name);
+    const FormControl *c = control(id);
     return c ? c->selected : -1;
 }
 
-void SettingForm::setPosition(const QString &name, int position)
+void SettingForm::setPosition(ControlId id, int position)
 {
-    FormControl &c = ctl(name);
+    FormControl &c = ctl(id);
     if (position >= c.minimum && position <= c.maximum)
         c.position = position;
 }
 
-int SettingForm::position(const QString &name) const
+int SettingForm::position(ControlId id) const
 {
-    const FormControl *c = control(name);
+    const FormControl *c = control(id);
     return c ? c->position : 0;
 }
 
-void SettingForm::setRange(const QString &name, int minimum, int maximum)
+void SettingForm::setRange(ControlId id, int minimum, int maximum)
 {
-    FormControl &c = ctl(name);
+    FormControl &c = ctl(id);
     c.minimum = minimum;
     c.maximum = maximum;
     c.position = qBound(minimum, c.position, maximum);
 }
 
-void SettingForm::setCellTitles(const QString &name, const QStringList &titles)
+void SettingForm::setCellTitles(ControlId id, const QStringList &titles)
 {
-    FormControl &c = ctl(name);
+    FormControl &c = ctl(id);
     for (int i = 0; i < c.items.size() && i < titles.size(); ++i)
         c.items[i].title = titles[i];
 }
 
-void SettingForm::setCellCount(const QString &name, int count)
+void SettingForm::setCellCount(ControlId id, int count)
 {
-    FormControl &c = ctl(name);
+    FormControl &c = ctl(id);
     while (c.items.size() > count)
         c.items.removeLast();
     while (c.items.size() < count)
@@ -154,16 +149,16 @@ void SettingForm::setCellCount(const QString &name, int count)
 
 // --- User actions ---------------------------------------------------------------------------
 
-ActionResult SettingForm::checkAction(const QString &name, std::initializer_list<ControlKind> kinds,
+ActionResult SettingForm::checkAction(ControlId id, std::initializer_list<ControlKind> kinds,
                                       FormControl **out)
 {
-    const auto it = m_controlIndex.constFind(name);
-    if (it == m_controlIndex.cend())
+    const int index = m_controlIndex[std::size_t(id)];
+    if (index < 0)
         return ActionResult::UnknownControl;
-    FormControl &c = m_controls[*it];
+    FormControl &c = m_controls[index];
     if (std::find(kinds.begin(), kinds.end(), c.kind) == kinds.end())
         return ActionResult::WrongKind;
-    if (!isShown(name))
+    if (!isShown(id))
         return ActionResult::NotShown;
     if (!c.enabled || m_question)
         return ActionResult::Disabled;
@@ -178,28 +173,28 @@ bool SettingForm::isStop(const FormControl &slider, int position)
         && (position - slider.minimum) % step == 0;
 }
 
-ActionResult SettingForm::pickCell(const QString &name, int index)
+ActionResult SettingForm::pickCell(ControlId id, int index)
 {
     FormControl *c = nullptr;
     const ActionResult result = checkAction(
-        name, {ControlKind::RadioGroup, ControlKind::PopUp, ControlKind::ComboBox}, &c);
+        id, {ControlKind::RadioGroup, ControlKind::PopUp, ControlKind::ComboBox}, &c);
     if (result != ActionResult::Done)
         return result;
     if (index < 0 || index >= c->items.size())
         return ActionResult::BadValue;
     if (c->kind == ControlKind::RadioGroup && !c->items[index].enabled)
         return ActionResult::Disabled;
-    cellAboutToBePicked(name, c->selected);
+    cellAboutToBePicked(id, c->selected);
     c->selected = index;
-    controlTouched(name);
+    controlTouched(id);
     emit changed();
     return ActionResult::Done;
 }
 
-ActionResult SettingForm::pickTag(const QString &name, qint64 tag)
+ActionResult SettingForm::pickTag(ControlId id, qint64 tag)
 {
     FormControl *c = nullptr;
-    const ActionResult result = checkAction(name, {ControlKind::PopUp}, &c);
+    const ActionResult result = checkAction(id, {ControlKind::PopUp}, &c);
     if (result != ActionResult::Done)
         return result;
     for (int i = 0; i < c->items.size(); ++i) {
@@ -212,22 +207,22 @@ ActionResult SettingForm::pickTag(const QString &name, qint64 tag)
     return ActionResult::BadValue;
 }
 
-ActionResult SettingForm::setChecked(const QString &name, bool checked)
+ActionResult SettingForm::setChecked(ControlId id, bool checked)
 {
     FormControl *c = nullptr;
-    const ActionResult result = checkAction(name, {ControlKind::CheckBox}, &c);
+    const ActionResult result = checkAction(id, {ControlKind::CheckBox}, &c);
     if (result != ActionResult::Done)
         return result;
     c->checked = checked;
-    controlTouched(name);
+    controlTouched(id);
     emit changed();
     return ActionResult::Done;
 }
 
-ActionResult SettingForm::setDateTime(const QString &name, const QDateTime &dateTime)
+ActionResult SettingForm::setDateTime(ControlId id, const QDateTime &dateTime)
 {
     FormControl *c = nullptr;
-    const ActionResult result = checkAction(name, {ControlKind::DatePicker}, &c);
+    const ActionResult result = checkAction(id, {ControlKind::DatePicker}, &c);
     if (result != ActionResult::Done)
         return result;
     if (!dateTime.isValid())
@@ -237,59 +232,59 @@ ActionResult SettingForm::setDateTime(const QString &name, const QDateTime &date
     return ActionResult::Done;
 }
 
-ActionResult SettingForm::press(const QString &name)
+ActionResult SettingForm::press(ControlId id)
 {
     FormControl *c = nullptr;
-    const ActionResult result = checkAction(name, {ControlKind::Button}, &c);
+    const ActionResult result = checkAction(id, {ControlKind::Button}, &c);
     if (result != ActionResult::Done)
         return result;
-    controlTouched(name);
+    controlTouched(id);
     emit changed();
     return ActionResult::Done;
 }
 
-ActionResult SettingForm::sliderTouchedDown(const QString &name)
+ActionResult SettingForm::sliderTouchedDown(ControlId id)
 {
     FormControl *c = nullptr;
-    const ActionResult result = checkAction(name, {ControlKind::Slider}, &c);
+    const ActionResult result = checkAction(id, {ControlKind::Slider}, &c);
     if (result == ActionResult::Done)
-        m_pointerSlider = name;
+        m_pointerSlider = id;
     return result;
 }
 
-ActionResult SettingForm::sliderMoved(const QString &name, int position)
+ActionResult SettingForm::sliderMoved(ControlId id, int position)
 {
     FormControl *c = nullptr;
-    const ActionResult result = checkAction(name, {ControlKind::Slider}, &c);
+    const ActionResult result = checkAction(id, {ControlKind::Slider}, &c);
     if (result != ActionResult::Done)
         return result;
     if (!isStop(*c, position))
         return ActionResult::BadValue;
     c->position = position;
-    sliderPositionChanged(name);
+    sliderPositionChanged(id);
     emit changed();
     return ActionResult::Done;
 }
 
-void SettingForm::sliderTouchedUp(const QString &name)
+void SettingForm::sliderTouchedUp(ControlId id)
 {
-    if (m_pointerSlider != name)
+    if (m_pointerSlider != id)
         return;
-    m_pointerSlider.clear();
+    m_pointerSlider.reset();
     pointerSliderChanged();
 }
 
-ActionResult SettingForm::setSlider(const QString &name, int position)
+ActionResult SettingForm::setSlider(ControlId id, int position)
 {
     FormControl *c = nullptr;
-    ActionResult result = checkAction(name, {ControlKind::Slider}, &c);
+    ActionResult result = checkAction(id, {ControlKind::Slider}, &c);
     if (result == ActionResult::Done && !isStop(*c, position))
         result = ActionResult::BadValue;
     if (result != ActionResult::Done)
         return result;
-    sliderTouchedDown(name);
-    sliderMoved(name, position);
-    sliderTouchedUp(name);
+    sliderTouchedDown(id);
+    sliderMoved(id, position);
+    sliderTouchedUp(id);
     return ActionResult::Done;
 }
 

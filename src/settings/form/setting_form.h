@@ -4,9 +4,9 @@
 #include "settings/store/model_types.h"
 #include "settings/store/r640_setting_manager.h"
 
-#include <QHash>
 #include <QObject>
 
+#include <array>
 #include <initializer_list>
 #include <optional>
 
@@ -34,25 +34,26 @@ public:
 
     const FrameTexts &frameTexts() const { return m_frameTexts; }
     const QList<FormSection> &sections() const { return m_sections; }
-    const FormSection *section(const QString &name) const;
-    const FormControl *control(const QString &name) const;
+    // Null for an id this editor does not have.
+    const FormSection *section(SectionId id) const;
+    const FormControl *control(ControlId id) const;
     // Every control, page by page, section by section.
     QList<const FormControl *> controls() const;
     // Shown on screen: the control and the section holding it are visible.
-    bool isShown(const QString &name) const;
+    bool isShown(ControlId id) const;
 
     // --- User actions: each is one gesture on a shown, enabled control -------------------
-    ActionResult pickCell(const QString &name, int index); // radio cell, pop-up or combo item
-    ActionResult pickTag(const QString &name, qint64 tag); // pop-up item by its tag
-    ActionResult setChecked(const QString &name, bool checked);
-    ActionResult setDateTime(const QString &name, const QDateTime &dateTime);
-    ActionResult press(const QString &name); // a Button
+    ActionResult pickCell(ControlId id, int index); // radio cell, pop-up or combo item
+    ActionResult pickTag(ControlId id, qint64 tag); // pop-up item by its tag
+    ActionResult setChecked(ControlId id, bool checked);
+    ActionResult setDateTime(ControlId id, const QDateTime &dateTime);
+    ActionResult press(ControlId id); // a Button
     // A slider as the pointer works it: over it (down), moved, away (up).
-    ActionResult sliderTouchedDown(const QString &name);
-    ActionResult sliderMoved(const QString &name, int position);
-    void sliderTouchedUp(const QString &name);
+    ActionResult sliderTouchedDown(ControlId id);
+    ActionResult sliderMoved(ControlId id, int position);
+    void sliderTouchedUp(ControlId id);
     // The whole gesture: down, moved to position, up.
-    ActionResult setSlider(const QString &name, int position);
+    ActionResult setSlider(ControlId id, int position);
 
     // --- Alerts -------------------------------------------------------------------------------
     std::optional<FormQuestion> pendingQuestion() const { return m_question; }
@@ -69,29 +70,30 @@ protected:
     explicit SettingForm(QObject *parent = nullptr);
 
     // What a gesture sets off, after the control has taken its new value.
-    virtual void controlTouched(const QString &) {} // a cell, a check box or a button
-    virtual void cellAboutToBePicked(const QString &, int /*previous*/) {}
-    virtual void sliderPositionChanged(const QString &) {}
+    virtual void controlTouched(ControlId) {} // a cell, a check box or a button
+    virtual void cellAboutToBePicked(ControlId, int /*previous*/) {}
+    virtual void sliderPositionChanged(ControlId) {}
     virtual void pointerSliderChanged() {} // a slider came under the pointer or left it
 
     // Building: forget every control, then add the sections in drawing order.
     void clearLayout();
-    void addSection(const QString &name, int tab, QList<FormControl> controls);
+    void addSection(SectionId id, int tab, QList<FormControl> controls);
 
-    // Lookup and small state changes, by the editor's own names.
-    FormControl &ctl(const QString &name);
-    FormSection &sec(const QString &name);
-    void setSectionShown(const QString &name, bool shown) { sec(name).visible = shown; }
-    void setControlShown(const QString &name, bool shown) { ctl(name).visible = shown; }
-    void setEnabled(const QString &name, bool enabled) { ctl(name).enabled = enabled; }
-    void select(const QString &name, int index);
-    int selected(const QString &name) const;
-    void setPosition(const QString &name, int position);
-    int position(const QString &name) const;
-    void setRange(const QString &name, int minimum, int maximum);
-    void setCellTitles(const QString &name, const QStringList &titles);
-    void setCellCount(const QString &name, int count);
-    const QString &pointerSlider() const { return m_pointerSlider; }
+    // Lookup and small state changes. The form's own code names only what its layout holds;
+    // anything else is a programming error that stops the program (see ctl).
+    FormControl &ctl(ControlId id);
+    FormSection &sec(SectionId id);
+    void setSectionShown(SectionId id, bool shown) { sec(id).visible = shown; }
+    void setControlShown(ControlId id, bool shown) { ctl(id).visible = shown; }
+    void setEnabled(ControlId id, bool enabled) { ctl(id).enabled = enabled; }
+    void select(ControlId id, int index);
+    int selected(ControlId id) const;
+    void setPosition(ControlId id, int position);
+    int position(ControlId id) const;
+    void setRange(ControlId id, int minimum, int maximum);
+    void setCellTitles(ControlId id, const QStringList &titles);
+    void setCellCount(ControlId id, int count);
+    std::optional<ControlId> pointerSlider() const { return m_pointerSlider; }
 
     QList<FormControl> m_controls;
     FrameTexts m_frameTexts;
@@ -99,13 +101,13 @@ protected:
     std::optional<FormQuestion> m_question;
 
 private:
-    ActionResult checkAction(const QString &name, std::initializer_list<ControlKind> kinds,
+    ActionResult checkAction(ControlId id, std::initializer_list<ControlKind> kinds,
                              FormControl **out);
     static bool isStop(const FormControl &slider, int position);
 
     QList<FormSection> m_sections;
-    QHash<QString, int> m_controlIndex;
-    QString m_pointerSlider; // the slider under the pointer, between down and up
+    std::array<int, kControlCount> m_controlIndex; // into m_controls; -1: not in the layout
+    std::optional<ControlId> m_pointerSlider; // the slider under the pointer, between down and up
 };
 
 } // namespace drovik::form

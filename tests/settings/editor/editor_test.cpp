@@ -27,6 +27,8 @@
 #include <gtest/gtest.h>
 
 using namespace drovik;
+using enum form::ControlId;
+using enum form::SectionId;
 
 namespace {
 
@@ -95,25 +97,28 @@ TEST_F(EditorTest, AClickedChoiceReachesTheCardOnOk)
         SCOPED_TRACE(c.control);
         open(c.type); // each case on a card of its own
         EXPECT_EQ(editor->form().family(), QString::fromLatin1(c.family));
-        const QString name = QString::fromLatin1(c.control);
+        const QString name = QString::fromLatin1(c.control); // also its widget's object name
+        const std::optional<form::ControlId> found = form::controlNamed(name);
+        ASSERT_TRUE(found);
+        const form::ControlId id = *found;
         QTest::mouseClick(editor->tabButton(c.tab), Qt::LeftButton);
         EXPECT_EQ(editor->currentContentView(), editor->page(c.tab));
-        ASSERT_TRUE(editor->form().isShown(name));
+        ASSERT_TRUE(editor->form().isShown(id));
 
         QWidget *target = nullptr;
         qint32 expected = c.expected;
         if (c.cell >= 0) {
             target = cell(name, c.cell);
-            ASSERT_NE(editor->form().control(name)->selected, c.cell) << "already chosen";
+            ASSERT_NE(editor->form().control(id)->selected, c.cell) << "already chosen";
         } else {
             target = editor->view()->findChild<QWidget *>(name + QStringLiteral("_box"));
-            expected = editor->form().control(name)->checked ? 0 : 1;
+            expected = editor->form().control(id)->checked ? 0 : 1;
         }
         ASSERT_NE(target, nullptr);
         EXPECT_TRUE(target->isVisibleTo(editor->view()));
         QTest::mouseClick(target, Qt::LeftButton, {}, QPoint(6, target->height() / 2));
         if (c.cell >= 0) {
-            EXPECT_EQ(editor->form().control(name)->selected, c.cell);
+            EXPECT_EQ(editor->form().control(id)->selected, c.cell);
         }
 
         const QByteArray before = fixture().volumesDir.get(test::kCardSetup);
@@ -135,7 +140,7 @@ TEST_F(EditorTest, EscapeCancelsOnceAndWritesNothing)
     QSignalSpy ended(editor.get(), &DrovikViewController::modalEnded);
     QSignalSpy finished(window.get(), &QDialog::finished);
     // From a control that has the keyboard, the key goes up to the page.
-    auto *zone = qobject_cast<ChoiceView *>(editor->controlView(QStringLiteral("commonGMTComboBox")));
+    auto *zone = qobject_cast<ChoiceView *>(editor->controlView(CommonGMTComboBox));
     ASSERT_NE(zone, nullptr);
     QTest::keyClick(zone->comboBox(), Qt::Key_Escape);
     QTRY_COMPARE(finished.count(), 1);
@@ -164,7 +169,7 @@ TEST_F(EditorTest, OkOnAPulledCardKeepsTheEditorOpen)
     alert->accept();
     EXPECT_EQ(finished.count(), 0);
     EXPECT_FALSE(QFileInfo::exists(root));
-    EXPECT_EQ(editor->form().control(QStringLiteral("alwaysRadioGroupFrontResolution"))->selected, 0);
+    EXPECT_EQ(editor->form().control(AlwaysRadioGroupFrontResolution)->selected, 0);
 
     ASSERT_TRUE(QDir().rename(away, root));
     QTest::mouseClick(editor->okButton(), Qt::LeftButton);
@@ -196,10 +201,10 @@ TEST_F(EditorTest, ScrollViewFitsShortPagesAndScrollsTallOnes)
         for (const form::FormSection &section : editor->form().sections()) {
             if (section.tab != tab)
                 continue;
-            const SettingSectionView *view = editor->sectionView(section.name);
+            const SettingSectionView *view = editor->sectionView(section.id);
             ASSERT_NE(view, nullptr);
             if (!section.visible) {
-                EXPECT_FALSE(view->isVisibleTo(page)) << section.name.toStdString();
+                EXPECT_FALSE(view->isVisibleTo(page)) << form::sectionName(section.id);
                 continue;
             }
             // The title is as wide as its text + 3; its rule runs from text end + 10 to a
@@ -209,9 +214,9 @@ TEST_F(EditorTest, ScrollViewFitsShortPagesAndScrollsTallOnes)
             EXPECT_EQ(title->width(), text + 3);
             EXPECT_EQ(view->ruleLine()->x(), title->x() + text + 10);
             EXPECT_EQ(view->ruleLine()->width(), 548 - text - 10);
-            EXPECT_TRUE(view->isVisibleTo(page)) << section.name.toStdString();
+            EXPECT_TRUE(view->isVisibleTo(page)) << form::sectionName(section.id);
             if (bottom >= 0) {
-                EXPECT_LE(view->y() - bottom, 6) << section.name.toStdString();
+                EXPECT_LE(view->y() - bottom, 6) << form::sectionName(section.id);
             }
             bottom = view->geometry().bottom() + 1;
         }
@@ -231,13 +236,13 @@ TEST_F(EditorTest, SliderGuideShowsOnlyWhileThePointerIsOverIt)
 {
     open(1);
     editor->tabButtonTouched(1);
-    auto *view = qobject_cast<SliderView *>(editor->controlView(QStringLiteral("alwaysShockSensitivitySlider")));
+    auto *view = qobject_cast<SliderView *>(editor->controlView(AlwaysShockSensitivitySlider));
     ASSERT_NE(view, nullptr);
     EXPECT_FALSE(view->guideLabel()->isVisibleTo(view));
     QEnterEvent enter(QPointF(5, 5), QPointF(5, 5), QPointF(5, 5));
     QCoreApplication::sendEvent(view->slider(), &enter);
     view->slider()->setValue(view->slider()->minimum() + 1);
-    const form::FormControl *control = editor->form().control(QStringLiteral("alwaysShockSensitivitySlider"));
+    const form::FormControl *control = editor->form().control(AlwaysShockSensitivitySlider);
     EXPECT_EQ(control->position, view->slider()->value());
     ASSERT_GE(control->shownGuide, 0);
     EXPECT_TRUE(view->guideLabel()->isVisibleTo(view));
@@ -253,12 +258,12 @@ TEST_F(EditorTest, LabelsFollowTheLanguageWhileOpen)
 {
     open(1);
     EXPECT_EQ(editor->titleTextField()->text(), QStringLiteral("Dashcam Settings"));
-    const QString before = editor->sectionView(QStringLiteral("commonAudioRecordView"))->titleLabel()->text();
+    const QString before = editor->sectionView(CommonAudioRecordView)->titleLabel()->text();
     SharedDrovikLanguages().setLanguage(QStringLiteral("ja"));
     emit fixture().notifier.refreshLanguage();
     QTRY_VERIFY(editor->titleTextField()->text() != QStringLiteral("Dashcam Settings"));
     EXPECT_FALSE(editor->titleTextField()->text().isEmpty());
-    EXPECT_NE(editor->sectionView(QStringLiteral("commonAudioRecordView"))->titleLabel()->text(), before);
+    EXPECT_NE(editor->sectionView(CommonAudioRecordView)->titleLabel()->text(), before);
     SharedDrovikLanguages().setLanguage(QStringLiteral("en"));
 }
 

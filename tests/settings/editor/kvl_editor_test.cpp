@@ -24,6 +24,8 @@
 #include <gtest/gtest.h>
 
 using namespace drovik;
+using enum form::ControlId;
+using enum form::SectionId;
 
 namespace {
 
@@ -74,9 +76,9 @@ TEST_F(KvlEditorTest, AClickedChoiceReachesTheFileOnOk)
     EXPECT_EQ(editor->currentContentView(), editor->subSettingView());
     EXPECT_EQ(editor->contentScrollView()->widget(), editor->subSettingView());
     click("parkingModeVoltageRadioGroup_1");
-    EXPECT_EQ(editor->form().control(QStringLiteral("parkingModeVoltageRadioGroup"))->selected, 1);
+    EXPECT_EQ(editor->form().control(ParkingModeVoltageRadioGroup)->selected, 1);
     // The volume stops on 1, 3 and 5: one key press goes to the next stop.
-    auto *volume = qobject_cast<SliderView *>(editor->controlView(QStringLiteral("voiceGuidanceSlider")));
+    auto *volume = qobject_cast<SliderView *>(editor->controlView(VoiceGuidanceSlider));
     ASSERT_NE(volume, nullptr);
     volume->slider()->setFocus();
     QTest::keyClick(volume->slider(), Qt::Key_Right);
@@ -121,7 +123,7 @@ TEST_F(KvlEditorTest, OkOnAPulledCardShowsTheCardErrorAndStaysOpen)
     // Closing the alert leaves the editor as it was; Cancel then ends it.
     alert->buttons().first()->click();
     QTRY_VERIFY(editor->cardErrorAlert() == nullptr);
-    EXPECT_EQ(editor->form().control(QStringLiteral("dstRadioGroup"))->selected, 0);
+    EXPECT_EQ(editor->form().control(DstRadioGroup)->selected, 0);
     QTest::mouseClick(editor->cancelButton(), Qt::LeftButton);
     ASSERT_EQ(finished.count(), 1);
     EXPECT_EQ(finished.at(0).at(0).toInt(), 0);
@@ -135,11 +137,11 @@ TEST_F(KvlEditorTest, LabelsFollowTheLanguage)
     EXPECT_NE(editor->titleTextField()->text(), english);
     EXPECT_EQ(editor->titleTextField()->text(), localized("블랙박스 설정"));
     EXPECT_EQ(editor->okButton()->text(), localized("확인"));
-    SettingSectionView *partition = editor->sectionView(QStringLiteral("memoryPartitionView"));
+    SettingSectionView *partition = editor->sectionView(MemoryPartitionView);
     ASSERT_NE(partition, nullptr);
     EXPECT_EQ(partition->titleLabel()->text(), localized("N260 : 메모리 파티션"));
     // The bar draws four segments with the card's whole percentages.
-    auto *bar = qobject_cast<PartitionBarView *>(editor->controlView(QStringLiteral("memoryPartitionGraph")));
+    auto *bar = qobject_cast<PartitionBarView *>(editor->controlView(MemoryPartitionGraph));
     ASSERT_NE(bar, nullptr);
     EXPECT_EQ(bar->ratioTexts(), (QStringList{QStringLiteral("60%"), QStringLiteral("22%"),
                                               QStringLiteral("4%"), QStringLiteral("9%")}));
