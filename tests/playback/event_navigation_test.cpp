@@ -6,11 +6,14 @@
 #include "app/main_window_ui.h"
 #include "display/gravity_graph_view.h"
 #include "display/slider_views.h"
+#include "display/speed_meter_view.h"
 #include "playback/event_navigation.h"
 #include "playback/playback_controller.h"
 #include "playback/player/drovik_av_view.h"
 #include "programs.h"
 #include "widgets/image_widgets.h"
+
+#include <QLabel>
 
 #include <gtest/gtest.h>
 
@@ -107,6 +110,12 @@ TEST_F(EventNavigationTest, GraphClicksAndEventKeysSeekBothViews)
         EXPECT_NEAR(ui.seekTimeSliderView->currentSliderValue(), seconds, 0.05) << "x " << x;
     }
     EXPECT_TRUE(playback.isVideoPaused()) << "seeking from the graph does not start playing";
+    // The read-outs follow the seek at once: the fix of the cues (48°52' N, 2°18' E) on the map.
+    EXPECT_EQ(ui.latTextField->text(), QStringLiteral("48.8667"));
+    EXPECT_EQ(ui.lngTextField->text(), QStringLiteral("2.3000"));
+    EXPECT_EQ(ui.gxTextField->text(), QStringLiteral("0.000"));
+    EXPECT_GT(ui.speedMeterView->speed(), 0);
+    EXPECT_FALSE(ui.mapCoverView->isVisible());
 
     // Two seconds before each peak; nothing beyond the last or before the first.
     const std::pair<Qt::Key, double> jumps[] = {{Qt::Key_PageDown, 0.7}, {Qt::Key_PageDown, 5.2},
