@@ -65,7 +65,7 @@ struct PlayingPair {
     {
         qputenv("DROVIK_MPV_OPTIONS", "ao=null,hwdec=no");
         Preferences::store()->clear();
-        AppDelegate::initializeLanguageSetting();
+        AppDelegate::initializeLanguageSetting(test::languages());
         if (!makePair(clips))
             return false;
         controller = services.shownWindow();
