@@ -5,6 +5,7 @@
 
 #include "card_fuzz_support.h"
 
+#include "i18n/drovik_languages.h"
 #include "settings/form/setting_form.h"
 
 #include <QDateTime>
@@ -14,6 +15,15 @@
 #include <cstdint>
 
 namespace drovik::fuzz {
+
+// The forms' texts in English: the fuzzer's string tables, made and installed on first use.
+inline void useEnglishTexts()
+{
+    static DrovikLanguages tables;
+    static const bool installed = (tables.install(), true);
+    (void)installed;
+    tables.setLanguage(QStringLiteral("en"));
+}
 
 inline void checkControls(const form::SettingForm &form)
 {

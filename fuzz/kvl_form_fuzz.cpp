@@ -30,7 +30,7 @@ QStringList asReadBack(const QStringList &lines)
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, std::size_t size)
 {
     fuzz::ensureApplication();
-    SharedDrovikLanguages().setLanguage(QStringLiteral("en"));
+    fuzz::useEnglishTexts();
     const uint8_t *gestures = data;
     std::size_t gestureSize = size;
     if (size > 0) {
@@ -46,7 +46,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, std::size_t size)
     R640SettingManager card;
     card.setSettingDirPath(fuzz::cardRoot());
     card.setModelType(kTextFileModelType);
-    KvlSettingManager lines(&card);
+    KvlSettingManager lines(card);
     const bool readable = lines.loadData() == KvlLoadSource::CardFile;
     form::KvlSettingForm form(lines, card);
     form.open();
@@ -63,7 +63,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, std::size_t size)
     check(status == CardWriteStatus::Written, "OK did not write the file");
     check(written == KvlSettingManager::joinLines(lines.linedSettings()),
           "OK wrote other lines than the editor holds");
-    KvlSettingManager reread(&card);
+    KvlSettingManager reread(card);
     check(reread.loadData() == KvlLoadSource::CardFile
               && reread.linedSettings() == asReadBack(lines.linedSettings()),
           "the lines OK wrote read back differently");

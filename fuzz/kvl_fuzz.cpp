@@ -18,7 +18,7 @@ using drovik::fuzz::check;
 // Reads the card's file as the editor does, or nothing when it has no lines.
 std::optional<QStringList> readBack(R640SettingManager &card)
 {
-    KvlSettingManager reader(&card);
+    KvlSettingManager reader(card);
     if (reader.loadData() != KvlLoadSource::CardFile || !reader.hasLinedSettings())
         return std::nullopt;
     return reader.linedSettings();
@@ -53,7 +53,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, std::size_t size)
     R640SettingManager card;
     card.setSettingDirPath(fuzz::cardRoot());
     card.setModelType(kTextFileModelType);
-    KvlSettingManager kvl(&card);
+    KvlSettingManager kvl(card);
     const KvlLoadSource source = kvl.loadData();
     const std::optional<QStringList> parsed = KvlSettingManager::parseLines(bytes);
     if (!parsed) {

@@ -64,7 +64,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, std::size_t size)
     if (size < 2)
         return 0;
     fuzz::ensureApplication();
-    SharedDrovikLanguages().setLanguage(QStringLiteral("en"));
+    fuzz::useEnglishTexts();
     const ModelType type = ModelType(data[0] % (Model::Count + 1)) - 1;
     const int firmware = data[1];
     data += 2;
@@ -86,9 +86,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, std::size_t size)
     fuzz::writeFile(fuzz::cardFile(QStringLiteral("default.cfg")), record);
     QFile::remove(fuzz::cardFile(QStringLiteral("time.dat")));
 
-    SettingManagerHolder holder;
+    SettingManagerHolder holder(nullptr);
     startManager(holder, type, firmware);
-    form::RecordSettingForm form(holder, &noVolumes());
+    form::RecordSettingForm form(holder, noVolumes());
     form.open();
     fuzz::checkControls(form);
     fuzz::runGestures(form, gestures, gestureSize);
@@ -96,9 +96,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, std::size_t size)
 
     if (saved) {
         // The record OK wrote, opened again without a gesture, saves as it is.
-        SettingManagerHolder reopened;
+        SettingManagerHolder reopened(nullptr);
         startManager(reopened, type, firmware);
-        form::RecordSettingForm again(reopened, &noVolumes());
+        form::RecordSettingForm again(reopened, noVolumes());
         again.open();
         fuzz::checkControls(again);
         check(pressOk(again, setupPath) == saved, "a record OK wrote saves differently when reopened");

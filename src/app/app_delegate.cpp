@@ -1,37 +1,28 @@
 #include "app_delegate.h"
 
-#include "platform/notifier.h"
 #include "i18n/drovik_languages.h"
 #include "i18n/preferences.h"
 #include "platform/utils.h"
-#include "platform/volume_monitor.h"
-#include "settings/store/r640_setting_manager.h"
-#include "settings/store/setting_manager_holder.h"
 
 #include <QCoreApplication>
 
 namespace drovik {
 
-AppDelegate::AppDelegate(QObject *parent)
-    : QObject(parent)
+AppDelegate::AppDelegate(DrovikLanguages &languages, QObject *parent)
+    : QObject(parent), m_languages(languages)
 {
     connect(qApp, &QCoreApplication::aboutToQuit, this, &AppDelegate::applicationWillTerminate);
 }
 
-AppServices AppDelegate::sharedServices()
-{
-    return {VolumeMonitor::shared(), Notifier::defaultCenter(), SettingManagerHolder::shared()};
-}
-
-void AppDelegate::initializeLanguageSetting()
+void AppDelegate::initializeLanguageSetting(DrovikLanguages &languages)
 {
     Preferences::settleLanguageAtLaunch();
-    SharedDrovikLanguages().setLanguage(Preferences::interfaceLanguage());
+    languages.setLanguage(Preferences::interfaceLanguage());
 }
 
 void AppDelegate::applicationDidFinishLaunching()
 {
-    initializeLanguageSetting();
+    initializeLanguageSetting(m_languages);
 }
 
 void AppDelegate::applicationWillTerminate()

@@ -1,6 +1,11 @@
 #include "app/app_delegate.h"
 #include "app/application.h"
 #include "app/main_window_controller.h"
+#include "platform/notifier.h"
+#include "i18n/drovik_languages.h"
+#include "platform/volume_monitor.h"
+#include "settings/store/r640_setting_manager.h"
+#include "settings/store/setting_manager_holder.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -87,8 +92,14 @@ int main(int argc, char **argv)
         settingsRoot = QDir::cleanPath(root.absoluteFilePath());
     }
 
-    drovik::AppDelegate delegate;
-    drovik::MainWindowController controller(drovik::AppDelegate::sharedServices());
+    // The services everything below is handed; they outlive the window.
+    drovik::DrovikLanguages languages;
+    languages.install();
+    drovik::VolumeMonitor volumes;
+    drovik::Notifier notifier(languages);
+    drovik::SettingManagerHolder settings(std::make_unique<drovik::R640SettingManager>(&volumes));
+    drovik::AppDelegate delegate(languages);
+    drovik::MainWindowController controller({volumes, notifier, settings});
     controller.awakeFromNib();
     if (!parser.positionalArguments().isEmpty())
         controller.openPath(parser.positionalArguments().constFirst());

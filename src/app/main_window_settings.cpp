@@ -43,7 +43,7 @@ void MainWindowController::settingButtonTouched(QObject *)
     R640SettingManager &manager = m_services.settings.manager();
     const QString root = manager.settingDirPath();
     if (!Utils::isExternalMemoryWithURL(root.isEmpty() ? QUrl() : QUrl::fromLocalFile(root),
-                                        &m_services.volumes)) {
+                                        m_services.volumes)) {
         showSelectFlashMemoryWindow();
         return;
     }
@@ -163,17 +163,15 @@ void MainWindowController::showWebSettingWindow()
     // One at a time: a second request while the page is open does nothing.
     const R640SettingManager &manager = m_services.settings.manager();
     WebSettingWindowController::showWebSettingWindow(m_window, manager.settingDirPath(),
-                                                     manager.languages(), {&m_services.volumes});
+                                                     manager.languages(), {m_services.volumes});
 }
 
 KvlSettingManager &MainWindowController::kvlSettingManager()
 {
+    // The text settings of the card the holder has now.
     R640SettingManager &card = m_services.settings.manager();
-    if (&m_services.settings == &SettingManagerHolder::shared())
-        return KvlSettingManager::sharedKvlSettingManager();
-    // Services of their own (tests): text settings of their own card.
     if (!m_kvlSettings || m_kvlSettingsCard != &card) {
-        m_kvlSettings = std::make_unique<KvlSettingManager>(&card);
+        m_kvlSettings = std::make_unique<KvlSettingManager>(card);
         m_kvlSettingsCard = &card;
     }
     return *m_kvlSettings;

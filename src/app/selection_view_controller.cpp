@@ -1,5 +1,6 @@
 #include "selection_view_controller.h"
 
+#include "platform/notifier.h"
 #include "i18n/drovik_languages.h"
 #include "i18n/preferences.h"
 #include "widgets/image_widgets.h"
@@ -37,6 +38,7 @@ ImageButton *dialogButton(QWidget *parent, const char *image, const char *object
 SelectionViewController::SelectionViewController(Notifier &notifier, const QString &layoutName,
                                                  const QString &comboName, QObject *parent)
     : DrovikViewController(notifier, parent)
+    , m_languages(notifier.languages())
     , m_layoutName(layoutName)
     , m_comboName(comboName)
 {
@@ -87,7 +89,7 @@ int SelectionViewController::titleHeight(const QStringList &languages) const
     const QRect bounds(0, 0, kViewWidth - 2 * kMargin, 1000);
     int height = metrics.height();
     for (const QString &language : languages) {
-        const QString text = SharedDrovikLanguages().localizedIn(language, QString::fromUtf8(titleKey()));
+        const QString text = m_languages.localizedIn(language, QString::fromUtf8(titleKey()));
         height = qMax(height, metrics.boundingRect(bounds, Qt::TextWordWrap, text).height());
     }
     return height + 2;
@@ -96,7 +98,7 @@ int SelectionViewController::titleHeight(const QStringList &languages) const
 void SelectionViewController::placeTitle()
 {
     const int contentWidth = kViewWidth - 2 * kMargin;
-    const int height = titleHeight({SharedDrovikLanguages().language()});
+    const int height = titleHeight({m_languages.language()});
     m_titleLabel->setGeometry(kMargin, kTitleTop, contentWidth, height);
     m_comboBox->setGeometry(kMargin, kTitleTop + height + kGap, contentWidth, kComboHeight);
 }

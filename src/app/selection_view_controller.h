@@ -12,6 +12,7 @@ class QLabel;
 
 namespace drovik {
 
+class DrovikLanguages;
 class ImageButton;
 
 // What the two small dialogs in front of the settings share: a title, one combo box to choose
@@ -51,6 +52,7 @@ private:
     int titleHeight(const QStringList &languages) const;
     void placeTitle();
 
+    const DrovikLanguages &m_languages;
     QString m_layoutName;
     QString m_comboName;
     QLabel *m_titleLabel = nullptr;

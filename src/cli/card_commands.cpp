@@ -187,7 +187,7 @@ int runKvlCommand(const Args &args)
 
     R640SettingManager card;
     card.setSettingDirPath(root);
-    KvlSettingManager manager(&card);
+    KvlSettingManager manager(card);
     manager.loadData();
     if (save && isCardError(manager.saveData())) {
         std::cerr << "drovik kvl: cannot write " << root.toStdString()

@@ -5,6 +5,7 @@
 #include "json_writer.h"
 
 #include "i18n/drovik_languages.h"
+#include "platform/volume_monitor.h"
 #include "settings/form/kvl_setting_form.h"
 #include "settings/form/record_setting_form.h"
 #include "settings/store/kvl_setting_manager.h"
@@ -274,10 +275,10 @@ int replay(const SettingsRequest &request, Form &form, bool rehearsal, const cha
 }
 
 int runRecordEditor(const SettingsRequest &request, std::unique_ptr<R640SettingManager> manager,
-                    bool rehearsal)
+                    const VolumeMonitor &volumes, bool rehearsal)
 {
     SettingManagerHolder holder(std::move(manager));
-    RecordSettingForm form(holder);
+    RecordSettingForm form(holder, volumes);
     // The dialog's sheets, answered as a user who agrees (the last button confirms).
     QObject::connect(&form, &RecordSettingForm::questionAsked, &form,
                      [&form](const form::FormQuestion &question) {
@@ -292,15 +293,16 @@ int runRecordEditor(const SettingsRequest &request, std::unique_ptr<R640SettingM
 // --set from reaching the card; it runs all the same so both editors refuse alike.
 int runKvlEditor(const SettingsRequest &request, R640SettingManager &card, bool rehearsal)
 {
-    KvlSettingManager lines(&card);
+    KvlSettingManager lines(card);
     lines.loadData();
     KvlSettingForm form(lines, card);
     return replay(request, form, rehearsal, "kvl", "blackbox.cfg");
 }
 
-std::unique_ptr<R640SettingManager> detectedManager(const QString &root)
+// volumes: for the editor's format check.
+std::unique_ptr<R640SettingManager> detectedManager(const QString &root, const VolumeMonitor &volumes)
 {
-    auto manager = std::make_unique<R640SettingManager>();
+    auto manager = std::make_unique<R640SettingManager>(&volumes);
     manager->loadVersionInfoWithSDPath(root);
     return manager;
 }
@@ -316,9 +318,12 @@ int runSettingsCommand(const Args &args)
         std::cerr << "drovik settings: not a folder: " << request->root.toStdString() << "\n";
         return 1;
     }
-    SharedDrovikLanguages().setLanguage(request->language);
+    DrovikLanguages languages;
+    languages.setLanguage(request->language);
+    languages.install();
+    const VolumeMonitor volumes;
 
-    std::unique_ptr<R640SettingManager> manager = detectedManager(request->root);
+    std::unique_ptr<R640SettingManager> manager = detectedManager(request->root, volumes);
     const ModelType type = manager->modelType();
     if (type == Model::None) {
         std::cerr << "drovik settings: no camera settings recognised in "
@@ -348,11 +353,11 @@ int runSettingsCommand(const Args &args)
     // A rehearsal on the record as read, so that a refused --set leaves the card untouched
     // (opening the editor rewrites the record).
     manager->readRecord();
-    if (const int status = runRecordEditor(*request, std::move(manager), true); status != 0)
+    if (const int status = runRecordEditor(*request, std::move(manager), volumes, true); status != 0)
         return status;
-    manager = detectedManager(request->root);
+    manager = detectedManager(request->root, volumes);
     manager->loadData();
-    return runRecordEditor(*request, std::move(manager), false);
+    return runRecordEditor(*request, std::move(manager), volumes, false);
 }
 
 } // namespace drovik::cli

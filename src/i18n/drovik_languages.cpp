@@ -7,9 +7,26 @@ namespace drovik {
 
 namespace {
 constexpr char kContext[] = "Localizable_R640";
+
+// What localized() reads; set by the owner of the tables, never made here.
+const DrovikLanguages *g_installed = nullptr;
 } // namespace
 
-DrovikLanguages::~DrovikLanguages() = default;
+DrovikLanguages::~DrovikLanguages()
+{
+    if (g_installed == this)
+        g_installed = nullptr;
+}
+
+void DrovikLanguages::install()
+{
+    g_installed = this;
+}
+
+QString localized(const char *utf8Key)
+{
+    return g_installed ? g_installed->localized(utf8Key) : QString();
+}
 
 QString DrovikLanguages::localizedIn(const QString &language, const QString &key) const
 {
@@ -38,12 +55,6 @@ const QTranslator *DrovikLanguages::tableFor(const QString &language) const
         table.reset();
     m_tables.insert(language, table);
     return table.get();
-}
-
-DrovikLanguages &SharedDrovikLanguages()
-{
-    static DrovikLanguages *instance = new DrovikLanguages;
-    return *instance;
 }
 
 } // namespace drovik

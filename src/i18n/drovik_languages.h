@@ -10,11 +10,20 @@ class QTranslator;
 namespace drovik {
 
 // Looks up interface texts by their Korean source text in the string table "Localizable_R640"
-// of the language it has been told. It never reads the user's preferences itself: the
-// application tells the shared instance the language at start-up and on every change, and a
-// caller without preferences (the command line) keeps its own instance.
+// of the language it has been told. It never reads the user's preferences itself: the viewer's
+// main makes one, installs it for localized() and tells it the language at start-up and on
+// every change; a command-line command makes and installs its own.
 class DrovikLanguages {
 public:
+    DrovikLanguages() = default;
+    DrovikLanguages(const DrovikLanguages &) = delete;
+    DrovikLanguages &operator=(const DrovikLanguages &) = delete;
+    // Uninstalls them when they are the installed tables.
+    ~DrovikLanguages();
+
+    // Makes these the tables localized() reads, as an application installs its translators.
+    void install();
+
     // The language of localized(); "" (no table) until told.
     void setLanguage(const QString &code) { m_language = code; }
     const QString &language() const { return m_language; }
@@ -29,8 +38,6 @@ public:
     // Where the compiled tables live: ":/i18n/drovik_<code>.qm" unless overridden (tests).
     void setTableDirectory(const QString &directory);
 
-    ~DrovikLanguages();
-
 private:
     const QTranslator *tableFor(const QString &language) const;
 
@@ -39,13 +46,7 @@ private:
     mutable QHash<QString, std::shared_ptr<QTranslator>> m_tables;
 };
 
-// The application's instance; its language is the interface language of the preferences.
-DrovikLanguages &SharedDrovikLanguages();
-
-// Shorthand for SharedDrovikLanguages().localized(key).
-inline QString localized(const char *utf8Key)
-{
-    return SharedDrovikLanguages().localized(utf8Key);
-}
+// The interface text of key in the installed tables' language; "" when none are installed.
+QString localized(const char *utf8Key);
 
 } // namespace drovik

@@ -7,8 +7,8 @@ class SettingManagerHolder;
 class VolumeMonitor;
 
 // The application-wide services the main window's controllers work with, handed down by whoever
-// builds the window: the application's shared instances (AppDelegate::sharedServices()), or a
-// test's own. Each must outlive the controllers given it.
+// builds the window: the ones main makes, or a test's own. Each must outlive the controllers
+// given it.
 struct AppServices {
     VolumeMonitor &volumes;
     Notifier &notifier;

@@ -5,15 +5,14 @@
 
 namespace drovik {
 
-Notifier &Notifier::defaultCenter()
+Notifier::Notifier(DrovikLanguages &languages, QObject *parent)
+    : QObject(parent), m_languages(languages)
 {
-    static Notifier *center = new Notifier;
-    return *center;
 }
 
 void Notifier::postRefreshLanguage()
 {
-    SharedDrovikLanguages().setLanguage(Preferences::interfaceLanguage());
+    m_languages.setLanguage(Preferences::interfaceLanguage());
     emit refreshLanguage();
 }
 

@@ -6,14 +6,19 @@
 
 namespace drovik {
 
-// The application-wide notification centre: windows and pages that must follow a preference
-// change or a card change connect here instead of to each other.
+class DrovikLanguages;
+
+// The application-wide notification centre, made by main and handed down: windows and pages
+// that must follow a preference change or a card change connect here instead of to each other.
 class Notifier : public QObject {
     Q_OBJECT
 public:
-    static Notifier &defaultCenter();
+    // languages: the interface's string tables, which follow the language preference.
+    explicit Notifier(DrovikLanguages &languages, QObject *parent = nullptr);
 
-    // Brings the shared string tables to the stored interface language, then re-labels.
+    DrovikLanguages &languages() const { return m_languages; }
+
+    // Brings the string tables to the stored interface language, then re-labels.
     void postRefreshLanguage();
     void postRefreshSpeedUnit() { emit refreshSpeedUnit(); }
 
@@ -27,6 +32,9 @@ signals:
     void refreshSpeedUnit();
     void volumeMounted(const drovik::Volume &volume);
     void volumeUnmounted(const drovik::Volume &volume);
+
+private:
+    DrovikLanguages &m_languages;
 };
 
 } // namespace drovik

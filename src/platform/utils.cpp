@@ -19,13 +19,12 @@ int Utils::GetCurrentScreen(const QRect &window, const QList<QRect> &screens)
     return -1;
 }
 
-bool Utils::isExternalMemoryWithURL(const QUrl &url, const VolumeMonitor *monitor)
+bool Utils::isExternalMemoryWithURL(const QUrl &url, const VolumeMonitor &monitor)
 {
     const QString path = url.isLocalFile() ? url.toLocalFile() : url.path();
     if (path.isEmpty())
         return false;
-    const VolumeMonitor &volumes = monitor ? *monitor : VolumeMonitor::shared();
-    const std::optional<Volume> volume = volumes.volumeForPath(path);
+    const std::optional<Volume> volume = monitor.volumeForPath(path);
     return volume && volume->isExternalMemory();
 }
 

@@ -13,8 +13,8 @@ class VolumeMonitor;
 class Utils {
 public:
     // Whether url names a place on a volume that reports itself both local and removable (a
-    // memory card). A URL without a path is not. monitor defaults to VolumeMonitor::shared().
-    static bool isExternalMemoryWithURL(const QUrl &url, const VolumeMonitor *monitor = nullptr);
+    // memory card) among monitor's volumes. A URL without a path is not.
+    static bool isExternalMemoryWithURL(const QUrl &url, const VolumeMonitor &monitor);
 
     // The per-user working folder (Documents/DrovikViewer) that holds converted clips; created,
     // with its parents, when first asked for. Empty when it cannot be created.

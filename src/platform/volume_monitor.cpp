@@ -121,12 +121,6 @@ VolumeMonitor::~VolumeMonitor()
         ::close(m_mountInfoFd);
 }
 
-VolumeMonitor &VolumeMonitor::shared()
-{
-    static VolumeMonitor *instance = new VolumeMonitor();
-    return *instance;
-}
-
 QList<Volume> VolumeMonitor::mountedVolumes() const
 {
     return m_volumes;

@@ -56,9 +56,6 @@ public:
     explicit VolumeMonitor(const QString &volumesDir, QObject *parent = nullptr);
     ~VolumeMonitor() override;
 
-    // The process-wide monitor (created on first use).
-    static VolumeMonitor &shared();
-
     // The mounted volumes, in listing order.
     QList<Volume> mountedVolumes() const;
     // The volume that holds path (the one with the longest root that is a prefix of it).

@@ -2,7 +2,7 @@
 
 #include "i18n/drovik_languages.h"
 #include "library/video_file_rules.h"
-#include "playback/atomic_save.h"
+#include "platform/atomic_save.h"
 #include "playback/convert/incident_export.h"
 #include "playback/playback_controller.h"
 #include "playback/player/drovik_av_view.h"
@@ -64,9 +64,11 @@ std::optional<QString> writeTrack(const QString &path, const DrovikClipData &cli
     case TrackFormat::Csv: telemetry::writeClipCsv(text, clip); break;
     }
     const std::string bytes = text.str();
-    return saveAtomically(path, [&](QIODevice &file) {
-        return file.write(bytes.data(), qint64(bytes.size())) == qint64(bytes.size());
-    });
+    if (const auto failure = saveAtomically(path, [&](QIODevice &file) {
+            return file.write(bytes.data(), qint64(bytes.size())) == qint64(bytes.size());
+        }))
+        return failure->reason;
+    return std::nullopt;
 }
 
 } // namespace

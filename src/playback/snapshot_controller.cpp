@@ -2,7 +2,7 @@
 
 #include "i18n/drovik_languages.h"
 #include "library/video_file_rules.h"
-#include "playback/atomic_save.h"
+#include "platform/atomic_save.h"
 #include "playback/clip_selection.h"
 #include "playback/playback_controller.h"
 #include "playback/player/drovik_av_view.h"
@@ -31,7 +31,9 @@ using Failure = std::optional<QString>; // the reason, when something went wrong
 
 Failure writePng(const QImage &image, const QString &path)
 {
-    return saveAtomically(path, [&](QIODevice &file) { return image.save(&file, "PNG"); });
+    if (const auto failure = saveAtomically(path, [&](QIODevice &file) { return image.save(&file, "PNG"); }))
+        return failure->reason;
+    return std::nullopt;
 }
 
 Failure copyFile(const QString &from, const QString &to)
@@ -40,7 +42,7 @@ Failure copyFile(const QString &from, const QString &to)
     if (!source.open(QIODevice::ReadOnly))
         return source.errorString();
     bool readFailed = false;
-    const Failure written = saveAtomically(to, [&](QIODevice &target) {
+    const std::optional<SaveFailure> written = saveAtomically(to, [&](QIODevice &target) {
         constexpr qint64 kChunk = 1 << 20;
         for (QByteArray chunk = source.read(kChunk); !chunk.isEmpty(); chunk = source.read(kChunk)) {
             if (target.write(chunk) != chunk.size())
@@ -49,7 +51,9 @@ Failure copyFile(const QString &from, const QString &to)
         readFailed = source.error() != QFileDevice::NoError;
         return !readFailed;
     });
-    return readFailed ? source.errorString() : written;
+    if (readFailed)
+        return source.errorString();
+    return written ? Failure(written->reason) : std::nullopt;
 }
 
 // The frame as large as the printable area allows, keeping its proportions, in the middle.

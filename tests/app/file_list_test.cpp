@@ -35,7 +35,7 @@ protected:
     void SetUp() override
     {
         Preferences::store()->clear();
-        AppDelegate::initializeLanguageSetting();
+        AppDelegate::initializeLanguageSetting(test::languages());
     }
 
     std::unique_ptr<MainWindowController> startedController() { return window.shownWindow(); }

@@ -34,7 +34,7 @@ TEST(MainWindowStartUp, SplashThenWindowWithMenusMarked)
     WindowServices services;
     MainWindowController controller(services.services());
     controller.awakeFromNib();
-    AppDelegate::initializeLanguageSetting();
+    AppDelegate::initializeLanguageSetting(test::languages());
     ASSERT_NE(controller.splashWindow(), nullptr);
     EXPECT_TRUE(controller.splashWindow()->isVisible());
     EXPECT_FALSE(controller.window()->isVisible());
@@ -204,7 +204,7 @@ TEST(WorkingDirectory, CreatedOnFirstUseAndRemovedAtQuit)
     EXPECT_TRUE(path.startsWith(QDir::homePath()));
     EXPECT_TRUE(QDir(path).exists());
     ASSERT_TRUE(test::writeFile(path + QStringLiteral("/temp_video/a_1/a.mov"), {}));
-    AppDelegate delegate;
+    AppDelegate delegate(test::languages());
     delegate.applicationWillTerminate();
     EXPECT_FALSE(QDir(path).exists());
 }

@@ -1,10 +1,7 @@
 // The language and speed-unit menus of the main window, and what choosing from them does.
-#include "app/app_delegate.h"
-#include "app/main_window_controller.h"
-#include "app/preference_menus.h"
-#include "platform/notifier.h"
+#include "window_services.h"
+
 #include "display/speed_meter_view.h"
-#include "i18n/drovik_languages.h"
 #include "i18n/preferences.h"
 #include "widgets/image_widgets.h"
 
@@ -24,14 +21,16 @@ protected:
     void SetUp() override { Preferences::store()->clear(); }
 
     // A controller whose main window has been built, as after the splash.
-    static std::unique_ptr<MainWindowController> shownController()
+    std::unique_ptr<MainWindowController> shownController()
     {
-        auto controller = std::make_unique<MainWindowController>(AppDelegate::sharedServices());
+        auto controller = std::make_unique<MainWindowController>(window.services());
         controller->showMainWindow();
         QCoreApplication::processEvents();
         QCoreApplication::processEvents();
         return controller;
     }
+
+    test::WindowServices window;
 
     static QList<QAction *> checkedItems(QMenu *menu)
     {
@@ -46,22 +45,22 @@ protected:
 TEST_F(PreferenceMenusTest, PortugueseIsHonouredButMarksNoMenuItem)
 {
     Preferences::store()->setValue(QString::fromLatin1(Preferences::kLanguageKey), QStringLiteral("pt"));
-    AppDelegate::initializeLanguageSetting();
+    AppDelegate::initializeLanguageSetting(test::languages());
     auto controller = shownController();
     EXPECT_TRUE(checkedItems(controller->menus().languageMenu()).isEmpty());
     EXPECT_EQ(controller->menus().languageMenu()->actions().size(), 3);
-    const QString portuguese = SharedDrovikLanguages().localizedIn(QStringLiteral("pt"), QStringLiteral("파일_전체"));
+    const QString portuguese = test::languages().localizedIn(QStringLiteral("pt"), QStringLiteral("파일_전체"));
     EXPECT_FALSE(portuguese.isEmpty());
     EXPECT_EQ(localized("파일_전체"), portuguese);
-    EXPECT_NE(localized("파일_전체"), SharedDrovikLanguages().localizedIn(QStringLiteral("en"), QStringLiteral("파일_전체")));
+    EXPECT_NE(localized("파일_전체"), test::languages().localizedIn(QStringLiteral("en"), QStringLiteral("파일_전체")));
 }
 
 // Choosing the stored language posts nothing; another one is stored, marked and relabels the window.
 TEST_F(PreferenceMenusTest, ChoosingALanguage)
 {
-    AppDelegate::initializeLanguageSetting();
+    AppDelegate::initializeLanguageSetting(test::languages());
     auto controller = shownController();
-    QSignalSpy posted(&Notifier::defaultCenter(), &Notifier::refreshLanguage);
+    QSignalSpy posted(&window.notifier, &Notifier::refreshLanguage);
     controller->menus().languageChangeToEnglish();
     EXPECT_EQ(posted.count(), 0);
     EXPECT_EQ(checkedItems(controller->menus().languageMenu()), QList<QAction *>{controller->menus().englishItem()});
@@ -76,9 +75,9 @@ TEST_F(PreferenceMenusTest, ChoosingALanguage)
     controller->menus().languageChangeToJapanese();
     QCoreApplication::processEvents();
     EXPECT_EQ(controller->ui().fileListAllButton_OEM->text(),
-              SharedDrovikLanguages().localizedIn(QStringLiteral("ja"), QStringLiteral("파일_전체")));
+              test::languages().localizedIn(QStringLiteral("ja"), QStringLiteral("파일_전체")));
     EXPECT_EQ(controller->menus().languageMenu()->title(),
-              SharedDrovikLanguages().localizedIn(QStringLiteral("ja"), QStringLiteral("언어")));
+              test::languages().localizedIn(QStringLiteral("ja"), QStringLiteral("언어")));
 }
 
 TEST_F(PreferenceMenusTest, StoredUnitMarksItsItemAndAFirstStartStoresKilometres)
@@ -98,13 +97,13 @@ TEST_F(PreferenceMenusTest, StoredUnitMarksItsItemAndAFirstStartStoresKilometres
 
 TEST_F(PreferenceMenusTest, ChoosingMphPostsOnceAndTheMeterRedraws)
 {
-    AppDelegate::initializeLanguageSetting();
+    AppDelegate::initializeLanguageSetting(test::languages());
     auto controller = shownController();
     SpeedMeterView *meter = controller->ui().speedMeterView;
     meter->setSpeed(57);
     EXPECT_EQ(meter->shownDigits(), QStringLiteral("57"));
 
-    QSignalSpy posted(&Notifier::defaultCenter(), &Notifier::refreshSpeedUnit);
+    QSignalSpy posted(&window.notifier, &Notifier::refreshSpeedUnit);
     controller->menus().onMenuSpeedMph();
     EXPECT_EQ(posted.count(), 1);
     EXPECT_EQ(Preferences::storedSpeedUnit(), std::optional<int>(1));

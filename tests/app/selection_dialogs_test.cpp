@@ -19,11 +19,11 @@ namespace {
 
 class SelectionDialogs : public ::testing::Test {
 protected:
-    void SetUp() override { SharedDrovikLanguages().setLanguage(QStringLiteral("en")); }
+    void SetUp() override { test::languages().setLanguage(QStringLiteral("en")); }
     void TearDown() override
     {
         Preferences::store()->clear();
-        SharedDrovikLanguages().setLanguage(QStringLiteral("en"));
+        test::languages().setLanguage(QStringLiteral("en"));
     }
 };
 

@@ -83,13 +83,18 @@ Step pick(ModelType type)
 }
 
 // The card's own page opened over the main window, then closed.
-void expectWebWindow(test::WindowServices &window)
+WebSettingWindowController *webWindowOver(MainWindowController &controller)
 {
-    WebSettingWindowController *web = WebSettingWindowController::instance();
+    return controller.window()->findChild<WebSettingWindowController *>(QString(), Qt::FindDirectChildrenOnly);
+}
+
+void expectWebWindow(test::WindowServices &window, MainWindowController &controller)
+{
+    WebSettingWindowController *web = webWindowOver(controller);
     ASSERT_NE(web, nullptr);
     EXPECT_EQ(web->folder(), window.settings.manager().settingDirPath());
     web->reject();
-    QTRY_COMPARE(WebSettingWindowController::instance(), nullptr);
+    QTRY_COMPARE(webWindowOver(controller), nullptr);
 }
 
 // The text-file editor, cancelled.
@@ -147,7 +152,7 @@ qint32 cardLocalId(test::WindowServices &window, ModelType type)
 TEST(SettingsButton, LeadsEachCardToItsEditor)
 {
     Preferences::store()->clear();
-    AppDelegate::initializeLanguageSetting();
+    AppDelegate::initializeLanguageSetting(test::languages());
     enum Start { Detected, OutsideFolder, NoCard };
     int escapesActedOn = 0;
     const Step escapeTwice = [&escapesActedOn](SettingWindow *window) {
@@ -178,11 +183,11 @@ TEST(SettingsButton, LeadsEachCardToItsEditor)
          {editor}, nullptr, nullptr},
         {"a card with an HTML page reaches the web window",
          [](auto &w) { return makeCard(w, Model::R75); }, Detected, {}, {}, nullptr,
-         [](auto &w, MainWindowController &) { expectWebWindow(w); }},
+         [](auto &w, MainWindowController &c) { expectWebWindow(w, c); }},
         {"a self-sized record: its languages, the web window, the record left as it was",
          makeSelfSizedCard, Detected, {}, {}, nullptr,
-         [](auto &w, MainWindowController &) {
-             expectWebWindow(w);
+         [](auto &w, MainWindowController &c) {
+             expectWebWindow(w, c);
              const QList<LanguageEntry> expected = {{0, QStringLiteral("en")}, {1, QStringLiteral("ko")}};
              EXPECT_EQ(w.settings.manager().languages(), expected);
              EXPECT_EQ(w.volumesDir.get(QStringLiteral("CARD/SETTING/setup.cfg")).size(), 596);
@@ -209,7 +214,7 @@ TEST(SettingsButton, LeadsEachCardToItsEditor)
          {ok, pick(Model::V820), editorOk([](R640SettingViewController &e) { EXPECT_EQ(e.form().manager().localID(), 0); })},
          {flash, models, editor}, nullptr, nullptr},
         {"an HTML-page model named by hand reaches the web window", nullptr, NoCard, {ok, pick(Model::R75)},
-         {flash, models}, nullptr, [](auto &w, MainWindowController &) { expectWebWindow(w); }},
+         {flash, models}, nullptr, [](auto &w, MainWindowController &c) { expectWebWindow(w, c); }},
         {"the text-file model named by hand reaches the text-file editor", nullptr, NoCard,
          {ok, pick(Model::N260), kvlCancel}, {flash, models, editor}, nullptr, nullptr},
         {"Cancel in the model dialog forgets the card", nullptr, NoCard, {ok, cancel}, {flash, models}, nullptr,
@@ -270,8 +275,8 @@ TEST(SettingsButton, CommandLineCardWithItsOwnPageOpensThePage)
     MainWindowController controller(window.services());
     controller.openSettingsOfCard(window.volumesDir.path(QStringLiteral("CAM ONE")));
     controller.showMainWindow();
-    QTRY_VERIFY(WebSettingWindowController::instance() != nullptr);
-    expectWebWindow(window);
+    QTRY_VERIFY(webWindowOver(controller) != nullptr);
+    expectWebWindow(window, controller);
 }
 
 TEST(SettingsButton, ViewerCommandLineNamesTheSettingsOption)

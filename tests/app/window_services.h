@@ -1,7 +1,8 @@
 #pragma once
 
-// The services of a main window under test: its own folder of volumes (no card until a test puts
-// one there), its own notifier and settings manager, and the window shown with its list scanned.
+// The services of a main window under test, made as the viewer's main makes them: its own folder
+// of volumes (no card until a test puts one there), its own notifier and settings manager, the
+// tests' string tables, and the window shown with its list scanned.
 
 #include "app/app_delegate.h"
 #include "app/file_list_controller.h"
@@ -13,6 +14,7 @@
 #include "settings/store/r640_setting_manager.h"
 #include "settings/store/setting_manager_holder.h"
 #include "temp_folder.h"
+#include "test_languages.h"
 
 #include <QTest>
 
@@ -23,7 +25,7 @@ namespace drovik::test {
 struct WindowServices {
     TempFolder volumesDir;
     VolumeMonitor volumes{volumesDir.root()};
-    Notifier notifier;
+    Notifier notifier{languages()};
     SettingManagerHolder settings{std::make_unique<R640SettingManager>(&volumes)};
 
     AppServices services() { return {volumes, notifier, settings}; }

@@ -1,5 +1,5 @@
 // The string tables: every key the code looks up exists, translated, in every language.
-#include "i18n/drovik_languages.h"
+#include "test_languages.h"
 #include "i18n/preferences.h"
 
 #include <QDirIterator>
@@ -78,7 +78,7 @@ TEST(StringTables, EveryKeyInTheCodeIsTranslatedInEveryLanguage)
     ASSERT_GE(keys.size(), 12) << "the scan found too few keys to be working";
     for (const QString &language : kLanguages) {
         for (const QString &key : keys) {
-            EXPECT_FALSE(SharedDrovikLanguages().localizedIn(language, key).isEmpty())
+            EXPECT_FALSE(test::languages().localizedIn(language, key).isEmpty())
                 << language.toStdString() << ": " << key.toStdString();
         }
     }
@@ -103,11 +103,11 @@ TEST(StringTables, TablesAreCompleteAndAgree)
 
 TEST(StringTables, MissingKeysAndLanguagesGiveEmptyText)
 {
-    EXPECT_EQ(SharedDrovikLanguages().localizedIn(QStringLiteral("en"), QStringLiteral("없는 키")), QString());
-    EXPECT_EQ(SharedDrovikLanguages().localizedIn(QStringLiteral("de"), QStringLiteral("언어")), QString());
-    EXPECT_EQ(SharedDrovikLanguages().localizedIn(QStringLiteral("../en"), QStringLiteral("언어")), QString());
-    EXPECT_EQ(SharedDrovikLanguages().localizedIn(QStringLiteral("/../drovik_fr"), QStringLiteral("언어")), QString());
-    EXPECT_EQ(SharedDrovikLanguages().localizedIn(QStringLiteral("fr"), QStringLiteral("언어")), QStringLiteral("Langue"));
+    EXPECT_EQ(test::languages().localizedIn(QStringLiteral("en"), QStringLiteral("없는 키")), QString());
+    EXPECT_EQ(test::languages().localizedIn(QStringLiteral("de"), QStringLiteral("언어")), QString());
+    EXPECT_EQ(test::languages().localizedIn(QStringLiteral("../en"), QStringLiteral("언어")), QString());
+    EXPECT_EQ(test::languages().localizedIn(QStringLiteral("/../drovik_fr"), QStringLiteral("언어")), QString());
+    EXPECT_EQ(test::languages().localizedIn(QStringLiteral("fr"), QStringLiteral("언어")), QStringLiteral("Langue"));
 }
 
 // The command line localises in a language of its own, never reading or writing the user's.

@@ -97,13 +97,13 @@ TEST(VolumeMonitorSystem, ListsUserMediaWithFlags)
         seen << QStringLiteral("%1 %2 %3").arg(v.name).arg(int(v.isLocal)).arg(int(v.isRemovable));
     EXPECT_EQ(seen, (QStringList{QStringLiteral("BACKUP 1 0"), QStringLiteral("DASHCAM CARD 1 1"),
                                  QStringLiteral("SD 1 1"), QStringLiteral("nas 0 0"), QStringLiteral("share 0 0")}));
-    EXPECT_TRUE(Utils::isExternalMemoryWithURL(QUrl::fromLocalFile(QStringLiteral("/media/user/DASHCAM CARD")), &monitor));
+    EXPECT_TRUE(Utils::isExternalMemoryWithURL(QUrl::fromLocalFile(QStringLiteral("/media/user/DASHCAM CARD")), monitor));
     EXPECT_TRUE(Utils::isExternalMemoryWithURL(
-        QUrl::fromLocalFile(QStringLiteral("/media/user/DASHCAM CARD/evt_rec/a.mp4")), &monitor));
-    EXPECT_FALSE(Utils::isExternalMemoryWithURL(QUrl::fromLocalFile(QStringLiteral("/media/user/DASHCAM")), &monitor));
-    EXPECT_FALSE(Utils::isExternalMemoryWithURL(QUrl::fromLocalFile(QStringLiteral("/media/user/BACKUP")), &monitor));
-    EXPECT_FALSE(Utils::isExternalMemoryWithURL(QUrl::fromLocalFile(QStringLiteral("/mnt/nas/x")), &monitor));
-    EXPECT_FALSE(Utils::isExternalMemoryWithURL(QUrl(), &monitor));
+        QUrl::fromLocalFile(QStringLiteral("/media/user/DASHCAM CARD/evt_rec/a.mp4")), monitor));
+    EXPECT_FALSE(Utils::isExternalMemoryWithURL(QUrl::fromLocalFile(QStringLiteral("/media/user/DASHCAM")), monitor));
+    EXPECT_FALSE(Utils::isExternalMemoryWithURL(QUrl::fromLocalFile(QStringLiteral("/media/user/BACKUP")), monitor));
+    EXPECT_FALSE(Utils::isExternalMemoryWithURL(QUrl::fromLocalFile(QStringLiteral("/mnt/nas/x")), monitor));
+    EXPECT_FALSE(Utils::isExternalMemoryWithURL(QUrl(), monitor));
 }
 
 TEST(VolumeMonitorFolder, SubFoldersAreRemovableVolumesInNameOrder)
@@ -121,8 +121,8 @@ TEST(VolumeMonitorFolder, SubFoldersAreRemovableVolumesInNameOrder)
         EXPECT_EQ(v.rootPath, QDir(dir.path()).absoluteFilePath(v.name));
     }
     EXPECT_EQ(names, (QStringList{QStringLiteral("A_CARD"), QStringLiteral("a_card"), QStringLiteral("b_card")}));
-    EXPECT_TRUE(Utils::isExternalMemoryWithURL(QUrl::fromLocalFile(dir.filePath(QStringLiteral("a_card/SETTING"))), &monitor));
-    EXPECT_FALSE(Utils::isExternalMemoryWithURL(QUrl::fromLocalFile(dir.path()), &monitor));
+    EXPECT_TRUE(Utils::isExternalMemoryWithURL(QUrl::fromLocalFile(dir.filePath(QStringLiteral("a_card/SETTING"))), monitor));
+    EXPECT_FALSE(Utils::isExternalMemoryWithURL(QUrl::fromLocalFile(dir.path()), monitor));
 }
 
 TEST(VolumeMonitorFolder, ReportsMountAndUnmountOnce)

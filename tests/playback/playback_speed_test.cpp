@@ -7,15 +7,16 @@
 #include "playback/playback_controller.h"
 #include "playback/playback_speed.h"
 #include "playback/player/drovik_av_view.h"
+#include "playback/player/mpv_controller.h"
 #include "programs.h"
 
-#include <QElapsedTimer>
 #include <QMenu>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
-#include <cstdio>
 
 using namespace drovik;
 
@@ -102,53 +103,53 @@ TEST_F(PlaybackSpeedTest, KeysAndMenuStepThroughTheSpeedsAndStopAtTheEnds)
     }
 }
 
-// At 2× and 0.5× the position runs at that speed, and a rear view knocked off comes back onto
-// the front view's frame and stays there: by a trim of its speed from a fraction of a second
-// off, by a seek from seconds off (trimming alone would take twelve seconds at 0.5×).
-TEST_F(PlaybackSpeedTest, BothViewsStayWithinAFrameAtTwiceAndHalfSpeed)
+// At 2× and 0.5× both views play at that speed, and a rear view knocked off comes back onto the
+// front view's frame: by a trim of its speed the right way from a fraction of a second off (slower
+// when ahead, faster when behind), by a seek from seconds off (trimming alone would take twelve
+// seconds at 0.5×). How long that takes and how steadily they stay together is measured in
+// bench/playback.
+TEST_F(PlaybackSpeedTest, TheRearViewComesBackOntoTheFrontViewsFrame)
 {
     ASSERT_TRUE(makePair(clips, QStringLiteral("a"), 20));
     ASSERT_TRUE(listAndPlayPair());
-    for (const auto &[speed, knock] : {std::pair{2.0, 0.4}, std::pair{0.5, 3.0}}) {
-        SCOPED_TRACE(speed);
+    enum class Mend { Slower, Faster, Seek };
+    const struct {
+        double speed;
+        double knock;
+        Mend mend;
+    } cases[] = {{2.0, 0.4, Mend::Slower}, {2.0, -0.4, Mend::Faster}, {0.5, 3.0, Mend::Seek}};
+    for (const auto &[speed, knock, mend] : cases) {
+        SCOPED_TRACE(testing::Message() << speed << "x, knocked " << knock << " s");
         playback().setPlaybackSpeed(speed);
         playback().setCurrentVideoTime(1);
         ASSERT_TRUE(QTest::qWaitFor([&] { return big().currentTime() > 1.2 && small().currentTime() > 1.2; }, 10000));
         small().setCurrentTimeExactly(small().currentTime() + knock);
         ASSERT_TRUE(QTest::qWaitFor([&] { return gapInFrames() > 5.0; }, 5000)) << "the knock landed";
 
-        // Back in step: half a second of readings within a frame, within twelve seconds.
-        QElapsedTimer settling;
-        settling.start();
-        QElapsedTimer inStep;
-        inStep.start();
-        while (inStep.elapsed() < 500 && settling.elapsed() < 12000) {
-            QTest::qWait(20);
-            if (gapInFrames() > 1.0 + 1e-6)
-                inStep.restart();
+        // Every trim on the way back, until the pictures are within a frame again: sampled by a
+        // timer of the event loop, which runs between the sync's own however busy the loop is.
+        double slowest = 1.0;
+        double fastest = 1.0;
+        QTimer sampler;
+        QObject::connect(&sampler, &QTimer::timeout, [&] {
+            slowest = std::min(slowest, small().player()->speedTrim());
+            fastest = std::max(fastest, small().player()->speedTrim());
+        });
+        sampler.start(5);
+        const bool back = QTest::qWaitFor([&] { return gapInFrames() <= 1.0 + 1e-6; }, 60000);
+        sampler.stop();
+        ASSERT_TRUE(back) << "the rear view came back in step";
+        // A trim begun before the knock or after an overshoot is small; the one closing the
+        // knock is the largest and goes toward the front view.
+        if (mend == Mend::Slower) {
+            EXPECT_GT(1.0 - slowest, std::max(fastest - 1.0, 0.1));
+        } else if (mend == Mend::Faster) {
+            EXPECT_GT(fastest - 1.0, std::max(1.0 - slowest, 0.1));
         }
-        ASSERT_LT(settling.elapsed(), 12000) << "the rear view came back in step";
-        ASSERT_EQ(big().rate(), speed);
-        ASSERT_EQ(small().rate(), speed) << "the catching up does not show as a rate";
-
-        // Then two seconds of readings within a frame, while the front moves at the chosen
-        // speed. A machine busy with other work may hold one player back for a moment; the
-        // pair must still be on one frame nearly all the time.
-        const double start = big().currentTime();
-        QElapsedTimer measuring;
-        measuring.start();
-        int readings = 0;
-        int withinAFrame = 0;
-        while (measuring.elapsed() < 2000) {
-            QTest::qWait(20);
-            ++readings;
-            withinAFrame += gapInFrames() <= 1.0 + 1e-6 ? 1 : 0;
-        }
-        const double moved = big().currentTime() - start;
-        std::printf("speed %g: back in step after %lld ms, %d of %d readings within a frame\n", speed,
-                    static_cast<long long>(settling.elapsed()), withinAFrame, readings);
-        EXPECT_GE(withinAFrame, readings * 95 / 100) << "of " << readings << " readings";
-        EXPECT_NEAR(moved / (measuring.elapsed() / 1000.0), speed, 0.15 * speed) << "media seconds per second";
+        EXPECT_EQ(big().rate(), speed);
+        EXPECT_EQ(small().rate(), speed) << "the catching up does not show as a rate";
+        const double front = big().currentTime();
+        EXPECT_TRUE(QTest::qWaitFor([&] { return big().currentTime() > front + 0.5; }, 20000)) << "it plays on";
     }
 }
 
@@ -167,13 +168,6 @@ TEST_F(PlaybackSpeedTest, TheSpeedHoldsForTheNextClip)
     ASSERT_TRUE(QTest::qWaitFor([&] { return playback().currentVideoUrl().fileName() == QStringLiteral("b_F.mp4"); }, 15000));
     ASSERT_TRUE(bothPlaying(2.0));
     EXPECT_EQ(controller->ui().playbackSpeedButton->text(), QStringLiteral("2×"));
-    // Measured, not only reported: a second of the window's time is two of the clip's.
-    const double start = big().currentTime();
-    QElapsedTimer clock;
-    clock.start();
-    QTest::qWait(1000);
-    EXPECT_NEAR((big().currentTime() - start) / (clock.elapsed() / 1000.0), 2.0, 0.3);
-
     playback().pauseVideo();
     playback().playVideo();
     EXPECT_TRUE(bothPlaying(2.0)) << "a pause keeps it";

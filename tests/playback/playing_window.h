@@ -17,7 +17,7 @@ protected:
     {
         qputenv("DROVIK_MPV_OPTIONS", "ao=null,hwdec=no");
         Preferences::store()->clear();
-        AppDelegate::initializeLanguageSetting();
+        AppDelegate::initializeLanguageSetting(test::languages());
         controller = services.shownWindow();
     }
 

@@ -5,7 +5,8 @@
 
 #include "card_fixture.h"
 
-#include "i18n/drovik_languages.h"
+#include "test_languages.h"
+#include "platform/volume_monitor.h"
 #include "settings/form/record_setting_form.h"
 #include "settings/store/r640_setting_manager.h"
 #include "settings/store/setting_manager_holder.h"
@@ -97,8 +98,12 @@ inline const RecordFill firstGenerationRecord = fields({
     {F::lcd_off_timer, 120000},
 });
 
-// The shared manager on the card at root (detection, then the record), and a form on it.
+// A manager on the card at root (detection, then the record) in a holder of its own, and a form
+// on it checking formats against monitor's volumes (none when no monitor is given).
 struct OpenedForm {
+    std::unique_ptr<SettingManagerHolder> holder;
+    std::unique_ptr<TempFolder> noVolumesDir;
+    std::unique_ptr<VolumeMonitor> noVolumes;
     std::unique_ptr<form::RecordSettingForm> form;
     R640SettingManager &manager() const { return form->manager(); }
 };
@@ -106,16 +111,21 @@ struct OpenedForm {
 inline OpenedForm openForm(const QString &root, ModelType forcedType = Model::None,
                            const VolumeMonitor *monitor = nullptr)
 {
-    SharedDrovikLanguages().setLanguage(QStringLiteral("en"));
-    SettingManagerHolder &holder = SettingManagerHolder::shared();
-    holder.replace(nullptr);
-    R640SettingManager &m = holder.manager();
+    test::languages().setLanguage(QStringLiteral("en"));
+    OpenedForm opened;
+    if (!monitor) {
+        opened.noVolumesDir = std::make_unique<TempFolder>();
+        opened.noVolumes = std::make_unique<VolumeMonitor>(opened.noVolumesDir->root());
+        monitor = opened.noVolumes.get();
+    }
+    opened.holder = std::make_unique<SettingManagerHolder>(std::make_unique<R640SettingManager>(monitor));
+    R640SettingManager &m = opened.holder->manager();
     m.loadVersionInfoWithSDPath(root);
     if (forcedType != Model::None)
         m.setModelType(forcedType); // chosen by hand
     m.loadData();
     m.setLanguages({{0, QStringLiteral("en")}, {1, QStringLiteral("fr")}, {4, QStringLiteral("es")}});
-    OpenedForm opened{std::make_unique<form::RecordSettingForm>(holder, monitor)};
+    opened.form = std::make_unique<form::RecordSettingForm>(*opened.holder, *monitor);
     opened.form->open();
     return opened;
 }

@@ -34,14 +34,14 @@ bool hasChildProcess()
 TEST(Handover, ResetHandsTheReplacingManagerToItsEditors)
 {
     TempFolder card;
-    SettingManagerHolder &holder = SettingManagerHolder::shared();
+    SettingManagerHolder holder(nullptr);
     struct Case { bool hasDefaultRecord; ModelType model; ResetOutcome outcome; };
     const Case cases[] = {{true, Model::R640, ResetOutcome::FromDefaultCfg},
                           {false, Model::R930, ResetOutcome::BuiltInDefaults},
                           {false, Model::V530, ResetOutcome::Unchanged}};
     for (const auto &[hasDefaultRecord, model, outcome] : cases) {
         holder.replace(nullptr);
-        QObject editor; // follows the shared manager as a settings editor does
+        QObject editor; // follows the holder's manager as a settings editor does
         R640SettingManager *edited = &holder.manager();
         QObject::connect(&holder, &SettingManagerHolder::managerReplaced, &editor,
                          [&](R640SettingManager &manager) { edited = &manager; });
@@ -53,8 +53,8 @@ TEST(Handover, ResetHandsTheReplacingManagerToItsEditors)
         else
             QFile::remove(card.path(QStringLiteral("SETTING/default.cfg")));
 
-        EXPECT_EQ(resetSettingsToDefaults(), outcome);
-        EXPECT_EQ(edited, &R640SettingManager::SharedR640SettingManager());
+        EXPECT_EQ(resetSettingsToDefaults(holder), outcome);
+        EXPECT_EQ(edited, &holder.manager());
         EXPECT_EQ(edited != &before, hasDefaultRecord);
         EXPECT_EQ(edited->settingDirPath(), card.root());
         // The replaced manager is still there for whoever held it.
@@ -77,7 +77,7 @@ TEST(Handover, ADroppedReformatRunnerNeitherWaitsForNorKillsTheProgram)
                          "[ -e '" + go + "' ] && touch '" + done.toUtf8() + "'\n");
     qputenv("DROVIK_REFORMAT_COMMAND", program.toUtf8());
     {
-        ReformatRunner runner(&monitor);
+        ReformatRunner runner(monitor);
         ASSERT_EQ(runner.start(volumes.path(QStringLiteral("CARD"))), FormatCheck::Allowed);
         ASSERT_TRUE(runner.isRunning());
     }

@@ -26,12 +26,12 @@ QString n(const char *text) { return QString::fromUtf8(text); }
 struct KvlCard {
     TempFolder folder;
     R640SettingManager card;
-    KvlSettingManager lines{&card};
+    KvlSettingManager lines{card};
     std::unique_ptr<KvlSettingForm> form;
 
     explicit KvlCard(const QStringList &file, const QString &language = QStringLiteral("en"))
     {
-        SharedDrovikLanguages().setLanguage(language);
+        test::languages().setLanguage(language);
         folder.put(kBlackboxFile, kvlBytes(file));
         card.loadVersionInfoWithSDPath(folder.root());
         lines.loadData();
@@ -194,7 +194,7 @@ TEST(KvlForm, ResetLoadsTheDefaultLinesAndWritesOnlyOnOk)
     EXPECT_EQ(card.form->control(FirmwareValueTextField)->title, n("2.01.05"));
 
     R640SettingManager none;
-    KvlSettingManager defaults(&none);
+    KvlSettingManager defaults(none);
     defaults.loadDefaultData_N260();
     const QStringList expected = withLines(defaults.linedSettings(), {"version=2.01.05"});
     EXPECT_EQ(card.lines.linedSettings(), expected);
@@ -270,11 +270,11 @@ TEST(KvlForm, EveryTextIsTranslated)
     // A change of language retitles the page and keeps every choice.
     KvlCard card(withLines(kKvlCardLines, {"local_time=9.5"}));
     const QString shown = snapshot(*card.form);
-    SharedDrovikLanguages().setLanguage(n("fr"));
+    test::languages().setLanguage(n("fr"));
     card.form->applyMainLanguageSetting();
     EXPECT_EQ(snapshot(*card.form), shown);
     EXPECT_EQ(card.form->control(TimeZoneComboBox)->items.size(), 12);
-    EXPECT_EQ(card.form->frameTexts().ok, SharedDrovikLanguages().localizedIn(n("fr"), n("확인")));
+    EXPECT_EQ(card.form->frameTexts().ok, test::languages().localizedIn(n("fr"), n("확인")));
 }
 
 } // namespace

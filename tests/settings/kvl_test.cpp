@@ -27,7 +27,7 @@ TEST(Kvl, ReadAndWrittenBack)
         ASSERT_TRUE(card.put(kBlackboxFile, file));
         R640SettingManager r640;
         r640.setSettingDirPath(card.root());
-        KvlSettingManager manager(&r640);
+        KvlSettingManager manager(r640);
         EXPECT_EQ(manager.loadData(), KvlLoadSource::CardFile);
         EXPECT_EQ(manager.linedSettings(), expected) << file.toStdString();
         EXPECT_EQ(manager.saveData(), CardWriteStatus::Written);
@@ -43,7 +43,7 @@ TEST(Kvl, UnreadableFileIsNeverOverwritten)
         ASSERT_TRUE(card.put(kBlackboxFile, file));
         R640SettingManager r640;
         r640.setSettingDirPath(card.root());
-        KvlSettingManager manager(&r640);
+        KvlSettingManager manager(r640);
         EXPECT_EQ(manager.loadData(), KvlLoadSource::Unreadable);
         EXPECT_FALSE(manager.hasLinedSettings());
         manager.addTimeDateDelimiters(strings({"year=2024"}));
@@ -57,7 +57,7 @@ TEST(Kvl, NoCardFileGivesTheBuiltInDefaultsAndSaveCreatesIt)
     TempFolder card;
     R640SettingManager r640;
     r640.setSettingDirPath(card.root());
-    KvlSettingManager manager(&r640);
+    KvlSettingManager manager(r640);
     EXPECT_EQ(manager.loadData(), KvlLoadSource::BuiltInDefaults);
     EXPECT_EQ(manager.saveData(), CardWriteStatus::Written);
     EXPECT_EQ(card.get(kBlackboxFile),
@@ -71,7 +71,7 @@ TEST(Kvl, NoCardFileGivesTheBuiltInDefaultsAndSaveCreatesIt)
 TEST(Kvl, BuiltInDefaultsHoldEveryKeyWithAnAcceptedValue)
 {
     R640SettingManager r640;
-    KvlSettingManager manager(&r640);
+    KvlSettingManager manager(r640);
     ASSERT_EQ(manager.loadDefaultData_N260(), KvlLoadSource::BuiltInDefaults);
     const QStringList got = manager.linedSettings();
     const QStringList &keys = KvlSettingManager::knownKeyPrefixes();
@@ -108,7 +108,7 @@ TEST(Kvl, BuiltInDefaultsHoldEveryKeyWithAnAcceptedValue)
 TEST(Kvl, LoadDefaultValueOnlyForTheTextFileModel)
 {
     R640SettingManager r640;
-    KvlSettingManager manager(&r640);
+    KvlSettingManager manager(r640);
     manager.setLinedSettings(strings({"x=1"}));
     r640.setModelType(1);
     manager.loadDefaultValue();
@@ -135,7 +135,7 @@ TEST(Kvl, ClockLines)
         {QStringList(), clock},
     };
     R640SettingManager r640;
-    KvlSettingManager manager(&r640);
+    KvlSettingManager manager(r640);
     for (const auto &[before, after] : removed) {
         manager.setLinedSettings(before);
         manager.removeTimeDateDelimiters();

@@ -133,7 +133,7 @@ TEST_F(FormatTest, Checks)
         {QString(), FormatCheck::NotExternal},
     };
     for (const Case &c : cases)
-        EXPECT_EQ(checkCardFormattable(c.root, monitor.get()), c.expected) << c.root.toStdString();
+        EXPECT_EQ(checkCardFormattable(c.root, *monitor), c.expected) << c.root.toStdString();
 }
 
 // The stand-in reformat program records its arguments and exits with the status in its name.
@@ -168,7 +168,7 @@ TEST_F(FormatTest, RunsTheReformatProgramAndReportsItsStatus)
     for (const Case &c : cases) {
         qputenv("DROVIK_REFORMAT_COMMAND", c.command.toUtf8());
         QFile::remove(bin.filePath(QStringLiteral("args")));
-        ReformatRunner runner(monitor.get());
+        ReformatRunner runner(*monitor);
         FormatCheck check = FormatCheck::NotExternal;
         const std::optional<ReformatResult> result = runReformat(runner, volume("CARD"), check);
         EXPECT_EQ(check, FormatCheck::Allowed);
@@ -188,7 +188,7 @@ TEST_F(FormatTest, RefusedCardRunsNothing)
     QTemporaryDir bin;
     qputenv("DROVIK_REFORMAT_COMMAND", writeReformatStub(bin, 0).toUtf8());
     for (const char *name : {"Untitled", "CARD/DCIM"}) {
-        ReformatRunner runner(monitor.get());
+        ReformatRunner runner(*monitor);
         FormatCheck check = FormatCheck::Allowed;
         EXPECT_FALSE(runReformat(runner, volume(name), check).has_value());
         EXPECT_NE(check, FormatCheck::Allowed);

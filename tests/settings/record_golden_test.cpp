@@ -7,6 +7,7 @@
 #include "card_fixture.h"
 
 #include "settings/store/r640_setting_manager.h"
+#include "settings/store/setting_manager_holder.h"
 
 #include <gtest/gtest.h>
 
@@ -115,11 +116,11 @@ protected:
         manager->setFirmwareVersionInt(17);
         manager->setDriving_guide_version(0x0D030D00);
         manager->setFront_resolution(9);
-        R640SettingManager::changeR640SettingManager(std::move(manager));
+        holder = std::make_unique<SettingManagerHolder>(std::move(manager));
     }
-    void TearDown() override { R640SettingManager::changeR640SettingManager(nullptr); }
 
     TempFolder card;
+    std::unique_ptr<SettingManagerHolder> holder;
 };
 
 TEST_F(ResetTest, FromTheCardsDefaultRecordKeepingVersionStamps)
@@ -128,9 +129,9 @@ TEST_F(ResetTest, FromTheCardsDefaultRecordKeepingVersionStamps)
     putLe32(file, 52, 2);
     putText(file, 40, "0.0.1");
     ASSERT_TRUE(card.put(QStringLiteral("SETTING/default.cfg"), file));
-    const R640SettingManager *before = &R640SettingManager::SharedR640SettingManager();
-    EXPECT_EQ(resetSettingsToDefaults(), ResetOutcome::FromDefaultCfg);
-    const R640SettingManager &after = R640SettingManager::SharedR640SettingManager();
+    const R640SettingManager *before = &holder->manager();
+    EXPECT_EQ(resetSettingsToDefaults(*holder), ResetOutcome::FromDefaultCfg);
+    const R640SettingManager &after = holder->manager();
     EXPECT_NE(&after, before);
     EXPECT_EQ(before->front_resolution(), 9); // still valid for whoever held it
     EXPECT_EQ(after.front_resolution(), 2);

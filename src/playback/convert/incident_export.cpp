@@ -4,6 +4,7 @@
 #include "playback/convert/clip_preparation.h"
 #include "playback/convert/ffmpeg_utils.h"
 #include "playback/convert/video_conversion.h"
+#include "platform/atomic_save.h"
 #include "telemetry/clip_data.h"
 #include "telemetry/subtitle_data.h"
 #include "telemetry/telemetry_export.h"
@@ -315,9 +316,9 @@ bool IncidentWriter::still(const View &view, double at, const IncidentMoment &mo
 
 bool IncidentWriter::writeFile(const QString &name, const QByteArray &bytes, QString &error)
 {
-    QFile file(m_folder + QLatin1Char('/') + name);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.flush()) {
-        error = QStringLiteral("cannot write %1: %2").arg(file.fileName(), file.errorString());
+    const QString path = m_folder + QLatin1Char('/') + name;
+    if (const auto failure = saveAtomically(path, [&](QIODevice &file) { return file.write(bytes) == bytes.size(); })) {
+        error = QStringLiteral("cannot write %1: %2").arg(path, failure->reason);
         return false;
     }
     m_files.append(name);

@@ -38,7 +38,7 @@ const QMargins kStretchInsets(4, 4, 4, 4);
 R640SettingViewController::R640SettingViewController(const AppServices &services, QObject *parent)
     : SettingEditorController(services.notifier, parent)
     , m_services(services)
-    , m_form(std::make_unique<form::RecordSettingForm>(services.settings, &services.volumes))
+    , m_form(std::make_unique<form::RecordSettingForm>(services.settings, services.volumes))
 {
 }
 

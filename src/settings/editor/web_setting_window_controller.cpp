@@ -32,8 +32,6 @@ Q_LOGGING_CATEGORY(lcWebSetting, "drovik.settings.web", QtWarningMsg)
 
 namespace {
 
-QPointer<WebSettingWindowController> s_instance;
-
 QString L(const char *key) { return localized(key); }
 
 const char *const kFormatFailure =
@@ -81,8 +79,13 @@ bool isWellFormedClock(const webbridge::PageClock &clock)
 WebSettingWindowController *WebSettingWindowController::showWebSettingWindow(
     QWidget *mainWindow, const QString &folder, const QList<LanguageEntry> &languages, const Services &services)
 {
-    if (instance())
-        return nullptr;
+    // One at a time over a window: a request while its page is open does nothing.
+    if (mainWindow) {
+        for (const auto *open : mainWindow->findChildren<WebSettingWindowController *>(Qt::FindDirectChildrenOnly)) {
+            if (open->m_inModalSession)
+                return nullptr;
+        }
+    }
     auto *controller = new WebSettingWindowController(mainWindow, services);
     controller->setFolder(folder);
     controller->setLanguages(languages);
@@ -99,16 +102,7 @@ WebSettingWindowController::WebSettingWindowController(QWidget *parent, const Se
     resize(1000, 720);
 }
 
-WebSettingWindowController::~WebSettingWindowController()
-{
-    if (s_instance == this)
-        s_instance = nullptr;
-}
-
-WebSettingWindowController *WebSettingWindowController::instance()
-{
-    return s_instance.data();
-}
+WebSettingWindowController::~WebSettingWindowController() = default;
 
 void WebSettingWindowController::centerInWindow(QWidget *window)
 {
@@ -120,7 +114,7 @@ void WebSettingWindowController::centerInWindow(QWidget *window)
 
 void WebSettingWindowController::beginModal()
 {
-    s_instance = this;
+    m_inModalSession = true;
     windowDidLoad();
     setWindowModality(parentWidget() ? Qt::WindowModal : Qt::ApplicationModal);
     show();
@@ -128,8 +122,7 @@ void WebSettingWindowController::beginModal()
 
 void WebSettingWindowController::endModalSession()
 {
-    if (s_instance == this)
-        s_instance = nullptr;
+    m_inModalSession = false;
 }
 
 void WebSettingWindowController::closeEvent(QCloseEvent *event)

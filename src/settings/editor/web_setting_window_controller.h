@@ -22,8 +22,8 @@ class WebDashcam;
 
 // What the web settings window uses from its owner.
 struct WebSettingServices {
-    // For the format check; VolumeMonitor::shared() when null.
-    const VolumeMonitor *volumes = nullptr;
+    // For the format check.
+    const VolumeMonitor &volumes;
 };
 
 // The window that hosts the settings page a camera leaves on its card
@@ -41,22 +41,20 @@ public:
 
     // The entry point for the main window: opens the window for the card at folder over
     // mainWindow (centred, window-modal, not blocking) unless one is open already. Returns the
-    // window opened, or nullptr when another was open. The window deletes itself when closed.
+    // window opened, or nullptr when another was open over mainWindow. The window deletes itself
+    // when closed.
     static WebSettingWindowController *showWebSettingWindow(QWidget *mainWindow, const QString &folder,
                                                             const QList<LanguageEntry> &languages,
-                                                            const Services &services = {});
+                                                            const Services &services);
 
-    explicit WebSettingWindowController(QWidget *parent = nullptr, const Services &services = {});
+    WebSettingWindowController(QWidget *parent, const Services &services);
     ~WebSettingWindowController() override;
-
-    // The open window, or nullptr.
-    static WebSettingWindowController *instance();
 
     void setFolder(const QString &folder) { m_folder = folder; }
     QString folder() const { return m_folder; }
     void setLanguages(const QList<LanguageEntry> &languages) { m_languages = languages; }
     void centerInWindow(QWidget *window);
-    // Becomes instance(), loads the page and shows the window modal over its parent.
+    // Loads the page and shows the window modal over its parent, which then opens no other.
     void beginModal();
     // Loads the card's page afresh, as on opening (the connection starts again).
     void windowDidLoad();
@@ -123,6 +121,7 @@ private:
     QPushButton *m_cancelButton = nullptr;
     QPushButton *m_saveButton = nullptr;
     QPushButton *m_formatButton = nullptr;
+    bool m_inModalSession = false;
     bool m_didLoadHtml = false;
     bool m_saving = false;
     QString m_modelName;

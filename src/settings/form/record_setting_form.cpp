@@ -7,7 +7,7 @@
 
 namespace drovik::form {
 
-RecordSettingForm::RecordSettingForm(SettingManagerHolder &holder, const VolumeMonitor *monitor,
+RecordSettingForm::RecordSettingForm(SettingManagerHolder &holder, const VolumeMonitor &monitor,
                                      QObject *parent)
     : SettingForm(parent), m_holder(holder), m_monitor(monitor)
 {

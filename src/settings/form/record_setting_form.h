@@ -19,9 +19,8 @@ namespace drovik::form {
 class RecordSettingForm : public SettingForm {
     Q_OBJECT
 public:
-    // monitor: the volumes for the format checks (VolumeMonitor::shared() when null).
-    explicit RecordSettingForm(SettingManagerHolder &holder,
-                               const VolumeMonitor *monitor = nullptr, QObject *parent = nullptr);
+    // monitor: the volumes for the format checks.
+    RecordSettingForm(SettingManagerHolder &holder, const VolumeMonitor &monitor, QObject *parent = nullptr);
     ~RecordSettingForm() override;
 
     // Builds the editor as the settings button shows it: labels, time-zone items, the model's
@@ -141,7 +140,7 @@ private:
     void pointerSliderChanged() override;
 
     SettingManagerHolder &m_holder;
-    const VolumeMonitor *m_monitor = nullptr;
+    const VolumeMonitor &m_monitor;
     int m_currentTab = -1;
     ReformatRunner *m_reformat = nullptr;
     int m_rearResolutionBeforeForce = -1; // the rear column the HD front forced away

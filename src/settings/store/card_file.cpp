@@ -1,10 +1,11 @@
 #include "settings/store/card_file.h"
 
+#include "platform/atomic_save.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLoggingCategory>
-#include <QSaveFile>
 #include <QStringDecoder>
 
 Q_LOGGING_CATEGORY(lcCardFile, "drovik.store.file", QtWarningMsg)
@@ -62,25 +63,18 @@ bool writeCardFileAtomically(const QString &path, const QByteArray &data)
             return false;
         }
     }
-    // A card pulled out of its slot is our power cut: the camera must find either the old file
-    // or the new one, never half of one. QSaveFile writes a temporary file in the same folder,
-    // flushes it and renames it over the old one only when everything has been written.
-    QSaveFile file(path);
-    file.setDirectWriteFallback(false);
-    if (!file.open(QIODevice::WriteOnly)) {
-        qCWarning(lcCardFile) << "cannot open" << path << file.errorString();
-        return false;
+    // The camera must find either the old file or the new one, never half of one.
+    const std::optional<SaveFailure> failure = saveAtomically(path, [&](QIODevice &file) {
+        return file.write(data) == data.size();
+    });
+    if (!failure)
+        return true;
+    switch (failure->step) {
+    case SaveFailure::Step::Open: qCWarning(lcCardFile) << "cannot open" << path << failure->reason; break;
+    case SaveFailure::Step::Write: qCWarning(lcCardFile) << "cannot write" << path << failure->reason; break;
+    case SaveFailure::Step::Replace: qCWarning(lcCardFile) << "cannot replace" << path << failure->reason; break;
     }
-    if (file.write(data) != data.size()) {
-        qCWarning(lcCardFile) << "cannot write" << path << file.errorString();
-        file.cancelWriting();
-        return false;
-    }
-    if (!file.commit()) {
-        qCWarning(lcCardFile) << "cannot replace" << path << file.errorString();
-        return false;
-    }
-    return true;
+    return false;
 }
 
 QString findSettingFile(const QString &root, const QString &name)

@@ -141,14 +141,13 @@ bool removeAdasCalibration(const QString &cardRoot)
     return true;
 }
 
-FormatCheck checkCardFormattable(const QString &cardRoot, const VolumeMonitor *monitor)
+FormatCheck checkCardFormattable(const QString &cardRoot, const VolumeMonitor &monitor)
 {
     if (cardRoot.isEmpty())
         return FormatCheck::NotExternal;
-    const VolumeMonitor &volumes = monitor ? *monitor : VolumeMonitor::shared();
-    if (!Utils::isExternalMemoryWithURL(QUrl::fromLocalFile(cardRoot), &volumes))
+    if (!Utils::isExternalMemoryWithURL(QUrl::fromLocalFile(cardRoot), monitor))
         return FormatCheck::NotExternal;
-    const std::optional<Volume> volume = volumes.volumeForPath(cardRoot);
+    const std::optional<Volume> volume = monitor.volumeForPath(cardRoot);
     if (!volume)
         return FormatCheck::NotExternal;
     if (QDir::cleanPath(QFileInfo(cardRoot).absoluteFilePath()) != volume->rootPath)
@@ -171,7 +170,7 @@ QString reformatCommand()
     return onPath.isEmpty() ? beside : onPath;
 }
 
-ReformatRunner::ReformatRunner(const VolumeMonitor *monitor, QObject *parent)
+ReformatRunner::ReformatRunner(const VolumeMonitor &monitor, QObject *parent)
     : QObject(parent)
     , m_monitor(monitor)
 {

@@ -50,8 +50,8 @@ enum class FormatCheck {
 };
 
 // Whether the card at cardRoot may be reformatted; anything but Allowed is the
-// cannot-format alert. monitor defaults to VolumeMonitor::shared().
-FormatCheck checkCardFormattable(const QString &cardRoot, const VolumeMonitor *monitor = nullptr);
+// cannot-format alert. monitor: the volumes the card must be one of.
+FormatCheck checkCardFormattable(const QString &cardRoot, const VolumeMonitor &monitor);
 
 // The program that reformats a volume in place keeping its name and file system:
 // DROVIK_REFORMAT_COMMAND when set, else drovik-reformat beside the executable.
@@ -71,7 +71,7 @@ struct ReformatResult {
 class ReformatRunner : public QObject {
     Q_OBJECT
 public:
-    explicit ReformatRunner(const VolumeMonitor *monitor = nullptr, QObject *parent = nullptr);
+    explicit ReformatRunner(const VolumeMonitor &monitor, QObject *parent = nullptr);
     ~ReformatRunner() override;
 
     // Checks the card again and, when allowed, starts the program; finished() follows only
@@ -86,7 +86,7 @@ private:
     void onFinished(int exitCode, QProcess::ExitStatus status);
     void onError(QProcess::ProcessError error);
 
-    const VolumeMonitor *m_monitor = nullptr;
+    const VolumeMonitor &m_monitor;
     QProcess *m_process = nullptr;
 };
 

@@ -44,15 +44,9 @@ QString trimmedBlanks(const QString &text)
 
 } // namespace
 
-KvlSettingManager::KvlSettingManager(R640SettingManager *card)
+KvlSettingManager::KvlSettingManager(R640SettingManager &card)
     : m_card(card)
 {
-}
-
-KvlSettingManager &KvlSettingManager::sharedKvlSettingManager()
-{
-    static KvlSettingManager shared;
-    return shared;
 }
 
 const QList<PartitionRatios> &KvlSettingManager::memoryPartitionRatiosArray()
@@ -85,11 +79,6 @@ const QStringList &KvlSettingManager::knownKeyPrefixes()
     return prefixes;
 }
 
-R640SettingManager &KvlSettingManager::card() const
-{
-    return m_card ? *m_card : R640SettingManager::SharedR640SettingManager();
-}
-
 std::optional<QStringList> KvlSettingManager::parseLines(const QByteArray &bytes)
 {
     const std::optional<QString> text = decodeUtf8Strictly(bytes);
@@ -116,7 +105,7 @@ KvlLoadSource KvlSettingManager::loadFrom(const QString &path, KvlLoadSource sou
 
 KvlLoadSource KvlSettingManager::loadData()
 {
-    const QString path = upperSettingPath(card().settingDirPath(), kTextSettingsFileName);
+    const QString path = upperSettingPath(m_card.settingDirPath(), kTextSettingsFileName);
     if (path.isEmpty() || !QFileInfo(path).isFile())
         return loadDefaultData_N260();
     return loadFrom(path, KvlLoadSource::CardFile);
@@ -129,13 +118,13 @@ KvlLoadSource KvlSettingManager::loadDefaultData_N260()
 
 void KvlSettingManager::loadDefaultValue()
 {
-    if (card().modelType() == kTextFileModelType)
+    if (m_card.modelType() == kTextFileModelType)
         loadDefaultData_N260();
 }
 
 CardWriteStatus KvlSettingManager::saveData()
 {
-    const QString root = card().settingDirPath();
+    const QString root = m_card.settingDirPath();
     if (root.isEmpty())
         return CardWriteStatus::NoCard;
     // Lines that could not be read are not replaced by an empty file.

@@ -30,10 +30,9 @@ enum class KvlLoadSource {
 // apart from edited lines.
 class KvlSettingManager {
 public:
-    // The card root is taken from card (the shared R640SettingManager when null) at each call.
-    explicit KvlSettingManager(R640SettingManager *card = nullptr);
+    // The card root is taken from card at each call.
+    explicit KvlSettingManager(R640SettingManager &card);
 
-    static KvlSettingManager &sharedKvlSettingManager();
     static const QList<PartitionRatios> &memoryPartitionRatiosArray();
     // The keys cameras of this family know, in their fixed order (1 to 25).
     static const QStringList &knownKeyPrefixes();
@@ -56,10 +55,9 @@ public:
     static QByteArray joinLines(const QStringList &lines);
 
 private:
-    R640SettingManager &card() const;
     KvlLoadSource loadFrom(const QString &path, KvlLoadSource source);
 
-    R640SettingManager *m_card = nullptr;
+    R640SettingManager &m_card;
     std::optional<QStringList> m_lines;
 };
 

@@ -34,10 +34,11 @@ constexpr int kLocalIdEnd = 464;
 
 QString R640SettingManager::findSDCardPath()
 {
-    const VolumeMonitor &monitor = volumeMonitor();
-    for (const Volume &volume : monitor.mountedVolumes()) {
+    // A manager without volumes (one made for a known card root) finds no card.
+    const QList<Volume> volumes = m_monitor ? m_monitor->mountedVolumes() : QList<Volume>();
+    for (const Volume &volume : volumes) {
         const QUrl url = QUrl::fromLocalFile(volume.rootPath);
-        if (!Utils::isExternalMemoryWithURL(url, &monitor))
+        if (!Utils::isExternalMemoryWithURL(url, *m_monitor))
             continue;
         m_sdcardUrl = url;
         if (loadModelTypeWithSDPath(volume.rootPath) != Model::None) {

@@ -19,21 +19,6 @@ R640SettingManager::R640SettingManager(const VolumeMonitor *monitor)
 {
 }
 
-R640SettingManager &R640SettingManager::SharedR640SettingManager()
-{
-    return SettingManagerHolder::shared().manager();
-}
-
-void R640SettingManager::changeR640SettingManager(std::unique_ptr<R640SettingManager> manager)
-{
-    SettingManagerHolder::shared().replace(std::move(manager));
-}
-
-const VolumeMonitor &R640SettingManager::volumeMonitor() const
-{
-    return m_monitor ? *m_monitor : VolumeMonitor::shared();
-}
-
 const QStringList &R640SettingManager::modelNameList()
 {
     return drovik::modelNameList();
@@ -222,28 +207,23 @@ bool R640SettingManager::loadDefaultDataFromDefaultCfgFile()
     return true;
 }
 
-ResetOutcome resetSettingsToDefaults()
-{
-    return resetSettingsToDefaults(SettingManagerHolder::shared());
-}
-
 ResetOutcome resetSettingsToDefaults(SettingManagerHolder &holder)
 {
-    R640SettingManager &shared = holder.manager();
-    auto fresh = std::make_unique<R640SettingManager>(shared.m_monitor);
-    fresh->setSettingDirPath(shared.settingDirPath());
-    fresh->setModelType(shared.modelType());
+    R640SettingManager &current = holder.manager();
+    auto fresh = std::make_unique<R640SettingManager>(current.m_monitor);
+    fresh->setSettingDirPath(current.settingDirPath());
+    fresh->setModelType(current.modelType());
     if (fresh->loadDefaultDataFromDefaultCfgFile()) {
-        fresh->copyField(Field::version, shared);
-        fresh->setFirmwareVersionInt(shared.firmwareVersionInt());
-        fresh->copyField(Field::driving_guide_version, shared);
+        fresh->copyField(Field::version, current);
+        fresh->setFirmwareVersionInt(current.firmwareVersionInt());
+        fresh->copyField(Field::driving_guide_version, current);
         holder.replace(std::move(fresh));
         return ResetOutcome::FromDefaultCfg;
     }
     // Only the first two generations (K210 to R930) have built-in defaults.
-    if (shared.modelType() < Model::K210 || shared.modelType() > Model::R930)
+    if (current.modelType() < Model::K210 || current.modelType() > Model::R930)
         return ResetOutcome::Unchanged;
-    shared.loadDefaultValue();
+    current.loadDefaultValue();
     return ResetOutcome::BuiltInDefaults;
 }
 

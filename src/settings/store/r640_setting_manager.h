@@ -53,7 +53,9 @@ int leadingInteger(const QString &text);
 enum class ResetOutcome { FromDefaultCfg, BuiltInDefaults, Unchanged };
 
 class SettingManagerHolder;
-ResetOutcome resetSettingsToDefaults();
+// The editor's Reset on the manager a holder keeps: the card's "SETTING/default.cfg" into a fresh
+// manager that replaces it (keeping the record's version stamps), else the model's built-in
+// defaults. Nothing is written to the card.
 ResetOutcome resetSettingsToDefaults(SettingManagerHolder &holder);
 
 template <Field F>
@@ -66,14 +68,9 @@ using FieldValueType = std::conditional_t<fieldInfo(F).isText(), QString, qint32
 // texts are not UTF-8 (cameras leave erased flash as 0xFF) is written back exactly as it was.
 class R640SettingManager {
 public:
+    // monitor: the volumes findSDCardPath looks through; without one (a manager made for a card
+    // root already known) it finds no card.
     explicit R640SettingManager(const VolumeMonitor *monitor = nullptr);
-
-    // The process-wide manager, created on first use.
-    static R640SettingManager &SharedR640SettingManager();
-    // Makes manager the shared one (a fresh one when it is null) and tells the holder's
-    // followers (SettingManagerHolder::managerReplaced). The previous one stays valid for those
-    // who still hold it but is no longer shared.
-    static void changeR640SettingManager(std::unique_ptr<R640SettingManager> manager);
 
     // --- Card and model detection -------------------------------------------------------
     QString findSDCardPath();
@@ -105,7 +102,7 @@ public:
     void setModelName(const QString &name) { m_modelName = name; }
     QList<LanguageEntry> languages() const { return m_languages; }
     void setLanguages(const QList<LanguageEntry> &languages) { m_languages = languages; }
-    const VolumeMonitor &volumeMonitor() const;
+    const VolumeMonitor *volumeMonitor() const { return m_monitor; }
 
     // --- The binary record ----------------------------------------------------------------
     int getSettingVariableCount() const;
@@ -192,10 +189,5 @@ private:
     QList<LanguageEntry> m_languages;
     std::array<FieldValue, kSetupRecordFieldCount> m_values{};
 };
-
-// The editor's Reset: the card's "SETTING/default.cfg" into a fresh manager that replaces the
-// shared one (keeping the record's version stamps), else the model's built-in defaults.
-// Nothing is written to the card. The overload does the same on the manager a holder keeps.
-ResetOutcome resetSettingsToDefaults();
 
 } // namespace drovik

@@ -4,33 +4,24 @@
 
 namespace drovik {
 
-SettingManagerHolder &SettingManagerHolder::shared()
-{
-    // Never destroyed: managers handed out may be used until the very end of the process.
-    static SettingManagerHolder *holder = new SettingManagerHolder;
-    return *holder;
-}
-
-SettingManagerHolder::SettingManagerHolder() = default;
-
 SettingManagerHolder::SettingManagerHolder(std::unique_ptr<R640SettingManager> initial)
-    : m_current(std::move(initial))
+    : m_current(initial ? std::move(initial) : std::make_unique<R640SettingManager>())
 {
 }
+
 SettingManagerHolder::~SettingManagerHolder() = default;
 
 R640SettingManager &SettingManagerHolder::manager()
 {
-    if (!m_current)
-        m_current = std::make_unique<R640SettingManager>();
     return *m_current;
 }
 
 void SettingManagerHolder::replace(std::unique_ptr<R640SettingManager> manager)
 {
-    if (m_current)
-        m_retired.push_back(std::move(m_current));
-    m_current = manager ? std::move(manager) : std::make_unique<R640SettingManager>();
+    if (!manager)
+        manager = std::make_unique<R640SettingManager>(m_current->volumeMonitor());
+    m_retired.push_back(std::move(m_current));
+    m_current = std::move(manager);
     emit managerReplaced(*m_current);
 }
 

@@ -13,6 +13,7 @@
 #include "settings/store/r640_setting_manager.h"
 #include "settings/store/setting_manager_holder.h"
 #include "temp_folder.h"
+#include "test_languages.h"
 
 #include <memory>
 
@@ -24,7 +25,7 @@ inline const QString kCardBlackbox = QStringLiteral("CARD/SETTING/blackbox.cfg")
 struct EditorFixture {
     TempFolder volumesDir;
     VolumeMonitor volumes{volumesDir.root()};
-    Notifier notifier;
+    Notifier notifier{languages()};
     SettingManagerHolder settings{std::make_unique<R640SettingManager>(&volumes)};
 
     AppServices services() { return {volumes, notifier, settings}; }
@@ -76,7 +77,7 @@ struct EditorFixture {
         return controller;
     }
 
-    KvlSettingManager kvlLines{&settings.manager()};
+    KvlSettingManager kvlLines{settings.manager()};
 
     std::unique_ptr<R640SettingViewController> editor()
     {

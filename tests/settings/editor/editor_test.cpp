@@ -44,7 +44,7 @@ qint32 cardValue(const test::EditorFixture &fixture, ModelType type, Field field
 
 class EditorTest : public ::testing::Test {
 protected:
-    void SetUp() override { SharedDrovikLanguages().setLanguage(QStringLiteral("en")); }
+    void SetUp() override { test::languages().setLanguage(QStringLiteral("en")); }
 
     void open(ModelType type)
     {
@@ -259,12 +259,12 @@ TEST_F(EditorTest, LabelsFollowTheLanguageWhileOpen)
     open(1);
     EXPECT_EQ(editor->titleTextField()->text(), QStringLiteral("Dashcam Settings"));
     const QString before = editor->sectionView(CommonAudioRecordView)->titleLabel()->text();
-    SharedDrovikLanguages().setLanguage(QStringLiteral("ja"));
+    test::languages().setLanguage(QStringLiteral("ja"));
     emit fixture().notifier.refreshLanguage();
     QTRY_VERIFY(editor->titleTextField()->text() != QStringLiteral("Dashcam Settings"));
     EXPECT_FALSE(editor->titleTextField()->text().isEmpty());
     EXPECT_NE(editor->sectionView(CommonAudioRecordView)->titleLabel()->text(), before);
-    SharedDrovikLanguages().setLanguage(QStringLiteral("en"));
+    test::languages().setLanguage(QStringLiteral("en"));
 }
 
 TEST_F(EditorTest, FormattingSheetRunsItsBarAndHoldsOkUntilDone)

@@ -35,7 +35,7 @@ class KvlEditorTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        SharedDrovikLanguages().setLanguage(QStringLiteral("en"));
+        test::languages().setLanguage(QStringLiteral("en"));
         ASSERT_TRUE(fixture.makeKvlCard(kLines));
         before = fixture.volumesDir.get(test::kCardBlackbox);
         editor = fixture.kvlEditor();
@@ -132,7 +132,7 @@ TEST_F(KvlEditorTest, OkOnAPulledCardShowsTheCardErrorAndStaysOpen)
 TEST_F(KvlEditorTest, LabelsFollowTheLanguage)
 {
     const QString english = editor->titleTextField()->text();
-    SharedDrovikLanguages().setLanguage(QStringLiteral("ja"));
+    test::languages().setLanguage(QStringLiteral("ja"));
     editor->applyLanguageSettings();
     EXPECT_NE(editor->titleTextField()->text(), english);
     EXPECT_EQ(editor->titleTextField()->text(), localized("블랙박스 설정"));
@@ -145,7 +145,7 @@ TEST_F(KvlEditorTest, LabelsFollowTheLanguage)
     ASSERT_NE(bar, nullptr);
     EXPECT_EQ(bar->ratioTexts(), (QStringList{QStringLiteral("60%"), QStringLiteral("22%"),
                                               QStringLiteral("4%"), QStringLiteral("9%")}));
-    SharedDrovikLanguages().setLanguage(QStringLiteral("en"));
+    test::languages().setLanguage(QStringLiteral("en"));
 }
 
 } // namespace
@@ -155,7 +155,7 @@ namespace {
 // The main window's way in: the lines are loaded afresh, the editor runs modally, OK's code.
 TEST(KvlEditorEntry, RunModalLoadsTheLinesAndReturnsOksCode)
 {
-    SharedDrovikLanguages().setLanguage(QStringLiteral("en"));
+    test::languages().setLanguage(QStringLiteral("en"));
     test::EditorFixture fixture;
     ASSERT_TRUE(fixture.makeKvlCard(kLines));
     // Changed on the card after an earlier load: the editor must show the card as it is now.

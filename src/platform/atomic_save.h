@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QIODevice>
+#include <QString>
+
+#include <functional>
+#include <optional>
+
+namespace drovik {
+
+// Why a save failed: the step it stopped at and the system's reason.
+struct SaveFailure {
+    enum class Step { Open, Write, Replace };
+    Step step;
+    QString reason;
+};
+
+// Replaces path with what write(device) puts into a temporary file beside it, and only once
+// that file is whole. A card pulled out of its slot is our power cut: the camera, and whoever
+// opens a still, copy or track on the card, must find the old file or the new one, never half
+// of one. write returns false when it could not write everything; the folder must exist.
+std::optional<SaveFailure> saveAtomically(const QString &path, const std::function<bool(QIODevice &)> &write);
+
+} // namespace drovik
