@@ -114,6 +114,7 @@ TEST_F(EventNavigationTest, GraphClicksAndEventKeysSeekBothViews)
     EXPECT_EQ(ui.latTextField->text(), QStringLiteral("48.8667"));
     EXPECT_EQ(ui.lngTextField->text(), QStringLiteral("2.3000"));
     EXPECT_EQ(ui.gxTextField->text(), QStringLiteral("0.000"));
+    EXPECT_EQ(ui.gzTextField->text(), QStringLiteral("1.000"));
     EXPECT_GT(ui.speedMeterView->speed(), 0);
     EXPECT_FALSE(ui.mapCoverView->isVisible());
 
