@@ -6,8 +6,8 @@
 
 #include "i18n/drovik_languages.h"
 #include "settings/form/kvl_setting_form.h"
+#include "settings/store/camera_models.h"
 #include "settings/store/kvl_setting_manager.h"
-#include "settings/store/model_types.h"
 #include "settings/store/r640_setting_manager.h"
 
 #include <algorithm>
@@ -45,7 +45,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, std::size_t size)
 
     R640SettingManager card;
     card.setSettingDirPath(fuzz::cardRoot());
-    card.setModelType(kTextFileModelType);
+    card.setModelType(textFileModelType());
     KvlSettingManager lines(card);
     const bool readable = lines.loadData() == KvlLoadSource::CardFile;
     form::KvlSettingForm form(lines, card);

@@ -3,8 +3,8 @@
 // OK does. A file that is not UTF-8 is never replaced.
 #include "card_fuzz_support.h"
 
+#include "settings/store/camera_models.h"
 #include "settings/store/kvl_setting_manager.h"
-#include "settings/store/model_types.h"
 #include "settings/store/r640_setting_manager.h"
 
 #include <cstddef>
@@ -52,7 +52,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, std::size_t size)
 
     R640SettingManager card;
     card.setSettingDirPath(fuzz::cardRoot());
-    card.setModelType(kTextFileModelType);
+    card.setModelType(textFileModelType());
     KvlSettingManager kvl(card);
     const KvlLoadSource source = kvl.loadData();
     const std::optional<QStringList> parsed = KvlSettingManager::parseLines(bytes);

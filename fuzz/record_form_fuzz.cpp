@@ -9,7 +9,7 @@
 #include "i18n/drovik_languages.h"
 #include "platform/volume_monitor.h"
 #include "settings/form/record_setting_form.h"
-#include "settings/store/model_types.h"
+#include "settings/store/camera_models.h"
 #include "settings/store/r640_setting_manager.h"
 #include "settings/store/setting_manager_holder.h"
 

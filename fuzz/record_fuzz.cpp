@@ -4,7 +4,7 @@
 // back at the model's length, the bytes it read unchanged; the default record reads whole.
 #include "card_fuzz_support.h"
 
-#include "settings/store/model_types.h"
+#include "settings/store/camera_models.h"
 #include "settings/store/r640_setting_manager.h"
 
 #include <cstddef>

@@ -6,6 +6,7 @@
 #include "file_list_model.h"
 #include "library/recording_library.h"
 #include "main_window_ui.h"
+#include "settings/store/camera_models.h"
 #include "settings/store/r640_setting_manager.h"
 #include "settings/store/setting_manager_holder.h"
 
@@ -85,7 +86,7 @@ void FileListController::showModelInfo()
         m_ui.modelTextField->setText(localized("unknown"));
         return;
     }
-    if (type != kSelfSizedRecordModelType)
+    if (!cameraModel(type).selfSizedRecord)
         settings.setModelName(R640SettingManager::modelNameList().value(type));
     refreshVideoFileListWithURL(settings.sdcard_url());
     emit cardRecognised(true);

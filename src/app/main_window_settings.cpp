@@ -13,6 +13,7 @@
 #include "settings/editor/r640_setting_view_controller.h"
 #include "settings/editor/web_setting_window_controller.h"
 #include "settings/editor/setting_window.h"
+#include "settings/store/camera_models.h"
 #include "settings/store/kvl_setting_manager.h"
 #include "settings/store/r640_setting_manager.h"
 #include "settings/store/setting_manager_holder.h"
@@ -24,17 +25,6 @@
 Q_LOGGING_CATEGORY(lcSettingsButton, "drovik.app.settings", QtWarningMsg)
 
 namespace drovik {
-
-namespace {
-
-// The cameras that keep their settings page on the card as HTML.
-bool usesWebSettingsPage(ModelType type)
-{
-    return type == Model::R810 || type == Model::R810MAX
-        || (type >= Model::R75 && type <= Model::DVR_L420);
-}
-
-} // namespace
 
 void MainWindowController::settingButtonTouched(QObject *)
 {
@@ -83,13 +73,14 @@ void MainWindowController::openSettingsForModel(ModelInfo info)
         else
             m_fileList->showModelInfo();
     };
-    if (type == Model::None) {
+    const SettingsEditor editor = settingsEditorFor(type);
+    if (editor == SettingsEditor::None) {
         showSelectModelWindow();
-    } else if (type == Model::DVR_L420) {
+    } else if (editor == SettingsEditor::WebPage && cameraModel(type).selfSizedRecord) {
         // Its record is not ours to rewrite at a guessed length; the page reads it itself.
         manager.loadLanguages();
         showWebSettingWindow();
-    } else if (type == Model::N260) {
+    } else if (editor == SettingsEditor::TextFile) {
         kvlSettingManager().loadData();
         showModelInfo();
         showSettingWindowKvl();
@@ -121,27 +112,25 @@ void MainWindowController::showSelectModelWindow()
         return;
     }
     const ModelType type = dialog.selectedModelType();
-    if (type < 0)
+    if (!isKnownModelType(type))
         return;
     manager.setModelType(type);
     // The model named by hand stays until the next detection, so the window's model field keeps
     // what it showed.
-    if (type == Model::N260) {
+    if (settingsEditorFor(type) == SettingsEditor::TextFile) {
         kvlSettingManager().loadData();
         showSettingWindowKvl();
         return;
     }
-    if (type == Model::V820UK)
-        manager.setLocalID(3);
-    else if (type == Model::V820)
-        manager.setLocalID(0);
+    if (const qint64 localID = cameraModel(type).localID; localID != -1)
+        manager.setLocalID(localID);
     manager.loadData();
     showSettingWindow();
 }
 
 void MainWindowController::showSettingWindow()
 {
-    if (usesWebSettingsPage(m_services.settings.manager().modelType())) {
+    if (settingsEditorFor(m_services.settings.manager().modelType()) == SettingsEditor::WebPage) {
         showWebSettingWindow();
         return;
     }

@@ -27,7 +27,7 @@ void SelectDeviceViewController::fillComboBox()
 
 ModelType SelectDeviceViewController::selectedModelType() const
 {
-    return modelComboBox() ? modelComboBox()->currentIndex() : Model::None;
+    return modelComboBox() ? modelComboBox()->currentIndex() : ModelType(Model::None);
 }
 
 } // namespace drovik

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "selection_view_controller.h"
-#include "settings/store/model_types.h"
+#include "settings/store/camera_models.h"
 
 namespace drovik {
 

@@ -3,8 +3,8 @@
 #include "commands.h"
 #include "json_writer.h"
 
+#include "settings/store/camera_models.h"
 #include "settings/store/kvl_setting_manager.h"
-#include "settings/store/model_types.h"
 #include "settings/store/r640_setting_manager.h"
 
 #include <QDir>
@@ -88,9 +88,9 @@ bool checkRoot(const char *command, const QString &root)
 QString displayModelName(const R640SettingManager &manager)
 {
     const ModelType type = manager.modelType();
-    if (type == kSelfSizedRecordModelType)
+    if (cameraModel(type).selfSizedRecord)
         return manager.modelName();
-    if (type >= 0 && type < modelNameList().size())
+    if (isKnownModelType(type))
         return modelNameList().at(type);
     return {};
 }

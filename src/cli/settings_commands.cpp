@@ -8,8 +8,8 @@
 #include "platform/volume_monitor.h"
 #include "settings/form/kvl_setting_form.h"
 #include "settings/form/record_setting_form.h"
+#include "settings/store/camera_models.h"
 #include "settings/store/kvl_setting_manager.h"
-#include "settings/store/model_types.h"
 #include "settings/store/r640_setting_manager.h"
 #include "settings/store/setting_manager_holder.h"
 
@@ -83,12 +83,6 @@ std::optional<SettingsRequest> parseRequest(const Args &args)
         }
     }
     return request;
-}
-
-bool isWebPageModel(ModelType type)
-{
-    return type == Model::R810 || type == Model::R810MAX
-        || (type >= Model::R75 && type <= Model::DVR_L420);
 }
 
 std::string webEditorJson(ModelType type)
@@ -325,24 +319,25 @@ int runSettingsCommand(const Args &args)
 
     std::unique_ptr<R640SettingManager> manager = detectedManager(request->root, volumes);
     const ModelType type = manager->modelType();
-    if (type == Model::None) {
+    const SettingsEditor editor = settingsEditorFor(type);
+    if (editor == SettingsEditor::None) {
         std::cerr << "drovik settings: no camera settings recognised in "
                   << request->root.toStdString() << "\n";
         return 1;
     }
-    if (type == Model::N260) {
+    if (editor == SettingsEditor::TextFile) {
         if (const int status = runKvlEditor(*request, *manager, true); status != 0)
             return status;
         return runKvlEditor(*request, *manager, false);
     }
-    if (isWebPageModel(type)) {
+    if (editor == SettingsEditor::WebPage) {
         if (request->changesAnything()) {
             std::cerr << "drovik settings: model type " << type
                       << " keeps its own settings page; --set, --reset and --ok do not apply\n";
             return 2;
         }
         // What the settings button does before it shows the page.
-        if (type == Model::DVR_L420)
+        if (cameraModel(type).selfSizedRecord)
             manager->loadLanguages();
         else
             manager->loadData();

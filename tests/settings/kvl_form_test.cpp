@@ -58,7 +58,7 @@ TEST(KvlForm, OpensAsOnePageOnTheTextFileFamily)
 {
     KvlCard card(kKvlCardLines);
     EXPECT_EQ(card.form->family(), n("N260"));
-    EXPECT_EQ(card.form->modelType(), kTextFileModelType);
+    EXPECT_EQ(card.form->modelType(), textFileModelType());
     EXPECT_EQ(card.form->currentTab(), 0);
     for (const FormSection &section : card.form->sections())
         EXPECT_EQ(section.tab, 0) << sectionName(section.id);

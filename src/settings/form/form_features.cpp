@@ -58,7 +58,7 @@ void RecordSettingForm::applyModelFeatures()
 void RecordSettingForm::applyFirstGenerationFeatures(Family f)
 {
     setControlShown(CommonRearBrightnessSlider, false);
-    setSectionShown(CommonTimeView, f != Family::R640);
+    setSectionShown(CommonTimeView, modelRow().clockFile);
     for (const SectionId id : {CommonLCDBrightnessView, CommonLCDOffTimerView})
         setSectionShown(id, f == Family::V470);
     for (const SectionId id :
@@ -104,8 +104,8 @@ void RecordSettingForm::applyFirstGenerationFeatures(Family f)
 
 void RecordSettingForm::applySecondGenerationFeatures(Family f)
 {
-    const ModelType type = modelType();
-    const bool a = manager().firmwareVersionInt() >= 17 || type == Model::V880;
+    const CameraModel &model = modelRow();
+    const bool a = hasDriverAssistance();
     const bool resolution = f != Family::V820 && manager().set_resolution() != 0;
     const bool lcd = f == Family::V820 || f == Family::V560;
 
@@ -113,16 +113,14 @@ void RecordSettingForm::applySecondGenerationFeatures(Family f)
     setSectionShown(CommonAudioRecordView, false);
     setControlShown(CommonVoiceMentRadioGroup, false);
     setRange(CommonVoiceMentSlider, 0, 3);
-    setSectionShown(CommonTimeView, f == Family::V560 || f == Family::R60);
+    setSectionShown(CommonTimeView, model.clockFile);
     setSectionShown(CommonLCDBrightnessView, lcd);
     setSectionShown(CommonLCDOffTimerView, lcd);
     if (lcd) {
         setRange(CommonLCDBrightnessSlider, 0, 2);
         setCellCount(CommonLCDOffTimerRadioGroup, 3);
     }
-    setSectionShown(CommonSpeedStampView,
-                    type == Model::V880 || type == Model::R970 || type == Model::RB740
-                        || f == Family::V560 || f == Family::R60);
+    setSectionShown(CommonSpeedStampView, hasSpeedStamp());
 
     setSectionShown(AlwaysResolutionView, resolution);
     for (const ControlId id : {AlwaysRadioGroupFrontResolution, AlwaysRadioGroupRearResolution}) {
@@ -134,16 +132,14 @@ void RecordSettingForm::applySecondGenerationFeatures(Family f)
         setSectionShown(id, false);
     setRange(AlwaysShockSensitivitySlider, 1, 5);
     setRange(ParkingShockSensitivitySlider, 1, 5);
-    setSectionShown(AlwaysDrivingGuideView,
-                    f == Family::V820 || f == Family::R930 || (f == Family::R60 && type != Model::RM30)
-                        || type == Model::V530 || type == Model::V560);
-    setSectionShown(AlwaysDrivingGuideSubView, type == Model::R120 || type == Model::QT_K9_PN);
+    setSectionShown(AlwaysDrivingGuideView, model.drivingGuide);
+    setSectionShown(AlwaysDrivingGuideSubView, model.mobileCameraAlerts);
     const bool adas = (f == Family::V820 && a) || f == Family::R930;
     for (const SectionId id : {AlwaysVehicleTypeView, AlwaysLDWSView, AlwaysLDWSSensitivityView,
                                AlwaysLDWSSpeedView, AlwaysFCWSView, AlwaysFCWSSensitivityView})
         setSectionShown(id, adas);
     if (f == Family::R930)
-        setControlShown(AlwaysLDWSRightSensitivitySlider, type != Model::R930);
+        setControlShown(AlwaysLDWSRightSensitivitySlider, !model.oneLaneSlider);
     else if (f != Family::V820)
         setControlShown(AlwaysLDWSRightSensitivitySlider, false);
     setSectionShown(AlwaysFVDWView, f == Family::V820 && a);
@@ -159,16 +155,16 @@ void RecordSettingForm::applySecondGenerationFeatures(Family f)
     setRange(ParkingMotionSlider, 0, 3);
     setRange(ParkingTimeLimitSlider36x, 1, 4);
 
-    if (f == Family::V820) {
+    if (model.securityLed == SecurityLed::Rotation) {
         setControlShown(EtcSecurityLEDMode1Label, false);
         setControlShown(EtcSecurityLEDMode2Label, false);
     }
-    if (f == Family::V560) {
+    if (model.securityLed == SecurityLed::OnlyMode2) {
         FormControl &led = ctl(EtcSecurityLEDRadioGroup);
         led.items[0].enabled = false;
         led.items[2].enabled = false;
     }
-    setSectionShown(EtcSecurityLEDView, f != Family::R60);
+    setSectionShown(EtcSecurityLEDView, model.securityLed != SecurityLed::None);
 }
 
 // The texts above the thumb, one per position, and the fixed texts under the track.

@@ -88,11 +88,10 @@ void RecordSettingForm::refreshMemoryPartitionGraph()
     static constexpr Row secondShort[] = {{62, 20, 5, 3, 10}, {37, 15, 5, 3, 40}, {55, 15, 15, 5, 10}};
     static constexpr Row secondLong[] = {{60.6f, 20, 5, 3, 10}, {36.3f, 15, 5, 3, 40}, {53.6f, 15, 15, 5, 10}};
     static constexpr Row others[] = {{61, 20, 3, 5, 10}, {36, 15, 3, 5, 40}, {54, 15, 5, 15, 10}};
-    const ModelType type = modelType();
     const Row *table = others;
-    if (familyOf() == Family::V560 || familyOf() == Family::R60)
+    if (modelRow().partition == PartitionShares::SecondShort)
         table = secondShort;
-    else if (familyOf() == Family::V820 || type == Model::R970 || type == Model::RB740)
+    else if (modelRow().partition == PartitionShares::SecondLong)
         table = secondLong;
     const int column = selected(EtcMemoryPartitionRadioGroup);
     ctl(EtcMemoryPartitionGraph).percentages = table[column == 1 || column == 2 ? column : 0];

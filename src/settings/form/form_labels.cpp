@@ -56,13 +56,11 @@ void RecordSettingForm::applyMainLanguageSetting()
     rows(CommonDrivingGuideRadioGroup, useRows);
     title(CommonLCDBrightnessView, "LCD 화면 밝기");
     title(CommonLCDOffTimerView, "LCD 자동 꺼짐");
-    static const QList<ModelType> threeTimerRows = {Model::V820, Model::V820UK, Model::V530,
-                                                   Model::V560, Model::V880,   Model::R60,
-                                                   Model::RB20, Model::R120,   Model::VM30,
-                                                   Model::RM30, Model::QT_K9_PN};
+    const Family f = familyOf();
+    const bool threeTimerRows = f == Family::V820 || f == Family::V560 || f == Family::R60;
     rows(CommonLCDOffTimerRadioGroup,
-         threeTimerRows.contains(modelType()) ? Ls({"V820 : 30초 후", "V820 : 10분 후", "사용 안함"})
-                                              : Ls({"2분 후", "5분 후", "10분 후", "사용 안함"}));
+         threeTimerRows ? Ls({"V820 : 30초 후", "V820 : 10분 후", "사용 안함"})
+                        : Ls({"2분 후", "5분 후", "10분 후", "사용 안함"}));
     title(CommonSpeedStampView, "영상 속도 정보 표출");
     rows(CommonSpeedStampRadioGroup, useRows);
 
@@ -85,7 +83,7 @@ void RecordSettingForm::applyContinuousLabels()
     caption(AlwaysRadioGroupFrontResolution, "전방");
     caption(AlwaysRadioGroupRearResolution, "후방");
     title(AlwaysFrameRateView, "프레임 수");
-    if (modelType() == Model::K210) {
+    if (familyOf() == Family::K210) {
         rows(AlwaysRadioGroupFrameRate, Ls({"고정 15fps", "고정 30fps"}));
         rows(ParkingFrameRateRadioGroup, Ls({"고정 15fps", "고정 30fps"}));
     }
@@ -106,7 +104,7 @@ void RecordSettingForm::applyContinuousLabels()
     rows(AlwaysLDWSRadioGroup, useRows);
     title(AlwaysLDWSSensitivityView, "차선이탈 민감도");
     // The model with one lane-departure slider shows it without the "left" title.
-    if (modelType() == Model::R930)
+    if (modelRow().oneLaneSlider)
         ctl(AlwaysLDWSSensitivitySlider).title.clear();
     else
         caption(AlwaysLDWSSensitivitySlider, "왼쪽");
@@ -170,9 +168,8 @@ void RecordSettingForm::applyParkingAndExtraLabels()
     title(EtcSecurityLEDView, "시큐리티 LED");
     rows(EtcSecurityLEDRadioGroup, Ls({"모드 1", "모드 2", "모드 3", "사용 안함"}));
     caption(EtcSecurityLEDDescriptionTitleLabel, "녹화모드에 따라 다르게");
-    const ModelType type = modelType();
     caption(EtcSecurityLEDMode1Label,
-            type == Model::V820 || type == Model::V820UK || type == Model::V880 ? "회전" : "Left-Right");
+            modelRow().securityLed == SecurityLed::Rotation ? "회전" : "Left-Right");
     caption(EtcSecurityLEDMode2Label, "Blinking");
     title(EtcMemoryPartitionView, "메모리 파티션");
     rows(EtcMemoryPartitionRadioGroup, Ls({"A Type(권장)", "B Type", "C Type"}));

@@ -70,13 +70,7 @@ CardWriteStatus RecordSettingForm::saveData()
     return m.saveData();
 }
 
-QString RecordSettingForm::productNameForSave() const
-{
-    switch (modelType()) {
-    case Model::V820: case Model::V820UK: return s("V820"); // the UK model carries the V820 name
-    default: return modelNameList().value(int(modelType()));
-    }
-}
+QString RecordSettingForm::productNameForSave() const { return recordProductName(modelType()); }
 
 // --- Shared by every family -----------------------------------------------------------------
 

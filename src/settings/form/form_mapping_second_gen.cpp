@@ -49,25 +49,12 @@ int resolutionCode(int column) { return column == 0 ? 2 : 3; }
 
 } // namespace
 
-// Firmware 17 brought the driver-assistance fields to the V820; the V880 always had them.
-bool RecordSettingForm::hasConditionA() const
-{
-    return manager().firmwareVersionInt() >= 17 || modelType() == Model::V880;
-}
-
 bool RecordSettingForm::hasDriverAssistance() const
 {
-    const Family f = familyOf();
-    return f == Family::R930 || (f == Family::V820 && hasConditionA());
+    return drovik::hasDriverAssistance(modelType(), manager().firmwareVersionInt());
 }
 
-bool RecordSettingForm::hasSpeedStamp() const
-{
-    const ModelType type = modelType();
-    const Family f = familyOf();
-    return f == Family::V560 || f == Family::R60 || type == Model::V880 || type == Model::R970
-        || type == Model::RB740;
-}
+bool RecordSettingForm::hasSpeedStamp() const { return modelRow().speedStamp; }
 
 // The R930 family always maps its resolution; the V560 and R60 families map it when they show
 // it, since a shown control that stores nothing would lose the user's choice.
@@ -156,7 +143,7 @@ void RecordSettingForm::applySecondGenerationContinuousData(Family f)
     useOff(AlwaysWDRRadioGroup, m.wdr());
     if (hasDriverAssistance())
         applyDriverAssistanceData();
-    if (f == Family::V820 && hasConditionA())
+    if (f == Family::V820 && hasDriverAssistance())
         select(AlwaysFVDWRadioGroup, offRow(m.fcmd_onoff()));
 }
 
@@ -191,7 +178,7 @@ void RecordSettingForm::applyDriverAssistanceData()
     const int vehicle = m.adas_car_high();
     select(AlwaysVehicleTypeRadioGroup, inRange(vehicle, 0, 2) ? vehicle : 0);
     select(AlwaysLDWSRadioGroup, offRow(m.ldws_onoff()));
-    if (modelType() == Model::R930) {
+    if (modelRow().oneLaneSlider) {
         capped(AlwaysLDWSSensitivitySlider, m.ldws_depart_Sensitivity());
     } else {
         capped(AlwaysLDWSSensitivitySlider, m.ldws_left_depart_Sensitivity());
@@ -210,7 +197,7 @@ void RecordSettingForm::saveDriverAssistanceData()
     const int vehicle = selected(AlwaysVehicleTypeRadioGroup);
     m.setAdas_car_high(inRange(vehicle, 0, 2) ? vehicle : 0);
     m.setLdws_onoff(offRowCode(selected(AlwaysLDWSRadioGroup)));
-    if (modelType() == Model::R930) {
+    if (modelRow().oneLaneSlider) {
         // One slider for both sides: the camera reads any of the three fields.
         const int sensitivity = capped(AlwaysLDWSSensitivitySlider);
         m.setLdws_depart_Sensitivity(sensitivity);

@@ -17,7 +17,7 @@ KvlSettingForm::~KvlSettingForm() = default;
 
 ModelType KvlSettingForm::modelType() const { return m_card.modelType(); }
 
-QString KvlSettingForm::family() const { return QStringLiteral("N260"); }
+QString KvlSettingForm::family() const { return familyName(ModelFamily::N260); }
 
 // --- Life cycle -----------------------------------------------------------------------------
 

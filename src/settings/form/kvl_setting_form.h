@@ -1,8 +1,8 @@
 #pragma once
 
 #include "settings/form/setting_form.h"
+#include "settings/store/camera_models.h"
 #include "settings/store/kvl_setting_manager.h"
-#include "settings/store/model_types.h"
 #include "settings/store/r640_setting_manager.h"
 
 #include <optional>

@@ -20,38 +20,15 @@ R640SettingManager &RecordSettingForm::manager() const { return m_holder.manager
 
 ModelType RecordSettingForm::modelType() const { return manager().modelType(); }
 
-RecordSettingForm::Family RecordSettingForm::familyOf() const
-{
-    switch (modelType()) {
-    case Model::K210: return Family::K210;
-    case Model::R640: return Family::R640;
-    case Model::V470: return Family::V470;
-    case Model::V820: case Model::V820UK: case Model::V880: return Family::V820;
-    case Model::R930: case Model::R970: case Model::RB740: return Family::R930;
-    case Model::V530: case Model::V560: case Model::VM30: return Family::V560;
-    case Model::R60: case Model::RB20: case Model::R120: case Model::RM30: case Model::QT_K9_PN:
-        return Family::R60;
-    default: return Family::None; // the text-file family, the web-page models, 27 and 28
-    }
-}
+const CameraModel &RecordSettingForm::modelRow() const { return cameraModel(modelType()); }
 
-QString RecordSettingForm::family() const
-{
-    static const char *const names[] = {"", "K210", "R640", "V470", "V820", "R930", "V560", "R60"};
-    return QString::fromLatin1(names[int(familyOf())]);
-}
+RecordSettingForm::Family RecordSettingForm::familyOf() const { return modelRow().family; }
 
-bool RecordSettingForm::isSecondGeneration() const
-{
-    const Family f = familyOf();
-    return f == Family::V820 || f == Family::R930 || f == Family::V560 || f == Family::R60;
-}
+QString RecordSettingForm::family() const { return familyName(familyOf()); }
 
-bool RecordSettingForm::isThreeRowParking() const
-{
-    const ModelType type = modelType();
-    return type == Model::V880 || type == Model::R970 || type == Model::RB740;
-}
+bool RecordSettingForm::isSecondGeneration() const { return modelRow().generation == 2; }
+
+bool RecordSettingForm::isThreeRowParking() const { return modelRow().threeRowParking; }
 
 // --- Life cycle -----------------------------------------------------------------------------
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "settings/form/setting_form.h"
-#include "settings/store/model_types.h"
+#include "settings/store/camera_models.h"
 #include "settings/store/r640_setting_manager.h"
 
 
@@ -31,7 +31,7 @@ public:
     R640SettingManager &manager() const;
     ModelType modelType() const override;
     // The mapping's name ("K210", "R640", "V470", "V820", "R930", "V560", "R60"); empty for a
-    // model without one (types 27 and 28).
+    // model without one.
     QString family() const override;
 
     // The tag of the language pop-up's selected item (-1 when none) / select the item with tag.
@@ -67,7 +67,8 @@ signals:
 
 private:
     // Implementation details are the form's own (see record_setting_form.cpp and its siblings).
-    enum class Family { None, K210, R640, V470, V820, R930, V560, R60 };
+    using Family = ModelFamily;
+    const CameraModel &modelRow() const;
     Family familyOf() const;
     bool isSecondGeneration() const;
     bool isThreeRowParking() const;
@@ -99,7 +100,6 @@ private:
     QString productNameForSave() const;
 
     // Second generation (form_mapping_second_gen.cpp)
-    bool hasConditionA() const;
     bool hasDriverAssistance() const;
     bool hasSpeedStamp() const;
     bool mapsResolution() const;

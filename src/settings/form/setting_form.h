@@ -1,7 +1,7 @@
 #pragma once
 
 #include "settings/form/form_control.h"
-#include "settings/store/model_types.h"
+#include "settings/store/camera_models.h"
 #include "settings/store/r640_setting_manager.h"
 
 #include <QObject>

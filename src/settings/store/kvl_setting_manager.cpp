@@ -1,7 +1,7 @@
 #include "settings/store/kvl_setting_manager.h"
 
+#include "settings/store/camera_models.h"
 #include "settings/store/card_file.h"
-#include "settings/store/model_types.h"
 
 #include <QFileInfo>
 #include <QLoggingCategory>
@@ -118,7 +118,7 @@ KvlLoadSource KvlSettingManager::loadDefaultData_N260()
 
 void KvlSettingManager::loadDefaultValue()
 {
-    if (m_card.modelType() == kTextFileModelType)
+    if (settingsEditorFor(m_card.modelType()) == SettingsEditor::TextFile)
         loadDefaultData_N260();
 }
 

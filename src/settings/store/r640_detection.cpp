@@ -4,9 +4,9 @@
 #include "platform/utils.h"
 #include "platform/volume_monitor.h"
 #include "settings/store/byte_reader.h"
+#include "settings/store/camera_models.h"
 #include "settings/store/card_file.h"
 #include "settings/store/language_titles.h"
-#include "settings/store/model_types.h"
 
 #include <QLoggingCategory>
 #include <QRegularExpression>
@@ -66,11 +66,11 @@ ModelType R640SettingManager::loadModelTypeWithSDPath(const QString &path)
             return type;
         if (*reader.int32At(0) == *fileSize) {
             m_modelName = productName;
-            return kSelfSizedRecordModelType;
+            return selfSizedRecordModelType();
         }
     }
     if (!findSettingFile(path, kTextSettingsFileName).isEmpty())
-        return kTextFileModelType;
+        return textFileModelType();
     return Model::None;
 }
 
@@ -113,7 +113,7 @@ void R640SettingManager::loadVersionInfoWithSDPath(const QString &root)
 {
     m_settingDirPath = root;
     m_modelType = loadModelTypeWithSDPath(m_settingDirPath);
-    if (m_modelType == Model::V820 || m_modelType == Model::V820UK) {
+    if (cameraModel(m_modelType).localID != -1) {
         const qint64 id = loadLocalIDWithSDPath(m_settingDirPath);
         if (id != -1)
             m_localID = id;

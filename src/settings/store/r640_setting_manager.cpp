@@ -2,8 +2,8 @@
 
 #include "platform/volume_monitor.h"
 #include "settings/store/byte_reader.h"
+#include "settings/store/camera_models.h"
 #include "settings/store/card_file.h"
-#include "settings/store/model_types.h"
 #include "settings/store/record_defaults.h"
 #include "settings/store/setting_manager_holder.h"
 
@@ -166,14 +166,15 @@ void R640SettingManager::applyDefaults(int family)
 
 void R640SettingManager::loadDefaultValue()
 {
-    switch (m_modelType) {
-    case Model::K210: loadDefaultDataForK210(); break;
-    case Model::R640: loadDefaultDataForR640(); break;
-    case Model::V470: loadDefaultDataForV470(); break;
-    case Model::V820:
-    case Model::V820UK: loadDefaultDataForV820(); break;
-    case Model::R930: loadDefaultDataForR930(); break;
-    default: break;
+    const std::optional<DefaultsFamily> defaults = cameraModel(m_modelType).builtInDefaults;
+    if (!defaults)
+        return;
+    switch (*defaults) {
+    case DefaultsFamily::K210: loadDefaultDataForK210(); break;
+    case DefaultsFamily::R640: loadDefaultDataForR640(); break;
+    case DefaultsFamily::V470: loadDefaultDataForV470(); break;
+    case DefaultsFamily::V820: loadDefaultDataForV820(); break;
+    case DefaultsFamily::R930: loadDefaultDataForR930(); break;
     }
 }
 
@@ -185,8 +186,9 @@ void R640SettingManager::loadDefaultDataForR930() { applyDefaults(int(DefaultsFa
 void R640SettingManager::loadDefaultDataForV820()
 {
     applyDefaults(int(DefaultsFamily::V820));
-    if (m_localID == 3) { // the UK variant runs on British time and miles
-        setLocal_id(3);
+    const qint64 british = cameraModel(Model::V820UK).localID;
+    if (m_localID == british) { // the UK variant runs on British time and miles
+        setLocal_id(qint32(british));
         setGmt_offset(0);
         setDaylight_offset(0);
         setTz_key(QStringLiteral("GMT Standard Time"));
@@ -220,8 +222,7 @@ ResetOutcome resetSettingsToDefaults(SettingManagerHolder &holder)
         holder.replace(std::move(fresh));
         return ResetOutcome::FromDefaultCfg;
     }
-    // Only the first two generations (K210 to R930) have built-in defaults.
-    if (current.modelType() < Model::K210 || current.modelType() > Model::R930)
+    if (!cameraModel(current.modelType()).builtInDefaults)
         return ResetOutcome::Unchanged;
     current.loadDefaultValue();
     return ResetOutcome::BuiltInDefaults;

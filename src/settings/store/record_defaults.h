@@ -7,9 +7,6 @@
 
 namespace drovik {
 
-// The record values the viewer writes when a card of the first two generations has no record.
-enum class DefaultsFamily { K210 = 0, R640, V470, V820, R930 };
-
 struct DefaultValue {
     enum Kind { None, Number, Text, Nil } kind = None; // None: beyond this family's record
     qint32 number = 0;

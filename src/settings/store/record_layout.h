@@ -1,6 +1,6 @@
 #pragma once
 
-#include "settings/store/model_types.h"
+#include "settings/store/camera_models.h"
 
 #include <QString>
 #include <QtGlobal>
