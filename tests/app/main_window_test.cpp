@@ -60,7 +60,12 @@ TEST(MainWindowStartUp, SplashThenWindowWithMenusMarked)
     EXPECT_EQ(controller.fileList().videoFileFilterGroupA(), 0);
     EXPECT_EQ(ui.fileListAllButton_OEM->backgroundName(), QStringLiteral("sorting_btn_60_2"));
     EXPECT_EQ(ui.fileListEventButton_OEM->backgroundName(), QStringLiteral("sorting_btn_60_1"));
-    EXPECT_FALSE(ui.playPauseButton->isEnabled());
+    for (QWidget *control : QList<QWidget *>{ui.playPauseButton, ui.stopButton, ui.rewindButton,
+                                             ui.fastForwardButton, ui.prevFileButton, ui.nextFileButton,
+                                             ui.zoomInButton, ui.flipButton, ui.switchVideoButton,
+                                             ui.snapShotButton, ui.muteButton, ui.seekTimeSliderView,
+                                             ui.fileListSaveButton_OEM, ui.trackExportButton})
+        EXPECT_FALSE(control->isEnabled()) << control->objectName().toStdString();
     EXPECT_TRUE(ui.mapCoverView->isVisible());
     EXPECT_FALSE(ui.fileListRemoveButton_OEM->isVisible());
 }

@@ -74,6 +74,7 @@ TEST_F(PlaybackTest, PlaysThroughTheListAndWraps)
     EXPECT_TRUE(controller->ui().playPauseButton->isEnabled());
     ASSERT_TRUE(QTest::qWaitFor([&] { return playback.isDisplayTimerRunning(); }, 15000));
     EXPECT_FALSE(playback.isVideoPaused());
+    EXPECT_EQ(controller->ui().playPauseButton->imageName(), QStringLiteral("pause1"));
     EXPECT_FALSE(controller->ui().bigMovieCoverImageView->isVisible());
     ASSERT_TRUE(QTest::qWaitFor([&] {
         return controller->ui().playTimeTextField->text() == QStringLiteral("00:01/00:02");
