@@ -1,6 +1,11 @@
 #include "view_helpers.h"
 
 #include <QAbstractButton>
+#include <QAbstractScrollArea>
+#include <QAbstractSlider>
+#include <QAbstractSpinBox>
+#include <QComboBox>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLinearGradient>
@@ -111,6 +116,52 @@ void showAction(QAbstractButton *button, QAction *action)
     const auto follow = [button, action] { button->setEnabled(action->isEnabled()); };
     QObject::connect(action, &QAction::changed, button, follow);
     follow();
+}
+
+namespace {
+
+// Passes a wheel turned over an unfocused control to the scroll view around it.
+class WheelGuard : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() != QEvent::Wheel || static_cast<QWidget *>(watched)->hasFocus())
+            return false;
+        for (QWidget *up = static_cast<QWidget *>(watched)->parentWidget(); up; up = up->parentWidget()) {
+            if (auto *scroll = qobject_cast<QAbstractScrollArea *>(up)) {
+                QCoreApplication::sendEvent(scroll->viewport(), event);
+                break;
+            }
+        }
+        return true;
+    }
+};
+
+} // namespace
+
+void keepWheelForScrolling(QWidget *view)
+{
+    constexpr const char *kGuarded = "drovikWheelGuarded";
+    // Found by name: the guard has no meta-object of its own for findChild to tell it by.
+    const QString guardName = QStringLiteral("drovikWheelGuard");
+    QObject *guard = view->findChild<QObject *>(guardName, Qt::FindDirectChildrenOnly);
+    if (!guard) {
+        guard = new WheelGuard(view);
+        guard->setObjectName(guardName);
+    }
+    for (QWidget *control : view->findChildren<QWidget *>()) {
+        const bool takesWheel = qobject_cast<QAbstractSlider *>(control) || qobject_cast<QComboBox *>(control)
+                                || qobject_cast<QAbstractSpinBox *>(control);
+        if (!takesWheel || control->property(kGuarded).toBool())
+            continue;
+        control->setProperty(kGuarded, true);
+        // A click or Tab gives focus; turning the wheel over it does not.
+        control->setFocusPolicy(Qt::StrongFocus);
+        control->installEventFilter(guard);
+    }
 }
 
 } // namespace drovik

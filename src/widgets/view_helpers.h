@@ -39,6 +39,11 @@ QAction *makeAction(Receiver *receiver, Slot slot, const QList<QKeySequence> &ke
 // The button shows the action: a click triggers it and the button is enabled with it.
 void showAction(QAbstractButton *button, QAction *action);
 
+// Sliders, pop-ups and spin boxes inside view take the mouse wheel only while they have focus;
+// otherwise the wheel scrolls the page that holds them, so scrolling past a control never
+// changes a setting. Safe to call again on the same view (controls added since are guarded too).
+void keepWheelForScrolling(QWidget *view);
+
 // Gives a button's whole title one colour.
 void setTitleColor(QAbstractButton *button, const QColor &color);
 

@@ -9,6 +9,7 @@
 #include "settings/store/setting_manager_holder.h"
 #include "widgets/drovik_event_view.h"
 #include "widgets/image_widgets.h"
+#include "widgets/view_helpers.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -135,8 +136,11 @@ void KvlSettingViewController::redraw()
         view->refresh();
     }
     stackSectionViews(m_subSettingView, m_sectionOrder, kPageWidth);
-    if (m_currentContentView)
+    if (m_currentContentView) {
         fitScrollView(m_frame.contentScrollView, kContentFrame, m_currentContentView);
+        // The page's controls may have been built since it was shown.
+        keepWheelForScrolling(m_currentContentView);
+    }
     m_redrawing = false;
 }
 
@@ -150,6 +154,7 @@ void KvlSettingViewController::changeCurrentView(QWidget *view)
         m_currentContentView->hide();
     }
     fitScrollView(m_frame.contentScrollView, kContentFrame, view);
+    keepWheelForScrolling(view);
     m_frame.contentScrollView->setWidget(view);
     view->show();
     m_frame.contentScrollView->verticalScrollBar()->setValue(0);

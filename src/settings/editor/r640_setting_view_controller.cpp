@@ -221,6 +221,8 @@ void R640SettingViewController::showTab(int tab)
 void R640SettingViewController::fitScrollView(QWidget *page)
 {
     drovik::fitScrollView(m_contentScrollView, kContentFrame, page);
+    // The page's controls may have been built since it was shown.
+    keepWheelForScrolling(page);
 }
 
 void R640SettingViewController::okButtonTouched()

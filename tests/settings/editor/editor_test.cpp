@@ -17,7 +17,10 @@
 #include <QMouseEvent>
 #include <QProgressBar>
 #include <QScrollArea>
+#include <QAbstractSlider>
+#include <QComboBox>
 #include <QScrollBar>
+#include <QWheelEvent>
 #include <QSignalSpy>
 #include <QApplication>
 #include <QFileInfo>
@@ -230,6 +233,40 @@ TEST_F(EditorTest, ScrollViewFitsShortPagesAndScrollsTallOnes)
     EXPECT_EQ(bar->value(), bar->maximum());
     EXPECT_EQ(editor->tabButton(0)->imageName(), QStringLiteral("tab_center_3"));
     EXPECT_EQ(editor->tabButton(1)->imageName(), QStringLiteral("tab_center_1"));
+}
+
+// Turning the wheel over a slider or a pop-up scrolls the page and changes no setting, unless the
+// control has been given focus.
+TEST_F(EditorTest, TheWheelScrollsThePageNotTheControlUnderIt)
+{
+    open(3); // a V820: the general page is taller than the editor
+    editor->tabButtonTouched(0);
+    QScrollBar *bar = editor->contentScrollView()->verticalScrollBar();
+    ASSERT_GT(bar->maximum(), 0);
+    const auto turn = [](QWidget *control) {
+        QWheelEvent wheel(QPointF(5, 5), control->mapToGlobal(QPointF(5, 5)), QPoint(), QPoint(0, -120),
+                          Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QCoreApplication::sendEvent(control, &wheel);
+    };
+    for (const form::ControlId id : {CommonVoiceMentSlider, CommonGMTComboBox}) {
+        SCOPED_TRACE(form::controlName(id));
+        QWidget *view = editor->controlView(id);
+        ASSERT_NE(view, nullptr);
+        QWidget *control = view->findChild<QAbstractSlider *>();
+        if (!control)
+            control = view->findChild<QComboBox *>();
+        ASSERT_NE(control, nullptr);
+        const form::FormControl before = *editor->form().control(id);
+        bar->setValue(0);
+        turn(control);
+        EXPECT_GT(bar->value(), 0) << "the page scrolled";
+        EXPECT_EQ(editor->form().control(id)->position, before.position);
+        EXPECT_EQ(editor->form().control(id)->selected, before.selected);
+        control->setFocus();
+        turn(control);
+        EXPECT_TRUE(editor->form().control(id)->position != before.position
+                    || editor->form().control(id)->selected != before.selected) << "focused, it takes the wheel";
+    }
 }
 
 TEST_F(EditorTest, SliderGuideShowsOnlyWhileThePointerIsOverIt)
