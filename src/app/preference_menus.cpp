@@ -127,9 +127,16 @@ void PreferenceMenus::relabel()
 {
     if (m_languageMenu) {
         m_languageMenu->setTitle(localized("언어"));
-        m_englishItem->setText(localized("영어"));
-        m_frenchItem->setText(localized("프랑스어"));
-        m_japaneseItem->setText(localized("일본어"));
+        // Each language also in its own name, so that someone who picked a language they cannot
+        // read finds theirs again.
+        const auto name = [](const char *key, const char *code) {
+            const QString here = localized(key);
+            const QString own = localizedIn(QString::fromLatin1(code), key);
+            return own.isEmpty() || own == here ? here : here + QStringLiteral(" — ") + own;
+        };
+        m_englishItem->setText(name("영어", "en"));
+        m_frenchItem->setText(name("프랑스어", "fr"));
+        m_japaneseItem->setText(name("일본어", "ja"));
         m_speedUnitMenu->setTitle(localized("속도 단위"));
         m_kmphItem->setText(localized("KM/H"));
         m_mphItem->setText(localized("MPH"));

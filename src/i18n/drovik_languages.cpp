@@ -28,6 +28,11 @@ QString localized(const char *utf8Key)
     return g_installed ? g_installed->localized(utf8Key) : QString();
 }
 
+QString localizedIn(const QString &language, const char *utf8Key)
+{
+    return g_installed ? g_installed->localizedIn(language, QString::fromUtf8(utf8Key)) : QString();
+}
+
 QString DrovikLanguages::localizedIn(const QString &language, const QString &key) const
 {
     const QTranslator *table = tableFor(language);

@@ -48,5 +48,7 @@ private:
 
 // The interface text of key in the installed tables' language; "" when none are installed.
 QString localized(const char *utf8Key);
+// The same in the given language, whatever the interface's.
+QString localizedIn(const QString &language, const char *utf8Key);
 
 } // namespace drovik

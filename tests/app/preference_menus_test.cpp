@@ -78,6 +78,9 @@ TEST_F(PreferenceMenusTest, ChoosingALanguage)
               test::languages().localizedIn(QStringLiteral("ja"), QStringLiteral("파일_전체")));
     EXPECT_EQ(controller->menus().languageMenu()->title(),
               test::languages().localizedIn(QStringLiteral("ja"), QStringLiteral("언어")));
+    EXPECT_EQ(controller->menus().englishItem()->text(),
+              test::languages().localizedIn(QStringLiteral("ja"), QStringLiteral("영어")) + QStringLiteral(" — English"));
+    EXPECT_EQ(controller->menus().japaneseItem()->text(), QStringLiteral("日本語")) << "its own name once";
 }
 
 TEST_F(PreferenceMenusTest, StoredUnitMarksItsItemAndAFirstStartStoresKilometres)
