@@ -203,11 +203,6 @@ void MainWindowController::buildPlayerViews()
     windowDidResize();
 }
 
-const EventNavigation &MainWindowController::eventNavigation() const
-{
-    return m_playbackBinding->eventNavigation();
-}
-
 void MainWindowController::showUnsupportedFileAlert()
 {
     if (alertIsOpen())

@@ -30,7 +30,6 @@ struct Volume;
 class PlaybackController;
 class PlaybackBinding;
 class PreferenceMenus;
-class EventNavigation;
 class MainWindow;
 class SnapshotController;
 class ExportController;
@@ -76,8 +75,6 @@ public:
     FileListController &fileList() const { return *m_fileList; }
     // The playback side exists once the main window has been shown.
     PlaybackController *playback() const { return m_playback; }
-    // The G-force events of the playing clip; exists with the playback side.
-    const EventNavigation &eventNavigation() const;
     DrovikAVView *bigMovieView() const { return m_bigMovieView; }
     DrovikAVView *smallMovieView() const { return m_smallMovieView; }
     MapController *mapController() const { return m_mapController; }
@@ -93,7 +90,8 @@ public:
     // Quit (Control+Q, Control+W), minimise (Control+M) and the settings button.
     QAction *minimizeAction() const { return m_minimizeAction; }
     QAction *settingsAction() const { return m_settingsAction; }
-    // The volume and event keys' side of playback (exists with it).
+    // The window's side of playback: the read-outs, the volume keys and the G-force events of the
+    // playing clip (exists with the playback side).
     PlaybackBinding *playbackBinding() const { return m_playbackBinding; }
     // Exists once the main window has been shown, like the playback side.
     FullScreenController *fullScreen() const { return m_fullScreen; }

@@ -22,15 +22,6 @@
 
 namespace drovik {
 
-namespace {
-
-QString fixed(double value, int decimals)
-{
-    return QString::number(value, 'f', decimals);
-}
-
-} // namespace
-
 PlaybackBinding::PlaybackBinding(MainWindowUi &ui, PlaybackController &playback, MapController &map,
                                  DrovikAVView &bigMovieView, DrovikAVView &smallMovieView, QObject *parent)
     : QObject(parent)
@@ -117,13 +108,13 @@ void PlaybackBinding::bindReadouts()
     });
     const TelemetryReadout *readout = &p->readout();
     connect(readout, &TelemetryReadout::gravityChanged, this, [u](float gx, float gy, float gz) {
-        u.gxTextField->setText(fixed(gx, 3));
-        u.gyTextField->setText(fixed(gy, 3));
-        u.gzTextField->setText(fixed(gz, 3));
+        u.gxTextField->setText(TelemetryReadout::readoutText(gx, 3));
+        u.gyTextField->setText(TelemetryReadout::readoutText(gy, 3));
+        u.gzTextField->setText(TelemetryReadout::readoutText(gz, 3));
     });
     connect(readout, &TelemetryReadout::positionChanged, this, [u](float lat, float lng) {
-        u.latTextField->setText(fixed(lat, 4));
-        u.lngTextField->setText(fixed(lng, 4));
+        u.latTextField->setText(TelemetryReadout::readoutText(lat, 4));
+        u.lngTextField->setText(TelemetryReadout::readoutText(lng, 4));
     });
     connect(readout, &TelemetryReadout::speedChanged, u.speedMeterView, &SpeedMeterView::setSpeed);
     connect(p, &PlaybackController::animationStepped, this, [u](int frame) {

@@ -22,16 +22,6 @@ namespace {
 
 constexpr int kDisplayTimerMs = 30;          // 1/33 s
 
-QString fixed(double value, int decimals)
-{
-    return QString::number(value, 'f', decimals);
-}
-
-float gravity(int raw)
-{
-    return float(raw * 4) / 512.0f;
-}
-
 } // namespace
 
 PlaybackController::PlaybackController(ClipSelection &clips, DrovikAVView &bigMovieView,
@@ -110,11 +100,6 @@ QString PlaybackController::playTimeText(double time, double duration)
     const auto seconds = [](double s) { return int(std::trunc(s)) % 60; };
     return QString::asprintf("%02d:%02d/%02d:%02d", minutes(time), seconds(time), minutes(duration),
                              seconds(duration));
-}
-
-QString PlaybackController::gravityText(int raw)
-{
-    return fixed(gravity(raw), 3);
 }
 
 void PlaybackController::playVideoWithIdx(int row)

@@ -7,7 +7,6 @@
 #include <QUrl>
 
 #include <memory>
-#include <optional>
 
 class QAction;
 class QScrollArea;
@@ -100,9 +99,8 @@ public:
     // The volume the heard view plays at (0 … 1), as the volume bar shows it.
     float volume() const { return m_volume; }
 
-    // Formats of the read-outs.
+    // The time read-out: "mm:ss/mm:ss", minutes and seconds truncated.
     static QString playTimeText(double time, double duration);
-    static QString gravityText(int raw);
 
     // Reports of the two player views: both start together once both are ready, and the end of
     // the large view's clip moves on to the next entry.

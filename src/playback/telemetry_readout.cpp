@@ -14,11 +14,6 @@ constexpr double kMapRefresh = 1.0;
 // A last refresh time that makes the next tick refresh whatever the playing position.
 constexpr double kRefreshLongAgo = -1e9;
 
-float gravity(int raw)
-{
-    return float(raw * 4) / 512.0f;
-}
-
 } // namespace
 
 TelemetryReadout::TelemetryReadout(QObject *parent)
@@ -85,7 +80,7 @@ void TelemetryReadout::updateFromSubtitles(double t, int index, bool mapHidden)
     int x = 0, y = 0, z = 0;
     if (t - m_lastUpdatedSensorInfoTime >= kSensorRefresh && m_subtitleData->getSensorAt(index, x, y, z)) {
         m_lastUpdatedSensorInfoTime = t;
-        emit gravityChanged(gravity(x), gravity(y), gravity(z));
+        emit gravityChanged(gravityOf(x), gravityOf(y), gravityOf(z));
     }
     float lat = 0, lng = 0;
     uint32_t speed = 0;
@@ -123,7 +118,7 @@ void TelemetryReadout::updateFromClipData(double t, int index)
     m_clipData->getClipDataWithIndex(index, x, y, z, lat, lng, speed);
     if (t - m_lastUpdatedSensorInfoTime > kSensorRefresh) {
         m_lastUpdatedSensorInfoTime = t;
-        emit gravityChanged(gravity(x), gravity(y), gravity(z));
+        emit gravityChanged(gravityOf(x), gravityOf(y), gravityOf(z));
         emit positionChanged(lat, lng);
         emit speedChanged(int(speed));
     }

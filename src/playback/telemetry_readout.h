@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <QString>
 
 #include <memory>
 
@@ -16,6 +17,10 @@ class TelemetryReadout : public QObject {
     Q_OBJECT
 public:
     explicit TelemetryReadout(QObject *parent = nullptr);
+
+    // G of a raw sensor value (512 is 4 g), and a read-out's text with so many decimals.
+    static float gravityOf(int raw) { return float(raw * 4) / 512.0f; }
+    static QString readoutText(double value, int decimals) { return QString::number(value, 'f', decimals); }
     ~TelemetryReadout() override;
 
     const DrovikClipData &clipData() const { return *m_clipData; }

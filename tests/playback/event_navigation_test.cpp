@@ -3,6 +3,7 @@
 // Page Down / Page Up jump between the events, and a clip without events disables the jumps.
 #include "playing_window.h"
 #include "app/main_window.h"
+#include "app/playback_binding.h"
 #include "app/main_window_ui.h"
 #include "display/gravity_graph_view.h"
 #include "display/slider_views.h"
@@ -89,8 +90,8 @@ TEST_F(EventNavigationTest, GraphClicksAndEventKeysSeekBothViews)
     QTest::keyClick(controller->window(), Qt::Key_Space);
     ASSERT_TRUE(playback.isVideoPaused());
 
-    ASSERT_EQ(controller->eventNavigation().events().size(), 2u);
-    EXPECT_EQ(ui.gravityGraphView->events(), controller->eventNavigation().events());
+    ASSERT_EQ(controller->playbackBinding()->eventNavigation().events().size(), 2u);
+    EXPECT_EQ(ui.gravityGraphView->events(), controller->playbackBinding()->eventNavigation().events());
     const QList<SeekTimeSliderView::Mark> marks = ui.seekTimeSliderView->marks();
     ASSERT_EQ(marks.size(), 2);
     EXPECT_DOUBLE_EQ(marks[0].value, 2.7);
@@ -133,7 +134,7 @@ TEST_F(EventNavigationTest, GraphClicksAndEventKeysSeekBothViews)
     playback.playVideoWithIdx(2);
     ASSERT_TRUE(QTest::qWaitFor([&] { return !playback.isPreparing(); }, 20000));
     EXPECT_EQ(playback.currentVideoUrl().fileName(), QStringLiteral("b_F.mp4"));
-    EXPECT_TRUE(controller->eventNavigation().events().empty());
+    EXPECT_TRUE(controller->playbackBinding()->eventNavigation().events().empty());
     EXPECT_TRUE(ui.seekTimeSliderView->marks().isEmpty());
     EXPECT_TRUE(graph->events().empty());
     EXPECT_FALSE(ui.prevEventButton->isEnabled());

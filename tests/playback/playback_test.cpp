@@ -5,6 +5,7 @@
 #include "display/slider_views.h"
 #include "playback/playback_controller.h"
 #include "playback/player/drovik_av_view.h"
+#include "playback/telemetry_readout.h"
 #include "playback/view_zoom.h"
 #include "programs.h"
 #include "widgets/image_widgets.h"
@@ -40,7 +41,7 @@ TEST(PlaybackFormats, PlayTimeAndGravityTexts)
         {0, "0.000"}, {128, "1.000"}, {-512, "-4.000"}, {37, "0.289"}, {-1, "-0.008"},
     };
     for (const auto &[raw, text] : gravities)
-        EXPECT_EQ(PlaybackController::gravityText(raw), QString::fromLatin1(text)) << raw;
+        EXPECT_EQ(TelemetryReadout::readoutText(TelemetryReadout::gravityOf(raw), 3), QString::fromLatin1(text)) << raw;
 }
 
 class PlaybackTest : public test::PlayingWindowTest {
