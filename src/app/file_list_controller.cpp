@@ -6,6 +6,7 @@
 #include "file_list_model.h"
 #include "library/recording_library.h"
 #include "main_window_ui.h"
+#include "platform/volume_monitor.h"
 #include "settings/store/camera_models.h"
 #include "settings/store/r640_setting_manager.h"
 #include "settings/store/setting_manager_holder.h"
@@ -20,6 +21,7 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <QTableView>
+#include <QTimer>
 #include <QtConcurrent/QtConcurrentRun>
 
 #include <utility>
@@ -67,31 +69,88 @@ void FileListController::selectRow(int row)
 
 void FileListController::updateModelInfo()
 {
-    m_settings.manager().loadVersionInfo();
+    m_settings.manager().loadVersionInfo(chosenFolder());
     showModelInfo();
 }
 
 void FileListController::showModelInfo()
 {
     R640SettingManager &settings = m_settings.manager();
-    const int type = settings.modelType();
-    if (type == Model::None) {
+    if (settings.modelType() == Model::None) {
         ++m_scanGeneration; // a scan still running for the pulled card must not refill the list
         m_finishedGeneration = m_scanGeneration;
         m_ui.selectedDirTextField_OEM->clear();
         m_allVideoFileList.clear();
         applyVideoFileFilter();
         showFilteredList();
-        emit cardRecognised(false);
+        showCardHeader();
+        return;
+    }
+    // A folder the user chose on this card stays chosen; otherwise the list shows the card.
+    const QString root = settings.settingDirPath();
+    const QString chosen = chosenFolder();
+    const bool chosenOnCard = !chosen.isEmpty()
+        && (chosen == root || chosen.startsWith(root.endsWith(QLatin1Char('/')) ? root : root + QLatin1Char('/')));
+    refreshVideoFileListWithURL(chosenOnCard ? m_selectedVideoDirectoryUrl : settings.sdcard_url());
+    showCardHeader();
+}
+
+void FileListController::followChosenFolder()
+{
+    m_settings.manager().loadVersionInfo(chosenFolder());
+    showCardHeader();
+}
+
+void FileListController::showCardHeader()
+{
+    R640SettingManager &settings = m_settings.manager();
+    const int type = settings.modelType();
+    emit cardRecognised(type != Model::None);
+    if (type == Model::None) {
         m_ui.modelTextField->setText(localized("unknown"));
         return;
     }
     if (!cameraModel(type).selfSizedRecord)
         settings.setModelName(R640SettingManager::modelNameList().value(type));
-    refreshVideoFileListWithURL(settings.sdcard_url());
-    emit cardRecognised(true);
     const QString name = settings.modelName();
     m_ui.modelTextField->setText(name.isEmpty() ? localized("unknown") : name);
+}
+
+void FileListController::volumeMountHandler(const Volume &volume)
+{
+    updateModelInfo();
+    if (R640SettingManager().loadModelTypeWithSDPath(volume.rootPath) != Model::None)
+        return;
+    m_fillingCards.insert(volume.rootPath, QDeadlineTimer(kCardFillWaitMilliseconds));
+    if (!m_fillingCardsTimer) {
+        m_fillingCardsTimer = new QTimer(this);
+        m_fillingCardsTimer->setInterval(kCardFillPollMilliseconds);
+        connect(m_fillingCardsTimer, &QTimer::timeout, this, &FileListController::pollFillingCards);
+    }
+    m_fillingCardsTimer->start();
+}
+
+void FileListController::pollFillingCards()
+{
+    bool filled = false;
+    for (auto it = m_fillingCards.begin(); it != m_fillingCards.end();) {
+        const bool recognised = R640SettingManager().loadModelTypeWithSDPath(it.key()) != Model::None;
+        filled = filled || recognised;
+        if (recognised || it.value().hasExpired() || !QFileInfo(it.key()).isDir())
+            it = m_fillingCards.erase(it);
+        else
+            ++it;
+    }
+    if (m_fillingCards.isEmpty())
+        m_fillingCardsTimer->stop();
+    if (filled)
+        updateModelInfo();
+}
+
+QString FileListController::chosenFolder() const
+{
+    return m_selectedVideoDirectoryUrl.isLocalFile() ? QDir::cleanPath(m_selectedVideoDirectoryUrl.toLocalFile())
+                                                     : QString();
 }
 
 void FileListController::refreshVideoFileListWithURL(const QUrl &folder)
@@ -147,6 +206,7 @@ bool FileListController::openPath(const QString &path)
     // which may reach them through a link or a relative name.
     const QString folder = info.isDir() ? info.absoluteFilePath() : info.absolutePath();
     refreshVideoFileListWithURL(QUrl::fromLocalFile(QDir::cleanPath(folder)));
+    followChosenFolder();
     if (!info.isDir()) {
         m_clipToPlay = info.canonicalFilePath();
         m_clipToPlayGeneration = m_scanGeneration;
@@ -165,6 +225,7 @@ void FileListController::selectFolderButtonTouched()
         return;
     m_selectedVideoDirectoryUrl = dialog.selectedUrls().constLast();
     refreshVideoFileList();
+    followChosenFolder();
 }
 
 void FileListController::videoFileFilterTouched(QObject *button)

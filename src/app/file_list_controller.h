@@ -2,16 +2,20 @@
 
 #include "playback/clip_selection.h"
 
+#include <QDeadlineTimer>
+#include <QHash>
 #include <QList>
 #include <QObject>
 #include <QUrl>
 
 class QAction;
+class QTimer;
 class QWidget;
 
 namespace drovik {
 
 class FileListModel;
+struct Volume;
 class SettingManagerHolder;
 struct MainWindowUi;
 
@@ -33,11 +37,14 @@ public:
     // Whether a folder scan is under way (its result replaces the list when it ends).
     bool isScanning() const { return m_scanGeneration != m_finishedGeneration; }
 
-    // Card detection, then the card's clips; no card empties the list.
+    // Card detection (preferring the card of the chosen folder), then the card's clips; a folder
+    // chosen on that card stays chosen; no card empties the list.
     void updateModelInfo();
     // The second half of updateModelInfo: the model and clips of the card the settings manager
     // holds now, without scanning the volumes again (a card chosen by hand stays chosen).
     void showModelInfo();
+    // The folder the list shows, clean, or "" when it is not a local folder.
+    QString chosenFolder() const;
     void refreshVideoFileListWithURL(const QUrl &folder);
     void refreshVideoFileList();
     void selectFolderButtonTouched();
@@ -47,7 +54,9 @@ public:
     void setVideoFileFilterWithButton(QObject *button);
     void applyVideoFileFilter();
     void initializeFileSortingButtons();
-    void volumeMountHandler() { updateModelInfo(); }
+    // A new volume: detection again, and, while the new volume holds no camera's files yet (a
+    // card being copied in, a slow mount), detection again once they are there.
+    void volumeMountHandler(const Volume &volume);
     void volumeUnmountHandler() { updateModelInfo(); }
     // The selected row of the file list, or -1.
     int selectedRow() const override;
@@ -60,6 +69,10 @@ public:
     // Drops a deleted file from both lists and shows the rest (nothing stays selected).
     void removeVideoFile(const QUrl &url);
 
+    // How long after a mount the volume is watched for a camera's files, and how often.
+    static constexpr int kCardFillWaitMilliseconds = 120'000;
+    static constexpr int kCardFillPollMilliseconds = 500;
+
 signals:
     // A row was double-clicked: play that entry of the shown list.
     void playRequested(int row);
@@ -71,7 +84,12 @@ signals:
     void cardRecognised(bool recognised);
 
 private:
+    // The card the chosen folder lies on becomes the one whose model the header shows and whose
+    // settings the cog opens (else the first card found); the list stays as it is.
+    void followChosenFolder();
+    void showCardHeader();
     void showFilteredList();
+    void pollFillingCards();
     void finishScan(quint64 generation, const QList<QUrl> &clips);
 
     MainWindowUi &m_ui;
@@ -79,6 +97,9 @@ private:
     QWidget *m_dialogParent = nullptr;
     FileListModel *m_model = nullptr;
     QAction *m_chooseFolderAction = nullptr;
+    // Volumes mounted without a camera's files yet, with when the wait for them ends.
+    QHash<QString, QDeadlineTimer> m_fillingCards;
+    QTimer *m_fillingCardsTimer = nullptr;
     QList<QUrl> m_allVideoFileList;
     QList<QUrl> m_filteredVideoFileList;
     QUrl m_selectedVideoDirectoryUrl;

@@ -37,7 +37,7 @@ void MainWindowController::settingButtonTouched(QObject *)
         showSelectFlashMemoryWindow();
         return;
     }
-    manager.loadVersionInfo();
+    manager.loadVersionInfo(m_fileList->chosenFolder());
     openSettingsForModel(ModelInfo::Rescan);
 }
 

@@ -279,6 +279,48 @@ TEST(SettingsButton, CommandLineCardWithItsOwnPageOpensThePage)
     expectWebWindow(window, controller);
 }
 
+// With several cards in, the header and the cog follow the card of the chosen folder; a card
+// whose files arrive after its folder is recognised once they are there.
+TEST(SettingsButton, FollowsTheCardOnScreen)
+{
+    test::WindowServices window;
+    ASSERT_TRUE(makeCard(window, Model::K210, QStringLiteral("A")));
+    ASSERT_TRUE(makeCard(window, Model::R640, QStringLiteral("B")));
+    auto controller = window.shownWindow();
+    const QLabel *model = controller->ui().modelTextField;
+    EXPECT_EQ(model->text(), QStringLiteral("K210")) << "no folder chosen: the first card";
+    const QByteArray first = window.volumesDir.get(QStringLiteral("A/SETTING/setup.cfg"));
+
+    ASSERT_TRUE(controller->fileList().openPath(window.volumesDir.path(QStringLiteral("B/DCIM"))));
+    EXPECT_EQ(model->text(), QStringLiteral("R640"));
+    ModalUser user({editorOk([](R640SettingViewController &e) {
+        EXPECT_EQ(e.form().family(), QStringLiteral("R640"));
+        e.form().manager().setVersion(QStringLiteral("9.99.99"));
+    })});
+    controller->settingsAction()->trigger();
+    EXPECT_EQ(user.pages, QStringList{QStringLiteral("settingEditor")});
+    EXPECT_EQ(window.volumesDir.get(QStringLiteral("A/SETTING/setup.cfg")), first);
+    EXPECT_EQ(model->text(), QStringLiteral("R640")) << "after the editor too";
+
+    ASSERT_TRUE(controller->fileList().openPath(window.volumesDir.path(QStringLiteral("A"))));
+    EXPECT_EQ(model->text(), QStringLiteral("K210"));
+
+}
+
+TEST(SettingsButton, ACardCopiedInIsRecognisedOnceItsFilesAreThere)
+{
+    test::WindowServices window;
+    auto controller = window.shownWindow();
+    EXPECT_FALSE(controller->settingsAction()->isEnabled());
+    ASSERT_TRUE(window.volumesDir.mkdir(QStringLiteral("CARD")));
+    window.volumes.refresh(); // the folder appears: a mount, with nothing to recognise yet
+    QTest::qWait(2 * FileListController::kCardFillPollMilliseconds);
+    EXPECT_EQ(controller->ui().modelTextField->text(), localized("unknown"));
+    ASSERT_TRUE(makeCard(window, Model::V560));
+    QTRY_COMPARE(controller->ui().modelTextField->text(), QStringLiteral("V560"));
+    EXPECT_TRUE(controller->settingsAction()->isEnabled());
+}
+
 TEST(SettingsButton, ViewerCommandLineNamesTheSettingsOption)
 {
     QProcess viewer;

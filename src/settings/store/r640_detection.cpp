@@ -8,6 +8,7 @@
 #include "settings/store/card_file.h"
 #include "settings/store/language_titles.h"
 
+#include <QDir>
 #include <QLoggingCategory>
 #include <QRegularExpression>
 
@@ -32,10 +33,15 @@ constexpr int kLocalIdEnd = 464;
 
 } // namespace
 
-QString R640SettingManager::findSDCardPath()
+QString R640SettingManager::findSDCardPath(const QString &chosenFolder)
 {
     // A manager without volumes (one made for a known card root) finds no card.
-    const QList<Volume> volumes = m_monitor ? m_monitor->mountedVolumes() : QList<Volume>();
+    QList<Volume> volumes = m_monitor ? m_monitor->mountedVolumes() : QList<Volume>();
+    // With several cards inserted, the settings must be those of the card on screen.
+    if (const std::optional<Volume> chosen = m_monitor && !chosenFolder.isEmpty()
+                                                 ? m_monitor->volumeForPath(QDir::cleanPath(chosenFolder))
+                                                 : std::nullopt)
+        volumes.prepend(*chosen);
     for (const Volume &volume : volumes) {
         const QUrl url = QUrl::fromLocalFile(volume.rootPath);
         if (!Utils::isExternalMemoryWithURL(url, *m_monitor))
@@ -104,9 +110,9 @@ int R640SettingManager::firmwareVersionFromText(const QString &version)
     return leadingInteger(version.section(QLatin1Char('.'), -1));
 }
 
-void R640SettingManager::loadVersionInfo()
+void R640SettingManager::loadVersionInfo(const QString &chosenFolder)
 {
-    loadVersionInfoWithSDPath(findSDCardPath());
+    loadVersionInfoWithSDPath(findSDCardPath(chosenFolder));
 }
 
 void R640SettingManager::loadVersionInfoWithSDPath(const QString &root)

@@ -73,11 +73,13 @@ public:
     explicit R640SettingManager(const VolumeMonitor *monitor = nullptr);
 
     // --- Card and model detection -------------------------------------------------------
-    QString findSDCardPath();
+    // The card the user is looking at: the recognised card that holds chosenFolder (its root or
+    // a folder inside it), else the first recognised card of the volumes, else "".
+    QString findSDCardPath(const QString &chosenFolder = {});
     ModelType loadModelTypeWithSDPath(const QString &path);
     qint64 loadLocalIDWithSDPath(const QString &path) const;
     QString loadVersionSDPath(const QString &path) const;
-    void loadVersionInfo();
+    void loadVersionInfo(const QString &chosenFolder = {});
     // Detection on a known card root, skipping the volume scan (steps after finding the card).
     void loadVersionInfoWithSDPath(const QString &root);
     void loadLanguages();
