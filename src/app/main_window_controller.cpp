@@ -38,6 +38,7 @@
 #include <QScrollArea>
 #include <QScreen>
 #include <QTimer>
+#include <QWindow>
 
 #include <utility>
 
@@ -50,6 +51,46 @@ constexpr QSize kSplashSize(600, 360);
 void queued(QObject *context, std::function<void()> work)
 {
     QMetaObject::invokeMethod(context, std::move(work), Qt::QueuedConnection);
+}
+
+// Runs work once a window about to be shown is on screen, where the window manager put it (a
+// window is placed after it is mapped, so its geometry just after show() is not yet its own).
+class PlacedWatcher : public QObject {
+public:
+    PlacedWatcher(QWidget *window, std::function<void()> work)
+        : QObject(window)
+        , m_window(window)
+        , m_work(std::move(work))
+    {
+        window->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (watched == m_window && event->type() == QEvent::Show && m_window->windowHandle())
+            m_window->windowHandle()->installEventFilter(this);
+        if (watched == m_window->windowHandle() && event->type() == QEvent::Expose
+            && m_window->windowHandle()->isExposed()) {
+            m_window->removeEventFilter(this);
+            m_window->windowHandle()->removeEventFilter(this);
+            QTimer::singleShot(0, m_window, std::move(m_work));
+            deleteLater();
+        }
+        return false;
+    }
+
+private:
+    QWidget *m_window;
+    std::function<void()> m_work;
+};
+
+void whenPlaced(QWidget *window, std::function<void()> work)
+{
+    if (window->windowHandle() && window->windowHandle()->isExposed())
+        queued(window, std::move(work));
+    else
+        new PlacedWatcher(window, std::move(work));
 }
 } // namespace
 
@@ -148,9 +189,10 @@ void MainWindowController::showMainWindow()
     // After the card's own listing has started, so the named path is what the list shows.
     if (!m_pathToOpen.isEmpty())
         queued(this, [this] { openPath(std::exchange(m_pathToOpen, QString())); });
-    // The settings of a card named on the command line, over the window that lists it.
+    // The settings of a card named on the command line, over the window that lists it, once
+    // the window manager has placed that window: the editor is centred on it.
     if (!m_settingsRootToOpen.isEmpty())
-        queued(this, [this] { openSettingsOfCard(std::exchange(m_settingsRootToOpen, QString())); });
+        whenPlaced(m_window, [this] { openSettingsOfCard(std::exchange(m_settingsRootToOpen, QString())); });
     enableVideoControls(false);
     m_playback->updateMovieViewCoverScreen();
 }

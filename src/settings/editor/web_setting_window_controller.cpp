@@ -1,4 +1,6 @@
 #include "web_setting_window_controller.h"
+
+#include "widgets/view_helpers.h"
 #include "setting_frame.h"
 
 #include "display/sandboxed_web_view.h"
@@ -175,6 +177,11 @@ void WebSettingWindowController::buildWindow()
     connect(m_backButton, &QPushButton::clicked, this, &WebSettingWindowController::onBtnBack);
     connect(m_resetButton, &QPushButton::clicked, this, &WebSettingWindowController::resetCfg);
     connect(m_cancelButton, &QPushButton::clicked, this, &QDialog::reject);
+    // Escape cancels as the button does, also while the page has the focus and would keep the
+    // key for itself.
+    QAction *cancel = makeAction(this, &QDialog::reject, {QKeySequence(Qt::Key_Escape)});
+    cancel->setShortcutContext(Qt::WindowShortcut);
+    addAction(cancel);
     connect(m_saveButton, &QPushButton::clicked, this, &WebSettingWindowController::onBtnSave);
     connect(m_formatButton, &QPushButton::clicked, this, &WebSettingWindowController::askFormat);
     connect(m_webView, &SandboxedWebView::pageReady, this, &WebSettingWindowController::startWebBrowserConnection);
