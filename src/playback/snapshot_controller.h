@@ -1,5 +1,7 @@
 #pragma once
 
+#include "playback/convert/incident_export.h"
+
 #include <QList>
 #include <QObject>
 #include <QString>
@@ -29,9 +31,10 @@ QString snapshotFileName(const QUrl &clip, double seconds);
 
 // The questions put to the user. The window uses the platform's dialogs; tests answer them.
 struct SnapshotDialogs {
-    // The path chosen in a save dialog that proposes `name`, or "" when cancelled. The dialog
-    // itself asks before an existing file is replaced.
-    std::function<QString(QWidget *parent, const QString &name)> savePath;
+    // The path chosen in a save dialog that opens in `folder` (the platform's choice when empty)
+    // and proposes `name`, or "" when cancelled. The dialog itself asks before an existing file
+    // is replaced.
+    std::function<QString(QWidget *parent, const QString &folder, const QString &name)> savePath;
     // Shows the print dialog for printer; whether to print.
     std::function<bool(QWidget *parent, QPrinter &printer)> print;
 
@@ -70,6 +73,12 @@ signals:
     void copyFinished(bool copied);
 
 private:
+    // The file the large view shows: the selected row's, else the playing entry.
+    QUrl shownClip() const;
+    // The read-outs and the date and time `position` seconds into the playing entry.
+    IncidentMoment momentAt(double position) const;
+    // Asks for a path, the dialog opening where the last one saved, else in firstFolder.
+    QString askSavePath(const QString &firstFolder, const QString &name);
     void showFailure(const QString &text, const QString &reason);
 
     ClipSelection &m_clips;
@@ -77,6 +86,8 @@ private:
     DrovikAVView &m_big;
     QWidget *m_window = nullptr;
     SnapshotDialogs m_dialogs;
+    // Where the last save went, for the rest of the session; empty before the first.
+    QString m_lastSaveFolder;
     // Kept between prints, so the printer and paper chosen last time are offered again.
     std::unique_ptr<QPrinter> m_printer;
     QAction *m_snapshotAction = nullptr;

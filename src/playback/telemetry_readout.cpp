@@ -30,6 +30,11 @@ void TelemetryReadout::setTelemetry(std::unique_ptr<DrovikClipData> clipData, st
     m_subtitleData = std::move(subtitles);
 }
 
+IncidentMoment TelemetryReadout::momentAt(double t) const
+{
+    return incidentMomentAt(*m_clipData, m_subtitleData.get(), t);
+}
+
 void TelemetryReadout::forgetSubtitles()
 {
     m_subtitleData.reset();

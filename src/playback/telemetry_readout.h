@@ -1,5 +1,7 @@
 #pragma once
 
+#include "playback/convert/incident_export.h"
+
 #include <QObject>
 #include <QString>
 
@@ -24,6 +26,8 @@ public:
     ~TelemetryReadout() override;
 
     const DrovikClipData &clipData() const { return *m_clipData; }
+    // Every read-out at t seconds, whatever was last shown (no date: the clip's record has none).
+    IncidentMoment momentAt(double t) const;
     void setTelemetry(std::unique_ptr<DrovikClipData> clipData, std::unique_ptr<SubtitleData> subtitles);
     // A new entry is on its way: its cues are not those of the last one, and the marker is moved
     // afresh wherever it lands.

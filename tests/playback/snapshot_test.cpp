@@ -1,11 +1,15 @@
 // Stills, prints, copies and removals from the main window, with the real ffmpeg and mpv
 // (offscreen, no sound) and the save and print dialogs answered by the test.
 #include "playing_window.h"
+#include "../convert/incident_test_clips.h"
 #include "app/main_window.h"
 #include "app/main_window_ui.h"
+#include "playback/convert/incident_export.h"
 #include "playback/playback_controller.h"
+#include "playback/player/drovik_av_view.h"
 #include "playback/snapshot_controller.h"
 #include "programs.h"
+#include "testenv.h"
 #include "widgets/image_widgets.h"
 
 #include <QDir>
@@ -14,6 +18,7 @@
 #include <QPrinter>
 #include <QRegularExpression>
 #include <QSignalSpy>
+#include <QStandardPaths>
 #include <QTableView>
 
 #include <gtest/gtest.h>
@@ -51,17 +56,25 @@ TEST(SnapshotNames, NameOfTheFileTheLargeViewShowsAndWholeMilliseconds)
     EXPECT_EQ(bigVideoUrlOfRow(list, -1, false), QUrl());
 }
 
-// The bounding box of everything on a page that is not white paper.
-QRect inkBounds(const QImage &page)
+// The bounding boxes of what is printed on a page, one per band of rows with ink separated by
+// white paper, from the top.
+QList<QRect> inkBands(const QImage &page)
 {
-    QRect ink;
+    QList<QRect> bands;
+    bool inBand = false;
     for (int y = 0; y < page.height(); ++y) {
+        QRect row;
         for (int x = 0; x < page.width(); ++x) {
             if (qGray(page.pixel(x, y)) < 235)
-                ink |= QRect(x, y, 1, 1);
+                row |= QRect(x, y, 1, 1);
         }
+        if (!row.isNull() && !inBand)
+            bands.append(row);
+        else if (!row.isNull())
+            bands.last() |= row;
+        inBand = !row.isNull();
     }
-    return ink;
+    return bands;
 }
 
 class SnapshotTest : public test::PlayingWindowTest {
@@ -70,7 +83,8 @@ protected:
     {
         PlayingWindowTest::SetUp();
         SnapshotDialogs dialogs;
-        dialogs.savePath = [this](QWidget *, const QString &name) {
+        dialogs.savePath = [this](QWidget *, const QString &folder, const QString &name) {
+            openedIn.append(folder);
             proposed.append(name);
             return answer;
         };
@@ -103,26 +117,36 @@ protected:
     }
 
     test::TempFolder out;
+    QStringList openedIn;
     QStringList proposed;
     QString answer;
 };
 
-TEST_F(SnapshotTest, StillAndPrintHoldTheShownFrame)
+TEST_F(SnapshotTest, StillAndPrintHoldTheShownFrameAndItsMoment)
 {
-    ASSERT_TRUE(test::ffmpeg(test::words(QStringLiteral("-f lavfi -i testsrc=size=320x180:rate=10:duration=30"))
-                             + test::h264() + QStringList{clips.path(QStringLiteral("0512_F.mov"))}));
+    ASSERT_TRUE(test::KnownTelemetry::makePair(clips.root(), QStringLiteral("20240517_101600"), 6));
     list();
     PlaybackController &playback = *controller->playback();
+    const DrovikAVView &big = *controller->bigMovieView();
     playback.playVideoWithIdx(0);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return playback.isDisplayTimerRunning(); }, 15000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return playback.isDisplayTimerRunning() && big.currentTime() > 1.5; }, 15000))
+        << "past the first fix";
+
+    // The first dialog opens in Pictures, home when there is none; then where the last save went.
+    const QString home = test::isolatedHome();
+    const QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+    ASSERT_TRUE(pictures.startsWith(home + QLatin1Char('/'))) << pictures.toStdString();
+    controller->ui().snapShotButton->click();
+    EXPECT_TRUE(playback.isVideoPaused());
+    ASSERT_TRUE(QDir().mkpath(pictures));
+    controller->ui().snapShotButton->click();
+    EXPECT_EQ(openedIn, (QStringList{home, pictures})) << "a cancelled dialog leaves the first folder";
 
     // A write that fails is reported and leaves nothing behind.
     answer = out.path(QStringLiteral("missing/still.png"));
     controller->ui().snapShotButton->click();
-    EXPECT_TRUE(playback.isVideoPaused());
-    ASSERT_EQ(proposed.size(), 1);
-    EXPECT_TRUE(QRegularExpression(QStringLiteral("^0512_F_\\d+\\.png$")).match(proposed.first()).hasMatch())
-        << proposed.first().toStdString();
+    EXPECT_TRUE(QRegularExpression(QStringLiteral("^20240517_101600_F_\\d+\\.png$")).match(proposed.last()).hasMatch())
+        << proposed.last().toStdString();
     const QString alert = takeAlert();
     EXPECT_TRUE(alert.startsWith(QStringLiteral("The snapshot could not be saved. | ")) && !alert.endsWith(QLatin1String("| ")))
         << alert.toStdString();
@@ -130,23 +154,54 @@ TEST_F(SnapshotTest, StillAndPrintHoldTheShownFrame)
 
     answer = out.path(QStringLiteral("still.png"));
     controller->ui().snapShotButton->click();
-    EXPECT_EQ(QImage(answer).size(), QSize(320, 180)) << "the frame at its own size, not the view's";
+    EXPECT_EQ(openedIn.last(), out.path(QStringLiteral("missing")));
+    const QImage still(answer);
+    EXPECT_EQ(still.size(), QSize(160, 90)) << "the frame at its own size, not the view's";
     EXPECT_EQ(takeAlert(), QString());
+    QDir(home).rmdir(QStringLiteral("Pictures"));
 
-    // One landscape page with the frame as wide as the page allows, in its own proportions.
+    // Its text chunks are those of the incident export's still of the same moment.
+    const double at = big.currentTime();
+    const int sample = int(at * 10);
+    EXPECT_TRUE(still.text(QStringLiteral("Creation Time")).startsWith(QStringLiteral("2024-05-17T10:16:0")));
+    EXPECT_NEAR(still.text(QStringLiteral("Drovik:Latitude")).toDouble(), test::KnownTelemetry::lat(sample / 10), 0.0011);
+    EXPECT_NEAR(still.text(QStringLiteral("Drovik:GX")).toDouble(), test::KnownTelemetry::gx(sample), 1.0 / 128);
+    IncidentRequest request;
+    request.clip = clips.url(QStringLiteral("20240517_101600_F.mp4"));
+    request.at = at;
+    request.outputFolder = out.root();
+    const IncidentResult incident = exportIncident(request);
+    ASSERT_TRUE(incident.ok()) << incident.error.toStdString();
+    const QImage incidentStill(incident.folder + QStringLiteral("/20240517_101600_F.png"));
+    ASSERT_EQ(still.textKeys(), incidentStill.textKeys());
+    for (const QString &key : still.textKeys())
+        EXPECT_EQ(still.text(key), incidentStill.text(key)) << key.toStdString();
+
+    // One landscape page with the frame as wide as the page allows, in its own proportions, and
+    // under it the file, the date and time, the position and the speed.
     controller->ui().printButton->click();
     EXPECT_EQ(takeAlert(), QString());
+    const QString pdf = out.path(QStringLiteral("frame.pdf"));
     const test::ProgramRun render = test::run(QStringLiteral("pdftoppm"),
-        {QStringLiteral("-r"), QStringLiteral("30"), QStringLiteral("-png"), out.path(QStringLiteral("frame.pdf")),
-         out.path(QStringLiteral("page"))});
+        {QStringLiteral("-r"), QStringLiteral("30"), QStringLiteral("-png"), pdf, out.path(QStringLiteral("page"))});
     ASSERT_EQ(render.exitCode, 0) << render.err.constData();
     const QStringList pages = QDir(out.root()).entryList({QStringLiteral("page*.png")});
     ASSERT_EQ(pages.size(), 1);
     const QImage page(out.path(pages.first()));
     EXPECT_GT(page.width(), page.height());
-    const QRect ink = inkBounds(page);
-    EXPECT_GT(ink.width(), page.width() * 8 / 10);
-    EXPECT_NEAR(double(ink.width()) / ink.height(), 320.0 / 180.0, 0.05);
+    const QList<QRect> bands = inkBands(page);
+    ASSERT_EQ(bands.size(), 2) << "the frame and its caption";
+    EXPECT_GT(bands.first().width(), page.width() * 8 / 10);
+    EXPECT_NEAR(double(bands.first().width()) / bands.first().height(), 160.0 / 90.0, 0.05);
+    const test::ProgramRun text = test::run(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
+    ASSERT_EQ(text.exitCode, 0) << text.err.constData();
+    const QString caption = QString::fromUtf8(text.out).simplified();
+    const auto reading = [&](const char *key) { return still.text(QLatin1String(key)).toDouble(); };
+    EXPECT_EQ(caption, QStringLiteral("20240517_101600_F.mp4 \u00b7 %1 \u00b7 %2, %3 \u00b7 %4 km/h")
+                           .arg(still.text(QStringLiteral("Creation Time")).replace(QLatin1Char('T'), QLatin1Char(' ')))
+                           .arg(reading("Drovik:Latitude"), 0, 'f', 4)
+                           .arg(reading("Drovik:Longitude"), 0, 'f', 4)
+                           .arg(still.text(QStringLiteral("Drovik:SpeedKmh"))));
 }
 
 TEST_F(SnapshotTest, SaveCopyAndRemoveTouchOnlyTheirFiles)

@@ -78,56 +78,6 @@ std::optional<QDateTime> creationTimeFromListing(const QString &listing)
     return time.isValid() ? std::optional(time) : std::nullopt;
 }
 
-// The read-outs at the moment, from where the viewer takes them: an MP4's subtitle cues, else
-// the clip's record.
-IncidentMoment momentOf(const PreparedClip &clip, double at)
-{
-    IncidentMoment moment;
-    const int index = int(std::trunc(at * kSamplesPerSecond));
-    int x = 0, y = 0, z = 0;
-    float lat = 0, lng = 0;
-    uint32_t speed = 0;
-    if (clip.subtitles) {
-        moment.hasSensor = clip.subtitles->getSensorAt(index, x, y, z);
-        moment.hasFix = clip.subtitles->getGpsAt(index, lat, lng, speed) != 2;
-    } else if (index >= 0 && uint32_t(index) < clip.clipData->clipDataCount()) {
-        clip.clipData->getClipDataWithIndex(index, x, y, z, lat, lng, speed);
-        moment.hasSensor = true;
-        moment.hasFix = (lat != 0.0f || lng != 0.0f) && std::isfinite(lat) && std::isfinite(lng);
-    }
-    if (moment.hasSensor) {
-        moment.gx = x / 128.0;
-        moment.gy = y / 128.0;
-        moment.gz = z / 128.0;
-    }
-    if (moment.hasFix) {
-        moment.lat = lat;
-        moment.lng = lng;
-        moment.speedKmh = speed;
-    }
-    return moment;
-}
-
-QList<std::pair<QString, QString>> stillTexts(const IncidentMoment &m, double at)
-{
-    QList<std::pair<QString, QString>> texts;
-    if (!m.dateTime.isEmpty())
-        texts.append({QStringLiteral("Creation Time"), m.dateTime});
-    texts.append({QStringLiteral("Drovik:ClipTime"), seconds3(at)});
-    if (m.hasFix) {
-        texts.append({QStringLiteral("Drovik:Latitude"), QString::fromStdString(telemetry::floatText(m.lat))});
-        texts.append({QStringLiteral("Drovik:Longitude"), QString::fromStdString(telemetry::floatText(m.lng))});
-        texts.append({QStringLiteral("Drovik:SpeedKmh"), QString::number(m.speedKmh)});
-    }
-    if (m.hasSensor) {
-        texts.append({QStringLiteral("Drovik:GX"), QString::number(m.gx, 'f', 3)});
-        texts.append({QStringLiteral("Drovik:GY"), QString::number(m.gy, 'f', 3)});
-        texts.append({QStringLiteral("Drovik:GZ"), QString::number(m.gz, 'f', 3)});
-    }
-    texts.append({QStringLiteral("Software"), QStringLiteral("Drovik Viewer")});
-    return texts;
-}
-
 quint32 crc32(const QByteArray &bytes)
 {
     static const std::array<quint32, 256> table = [] {
@@ -189,7 +139,7 @@ private:
     bool still(const View &view, double at, const IncidentMoment &moment, QString &error);
     bool writeFile(const QString &name, const QByteArray &bytes, QString &error);
     bool writeTrack(const PreparedClip &clip, double start, double end, QString &error);
-    QString dateTimeOf(const View &first, QString listing) const;
+    QString dateTimeOf(const View &first, const QString &listing) const;
     // Renames the finished temporary folder to its name in out; the path, or "" when it cannot.
     QString moveIntoPlace(const QFileInfo &out, const QString &name) const;
     QByteArray summary(const PreparedClip &clip, const QList<View> &views, const IncidentMoment &moment,
@@ -384,17 +334,11 @@ bool IncidentWriter::writeTrack(const PreparedClip &clip, double start, double e
     return writeFile(name, QByteArray::fromStdString(gpx.str()), error);
 }
 
-// The camera's clock as the clip's name tells it, else the container's creation time (UTC).
-QString IncidentWriter::dateTimeOf(const View &first, QString listing) const
+QString IncidentWriter::dateTimeOf(const View &first, const QString &listing) const
 {
-    const double at = m_request.at;
-    if (const auto named = dateTimeFromClipName(m_request.clip.fileName(), at))
-        return *named;
-    if (first.source != first.playable)
-        listing = FfmpegUtils::GetFFMPEGVideoInfo(first.source, m_ffmpeg);
-    if (const auto created = creationTimeFromListing(listing))
-        return created->addMSecs(qint64(at * 1000)).toString(Qt::ISODate);
-    return QString();
+    return momentDateTime(m_request.clip.fileName(), m_request.at, [&] {
+        return first.source == first.playable ? listing : FfmpegUtils::GetFFMPEGVideoInfo(first.source, m_ffmpeg);
+    });
 }
 
 QString IncidentWriter::moveIntoPlace(const QFileInfo &out, const QString &name) const
@@ -452,7 +396,7 @@ IncidentResult IncidentWriter::run()
     const double start = std::max(0.0, r.at - r.before);
     const double end = std::min(*duration, r.at + r.after);
 
-    IncidentMoment moment = momentOf(clip, r.at);
+    IncidentMoment moment = incidentMomentAt(*clip.clipData, clip.subtitles.get(), r.at);
     moment.dateTime = dateTimeOf(views.first(), listing);
 
     QString error;
@@ -509,6 +453,65 @@ std::optional<QString> dateTimeFromClipName(const QString &fileName, double at)
     // The camera's clock has no zone: counted in UTC so no daylight-saving step moves it.
     const QDateTime start(date, time, QTimeZone::utc());
     return start.addMSecs(qint64(std::clamp(at, 0.0, 1.0e9) * 1000)).toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss"));
+}
+
+IncidentMoment incidentMomentAt(const DrovikClipData &clipData, const SubtitleData *subtitles, double at)
+{
+    IncidentMoment moment;
+    // A position the player cannot have reads as no sample rather than overflowing the index.
+    const double sample = std::trunc(at * kSamplesPerSecond);
+    const int index = std::isfinite(sample) && sample >= 0 && sample < 1.0e9 ? int(sample) : -1;
+    int x = 0, y = 0, z = 0;
+    float lat = 0, lng = 0;
+    uint32_t speed = 0;
+    if (subtitles) {
+        moment.hasSensor = subtitles->getSensorAt(index, x, y, z);
+        moment.hasFix = subtitles->getGpsAt(index, lat, lng, speed) != 2;
+    } else if (index >= 0 && uint32_t(index) < clipData.clipDataCount()) {
+        clipData.getClipDataWithIndex(index, x, y, z, lat, lng, speed);
+        moment.hasSensor = true;
+        moment.hasFix = (lat != 0.0f || lng != 0.0f) && std::isfinite(lat) && std::isfinite(lng);
+    }
+    if (moment.hasSensor) {
+        moment.gx = x / 128.0;
+        moment.gy = y / 128.0;
+        moment.gz = z / 128.0;
+    }
+    if (moment.hasFix) {
+        moment.lat = lat;
+        moment.lng = lng;
+        moment.speedKmh = speed;
+    }
+    return moment;
+}
+
+QString momentDateTime(const QString &fileName, double at, const std::function<QString()> &listing)
+{
+    if (const auto named = dateTimeFromClipName(fileName, at))
+        return *named;
+    if (const auto created = creationTimeFromListing(listing()); created && std::isfinite(at))
+        return created->addMSecs(qint64(std::clamp(at, 0.0, 1.0e9) * 1000)).toString(Qt::ISODate);
+    return QString();
+}
+
+QList<std::pair<QString, QString>> stillTexts(const IncidentMoment &m, double at)
+{
+    QList<std::pair<QString, QString>> texts;
+    if (!m.dateTime.isEmpty())
+        texts.append({QStringLiteral("Creation Time"), m.dateTime});
+    texts.append({QStringLiteral("Drovik:ClipTime"), seconds3(at)});
+    if (m.hasFix) {
+        texts.append({QStringLiteral("Drovik:Latitude"), QString::fromStdString(telemetry::floatText(m.lat))});
+        texts.append({QStringLiteral("Drovik:Longitude"), QString::fromStdString(telemetry::floatText(m.lng))});
+        texts.append({QStringLiteral("Drovik:SpeedKmh"), QString::number(m.speedKmh)});
+    }
+    if (m.hasSensor) {
+        texts.append({QStringLiteral("Drovik:GX"), QString::number(m.gx, 'f', 3)});
+        texts.append({QStringLiteral("Drovik:GY"), QString::number(m.gy, 'f', 3)});
+        texts.append({QStringLiteral("Drovik:GZ"), QString::number(m.gz, 'f', 3)});
+    }
+    texts.append({QStringLiteral("Software"), QStringLiteral("Drovik Viewer")});
+    return texts;
 }
 
 // PNG: an 8-byte signature, then chunks: length (4 bytes, big-endian, data only), type (4 ASCII

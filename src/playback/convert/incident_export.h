@@ -19,7 +19,8 @@
 // playable files. A stream ffmpeg cannot copy into the container is left out rather than
 // failing the export, and the summary says so.
 //
-// The still's PNG text chunks (tEXt, Latin-1), present when the clip tells them:
+// The still's PNG text chunks (tEXt, Latin-1), present when the clip tells them (the viewer's
+// snapshots carry the same ones):
 //   "Creation Time"     date and time of the moment, ISO 8601 ("2024-05-17T10:16:08"; camera
 //                       clock, no zone, when read from the clip's name; "…Z" when from the
 //                       container's UTC creation time)
@@ -47,6 +48,9 @@
 #include <utility>
 
 namespace drovik {
+
+class DrovikClipData;
+class SubtitleData;
 
 struct IncidentRequest {
     QUrl clip;              // the list entry
@@ -90,6 +94,18 @@ QString incidentFolderName(const QUrl &clip, double at);
 // The date and time of the moment `at` seconds into a clip whose file name starts with the
 // camera's "YYYYMMDD_HHMMSS"; nothing when the name does not.
 std::optional<QString> dateTimeFromClipName(const QString &fileName, double at);
+
+// The read-outs `at` seconds into a clip, from where the viewer takes them: an MP4's subtitle
+// cues when there are any, else the clip's record. dateTime is left empty.
+IncidentMoment incidentMomentAt(const DrovikClipData &clipData, const SubtitleData *subtitles, double at);
+
+// The date and time of the moment `at` seconds into the clip named fileName: the camera's clock
+// as the name tells it, else the container's creation time (UTC) from ffmpeg's listing of the
+// clip, asked for only then; empty when neither tells.
+QString momentDateTime(const QString &fileName, double at, const std::function<QString()> &listing);
+
+// The still's text chunks (above) for the moment `at` seconds into the clip, in that order.
+QList<std::pair<QString, QString>> stillTexts(const IncidentMoment &moment, double at);
 
 // The PNG file `png` with tEXt chunks for each (keyword, text) inserted after its header
 // chunk; nothing when png is not a PNG or a keyword or text is not Latin-1 (keywords 1 … 79
