@@ -835,5 +835,215 @@ Do you want to turn off Parking Mode?</translation>
         <source>Open Folder</source>
         <translation>Open Folder</translation>
     </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: a group of the keyboard shortcuts window</extracomment>
+        <source>Playback</source>
+        <translation>Playback</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: a command of the main window, in the shortcuts window and the tooltips</extracomment>
+        <source>Play or Pause</source>
+        <translation>Play or Pause</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: a command of the main window, in the shortcuts window and the tooltips</extracomment>
+        <source>Stop</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: a command of the main window, in the shortcuts window and the tooltips</extracomment>
+        <source>Previous Frame</source>
+        <translation>Previous Frame</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: a command of the main window, in the shortcuts window and the tooltips</extracomment>
+        <source>Next Frame</source>
+        <translation>Next Frame</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: a command of the main window, in the shortcuts window and the tooltips</extracomment>
+        <source>Previous Clip</source>
+        <translation>Previous Clip</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: a command of the main window, in the shortcuts window and the tooltips</extracomment>
+        <source>Next Clip</source>
+        <translation>Next Clip</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: a command of the main window, in the shortcuts window and the tooltips</extracomment>
+        <source>Slower</source>
+        <translation>Slower</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: a command of the main window, in the shortcuts window and the tooltips</extracomment>
+        <source>Faster</source>
+        <translation>Faster</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: a command of the main window, in the shortcuts window and the tooltips</extracomment>
+        <source>Normal Speed</source>
+        <translation>Normal Speed</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: a command of the main window, in the shortcuts window and the tooltips</extracomment>
+        <source>Previous G-Force Event</source>
+        <translation>Previous G-Force Event</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: a command of the main window, in the shortcuts window and the tooltips</extracomment>
+        <source>Next G-Force Event</source>
+        <translation>Next G-Force Event</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: a command of the main window, in the shortcuts window and the tooltips</extracomment>
+        <source>Sound On or Off</source>
+        <translation>Sound On or Off</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: a command of the main window, in the shortcuts window and the tooltips</extracomment>
+        <source>Volume Up</source>
+        <translation>Volume Up</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: a command of the main window, in the shortcuts window and the tooltips</extracomment>
+        <source>Volume Down</source>
+        <translation>Volume Down</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: a group of the keyboard shortcuts window</extracomment>
+        <source>View</source>
+        <translation>View</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: a command of the main window, in the shortcuts window and the tooltips</extracomment>
+        <source>Zoom In</source>
+        <translation>Zoom In</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: a command of the main window, in the shortcuts window and the tooltips</extracomment>
+        <source>Zoom Out</source>
+        <translation>Zoom Out</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: a command of the main window, in the shortcuts window and the tooltips</extracomment>
+        <source>Actual Size (1:1)</source>
+        <translation>Actual Size (1:1)</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: a command of the main window, in the shortcuts window and the tooltips</extracomment>
+        <source>Pan the Zoomed Picture</source>
+        <translation>Pan the Zoomed Picture</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: a command of the main window, in the shortcuts window and the tooltips</extracomment>
+        <source>Mirror the Pictures</source>
+        <translation>Mirror the Pictures</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: a command of the main window, in the shortcuts window and the tooltips</extracomment>
+        <source>Swap Front and Rear</source>
+        <translation>Swap Front and Rear</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: a command of the main window, in the shortcuts window and the tooltips</extracomment>
+        <source>Full Screen</source>
+        <translation>Full Screen</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: a command of the main window, in the shortcuts window and the tooltips</extracomment>
+        <source>Leave Full Screen</source>
+        <translation>Leave Full Screen</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: a group of the keyboard shortcuts window</extracomment>
+        <source>Clips and Evidence</source>
+        <translation>Clips and Evidence</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: a command of the main window, in the shortcuts window and the tooltips</extracomment>
+        <source>Choose Folder…</source>
+        <translation>Choose Folder…</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: a command of the main window, in the shortcuts window and the tooltips</extracomment>
+        <source>Choose a Clip in the List</source>
+        <translation>Choose a Clip in the List</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: a command of the main window, in the shortcuts window and the tooltips</extracomment>
+        <source>Play the Chosen Clip</source>
+        <translation>Play the Chosen Clip</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: a command of the main window, in the shortcuts window and the tooltips</extracomment>
+        <source>Save a Still…</source>
+        <translation>Save a Still…</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: a command of the main window, in the shortcuts window and the tooltips</extracomment>
+        <source>Print…</source>
+        <translation>Print…</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: a command of the main window, in the shortcuts window and the tooltips</extracomment>
+        <source>Save a Copy of the Clip…</source>
+        <translation>Save a Copy of the Clip…</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: a group of the keyboard shortcuts window</extracomment>
+        <source>Window</source>
+        <translation>Window</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: a command of the main window, in the shortcuts window and the tooltips</extracomment>
+        <source>Camera Settings…</source>
+        <translation>Camera Settings…</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: a command of the main window, in the shortcuts window and the tooltips</extracomment>
+        <source>Keyboard Shortcuts</source>
+        <translation>Keyboard Shortcuts</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: a command of the main window, in the shortcuts window and the tooltips</extracomment>
+        <source>Minimise</source>
+        <translation>Minimise</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: a command of the main window, in the shortcuts window and the tooltips</extracomment>
+        <source>Quit %1</source>
+        <translation>Quit %1</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: a button tooltip of the settings windows</extracomment>
+        <source>The camera's built-in settings, written to the card with OK</source>
+        <translation>The camera's built-in settings, written to the card with OK</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: a button tooltip of the settings windows</extracomment>
+        <source>Write these settings to the card</source>
+        <translation>Write these settings to the card</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: a button tooltip of the settings windows</extracomment>
+        <source>Close without writing anything</source>
+        <translation>Close without writing anything</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: a button tooltip of the settings windows</extracomment>
+        <source>Back to the List</source>
+        <translation>Back to the List</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: a button tooltip of the settings windows</extracomment>
+        <source>Erase the memory card, after asking</source>
+        <translation>Erase the memory card, after asking</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: a button tooltip of the settings windows</extracomment>
+        <source>Continue with this choice</source>
+        <translation>Continue with this choice</translation>
+    </message>
 </context>
 </TS>

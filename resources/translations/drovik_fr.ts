@@ -835,5 +835,215 @@ Voulez-vous désactiver le mode stationnement ?</translation>
         <source>Open Folder</source>
         <translation>Ouvrir le dossier</translation>
     </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: a group of the keyboard shortcuts window</extracomment>
+        <source>Playback</source>
+        <translation>Lecture</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: a command of the main window, in the shortcuts window and the tooltips</extracomment>
+        <source>Play or Pause</source>
+        <translation>Lire ou mettre en pause</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: a command of the main window, in the shortcuts window and the tooltips</extracomment>
+        <source>Stop</source>
+        <translation>Arrêter</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: a command of the main window, in the shortcuts window and the tooltips</extracomment>
+        <source>Previous Frame</source>
+        <translation>Image précédente</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: a command of the main window, in the shortcuts window and the tooltips</extracomment>
+        <source>Next Frame</source>
+        <translation>Image suivante</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: a command of the main window, in the shortcuts window and the tooltips</extracomment>
+        <source>Previous Clip</source>
+        <translation>Clip précédent</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: a command of the main window, in the shortcuts window and the tooltips</extracomment>
+        <source>Next Clip</source>
+        <translation>Clip suivant</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: a command of the main window, in the shortcuts window and the tooltips</extracomment>
+        <source>Slower</source>
+        <translation>Plus lent</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: a command of the main window, in the shortcuts window and the tooltips</extracomment>
+        <source>Faster</source>
+        <translation>Plus rapide</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: a command of the main window, in the shortcuts window and the tooltips</extracomment>
+        <source>Normal Speed</source>
+        <translation>Vitesse normale</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: a command of the main window, in the shortcuts window and the tooltips</extracomment>
+        <source>Previous G-Force Event</source>
+        <translation>Événement G précédent</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: a command of the main window, in the shortcuts window and the tooltips</extracomment>
+        <source>Next G-Force Event</source>
+        <translation>Événement G suivant</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: a command of the main window, in the shortcuts window and the tooltips</extracomment>
+        <source>Sound On or Off</source>
+        <translation>Son activé ou coupé</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: a command of the main window, in the shortcuts window and the tooltips</extracomment>
+        <source>Volume Up</source>
+        <translation>Augmenter le volume</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: a command of the main window, in the shortcuts window and the tooltips</extracomment>
+        <source>Volume Down</source>
+        <translation>Baisser le volume</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: a group of the keyboard shortcuts window</extracomment>
+        <source>View</source>
+        <translation>Affichage</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: a command of the main window, in the shortcuts window and the tooltips</extracomment>
+        <source>Zoom In</source>
+        <translation>Zoom avant</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: a command of the main window, in the shortcuts window and the tooltips</extracomment>
+        <source>Zoom Out</source>
+        <translation>Zoom arrière</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: a command of the main window, in the shortcuts window and the tooltips</extracomment>
+        <source>Actual Size (1:1)</source>
+        <translation>Taille réelle (1:1)</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: a command of the main window, in the shortcuts window and the tooltips</extracomment>
+        <source>Pan the Zoomed Picture</source>
+        <translation>Déplacer l'image agrandie</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: a command of the main window, in the shortcuts window and the tooltips</extracomment>
+        <source>Mirror the Pictures</source>
+        <translation>Retourner les images</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: a command of the main window, in the shortcuts window and the tooltips</extracomment>
+        <source>Swap Front and Rear</source>
+        <translation>Échanger avant et arrière</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: a command of the main window, in the shortcuts window and the tooltips</extracomment>
+        <source>Full Screen</source>
+        <translation>Plein écran</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: a command of the main window, in the shortcuts window and the tooltips</extracomment>
+        <source>Leave Full Screen</source>
+        <translation>Quitter le plein écran</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: a group of the keyboard shortcuts window</extracomment>
+        <source>Clips and Evidence</source>
+        <translation>Clips et preuves</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: a command of the main window, in the shortcuts window and the tooltips</extracomment>
+        <source>Choose Folder…</source>
+        <translation>Choisir un dossier…</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: a command of the main window, in the shortcuts window and the tooltips</extracomment>
+        <source>Choose a Clip in the List</source>
+        <translation>Choisir un clip dans la liste</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: a command of the main window, in the shortcuts window and the tooltips</extracomment>
+        <source>Play the Chosen Clip</source>
+        <translation>Lire le clip choisi</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: a command of the main window, in the shortcuts window and the tooltips</extracomment>
+        <source>Save a Still…</source>
+        <translation>Enregistrer une image…</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: a command of the main window, in the shortcuts window and the tooltips</extracomment>
+        <source>Print…</source>
+        <translation>Imprimer…</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: a command of the main window, in the shortcuts window and the tooltips</extracomment>
+        <source>Save a Copy of the Clip…</source>
+        <translation>Enregistrer une copie du clip…</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: a group of the keyboard shortcuts window</extracomment>
+        <source>Window</source>
+        <translation>Fenêtre</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: a command of the main window, in the shortcuts window and the tooltips</extracomment>
+        <source>Camera Settings…</source>
+        <translation>Réglages de la caméra…</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: a command of the main window, in the shortcuts window and the tooltips</extracomment>
+        <source>Keyboard Shortcuts</source>
+        <translation>Raccourcis clavier</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: a command of the main window, in the shortcuts window and the tooltips</extracomment>
+        <source>Minimise</source>
+        <translation>Réduire</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: a command of the main window, in the shortcuts window and the tooltips</extracomment>
+        <source>Quit %1</source>
+        <translation>Quitter %1</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: a button tooltip of the settings windows</extracomment>
+        <source>The camera's built-in settings, written to the card with OK</source>
+        <translation>Les réglages d’origine de la caméra, écrits sur la carte avec OK</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: a button tooltip of the settings windows</extracomment>
+        <source>Write these settings to the card</source>
+        <translation>Écrire ces réglages sur la carte</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: a button tooltip of the settings windows</extracomment>
+        <source>Close without writing anything</source>
+        <translation>Fermer sans rien écrire</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: a button tooltip of the settings windows</extracomment>
+        <source>Back to the List</source>
+        <translation>Retour à la liste</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: a button tooltip of the settings windows</extracomment>
+        <source>Erase the memory card, after asking</source>
+        <translation>Effacer la carte mémoire, après confirmation</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: a button tooltip of the settings windows</extracomment>
+        <source>Continue with this choice</source>
+        <translation>Continuer avec ce choix</translation>
+    </message>
 </context>
 </TS>

@@ -835,5 +835,215 @@ Drovik Viewerを終了してから再度フォーマットしてください。
         <source>Open Folder</source>
         <translation>フォルダを開く</translation>
     </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: a group of the keyboard shortcuts window</extracomment>
+        <source>Playback</source>
+        <translation>再生</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: a command of the main window, in the shortcuts window and the tooltips</extracomment>
+        <source>Play or Pause</source>
+        <translation>再生/一時停止</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: a command of the main window, in the shortcuts window and the tooltips</extracomment>
+        <source>Stop</source>
+        <translation>停止</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: a command of the main window, in the shortcuts window and the tooltips</extracomment>
+        <source>Previous Frame</source>
+        <translation>前のフレーム</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: a command of the main window, in the shortcuts window and the tooltips</extracomment>
+        <source>Next Frame</source>
+        <translation>次のフレーム</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: a command of the main window, in the shortcuts window and the tooltips</extracomment>
+        <source>Previous Clip</source>
+        <translation>前のクリップ</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: a command of the main window, in the shortcuts window and the tooltips</extracomment>
+        <source>Next Clip</source>
+        <translation>次のクリップ</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: a command of the main window, in the shortcuts window and the tooltips</extracomment>
+        <source>Slower</source>
+        <translation>遅く</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: a command of the main window, in the shortcuts window and the tooltips</extracomment>
+        <source>Faster</source>
+        <translation>速く</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: a command of the main window, in the shortcuts window and the tooltips</extracomment>
+        <source>Normal Speed</source>
+        <translation>標準速度</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: a command of the main window, in the shortcuts window and the tooltips</extracomment>
+        <source>Previous G-Force Event</source>
+        <translation>前の衝撃イベント</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: a command of the main window, in the shortcuts window and the tooltips</extracomment>
+        <source>Next G-Force Event</source>
+        <translation>次の衝撃イベント</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: a command of the main window, in the shortcuts window and the tooltips</extracomment>
+        <source>Sound On or Off</source>
+        <translation>音声オン/オフ</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: a command of the main window, in the shortcuts window and the tooltips</extracomment>
+        <source>Volume Up</source>
+        <translation>音量を上げる</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: a command of the main window, in the shortcuts window and the tooltips</extracomment>
+        <source>Volume Down</source>
+        <translation>音量を下げる</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: a group of the keyboard shortcuts window</extracomment>
+        <source>View</source>
+        <translation>表示</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: a command of the main window, in the shortcuts window and the tooltips</extracomment>
+        <source>Zoom In</source>
+        <translation>拡大</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: a command of the main window, in the shortcuts window and the tooltips</extracomment>
+        <source>Zoom Out</source>
+        <translation>縮小</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: a command of the main window, in the shortcuts window and the tooltips</extracomment>
+        <source>Actual Size (1:1)</source>
+        <translation>実寸 (1:1)</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: a command of the main window, in the shortcuts window and the tooltips</extracomment>
+        <source>Pan the Zoomed Picture</source>
+        <translation>拡大画像を移動</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: a command of the main window, in the shortcuts window and the tooltips</extracomment>
+        <source>Mirror the Pictures</source>
+        <translation>映像を反転</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: a command of the main window, in the shortcuts window and the tooltips</extracomment>
+        <source>Swap Front and Rear</source>
+        <translation>前方と後方を入れ替え</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: a command of the main window, in the shortcuts window and the tooltips</extracomment>
+        <source>Full Screen</source>
+        <translation>全画面表示</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: a command of the main window, in the shortcuts window and the tooltips</extracomment>
+        <source>Leave Full Screen</source>
+        <translation>全画面表示を終了</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: a group of the keyboard shortcuts window</extracomment>
+        <source>Clips and Evidence</source>
+        <translation>クリップと証拠</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: a command of the main window, in the shortcuts window and the tooltips</extracomment>
+        <source>Choose Folder…</source>
+        <translation>フォルダを選択…</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: a command of the main window, in the shortcuts window and the tooltips</extracomment>
+        <source>Choose a Clip in the List</source>
+        <translation>リストでクリップを選択</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: a command of the main window, in the shortcuts window and the tooltips</extracomment>
+        <source>Play the Chosen Clip</source>
+        <translation>選択したクリップを再生</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: a command of the main window, in the shortcuts window and the tooltips</extracomment>
+        <source>Save a Still…</source>
+        <translation>静止画を保存…</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: a command of the main window, in the shortcuts window and the tooltips</extracomment>
+        <source>Print…</source>
+        <translation>印刷…</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: a command of the main window, in the shortcuts window and the tooltips</extracomment>
+        <source>Save a Copy of the Clip…</source>
+        <translation>クリップのコピーを保存…</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: a group of the keyboard shortcuts window</extracomment>
+        <source>Window</source>
+        <translation>ウインドウ</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: a command of the main window, in the shortcuts window and the tooltips</extracomment>
+        <source>Camera Settings…</source>
+        <translation>カメラの設定…</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: a command of the main window, in the shortcuts window and the tooltips</extracomment>
+        <source>Keyboard Shortcuts</source>
+        <translation>キーボードショートカット</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: a command of the main window, in the shortcuts window and the tooltips</extracomment>
+        <source>Minimise</source>
+        <translation>しまう</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: a command of the main window, in the shortcuts window and the tooltips</extracomment>
+        <source>Quit %1</source>
+        <translation>%1 を終了</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: a button tooltip of the settings windows</extracomment>
+        <source>The camera's built-in settings, written to the card with OK</source>
+        <translation>カメラの初期設定（OK でカードに書き込み）</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: a button tooltip of the settings windows</extracomment>
+        <source>Write these settings to the card</source>
+        <translation>この設定をカードに書き込む</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: a button tooltip of the settings windows</extracomment>
+        <source>Close without writing anything</source>
+        <translation>何も書き込まずに閉じる</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: a button tooltip of the settings windows</extracomment>
+        <source>Back to the List</source>
+        <translation>リストに戻る</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: a button tooltip of the settings windows</extracomment>
+        <source>Erase the memory card, after asking</source>
+        <translation>確認後にメモリーカードを消去</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: a button tooltip of the settings windows</extracomment>
+        <source>Continue with this choice</source>
+        <translation>この選択で続ける</translation>
+    </message>
 </context>
 </TS>

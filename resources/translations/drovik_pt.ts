@@ -835,5 +835,215 @@ Pretende desativar o modo de estacionamento?</translation>
         <source>Open Folder</source>
         <translation>Abrir pasta</translation>
     </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: a group of the keyboard shortcuts window</extracomment>
+        <source>Playback</source>
+        <translation>Reprodução</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: a command of the main window, in the shortcuts window and the tooltips</extracomment>
+        <source>Play or Pause</source>
+        <translation>Reproduzir ou pausar</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: a command of the main window, in the shortcuts window and the tooltips</extracomment>
+        <source>Stop</source>
+        <translation>Parar</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: a command of the main window, in the shortcuts window and the tooltips</extracomment>
+        <source>Previous Frame</source>
+        <translation>Quadro anterior</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: a command of the main window, in the shortcuts window and the tooltips</extracomment>
+        <source>Next Frame</source>
+        <translation>Próximo quadro</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: a command of the main window, in the shortcuts window and the tooltips</extracomment>
+        <source>Previous Clip</source>
+        <translation>Clipe anterior</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: a command of the main window, in the shortcuts window and the tooltips</extracomment>
+        <source>Next Clip</source>
+        <translation>Próximo clipe</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: a command of the main window, in the shortcuts window and the tooltips</extracomment>
+        <source>Slower</source>
+        <translation>Mais devagar</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: a command of the main window, in the shortcuts window and the tooltips</extracomment>
+        <source>Faster</source>
+        <translation>Mais rápido</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: a command of the main window, in the shortcuts window and the tooltips</extracomment>
+        <source>Normal Speed</source>
+        <translation>Velocidade normal</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: a command of the main window, in the shortcuts window and the tooltips</extracomment>
+        <source>Previous G-Force Event</source>
+        <translation>Evento G anterior</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: a command of the main window, in the shortcuts window and the tooltips</extracomment>
+        <source>Next G-Force Event</source>
+        <translation>Próximo evento G</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: a command of the main window, in the shortcuts window and the tooltips</extracomment>
+        <source>Sound On or Off</source>
+        <translation>Som ligado ou desligado</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: a command of the main window, in the shortcuts window and the tooltips</extracomment>
+        <source>Volume Up</source>
+        <translation>Aumentar o volume</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: a command of the main window, in the shortcuts window and the tooltips</extracomment>
+        <source>Volume Down</source>
+        <translation>Diminuir o volume</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: a group of the keyboard shortcuts window</extracomment>
+        <source>View</source>
+        <translation>Visualização</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: a command of the main window, in the shortcuts window and the tooltips</extracomment>
+        <source>Zoom In</source>
+        <translation>Aproximar</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: a command of the main window, in the shortcuts window and the tooltips</extracomment>
+        <source>Zoom Out</source>
+        <translation>Afastar</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: a command of the main window, in the shortcuts window and the tooltips</extracomment>
+        <source>Actual Size (1:1)</source>
+        <translation>Tamanho real (1:1)</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: a command of the main window, in the shortcuts window and the tooltips</extracomment>
+        <source>Pan the Zoomed Picture</source>
+        <translation>Mover a imagem ampliada</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: a command of the main window, in the shortcuts window and the tooltips</extracomment>
+        <source>Mirror the Pictures</source>
+        <translation>Espelhar as imagens</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: a command of the main window, in the shortcuts window and the tooltips</extracomment>
+        <source>Swap Front and Rear</source>
+        <translation>Trocar frente e traseira</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: a command of the main window, in the shortcuts window and the tooltips</extracomment>
+        <source>Full Screen</source>
+        <translation>Tela cheia</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: a command of the main window, in the shortcuts window and the tooltips</extracomment>
+        <source>Leave Full Screen</source>
+        <translation>Sair da tela cheia</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: a group of the keyboard shortcuts window</extracomment>
+        <source>Clips and Evidence</source>
+        <translation>Clipes e provas</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: a command of the main window, in the shortcuts window and the tooltips</extracomment>
+        <source>Choose Folder…</source>
+        <translation>Escolher pasta…</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: a command of the main window, in the shortcuts window and the tooltips</extracomment>
+        <source>Choose a Clip in the List</source>
+        <translation>Escolher um clipe na lista</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: a command of the main window, in the shortcuts window and the tooltips</extracomment>
+        <source>Play the Chosen Clip</source>
+        <translation>Reproduzir o clipe escolhido</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: a command of the main window, in the shortcuts window and the tooltips</extracomment>
+        <source>Save a Still…</source>
+        <translation>Salvar uma imagem…</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: a command of the main window, in the shortcuts window and the tooltips</extracomment>
+        <source>Print…</source>
+        <translation>Imprimir…</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: a command of the main window, in the shortcuts window and the tooltips</extracomment>
+        <source>Save a Copy of the Clip…</source>
+        <translation>Salvar uma cópia do clipe…</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: a group of the keyboard shortcuts window</extracomment>
+        <source>Window</source>
+        <translation>Janela</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: a command of the main window, in the shortcuts window and the tooltips</extracomment>
+        <source>Camera Settings…</source>
+        <translation>Configurações da câmera…</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: a command of the main window, in the shortcuts window and the tooltips</extracomment>
+        <source>Keyboard Shortcuts</source>
+        <translation>Atalhos de teclado</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: a command of the main window, in the shortcuts window and the tooltips</extracomment>
+        <source>Minimise</source>
+        <translation>Minimizar</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: a command of the main window, in the shortcuts window and the tooltips</extracomment>
+        <source>Quit %1</source>
+        <translation>Sair do %1</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: a button tooltip of the settings windows</extracomment>
+        <source>The camera's built-in settings, written to the card with OK</source>
+        <translation>As configurações de fábrica da câmera, gravadas no cartão com OK</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: a button tooltip of the settings windows</extracomment>
+        <source>Write these settings to the card</source>
+        <translation>Gravar estas configurações no cartão</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: a button tooltip of the settings windows</extracomment>
+        <source>Close without writing anything</source>
+        <translation>Fechar sem gravar nada</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: a button tooltip of the settings windows</extracomment>
+        <source>Back to the List</source>
+        <translation>Voltar à lista</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: a button tooltip of the settings windows</extracomment>
+        <source>Erase the memory card, after asking</source>
+        <translation>Apagar o cartão de memória, após confirmar</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: a button tooltip of the settings windows</extracomment>
+        <source>Continue with this choice</source>
+        <translation>Continuar com esta escolha</translation>
+    </message>
 </context>
 </TS>

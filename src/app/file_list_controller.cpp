@@ -16,6 +16,7 @@
 #include <QFileInfo>
 #include <QFutureWatcher>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
@@ -43,13 +44,34 @@ FileListController::FileListController(MainWindowUi &ui, SettingManagerHolder &s
         if (const int row = selectedRow(); row >= 0)
             emit playRequested(row);
     });
+    m_ui.fileListTableView->installEventFilter(this);
     for (ImageTextButton *button : m_ui.filterButtons())
         connect(button, &QAbstractButton::clicked, this, [this, button] { videoFileFilterTouched(button); });
-    m_chooseFolderAction = makeAction(this, &FileListController::selectFolderButtonTouched);
+    m_chooseFolderAction = makeAction(this, &FileListController::selectFolderButtonTouched,
+                                      {QKeySequence(Qt::CTRL | Qt::Key_O)});
     showAction(m_ui.selectFolderButton_OEM, m_chooseFolderAction);
 }
 
 FileListController::~FileListController() = default;
+
+bool FileListController::eventFilter(QObject *watched, QEvent *event)
+{
+    // Return in the focused list plays the chosen clip, as a double-click does; Home and End go
+    // to the first and last clip (a table's own would only change the column).
+    if (watched == m_ui.fileListTableView && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            if (const int row = selectedRow(); row >= 0)
+                emit playRequested(row);
+            return true;
+        }
+        if ((key == Qt::Key_Home || key == Qt::Key_End) && !m_filteredVideoFileList.isEmpty()) {
+            selectRow(key == Qt::Key_Home ? 0 : int(m_filteredVideoFileList.size()) - 1);
+            return true;
+        }
+    }
+    return QObject::eventFilter(watched, event);
+}
 
 int FileListController::selectedRow() const
 {

@@ -73,6 +73,9 @@ public:
     static constexpr int kCardFillWaitMilliseconds = 120'000;
     static constexpr int kCardFillPollMilliseconds = 500;
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 signals:
     // A row was double-clicked: play that entry of the shown list.
     void playRequested(int row);

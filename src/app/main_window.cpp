@@ -2,6 +2,7 @@
 
 #include "main_window_controller.h"
 
+#include <QAbstractItemView>
 #include <QAbstractSpinBox>
 #include <QAction>
 #include <QApplication>
@@ -9,6 +10,8 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTextEdit>
+
+#include <algorithm>
 
 
 namespace drovik {
@@ -24,6 +27,15 @@ bool isEditableText(QObject *object)
     if (auto *plain = qobject_cast<QPlainTextEdit *>(object))
         return !plain->isReadOnly();
     return qobject_cast<QAbstractSpinBox *>(object) != nullptr;
+}
+
+// The keys a focused list keeps for moving through its rows and opening one; every other key
+// is the window's.
+bool isListKey(QObject *object, int key)
+{
+    static constexpr int kListKeys[] = {Qt::Key_Up,     Qt::Key_Down,     Qt::Key_Home,   Qt::Key_End,
+                                        Qt::Key_PageUp, Qt::Key_PageDown, Qt::Key_Return, Qt::Key_Enter};
+    return qobject_cast<QAbstractItemView *>(object) && std::ranges::find(kListKeys, key) != std::end(kListKeys);
 }
 
 } // namespace
@@ -69,8 +81,9 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
         emit resized();
     if (event->type() == QEvent::KeyPress && watched != this && watched->isWidgetType()) {
         auto *widget = static_cast<QWidget *>(watched);
-        if (widget->window() == this && !isEditableText(watched)
-            && handleKeyEvent(static_cast<QKeyEvent *>(event)))
+        auto *key = static_cast<QKeyEvent *>(event);
+        if (widget->window() == this && !isEditableText(watched) && !isListKey(watched, key->key())
+            && handleKeyEvent(key))
             return true;
     }
     return QMainWindow::eventFilter(watched, event);

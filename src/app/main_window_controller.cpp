@@ -13,6 +13,7 @@
 #include "main_window.h"
 #include "playback_binding.h"
 #include "preference_menus.h"
+#include "window_commands.h"
 #include "platform/utils.h"
 #include "platform/volume_monitor.h"
 #include "playback/full_screen_controller.h"
@@ -22,6 +23,7 @@
 #include "playback/snapshot_controller.h"
 #include "settings/store/kvl_setting_manager.h"
 #include "playback/event_navigation.h"
+#include "widgets/focus_ring.h"
 #include "widgets/view_helpers.h"
 #include "settings/editor/setting_frame.h"
 
@@ -104,13 +106,16 @@ MainWindowController::MainWindowController(const AppServices &services, QObject 
     m_fileList = new FileListController(m_ui, m_services.settings, m_window, this);
     m_menus = new PreferenceMenus(m_services.notifier, this);
     connect(m_window, &MainWindow::resized, this, &MainWindowController::windowDidResize);
-    m_settingsAction = makeAction(this, [this] { settingButtonTouched(m_ui.settingsButton); });
+    m_settingsAction = makeAction(this, [this] { settingButtonTouched(m_ui.settingsButton); },
+                                  {QKeySequence(Qt::CTRL | Qt::Key_Comma)});
     showAction(m_ui.settingsButton, m_settingsAction);
     connect(m_fileList, &FileListController::cardRecognised, m_settingsAction, &QAction::setEnabled);
+    m_shortcutsAction = makeAction(this, &MainWindowController::showKeyboardShortcuts, {QKeySequence(Qt::Key_F1)});
     m_minimizeAction = makeAction(m_window, &QWidget::showMinimized, {QKeySequence(Qt::CTRL | Qt::Key_M)});
     m_quitAction = makeAction(this, [] { QCoreApplication::quit(); },
                               {QKeySequence(Qt::CTRL | Qt::Key_Q), QKeySequence(Qt::CTRL | Qt::Key_W)});
     m_window->installEventFilter(this);
+    new FocusRing(m_window);
 }
 
 MainWindowController::~MainWindowController()
@@ -137,6 +142,8 @@ void MainWindowController::awakeFromNib()
     m_window->setWindowTitle(title);
     m_appMenu = m_window->menuBar()->addMenu(title);
     m_quitAction->setText(QStringLiteral("Quit %1").arg(title));
+    m_appMenu->addAction(m_shortcutsAction);
+    m_appMenu->addSeparator();
     m_appMenu->addAction(m_quitAction);
 
     m_splashTimer = new QTimer(this);
@@ -151,6 +158,9 @@ void MainWindowController::showMainWindow()
         m_window->show();
         m_window->raise();
         m_window->activateWindow();
+        // The player has the keys at first, so they do what they always did.
+        if (m_bigMovieView)
+            m_bigMovieView->setFocus(Qt::ActiveWindowFocusReason);
         if (m_splash)
             m_splash->hide();
         m_mainWindowShown = true;
@@ -241,6 +251,7 @@ void MainWindowController::buildPlayerViews()
                 [this](DrovikAVView *sender) { m_fullScreen->toggleFullScreen(sender); });
     connect(m_fullScreen, &FullScreenController::fullScreenChanged, m_playbackBinding,
             &PlaybackBinding::fullScreenChanged);
+    showAction(m_ui.fullScreenModeButton, m_fullScreen->toggleAction());
     m_fullScreen->setKeyHandler([this](QKeyEvent *event) { return m_window->handleKeyEvent(event); });
     windowDidResize();
 }
@@ -279,12 +290,13 @@ void MainWindowController::applyLanguageSettings()
 void MainWindowController::applyLanguageNow()
 {
     m_menus->relabel();
+    if (m_playback)
+        labelWindowCommands(windowCommands(*this));
     m_ui.fileListAllButton_OEM->setText(localized("파일_전체"));
     m_ui.fileListAlwaysButton_OEM->setText(localized("파일_상시"));
     m_ui.fileListMotionButton_OEM->setText(localized("파일_모션"));
     m_ui.fileListEventButton_OEM->setText(localized("파일_이벤트"));
     m_ui.fileListManualButton_OEM->setText(localized("파일_수동"));
-    ExportController::labelButtons(m_ui.trackExportButton, m_ui.incidentExportButton);
     ImageTextButton::fitTitlesToCommonSize(m_ui.filterButtons());
     m_fileList->updateModelInfo();
     m_fileList->initializeFileSortingButtons();
@@ -330,26 +342,51 @@ void MainWindowController::enableVideoControls(bool enable)
 
 QAction *MainWindowController::actionForKey(int key, Qt::KeyboardModifiers modifiers) const
 {
+    // The shortcut with exactly these modifiers first (Control+S and Control+Shift+S are two
+    // commands); else the first one whose Control, if it has one, is held.
+    const Qt::KeyboardModifiers held = modifiers & ~Qt::KeypadModifier;
+    QAction *loose = nullptr;
+    bool looseFound = false;
     for (QAction *action : m_keyActions) {
         for (const QKeySequence &sequence : action->shortcuts()) {
             const QKeyCombination combination = sequence[0];
             if (combination.key() != key)
                 continue;
+            if (combination.keyboardModifiers() == held)
+                return action;
             const bool needsControl = combination.keyboardModifiers().testFlag(Qt::ControlModifier);
-            return needsControl && !modifiers.testFlag(Qt::ControlModifier) ? nullptr : action;
+            if (!looseFound) {
+                looseFound = true;
+                loose = needsControl && !held.testFlag(Qt::ControlModifier) ? nullptr : action;
+            }
         }
     }
-    return nullptr;
+    return loose;
 }
 
 void MainWindowController::collectKeyActions()
 {
-    const PlaybackController::Actions &a = m_playback->actions();
-    const EventNavigation &events = m_playbackBinding->eventNavigation();
-    m_keyActions = {m_quitAction, m_minimizeAction, m_fullScreen->toggleAction(), m_fullScreen->leaveAction(),
-                    a.playPause, a.stepBackward, a.stepForward, m_playbackBinding->volumeDownAction(),
-                    m_playbackBinding->volumeUpAction(), events.previousAction(), events.nextAction(),
-                    a.faster, a.slower, a.normalSpeed};
+    m_keyActions.clear();
+    for (const WindowCommandGroup &group : windowCommands(*this)) {
+        for (const WindowCommand &command : group.commands) {
+            if (command.action && !command.action->shortcuts().isEmpty())
+                m_keyActions << command.action;
+        }
+    }
+}
+
+void MainWindowController::showKeyboardShortcuts()
+{
+    if (!m_playback)
+        return;
+    if (auto *open = m_window->findChild<KeyboardShortcutsWindow *>()) {
+        open->raise();
+        open->activateWindow();
+        return;
+    }
+    auto *window = new KeyboardShortcutsWindow(windowCommands(*this), m_window);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->show();
 }
 
 bool MainWindowController::eventFilter(QObject *watched, QEvent *event)

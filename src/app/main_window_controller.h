@@ -90,6 +90,9 @@ public:
     // Quit (Control+Q, Control+W), minimise (Control+M) and the settings button.
     QAction *minimizeAction() const { return m_minimizeAction; }
     QAction *settingsAction() const { return m_settingsAction; }
+    // F1 and the application menu: the window that lists every command with its keys.
+    QAction *shortcutsAction() const { return m_shortcutsAction; }
+    void showKeyboardShortcuts();
     // The window's side of playback: the read-outs, the volume keys and the G-force events of the
     // playing clip (exists with the playback side).
     PlaybackBinding *playbackBinding() const { return m_playbackBinding; }
@@ -175,6 +178,7 @@ private:
     QAction *m_quitAction = nullptr;
     QAction *m_minimizeAction = nullptr;
     QAction *m_settingsAction = nullptr;
+    QAction *m_shortcutsAction = nullptr;
     QList<QAction *> m_keyActions;
     PreferenceMenus *m_menus = nullptr;
 };

@@ -151,7 +151,8 @@ void MainWindowUi::setupFileList()
     fileListTableView->setEditTriggers(QAbstractItemView::NoEditTriggers);
     fileListTableView->setAlternatingRowColors(true);
     fileListTableView->setFrameShape(QFrame::NoFrame);
-    fileListTableView->setFocusPolicy(Qt::NoFocus);
+    // The list takes the focus when clicked or tabbed to, for its arrows and Return.
+    fileListTableView->setFocusPolicy(Qt::StrongFocus);
 }
 
 void MainWindowUi::setupPlaybackBar()
@@ -176,6 +177,7 @@ void MainWindowUi::setupPlaybackBar()
     fullScreenButton = button(toolbarButtons, "pan_1", "fullScreenButton");
     flipButton = button(toolbarButtons, "flip", "flipButton");
     switchVideoButton = button(toolbarButtons, "switch_video", "switchVideoButton");
+    fullScreenModeButton = button(toolbarButtons, "fullscreen", "fullScreenModeButton");
     snapShotButton = button(toolbarButtons, "snapshot", "snapShotButton");
     printButton = button(toolbarButtons, "print", "printButton");
     trackExportButton = button(toolbarButtons, "export_track", "trackExportButton");
@@ -270,7 +272,7 @@ void MainWindowUi::layoutAreas(const QSize &size)
         place(b, 34);
     place(stopButton, 34, 24);
     for (QWidget *b : QList<QWidget *>{zoomOutButton, zoomInButton, resetScaleButton,
-                       fullScreenButton, flipButton, switchVideoButton})
+                       fullScreenButton, flipButton, switchVideoButton, fullScreenModeButton})
         place(b, 34);
     x += 22;
     place(snapShotButton, 34);

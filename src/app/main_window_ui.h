@@ -74,6 +74,7 @@ struct MainWindowUi {
     ImageButton *fullScreenButton = nullptr;
     ImageButton *flipButton = nullptr;
     ImageButton *switchVideoButton = nullptr;
+    ImageButton *fullScreenModeButton = nullptr; // full screen (fullScreenButton is the pan)
     ImageButton *snapShotButton = nullptr;
     ImageButton *printButton = nullptr;
     ImageButton *trackExportButton = nullptr;

@@ -112,6 +112,8 @@ void SelectionViewController::applyLanguageSettings()
     // OK reads the same in every language.
     m_okButton->setText(QStringLiteral("OK"));
     m_cancelButton->setText(localized(kCancelKey));
+    m_okButton->setToolTip(localized("Continue with this choice"));
+    m_cancelButton->setToolTip(withKeys(localized(kCancelKey), {QKeySequence(Qt::Key_Escape)}));
 }
 
 void SelectionViewController::okButtonTouched(QObject *)

@@ -137,8 +137,9 @@ ExportController::ExportController(PlaybackController &playback, DrovikAVView &b
     , m_workingDirectory(std::move(workingDirectory))
     , m_dialogs(ExportDialogs::platform())
     , m_busy(new BusyOverlay(covered))
-    , m_trackAction(makeAction(this, &ExportController::trackExportButtonTouched))
-    , m_incidentAction(makeAction(this, &ExportController::incidentExportButtonTouched))
+    , m_trackAction(makeAction(this, &ExportController::trackExportButtonTouched, {QKeySequence(Qt::CTRL | Qt::Key_E)}))
+    , m_incidentAction(makeAction(this, &ExportController::incidentExportButtonTouched,
+                                  {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E)}))
 {
 }
 
@@ -157,12 +158,6 @@ void ExportController::setIncidentSpan(double before, double after)
 {
     m_before = before;
     m_after = after;
-}
-
-void ExportController::labelButtons(ImageButton *trackButton, ImageButton *incidentButton)
-{
-    trackButton->setToolTip(localized("Export Track…"));
-    incidentButton->setToolTip(localized("Export Incident…"));
 }
 
 void ExportController::trackExportButtonTouched()

@@ -15,7 +15,6 @@ namespace drovik {
 
 class BusyOverlay;
 class DrovikAVView;
-class ImageButton;
 class PlaybackController;
 
 // The track file formats offered by the track export, chosen by the file's extension.
@@ -54,9 +53,6 @@ public:
     bool isExportingIncident() const { return m_running; }
     // Seconds kept before and after the moment.
     void setIncidentSpan(double before, double after);
-
-    // The buttons' tooltips, in the interface language.
-    static void labelButtons(ImageButton *trackButton, ImageButton *incidentButton);
 
 public slots:
     void trackExportButtonTouched();

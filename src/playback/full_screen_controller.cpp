@@ -32,7 +32,7 @@ FullScreenController::FullScreenController(PlaybackController &playback, DrovikA
 {
     buildWindows();
     m_toggleAction = makeAction(this, [this] { toggleFullScreen(); },
-                                {QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)});
+                                {QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter), QKeySequence(Qt::Key_F11)});
     m_leaveAction = makeAction(this, &FullScreenController::hideFullScreenMovie, {QKeySequence(Qt::Key_Escape)});
 }
 
@@ -84,8 +84,7 @@ void FullScreenController::buildWindows()
     m_playPauseButton->setFocusPolicy(Qt::NoFocus);
     auto *row = new QHBoxLayout(controlView);
     row->addWidget(m_playPauseButton, 0, Qt::AlignCenter);
-    connect(m_playPauseButton, &QAbstractButton::clicked, this,
-            [this] { m_playback.playPauseButtonTouched(m_playPauseButton); });
+    showAction(m_playPauseButton, m_playback.actions().playPause);
     // The bar's play/pause shows the same image as the window's.
     connect(&m_playback, &PlaybackController::playingChanged, m_playPauseButton, [this](bool playing) {
         m_playPauseButton->setImageName(playing ? QStringLiteral("pause1") : QStringLiteral("play_1"));

@@ -190,9 +190,10 @@ SnapshotController::SnapshotController(ClipSelection &clips, PlaybackController 
     , m_big(bigMovieView)
     , m_window(window)
     , m_dialogs(SnapshotDialogs::platform())
-    , m_snapshotAction(makeAction(this, &SnapshotController::snapshotButtonTouched))
-    , m_printAction(makeAction(this, &SnapshotController::printButtonTouched))
-    , m_saveCopyAction(makeAction(this, &SnapshotController::saveFileButtonTouched))
+    , m_snapshotAction(makeAction(this, &SnapshotController::snapshotButtonTouched, {QKeySequence(Qt::CTRL | Qt::Key_S)}))
+    , m_printAction(makeAction(this, &SnapshotController::printButtonTouched, {QKeySequence(Qt::CTRL | Qt::Key_P)}))
+    , m_saveCopyAction(makeAction(this, &SnapshotController::saveFileButtonTouched,
+                                  {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)}))
     , m_removeAction(makeAction(this, &SnapshotController::removeFileButtonTouched))
 {
 }

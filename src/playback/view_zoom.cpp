@@ -11,9 +11,9 @@ ViewZoom::ViewZoom(QWidget &view, QScrollArea &scroll, QObject *parent)
     : QObject(parent)
     , m_view(view)
     , m_scroll(scroll)
-    , m_zoomIn(makeAction(this, &ViewZoom::zoomIn))
-    , m_zoomOut(makeAction(this, &ViewZoom::zoomOut))
-    , m_reset(makeAction(this, &ViewZoom::reset))
+    , m_zoomIn(makeAction(this, &ViewZoom::zoomIn, {QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)}))
+    , m_zoomOut(makeAction(this, &ViewZoom::zoomOut, {QKeySequence(Qt::CTRL | Qt::Key_Minus)}))
+    , m_reset(makeAction(this, &ViewZoom::reset, {QKeySequence(Qt::CTRL | Qt::Key_0)}))
     , m_pan(makeAction(this, &ViewZoom::togglePanning))
 {
 }

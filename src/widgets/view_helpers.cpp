@@ -110,10 +110,26 @@ void BGColorView::paintEvent(QPaintEvent *)
     }
 }
 
+QString keyNames(const QList<QKeySequence> &keys)
+{
+    QStringList names;
+    for (const QKeySequence &key : keys)
+        names << key.toString(QKeySequence::NativeText);
+    return names.join(QStringLiteral(", "));
+}
+
+QString withKeys(const QString &text, const QList<QKeySequence> &keys)
+{
+    return keys.isEmpty() ? text : QStringLiteral("%1 (%2)").arg(text, keyNames(keys));
+}
+
 void showAction(QAbstractButton *button, QAction *action)
 {
     QObject::connect(button, &QAbstractButton::clicked, action, &QAction::trigger);
-    const auto follow = [button, action] { button->setEnabled(action->isEnabled()); };
+    const auto follow = [button, action] {
+        button->setEnabled(action->isEnabled());
+        button->setToolTip(action->toolTip());
+    };
     QObject::connect(action, &QAction::changed, button, follow);
     follow();
 }

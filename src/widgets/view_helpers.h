@@ -36,7 +36,14 @@ QAction *makeAction(Receiver *receiver, Slot slot, const QList<QKeySequence> &ke
     return action;
 }
 
-// The button shows the action: a click triggers it and the button is enabled with it.
+// Keys as the platform writes them, comma-separated: "Return, F11".
+QString keyNames(const QList<QKeySequence> &keys);
+// A tooltip's text with its keys as the platform writes them: "Print… (Ctrl+P)"; the text alone
+// without keys.
+QString withKeys(const QString &text, const QList<QKeySequence> &keys);
+
+// The button shows the action: a click triggers it, and the button is enabled with it and has
+// its tooltip.
 void showAction(QAbstractButton *button, QAction *action);
 
 // Sliders, pop-ups and spin boxes inside view take the mouse wheel only while they have focus;

@@ -2,11 +2,15 @@
 #include "window_services.h"
 #include "app/main_window.h"
 #include "app/playback_binding.h"
+#include "app/window_commands.h"
 #include "display/slider_views.h"
 #include "platform/utils.h"
 #include "playback/event_navigation.h"
 #include "playback/full_screen_controller.h"
+#include "playback/export_controller.h"
 #include "playback/playback_controller.h"
+#include "playback/snapshot_controller.h"
+#include "playback/view_zoom.h"
 #include "playback/player/drovik_av_view.h"
 #include "widgets/image_widgets.h"
 #include "widgets/view_helpers.h"
@@ -19,6 +23,7 @@
 #include <QMenuBar>
 #include <QMainWindow>
 #include <QMouseEvent>
+#include <QSignalSpy>
 #include <QTableView>
 
 #include <gtest/gtest.h>
@@ -40,7 +45,9 @@ TEST(MainWindowStartUp, SplashThenWindowWithMenusMarked)
     EXPECT_FALSE(controller.window()->isVisible());
     EXPECT_EQ(controller.window()->windowTitle(), QStringLiteral("Drovik Viewer"));
     EXPECT_EQ(controller.quitAction()->text(), QStringLiteral("Quit Drovik Viewer"));
-    EXPECT_EQ(controller.window()->menuBar()->actions().first()->menu()->actions().first(), controller.quitAction());
+    const QList<QAction *> appMenu = controller.window()->menuBar()->actions().first()->menu()->actions();
+    EXPECT_EQ(appMenu.first(), controller.shortcutsAction());
+    EXPECT_EQ(appMenu.last(), controller.quitAction());
 
     ASSERT_TRUE(QTest::qWaitFor([&] { return controller.window()->isVisible(); },
                                 MainWindowController::kSplashMilliseconds + 5000));
@@ -160,34 +167,102 @@ TEST(MainWindowKeys, EachKeyNamesItsCommand)
         {Qt::Key_Backspace, Qt::NoModifier, play.normalSpeed},
         {Qt::Key_A, Qt::ControlModifier, nullptr},
         {Qt::Key_F, Qt::NoModifier, nullptr},
+        {Qt::Key_F11, Qt::NoModifier, c.fullScreen()->toggleAction()},
+        {Qt::Key_F1, Qt::NoModifier, c.shortcutsAction()},
+        {Qt::Key_O, Qt::ControlModifier, c.fileList().chooseFolderAction()},
+        {Qt::Key_S, Qt::ControlModifier, c.snapshot()->snapshotAction()},
+        {Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier, c.snapshot()->saveCopyAction()},
+        {Qt::Key_S, Qt::NoModifier, nullptr},
+        {Qt::Key_P, Qt::ControlModifier, c.snapshot()->printAction()},
+        {Qt::Key_E, Qt::ControlModifier, c.exports()->trackAction()},
+        {Qt::Key_E, Qt::ControlModifier | Qt::ShiftModifier, c.exports()->incidentAction()},
+        {Qt::Key_Comma, Qt::ControlModifier, c.settingsAction()},
+        {Qt::Key_Plus, Qt::ControlModifier | Qt::ShiftModifier, c.playback()->zoom().zoomInAction()},
+        {Qt::Key_0, Qt::ControlModifier, c.playback()->zoom().resetAction()},
     };
     for (const auto &k : cases)
         EXPECT_EQ(c.actionForKey(k.key, k.modifiers), k.action) << k.key;
 }
 
-// The real controller's handlers, reached from a child of the window that would otherwise take
-// the key for itself; text being typed keeps its keys.
-TEST(MainWindowKeys, KeysReachTheControllerFromAnyChild)
+// Every command says what it does and which keys do it, in the interface language, on its
+// button too; F1 lists them all.
+TEST(MainWindowKeys, EveryCommandHasATooltipWithItsKeys)
 {
     WindowServices services;
     const auto window = services.shownWindow();
+    MainWindowController &c = *window;
+    for (const QString language : {QStringLiteral("en"), QStringLiteral("ja")}) {
+        c.menus().languageChange(language);
+        QTRY_COMPARE(c.playback()->actions().stop->text(), test::languages().localizedIn(language, QStringLiteral("Stop")));
+        int rows = 0;
+        for (const WindowCommandGroup &group : windowCommands(c)) {
+            for (const WindowCommand &command : group.commands) {
+                ++rows;
+                if (!command.action)
+                    continue;
+                const QString tip = command.action->toolTip();
+                EXPECT_TRUE(tip.startsWith(command.text) && !command.text.isEmpty()) << tip.toStdString();
+                for (const QKeySequence &key : command.action->shortcuts())
+                    EXPECT_TRUE(tip.contains(key.toString(QKeySequence::NativeText))) << tip.toStdString();
+            }
+        }
+        EXPECT_GE(rows, 30);
+    }
+    const MainWindowUi &ui = c.ui();
+    EXPECT_EQ(ui.snapShotButton->toolTip(), c.snapshot()->snapshotAction()->toolTip());
+    EXPECT_EQ(ui.fullScreenModeButton->toolTip(), c.fullScreen()->toggleAction()->toolTip());
+    EXPECT_NE(ui.fullScreenModeButton->imageName(), ui.fullScreenButton->imageName()) << "full screen is not the pan";
+
+    QTest::keyClick(c.bigMovieView(), Qt::Key_F1);
+    auto *shortcuts = c.window()->findChild<KeyboardShortcutsWindow *>();
+    ASSERT_NE(shortcuts, nullptr);
+    QStringList shown;
+    for (const QLabel *label : shortcuts->findChildren<QLabel *>())
+        shown << label->text();
+    EXPECT_TRUE(shown.contains(c.snapshot()->printAction()->text()));
+    EXPECT_TRUE(shown.contains(QKeySequence(Qt::CTRL | Qt::Key_P).toString(QKeySequence::NativeText)));
+    shortcuts->close();
+}
+
+// The focused list keeps its arrows and Return plays its chosen clip; other children pass the
+// window's keys on; text being typed keeps its keys.
+TEST(MainWindowKeys, KeysReachTheControllerFromAnyChild)
+{
+    WindowServices services;
+    ASSERT_TRUE(services.volumesDir.put(QStringLiteral("CARD/a.mp4"), "x"));
+    ASSERT_TRUE(services.volumesDir.put(QStringLiteral("CARD/b.mp4"), "x"));
+    const auto window = services.shownWindow();
     MainWindowController &controller = *window;
     const MainWindowUi &ui = controller.ui();
-    QTableView *list = ui.fileListTableView;
+    QTableView *clips = ui.fileListTableView;
+    controller.fileList().openPath(services.volumesDir.path(QStringLiteral("CARD")));
+    QTRY_COMPARE(controller.fileList().shownClips().size(), 2);
+    controller.fileList().selectRow(0);
+    QSignalSpy plays(&controller.fileList(), &FileListController::playRequested);
+    QTest::keyClick(clips, Qt::Key_Down);
+    EXPECT_EQ(controller.fileList().selectedRow(), 1);
+    QTest::keyClick(clips, Qt::Key_Home);
+    EXPECT_EQ(controller.fileList().selectedRow(), 0);
+    QTest::keyClick(clips, Qt::Key_Return);
+    EXPECT_EQ(plays.size(), 1);
+    EXPECT_FLOAT_EQ(ui.volumeSliderView->volume(), 1.0f) << "the list's arrows are not the volume";
+    EXPECT_FALSE(controller.fullScreen()->isFullScreenMode()) << "nor its Return full screen";
 
-    QTest::keyClick(list, Qt::Key_Down);
+    QWidget *player = controller.bigMovieView();
+
+    QTest::keyClick(player, Qt::Key_Down);
     EXPECT_FLOAT_EQ(ui.volumeSliderView->volume(), 0.9f);
     EXPECT_EQ(ui.muteButton->imageName(), QStringLiteral("volume1"));
-    QTest::keyClick(list, Qt::Key_Up);
-    QTest::keyClick(list, Qt::Key_Up);
+    QTest::keyClick(player, Qt::Key_Up);
+    QTest::keyClick(player, Qt::Key_Up);
     EXPECT_FLOAT_EQ(ui.volumeSliderView->volume(), 1.0f);
 
     // Return shows the large view full screen; with no clip, Escape leaves, and Space and the
     // frame steps change nothing and break nothing.
-    QTest::keyClick(list, Qt::Key_Return);
+    QTest::keyClick(player, Qt::Key_Return);
     EXPECT_EQ(controller.fullScreen()->fullScreenMovieView(), controller.bigMovieView());
     for (Qt::Key key : {Qt::Key_Escape, Qt::Key_Space, Qt::Key_Left, Qt::Key_Right})
-        QTest::keyClick(list, key);
+        QTest::keyClick(player, key);
     EXPECT_FALSE(controller.fullScreen()->isFullScreenMode());
     EXPECT_TRUE(controller.playback()->isVideoPaused());
 
@@ -195,9 +270,9 @@ TEST(MainWindowKeys, KeysReachTheControllerFromAnyChild)
     QTest::keyClick(typing, Qt::Key_Space);
     EXPECT_EQ(typing->text(), QStringLiteral(" ")) << "the text field keeps its keys";
 
-    QTest::keyClick(list, Qt::Key_M);
+    QTest::keyClick(player, Qt::Key_M);
     EXPECT_FALSE(controller.window()->isMinimized());
-    QTest::keyClick(list, Qt::Key_M, Qt::ControlModifier);
+    QTest::keyClick(player, Qt::Key_M, Qt::ControlModifier);
     EXPECT_TRUE(controller.window()->isMinimized());
 }
 

@@ -22,6 +22,8 @@ DrovikAVView::DrovikAVView(QWidget *parent) : QWidget(parent)
     QPalette black = palette();
     black.setColor(QPalette::Window, Qt::black);
     setPalette(black);
+    // A click or Tab gives the player the keys (the arrows step and change the volume here).
+    setFocusPolicy(Qt::StrongFocus);
 }
 
 DrovikAVView::~DrovikAVView()

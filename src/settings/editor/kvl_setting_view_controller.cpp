@@ -120,9 +120,8 @@ void KvlSettingViewController::relabelFrame()
 {
     const form::FrameTexts &texts = m_form->frameTexts();
     m_frame.titleTextField->setText(texts.title);
-    m_frame.resetButton->setText(texts.reset);
-    m_frame.okButton->setText(texts.ok);
-    m_frame.cancelButton->setText(texts.cancel);
+    labelEditorButtons(m_frame.resetButton, m_frame.okButton, m_frame.cancelButton, texts.reset, texts.ok,
+                       texts.cancel);
 }
 
 void KvlSettingViewController::redraw()

@@ -131,9 +131,7 @@ void R640SettingViewController::relabelFrame()
     for (int i = 0; i < kTabCount; ++i)
         m_tabButtons[std::size_t(i)]->setText(texts.tabs.value(i));
     fitTabTitles();
-    m_resetButton->setText(texts.reset);
-    m_okButton->setText(texts.ok);
-    m_cancelButton->setText(texts.cancel);
+    labelEditorButtons(m_resetButton, m_okButton, m_cancelButton, texts.reset, texts.ok, texts.cancel);
 }
 
 void R640SettingViewController::fitTabTitles()

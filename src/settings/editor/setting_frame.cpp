@@ -9,6 +9,7 @@
 
 #include <QDialogButtonBox>
 #include <QGridLayout>
+#include <QKeySequence>
 #include <QLabel>
 #include <QMessageBox>
 #include <QProgressBar>
@@ -170,6 +171,17 @@ QProgressBar *addFormattingProgressBar(QMessageBox *box)
         grid->addWidget(buttonBox, row + 1, column, rows, columns);
     }
     return progress;
+}
+
+void labelEditorButtons(ImageButton *reset, ImageButton *ok, ImageButton *cancel, const QString &resetTitle,
+                        const QString &okTitle, const QString &cancelTitle)
+{
+    reset->setText(resetTitle);
+    ok->setText(okTitle);
+    cancel->setText(cancelTitle);
+    reset->setToolTip(localized("The camera's built-in settings, written to the card with OK"));
+    ok->setToolTip(localized("Write these settings to the card"));
+    cancel->setToolTip(withKeys(localized("Close without writing anything"), {QKeySequence(Qt::Key_Escape)}));
 }
 
 } // namespace drovik

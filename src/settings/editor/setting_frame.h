@@ -55,6 +55,10 @@ void fitScrollView(QScrollArea *scrollView, const QRect &laidOut, const QWidget 
 // The view drawing the control of that name among the sections' views, or nullptr.
 ControlView *findControlView(const QList<SettingSectionView *> &sections, form::ControlId id);
 
+// The Reset / OK / Cancel titles, with tooltips that say what each does (and Escape for Cancel).
+void labelEditorButtons(ImageButton *reset, ImageButton *ok, ImageButton *cancel, const QString &resetTitle,
+                        const QString &okTitle, const QString &cancelTitle);
+
 // The card error ("check the memory card") as a sheet on parent, open; it deletes itself.
 QMessageBox *openCardWriteErrorAlert(QWidget *parent);
 

@@ -230,6 +230,11 @@ void WebSettingWindowController::windowDidLoad()
     m_cancelButton->setText(L("취소"));
     m_saveButton->setText(L("저장"));
     m_formatButton->setText(L("메모리 카드 포멧"));
+    m_backButton->setToolTip(localized("Back to the List"));
+    m_resetButton->setToolTip(localized("The camera's built-in settings, written to the card with OK"));
+    m_saveButton->setToolTip(localized("Write these settings to the card"));
+    m_cancelButton->setToolTip(withKeys(localized("Close without writing anything"), {QKeySequence(Qt::Key_Escape)}));
+    m_formatButton->setToolTip(localized("Erase the memory card, after asking"));
     qCDebug(lcWebSetting) << "loading" << webbridge::indexHtmlUrl(m_folder);
     m_webView->openPage(webbridge::indexHtmlUrl(m_folder));
 }
