@@ -4,9 +4,14 @@
 #include "commands.h"
 #include "json_writer.h"
 
+#include "library/video_file_rules.h"
+
 #include "telemetry/clip_data.h"
 #include "telemetry/subtitle_data.h"
 #include "telemetry/telemetry_export.h"
+
+#include <QFile>
+#include <QFileInfo>
 
 #include <charconv>
 #include <filesystem>
@@ -135,16 +140,19 @@ int runTelemetryCommand(const Args &args)
         return 1;
 
     DrovikClipData clip;
+    const QString fileName = QFileInfo(QFile::decodeName(QByteArray::fromStdString(file))).fileName();
     if (kvl)
         clip.loadVideoFileClipDataFromFilePathKvl(file);
     else
         clip.loadVideoFileClipDataFromFilePath(file);
+    const std::string trackName = std::filesystem::path(file).filename().string();
+    const telemetry::TrackStart start = trackStartTime(fileName, clip);
     if (format == "csv")
-        telemetry::writeClipCsv(std::cout, clip);
+        telemetry::writeClipCsv(std::cout, clip, start);
     else if (format == "gpx")
-        telemetry::writeClipGpx(std::cout, clip, std::filesystem::path(file).filename().string());
+        telemetry::writeClipGpx(std::cout, clip, trackName, start);
     else if (format == "kml")
-        telemetry::writeClipKml(std::cout, clip, std::filesystem::path(file).filename().string());
+        telemetry::writeClipKml(std::cout, clip, trackName, start);
     else
         std::cout << clipJson(clip) << '\n';
     std::cout.flush();
