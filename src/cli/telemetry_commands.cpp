@@ -5,6 +5,7 @@
 #include "json_writer.h"
 
 #include "library/video_file_rules.h"
+#include "playback/convert/clip_preparation.h"
 
 #include "telemetry/clip_data.h"
 #include "telemetry/subtitle_data.h"
@@ -140,11 +141,16 @@ int runTelemetryCommand(const Args &args)
         return 1;
 
     DrovikClipData clip;
-    const QString fileName = QFileInfo(QFile::decodeName(QByteArray::fromStdString(file))).fileName();
-    if (kvl)
+    const QString path = QFile::decodeName(QByteArray::fromStdString(file));
+    const QString fileName = QFileInfo(path).fileName();
+    if (kvl) {
         clip.loadVideoFileClipDataFromFilePathKvl(file);
-    else
+    } else if (lowerCasedExtension(fileName) != QLatin1String("mp4") || !loadSubtitleTelemetry(path, clip)
+               || clip.clipDataCount() == 0) {
+        // An MP4 plays with the telemetry of its subtitle stream, as in the viewer; without one,
+        // the clip's own bytes are read.
         clip.loadVideoFileClipDataFromFilePath(file);
+    }
     const std::string trackName = std::filesystem::path(file).filename().string();
     const telemetry::TrackStart start = trackStartTime(fileName, clip);
     if (format == "csv")

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QDir>
+
 namespace {
 
 // drovik with arguments given as std::string (the paths the temporary folder hands out).
@@ -112,6 +114,30 @@ TEST(TelemetryCommand, FamilyLoader)
               head + "[130,-130,0,0,0,0],[");
     EXPECT_EQ(cli({"telemetry", path}).out.toStdString().substr(0, head.size() + 18),
               head + "[-13,13,0,0,0,0],[");
+}
+
+// An MP4 keeps its telemetry in its subtitle stream, read as the viewer reads it; with no date in
+// its name, the points are timed by the GPS.
+TEST(TelemetryCommand, Mp4SubtitleStream)
+{
+    if (!drovik::test::haveProgram(QStringLiteral("ffmpeg")))
+        GTEST_SKIP() << "ffmpeg is not installed";
+    drovik::test::TempFolder dir;
+    const QString clip = dir.path(QStringLiteral("clip.mp4"));
+    ASSERT_TRUE(drovik::test::makeMp4WithSubtitles(
+        clip, "1\n00:00:00,000 --> 00:00:01,000\n"
+              "gsensori,1,1024,64,0,-64;GPRMC,120001.90,A,3723.2575,N,12658.3140,E,20.0,0,010120,,,A\n\n"
+              "2\n00:00:01,000 --> 00:00:02,000\n"
+              "gsensori,1,1024,32,0,-32;GPRMC,120002.90,A,3723.2675,N,12658.3240,E,20.0,0,010120,,,A\n\n"));
+    const auto json = cli({"telemetry", clip.toStdString()});
+    EXPECT_EQ(json.exitCode, 0);
+    EXPECT_TRUE(json.out.startsWith("{\"clipDataCount\":20,\"gpsDataCount\":20,\"samples\":[[8,0,-7,37.387627,126.9719,37],"))
+        << json.out.toStdString();
+    const auto csv = cli({"telemetry", "--format", "csv", clip.toStdString()});
+    EXPECT_TRUE(csv.out.contains("\n10,1.0,4,0,-3,37.38779,126.97207,37,2020-01-01T12:00:02.000Z\n"))
+        << csv.out.toStdString();
+    EXPECT_EQ(QDir(dir.root()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList{QStringLiteral("clip.mp4")})
+        << "nothing is extracted beside the clip";
 }
 
 TEST(TelemetryCommand, Errors)
