@@ -105,7 +105,7 @@ char32_t firstCharacter(std::string_view text)
     return codePointAt(text, 0, nullptr);
 }
 
-// The digits of text as a number when text is exactly `count` ASCII digits.
+// The first `count` characters of text as a number when they are all ASCII digits.
 std::optional<int> digits(std::string_view text, std::size_t count)
 {
     if (text.size() < count)
