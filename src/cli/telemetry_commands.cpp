@@ -4,9 +4,15 @@
 #include "commands.h"
 #include "json_writer.h"
 
+#include "library/video_file_rules.h"
+#include "playback/convert/clip_preparation.h"
+
 #include "telemetry/clip_data.h"
 #include "telemetry/subtitle_data.h"
 #include "telemetry/telemetry_export.h"
+
+#include <QFile>
+#include <QFileInfo>
 
 #include <charconv>
 #include <filesystem>
@@ -135,16 +141,24 @@ int runTelemetryCommand(const Args &args)
         return 1;
 
     DrovikClipData clip;
-    if (kvl)
+    const QString path = QFile::decodeName(QByteArray::fromStdString(file));
+    const QString fileName = QFileInfo(path).fileName();
+    if (kvl) {
         clip.loadVideoFileClipDataFromFilePathKvl(file);
-    else
+    } else if (lowerCasedExtension(fileName) != QLatin1String("mp4") || !loadSubtitleTelemetry(path, clip)
+               || clip.clipDataCount() == 0) {
+        // An MP4 plays with the telemetry of its subtitle stream, as in the viewer; without one,
+        // the clip's own bytes are read.
         clip.loadVideoFileClipDataFromFilePath(file);
+    }
+    const std::string trackName = std::filesystem::path(file).filename().string();
+    const telemetry::TrackStart start = trackStartTime(fileName, clip);
     if (format == "csv")
-        telemetry::writeClipCsv(std::cout, clip);
+        telemetry::writeClipCsv(std::cout, clip, start);
     else if (format == "gpx")
-        telemetry::writeClipGpx(std::cout, clip, std::filesystem::path(file).filename().string());
+        telemetry::writeClipGpx(std::cout, clip, trackName, start);
     else if (format == "kml")
-        telemetry::writeClipKml(std::cout, clip, std::filesystem::path(file).filename().string());
+        telemetry::writeClipKml(std::cout, clip, trackName, start);
     else
         std::cout << clipJson(clip) << '\n';
     std::cout.flush();

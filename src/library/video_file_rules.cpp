@@ -1,5 +1,8 @@
 #include "library/video_file_rules.h"
 
+#include <QRegularExpression>
+#include <QTimeZone>
+
 namespace drovik {
 
 namespace {
@@ -188,6 +191,26 @@ int previousEntryRow(const QList<QUrl> &list, int selected)
     if (s < 2)
         return 0;
     return frontOfPrevious(s - 1, s - 2) ? s - 2 : s - 1;
+}
+
+std::optional<QDateTime> clipStartFromFileName(const QString &fileName)
+{
+    static const QRegularExpression pattern(QStringLiteral("^(\\d{8})_(\\d{6})"));
+    const QRegularExpressionMatch match = pattern.match(fileName);
+    if (!match.hasMatch())
+        return std::nullopt;
+    const QDate date = QDate::fromString(match.captured(1), QStringLiteral("yyyyMMdd"));
+    const QTime time = QTime::fromString(match.captured(2), QStringLiteral("HHmmss"));
+    if (!date.isValid() || !time.isValid())
+        return std::nullopt;
+    return QDateTime(date, time, QTimeZone::utc());
+}
+
+std::optional<ClipTime> trackStartTime(const QString &fileName, const DrovikClipData &clip)
+{
+    if (const auto named = clipStartFromFileName(fileName))
+        return ClipTime(std::chrono::milliseconds(named->toMSecsSinceEpoch()));
+    return clip.gpsStartTime();
 }
 
 } // namespace drovik

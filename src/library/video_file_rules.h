@@ -4,10 +4,15 @@
 // from the text of its URL. Nothing is stored per clip: every answer is derived from the URL
 // whenever it is needed. Pure functions; safe to call from any thread.
 
+#include "telemetry/clip_data.h"
+
+#include <QDateTime>
 #include <QList>
 #include <QString>
 #include <QStringList>
 #include <QUrl>
+
+#include <optional>
 
 namespace drovik {
 
@@ -67,6 +72,15 @@ bool isPartner(const QUrl &entry, const QUrl &candidate);
 bool isMp4Partner(const QUrl &entry, const QUrl &candidate);
 
 CameraSide cameraSide(const QUrl &url);
+
+// When a clip began by the camera's clock, as its file name tells it: a name that starts with
+// "YYYYMMDD_HHMMSS". The camera's clock knows no zone; the time is counted in UTC so that no
+// daylight-saving step moves it. Nothing for any other name.
+std::optional<QDateTime> clipStartFromFileName(const QString &fileName);
+
+// When a clip's track starts: by its file name, else by its telemetry's GPS; nothing when
+// neither tells.
+std::optional<ClipTime> trackStartTime(const QString &fileName, const DrovikClipData &clip);
 
 // Whether the clip's full path contains the filter's folder text (a plain, case-sensitive
 // substring test on the whole path, not a test of the parent folder's name).

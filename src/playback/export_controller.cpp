@@ -54,14 +54,16 @@ QString baseNameOf(const QString &fileName)
     return extension.isEmpty() ? fileName : fileName.left(fileName.size() - extension.size() - 1);
 }
 
-std::optional<QString> writeTrack(const QString &path, const DrovikClipData &clip, const QString &trackName)
+// The track of the clip whose file name is clipName, named after it.
+std::optional<QString> writeTrack(const QString &path, const DrovikClipData &clip, const QString &clipName)
 {
     std::ostringstream text;
-    const std::string name = trackName.toStdString();
+    const std::string name = clipName.toStdString();
+    const telemetry::TrackStart start = trackStartTime(clipName, clip);
     switch (trackFormatOfPath(path)) {
-    case TrackFormat::Gpx: telemetry::writeClipGpx(text, clip, name); break;
-    case TrackFormat::Kml: telemetry::writeClipKml(text, clip, name); break;
-    case TrackFormat::Csv: telemetry::writeClipCsv(text, clip); break;
+    case TrackFormat::Gpx: telemetry::writeClipGpx(text, clip, name, start); break;
+    case TrackFormat::Kml: telemetry::writeClipKml(text, clip, name, start); break;
+    case TrackFormat::Csv: telemetry::writeClipCsv(text, clip, start); break;
     }
     const std::string bytes = text.str();
     if (const auto failure = saveAtomically(path, [&](QIODevice &file) {

@@ -18,6 +18,7 @@ void DrovikClipData::clear()
     gpsSpeed.fill(0);
     m_clipDataCount = 0;
     m_gpsDataCount = 0;
+    m_gpsStartTime.reset();
 }
 
 void DrovikClipData::loadVideoFileClipDataFromFilePath(const std::string &path)

@@ -14,16 +14,22 @@
 // Loading never throws; a file that cannot be read or holds no telemetry leaves both counts at 0.
 
 #include <array>
+#include <chrono>
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
 namespace drovik::telemetry {
 class ByteSource;
+class SampleWriter;
 }
 
 namespace drovik {
+
+// A moment to the millisecond, counted as UTC.
+using ClipTime = std::chrono::sys_time<std::chrono::milliseconds>;
 
 class DrovikClipData {
 public:
@@ -44,6 +50,10 @@ public:
 
     uint32_t clipDataCount() const { return m_clipDataCount; }
     uint32_t gpsDataCount() const { return m_gpsDataCount; }
+    // When sample 0 was recorded, by the GPS: the UTC date and time of the first RMC sentence with
+    // a fix and a date, to the whole second, less the samples before its block. Nothing when the
+    // telemetry has no such sentence (trailer blocks never do).
+    std::optional<ClipTime> gpsStartTime() const { return m_gpsStartTime; }
 
     // General loader: a path ending in ".srt" (exactly, lower case) is read as subtitle telemetry;
     // anything else is tried as embedded lines, then as a trailer block, then as RIFF text chunks.
@@ -84,11 +94,12 @@ public:
     void clear();
 
 private:
-    friend class SampleWriter;
+    friend class telemetry::SampleWriter;
     bool isValidIndex(int index) const;
 
     uint32_t m_clipDataCount = 0;
     uint32_t m_gpsDataCount = 0;
+    std::optional<ClipTime> m_gpsStartTime;
 };
 
 } // namespace drovik

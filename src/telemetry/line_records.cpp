@@ -29,7 +29,7 @@ void LineRecordReader::handleEmbeddedLine(std::string_view line)
     } else if (type == "gsensori" && fields.size() >= 6) {
         m_pending.append(gsensoriSample(fields));
     } else if (isRmcName(type) && fields.size() >= 8) {
-        handleRmc(std::span(fields).first(8), m_pending.count(), false);
+        handleRmc(fields, m_pending.count(), false);
     }
 }
 
@@ -42,7 +42,7 @@ void LineRecordReader::handleSubtitleFields(std::span<const std::string_view> fi
         m_pending.append(gsensoriSample(fields));
         // A cue may carry its position too: the accelerometer sample and the fix close the block.
         if (fields.size() >= 14 && isRmcName(fields[6]))
-            handleRmc(fields.subspan(6, 8), m_pending.count(), true);
+            handleRmc(fields.subspan(6), m_pending.count(), true);
     } else if (type == "CAR") {
         if (m_pending.count() == 0) {
             if (fields.size() >= 4)
@@ -51,7 +51,7 @@ void LineRecordReader::handleSubtitleFields(std::span<const std::string_view> fi
             m_pending.append(m_pending.at(m_pending.count() - 1));
         }
     } else if (isRmcName(type) && fields.size() >= 8) {
-        handleRmc(fields.first(8), m_pending.count(), true);
+        handleRmc(fields, m_pending.count(), true);
     }
 }
 

@@ -53,6 +53,8 @@ std::array<int, 10> flushPattern(int n)
 
 void SampleWriter::flush(const PendingBlock &block, int n, const FixState &fix)
 {
+    if (fix.time && !m_clip.m_gpsStartTime)
+        m_clip.m_gpsStartTime = *fix.time - std::chrono::milliseconds(100) * m_count;
     for (int slot : flushPattern(n))
         append(block.at(slot), fix);
 }
@@ -103,6 +105,39 @@ char32_t firstCharacter(std::string_view text)
     return codePointAt(text, 0, nullptr);
 }
 
+// The first `count` characters of text as a number when they are all ASCII digits.
+std::optional<int> digits(std::string_view text, std::size_t count)
+{
+    if (text.size() < count)
+        return std::nullopt;
+    int value = 0;
+    for (std::size_t i = 0; i < count; ++i) {
+        if (text[i] < '0' || text[i] > '9')
+            return std::nullopt;
+        value = value * 10 + (text[i] - '0');
+    }
+    return value;
+}
+
+// RMC time "hhmmss[.ss]" (field 1) and date "ddmmyy" (field 9, years 2000-2099), whole seconds.
+std::optional<ClipTime> rmcTime(std::span<const std::string_view> fields)
+{
+    using namespace std::chrono;
+    if (fields.size() < 10 || fields[9].size() != 6 || fields[1].size() < 6
+        || (fields[1].size() > 6 && fields[1][6] != '.'))
+        return std::nullopt;
+    const auto h = digits(fields[1].substr(0, 2), 2), m = digits(fields[1].substr(2, 2), 2),
+               s = digits(fields[1].substr(4, 2), 2);
+    const auto dd = digits(fields[9].substr(0, 2), 2), mm = digits(fields[9].substr(2, 2), 2),
+               yy = digits(fields[9].substr(4, 2), 2);
+    if (!h || !m || !s || !dd || !mm || !yy || *h > 23 || *m > 59 || *s > 59)
+        return std::nullopt;
+    const year_month_day date{year(2000 + *yy), month(unsigned(*mm)), day(unsigned(*dd))};
+    if (!date.ok())
+        return std::nullopt;
+    return ClipTime(sys_days(date)) + hours(*h) + minutes(*m) + seconds(*s);
+}
+
 } // namespace
 
 void decodeRmc(std::span<const std::string_view> fields, FixState &fix)
@@ -117,6 +152,7 @@ void decodeRmc(std::span<const std::string_view> fields, FixState &fix)
     fix.longitudeLetter = firstCharacter(fields[6]);
     const float kmh = float(double(floatValue(fields[7])) * 1.852);
     fix.speedKmh = truncateToUint32Wrapping(double(kmh) + 0.5);
+    fix.time = rmcTime(fields);
 }
 
 std::string_view leadingNumberTrim(std::string_view field)

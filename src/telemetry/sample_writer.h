@@ -8,6 +8,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string_view>
 #include <vector>
@@ -26,6 +27,7 @@ struct FixState {
     char32_t latitudeLetter = U'N';
     char32_t longitudeLetter = U'E';
     uint32_t speedKmh = 0;
+    std::optional<ClipTime> time; // the fix's UTC date and time, whole seconds, when the sentence has them
 };
 
 // Accelerometer samples read since the last flush. The storage is never cleared between flushes
@@ -48,13 +50,14 @@ private:
 // Appends output samples to a clip record, keeping each sample's raw coordinates until finish().
 class SampleWriter {
 public:
-    explicit SampleWriter(DrovikClipData &clip) : m_clip(clip) {}
+    explicit SampleWriter(DrovikClipData &clip) : m_clip(clip) { m_clip.m_gpsStartTime.reset(); }
     int count() const { return m_count; }
     bool isFull() const { return m_count >= DrovikClipData::kCapacity; }
     // Samples past the capacity are dropped.
     void append(AccelSample sample, const FixState &fix);
     // Block flush of the first n pending samples (n may be 0: then slot 0 is repeated); n <= 10 is
-    // stretched to ten samples, n >= 11 thinned to ten. The block is not reset here.
+    // stretched to ten samples, n >= 11 thinned to ten. The block is not reset here. The first
+    // fix with a time dates the clip: its second is the block's.
     void flush(const PendingBlock &block, int n, const FixState &fix);
     // Finishing pass: signed degrees from the raw coordinates; returns the number of samples with a
     // position other than (0, 0).
@@ -70,7 +73,8 @@ private:
 // ten outputs takes.
 std::array<int, 10> flushPattern(int n);
 
-// RMC decoding from the fields of a sentence (field 0 the sentence name; at least 8 fields).
+// RMC decoding from the fields of a sentence (field 0 the sentence name; at least 8 fields; the
+// time, field 1, and the date, field 9, are read when present).
 void decodeRmc(std::span<const std::string_view> fields, FixState &fix);
 
 // The leading-number trim of a last accelerometer field that may run into other bytes of the file.

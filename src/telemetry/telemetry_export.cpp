@@ -4,6 +4,7 @@
 #include <charconv>
 #include <climits>
 #include <cmath>
+#include <cstdio>
 #include <vector>
 
 namespace drovik::telemetry {
@@ -51,7 +52,27 @@ std::vector<int> trackSamples(const DrovikClipData &clip, int firstSample = 0, i
     return samples;
 }
 
+std::optional<ClipTime> sampleTime(TrackStart start, int sample)
+{
+    if (!start)
+        return std::nullopt;
+    return *start + std::chrono::milliseconds(100) * sample;
+}
+
 } // namespace
+
+std::string isoTimeText(ClipTime time)
+{
+    using namespace std::chrono;
+    const sys_days day = floor<days>(time);
+    const year_month_day date(day);
+    const hh_mm_ss clock(time - day);
+    char buffer[64];
+    std::snprintf(buffer, sizeof buffer, "%04d-%02u-%02uT%02d:%02d:%02d.%03dZ", int(date.year()),
+                  unsigned(date.month()), unsigned(date.day()), int(clock.hours().count()),
+                  int(clock.minutes().count()), int(clock.seconds().count()), int(clock.subseconds().count()));
+    return buffer;
+}
 
 std::string floatText(float value)
 {
@@ -64,22 +85,25 @@ std::string floatText(float value)
     return std::string(buffer, result.ptr);
 }
 
-void writeClipCsv(std::ostream &out, const DrovikClipData &clip)
+void writeClipCsv(std::ostream &out, const DrovikClipData &clip, TrackStart start)
 {
-    out << "index,time_s,gx,gy,gz,lat,lng,speed_kmh\n";
+    out << "index,time_s,gx,gy,gz,lat,lng,speed_kmh,datetime\n";
     for (int i = 0; i < int(clip.clipDataCount()); ++i) {
         int x, y, z;
         float lat, lng;
         uint32_t speed;
         clip.getClipDataWithIndex(i, x, y, z, lat, lng, speed);
         out << i << ',' << i / 10 << '.' << i % 10 << ',' << x << ',' << y << ',' << z << ','
-            << floatText(lat) << ',' << floatText(lng) << ',' << speed << '\n';
+            << floatText(lat) << ',' << floatText(lng) << ',' << speed << ',';
+        if (const auto time = sampleTime(start, i))
+            out << isoTimeText(*time);
+        out << '\n';
     }
 }
 
-void writeClipGpx(std::ostream &out, const DrovikClipData &clip, std::string_view trackName)
+void writeClipGpx(std::ostream &out, const DrovikClipData &clip, std::string_view trackName, TrackStart start)
 {
-    writeClipGpx(out, clip, trackName, 0, INT_MAX);
+    writeClipGpx(out, clip, trackName, 0, INT_MAX, start);
 }
 
 int trackPointCount(const DrovikClipData &clip, int firstSample, int endSample)
@@ -88,7 +112,7 @@ int trackPointCount(const DrovikClipData &clip, int firstSample, int endSample)
 }
 
 void writeClipGpx(std::ostream &out, const DrovikClipData &clip, std::string_view trackName,
-                  int firstSample, int endSample)
+                  int firstSample, int endSample, TrackStart start)
 {
     out << "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
            "<gpx version=\"1.1\" creator=\"Drovik Viewer\" xmlns=\"http://www.topografix.com/GPX/1/1\">\n"
@@ -96,22 +120,39 @@ void writeClipGpx(std::ostream &out, const DrovikClipData &clip, std::string_vie
         << xmlEscaped(trackName) << "</name>\n    <trkseg>\n";
     for (const int i : trackSamples(clip, firstSample, endSample)) {
         out << "      <trkpt lat=\"" << fixedFloat(clip.getGpsLat(i)) << "\" lon=\"" << fixedFloat(clip.getGpsLng(i))
-            << "\"><cmt>" << i / 10 << '.' << i % 10 << " s, " << clip.getGpsSpeed(i) << " km/h</cmt></trkpt>\n";
+            << "\">";
+        if (const auto time = sampleTime(start, i))
+            out << "<time>" << isoTimeText(*time) << "</time>";
+        out << "<cmt>" << i / 10 << '.' << i % 10 << " s, " << clip.getGpsSpeed(i) << " km/h</cmt></trkpt>\n";
     }
     out << "    </trkseg>\n  </trk>\n</gpx>\n";
 }
 
-void writeClipKml(std::ostream &out, const DrovikClipData &clip, std::string_view trackName)
+void writeClipKml(std::ostream &out, const DrovikClipData &clip, std::string_view trackName, TrackStart start)
 {
     out << "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-           "<kml xmlns=\"http://www.opengis.net/kml/2.2\">\n"
-           "  <Document>\n    <name>"
-        << xmlEscaped(trackName) << "</name>\n    <Placemark>\n      <name>" << xmlEscaped(trackName)
-        << "</name>\n      <LineString>\n        <tessellate>1</tessellate>\n        <coordinates>\n";
+           "<kml xmlns=\"http://www.opengis.net/kml/2.2\""
+        << (start ? " xmlns:gx=\"http://www.google.com/kml/ext/2.2\"" : "")
+        << ">\n  <Document>\n    <name>" << xmlEscaped(trackName) << "</name>\n    <Placemark>\n      <name>"
+        << xmlEscaped(trackName) << "</name>\n";
+    const std::vector<int> samples = trackSamples(clip);
     // KML writes longitude first.
-    for (const int i : trackSamples(clip))
-        out << "          " << fixedFloat(clip.getGpsLng(i)) << ',' << fixedFloat(clip.getGpsLat(i)) << ",0\n";
-    out << "        </coordinates>\n      </LineString>\n    </Placemark>\n  </Document>\n</kml>\n";
+    if (start) {
+        // A timed track lists every <when> and then the coordinates in the same order.
+        out << "      <gx:Track>\n";
+        for (const int i : samples)
+            out << "        <when>" << isoTimeText(*sampleTime(start, i)) << "</when>\n";
+        for (const int i : samples)
+            out << "        <gx:coord>" << fixedFloat(clip.getGpsLng(i)) << ' ' << fixedFloat(clip.getGpsLat(i))
+                << " 0</gx:coord>\n";
+        out << "      </gx:Track>\n";
+    } else {
+        out << "      <LineString>\n        <tessellate>1</tessellate>\n        <coordinates>\n";
+        for (const int i : samples)
+            out << "          " << fixedFloat(clip.getGpsLng(i)) << ',' << fixedFloat(clip.getGpsLat(i)) << ",0\n";
+        out << "        </coordinates>\n      </LineString>\n";
+    }
+    out << "    </Placemark>\n  </Document>\n</kml>\n";
 }
 
 } // namespace drovik::telemetry

@@ -84,7 +84,8 @@ TEST_F(ExportCli, CutsTrackStillsAndSummaryOfTheSpan)
     }
     const QString track = QString::fromUtf8(readFile(gpx));
     EXPECT_EQ(track.count(QStringLiteral("<trkpt")), 50);
-    EXPECT_TRUE(track.contains(QStringLiteral("<cmt>3.9 s,"))) << "the first sample of the span";
+    EXPECT_TRUE(track.contains(QStringLiteral("<time>2024-05-17T10:16:03.900Z</time><cmt>3.9 s,")))
+        << "the first sample of the span, timed from the clip's name";
     EXPECT_TRUE(track.contains(QStringLiteral("<cmt>8.8 s,"))) << "the last sample of the span";
     EXPECT_FALSE(track.contains(QStringLiteral("<cmt>3.8 s,")));
     EXPECT_FALSE(track.contains(QStringLiteral("<cmt>8.9 s,")));

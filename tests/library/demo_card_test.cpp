@@ -146,6 +146,24 @@ TEST_F(DemoCard, EachClipFormConvertsAndCarriesItsTelemetry)
     }
 }
 
+// `drovik telemetry` reads an MP4's subtitle stream as the viewer does, and times the track from
+// the clip's name.
+TEST_F(DemoCard, TelemetryCommandReadsTheMp4ClipsAsTheViewerDoes)
+{
+    struct Case { const char *clip; const char *counts; const char *firstTime; };
+    for (const Case &c : {Case{"cont_rec/20240517_101500_F.mp4", "{\"clipDataCount\":300,\"gpsDataCount\":300,",
+                               "2024-05-17T10:15:00.000Z"},
+                          Case{"parking_rec/20240517_103000_R.mp4", "{\"clipDataCount\":200,\"gpsDataCount\":0,",
+                               "2024-05-17T10:30:00.000Z"}}) {
+        const ProgramRun json = run(QStringLiteral(DROVIK_CLI), {QStringLiteral("telemetry"), at(c.clip)});
+        EXPECT_EQ(json.exitCode, 0) << c.clip;
+        EXPECT_TRUE(json.out.startsWith(c.counts)) << c.clip << json.out.left(80).toStdString();
+        const ProgramRun csv = run(QStringLiteral(DROVIK_CLI),
+                                   {QStringLiteral("telemetry"), QStringLiteral("--format"), QStringLiteral("csv"), at(c.clip)});
+        EXPECT_EQ(csv.out.split('\n').value(1).split(',').value(8).toStdString(), c.firstTime) << c.clip;
+    }
+}
+
 TEST_F(DemoCard, RunningAgainGivesTheSameCardAndLeavesOthersAlone)
 {
     const ProgramRun again = run(QStringLiteral(DROVIK_SOURCE_DIR "/scripts/make-demo-card"), {root()});

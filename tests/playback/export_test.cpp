@@ -87,7 +87,10 @@ TEST_F(ExportTest, TrackAndIncidentOfThePlayingClip)
         EXPECT_TRUE(tracks.takeFirst().value(0).toBool()) << f.name;
         EXPECT_EQ(takeAlert(), std::nullopt);
         if (f.gpsbabelFormat && test::haveProgram(QStringLiteral("gpsbabel"))) {
-            EXPECT_EQ(test::gpsbabelPointCount(QLatin1String(f.gpsbabelFormat), answer), 60) << f.name;
+            // Every point timed from the clip's name: the last one 5.9 s after 10:16:00.
+            const QList<QByteArray> rows = test::gpsbabelRows(QLatin1String(f.gpsbabelFormat), answer);
+            EXPECT_EQ(rows.size(), 61) << f.name;
+            EXPECT_TRUE(rows.value(60).endsWith(",2024/05/17,10:16:05.900")) << f.name << rows.value(60).toStdString();
         }
     }
     EXPECT_EQ(proposed, QStringList(3, QStringLiteral("20240517_101600_F.gpx")));
@@ -95,7 +98,8 @@ TEST_F(ExportTest, TrackAndIncidentOfThePlayingClip)
                                     QStringLiteral("CSV (*.csv)")}));
     const QList<QByteArray> rows = out.get(QStringLiteral("track.CSV")).trimmed().split('\n');
     EXPECT_EQ(rows.size(), 61);
-    EXPECT_EQ(rows.value(0), "index,time_s,gx,gy,gz,lat,lng,speed_kmh");
+    EXPECT_EQ(rows.value(0), "index,time_s,gx,gy,gz,lat,lng,speed_kmh,datetime");
+    EXPECT_TRUE(rows.value(60).endsWith(",2024-05-17T10:16:05.900Z")) << rows.value(60).toStdString();
 
     // A folder that does not exist: an alert, and nothing written.
     answer = out.path(QStringLiteral("missing/track.gpx"));

@@ -1,5 +1,6 @@
 #include "telemetry/clip_data.h"
 #include "telemetry/subtitle_data.h"
+#include "telemetry/telemetry_export.h"
 #include "telemetry/text_rules.h"
 #include "bytes.h"
 #include "temp_folder.h"
@@ -172,29 +173,39 @@ TEST(SubtitleData, EntryNeedsABlankLineAfterItAndCrlfCommitsItBeforeItsPayload)
 
 TEST(SrtRecordReader, CuesToSamples)
 {
+    const std::string noon = "2020-01-01T12:00:00.000Z"; // kFix's date and time
+    const std::string invalidFix = "gsensori,1,1024,512,0,-512;GPRMC,1,V,1,N,1,E,1";
     struct {
         const char *name;
         std::string text;
         int count;
         uint32_t withFix;
+        std::string start; // the GPS start time; empty: none
     } cases[] = {
-        {"two fixes in a row", cue(1, 0, kFix) + cue(2, 1000, kFix), 20, 20},
-        {"gsensori and fix in one cue", cue(1, 0, "gsensori,1,1024,512,0,-512;" + kFix), 10, 10},
-        {"gsensori and invalid fix", cue(1, 0, "gsensori,1,1024,512,0,-512;GPRMC,1,V,1,N,1,E,1"), 10, 0},
+        {"two fixes in a row", cue(1, 0, kFix) + cue(2, 1000, kFix), 20, 20, noon},
+        {"gsensori and fix in one cue", cue(1, 0, "gsensori,1,1024,512,0,-512;" + kFix), 10, 10, noon},
+        {"gsensori and invalid fix", cue(1, 0, invalidFix), 10, 0, ""},
+        {"the first dated fix closes the second second", cue(1, 0, invalidFix) + cue(2, 1000, kFix), 20, 10,
+         "2020-01-01T11:59:59.000Z"},
+        {"fix with hundredths", cue(1, 0, "GPRMC,120000.90,A,3723.2475,N,12658.3040,E,10.0,0,010120"), 10, 10, noon},
+        {"fix without a date", cue(1, 0, "GPRMC,120000,A,3723.2475,N,12658.3040,E,10.0,0"), 10, 10, ""},
+        {"fix on 31 February", cue(1, 0, "GPRMC,120000,A,3723.2475,N,12658.3040,E,10.0,0,310220"), 10, 10, ""},
         {"37 accelerometer cues", [] {
              std::string t;
              for (int i = 0; i < 37; ++i)
                  t += cue(i, i * 100, "gsensor,1,2,3");
              return t;
-         }(), 37, 0},
-        {"fix then accelerometer only", cue(1, 0, kFix) + cue(2, 100, "gsensor,1,2,3"), 20, 20},
-        {"empty", "", 0, 0},
-        {"not UTF-8", cue(1, 0, "gsensor,1,2,\xFF"), 0, 0},
+         }(), 37, 0, ""},
+        {"fix then accelerometer only", cue(1, 0, kFix) + cue(2, 100, "gsensor,1,2,3"), 20, 20, noon},
+        {"empty", "", 0, 0, ""},
+        {"not UTF-8", cue(1, 0, "gsensor,1,2,\xFF"), 0, 0, ""},
     };
     for (const auto &c : cases) {
         DrovikClipData clip;
         EXPECT_EQ(clip.getR640AllDataFromSrtText(c.text), c.count) << c.name;
         EXPECT_EQ(clip.gpsDataCount(), c.withFix) << c.name;
+        const auto start = clip.gpsStartTime();
+        EXPECT_EQ(start ? drovik::telemetry::isoTimeText(*start) : std::string(), c.start) << c.name;
     }
 }
 

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QDir>
+
 namespace {
 
 // drovik with arguments given as std::string (the paths the temporary folder hands out).
@@ -32,11 +34,24 @@ TEST(TelemetryCommand, JsonAndCsv)
                         "[10,-20,130,37.5,127.25,88],[1,1,1,0,0,1],[1,1,1,1e-05,-0.1,3],[0,0,0,\"inf\",0,0]]}\n");
     const auto csv = cli({"telemetry", "--format", "csv", clip});
     EXPECT_EQ(csv.exitCode, 0);
-    EXPECT_EQ(csv.out, "index,time_s,gx,gy,gz,lat,lng,speed_kmh\n"
-                       "0,0.0,10,-20,130,37.5,127.25,88\n"
-                       "1,0.1,1,1,1,0,0,1\n"
-                       "2,0.2,1,1,1,1e-05,-0.1,3\n"
-                       "3,0.3,0,0,0,inf,0,0\n");
+    EXPECT_EQ(csv.out, "index,time_s,gx,gy,gz,lat,lng,speed_kmh,datetime\n"
+                       "0,0.0,10,-20,130,37.5,127.25,88,\n"
+                       "1,0.1,1,1,1,0,0,1,\n"
+                       "2,0.2,1,1,1,1e-05,-0.1,3,\n"
+                       "3,0.3,0,0,0,inf,0,0,\n");
+    // A name that tells when the clip began times every row, the camera's clock marked as UTC.
+    const auto dated = cli({"telemetry", "--format", "csv", dir.file("20240517_101500_F.mov", kTrailer)});
+    EXPECT_TRUE(dated.out.endsWith("2,0.2,1,1,1,1e-05,-0.1,3,2024-05-17T10:15:00.200Z\n"
+                                   "3,0.3,0,0,0,inf,0,0,2024-05-17T10:15:00.300Z\n")) << dated.out.toStdString();
+}
+
+// gpsbabel's reading of a track file, as CSV rows ending in the date and time when a point has them.
+drovik::test::ProgramRun gpsbabel(const char *format, const std::string &track)
+{
+    return drovik::test::run(QStringLiteral("gpsbabel"),
+                             {QStringLiteral("-t"), QStringLiteral("-i"), QString::fromLatin1(format),
+                              QStringLiteral("-f"), QString::fromStdString(track), QStringLiteral("-o"),
+                              QStringLiteral("unicsv"), QStringLiteral("-F"), QStringLiteral("-")});
 }
 
 // The same track points in both map formats, byte for byte, and both as gpsbabel reads them.
@@ -61,6 +76,7 @@ TEST(TelemetryCommand, GpxAndKmlAreReadByGpsbabel)
     };
     drovik::test::TempFolder dir;
     const std::string clip = dir.file("a&b.mov", kTrailer);
+    const std::string dated = dir.file("20240517_101500_F.mov", kTrailer);
     for (const auto &c : cases) {
         SCOPED_TRACE(c.format);
         const auto r = cli({"telemetry", "--format", c.format, clip});
@@ -68,15 +84,22 @@ TEST(TelemetryCommand, GpxAndKmlAreReadByGpsbabel)
         EXPECT_EQ(r.out, c.expected);
         if (!drovik::test::haveProgram(QStringLiteral("gpsbabel")))
             GTEST_SKIP() << "gpsbabel is not installed";
-        const std::string track = dir.file(std::string("track.") + c.format, r.out.toStdString());
-        const auto back = drovik::test::run(QStringLiteral("gpsbabel"),
-                                            {QStringLiteral("-t"), QStringLiteral("-i"), QString::fromLatin1(c.format),
-                                             QStringLiteral("-f"), QString::fromStdString(track), QStringLiteral("-o"),
-                                             QStringLiteral("unicsv"), QStringLiteral("-F"), QStringLiteral("-")});
+        const auto back = gpsbabel(c.format, dir.file(std::string("track.") + c.format, r.out.toStdString()));
         EXPECT_EQ(back.exitCode, 0) << back.err.toStdString();
         EXPECT_TRUE(back.out.contains("37.500000,127.250000")) << back.out.toStdString();
         EXPECT_TRUE(back.out.contains("0.000010,-0.100000")) << back.out.toStdString();
+        EXPECT_FALSE(back.out.contains("Time")) << "no start, no times";
         EXPECT_FALSE(back.err.contains("rror")) << back.err.toStdString();
+
+        // With a start, every point carries its time.
+        const auto timed = cli({"telemetry", "--format", c.format, dated});
+        const auto timedBack = gpsbabel(c.format, dir.file(std::string("timed.") + c.format, timed.out.toStdString()));
+        EXPECT_EQ(timedBack.exitCode, 0) << timedBack.err.toStdString();
+        const QList<QByteArray> rows = timedBack.out.trimmed().split('\n');
+        ASSERT_EQ(rows.size(), 3) << timedBack.out.toStdString();
+        EXPECT_TRUE(rows[0].trimmed().endsWith(",Date,Time")) << rows[0].toStdString();
+        EXPECT_TRUE(rows[1].trimmed().endsWith(",2024/05/17,10:15:00")) << rows[1].toStdString();
+        EXPECT_TRUE(rows[2].trimmed().endsWith(",2024/05/17,10:15:00.200")) << rows[2].toStdString();
     }
 }
 
@@ -91,6 +114,30 @@ TEST(TelemetryCommand, FamilyLoader)
               head + "[130,-130,0,0,0,0],[");
     EXPECT_EQ(cli({"telemetry", path}).out.toStdString().substr(0, head.size() + 18),
               head + "[-13,13,0,0,0,0],[");
+}
+
+// An MP4 keeps its telemetry in its subtitle stream, read as the viewer reads it; with no date in
+// its name, the points are timed by the GPS.
+TEST(TelemetryCommand, Mp4SubtitleStream)
+{
+    if (!drovik::test::haveProgram(QStringLiteral("ffmpeg")))
+        GTEST_SKIP() << "ffmpeg is not installed";
+    drovik::test::TempFolder dir;
+    const QString clip = dir.path(QStringLiteral("clip.mp4"));
+    ASSERT_TRUE(drovik::test::makeMp4WithSubtitles(
+        clip, "1\n00:00:00,000 --> 00:00:01,000\n"
+              "gsensori,1,1024,64,0,-64;GPRMC,120001.90,A,3723.2575,N,12658.3140,E,20.0,0,010120,,,A\n\n"
+              "2\n00:00:01,000 --> 00:00:02,000\n"
+              "gsensori,1,1024,32,0,-32;GPRMC,120002.90,A,3723.2675,N,12658.3240,E,20.0,0,010120,,,A\n\n"));
+    const auto json = cli({"telemetry", clip.toStdString()});
+    EXPECT_EQ(json.exitCode, 0);
+    EXPECT_TRUE(json.out.startsWith("{\"clipDataCount\":20,\"gpsDataCount\":20,\"samples\":[[8,0,-7,37.387627,126.9719,37],"))
+        << json.out.toStdString();
+    const auto csv = cli({"telemetry", "--format", "csv", clip.toStdString()});
+    EXPECT_TRUE(csv.out.contains("\n10,1.0,4,0,-3,37.38779,126.97207,37,2020-01-01T12:00:02.000Z\n"))
+        << csv.out.toStdString();
+    EXPECT_EQ(QDir(dir.root()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList{QStringLiteral("clip.mp4")})
+        << "nothing is extracted beside the clip";
 }
 
 TEST(TelemetryCommand, Errors)

@@ -1,9 +1,11 @@
 #include "clip_preparation.h"
 
 #include "library/video_file_rules.h"
+#include "playback/convert/ffmpeg_utils.h"
 #include "playback/convert/video_conversion.h"
 
 #include <QFileInfo>
+#include <QTemporaryDir>
 
 namespace drovik {
 
@@ -43,6 +45,22 @@ PreparedClip prepareClip(const QUrl &entry, const QString &workingDirectory)
         clip.clipData->loadVideoFileClipDataFromFilePath(entry.toLocalFile().toStdString());
     }
     return clip;
+}
+
+bool loadSubtitleTelemetry(const QString &mp4Path, DrovikClipData &clip)
+{
+    clip.clear();
+    const QTemporaryDir folder;
+    if (!folder.isValid())
+        return false;
+    // Named .srt: the extension is what makes ffmpeg write, and the loader read, subtitles.
+    const QString subtitle = folder.filePath(QStringLiteral("telemetry.srt"));
+    const FfmpegUtils::TaskResult result =
+        FfmpegUtils::RunTask(FfmpegUtils::GetFFMPEGPath(), subtitleExtractionArguments(mp4Path, subtitle));
+    if (!result.succeeded() || !QFileInfo(subtitle).isFile())
+        return false;
+    clip.loadVideoFileClipDataFromFilePath(subtitle.toStdString());
+    return true;
 }
 
 } // namespace drovik

@@ -29,4 +29,9 @@ struct PreparedClip {
 // with that family's reader, any other clip from the clip itself. Safe on any thread.
 PreparedClip prepareClip(const QUrl &entry, const QString &workingDirectory);
 
+// The telemetry an MP4 clip keeps in its subtitle stream, read as prepareClip reads it but
+// extracted by ffmpeg into a temporary folder of its own, so no conversion cache is touched.
+// False (and clip cleared) when ffmpeg could not extract a subtitle stream.
+bool loadSubtitleTelemetry(const QString &mp4Path, DrovikClipData &clip);
+
 } // namespace drovik

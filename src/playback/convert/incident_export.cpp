@@ -329,7 +329,8 @@ bool IncidentWriter::writeTrack(const PreparedClip &clip, double start, double e
     constexpr qint64 kSampleMs = qint64(1000 / kSamplesPerSecond);
     std::ostringstream gpx;
     telemetry::writeClipGpx(gpx, *clip.clipData, clip.entry.fileName().toStdString(), int(startMs / kSampleMs),
-                            int((endMs + kSampleMs - 1) / kSampleMs));
+                            int((endMs + kSampleMs - 1) / kSampleMs),
+                            trackStartTime(clip.entry.fileName(), *clip.clipData));
     const QString name = baseNameOf(clip.entry.fileName()) + QStringLiteral(".gpx");
     return writeFile(name, QByteArray::fromStdString(gpx.str()), error);
 }
@@ -442,17 +443,10 @@ QString incidentFolderName(const QUrl &clip, double at)
 
 std::optional<QString> dateTimeFromClipName(const QString &fileName, double at)
 {
-    static const QRegularExpression pattern(QStringLiteral("^(\\d{8})_(\\d{6})"));
-    const QRegularExpressionMatch match = pattern.match(fileName);
-    if (!match.hasMatch() || !std::isfinite(at))
+    const std::optional<QDateTime> start = clipStartFromFileName(fileName);
+    if (!start || !std::isfinite(at))
         return std::nullopt;
-    const QDate date = QDate::fromString(match.captured(1), QStringLiteral("yyyyMMdd"));
-    const QTime time = QTime::fromString(match.captured(2), QStringLiteral("HHmmss"));
-    if (!date.isValid() || !time.isValid())
-        return std::nullopt;
-    // The camera's clock has no zone: counted in UTC so no daylight-saving step moves it.
-    const QDateTime start(date, time, QTimeZone::utc());
-    return start.addMSecs(qint64(std::clamp(at, 0.0, 1.0e9) * 1000)).toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss"));
+    return start->addMSecs(qint64(std::clamp(at, 0.0, 1.0e9) * 1000)).toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss"));
 }
 
 IncidentMoment incidentMomentAt(const DrovikClipData &clipData, const SubtitleData *subtitles, double at)

@@ -9,7 +9,8 @@
 //                                          the key frame at or before the span's start, and the
 //                                          container's edit list starts playing at the span)
 //     <view>.png                           a still of each view at the moment, with text chunks
-//     <clip base>.gpx                      the span's track (GPX 1.1, samples within the span)
+//     <clip base>.gpx                      the span's track (GPX 1.1, samples within the span,
+//                                          timed as the viewer's track export)
 //     summary.txt                          what, when, where, the files and their SHA-256
 //
 // Which views there are, and the clip's telemetry, come from the same preparation the viewer
