@@ -143,7 +143,12 @@ void PlaybackBinding::bindTelemetry()
             m_ui.gpsImageView->hide();
         }
     });
-    connect(p, &PlaybackController::telemetryCleared, m_events, &EventNavigation::clear);
+    connect(p, &PlaybackController::telemetryCleared, this, [this] {
+        m_ui.gravityGraphView->setClipData(nullptr);
+        m_events->clear();
+        m_map.removeMapLine();
+        m_ui.gpsImageView->setImageName(QStringLiteral("gps_off"));
+    });
     connect(&p->readout(), &TelemetryReadout::mapPositionChanged, &m_map, &MapController::moveToLat);
     connect(&p->readout(), &TelemetryReadout::mapCoverChanged, this, &PlaybackBinding::showMapCover);
 }
