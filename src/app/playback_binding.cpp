@@ -103,6 +103,7 @@ void PlaybackBinding::bindReadouts()
     });
     connect(p, &PlaybackController::seekPositionChanged, u.seekTimeSliderView,
             &SeekTimeSliderView::setCurrentSliderValue);
+    connect(p, &PlaybackController::seekPositionChanged, u.gravityGraphView, &GravityGraphView::setPlayPosition);
     connect(p, &PlaybackController::playTimeChanged, u.playTimeTextField, [u](double time, double duration) {
         u.playTimeTextField->setText(PlaybackController::playTimeText(time, duration));
     });

@@ -110,6 +110,7 @@ TEST_F(EventNavigationTest, GraphClicksAndEventKeysSeekBothViews)
         EXPECT_TRUE(bothAt(seconds)) << "x " << x << ": " << controller->bigMovieView()->currentTime()
                                      << ", " << controller->smallMovieView()->currentTime();
         EXPECT_NEAR(ui.seekTimeSliderView->currentSliderValue(), seconds, 0.05) << "x " << x;
+        EXPECT_NEAR(graph->playPosition(), seconds, 0.05) << "the graph's playhead, x " << x;
     }
     EXPECT_TRUE(playback.isVideoPaused()) << "seeking from the graph does not start playing";
     // The read-outs follow the seek at once: the fix of the cues (48°52' N, 2°18' E) on the map.
