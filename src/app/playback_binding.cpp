@@ -103,6 +103,7 @@ void PlaybackBinding::bindReadouts()
     });
     connect(p, &PlaybackController::seekPositionChanged, u.seekTimeSliderView,
             &SeekTimeSliderView::setCurrentSliderValue);
+    connect(p, &PlaybackController::seekPositionChanged, u.gravityGraphView, &GravityGraphView::setPlayPosition);
     connect(p, &PlaybackController::playTimeChanged, u.playTimeTextField, [u](double time, double duration) {
         u.playTimeTextField->setText(PlaybackController::playTimeText(time, duration));
     });
@@ -143,7 +144,12 @@ void PlaybackBinding::bindTelemetry()
             m_ui.gpsImageView->hide();
         }
     });
-    connect(p, &PlaybackController::telemetryCleared, m_events, &EventNavigation::clear);
+    connect(p, &PlaybackController::telemetryCleared, this, [this] {
+        m_ui.gravityGraphView->setClipData(nullptr);
+        m_events->clear();
+        m_map.removeMapLine();
+        m_ui.gpsImageView->setImageName(QStringLiteral("gps_off"));
+    });
     connect(&p->readout(), &TelemetryReadout::mapPositionChanged, &m_map, &MapController::moveToLat);
     connect(&p->readout(), &TelemetryReadout::mapCoverChanged, this, &PlaybackBinding::showMapCover);
 }

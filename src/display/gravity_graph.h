@@ -1,6 +1,7 @@
 #pragma once
 
 #include "telemetry/clip_data.h"
+#include "telemetry/gforce_events.h"
 
 #include <QList>
 #include <QPointF>
@@ -8,6 +9,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <iterator>
 
 namespace drovik {
 
@@ -65,6 +67,33 @@ inline int gravityGraphSampleAtX(double x, int count, double width)
         return -1;
     const double step = std::clamp(x / width, 0.0, 1.0) * count;
     return std::clamp(int(std::lround(step)) - 1, 0, count - 1);
+}
+
+// Where the playhead stands at `seconds` into the clip: the sample playing then is placed as the
+// polylines place it, and the line moves on smoothly through the sample, so a seek to a sample
+// puts the playhead on its point. Within 0 … width; 0 without samples or width.
+inline double gravityGraphTimeX(double seconds, int count, double width)
+{
+    if (count <= 0 || !(width > 0) || std::isnan(seconds))
+        return 0.0;
+    const double step = seconds * telemetry::kSamplesPerSecond + 1.0;
+    return std::clamp(step / count * width, 0.0, width);
+}
+
+// The spacing in seconds of the time scale's ticks on a graph `width` wide showing `count`
+// samples: the shortest of a few round steps that keeps ticks at least minSpacing apart (the
+// longest when none does).
+inline int gravityGraphTimeStep(int count, double width, double minSpacing)
+{
+    static constexpr int kSteps[] = {1, 2, 5, 10, 15, 30, 60, 120, 300, 600};
+    if (count <= 0 || !(width > 0))
+        return kSteps[std::size(kSteps) - 1];
+    const double pixelsPerSecond = width * telemetry::kSamplesPerSecond / count;
+    for (const int step : kSteps) {
+        if (step * pixelsPerSecond >= minSpacing)
+            return step;
+    }
+    return kSteps[std::size(kSteps) - 1];
 }
 
 } // namespace drovik

@@ -21,6 +21,17 @@ const QColor kAxisColors[] = {QColor(255, 0, 0), QColor(255, 255, 0), QColor(0, 
 const QColor kAxisTints[] = {QColor(0xff, 0x4d, 0x4f), QColor(0xff, 0xd2, 0x3f), QColor(0x5c, 0x9d, 0xff)};
 // How close to an event's peak the read-out names the event.
 constexpr int kEventNameReach = 5;
+// The scales: their lines stay under the graph, their figures dim beside it.
+const QColor kGridColor(0x2a, 0x30, 0x38);
+const QColor kBaseLineColor(0x19, 0xc3, 0xe6, 115);
+const QColor kScaleTextColor(0x7d, 0x87, 0x93);
+const QColor kLabelBacking(0x12, 0x14, 0x17, 200);
+// White: the event marks take the colours.
+const QColor kPlayheadColor(0xf2, 0xf5, 0xf8);
+// The strip along the bottom edge that holds the time scale's figures.
+constexpr int kTimeStripHeight = 12;
+// Time ticks stay at least this far apart, so their figures never touch.
+constexpr double kMinTickSpacing = 40;
 
 // The middle of the pixel column holding x: a one-pixel line drawn there stays crisp with
 // antialiasing on. The sample positions are single-precision fractions scaled up; a point
@@ -39,6 +50,18 @@ QString sampleTimeText(int sample)
 QString gText(int raw)
 {
     return QString::number(double(float(raw) / telemetry::kRecordUnitsPerG), 'f', 2);
+}
+
+QString tickTimeText(int seconds)
+{
+    return QString::asprintf("%d:%02d", seconds / 60, seconds % 60);
+}
+
+QFont scaleFont(const QFont &base)
+{
+    QFont font = base;
+    font.setPixelSize(9);
+    return font;
 }
 
 } // namespace
@@ -78,8 +101,9 @@ void GravityGraphView::setClipData(std::shared_ptr<const DrovikClipData> clipDat
     m_events.clear();
     m_hoveredSample = -1;
     m_lastSeekSample = -1;
+    m_playPosition = 0;
     generatePoints();
-    update();
+    invalidateLayer();
 }
 
 void GravityGraphView::setClipData(const DrovikClipData &clipData)
@@ -117,6 +141,40 @@ QPolygonF GravityGraphView::polyline(const QList<QPointF> &points, float baseYPo
 void GravityGraphView::setEvents(std::vector<telemetry::GForceEvent> events)
 {
     m_events = std::move(events);
+    invalidateLayer();
+}
+
+void GravityGraphView::setPlayPosition(double seconds)
+{
+    const int before = playheadColumn();
+    m_playPosition = seconds;
+    const int after = playheadColumn();
+    if (before == after)
+        return;
+    // Only the columns the playhead leaves and reaches; the rest comes from the cached layer.
+    for (const int column : {before, after}) {
+        if (column >= 0)
+            update(column - 3, 0, 7, height());
+    }
+}
+
+int GravityGraphView::playheadColumn() const
+{
+    if (sampleCount() == 0 || width() <= 0)
+        return -1;
+    const double x = gravityGraphTimeX(m_playPosition, sampleCount(), width());
+    return std::clamp(int(std::floor(x + 1e-3)), 0, width() - 1);
+}
+
+void GravityGraphView::resizeEvent(QResizeEvent *event)
+{
+    invalidateLayer();
+    QWidget::resizeEvent(event);
+}
+
+void GravityGraphView::invalidateLayer()
+{
+    m_layerValid = false;
     update();
 }
 
@@ -190,22 +248,121 @@ void GravityGraphView::leaveEvent(QEvent *event)
 void GravityGraphView::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    // The grid panel the graph is read against.
-    painter.drawPixmap(0, 0, Images::pixmap(QStringLiteral("gsensor_graph_bg"), size(),
-                                            devicePixelRatioF()));
-    if (m_points.gxPointList.isEmpty())
-        return;
-    // Behind the lines, so the peak they mark stays readable.
-    paintEventMarks(painter);
-    painter.setRenderHint(QPainter::Antialiasing, false);
-    const float base = baseYPoint();
-    const QList<QPointF> *axes[] = {&m_points.gxPointList, &m_points.gyPointList,
-                                    &m_points.gzPointList};
-    for (int axis = 0; axis < 3; ++axis) {
-        painter.setPen(QPen(kAxisColors[axis], 1.0));
-        painter.drawPolyline(polyline(*axes[axis], base, QSizeF(size())));
-    }
+    painter.drawPixmap(0, 0, layer());
+    paintPlayhead(painter);
     paintHover(painter);
+}
+
+const QPixmap &GravityGraphView::layer() const
+{
+    const qreal ratio = devicePixelRatioF();
+    if (m_layerValid && m_layer.devicePixelRatio() == ratio && m_layer.deviceIndependentSize() == QSizeF(size()))
+        return m_layer;
+    m_layer = QPixmap((QSizeF(size()) * ratio).toSize());
+    m_layer.setDevicePixelRatio(ratio);
+    m_layer.fill(Qt::transparent);
+    QPainter painter(&m_layer);
+    paintLayer(painter);
+    m_layerValid = true;
+    return m_layer;
+}
+
+void GravityGraphView::paintLayer(QPainter &painter) const
+{
+    // The panel the graph is read against.
+    painter.drawPixmap(0, 0, Images::pixmap(QStringLiteral("gsensor_graph_bg"), size(), devicePixelRatioF()));
+    paintScale(painter);
+    if (!m_points.gxPointList.isEmpty()) {
+        // Behind the lines, so the peak they mark stays readable.
+        paintEventMarks(painter);
+        painter.setRenderHint(QPainter::Antialiasing, false);
+        const float base = baseYPoint();
+        const QList<QPointF> *axes[] = {&m_points.gxPointList, &m_points.gyPointList,
+                                        &m_points.gzPointList};
+        for (int axis = 0; axis < 3; ++axis) {
+            painter.setPen(QPen(kAxisColors[axis], 1.0));
+            painter.drawPolyline(polyline(*axes[axis], base, QSizeF(size())));
+        }
+    }
+    paintGLabels(painter);
+}
+
+QList<int> GravityGraphView::gScaleRows() const
+{
+    // Each whole g hangs below the base line as the lines do (sign dropped), down to the time
+    // strip; the first row is the base line, 0 g.
+    const int h = height();
+    QList<int> rows;
+    for (int g = 0;; ++g) {
+        const float yUp = gravityGraphY(int(float(g) * telemetry::kRecordUnitsPerG), baseYPoint());
+        const int row = qMin(h - 1, int(std::lround(h - yUp)));
+        if ((g > 0 && yUp <= 0) || row > h - kTimeStripHeight - 2)
+            return rows;
+        rows.append(row);
+    }
+}
+
+// The lines of the g scale, and the time scale: a tick and its minutes:seconds at round steps,
+// placed as the playhead stands there (only with a clip).
+void GravityGraphView::paintScale(QPainter &painter) const
+{
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    const int w = width();
+    const int h = height();
+    const QList<int> rows = gScaleRows();
+    for (int g = 0; g < rows.size(); ++g) {
+        painter.setPen(g == 0 ? QPen(kBaseLineColor, 1.0) : QPen(kGridColor, 1.0, Qt::DashLine));
+        painter.drawLine(0, rows[g], w, rows[g]);
+    }
+    const int count = sampleCount();
+    const QFont font = scaleFont(this->font());
+    const QFontMetrics metrics(font);
+    painter.setFont(font);
+    const int step = gravityGraphTimeStep(count, w, kMinTickSpacing);
+    for (int t = 0; count > 0 && t * telemetry::kSamplesPerSecond < count; t += step) {
+        const int column = int(std::floor(gravityGraphTimeX(t, count, w) + 1e-3));
+        painter.setPen(QPen(kGridColor, 1.0));
+        painter.drawLine(column, 0, column, h);
+        const QString text = tickTimeText(t);
+        if (column + 3 + metrics.horizontalAdvance(text) > w - 2)
+            break;
+        painter.setPen(kScaleTextColor);
+        painter.drawText(column + 3, h - 3, text);
+    }
+    painter.restore();
+}
+
+// The g figures at the left end of their lines, over the graph on a dark backing so that the
+// lines resting there never hide them.
+void GravityGraphView::paintGLabels(QPainter &painter) const
+{
+    painter.save();
+    const QFont font = scaleFont(this->font());
+    const QFontMetrics metrics(font);
+    painter.setFont(font);
+    const QList<int> rows = gScaleRows();
+    for (int g = 0; g < rows.size(); ++g) {
+        const QString text = QStringLiteral("%1 g").arg(g);
+        const QRect box(2, rows[g] - metrics.height() - 1, metrics.horizontalAdvance(text) + 4, metrics.height());
+        painter.fillRect(box, kLabelBacking);
+        painter.setPen(kScaleTextColor);
+        painter.drawText(box, Qt::AlignCenter, text);
+    }
+    painter.restore();
+}
+
+void GravityGraphView::paintPlayhead(QPainter &painter) const
+{
+    const int column = playheadColumn();
+    if (column < 0)
+        return;
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.fillRect(column, 0, 1, height(), kPlayheadColor);
+    // A small head at the top, where the eye finds it beside the event pennants.
+    painter.fillRect(column - 2, 0, 5, 3, kPlayheadColor);
+    painter.restore();
 }
 
 void GravityGraphView::paintEventMarks(QPainter &painter) const

@@ -3,6 +3,7 @@
 #include "display/gravity_graph.h"
 #include "telemetry/gforce_events.h"
 
+#include <QPixmap>
 #include <QPolygonF>
 #include <QWidget>
 
@@ -14,8 +15,10 @@ namespace drovik {
 class DrovikClipData;
 
 // The acceleration of the whole current clip as three line graphs (X red, Y yellow, Z blue)
-// hanging below a base line across the panel. The points are computed once per clip; a redraw
-// only scales them to the current width. The graph marks no playing position.
+// hanging below a base line across the panel, read against a scale of g (the magnitude, as the
+// lines show it) and of time. The points are computed once per clip; a redraw only scales them
+// to the current width. A playhead marks the playing position; moving it repaints its two
+// columns over a cached picture of everything else, so following playback stays cheap.
 //
 // The clip's G-force events are marked as vertical lines at their peak samples. Pressing or
 // dragging on the graph asks to play from the sample under the pointer (the sample whose point
@@ -58,6 +61,12 @@ public:
     // The sample the pointer rests on, or -1.
     int hoveredSample() const { return m_hoveredSample; }
 
+    // The playing position in seconds, where the playhead stands; a new clip starts at 0.
+    void setPlayPosition(double seconds);
+    double playPosition() const { return m_playPosition; }
+    // The pixel column of the playhead, or -1 when there is no clip to play.
+    int playheadColumn() const;
+
 signals:
     // The user pressed or dragged on the graph: play from the start of that sample.
     void sampleSeekRequested(double seconds);
@@ -68,13 +77,21 @@ protected:
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void leaveEvent(QEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
     void ensureBaseYPoint() const;
     int sampleCount() const;
     void hover(int sample);
     void seekToSampleAt(double x);
+    void invalidateLayer();
+    const QPixmap &layer() const;
+    void paintLayer(QPainter &painter) const;
+    QList<int> gScaleRows() const;
+    void paintScale(QPainter &painter) const;
+    void paintGLabels(QPainter &painter) const;
     void paintEventMarks(QPainter &painter) const;
+    void paintPlayhead(QPainter &painter) const;
     void paintHover(QPainter &painter) const;
 
     std::shared_ptr<const DrovikClipData> m_clipData;
@@ -85,6 +102,10 @@ private:
     int m_hoveredSample = -1;
     int m_lastSeekSample = -1;
     bool m_dragging = false;
+    double m_playPosition = 0;
+    // The panel, scales, event marks and lines, drawn once per clip, size and events.
+    mutable QPixmap m_layer;
+    mutable bool m_layerValid = false;
 };
 
 } // namespace drovik

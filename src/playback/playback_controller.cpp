@@ -204,6 +204,8 @@ void PlaybackController::viewDidFail(DrovikAVView *view)
     if (!m_big.hasMovie() && !m_small.hasMovie()) {
         m_currentVideoUrl = QUrl();
         emit clipChanged(m_currentVideoUrl);
+        // Its telemetry was shown when it was prepared; nothing of it plays now.
+        resetVideoInformation();
         updateMovieViewCoverScreen();
         emit unsupportedClip();
         return;
@@ -338,8 +340,12 @@ void PlaybackController::playVideoTimerCallback()
 
 void PlaybackController::resetVideoInformation()
 {
+    // The last clip's record goes too: a clip that then fails, or a pulled card, must not leave
+    // its graph, route or marker on the dashboard.
+    m_readout->setTelemetry(nullptr, nullptr);
     emit telemetryCleared();
     m_readout->clearReadouts();
+    m_readout->showMapCover(true);
     emit playTimeChanged(0, 0);
 }
 

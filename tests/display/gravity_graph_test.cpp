@@ -64,6 +64,28 @@ TEST(GravityGraphPoints, SamplesSpreadFromOneStepInToTheRightEdge)
     EXPECT_EQ(many.last().x(), 1.0);
 }
 
+// The playhead stands on the point of the sample playing and moves on through it; the time
+// scale's ticks keep 40 pixels apart at round steps.
+TEST(GravityGraphPoints, PlayheadPlaceAndTimeSteps)
+{
+    const struct {
+        double seconds;
+        int count;
+        double width;
+        double x;
+    } places[] = {
+        {0.0, 40, 200, 5},  {1.9, 40, 200, 100}, {1.95, 40, 200, 102.5}, {3.9, 40, 200, 200},
+        {9.0, 40, 200, 200}, {-1.0, 40, 200, 0},  {1.0, 0, 200, 0},        {1.0, 40, 0, 0},
+    };
+    for (const auto &p : places)
+        EXPECT_DOUBLE_EQ(gravityGraphTimeX(p.seconds, p.count, p.width), p.x) << p.seconds << " s of " << p.count;
+    const std::tuple<int, double, int> steps[] = {
+        {100, 250, 2}, {600, 250, 10}, {650, 250, 15}, {40, 200, 1}, {36000, 250, 600}, {0, 250, 600},
+    };
+    for (const auto &[count, width, step] : steps)
+        EXPECT_EQ(gravityGraphTimeStep(count, width, 40), step) << count << " samples";
+}
+
 TEST(GravityGraphView, ResizeStretchesWidthAndKeepsTheBase)
 {
     GravityGraphView view;
@@ -195,10 +217,21 @@ TEST(GravityGraphView, MarksEventsAndShowsTheHoveredSample)
     // The read-out box sits away from the cursor, top left, dark.
     EXPECT_LT(qGray(image.pixel(8, 12)), panel);
 
-    // A new clip forgets the events and the hover.
-    view.setClipData(DrovikClipData{});
+    // The playhead: a light column where the position lies, starting anew with each clip.
+    QTest::mouseMove(&view, QPoint(150, 300));
+    view.setPlayPosition(1.9);
+    EXPECT_EQ(view.playheadColumn(), 100);
+    image = view.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    EXPECT_GT(qGray(image.pixel(100, 30)), 200);
+    EXPECT_LT(qGray(image.pixel(110, 30)), 80);
+
+    // A new clip forgets the events, the hover and the position; no clip, no playhead.
+    view.setClipData(builder.load());
     EXPECT_TRUE(view.events().empty());
     EXPECT_EQ(view.hoveredSample(), -1);
+    EXPECT_EQ(view.playheadColumn(), 5);
+    view.setClipData(DrovikClipData{});
+    EXPECT_EQ(view.playheadColumn(), -1);
 }
 
 } // namespace

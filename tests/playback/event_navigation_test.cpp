@@ -78,6 +78,7 @@ TEST_F(EventNavigationTest, GraphClicksAndEventKeysSeekBothViews)
     ASSERT_TRUE(makeDrive(clips.path(QStringLiteral("a_R.mp4")), events));
     ASSERT_TRUE(makeDrive(clips.path(QStringLiteral("b_F.mp4")), driveCues([](int) { return std::pair{0, 0}; })));
     ASSERT_TRUE(QFile::copy(clips.path(QStringLiteral("b_F.mp4")), clips.path(QStringLiteral("b_R.mp4"))));
+    ASSERT_TRUE(clips.put(QStringLiteral("c_F.mp4"), QByteArray(4096, 'x')));
     controller->fileList().refreshVideoFileListWithURL(QUrl::fromLocalFile(clips.root()));
     ASSERT_TRUE(test::WindowServices::waitForList(*controller));
     PlaybackController &playback = *controller->playback();
@@ -109,6 +110,7 @@ TEST_F(EventNavigationTest, GraphClicksAndEventKeysSeekBothViews)
         EXPECT_TRUE(bothAt(seconds)) << "x " << x << ": " << controller->bigMovieView()->currentTime()
                                      << ", " << controller->smallMovieView()->currentTime();
         EXPECT_NEAR(ui.seekTimeSliderView->currentSliderValue(), seconds, 0.05) << "x " << x;
+        EXPECT_NEAR(graph->playPosition(), seconds, 0.05) << "the graph's playhead, x " << x;
     }
     EXPECT_TRUE(playback.isVideoPaused()) << "seeking from the graph does not start playing";
     // The read-outs follow the seek at once: the fix of the cues (48°52' N, 2°18' E) on the map.
@@ -139,6 +141,21 @@ TEST_F(EventNavigationTest, GraphClicksAndEventKeysSeekBothViews)
     EXPECT_TRUE(graph->events().empty());
     EXPECT_FALSE(ui.prevEventButton->isEnabled());
     EXPECT_FALSE(ui.nextEventButton->isEnabled());
+
+    // A clip that cannot be played, after one with events: nothing of that one stays on show.
+    playback.playVideoWithIdx(0);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return playback.isDisplayTimerRunning() && ui.speedMeterView->speed() > 0; }, 20000));
+    playback.playVideoWithIdx(4);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !playback.isPreparing(); }, 20000));
+    EXPECT_TRUE(playback.currentVideoUrl().isEmpty());
+    EXPECT_TRUE(graph->points().gxPointList.isEmpty());
+    EXPECT_TRUE(graph->events().empty());
+    EXPECT_TRUE(ui.seekTimeSliderView->marks().isEmpty());
+    EXPECT_EQ(playback.clipData().clipDataCount(), 0u);
+    EXPECT_EQ(ui.gzTextField->text(), QStringLiteral("0.000"));
+    EXPECT_EQ(ui.latTextField->text(), QStringLiteral("0.0000"));
+    EXPECT_EQ(ui.speedMeterView->speed(), 0);
+    EXPECT_TRUE(ui.mapCoverView->isVisible());
 }
 
 } // namespace

@@ -193,16 +193,19 @@ TEST(SettingsForm, SliderGuideShowsOnlyWhileThePointerIsOnIt)
     const FormControl *volts = f.control(ParkingBatteryOff12VSlider);
     const FormControl *other = f.control(ParkingBatteryOff24VSlider);
     EXPECT_EQ(volts->shownGuide, -1);
+    EXPECT_EQ(volts->valueText(), n("11.8V")) << "the cut-off shows its value at all times";
     ASSERT_EQ(f.sliderTouchedDown(ParkingBatteryOff12VSlider), ActionResult::Done);
     ASSERT_EQ(f.sliderMoved(ParkingBatteryOff12VSlider, 5), ActionResult::Done);
     EXPECT_EQ(volts->shownGuide, 5);
     EXPECT_EQ(volts->guideLabels.value(5), n("12.1V"));
+    EXPECT_EQ(volts->valueText(), n("12.1V"));
     ASSERT_EQ(f.sliderMoved(ParkingBatteryOff24VSlider, 3), ActionResult::Done);
     EXPECT_EQ(other->shownGuide, -1); // the pointer is not on it
     f.sliderTouchedUp(ParkingBatteryOff12VSlider);
     EXPECT_EQ(volts->shownGuide, -1);
     ASSERT_EQ(f.setSlider(ParkingTimeLimitSlider36o, 2), ActionResult::Done);
     EXPECT_EQ(f.control(ParkingTimeLimitSlider36o)->shownGuide, -1);
+    EXPECT_EQ(f.control(ParkingTimeLimitSlider36o)->valueText(), QString()) << "its values are printed under it";
 }
 
 // "아니오" puts the radio back as the record has it; "예" stores the choice in memory at once.

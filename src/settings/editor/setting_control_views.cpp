@@ -26,6 +26,7 @@ constexpr int kSliderWidth = 300;
 constexpr int kGuideHeight = 17;
 constexpr int kSliderHeight = 22;
 constexpr int kDescriptionHeight = 16;
+constexpr int kSliderValueWidth = 52;
 constexpr int kChoiceWidth = 250;
 
 // Each radio group gets its own id in the class-wide registry.
@@ -199,6 +200,9 @@ SliderView::SliderView(form::SettingForm &form, form::ControlId id, QWidget *par
     m_guide = makeLabel(this, "settingSliderGuide");
     m_guide->setAlignment(Qt::AlignCenter);
     m_guide->hide();
+    m_value = makeLabel(this, "settingSliderValue");
+    m_value->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    m_value->hide();
     connect(m_slider, &MouseEventSlider::sliderTouchedDown, this, [this] {
         if (std::exchange(m_pointerOver, true))
             return;
@@ -249,6 +253,9 @@ void SliderView::refresh(const FormControl &control)
     m_guide->setText(guideShown ? control.guideLabels.at(control.shownGuide) : QString());
     m_guide->setVisible(guideShown);
     placeGuide();
+    m_value->setText(control.valueText());
+    m_value->setVisible(control.showsValue);
+    m_value->setEnabled(control.enabled);
 }
 
 int SliderView::positionX(int value) const
@@ -276,10 +283,12 @@ void SliderView::placeGuide()
 int SliderView::layoutIn(int width)
 {
     const int x = controlX();
-    const int sliderWidth = qMin(kSliderWidth, width - x - 24);
+    const int valueWidth = m_value->isVisibleTo(this) ? kSliderValueWidth : 0;
+    const int sliderWidth = qMin(kSliderWidth, width - x - 24 - valueWidth);
     if (m_caption)
         m_caption->setGeometry(0, kGuideHeight, qMax(0, m_captionWidth - 8), kSliderHeight);
     m_slider->setGeometry(x, kGuideHeight, sliderWidth, kSliderHeight);
+    m_value->setGeometry(x + sliderWidth + 10, kGuideHeight, valueWidth, kSliderHeight);
     const int count = int(m_descriptions.size());
     for (int i = 0; i < count; ++i) {
         // Spread evenly from one end of the track to the other, under the thumb's stops.

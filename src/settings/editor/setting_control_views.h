@@ -84,12 +84,15 @@ public:
     int layoutIn(int width) override;
     MouseEventSlider *slider() const { return m_slider; }
     QLabel *guideLabel() const { return m_guide; }
+    // The value beside the track, for the sliders that show theirs.
+    QLabel *valueLabel() const { return m_value; }
 
 private:
     int positionX(int value) const;
     void placeGuide();
     MouseEventSlider *m_slider = nullptr;
     QLabel *m_guide = nullptr;
+    QLabel *m_value = nullptr;
     QList<QLabel *> m_descriptions;
     bool m_refreshing = false;
     bool m_pointerOver = false;

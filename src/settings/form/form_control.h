@@ -54,6 +54,15 @@ struct FormControl {
     QStringList guideLabels; // one per position, minimum first
     int shownGuide = -1;     // index into guideLabels shown above the thumb, or -1
     QStringList descriptions; // fixed texts under the track, spread evenly from end to end
+    bool showsValue = false;  // the guide of its position stays shown beside the track
+
+    // The text beside the track: the guide of the position when the slider shows its value,
+    // else empty.
+    QString valueText() const
+    {
+        const qsizetype index = position - minimum;
+        return showsValue && index >= 0 && index < guideLabels.size() ? guideLabels.at(index) : QString();
+    }
 
     // CheckBox
     bool checked = false;

@@ -210,6 +210,10 @@ void RecordSettingForm::applyGuideTexts()
     }
     guides(ParkingBatteryOff12VSlider, volts12);
     guides(ParkingBatteryOff24VSlider, volts24);
+    // Eight voltages a tenth apart: too many to print under the track, and the cut-off is read
+    // as a number, so it stays shown beside it.
+    for (const ControlId id : {ParkingBatteryOff12VSlider, ParkingBatteryOff24VSlider})
+        ctl(id).showsValue = true;
 }
 
 } // namespace drovik::form

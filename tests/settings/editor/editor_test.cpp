@@ -291,6 +291,24 @@ TEST_F(EditorTest, SliderGuideShowsOnlyWhileThePointerIsOverIt)
     EXPECT_FALSE(view->guideLabel()->isVisibleTo(view));
 }
 
+// The parking battery cut-offs keep their voltage beside the track, following the thumb.
+TEST_F(EditorTest, CutOffSlidersShowTheirValue)
+{
+    open(1);
+    editor->tabButtonTouched(2);
+    auto *view = qobject_cast<SliderView *>(editor->controlView(ParkingBatteryOff12VSlider));
+    ASSERT_NE(view, nullptr);
+    const form::FormControl *control = editor->form().control(ParkingBatteryOff12VSlider);
+    ASSERT_TRUE(view->valueLabel()->isVisibleTo(view));
+    EXPECT_EQ(view->valueLabel()->text(), control->valueText());
+    view->slider()->setValue(view->slider()->minimum() + 3);
+    EXPECT_EQ(view->valueLabel()->text(), QStringLiteral("11.9V"));
+    EXPECT_GE(view->valueLabel()->x(), view->slider()->geometry().right()) << "beside the track";
+    auto *plain = qobject_cast<SliderView *>(editor->controlView(ParkingShockSensitivitySlider));
+    ASSERT_NE(plain, nullptr);
+    EXPECT_FALSE(plain->valueLabel()->isVisibleTo(plain));
+}
+
 TEST_F(EditorTest, LabelsFollowTheLanguageWhileOpen)
 {
     open(1);
