@@ -63,6 +63,7 @@ struct InputStamp {
 struct VideoConverter::Run {
     QList<InputStamp> inputs;
     QStringList made;
+    QString failedOutput; // what ffmpeg said on the last run that made nothing
 
     void read(const QString &input) { inputs.append(InputStamp::of(input)); }
     bool inputsUnchanged() const
@@ -173,6 +174,9 @@ void VideoConverter::runInto(Run &run, const QString &finalPath, const Conversio
     if (!result.succeeded() || !isFile(partial)) {
         qCInfo(lcConvert) << "ffmpeg did not make" << finalPath << "exit" << result.exitCode
                           << result.output.right(400);
+        // Its last lines say what went wrong; the first ones are its version banner.
+        const QStringList lines = result.output.trimmed().split(QLatin1Char('\n'));
+        run.failedOutput = lines.mid(std::max<qsizetype>(0, lines.size() - 12)).join(QLatin1Char('\n'));
         QFile::remove(partial);
         return;
     }
@@ -257,24 +261,36 @@ QList<QUrl> VideoConverter::convertDualStream(Run &run, const QString &entryPath
     return result;
 }
 
-std::optional<QList<QUrl>> VideoConverter::checkAndConvertVideo(const QUrl &entry) const
+std::optional<QList<QUrl>> VideoConverter::checkAndConvertVideo(const QUrl &entry, ConversionFailure *failure) const
 {
-    if (entry.isEmpty())
+    const auto fail = [failure](ConversionFailure::Cause cause, const QString &detail = {}) {
+        if (failure)
+            *failure = {cause, detail};
+    };
+    if (entry.isEmpty()) {
+        fail(ConversionFailure::Cause::FileGone);
         return std::nullopt;
+    }
     const QString extension = lowerCasedExtension(entry.fileName());
     const bool isMp4 = extension == QLatin1String("mp4");
     if (!isMp4 && extension != QLatin1String("avi"))
         return QList<QUrl>{entry}; // played as it is
 
     const QString entryPath = entry.toLocalFile();
-    if (m_workingDirectory.isEmpty() || !QDir().mkpath(conversionCacheFolder(m_workingDirectory)))
+    if (m_workingDirectory.isEmpty() || !QDir().mkpath(conversionCacheFolder(m_workingDirectory))) {
+        fail(ConversionFailure::Cause::NoCacheFolder, conversionCacheFolder(m_workingDirectory));
         return std::nullopt;
+    }
     const QFileInfo entryInfo(entryPath);
-    if (entryPath.isEmpty() || !entryInfo.exists())
+    if (entryPath.isEmpty() || !entryInfo.exists()) {
+        fail(ConversionFailure::Cause::FileGone);
         return std::nullopt;
+    }
     const ConversionPaths paths = conversionPathsFor(entryPath, entryInfo.size(), m_workingDirectory);
-    if (!QDir().mkpath(paths.folder))
+    if (!QDir().mkpath(paths.folder)) {
+        fail(ConversionFailure::Cause::NoCacheFolder, paths.folder);
         return std::nullopt;
+    }
 
     Run run;
     run.read(entryPath);
@@ -292,14 +308,18 @@ std::optional<QList<QUrl>> VideoConverter::checkAndConvertVideo(const QUrl &entr
     // kept without its subtitles would never get them back.
     if (!run.inputsUnchanged()) {
         run.discardOutputs();
+        fail(ConversionFailure::Cause::FileGone);
         return std::nullopt;
     }
+    if (playable.isEmpty())
+        fail(ConversionFailure::Cause::NotAVideo, run.failedOutput);
     return playable;
 }
 
-std::optional<QList<QUrl>> checkAndConvertVideo(const QUrl &entry, const QString &workingDirectory)
+std::optional<QList<QUrl>> checkAndConvertVideo(const QUrl &entry, const QString &workingDirectory,
+                                                ConversionFailure *failure)
 {
-    return VideoConverter(workingDirectory).checkAndConvertVideo(entry);
+    return VideoConverter(workingDirectory).checkAndConvertVideo(entry, failure);
 }
 
 } // namespace drovik

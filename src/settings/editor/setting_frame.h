@@ -23,6 +23,7 @@ class ControlView;
 class DrovikEventView;
 class ImageButton;
 class SettingSectionView;
+struct CardWriteStatus;
 
 // The parts both settings editors share around their pages: the event view that takes presses
 // and keys no control takes, the dark background, the title, the scroll view over its framed
@@ -55,8 +56,9 @@ void fitScrollView(QScrollArea *scrollView, const QRect &laidOut, const QWidget 
 // The view drawing the control of that name among the sections' views, or nullptr.
 ControlView *findControlView(const QList<SettingSectionView *> &sections, form::ControlId id);
 
-// The card error ("check the memory card") as a sheet on parent, open; it deletes itself.
-QMessageBox *openCardWriteErrorAlert(QWidget *parent);
+// The card error ("check the memory card") as a sheet on parent, open; it deletes itself. Its
+// detail names what went wrong with the card: status is why the write failed.
+QMessageBox *openCardWriteErrorAlert(QWidget *parent, const CardWriteStatus &status);
 
 // An indeterminate 400 x 20 progress bar put between an alert's text and its buttons, for
 // the formatting sheets.
