@@ -210,7 +210,7 @@ void MainWindowController::showUnsupportedFileAlert(const QString &reason)
     auto *alert = new QMessageBox(QMessageBox::Warning, localized("메모리카드 오류"),
                                   localized("메모리카드 오류"), QMessageBox::NoButton, m_window);
     alert->setInformativeText(localized("지원하지 않는 형식으로 인코딩된 동영상입니다."));
-    alert->setDetailedText(reason);
+    setAlertDetail(alert, reason);
     alert->addButton(localized("OK"), QMessageBox::AcceptRole);
     alert->setAttribute(Qt::WA_DeleteOnClose);
     alert->setWindowModality(Qt::WindowModal);

@@ -225,7 +225,7 @@ void ExportController::showAlert(bool failure, const QString &text, const QStrin
     const qsizetype lineEnd = detail.indexOf(QLatin1Char('\n'));
     alert->setInformativeText(lineEnd < 0 ? detail : detail.left(lineEnd));
     if (lineEnd >= 0)
-        alert->setDetailedText(detail);
+        setAlertDetail(alert, detail);
     alert->setTextInteractionFlags(Qt::TextSelectableByMouse);
     if (!folder.isEmpty()) {
         QPushButton *open = alert->addButton(localized("Open Folder"), QMessageBox::ActionRole);

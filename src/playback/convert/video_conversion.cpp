@@ -57,6 +57,19 @@ struct InputStamp {
     }
 };
 
+// ffmpeg's words on a failed run for the user: its version banner (the first line and the
+// indented ones under it) left out, and at most the last dozen lines, which say what went wrong.
+QString whatFfmpegSaid(const QString &output)
+{
+    QStringList lines = output.trimmed().split(QLatin1Char('\n'));
+    if (!lines.isEmpty() && lines.constFirst().startsWith(QLatin1String("ffmpeg version"))) {
+        lines.removeFirst();
+        while (!lines.isEmpty() && lines.constFirst().startsWith(QLatin1String("  ")))
+            lines.removeFirst();
+    }
+    return lines.mid(std::max<qsizetype>(0, lines.size() - 12)).join(QLatin1Char('\n'));
+}
+
 } // namespace
 
 // One call's inputs and the outputs it moved into place.
@@ -174,9 +187,7 @@ void VideoConverter::runInto(Run &run, const QString &finalPath, const Conversio
     if (!result.succeeded() || !isFile(partial)) {
         qCInfo(lcConvert) << "ffmpeg did not make" << finalPath << "exit" << result.exitCode
                           << result.output.right(400);
-        // Its last lines say what went wrong; the first ones are its version banner.
-        const QStringList lines = result.output.trimmed().split(QLatin1Char('\n'));
-        run.failedOutput = lines.mid(std::max<qsizetype>(0, lines.size() - 12)).join(QLatin1Char('\n'));
+        run.failedOutput = whatFfmpegSaid(result.output);
         QFile::remove(partial);
         return;
     }

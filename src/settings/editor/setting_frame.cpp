@@ -167,7 +167,7 @@ QMessageBox *openCardWriteErrorAlert(QWidget *parent, const CardWriteStatus &sta
     alert->setObjectName(QStringLiteral("cardErrorAlert"));
     alert->setInformativeText(localized("메모리카드를 확인하여 주시기 바랍니다."));
     // The message is the one every card error shows; what happened goes below it.
-    alert->setDetailedText(cardWriteErrorReason(status));
+    setAlertDetail(alert, cardWriteErrorReason(status));
     alert->addButton(localized("OK"), QMessageBox::AcceptRole);
     alert->setAttribute(Qt::WA_DeleteOnClose);
     alert->setWindowModality(Qt::WindowModal);
