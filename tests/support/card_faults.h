@@ -63,14 +63,14 @@ public:
         m_mounted = QProcess::execute(QStringLiteral("mount"), {QStringLiteral("--bind"), QStringLiteral("-o"),
                                                                 QStringLiteral("ro"), folder, folder}) == 0;
         if (!m_mounted)
-            QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner);
+            setFolderPermissions(QFile::ReadOwner | QFile::ExeOwner);
     }
     ~ReadOnlyFolder()
     {
         if (m_mounted)
             QProcess::execute(QStringLiteral("umount"), {m_folder});
         else
-            QFile::setPermissions(m_folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+            setFolderPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     }
     ReadOnlyFolder(const ReadOnlyFolder &) = delete;
     ReadOnlyFolder &operator=(const ReadOnlyFolder &) = delete;
@@ -78,6 +78,15 @@ public:
     bool active() const { return !QFileInfo(m_folder).isWritable(); }
 
 private:
+    // The folder and every folder below it, as a lock covers the whole card.
+    void setFolderPermissions(QFile::Permissions permissions) const
+    {
+        QFile::setPermissions(m_folder, permissions);
+        QDirIterator it(m_folder, QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
+        while (it.hasNext())
+            QFile::setPermissions(it.next(), permissions);
+    }
+
     QString m_folder;
     bool m_mounted = false;
 };
