@@ -1044,6 +1044,39 @@ Do you want to turn off Parking Mode?</translation>
         <extracomment>Drovik Viewer's own text: a button tooltip of the settings windows</extracomment>
         <source>Continue with this choice</source>
         <translation>Continue with this choice</translation>
+        <extracomment>Drovik Viewer's own text: the cause of the card error: the card went away</extracomment>
+        <source>The memory card cannot be found.</source>
+        <translation>The memory card cannot be found.</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: the cause of the card error: the model has no settings record</extracomment>
+        <source>This camera model has no settings file to write.</source>
+        <translation>This camera model has no settings file to write.</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: the cause of the card error: the settings file could not be read</extracomment>
+        <source>The settings file on the card could not be read.</source>
+        <translation>The settings file on the card could not be read.</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: the cause of the card error: the card is write-protected or mounted read-only</extracomment>
+        <source>The card is read-only.</source>
+        <translation>The card is read-only.</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: the cause of the unsupported-video alert: neither ffmpeg nor the player could read the file</extracomment>
+        <source>This file is not a video that can be played.</source>
+        <translation>This file is not a video that can be played.</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: the cause of the unsupported-video alert: the card was pulled or the file rewritten</extracomment>
+        <source>The file went away or changed while it was read.</source>
+        <translation>The file went away or changed while it was read.</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: the cause of the unsupported-video alert: the folder for converted clips cannot be made</extracomment>
+        <source>The working folder cannot be written.</source>
+        <translation>The working folder cannot be written.</translation>
     </message>
 </context>
 </TS>

@@ -1044,6 +1044,39 @@ Voulez-vous désactiver le mode stationnement ?</translation>
         <extracomment>Drovik Viewer's own text: a button tooltip of the settings windows</extracomment>
         <source>Continue with this choice</source>
         <translation>Continuer avec ce choix</translation>
+        <extracomment>Drovik Viewer's own text: the cause of the card error: the card went away</extracomment>
+        <source>The memory card cannot be found.</source>
+        <translation>La carte mémoire est introuvable.</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: the cause of the card error: the model has no settings record</extracomment>
+        <source>This camera model has no settings file to write.</source>
+        <translation>Ce modèle de caméra n'a pas de fichier de réglages à écrire.</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: the cause of the card error: the settings file could not be read</extracomment>
+        <source>The settings file on the card could not be read.</source>
+        <translation>Le fichier de réglages de la carte n'a pas pu être lu.</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: the cause of the card error: the card is write-protected or mounted read-only</extracomment>
+        <source>The card is read-only.</source>
+        <translation>La carte est en lecture seule.</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: the cause of the unsupported-video alert: neither ffmpeg nor the player could read the file</extracomment>
+        <source>This file is not a video that can be played.</source>
+        <translation>Ce fichier n'est pas une vidéo lisible.</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: the cause of the unsupported-video alert: the card was pulled or the file rewritten</extracomment>
+        <source>The file went away or changed while it was read.</source>
+        <translation>Le fichier a disparu ou a changé pendant sa lecture.</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: the cause of the unsupported-video alert: the folder for converted clips cannot be made</extracomment>
+        <source>The working folder cannot be written.</source>
+        <translation>Impossible d'écrire dans le dossier de travail.</translation>
     </message>
 </context>
 </TS>

@@ -1044,6 +1044,39 @@ Drovik Viewerを終了してから再度フォーマットしてください。
         <extracomment>Drovik Viewer's own text: a button tooltip of the settings windows</extracomment>
         <source>Continue with this choice</source>
         <translation>この選択で続ける</translation>
+        <extracomment>Drovik Viewer's own text: the cause of the card error: the card went away</extracomment>
+        <source>The memory card cannot be found.</source>
+        <translation>メモリーカードが見つかりません。</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: the cause of the card error: the model has no settings record</extracomment>
+        <source>This camera model has no settings file to write.</source>
+        <translation>このカメラのモデルには書き込む設定ファイルがありません。</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: the cause of the card error: the settings file could not be read</extracomment>
+        <source>The settings file on the card could not be read.</source>
+        <translation>カードの設定ファイルを読み込めませんでした。</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: the cause of the card error: the card is write-protected or mounted read-only</extracomment>
+        <source>The card is read-only.</source>
+        <translation>カードは読み取り専用です。</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: the cause of the unsupported-video alert: neither ffmpeg nor the player could read the file</extracomment>
+        <source>This file is not a video that can be played.</source>
+        <translation>このファイルは再生できる動画ではありません。</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: the cause of the unsupported-video alert: the card was pulled or the file rewritten</extracomment>
+        <source>The file went away or changed while it was read.</source>
+        <translation>ファイルが読み込み中に消えたか、変更されました。</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: the cause of the unsupported-video alert: the folder for converted clips cannot be made</extracomment>
+        <source>The working folder cannot be written.</source>
+        <translation>作業フォルダーに書き込めません。</translation>
     </message>
 </context>
 </TS>

@@ -1044,6 +1044,39 @@ Pretende desativar o modo de estacionamento?</translation>
         <extracomment>Drovik Viewer's own text: a button tooltip of the settings windows</extracomment>
         <source>Continue with this choice</source>
         <translation>Continuar com esta escolha</translation>
+        <extracomment>Drovik Viewer's own text: the cause of the card error: the card went away</extracomment>
+        <source>The memory card cannot be found.</source>
+        <translation>O cartão de memória não foi encontrado.</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: the cause of the card error: the model has no settings record</extracomment>
+        <source>This camera model has no settings file to write.</source>
+        <translation>Este modelo de câmera não tem arquivo de configurações para gravar.</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: the cause of the card error: the settings file could not be read</extracomment>
+        <source>The settings file on the card could not be read.</source>
+        <translation>Não foi possível ler o arquivo de configurações do cartão.</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: the cause of the card error: the card is write-protected or mounted read-only</extracomment>
+        <source>The card is read-only.</source>
+        <translation>O cartão é somente leitura.</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: the cause of the unsupported-video alert: neither ffmpeg nor the player could read the file</extracomment>
+        <source>This file is not a video that can be played.</source>
+        <translation>Este arquivo não é um vídeo que possa ser reproduzido.</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: the cause of the unsupported-video alert: the card was pulled or the file rewritten</extracomment>
+        <source>The file went away or changed while it was read.</source>
+        <translation>O arquivo desapareceu ou mudou enquanto era lido.</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: the cause of the unsupported-video alert: the folder for converted clips cannot be made</extracomment>
+        <source>The working folder cannot be written.</source>
+        <translation>Não é possível gravar na pasta de trabalho.</translation>
     </message>
 </context>
 </TS>

@@ -256,13 +256,14 @@ void MainWindowController::buildPlayerViews()
     windowDidResize();
 }
 
-void MainWindowController::showUnsupportedFileAlert()
+void MainWindowController::showUnsupportedFileAlert(const QString &reason)
 {
     if (alertIsOpen())
         return;
     auto *alert = new QMessageBox(QMessageBox::Warning, localized("메모리카드 오류"),
                                   localized("메모리카드 오류"), QMessageBox::NoButton, m_window);
     alert->setInformativeText(localized("지원하지 않는 형식으로 인코딩된 동영상입니다."));
+    setAlertDetail(alert, reason);
     alert->addButton(localized("OK"), QMessageBox::AcceptRole);
     alert->setAttribute(Qt::WA_DeleteOnClose);
     alert->setWindowModality(Qt::WindowModal);
@@ -279,7 +280,7 @@ void MainWindowController::cardVolumeUnmounted(const Volume &volume)
         return;
     m_playback->closeVideo();
     if (!alertIsOpen())
-        m_alert = openCardWriteErrorAlert(m_window);
+        m_alert = openCardWriteErrorAlert(m_window, CardWriteStatus::NoCard);
 }
 
 void MainWindowController::applyLanguageSettings()

@@ -132,7 +132,7 @@ protected:
 private:
     void buildMapView();
     void buildPlayerViews();
-    void showUnsupportedFileAlert();
+    void showUnsupportedFileAlert(const QString &reason);
     // A pulled card takes the clip it held with it: playback stops and the card error says so.
     void cardVolumeUnmounted(const Volume &volume);
     // Whether an alert of the window is still open: a fault that several reports follow gets

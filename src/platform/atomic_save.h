@@ -8,12 +8,18 @@
 
 namespace drovik {
 
-// Why a save failed: the step it stopped at and the system's reason.
+// Why a save failed: the step it stopped at and the system's reason. readOnly: the folder
+// takes no new file (a read-only card or file system, or a folder we may not write into), which
+// the user can fix and should be told in those words.
 struct SaveFailure {
     enum class Step { Open, Write, Replace };
     Step step;
     QString reason;
+    bool readOnly = false;
 };
+
+// Whether the folder exists but takes no new file.
+bool isReadOnlyFolder(const QString &folder);
 
 // Replaces path with what write(device) puts into a temporary file beside it, and only once
 // that file is whole. A card pulled out of its slot is our power cut: the camera, and whoever

@@ -217,7 +217,12 @@ void ExportController::showAlert(bool failure, const QString &text, const QStrin
 {
     auto *alert = new QMessageBox(failure ? QMessageBox::Warning : QMessageBox::Information, text, text,
                                   QMessageBox::NoButton, m_window);
-    alert->setInformativeText(detail);
+    // ffmpeg's words run to several lines: the first one under the message, all of them on
+    // demand, so the alert stays the size of an alert.
+    const qsizetype lineEnd = detail.indexOf(QLatin1Char('\n'));
+    alert->setInformativeText(lineEnd < 0 ? detail : detail.left(lineEnd));
+    if (lineEnd >= 0)
+        setAlertDetail(alert, detail);
     alert->setTextInteractionFlags(Qt::TextSelectableByMouse);
     if (!folder.isEmpty()) {
         QPushButton *open = alert->addButton(localized("Open Folder"), QMessageBox::ActionRole);

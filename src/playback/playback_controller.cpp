@@ -1,5 +1,6 @@
 #include "playback_controller.h"
 
+#include "i18n/drovik_languages.h"
 #include "library/video_file_rules.h"
 #include "playback/clip_preparer.h"
 #include "playback/clip_selection.h"
@@ -102,6 +103,34 @@ QString PlaybackController::playTimeText(double time, double duration)
                              seconds(duration));
 }
 
+namespace {
+
+// Our sentence, then its particulars below it when there are some.
+QString withDetail(const QString &reason, const QString &toolWords)
+{
+    return toolWords.isEmpty() ? reason : reason + QStringLiteral("\n\n") + toolWords;
+}
+
+QString notAVideoReason(const QString &toolWords)
+{
+    return withDetail(localized("This file is not a video that can be played."), toolWords);
+}
+
+QString unplayableReason(const ConversionFailure &failure)
+{
+    switch (failure.cause) {
+    case ConversionFailure::Cause::FileGone:
+        return localized("The file went away or changed while it was read.");
+    case ConversionFailure::Cause::NoCacheFolder:
+        return withDetail(localized("The working folder cannot be written."), failure.detail);
+    case ConversionFailure::Cause::None:
+    case ConversionFailure::Cause::NotAVideo: break;
+    }
+    return notAVideoReason(failure.detail);
+}
+
+} // namespace
+
 void PlaybackController::playVideoWithIdx(int row)
 {
     const QList<QUrl> &list = m_clips.shownClips();
@@ -141,7 +170,7 @@ void PlaybackController::finishPreparation(PreparedClip &clip)
     if (!clip.files || clip.files->isEmpty()) {
         m_currentVideoUrl = QUrl();
         emit clipChanged(m_currentVideoUrl);
-        emit unsupportedClip();
+        emit unsupportedClip(unplayableReason(clip.failure));
         return;
     }
     const QList<QUrl> &files = *clip.files;
@@ -207,7 +236,8 @@ void PlaybackController::viewDidFail(DrovikAVView *view)
         // Its telemetry was shown when it was prepared; nothing of it plays now.
         resetVideoInformation();
         updateMovieViewCoverScreen();
-        emit unsupportedClip();
+        emit unsupportedClip(notAVideoReason(m_big.errorString().isEmpty() ? m_small.errorString()
+                                                                            : m_big.errorString()));
         return;
     }
     if (view == &m_big && m_small.hasMovie())

@@ -131,9 +131,10 @@ public slots:
     void playVideoTimerCallback();
 
 signals:
-    // The clip in the views, or an empty URL when none; and an entry with no playable file.
+    // The clip in the views, or an empty URL when none; and an entry with no playable file,
+    // with why in the user's words (then ffmpeg's or the player's own, when they gave some).
     void clipChanged(const QUrl &entry);
-    void unsupportedClip();
+    void unsupportedClip(const QString &reason);
     // An entry is being prepared (name: what the busy cover says), or the preparation ended.
     void preparingChanged(bool preparing, const QString &name);
     // Whether the playing controls apply (a clip is open).

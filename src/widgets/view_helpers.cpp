@@ -8,6 +8,7 @@
 #include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -178,6 +179,16 @@ void keepWheelForScrolling(QWidget *view)
         control->setFocusPolicy(Qt::StrongFocus);
         control->installEventFilter(guard);
     }
+}
+
+void setAlertDetail(QMessageBox *alert, const QString &detail)
+{
+    if (detail.isEmpty())
+        return;
+    alert->setDetailedText(detail);
+    // A message box is as wide as its message; its details box would be a narrow column.
+    if (auto *details = alert->findChild<QTextEdit *>())
+        details->setMinimumWidth(440);
 }
 
 } // namespace drovik

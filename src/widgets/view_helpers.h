@@ -7,6 +7,8 @@
 #include <QString>
 #include <QWidget>
 
+class QMessageBox;
+
 class QAbstractButton;
 
 namespace drovik {
@@ -53,6 +55,10 @@ void keepWheelForScrolling(QWidget *view);
 
 // Gives a button's whole title one colour.
 void setTitleColor(QAbstractButton *button, const QColor &color);
+
+// Puts the cause of an alert's error in its details (nothing when detail is empty), and makes
+// the alert wide enough for a line of a tool's output to read as one.
+void setAlertDetail(QMessageBox *alert, const QString &detail);
 
 // A view that fills its area with one colour, optionally with rounded corners, a vertical sheen
 // and a hairline border (the dashboard panels).

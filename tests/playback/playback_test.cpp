@@ -239,6 +239,10 @@ TEST_F(PlaybackTest, AFileThatCannotOpenLeavesItsPartnerPlayingAlone)
         if (c.frontBroken && c.rearBroken) {
             ASSERT_TRUE(QTest::qWaitFor([&] { return !controller->window()->findChildren<QMessageBox *>().isEmpty(); }));
             EXPECT_TRUE(playback.currentVideoUrl().isEmpty());
+            // The cause, then the player's own words.
+            const QString detail = controller->window()->findChild<QMessageBox *>()->detailedText();
+            EXPECT_TRUE(detail.startsWith(QStringLiteral("This file is not a video that can be played.\n\n")))
+                << detail.toStdString();
             continue;
         }
         EXPECT_TRUE(QTest::qWaitFor([&] { return playback.isDisplayTimerRunning(); }, 15000));
@@ -256,6 +260,10 @@ TEST_F(PlaybackTest, AClipFfmpegCannotReadShowsTheUnsupportedAlert)
     const QList<QMessageBox *> alerts = controller->window()->findChildren<QMessageBox *>();
     ASSERT_EQ(alerts.size(), 1);
     EXPECT_EQ(alerts.first()->informativeText(), QStringLiteral("This video is encoded in an unsupported format."));
+    // The cause, then ffmpeg's own words.
+    const QString detail = alerts.first()->detailedText();
+    EXPECT_TRUE(detail.startsWith(QStringLiteral("This file is not a video that can be played.\n\n")));
+    EXPECT_TRUE(detail.contains(QStringLiteral("Invalid data"))) << detail.toStdString();
     alerts.first()->close();
 }
 

@@ -96,6 +96,7 @@ protected:
         EXPECT_EQ(shown.first()->informativeText(),
                   kind == Alert::Card ? localized("메모리카드를 확인하여 주시기 바랍니다.")
                                       : localized("지원하지 않는 형식으로 인코딩된 동영상입니다."));
+        EXPECT_FALSE(shown.first()->detailedText().isEmpty()) << "the cause";
         shown.first()->accept();
         ASSERT_TRUE(QTest::qWaitFor([&] { return alerts().isEmpty(); }, 5000));
     }

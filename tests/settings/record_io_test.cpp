@@ -148,7 +148,9 @@ TEST(RecordIo, FailedWriteLeavesTheOldRecord)
     R640SettingManager manager;
     manager.setSettingDirPath(card.root());
     manager.setModelType(1);
-    EXPECT_EQ(manager.saveData(), CardWriteStatus::WriteFailed);
+    const CardWriteStatus blocked = manager.saveData();
+    EXPECT_EQ(blocked, CardWriteStatus::WriteFailed);
+    EXPECT_FALSE(blocked.reason.isEmpty()) << "the system's reason";
     EXPECT_EQ(card.get(QStringLiteral("SETTING")), QByteArray("a file where the folder should be"));
     manager.setSettingDirPath(QString());
     EXPECT_EQ(manager.saveData(), CardWriteStatus::NoCard);
@@ -157,7 +159,7 @@ TEST(RecordIo, FailedWriteLeavesTheOldRecord)
     // rather than be made again, with the settings in it, on the computer's own disk.
     const QString pulled = card.root() + QStringLiteral("/PULLED_CARD");
     manager.setSettingDirPath(pulled);
-    EXPECT_EQ(manager.saveData(), CardWriteStatus::WriteFailed);
+    EXPECT_EQ(manager.saveData(), CardWriteStatus::NoCard);
     EXPECT_FALSE(QFileInfo::exists(pulled));
 }
 

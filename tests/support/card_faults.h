@@ -8,6 +8,7 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
+#include <QProcess>
 #include <QString>
 #include <QStringList>
 
@@ -51,6 +52,44 @@ inline bool applyCardFault(CardFault fault, const QString &card, const QStringLi
     }
     return true;
 }
+
+// A write-protected card for as long as it lives: folder mounted read-only over itself, as a
+// card whose lock switch is on. Root ignores permission bits, so those serve only other users;
+// active() is false when neither took (no right to mount).
+class ReadOnlyFolder {
+public:
+    explicit ReadOnlyFolder(const QString &folder) : m_folder(folder)
+    {
+        m_mounted = QProcess::execute(QStringLiteral("mount"), {QStringLiteral("--bind"), QStringLiteral("-o"),
+                                                                QStringLiteral("ro"), folder, folder}) == 0;
+        if (!m_mounted)
+            setFolderPermissions(QFile::ReadOwner | QFile::ExeOwner);
+    }
+    ~ReadOnlyFolder()
+    {
+        if (m_mounted)
+            QProcess::execute(QStringLiteral("umount"), {m_folder});
+        else
+            setFolderPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+    ReadOnlyFolder(const ReadOnlyFolder &) = delete;
+    ReadOnlyFolder &operator=(const ReadOnlyFolder &) = delete;
+
+    bool active() const { return !QFileInfo(m_folder).isWritable(); }
+
+private:
+    // The folder and every folder below it, as a lock covers the whole card.
+    void setFolderPermissions(QFile::Permissions permissions) const
+    {
+        QFile::setPermissions(m_folder, permissions);
+        QDirIterator it(m_folder, QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
+        while (it.hasNext())
+            QFile::setPermissions(it.next(), permissions);
+    }
+
+    QString m_folder;
+    bool m_mounted = false;
+};
 
 // Every file below folder (hidden ones included), relative to it, sorted.
 inline QStringList filesBelow(const QString &folder)

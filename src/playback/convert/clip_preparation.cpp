@@ -29,7 +29,7 @@ PreparedClip prepareClip(const QUrl &entry, const QString &workingDirectory)
 {
     PreparedClip clip;
     clip.entry = entry;
-    clip.files = checkAndConvertVideo(entry, workingDirectory);
+    clip.files = checkAndConvertVideo(entry, workingDirectory, &clip.failure);
     if (!clip.files || clip.files->isEmpty())
         return clip;
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "playback/convert/video_conversion.h"
 #include "telemetry/clip_data.h"
 #include "telemetry/subtitle_data.h"
 
@@ -19,6 +20,8 @@ struct PreparedClip {
     QUrl entry;
     // The playable files, the first for the large view; nothing when the entry has none.
     std::optional<QList<QUrl>> files;
+    // Why there are none.
+    ConversionFailure failure;
     std::unique_ptr<DrovikClipData> clipData = std::make_unique<DrovikClipData>();
     // The subtitle cues of an MP4 entry (its speed and position come from them), else null.
     std::unique_ptr<SubtitleData> subtitles;

@@ -57,12 +57,26 @@ struct InputStamp {
     }
 };
 
+// ffmpeg's words on a failed run for the user: its version banner (the first line and the
+// indented ones under it) left out, and at most the last dozen lines, which say what went wrong.
+QString whatFfmpegSaid(const QString &output)
+{
+    QStringList lines = output.trimmed().split(QLatin1Char('\n'));
+    if (!lines.isEmpty() && lines.constFirst().startsWith(QLatin1String("ffmpeg version"))) {
+        lines.removeFirst();
+        while (!lines.isEmpty() && lines.constFirst().startsWith(QLatin1String("  ")))
+            lines.removeFirst();
+    }
+    return lines.mid(std::max<qsizetype>(0, lines.size() - 12)).join(QLatin1Char('\n'));
+}
+
 } // namespace
 
 // One call's inputs and the outputs it moved into place.
 struct VideoConverter::Run {
     QList<InputStamp> inputs;
     QStringList made;
+    QString failedOutput; // what ffmpeg said on the last run that made nothing
 
     void read(const QString &input) { inputs.append(InputStamp::of(input)); }
     bool inputsUnchanged() const
@@ -173,6 +187,7 @@ void VideoConverter::runInto(Run &run, const QString &finalPath, const Conversio
     if (!result.succeeded() || !isFile(partial)) {
         qCInfo(lcConvert) << "ffmpeg did not make" << finalPath << "exit" << result.exitCode
                           << result.output.right(400);
+        run.failedOutput = whatFfmpegSaid(result.output);
         QFile::remove(partial);
         return;
     }
@@ -257,24 +272,36 @@ QList<QUrl> VideoConverter::convertDualStream(Run &run, const QString &entryPath
     return result;
 }
 
-std::optional<QList<QUrl>> VideoConverter::checkAndConvertVideo(const QUrl &entry) const
+std::optional<QList<QUrl>> VideoConverter::checkAndConvertVideo(const QUrl &entry, ConversionFailure *failure) const
 {
-    if (entry.isEmpty())
+    const auto fail = [failure](ConversionFailure::Cause cause, const QString &detail = {}) {
+        if (failure)
+            *failure = {cause, detail};
+    };
+    if (entry.isEmpty()) {
+        fail(ConversionFailure::Cause::FileGone);
         return std::nullopt;
+    }
     const QString extension = lowerCasedExtension(entry.fileName());
     const bool isMp4 = extension == QLatin1String("mp4");
     if (!isMp4 && extension != QLatin1String("avi"))
         return QList<QUrl>{entry}; // played as it is
 
     const QString entryPath = entry.toLocalFile();
-    if (m_workingDirectory.isEmpty() || !QDir().mkpath(conversionCacheFolder(m_workingDirectory)))
+    if (m_workingDirectory.isEmpty() || !QDir().mkpath(conversionCacheFolder(m_workingDirectory))) {
+        fail(ConversionFailure::Cause::NoCacheFolder, conversionCacheFolder(m_workingDirectory));
         return std::nullopt;
+    }
     const QFileInfo entryInfo(entryPath);
-    if (entryPath.isEmpty() || !entryInfo.exists())
+    if (entryPath.isEmpty() || !entryInfo.exists()) {
+        fail(ConversionFailure::Cause::FileGone);
         return std::nullopt;
+    }
     const ConversionPaths paths = conversionPathsFor(entryPath, entryInfo.size(), m_workingDirectory);
-    if (!QDir().mkpath(paths.folder))
+    if (!QDir().mkpath(paths.folder)) {
+        fail(ConversionFailure::Cause::NoCacheFolder, paths.folder);
         return std::nullopt;
+    }
 
     Run run;
     run.read(entryPath);
@@ -292,14 +319,18 @@ std::optional<QList<QUrl>> VideoConverter::checkAndConvertVideo(const QUrl &entr
     // kept without its subtitles would never get them back.
     if (!run.inputsUnchanged()) {
         run.discardOutputs();
+        fail(ConversionFailure::Cause::FileGone);
         return std::nullopt;
     }
+    if (playable.isEmpty())
+        fail(ConversionFailure::Cause::NotAVideo, run.failedOutput);
     return playable;
 }
 
-std::optional<QList<QUrl>> checkAndConvertVideo(const QUrl &entry, const QString &workingDirectory)
+std::optional<QList<QUrl>> checkAndConvertVideo(const QUrl &entry, const QString &workingDirectory,
+                                                ConversionFailure *failure)
 {
-    return VideoConverter(workingDirectory).checkAndConvertVideo(entry);
+    return VideoConverter(workingDirectory).checkAndConvertVideo(entry, failure);
 }
 
 } // namespace drovik

@@ -64,6 +64,14 @@ QStringList dualConversionArguments(int type, const QString &input, const QStrin
                                     int videoStream, bool withAudio);
 QStringList subtitleExtractionArguments(const QString &input, const QString &subtitle);
 
+// Why an entry has nothing to play, for the user: the cause, and its particulars (ffmpeg's own
+// words when a run of it failed, the cache folder that cannot be made).
+struct ConversionFailure {
+    enum class Cause { None, FileGone, NoCacheFolder, NotAVideo };
+    Cause cause = Cause::None;
+    QString detail;
+};
+
 class VideoConverter {
 public:
     // Called with each argument list just before ffmpeg runs with it (tests, logging).
@@ -79,8 +87,9 @@ public:
     // the large view, the second for the small one), or nothing when the cache folder cannot be
     // made or the entry's attributes cannot be read. A "mov" entry, or one of any extension
     // other than "avi" and "mp4", is returned as it is without touching the working directory.
-    // Both nothing and an empty list are the viewer's "unsupported" case.
-    std::optional<QList<QUrl>> checkAndConvertVideo(const QUrl &entry) const;
+    // Both nothing and an empty list are the viewer's "unsupported" case; failure, when given,
+    // then says why.
+    std::optional<QList<QUrl>> checkAndConvertVideo(const QUrl &entry, ConversionFailure *failure = nullptr) const;
 
     const QString &workingDirectory() const { return m_workingDirectory; }
     const QString &ffmpegPath() const { return m_ffmpeg; }
@@ -101,7 +110,8 @@ private:
     RunObserver m_observer;
 };
 
-// Convenience: VideoConverter(workingDirectory).checkAndConvertVideo(entry).
-std::optional<QList<QUrl>> checkAndConvertVideo(const QUrl &entry, const QString &workingDirectory);
+// Convenience: VideoConverter(workingDirectory).checkAndConvertVideo(entry, failure).
+std::optional<QList<QUrl>> checkAndConvertVideo(const QUrl &entry, const QString &workingDirectory,
+                                                ConversionFailure *failure = nullptr);
 
 } // namespace drovik

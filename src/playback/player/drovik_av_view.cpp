@@ -69,6 +69,7 @@ void DrovikAVView::close()
 void DrovikAVView::closePlayer()
 {
     removeObservers();
+    m_error.clear();
     m_loadPending = false;
     m_hasVideoTrack = false;
     m_rate = 0.0;
@@ -91,6 +92,7 @@ bool DrovikAVView::canKeepPlayer() const
 
 void DrovikAVView::unloadPlayer()
 {
+    m_error.clear();
     if (!canKeepPlayer()) {
         closePlayer();
         return;
@@ -261,6 +263,7 @@ void DrovikAVView::stopLoadingAnimationAndHandleError(const std::optional<QStrin
     showLoading(false);
     if (error) {
         qCDebug(lcPlayer) << "cannot play" << m_fileName << ':' << *error;
+        m_error = *error;
         setStatus(StatusFailed);
     }
 }
@@ -389,6 +392,7 @@ void DrovikAVView::swapPlayerItemWith(DrovikAVView *other)
     removeObservers();
     other->removeObservers();
     std::swap(m_fileName, other->m_fileName);
+    std::swap(m_error, other->m_error);
     std::swap(m_player, other->m_player);
     std::swap(m_surface, other->m_surface);
     // The status describes the player, so it moves with it; nothing changed for either

@@ -45,6 +45,8 @@ public:
     QUrl fileURL() const;
 
     int status() const { return m_status; }
+    // The player's words for why the file did not open; empty unless it failed to.
+    QString errorString() const { return m_error; }
     bool hasMovie() const { return m_status != StatusNoClip && m_status != StatusFailed; }
 
     // Mirroring of the picture on screen; snapshots are never mirrored.
@@ -163,6 +165,7 @@ private:
     void onPlayedToEnd();
 
     QString m_fileName;
+    QString m_error;
     int m_status = StatusNoClip;
     std::unique_ptr<MpvController> m_player;
     PlayerSurface *m_surface = nullptr; // a child widget, owned through Qt

@@ -167,7 +167,7 @@ void KvlSettingViewController::okButtonTouched()
     const CardWriteStatus status = m_form->okButtonTouched();
     if (isCardError(status)) {
         // The lines are as the user left them; after checking the card, OK may be tried again.
-        showCardErrorAlert();
+        showCardErrorAlert(status);
         return;
     }
     m_ended = true;
@@ -188,9 +188,9 @@ void KvlSettingViewController::resetButtonTouched()
     redraw();
 }
 
-void KvlSettingViewController::showCardErrorAlert()
+void KvlSettingViewController::showCardErrorAlert(const CardWriteStatus &status)
 {
-    m_cardErrorAlert = openCardWriteErrorAlert(parentWindow());
+    m_cardErrorAlert = openCardWriteErrorAlert(parentWindow(), status);
 }
 
 } // namespace drovik

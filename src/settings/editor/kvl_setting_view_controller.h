@@ -80,7 +80,7 @@ private:
     void relabelFrame() override;
     form::SettingForm &settingForm() override { return *m_form; }
     void changeCurrentView(QWidget *view);
-    void showCardErrorAlert();
+    void showCardErrorAlert(const CardWriteStatus &status);
 
     AppServices m_services;
     std::unique_ptr<form::KvlSettingForm> m_form;

@@ -227,19 +227,20 @@ void R640SettingViewController::okButtonTouched()
 {
     if (std::exchange(m_ended, true))
         return;
-    if (isCardError(m_form->okButtonTouched())) {
+    const CardWriteStatus status = m_form->okButtonTouched();
+    if (isCardError(status)) {
         // The card was pulled or cannot be written: say so and keep the editor open, so that
         // nothing the user chose is lost and OK can be pressed again once the card is back.
         m_ended = false;
-        showCardWriteError();
+        showCardWriteError(status);
         return;
     }
     endModal(1);
 }
 
-void R640SettingViewController::showCardWriteError()
+void R640SettingViewController::showCardWriteError(const CardWriteStatus &status)
 {
-    openCardWriteErrorAlert(view());
+    openCardWriteErrorAlert(view(), status);
 }
 
 void R640SettingViewController::cancelButtonTouched(QObject *)

@@ -62,7 +62,7 @@ public:
 
     void tabButtonTouched(int tab);
     void okButtonTouched();
-    void showCardWriteError();
+    void showCardWriteError(const CardWriteStatus &status);
     void cancelButtonTouched(QObject *sender) override;
     void resetButtonTouched();
 

@@ -3,6 +3,7 @@
 #include "setting_control_views.h"
 #include "setting_section_view.h"
 #include "i18n/drovik_languages.h"
+#include "settings/store/card_file.h"
 #include "widgets/drovik_event_view.h"
 #include "widgets/image_widgets.h"
 #include "widgets/view_helpers.h"
@@ -141,12 +142,33 @@ ControlView *findControlView(const QList<SettingSectionView *> &sections, form::
     return nullptr;
 }
 
-QMessageBox *openCardWriteErrorAlert(QWidget *parent)
+namespace {
+
+// The cause in the user's words; the system's own words where it gave them.
+QString cardWriteErrorReason(const CardWriteStatus &status)
+{
+    switch (status.kind) {
+    case CardWriteStatus::NoCard: return localized("The memory card cannot be found.");
+    case CardWriteStatus::NoRecordSize: return localized("This camera model has no settings file to write.");
+    case CardWriteStatus::Unreadable: return localized("The settings file on the card could not be read.");
+    case CardWriteStatus::ReadOnly: return localized("The card is read-only.");
+    case CardWriteStatus::WriteFailed:
+    case CardWriteStatus::Written:
+    case CardWriteStatus::NotAttempted: break;
+    }
+    return status.reason;
+}
+
+} // namespace
+
+QMessageBox *openCardWriteErrorAlert(QWidget *parent, const CardWriteStatus &status)
 {
     const QString title = localized("메모리카드 오류");
     auto *alert = new QMessageBox(QMessageBox::Warning, title, title, QMessageBox::NoButton, parent);
     alert->setObjectName(QStringLiteral("cardErrorAlert"));
     alert->setInformativeText(localized("메모리카드를 확인하여 주시기 바랍니다."));
+    // The message is the one every card error shows; what happened goes below it.
+    setAlertDetail(alert, cardWriteErrorReason(status));
     alert->addButton(localized("OK"), QMessageBox::AcceptRole);
     alert->setAttribute(Qt::WA_DeleteOnClose);
     alert->setWindowModality(Qt::WindowModal);

@@ -23,6 +23,7 @@ class ControlView;
 class DrovikEventView;
 class ImageButton;
 class SettingSectionView;
+struct CardWriteStatus;
 
 // The parts both settings editors share around their pages: the event view that takes presses
 // and keys no control takes, the dark background, the title, the scroll view over its framed
@@ -59,8 +60,9 @@ ControlView *findControlView(const QList<SettingSectionView *> &sections, form::
 void labelEditorButtons(ImageButton *reset, ImageButton *ok, ImageButton *cancel, const QString &resetTitle,
                         const QString &okTitle, const QString &cancelTitle);
 
-// The card error ("check the memory card") as a sheet on parent, open; it deletes itself.
-QMessageBox *openCardWriteErrorAlert(QWidget *parent);
+// The card error ("check the memory card") as a sheet on parent, open; it deletes itself. Its
+// detail names what went wrong with the card: status is why the write failed.
+QMessageBox *openCardWriteErrorAlert(QWidget *parent, const CardWriteStatus &status);
 
 // An indeterminate 400 x 20 progress bar put between an alert's text and its buttons, for
 // the formatting sheets.

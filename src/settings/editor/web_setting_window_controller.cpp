@@ -392,10 +392,11 @@ std::optional<QString> WebSettingWindowController::writeConfig(const QString &he
     if (m_dateTimeUse) {
         if (!isWellFormedClock(m_clock))
             return QStringLiteral("the page's clock is not a date and time");
-        if (!writeCardFileAtomically(timedateFilename(), webbridge::timeDatText(m_clock).toUtf8()))
+        if (writeCardFileAtomically(timedateFilename(), webbridge::timeDatText(m_clock).toUtf8())
+            != CardWriteStatus::Written)
             return QStringLiteral("cannot write %1").arg(timedateFilename());
     }
-    if (!writeCardFileAtomically(cfgFilename(), *record))
+    if (writeCardFileAtomically(cfgFilename(), *record) != CardWriteStatus::Written)
         return QStringLiteral("cannot write %1").arg(cfgFilename());
     return std::nullopt;
 }

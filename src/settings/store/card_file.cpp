@@ -47,10 +47,10 @@ std::optional<qint64> cardFileSize(const QString &path)
     return info.size();
 }
 
-bool writeCardFileAtomically(const QString &path, const QByteArray &data)
+CardWriteStatus writeCardFileAtomically(const QString &path, const QByteArray &data)
 {
     if (path.isEmpty())
-        return false;
+        return CardWriteStatus::NoCard;
     const QFileInfo info(path);
     // The file's folder (SETTING) may be missing on a fresh card, but the card itself must be
     // there: after the card is pulled its mount point is gone or empty, and making the whole
@@ -58,9 +58,14 @@ bool writeCardFileAtomically(const QString &path, const QByteArray &data)
     const QDir folder = info.absoluteDir();
     if (!folder.exists()) {
         QDir parent = folder;
-        if (!parent.cdUp() || !parent.mkdir(folder.dirName())) {
-            qCWarning(lcCardFile) << "cannot create folder" << folder.absolutePath();
-            return false;
+        if (!parent.cdUp())
+            return CardWriteStatus::NoCard;
+        if (!parent.mkdir(folder.dirName())) {
+            const QString reason = qt_error_string();
+            qCWarning(lcCardFile) << "cannot create folder" << folder.absolutePath() << reason;
+            if (isReadOnlyFolder(parent.absolutePath()))
+                return CardWriteStatus::ReadOnly;
+            return {CardWriteStatus::WriteFailed, reason};
         }
     }
     // The camera must find either the old file or the new one, never half of one.
@@ -68,13 +73,15 @@ bool writeCardFileAtomically(const QString &path, const QByteArray &data)
         return file.write(data) == data.size();
     });
     if (!failure)
-        return true;
+        return CardWriteStatus::Written;
     switch (failure->step) {
     case SaveFailure::Step::Open: qCWarning(lcCardFile) << "cannot open" << path << failure->reason; break;
     case SaveFailure::Step::Write: qCWarning(lcCardFile) << "cannot write" << path << failure->reason; break;
     case SaveFailure::Step::Replace: qCWarning(lcCardFile) << "cannot replace" << path << failure->reason; break;
     }
-    return false;
+    if (failure->readOnly)
+        return CardWriteStatus::ReadOnly;
+    return {CardWriteStatus::WriteFailed, failure->reason};
 }
 
 QString findSettingFile(const QString &root, const QString &name)

@@ -30,9 +30,37 @@ std::optional<QByteArray> readWholeCardFile(const QString &path, qint64 maxBytes
 // The size of a regular file, or nothing.
 std::optional<qint64> cardFileSize(const QString &path);
 
-// Replaces path with data as a whole, creating missing parent folders. The old file stays in
-// place until the new one is complete.
-bool writeCardFileAtomically(const QString &path, const QByteArray &data);
+// What became of a write to the card. Every kind but Written and NotAttempted is the card
+// error the user must see ("check the memory card"), with its cause as the detail: reason holds
+// the system's own words where it gave some (WriteFailed).
+struct CardWriteStatus {
+    enum class Kind {
+        Written,
+        NotAttempted,
+        NoCard,       // no card folder, or it went away (the card was pulled)
+        NoRecordSize, // the model has no record to write
+        Unreadable,   // the card's file could not be read, so it is not replaced
+        ReadOnly,     // the card takes no new file: locked, or mounted read-only
+        WriteFailed,
+    };
+    using enum Kind;
+
+    CardWriteStatus(Kind kind, QString reason = {}) : kind(kind), reason(std::move(reason)) {}
+    friend bool operator==(const CardWriteStatus &status, Kind kind) { return status.kind == kind; }
+
+    Kind kind;
+    QString reason;
+};
+
+inline bool isCardError(const CardWriteStatus &status)
+{
+    return status.kind != CardWriteStatus::Written && status.kind != CardWriteStatus::NotAttempted;
+}
+
+// Replaces path with data as a whole, creating a missing parent folder. The old file stays in
+// place until the new one is complete. Written, or why not (NoCard when the card's folder is
+// gone, ReadOnly, WriteFailed with the system's reason).
+CardWriteStatus writeCardFileAtomically(const QString &path, const QByteArray &data);
 
 // The first of root/setting/NAME and root/SETTING/NAME that is a file: cameras write either
 // folder name and some cards keep a case-sensitive file system.

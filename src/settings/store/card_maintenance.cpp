@@ -113,7 +113,7 @@ bool saveSettingTime(const QString &cardRoot, bool enabled, const QDateTime &dat
     if (enabled && !dateTime.isValid())
         return false;
     if (enabled)
-        return writeCardFileAtomically(path, formatSettingTime(dateTime, zone).toUtf8());
+        return writeCardFileAtomically(path, formatSettingTime(dateTime, zone).toUtf8()) == CardWriteStatus::Written;
     if (QFileInfo::exists(path) && !QFile::remove(path)) {
         qCWarning(lcMaintenance) << "cannot remove" << path;
         return false;
@@ -125,8 +125,8 @@ bool createTouchCalibrationMarker(const QString &cardRoot)
 {
     if (cardRoot.isEmpty())
         return false;
-    return writeCardFileAtomically(cardRoot + QLatin1Char('/') + kTouchCalibrationMarkerName,
-                                   QByteArray());
+    return writeCardFileAtomically(cardRoot + QLatin1Char('/') + kTouchCalibrationMarkerName, QByteArray())
+        == CardWriteStatus::Written;
 }
 
 bool removeAdasCalibration(const QString &cardRoot)

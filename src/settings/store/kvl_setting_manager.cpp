@@ -129,11 +129,8 @@ CardWriteStatus KvlSettingManager::saveData()
         return CardWriteStatus::NoCard;
     // Lines that could not be read are not replaced by an empty file.
     if (!m_lines)
-        return CardWriteStatus::WriteFailed;
-    const QString path = upperSettingPath(root, kTextSettingsFileName);
-    if (!writeCardFileAtomically(path, joinLines(*m_lines)))
-        return CardWriteStatus::WriteFailed;
-    return CardWriteStatus::Written;
+        return CardWriteStatus::Unreadable;
+    return writeCardFileAtomically(upperSettingPath(root, kTextSettingsFileName), joinLines(*m_lines));
 }
 
 void KvlSettingManager::removeTimeDateDelimiters()

@@ -138,10 +138,7 @@ CardWriteStatus R640SettingManager::saveData()
         return CardWriteStatus::NoCard;
     if (getSaveDataSize() == 0)
         return CardWriteStatus::NoRecordSize;
-    const QString path = upperSettingPath(m_settingDirPath, kRecordFileName);
-    if (!writeCardFileAtomically(path, recordBytes()))
-        return CardWriteStatus::WriteFailed;
-    return CardWriteStatus::Written;
+    return writeCardFileAtomically(upperSettingPath(m_settingDirPath, kRecordFileName), recordBytes());
 }
 
 void R640SettingManager::applyDefaults(int family)

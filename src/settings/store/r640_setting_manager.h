@@ -1,5 +1,6 @@
 #pragma once
 
+#include "settings/store/card_file.h"
 #include "settings/store/record_layout.h"
 
 #include <QByteArray>
@@ -23,16 +24,6 @@ struct LanguageEntry {
     QString code;
     friend bool operator==(const LanguageEntry &, const LanguageEntry &) = default;
 };
-
-// What became of a write to the card. Every value but Written and NotAttempted is the card
-// error the user must see ("check the memory card").
-enum class CardWriteStatus { Written, NotAttempted, NoCard, NoRecordSize, WriteFailed };
-
-constexpr bool isCardError(CardWriteStatus status)
-{
-    return status == CardWriteStatus::NoCard || status == CardWriteStatus::NoRecordSize
-        || status == CardWriteStatus::WriteFailed;
-}
 
 enum class RecordReadStatus {
     DefaultsApplied, // no card or no record on it: the built-in defaults of the model

@@ -3,6 +3,7 @@
 // follow the language.
 #include "editor_fixture.h"
 #include "../card_fixture.h"
+#include "card_faults.h"
 
 #include "settings/editor/setting_control_views.h"
 #include "settings/editor/setting_section_view.h"
@@ -20,6 +21,9 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
+
+#include <functional>
+#include <optional>
 
 #include <gtest/gtest.h>
 
@@ -105,25 +109,47 @@ TEST_F(KvlEditorTest, EscapeCancelsAndWritesNothing)
     EXPECT_EQ(onCard(), before);
 }
 
-TEST_F(KvlEditorTest, OkOnAPulledCardShowsTheCardErrorAndStaysOpen)
+// A card pulled, or locked, while the editor is open: the card error, with its cause as the
+// detail, and the editor stays open with nothing written.
+TEST_F(KvlEditorTest, OkOnAPulledOrLockedCardShowsTheCardErrorAndStaysOpen)
 {
+    const QString card = fixture.volumesDir.path(QStringLiteral("CARD"));
+    std::optional<test::ReadOnlyFolder> locked;
+    const struct {
+        const char *name;
+        std::function<bool()> fault;
+        const char *reason;
+    } cases[] = {
+        {"locked", [&] { return locked.emplace(card).active(); }, "The card is read-only."},
+        {"pulled", [&] { return QDir(card).removeRecursively(); }, "The memory card cannot be found."},
+    };
     click("dstRadioGroup_0");
-    ASSERT_TRUE(QDir(fixture.volumesDir.path(QStringLiteral("CARD"))).removeRecursively());
     QSignalSpy finished(window.get(), &QDialog::finished);
-    QTest::mouseClick(editor->okButton(), Qt::LeftButton);
-    QMessageBox *alert = editor->cardErrorAlert();
-    ASSERT_NE(alert, nullptr);
-    EXPECT_EQ(alert->text(), localized("메모리카드 오류"));
-    EXPECT_EQ(alert->informativeText(), localized("메모리카드를 확인하여 주시기 바랍니다."));
-    EXPECT_FALSE(alert->informativeText().isEmpty());
-    EXPECT_EQ(finished.count(), 0);
-    EXPECT_TRUE(window->isVisible());
-    EXPECT_FALSE(QDir(fixture.volumesDir.path(QStringLiteral("CARD"))).exists()); // nothing recreated
-
-    // Closing the alert leaves the editor as it was; Cancel then ends it.
-    alert->buttons().first()->click();
-    QTRY_VERIFY(editor->cardErrorAlert() == nullptr);
-    EXPECT_EQ(editor->form().control(DstRadioGroup)->selected, 0);
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        if (!c.fault()) {
+            locked.reset();
+            qWarning("no right to mount the card read-only: the locked card is not tried");
+            continue;
+        }
+        QTest::mouseClick(editor->okButton(), Qt::LeftButton);
+        QMessageBox *alert = editor->cardErrorAlert();
+        ASSERT_NE(alert, nullptr);
+        EXPECT_EQ(alert->text(), localized("메모리카드 오류"));
+        EXPECT_EQ(alert->informativeText(), localized("메모리카드를 확인하여 주시기 바랍니다."));
+        EXPECT_EQ(alert->detailedText(), localized(c.reason));
+        EXPECT_EQ(finished.count(), 0);
+        EXPECT_TRUE(window->isVisible());
+        // Closing the alert leaves the editor as it was.
+        alert->buttons().first()->click();
+        QTRY_VERIFY(editor->cardErrorAlert() == nullptr);
+        EXPECT_EQ(editor->form().control(DstRadioGroup)->selected, 0);
+        if (locked) {
+            locked.reset();
+            EXPECT_EQ(onCard(), before);
+        }
+    }
+    EXPECT_FALSE(QDir(card).exists()); // nothing recreated
     QTest::mouseClick(editor->cancelButton(), Qt::LeftButton);
     ASSERT_EQ(finished.count(), 1);
     EXPECT_EQ(finished.at(0).at(0).toInt(), 0);
