@@ -1044,6 +1044,8 @@ Do you want to turn off Parking Mode?</translation>
         <extracomment>Drovik Viewer's own text: a button tooltip of the settings windows</extracomment>
         <source>Continue with this choice</source>
         <translation>Continue with this choice</translation>
+    </message>
+    <message>
         <extracomment>Drovik Viewer's own text: the cause of the card error: the card went away</extracomment>
         <source>The memory card cannot be found.</source>
         <translation>The memory card cannot be found.</translation>

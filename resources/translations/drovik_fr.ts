@@ -1044,6 +1044,8 @@ Voulez-vous désactiver le mode stationnement ?</translation>
         <extracomment>Drovik Viewer's own text: a button tooltip of the settings windows</extracomment>
         <source>Continue with this choice</source>
         <translation>Continuer avec ce choix</translation>
+    </message>
+    <message>
         <extracomment>Drovik Viewer's own text: the cause of the card error: the card went away</extracomment>
         <source>The memory card cannot be found.</source>
         <translation>La carte mémoire est introuvable.</translation>

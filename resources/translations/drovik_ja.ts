@@ -1044,6 +1044,8 @@ Drovik Viewerを終了してから再度フォーマットしてください。
         <extracomment>Drovik Viewer's own text: a button tooltip of the settings windows</extracomment>
         <source>Continue with this choice</source>
         <translation>この選択で続ける</translation>
+    </message>
+    <message>
         <extracomment>Drovik Viewer's own text: the cause of the card error: the card went away</extracomment>
         <source>The memory card cannot be found.</source>
         <translation>メモリーカードが見つかりません。</translation>

@@ -1044,6 +1044,8 @@ Pretende desativar o modo de estacionamento?</translation>
         <extracomment>Drovik Viewer's own text: a button tooltip of the settings windows</extracomment>
         <source>Continue with this choice</source>
         <translation>Continuar com esta escolha</translation>
+    </message>
+    <message>
         <extracomment>Drovik Viewer's own text: the cause of the card error: the card went away</extracomment>
         <source>The memory card cannot be found.</source>
         <translation>O cartão de memória não foi encontrado.</translation>
