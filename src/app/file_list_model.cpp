@@ -40,11 +40,12 @@ QPixmap playMark(const QColor &colour)
 FileListModel::FileListModel(QObject *parent)
     : QAbstractTableModel(parent)
 {
-    // Every row keeps the mark's room, so the names stay aligned when the mark moves; on the
-    // selected row the mark takes the selection's text colour, as the accent is its background.
+    // Every row keeps the mark's room, so the names stay aligned when the mark moves. The mark is
+    // in the accent colour, and in the text's colour on the selected row, whose background is a
+    // shade of the accent.
     const QPalette palette = QGuiApplication::palette();
     m_playingIcon.addPixmap(playMark(palette.color(QPalette::Highlight)), QIcon::Normal);
-    m_playingIcon.addPixmap(playMark(palette.color(QPalette::HighlightedText)), QIcon::Selected);
+    m_playingIcon.addPixmap(playMark(palette.color(QPalette::Text)), QIcon::Selected);
     m_otherIcon.addPixmap(playMark(QColor()));
 }
 
