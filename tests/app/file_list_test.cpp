@@ -52,16 +52,7 @@ protected:
         window.volumes.refresh();
     }
 
-    static QStringList rows(const MainWindowController &controller)
-    {
-        QStringList names;
-        const QAbstractItemModel *model = controller.ui().fileListTableView->model();
-        for (int row = 0; row < model->rowCount(); ++row)
-            names << model->index(row, 0).data().toString();
-        return names;
-    }
-
-    static QStringList rows(const MainWindowController &controller, int role)
+    static QStringList rows(const MainWindowController &controller, int role = Qt::DisplayRole)
     {
         QStringList texts;
         const QAbstractItemModel *model = controller.ui().fileListTableView->model();
