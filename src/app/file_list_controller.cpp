@@ -14,6 +14,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFileSystemWatcher>
 #include <QFutureWatcher>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -21,6 +22,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
+#include <QSet>
 #include <QTableView>
 #include <QTimer>
 #include <QtConcurrent/QtConcurrentRun>
@@ -29,6 +31,14 @@
 
 namespace drovik {
 
+namespace {
+
+// A camera card being copied in writes its clips one after another: the list follows at this
+// pace rather than once per file.
+constexpr int kRescanDelayMs = 400;
+
+} // namespace
+
 FileListController::FileListController(MainWindowUi &ui, SettingManagerHolder &settings,
                                        QWidget *dialogParent, QObject *parent)
     : QObject(parent)
@@ -36,7 +46,17 @@ FileListController::FileListController(MainWindowUi &ui, SettingManagerHolder &s
     , m_settings(settings)
     , m_dialogParent(dialogParent)
     , m_model(new FileListModel(this))
+    , m_folderWatcher(new QFileSystemWatcher(this))
+    , m_rescanTimer(new QTimer(this))
 {
+    m_rescanTimer->setSingleShot(true);
+    m_rescanTimer->setInterval(kRescanDelayMs);
+    connect(m_rescanTimer, &QTimer::timeout, this, &FileListController::rescanVideoFileList);
+    // Not restarted by further changes, so a long copy still shows its clips as they come.
+    connect(m_folderWatcher, &QFileSystemWatcher::directoryChanged, this, [this] {
+        if (!m_rescanTimer->isActive())
+            m_rescanTimer->start();
+    });
     m_ui.fileListTableView->setModel(m_model);
     m_ui.fileListTableView->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
     connect(m_model, &FileListModel::rowCountAsked, this, &FileListController::clipsShown);
@@ -101,6 +121,7 @@ void FileListController::showModelInfo()
     if (settings.modelType() == Model::None) {
         ++m_scanGeneration; // a scan still running for the pulled card must not refill the list
         m_finishedGeneration = m_scanGeneration;
+        stopWatching();
         m_ui.selectedDirTextField_OEM->clear();
         m_allVideoFileList.clear();
         applyVideoFileFilter();
@@ -185,23 +206,46 @@ void FileListController::refreshVideoFileList()
 {
     m_allVideoFileList.clear();
     m_ui.selectedDirTextField_OEM->setText(m_selectedVideoDirectoryUrl.toLocalFile());
+    startScan(ScanKind::Chosen);
+}
+
+void FileListController::rescanVideoFileList()
+{
+    // One scan at a time: a change seen during a scan is looked at once it ends, and a scan of a
+    // newly chosen folder is never replaced before it has shown (and played) what was asked.
+    if (isScanning()) {
+        m_rescanPending = true;
+        return;
+    }
+    startScan(ScanKind::Changed);
+}
+
+void FileListController::startScan(ScanKind kind)
+{
     // A large card takes a while to list: scan on a worker thread and keep the window
     // responsive. Only the newest scan may fill the list.
     const quint64 generation = ++m_scanGeneration;
-    auto *watcher = new QFutureWatcher<QList<QUrl>>(this);
-    connect(watcher, &QFutureWatcher<QList<QUrl>>::finished, this, [this, watcher, generation] {
-        finishScan(generation, watcher->result());
+    auto *watcher = new QFutureWatcher<FolderScan>(this);
+    connect(watcher, &QFutureWatcher<FolderScan>::finished, this, [this, watcher, generation, kind] {
+        finishScan(generation, kind, watcher->result());
         watcher->deleteLater();
     });
-    watcher->setFuture(QtConcurrent::run(&scanSelectedFolder, m_selectedVideoDirectoryUrl));
+    watcher->setFuture(QtConcurrent::run(&scanSelectedFolderAndFolders, m_selectedVideoDirectoryUrl));
 }
 
-void FileListController::finishScan(quint64 generation, const QList<QUrl> &clips)
+void FileListController::finishScan(quint64 generation, ScanKind kind, const FolderScan &scan)
 {
     if (generation != m_scanGeneration)
         return;
     m_finishedGeneration = generation;
-    m_allVideoFileList = clips;
+    watchFolders(scan.folders);
+    if (std::exchange(m_rescanPending, false))
+        m_rescanTimer->start();
+    if (kind == ScanKind::Changed) {
+        showChangedList(scan.clips);
+        return;
+    }
+    m_allVideoFileList = scan.clips;
     applyVideoFileFilter();
     showFilteredList();
     if (!m_filteredVideoFileList.isEmpty())
@@ -217,6 +261,50 @@ void FileListController::finishScan(quint64 generation, const QList<QUrl> &clips
             return;
         }
     }
+}
+
+// Files came or went in the chosen folder: the same row stays selected (none when its file went;
+// the first when the list was empty, as choosing the folder again would) and the playing clip
+// keeps playing unless its file is gone.
+void FileListController::showChangedList(const QList<QUrl> &clips)
+{
+    const int row = selectedRow();
+    const QUrl selected = row >= 0 ? m_filteredVideoFileList.at(row) : QUrl();
+    const bool wasEmpty = m_filteredVideoFileList.isEmpty();
+    const QUrl playing = m_model->playingUrl();
+    const bool playingWasListed = m_allVideoFileList.contains(playing);
+    m_allVideoFileList = clips;
+    applyVideoFileFilter();
+    showFilteredList();
+    const int newRow = selected.isEmpty() ? (wasEmpty ? 0 : -1) : int(m_filteredVideoFileList.indexOf(selected));
+    if (newRow >= 0 && newRow < m_filteredVideoFileList.size())
+        m_ui.fileListTableView->selectRow(newRow);
+    emit listRefreshed();
+    if (playingWasListed && !m_allVideoFileList.contains(playing) && !QFileInfo(playing.toLocalFile()).isFile())
+        emit playingClipRemoved(playing);
+}
+
+void FileListController::watchFolders(const QStringList &folders)
+{
+    const QStringList watched = m_folderWatcher->directories();
+    if (QSet<QString>(watched.begin(), watched.end()) == QSet<QString>(folders.begin(), folders.end()))
+        return;
+    stopWatching();
+    if (!folders.isEmpty())
+        m_folderWatcher->addPaths(folders);
+}
+
+void FileListController::stopWatching()
+{
+    if (const QStringList watched = m_folderWatcher->directories(); !watched.isEmpty())
+        m_folderWatcher->removePaths(watched);
+    m_rescanTimer->stop();
+    m_rescanPending = false;
+}
+
+void FileListController::setPlayingClip(const QUrl &entry)
+{
+    m_model->setPlayingUrl(entry);
 }
 
 bool FileListController::openPath(const QString &path)
@@ -297,7 +385,7 @@ void FileListController::removeVideoFile(const QUrl &url)
 
 void FileListController::showFilteredList()
 {
-    m_model->setUrls(m_filteredVideoFileList);
+    m_model->setUrls(m_filteredVideoFileList, m_selectedVideoDirectoryUrl.toLocalFile());
 }
 
 } // namespace drovik

@@ -9,18 +9,21 @@
 #include <QUrl>
 
 class QAction;
+class QFileSystemWatcher;
 class QTimer;
 class QWidget;
 
 namespace drovik {
 
 class FileListModel;
+struct FolderScan;
 struct Volume;
 class SettingManagerHolder;
 struct MainWindowUi;
 
 // The clip list of the main window: finds the card and its clips, narrows them to the chosen
-// recording type, keeps them in display order and shows them in the file list.
+// recording type, keeps them in display order and shows them in the file list. It follows the
+// chosen folder: clips copied in or removed show without choosing it again.
 class FileListController : public QObject, public ClipSelection {
     Q_OBJECT
 public:
@@ -68,6 +71,8 @@ public:
     bool openPath(const QString &path);
     // Drops a deleted file from both lists and shows the rest (nothing stays selected).
     void removeVideoFile(const QUrl &url);
+    // The clip in the player views (empty: none): its row is marked.
+    void setPlayingClip(const QUrl &entry);
 
     // How long after a mount the volume is watched for a camera's files, and how often.
     static constexpr int kCardFillWaitMilliseconds = 120'000;
@@ -85,20 +90,35 @@ signals:
     void clipsShown(int count);
     // Whether the card the list shows is a camera's card whose settings can be opened.
     void cardRecognised(bool recognised);
+    // The file of the playing clip left the chosen folder while it played.
+    void playingClipRemoved(const QUrl &entry);
 
 private:
+    // A folder chosen (or the card's, or named) starts at its first row; a change seen in the
+    // chosen folder keeps the selection.
+    enum class ScanKind { Chosen, Changed };
+
     // The card the chosen folder lies on becomes the one whose model the header shows and whose
     // settings the cog opens (else the first card found); the list stays as it is.
     void followChosenFolder();
     void showCardHeader();
     void showFilteredList();
     void pollFillingCards();
-    void finishScan(quint64 generation, const QList<QUrl> &clips);
+    void rescanVideoFileList();
+    void startScan(ScanKind kind);
+    void finishScan(quint64 generation, ScanKind kind, const FolderScan &scan);
+    void showChangedList(const QList<QUrl> &clips);
+    void watchFolders(const QStringList &folders);
+    void stopWatching();
 
     MainWindowUi &m_ui;
     SettingManagerHolder &m_settings;
     QWidget *m_dialogParent = nullptr;
     FileListModel *m_model = nullptr;
+    // The folders the last scan listed; a change in one rescans after a short delay.
+    QFileSystemWatcher *m_folderWatcher = nullptr;
+    QTimer *m_rescanTimer = nullptr;
+    bool m_rescanPending = false;
     QAction *m_chooseFolderAction = nullptr;
     // Volumes mounted without a camera's files yet, with when the wait for them ends.
     QHash<QString, QDeadlineTimer> m_fillingCards;

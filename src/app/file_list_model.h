@@ -1,20 +1,27 @@
 #pragma once
 
 #include <QAbstractTableModel>
+#include <QIcon>
 #include <QList>
+#include <QStringList>
 #include <QUrl>
 
 namespace drovik {
 
-// The shown list of clips: one row per clip, the file name as text, coloured by the folder
-// that holds the clip (saved copies magenta, option and SOS recordings yellow).
+// The shown list of clips: one row per clip, the file name as text (with its folder where two
+// rows share a name), the full path as tooltip, coloured by the folder that holds the clip (saved
+// copies magenta, option and SOS recordings yellow), and the playing clip marked.
 class FileListModel : public QAbstractTableModel {
     Q_OBJECT
 public:
-    using QAbstractTableModel::QAbstractTableModel;
+    explicit FileListModel(QObject *parent = nullptr);
 
-    void setUrls(const QList<QUrl> &urls);
+    // selectedFolderPath: the chosen folder, which the folder of a shared name is told from.
+    void setUrls(const QList<QUrl> &urls, const QString &selectedFolderPath = {});
     const QList<QUrl> &urls() const { return m_urls; }
+    // The clip in the player views (empty: none), whose row is marked wherever it is in the list.
+    void setPlayingUrl(const QUrl &url);
+    QUrl playingUrl() const { return m_playingUrl; }
 
     int rowCount(const QModelIndex &parent = {}) const override;
     int columnCount(const QModelIndex &parent = {}) const override;
@@ -25,7 +32,13 @@ signals:
     void rowCountAsked(int count) const;
 
 private:
+    void playingRowChanged(const QUrl &url);
+
     QList<QUrl> m_urls;
+    QStringList m_texts;
+    QUrl m_playingUrl;
+    QIcon m_playingIcon;
+    QIcon m_otherIcon;
 };
 
 } // namespace drovik

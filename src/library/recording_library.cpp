@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QLoggingCategory>
 
 #include <algorithm>
@@ -31,7 +32,7 @@ struct FolderId {
     bool operator==(const FolderId &) const = default;
 };
 
-void scanFolder(const QByteArray &folder, bool recursive, QStringList &out,
+void scanFolder(const QByteArray &folder, bool recursive, QStringList &out, QStringList *folders,
                 std::vector<FolderId> &scanning)
 {
     DIR *dir = ::opendir(folder.constData());
@@ -50,6 +51,8 @@ void scanFolder(const QByteArray &folder, bool recursive, QStringList &out,
     } else {
         scanning.push_back({0, 0});
     }
+    if (folders)
+        folders->append(QFile::decodeName(folder));
 
     QByteArray prefix = folder;
     if (!prefix.endsWith('/'))
@@ -75,28 +78,31 @@ void scanFolder(const QByteArray &folder, bool recursive, QStringList &out,
         if (isFile && isVideo)
             out.append(QFile::decodeName(QByteArray(prefix + name)));
         else if (isFolder && recursive)
-            scanFolder(QByteArray(prefix + name), true, out, scanning);
+            scanFolder(QByteArray(prefix + name), true, out, folders, scanning);
     }
     ::closedir(dir);
     scanning.pop_back();
 }
 
-QStringList listVideoFiles(const QString &folderPath, bool recursive)
+QStringList listVideoFiles(const QString &folderPath, bool recursive, QStringList *folders = nullptr)
 {
     QStringList out;
     std::vector<FolderId> scanning;
-    scanFolder(QFile::encodeName(folderPath), recursive, out, scanning);
+    scanFolder(QFile::encodeName(folderPath), recursive, out, folders, scanning);
     return out;
 }
 
 #else
 
-void scanFolder(const QString &folder, bool recursive, QStringList &out, QStringList &scanning)
+void scanFolder(const QString &folder, bool recursive, QStringList &out, QStringList *folders,
+                QStringList &scanning)
 {
     const QString canonical = QFileInfo(folder).canonicalFilePath();
     if (canonical.isEmpty() || scanning.contains(canonical))
         return;
     scanning.append(canonical);
+    if (folders)
+        folders->append(folder);
     const QFileInfoList entries =
         QDir(folder).entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot, QDir::Unsorted);
     for (const QFileInfo &entry : entries) {
@@ -105,16 +111,16 @@ void scanFolder(const QString &folder, bool recursive, QStringList &out, QString
         if (entry.isFile() && isVideoFileName(entry.fileName()))
             out.append(entry.filePath());
         else if (entry.isDir() && recursive)
-            scanFolder(entry.filePath(), true, out, scanning);
+            scanFolder(entry.filePath(), true, out, folders, scanning);
     }
     scanning.removeLast();
 }
 
-QStringList listVideoFiles(const QString &folderPath, bool recursive)
+QStringList listVideoFiles(const QString &folderPath, bool recursive, QStringList *folders = nullptr)
 {
     QStringList out;
     QStringList scanning;
-    scanFolder(folderPath, recursive, out, scanning);
+    scanFolder(folderPath, recursive, out, folders, scanning);
     return out;
 }
 
@@ -179,22 +185,38 @@ QList<QUrl> getVideoFilesInDirectoryUrl(const QUrl &directoryUrl, bool enableRec
     return urlsFromPaths(getVideoFilesInDirectoryPath(localFolderPath(directoryUrl), enableRecursive));
 }
 
-QStringList scanSelectedFolderPaths(const QString &selectedFolderPath)
+namespace {
+
+QStringList scanPaths(const QString &selectedFolderPath, QStringList *folders)
 {
     if (selectedFolderPath.isEmpty())
         return {};
     QString folder = selectedFolderPath;
     if (!folder.endsWith(QLatin1Char('/')))
         folder += QLatin1Char('/');
-    QStringList all = getVideoFilesInDirectoryPath(selectedFolderPath, false);
+    QStringList all = listVideoFiles(selectedFolderPath, false, folders);
     for (const QString &name : recordingFolderNames())
-        all += getVideoFilesInDirectoryPath(folder + name, true);
+        all += listVideoFiles(folder + name, true, folders);
     return all;
+}
+
+} // namespace
+
+QStringList scanSelectedFolderPaths(const QString &selectedFolderPath)
+{
+    return scanPaths(selectedFolderPath, nullptr);
 }
 
 QList<QUrl> scanSelectedFolder(const QUrl &selectedFolderUrl)
 {
     return urlsFromPaths(scanSelectedFolderPaths(localFolderPath(selectedFolderUrl)));
+}
+
+FolderScan scanSelectedFolderAndFolders(const QUrl &selectedFolderUrl)
+{
+    FolderScan scan;
+    scan.clips = urlsFromPaths(scanPaths(localFolderPath(selectedFolderUrl), &scan.folders));
+    return scan;
 }
 
 QList<QUrl> applyVideoFileFilter(const QList<QUrl> &allVideoFiles, int filter)
@@ -226,6 +248,23 @@ bool videoFileComesBefore(const QUrl &a, const QUrl &b)
 QString videoFileCellText(const QUrl &url)
 {
     return url.fileName();
+}
+
+QStringList videoFileCellTexts(const QList<QUrl> &shownClips, const QString &selectedFolderPath)
+{
+    QHash<QString, int> uses;
+    for (const QUrl &url : shownClips)
+        ++uses[url.fileName()];
+    const QDir folder(selectedFolderPath);
+    QStringList texts;
+    texts.reserve(shownClips.size());
+    for (const QUrl &url : shownClips) {
+        const QString name = url.fileName();
+        texts.append(uses.value(name) > 1 && !selectedFolderPath.isEmpty()
+                         ? folder.relativeFilePath(url.toLocalFile())
+                         : name);
+    }
+    return texts;
 }
 
 } // namespace drovik

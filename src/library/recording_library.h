@@ -34,6 +34,16 @@ QStringList getVideoFilesInDirectoryPath(const QString &directoryPath, bool enab
 QList<QUrl> scanSelectedFolder(const QUrl &selectedFolderUrl);
 QStringList scanSelectedFolderPaths(const QString &selectedFolderPath);
 
+// The same scan, with the folders it listed to find the clips: the selected folder, then every
+// folder it entered under the recording folders. Files copied into or removed from any of them
+// (or a recording folder made in the selected one) change what the scan finds, so these are the
+// folders a watcher follows.
+struct FolderScan {
+    QList<QUrl> clips;
+    QStringList folders;
+};
+FolderScan scanSelectedFolderAndFolders(const QUrl &selectedFolderUrl);
+
 // `applyVideoFileFilter`: the entries of allVideoFiles that the filter shows, in display order
 // (sortVideoFileList). The result is `filteredVideoFileList`.
 QList<QUrl> applyVideoFileFilter(const QList<QUrl> &allVideoFiles, int filter);
@@ -49,5 +59,10 @@ bool videoFileComesBefore(const QUrl &a, const QUrl &b);
 
 // The file name shown in a row of the file list (the URL's last path component).
 QString videoFileCellText(const QUrl &url);
+
+// The texts of the rows of shownClips: the file name, or, where two rows share a name (front
+// and rear folders, a clip and its saved copy), the path from the selected folder, so each row
+// says which file it is.
+QStringList videoFileCellTexts(const QList<QUrl> &shownClips, const QString &selectedFolderPath);
 
 } // namespace drovik

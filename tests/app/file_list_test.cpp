@@ -1,10 +1,16 @@
-// The clip list of the main window: card detection, listing, filters, colours, card removal.
+// The clip list of the main window: card detection, listing, filters, colours, card removal,
+// following the chosen folder, the playing clip's mark, rows that share a name.
 #include "window_services.h"
 #include "../settings/card_fixture.h"
+#include "app/preference_menus.h"
+#include "playback/playback_controller.h"
+#include "programs.h"
 #include "widgets/image_widgets.h"
 
 #include <QAbstractItemModel>
 #include <QColor>
+#include <QFileInfo>
+#include <QFont>
 #include <QLabel>
 #include <QLineEdit>
 #include <QSignalSpy>
@@ -46,13 +52,30 @@ protected:
         window.volumes.refresh();
     }
 
-    static QStringList rows(const MainWindowController &controller)
+    static QStringList rows(const MainWindowController &controller, int role = Qt::DisplayRole)
+    {
+        QStringList texts;
+        const QAbstractItemModel *model = controller.ui().fileListTableView->model();
+        for (int row = 0; row < model->rowCount(); ++row)
+            texts << model->index(row, 0).data(role).toString();
+        return texts;
+    }
+
+    // The names of the rows marked as playing.
+    static QStringList markedRows(const MainWindowController &controller)
     {
         QStringList names;
         const QAbstractItemModel *model = controller.ui().fileListTableView->model();
         for (int row = 0; row < model->rowCount(); ++row)
-            names << model->index(row, 0).data().toString();
+            if (model->index(row, 0).data(Qt::FontRole).value<QFont>().bold())
+                names << model->index(row, 0).data().toString();
         return names;
+    }
+
+    static QString selectedName(const MainWindowController &controller)
+    {
+        const int row = controller.fileList().selectedRow();
+        return row < 0 ? QString() : controller.fileList().shownClips().at(row).fileName();
     }
 
     static QColor rowColour(const MainWindowController &controller, int row)
@@ -138,6 +161,81 @@ TEST_F(FileListTest, AChosenFolderIsListedAndTheFilterIsKept)
     // The folder's own path contains "cont_rec", so its clip passes the Always filter.
     EXPECT_EQ(rows(*controller), QStringList{QStringLiteral("a.mp4")});
     EXPECT_EQ(controller->fileList().allVideoFileList().size(), 1);
+}
+
+// A card being copied in or cleaned up in a file manager: the list follows, new recording
+// folders included, and the selected clip stays selected until its own file goes.
+TEST_F(FileListTest, FilesCopiedInOrRemovedShowWhileTheSelectionStays)
+{
+    insertCard();
+    auto controller = startedController();
+    const test::TempFolder &volumes = window.volumesDir;
+    controller->fileList().selectRow(2);
+    ASSERT_EQ(selectedName(*controller), QStringLiteral("20261201_100000_R.mp4"));
+    const struct {
+        const char *file;
+        bool copied;
+        const char *selected;
+    } steps[] = {
+        {"CARD/cont_rec/20261201_090000_F.mp4", true, "20261201_100000_R.mp4"},
+        {"CARD/evt_rec/front/20261201_110000_F.mp4", true, "20261201_100000_R.mp4"},
+        {"CARD/evt_rec/20261201_100500_F.MP4", false, "20261201_100000_R.mp4"},
+        {"CARD/cont_rec/20261201_100000_R.mp4", false, ""},
+    };
+    for (const auto &step : steps) {
+        const QString path = volumes.path(QString::fromUtf8(step.file));
+        const QString name = QFileInfo(path).fileName();
+        ASSERT_TRUE(step.copied ? volumes.touch({QString::fromUtf8(step.file)}) : QFile::remove(path)) << step.file;
+        EXPECT_TRUE(QTest::qWaitFor([&] { return rows(*controller).contains(name) == step.copied; }, 5000)) << step.file;
+        EXPECT_EQ(selectedName(*controller), QString::fromUtf8(step.selected)) << step.file;
+    }
+    EXPECT_EQ(rows(*controller), (QStringList{QStringLiteral("z_saved.mp4"), QStringLiteral("20261201_090000_F.mp4"),
+                                              QStringLiteral("20261201_100000_F.mp4"), QStringLiteral("20261201_101000.avi"),
+                                              QStringLiteral("20261201_110000_F.mp4"), QStringLiteral("root_clip.mov")}));
+}
+
+// Rows of one name in different folders say which folder; every row's tooltip is its path.
+TEST_F(FileListTest, SharedNamesShowTheirFolderAndEveryRowItsPath)
+{
+    auto controller = startedController();
+    test::TempFolder folder;
+    ASSERT_TRUE(folder.touch({QStringLiteral("a.mp4"), QStringLiteral("cont_rec/front/a.mp4"),
+                              QStringLiteral("cont_rec/rear/a.mp4"), QStringLiteral("cont_rec/b.mp4")}));
+    controller->fileList().refreshVideoFileListWithURL(QUrl::fromLocalFile(folder.root()));
+    ASSERT_TRUE(test::WindowServices::waitForList(*controller));
+    QStringList texts = rows(*controller);
+    texts.sort();
+    EXPECT_EQ(texts, (QStringList{QStringLiteral("a.mp4"), QStringLiteral("b.mp4"), QStringLiteral("cont_rec/front/a.mp4"),
+                                  QStringLiteral("cont_rec/rear/a.mp4")}));
+    QStringList paths;
+    for (const QUrl &clip : controller->fileList().shownClips())
+        paths << clip.toLocalFile();
+    EXPECT_EQ(rows(*controller, Qt::ToolTipRole), paths);
+    EXPECT_TRUE(paths.contains(folder.path(QStringLiteral("cont_rec/rear/a.mp4"))));
+}
+
+// The playing clip is marked, not the selected one, and keeps its mark when a language change
+// lists the card again.
+TEST_F(FileListTest, ThePlayingClipKeepsItsMarkThroughALanguageChange)
+{
+    qputenv("DROVIK_MPV_OPTIONS", "ao=null,hwdec=no");
+    insertCard();
+    // Long enough to still play when the test ends.
+    ASSERT_TRUE(test::ffmpeg(test::words(QStringLiteral("-f lavfi -i testsrc=size=160x90:rate=10:duration=60")) + test::h264()
+                             + QStringList{window.volumesDir.path(QStringLiteral("CARD/root_clip.mov"))}));
+    auto controller = startedController();
+    const int row = int(rows(*controller).indexOf(QStringLiteral("root_clip.mov")));
+    controller->fileList().selectRow(row);
+    controller->playback()->playVideoWithIdx(row);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !markedRows(*controller).isEmpty(); }, 15000));
+    EXPECT_EQ(markedRows(*controller), QStringList{QStringLiteral("root_clip.mov")});
+    controller->fileList().selectRow(0);
+    QSignalSpy listed(&controller->fileList(), &FileListController::listRefreshed);
+    controller->menus().languageChangeToFrench();
+    ASSERT_TRUE(listed.wait(5000));
+    EXPECT_EQ(markedRows(*controller), QStringList{QStringLiteral("root_clip.mov")});
+    controller->playback()->closeVideo();
+    EXPECT_TRUE(markedRows(*controller).isEmpty());
 }
 
 TEST_F(FileListTest, DoubleClickAsksToPlayTheRow)
