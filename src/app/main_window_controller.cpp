@@ -246,7 +246,10 @@ void MainWindowController::buildPlayerViews()
     connect(m_fileList, &FileListController::playRequested, m_playback, &PlaybackController::playVideoWithIdx);
     connect(m_playback, &PlaybackController::clipChanged, m_fileList, &FileListController::setPlayingClip);
     // A clip whose file went while it played is one that cannot be played.
-    connect(m_fileList, &FileListController::playingClipRemoved, this, [this] { m_playback->closeVideo(); showUnsupportedFileAlert(); });
+    connect(m_fileList, &FileListController::playingClipRemoved, this, [this] {
+        m_playback->closeVideo();
+        showUnsupportedFileAlert(localized("The file went away or changed while it was read."));
+    });
     m_fullScreen = new FullScreenController(*m_playback, *m_bigMovieView, *m_smallMovieView,
                                             *m_ui.bigMovieViewScrollView, *m_ui.smallMovieFrame, *m_window, this);
     for (DrovikAVView *view : {m_bigMovieView, m_smallMovieView})
