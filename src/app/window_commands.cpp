@@ -117,6 +117,7 @@ KeyboardShortcutsWindow::KeyboardShortcutsWindow(const QList<WindowCommandGroup>
     scroll->setWidget(content);
     scroll->setWidgetResizable(true);
     scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     auto *buttons = new QDialogButtonBox;
     QPushButton *close = buttons->addButton(localized("OK"), QDialogButtonBox::AcceptRole);
     close->setDefault(true);
@@ -124,7 +125,7 @@ KeyboardShortcutsWindow::KeyboardShortcutsWindow(const QList<WindowCommandGroup>
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(scroll, 1);
     layout->addWidget(buttons);
-    resize(460, 600);
+    resize(qMax(540, content->sizeHint().width() + 60), 620);
 }
 
 } // namespace drovik
