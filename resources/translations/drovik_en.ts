@@ -1080,5 +1080,20 @@ Do you want to turn off Parking Mode?</translation>
         <source>The working folder cannot be written.</source>
         <translation>The working folder cannot be written.</translation>
     </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: a button tooltip of the main window</extracomment>
+        <source>Playback Speed</source>
+        <translation>Playback Speed</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: a button tooltip of the main window</extracomment>
+        <source>List Every Clip</source>
+        <translation>List Every Clip</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: a button tooltip of the main window</extracomment>
+        <source>List Only the Clips of This Kind</source>
+        <translation>List Only the Clips of This Kind</translation>
+    </message>
 </context>
 </TS>

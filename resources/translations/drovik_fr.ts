@@ -1080,5 +1080,20 @@ Voulez-vous désactiver le mode stationnement ?</translation>
         <source>The working folder cannot be written.</source>
         <translation>Impossible d'écrire dans le dossier de travail.</translation>
     </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: a button tooltip of the main window</extracomment>
+        <source>Playback Speed</source>
+        <translation>Vitesse de lecture</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: a button tooltip of the main window</extracomment>
+        <source>List Every Clip</source>
+        <translation>Lister tous les clips</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: a button tooltip of the main window</extracomment>
+        <source>List Only the Clips of This Kind</source>
+        <translation>Lister seulement les clips de ce type</translation>
+    </message>
 </context>
 </TS>

@@ -1080,5 +1080,20 @@ Drovik Viewerを終了してから再度フォーマットしてください。
         <source>The working folder cannot be written.</source>
         <translation>作業フォルダーに書き込めません。</translation>
     </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: a button tooltip of the main window</extracomment>
+        <source>Playback Speed</source>
+        <translation>再生速度</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: a button tooltip of the main window</extracomment>
+        <source>List Every Clip</source>
+        <translation>すべてのクリップを表示</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: a button tooltip of the main window</extracomment>
+        <source>List Only the Clips of This Kind</source>
+        <translation>この種類のクリップだけを表示</translation>
+    </message>
 </context>
 </TS>

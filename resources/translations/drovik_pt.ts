@@ -1080,5 +1080,20 @@ Pretende desativar o modo de estacionamento?</translation>
         <source>The working folder cannot be written.</source>
         <translation>Não é possível gravar na pasta de trabalho.</translation>
     </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: a button tooltip of the main window</extracomment>
+        <source>Playback Speed</source>
+        <translation>Velocidade de reprodução</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: a button tooltip of the main window</extracomment>
+        <source>List Every Clip</source>
+        <translation>Listar todos os clipes</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: a button tooltip of the main window</extracomment>
+        <source>List Only the Clips of This Kind</source>
+        <translation>Listar apenas os clipes deste tipo</translation>
+    </message>
 </context>
 </TS>

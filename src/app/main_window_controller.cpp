@@ -18,6 +18,7 @@
 #include "platform/volume_monitor.h"
 #include "playback/full_screen_controller.h"
 #include "playback/playback_controller.h"
+#include "playback/playback_speed.h"
 #include "playback/player/drovik_av_view.h"
 #include "playback/export_controller.h"
 #include "playback/snapshot_controller.h"
@@ -297,8 +298,15 @@ void MainWindowController::applyLanguageSettings()
 void MainWindowController::applyLanguageNow()
 {
     m_menus->relabel();
-    if (m_playback)
+    if (m_playback) {
         labelWindowCommands(windowCommands(*this));
+        const PlaybackController::Actions &a = m_playback->actions();
+        m_ui.playbackSpeedButton->setToolTip(
+            withKeys(localized("Playback Speed"), a.slower->shortcuts() + a.faster->shortcuts() + a.normalSpeed->shortcuts()));
+    }
+    for (ImageTextButton *filter : m_ui.filterButtons())
+        filter->setToolTip(filter == m_ui.fileListAllButton_OEM ? localized("List Every Clip")
+                                                                : localized("List Only the Clips of This Kind"));
     m_ui.fileListAllButton_OEM->setText(localized("파일_전체"));
     m_ui.fileListAlwaysButton_OEM->setText(localized("파일_상시"));
     m_ui.fileListMotionButton_OEM->setText(localized("파일_모션"));

@@ -209,6 +209,11 @@ TEST(MainWindowKeys, EveryCommandHasATooltipWithItsKeys)
         EXPECT_GE(rows, 30);
     }
     const MainWindowUi &ui = c.ui();
+    for (const QAbstractButton *button : c.window()->findChildren<QAbstractButton *>()) {
+        const bool ours = !button->objectName().startsWith(QLatin1String("qt_")); // not Qt's menu bar arrow
+        if (ours && button->isVisibleTo(c.window()) && button != ui.goHomepageButton)
+            EXPECT_FALSE(button->toolTip().isEmpty()) << button->objectName().toStdString();
+    }
     EXPECT_EQ(ui.snapShotButton->toolTip(), c.snapshot()->snapshotAction()->toolTip());
     EXPECT_EQ(ui.fullScreenModeButton->toolTip(), c.fullScreen()->toggleAction()->toolTip());
     EXPECT_NE(ui.fullScreenModeButton->imageName(), ui.fullScreenButton->imageName()) << "full screen is not the pan";
