@@ -27,6 +27,18 @@ ClipPreparer::~ClipPreparer()
 void ClipPreparer::prepare(const QUrl &entry)
 {
     const quint64 generation = ++m_generation;
+    if (m_prefetched && m_prefetched->entry == entry) {
+        QMetaObject::invokeMethod(this, [this, generation, clip = std::exchange(m_prefetched, nullptr)] {
+            if (generation == m_generation)
+                m_done(*clip);
+        }, Qt::QueuedConnection);
+        return;
+    }
+    // A prefetch still waiting is dropped; one under way finishes into the conversion cache,
+    // where this preparation, queued behind it, finds its work done.
+    m_prefetched.reset();
+    ++*m_prefetchGeneration;
+    m_prefetching.clear();
     auto *watcher = new QFutureWatcher<std::shared_ptr<PreparedClip>>(this);
     connect(watcher, &QFutureWatcherBase::finished, this, [this, watcher, generation] {
         watcher->deleteLater();
@@ -34,6 +46,34 @@ void ClipPreparer::prepare(const QUrl &entry)
             m_done(*watcher->result());
     });
     watcher->setFuture(QtConcurrent::run(m_pool, [entry, folder = m_workingDirectory] {
+        return std::make_shared<PreparedClip>(prepareClip(entry, folder));
+    }));
+}
+
+QUrl ClipPreparer::prefetched() const
+{
+    return m_prefetched ? m_prefetched->entry : QUrl();
+}
+
+void ClipPreparer::prefetch(const QUrl &entry)
+{
+    if (entry.isEmpty() || entry == m_prefetching || prefetched() == entry)
+        return;
+    m_prefetched.reset();
+    m_prefetching = entry;
+    const quint64 generation = ++*m_prefetchGeneration;
+    auto *watcher = new QFutureWatcher<std::shared_ptr<PreparedClip>>(this);
+    connect(watcher, &QFutureWatcherBase::finished, this, [this, watcher, generation] {
+        watcher->deleteLater();
+        if (generation != *m_prefetchGeneration || !watcher->future().isResultReadyAt(0))
+            return;
+        m_prefetching.clear();
+        m_prefetched = watcher->result();
+    });
+    watcher->setFuture(QtConcurrent::run(m_pool, [entry, folder = m_workingDirectory, generation,
+                                                  current = m_prefetchGeneration] {
+        if (generation != *current) // dropped while it waited
+            return std::shared_ptr<PreparedClip>();
         return std::make_shared<PreparedClip>(prepareClip(entry, folder));
     }));
 }

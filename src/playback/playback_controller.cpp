@@ -258,6 +258,11 @@ void PlaybackController::onMovieReady()
 {
     playVideo();
     m_playAnimationTimer->start();
+    // The clip that plays when this one ends is made ready meanwhile: its conversion and
+    // telemetry are then no pause between the two.
+    const QList<QUrl> &clips = m_clips.shownClips();
+    if (const int next = nextEntryRow(clips, m_clips.selectedRow()); next >= 0)
+        m_preparer->prefetch(clips.at(next));
 }
 
 void PlaybackController::movieDidEnd()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "playback/clip_preparer.h"
 #include "playback/player/drovik_av_view.h"
 
 #include <QObject>
@@ -14,7 +15,6 @@ class QTimer;
 
 namespace drovik {
 
-class ClipPreparer;
 class ClipSelection;
 class DrovikClipData;
 struct PreparedClip;
@@ -96,6 +96,8 @@ public:
     bool isDisplayTimerRunning() const;
     // Whether an entry is being converted and its telemetry loaded (the busy overlay is up).
     bool isPreparing() const { return m_preparing; }
+    // Prepares the chosen clip, and the one after it while it plays.
+    const ClipPreparer &preparer() const { return *m_preparer; }
     // The volume the heard view plays at (0 … 1), as the volume bar shows it.
     float volume() const { return m_volume; }
 

@@ -10,6 +10,7 @@
 #include "programs.h"
 #include "widgets/image_widgets.h"
 
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QMessageBox>
 #include <QScrollArea>
@@ -209,6 +210,32 @@ TEST_F(PlaybackTest, ASlowConversionNeitherFreezesTheWindowNorOutlivesANewerChoi
     qunsetenv("DROVIK_FFMPEG");
     EXPECT_EQ(playback.currentVideoUrl().fileName(), QStringLiteral("b_F.mp4"));
     EXPECT_TRUE(controller->bigMovieView()->fileName().contains(QStringLiteral("b_F"))) << controller->bigMovieView()->fileName().toStdString();
+}
+
+// While a clip plays, the next one is prepared: going on to it waits for no conversion.
+TEST_F(PlaybackTest, TheNextClipIsReadyBeforeItIsAskedFor)
+{
+    ASSERT_TRUE(makeClip(clips.path(QStringLiteral("a_F.mp4"))));
+    ASSERT_TRUE(QFile::copy(clips.path(QStringLiteral("a_F.mp4")), clips.path(QStringLiteral("b_F.mp4"))));
+    ASSERT_TRUE(clips.put(QStringLiteral("slow/ffmpeg"), "#!/bin/sh\nsleep 0.5\nexec ffmpeg \"$@\"\n"));
+    QFile::setPermissions(clips.path(QStringLiteral("slow/ffmpeg")), QFile::ReadOwner | QFile::ExeOwner);
+    qputenv("DROVIK_FFMPEG", clips.path(QStringLiteral("slow/ffmpeg")).toUtf8());
+    controller->fileList().refreshVideoFileListWithURL(QUrl::fromLocalFile(clips.root()));
+    ASSERT_TRUE(test::WindowServices::waitForList(*controller));
+    PlaybackController &playback = *controller->playback();
+    controller->fileList().selectRow(0);
+    playback.playVideoWithIdx(0);
+    ASSERT_TRUE(prepared());
+    QTRY_COMPARE_WITH_TIMEOUT(playback.preparer().prefetched().fileName(), QStringLiteral("b_F.mp4"), 10000);
+
+    QElapsedTimer took;
+    took.start();
+    controller->playback()->actions().next->trigger();
+    EXPECT_TRUE(prepared());
+    qunsetenv("DROVIK_FFMPEG");
+    EXPECT_LT(took.elapsed(), 400) << "a conversion ran in front of it";
+    EXPECT_EQ(playback.currentVideoUrl().fileName(), QStringLiteral("b_F.mp4"));
+    EXPECT_TRUE(playback.preparer().prefetched().isEmpty());
 }
 
 // A file the player cannot open does not hold its partner back: the other plays alone in the
