@@ -6,6 +6,8 @@
 //       until half a second of readings within a frame. Counters: within_frame_percent of the
 //       readings every 20 ms over the next two seconds (a machine that is not busy keeps 95 % or
 //       more), media_s_per_s, the front view's position over wall time (the speed itself).
+//   BM_ClipBoundary  from the end of one front/rear pair to both views ready with the next pair
+//       of the list (20 s clips, the next one prepared while the first plays). Time: that pause.
 //   BM_ConversionOnPulledCard  a clip removed while ffmpeg (held to real time, a 3 s clip) reads
 //       it. Time: until the conversion gives up; ffmpeg_runs: how many it started (one: no run
 //       starts once the clip is gone).
@@ -141,6 +143,53 @@ BENCHMARK_CAPTURE(BM_PairBackInStep, twice_speed_rear_behind, 2.0, -0.4)
     ->Iterations(3)->UseManualTime()->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_PairBackInStep, half_speed_rear_seconds_ahead, 0.5, 3.0)
     ->Iterations(3)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+void BM_ClipBoundary(benchmark::State &state)
+{
+    PlayingPair &playing = pair();
+    static const bool second = QFile::copy(playing.clips.path(QStringLiteral("a_F.mp4")), playing.clips.path(QStringLiteral("b_F.mp4")))
+        && QFile::copy(playing.clips.path(QStringLiteral("a_R.mp4")), playing.clips.path(QStringLiteral("b_R.mp4")));
+    if (!second) {
+        state.SkipWithError("could not copy the second pair");
+        return;
+    }
+    PlaybackController &playback = playing.playback();
+    const auto showsSecond = [&] { return playback.currentVideoUrl().fileName().startsWith(QLatin1Char('b')); };
+    for (auto _ : state) {
+        playing.controller->fileList().refreshVideoFileListWithURL(QUrl::fromLocalFile(playing.clips.root()));
+        test::WindowServices::waitForList(*playing.controller);
+        playing.controller->fileList().selectRow(0);
+        playback.playVideoWithIdx(0);
+        if (!waitUntil([&] { return !playback.isPreparing() && playing.big().currentTime() > 0.2; }, 20000)
+            || !waitUntil([&] { return playback.preparer().prefetched().fileName().startsWith(QLatin1Char('b')); }, 20000)) {
+            state.SkipWithError("the first pair did not play");
+            break;
+        }
+        QElapsedTimer pause;
+        const QMetaObject::Connection ended = QObject::connect(
+            &playing.big(), &DrovikAVView::didPlayToEndTime, [&pause] { pause.start(); });
+        playback.setCurrentVideoTime(19.5);
+        const bool reachedEnd = waitUntil([&] { return pause.isValid(); }, 10000);
+        QObject::disconnect(ended);
+        if (!reachedEnd) {
+            state.SkipWithError("the first pair did not reach its end");
+            break;
+        }
+        const bool next = waitUntil(
+            [&] {
+                return showsSecond() && !playback.isPreparing()
+                    && playing.big().status() == DrovikAVView::StatusReadyToPlay
+                    && playing.small().status() == DrovikAVView::StatusReadyToPlay;
+            },
+            10000);
+        state.SetIterationTime(pause.nsecsElapsed() / 1e9);
+        if (!next) {
+            state.SkipWithError("the second pair did not follow");
+            break;
+        }
+    }
+}
+BENCHMARK(BM_ClipBoundary)->Iterations(5)->UseManualTime()->Unit(benchmark::kMillisecond);
 
 void BM_ConversionOnPulledCard(benchmark::State &state)
 {
