@@ -11,7 +11,7 @@
 //   4       4       gpsDataCount (unsigned)
 //   8       1       1 when the GPS start time follows, 0 when the clip has none
 //   9       8       the GPS start time, milliseconds since 1970-01-01 UTC (signed); 0 when the flag is 0
-//   17      22 × n  the samples 0 … n-1, n = min(clipDataCount, kCapacity), each:
+//   17      18 × n  the samples 0 … n-1, n = min(clipDataCount, kCapacity), each:
 //                     gx, gy, gz      3 × 2  signed, 1/128 g
 //                     lat, lng        2 × 4  IEEE 754 single-precision bits, degrees
 //                     speed           4      unsigned, km/h
@@ -23,7 +23,7 @@ namespace drovik::telemetry {
 namespace {
 
 constexpr std::size_t kHeaderBytes = 17;
-constexpr std::size_t kSampleBytes = 22;
+constexpr std::size_t kSampleBytes = 18;
 
 std::size_t keptSamples(uint32_t clipDataCount)
 {
