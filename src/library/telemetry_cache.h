@@ -41,7 +41,8 @@ public:
     explicit TelemetryCache(QString folder = defaultFolder(), qint64 boundBytes = kDefaultBoundBytes);
 
     // What was stored for the clip with this key; nothing when no entry matches it (none, another
-    // key, or a damaged or foreign file, which is then left for store to replace).
+    // key, or a damaged or foreign file, which is then left for store to replace). A match counts
+    // as a use of the entry (its modification time, which eviction goes by).
     std::optional<ClipTelemetry> find(const ClipFileKey &key) const;
     // Keeps telemetry for key, replacing any entry of the same path, then evicts down to the bound.
     // A failed write only loses the entry.
