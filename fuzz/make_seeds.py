@@ -157,3 +157,28 @@ write("web_bridge", "record-hex", b"\x90" + cur_language.hex().upper().encode())
 write("web_bridge", "odd-hex", b"\x01" + b"0aBc5")
 write("web_bridge", "user-noti", b"\x10" + "T\tmessage \"quoted\"\n\t3\tvalue\u2028\t2".encode("utf-16-le"))
 write("web_bridge", "clock", b"\x00" + "2024/05/06\\'\"\x00".encode())
+
+
+def fnv1a(data):
+    value = 2166136261
+    for byte in data:
+        value = ((value ^ byte) * 16777619) & 0xFFFFFFFF
+    return value
+
+
+def clip_record(samples, start_ms=None):
+    head = struct.pack("<IIBq", len(samples), len(samples), 1 if start_ms is not None else 0, start_ms or 0)
+    return head + b"".join(struct.pack("<hhhffI", *s) for s in samples)
+
+
+def cache_entry(record, path=b"/card/cont_rec/clip_F.mp4", size=1000, mtime=1700000000000):
+    body = (b"DrvkTlmC" + struct.pack("<Iqq", 1, size, mtime) + struct.pack("<I", len(path)) + path
+            + struct.pack("<BI", 1 if record is not None else 0, len(record or b"")) + (record or b""))
+    return body + struct.pack("<I", fnv1a(body))
+
+
+track = [(i, -i, 128, 37.5 + i / 1000, 127.25, 40 + i) for i in range(12)]
+write("telemetry_cache", "entry", cache_entry(clip_record(track, 1700000000000)))
+write("telemetry_cache", "no-telemetry", cache_entry(None))
+write("telemetry_cache", "record", clip_record(track[:3]))
+write("telemetry_cache", "other-clip", cache_entry(clip_record(track[:2]), path=b"/card/other.mp4"))

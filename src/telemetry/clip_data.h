@@ -23,6 +23,7 @@
 
 namespace drovik::telemetry {
 class ByteSource;
+class ClipRecordCodec;
 class SampleWriter;
 }
 
@@ -95,6 +96,7 @@ public:
 
 private:
     friend class telemetry::SampleWriter;
+    friend class telemetry::ClipRecordCodec;
     bool isValidIndex(int index) const;
 
     uint32_t m_clipDataCount = 0;
