@@ -158,12 +158,18 @@ TripClip tripClipOf(const QUrl &clip, std::optional<double> durationSeconds)
         entry.startMs = start->toMSecsSinceEpoch();
     entry.durationSeconds = durationSeconds.value_or(kUsualClipSeconds);
     // The folder is the nearest recording folder above the file.
+    static const QStringList segments = [] {
+        QStringList list;
+        for (const QString &folder : recordingFolderNames())
+            list.append(QLatin1Char('/') + folder + QLatin1Char('/'));
+        return list;
+    }();
     const QString path = clip.path();
     const QStringList &folders = recordingFolderNames();
     qsizetype nearest = -1;
     entry.folderRank = int(folders.size());
     for (int rank = 0; rank < folders.size(); ++rank) {
-        const qsizetype at = path.lastIndexOf(QLatin1Char('/') + folders[rank] + QLatin1Char('/'));
+        const qsizetype at = path.lastIndexOf(segments[rank]);
         if (at > nearest) {
             nearest = at;
             entry.folderRank = rank;

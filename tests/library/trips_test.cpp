@@ -1,5 +1,6 @@
 // The trip rule's edges, one row each, and a listing's recordings as the rule sees them.
 #include "library/trips.h"
+#include "library/video_file_rules.h"
 
 #include <gtest/gtest.h>
 
@@ -78,6 +79,34 @@ TEST(Trips, TimesSpanTheDrive)
     EXPECT_EQ(trips[0].endMs, 100000) << "the extra's end counts";
     EXPECT_EQ(cameraTimeText(QDateTime(QDate(2024, 5, 17), QTime(0, 0, 5), QTimeZone::utc()).toMSecsSinceEpoch()),
               QStringLiteral("2024-05-17T00:00:05"));
+}
+
+// The start a name tells: "YYYYMMDD_HHMMSS" at its very beginning, a real date and time.
+TEST(Trips, StartFromTheName)
+{
+    const struct {
+        const char *name;
+        const char *start; // nullptr: none
+    } cases[] = {
+        {"20240517_101500_F.mp4", "2024-05-17T10:15:00"},
+        {"20240517_235959", "2024-05-17T23:59:59"},
+        {"20240229_000000.avi", "2024-02-29T00:00:00"},
+        {"20230229_000000.avi", nullptr},
+        {"20240517_240000.mp4", nullptr},
+        {"20240517_101560.mp4", nullptr},
+        {"20241317_101500.mp4", nullptr},
+        {"00000101_101500.mp4", nullptr},
+        {"20240517-101500.mp4", nullptr},
+        {"20240517_10150", nullptr},
+        {"x20240517_101500.mp4", nullptr},
+        {"2024O517_101500.mp4", nullptr},
+        {"\uff12\uff10\uff12\uff14\uff10\uff15\uff11\uff17_101500.mp4", nullptr},
+    };
+    for (const auto &c : cases) {
+        const auto start = clipStartFromFileName(QString::fromUtf8(c.name));
+        EXPECT_EQ(start ? cameraTimeText(start->toMSecsSinceEpoch()).toStdString() : std::string("none"),
+                  c.start ? c.start : "none") << c.name;
+    }
 }
 
 // The listing: partners go with their front, kinds and ranks come from the folder, starts from the name.
