@@ -21,9 +21,11 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
 #include <atomic>
 #include <charconv>
 #include <cmath>
+#include <cstdio>
 #include <iostream>
 #include <thread>
 #include <vector>
@@ -79,9 +81,9 @@ struct CardTrips {
     std::vector<DrovikClipData> telemetry;
     std::vector<Trip> trips;
 
-    std::string relativePath(int member) const
+    std::string relativePath(int recording) const
     {
-        return QFile::encodeName(QDir(folder).relativeFilePath(recordings[member].clip.toLocalFile())).toStdString();
+        return QFile::encodeName(QDir(folder).relativeFilePath(recordings[recording].clip.toLocalFile())).toStdString();
     }
 
     // The recordings the trip plays, each placed on the trip's timeline.
