@@ -14,7 +14,19 @@ class MainWindowController;
 // interface language, grouped as the shortcuts window lists them. One table names them for
 // every place they show: the buttons' tooltips, the menus and the shortcuts window.
 struct WindowCommand {
-    QAction *action = nullptr; // null for a key that acts in one place only (the clip list)
+    WindowCommand(QAction *action, const QString &text)
+        : action(action)
+        , text(text)
+    {
+    }
+    // A key that acts in one place only (the clip list), written out.
+    WindowCommand(const QString &text, const QString &keys)
+        : text(text)
+        , keys(keys)
+    {
+    }
+
+    QAction *action = nullptr;
     QString text;
     QString keys; // for a row without an action
 };

@@ -27,5 +27,6 @@ int runSettingsCommand(const Args &args); // settings_commands.cpp
 int runClipsCommand(const Args &args);     // clip_commands.cpp
 int runConvertCommand(const Args &args);   // clip_commands.cpp
 int runExportCommand(const Args &args);    // export_commands.cpp
+int runTripsCommand(const Args &args);     // trips_commands.cpp
 
 } // namespace drovik::cli

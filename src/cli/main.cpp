@@ -20,6 +20,7 @@ const std::vector<Command> &commands()
         {"clips", "clips DIR [--filter all|always|motion|event|manual] [--json]", runClipsCommand},
         {"convert", "convert CLIP [--workdir DIR]", runConvertCommand},
         {"export", "export CLIP --at SECONDS [--before N] [--after M] --out DIR", runExportCommand},
+        {"trips", "trips DIR [--gap S] [--json] | trips DIR --export N [--format gpx|kml|csv]", runTripsCommand},
     };
     return all;
 }

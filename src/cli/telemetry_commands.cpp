@@ -140,17 +140,13 @@ int runTelemetryCommand(const Args &args)
     if (!checkReadable("telemetry", file))
         return 1;
 
-    DrovikClipData clip;
     const QString path = QFile::decodeName(QByteArray::fromStdString(file));
     const QString fileName = QFileInfo(path).fileName();
-    if (kvl) {
+    DrovikClipData clip;
+    if (kvl)
         clip.loadVideoFileClipDataFromFilePathKvl(file);
-    } else if (lowerCasedExtension(fileName) != QLatin1String("mp4") || !loadSubtitleTelemetry(path, clip)
-               || clip.clipDataCount() == 0) {
-        // An MP4 plays with the telemetry of its subtitle stream, as in the viewer; without one,
-        // the clip's own bytes are read.
-        clip.loadVideoFileClipDataFromFilePath(file);
-    }
+    else
+        clip = readClipTelemetry(path);
     const std::string trackName = std::filesystem::path(file).filename().string();
     const telemetry::TrackStart start = trackStartTime(fileName, clip);
     if (format == "csv")

@@ -1,6 +1,5 @@
 #include "library/video_file_rules.h"
 
-#include <QRegularExpression>
 #include <QTimeZone>
 
 namespace drovik {
@@ -195,12 +194,25 @@ int previousEntryRow(const QList<QUrl> &list, int selected)
 
 std::optional<QDateTime> clipStartFromFileName(const QString &fileName)
 {
-    static const QRegularExpression pattern(QStringLiteral("^(\\d{8})_(\\d{6})"));
-    const QRegularExpressionMatch match = pattern.match(fileName);
-    if (!match.hasMatch())
+    // Read digit by digit rather than by pattern and date parser: trips read every name of a card.
+    if (fileName.size() < 15 || fileName[8] != QLatin1Char('_'))
         return std::nullopt;
-    const QDate date = QDate::fromString(match.captured(1), QStringLiteral("yyyyMMdd"));
-    const QTime time = QTime::fromString(match.captured(2), QStringLiteral("HHmmss"));
+    const auto number = [&](qsizetype from, qsizetype count) {
+        int value = 0;
+        for (qsizetype i = from; i < from + count; ++i) {
+            const char16_t c = fileName[i].unicode();
+            if (c < u'0' || c > u'9')
+                return -1;
+            value = value * 10 + (c - u'0');
+        }
+        return value;
+    };
+    const int ymd = number(0, 8);
+    const int hms = number(9, 6);
+    if (ymd < 0 || hms < 0)
+        return std::nullopt;
+    const QDate date(ymd / 10000, ymd / 100 % 100, ymd % 100);
+    const QTime time(hms / 10000, hms / 100 % 100, hms % 100);
     if (!date.isValid() || !time.isValid())
         return std::nullopt;
     return QDateTime(date, time, QTimeZone::utc());

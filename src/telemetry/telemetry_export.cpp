@@ -1,5 +1,7 @@
 #include "telemetry/telemetry_export.h"
 
+#include "telemetry/trip_statistics.h"
+
 #include <algorithm>
 #include <charconv>
 #include <climits>
@@ -43,13 +45,21 @@ std::vector<int> trackSamples(const DrovikClipData &clip, int firstSample = 0, i
     std::vector<int> samples;
     const int end = std::min(endSample, int(clip.clipDataCount()));
     for (int i = std::max(firstSample, 0); i < end; ++i) {
-        const float lat = clip.getGpsLat(i);
-        const float lng = clip.getGpsLng(i);
-        const bool hasFix = lat != 0.0f || lng != 0.0f;
-        if (hasFix && lat >= -90.0f && lat <= 90.0f && lng >= -180.0f && lng < 180.0f)
+        if (isUsableFix(clip.getGpsLat(i), clip.getGpsLng(i)))
             samples.push_back(i);
     }
     return samples;
+}
+
+// A CSV field quoted when it holds a separator, a quote or a line break (RFC 4180).
+std::string csvField(std::string_view text)
+{
+    if (text.find_first_of(",\"\r\n") == std::string_view::npos)
+        return std::string(text);
+    std::string quoted = "\"";
+    for (char c : text)
+        quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
+    return quoted + '"';
 }
 
 std::optional<ClipTime> sampleTime(TrackStart start, int sample)
@@ -58,6 +68,78 @@ std::optional<ClipTime> sampleTime(TrackStart start, int sample)
         return std::nullopt;
     return *start + std::chrono::milliseconds(100) * sample;
 }
+
+// One row per sample, each after `prefix` (the trip's clip column, or nothing).
+void writeCsvRows(std::ostream &out, const DrovikClipData &clip, TrackStart start, std::string_view prefix)
+{
+    for (int i = 0; i < int(clip.clipDataCount()); ++i) {
+        int x, y, z;
+        float lat, lng;
+        uint32_t speed;
+        clip.getClipDataWithIndex(i, x, y, z, lat, lng, speed);
+        out << prefix << i << ',' << i / 10 << '.' << i % 10 << ',' << x << ',' << y << ',' << z << ','
+            << floatText(lat) << ',' << floatText(lng) << ',' << speed << ',';
+        if (const auto time = sampleTime(start, i))
+            out << isoTimeText(*time);
+        out << '\n';
+    }
+}
+
+void writeGpxHeader(std::ostream &out, std::string_view trackName)
+{
+    out << "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+           "<gpx version=\"1.1\" creator=\"Drovik Viewer\" xmlns=\"http://www.topografix.com/GPX/1/1\">\n"
+           "  <trk>\n    <name>"
+        << xmlEscaped(trackName) << "</name>\n";
+}
+
+void writeGpxSegment(std::ostream &out, const DrovikClipData &clip, int firstSample, int endSample, TrackStart start)
+{
+    out << "    <trkseg>\n";
+    for (const int i : trackSamples(clip, firstSample, endSample)) {
+        out << "      <trkpt lat=\"" << fixedFloat(clip.getGpsLat(i)) << "\" lon=\"" << fixedFloat(clip.getGpsLng(i))
+            << "\">";
+        if (const auto time = sampleTime(start, i))
+            out << "<time>" << isoTimeText(*time) << "</time>";
+        out << "<cmt>" << i / 10 << '.' << i % 10 << " s, " << clip.getGpsSpeed(i) << " km/h</cmt></trkpt>\n";
+    }
+    out << "    </trkseg>\n";
+}
+
+constexpr const char *kGpxFooter = "  </trk>\n</gpx>\n";
+
+void writeKmlHeader(std::ostream &out, std::string_view name, bool timed)
+{
+    out << "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+           "<kml xmlns=\"http://www.opengis.net/kml/2.2\""
+        << (timed ? " xmlns:gx=\"http://www.google.com/kml/ext/2.2\"" : "")
+        << ">\n  <Document>\n    <name>" << xmlEscaped(name) << "</name>\n";
+}
+
+void writeKmlPlacemark(std::ostream &out, const DrovikClipData &clip, std::string_view name, TrackStart start)
+{
+    out << "    <Placemark>\n      <name>" << xmlEscaped(name) << "</name>\n";
+    const std::vector<int> samples = trackSamples(clip);
+    // KML writes longitude first.
+    if (start) {
+        // A timed track lists every <when> and then the coordinates in the same order.
+        out << "      <gx:Track>\n";
+        for (const int i : samples)
+            out << "        <when>" << isoTimeText(*sampleTime(start, i)) << "</when>\n";
+        for (const int i : samples)
+            out << "        <gx:coord>" << fixedFloat(clip.getGpsLng(i)) << ' ' << fixedFloat(clip.getGpsLat(i))
+                << " 0</gx:coord>\n";
+        out << "      </gx:Track>\n";
+    } else {
+        out << "      <LineString>\n        <tessellate>1</tessellate>\n        <coordinates>\n";
+        for (const int i : samples)
+            out << "          " << fixedFloat(clip.getGpsLng(i)) << ',' << fixedFloat(clip.getGpsLat(i)) << ",0\n";
+        out << "        </coordinates>\n      </LineString>\n";
+    }
+    out << "    </Placemark>\n";
+}
+
+constexpr const char *kKmlFooter = "  </Document>\n</kml>\n";
 
 } // namespace
 
@@ -88,17 +170,7 @@ std::string floatText(float value)
 void writeClipCsv(std::ostream &out, const DrovikClipData &clip, TrackStart start)
 {
     out << "index,time_s,gx,gy,gz,lat,lng,speed_kmh,datetime\n";
-    for (int i = 0; i < int(clip.clipDataCount()); ++i) {
-        int x, y, z;
-        float lat, lng;
-        uint32_t speed;
-        clip.getClipDataWithIndex(i, x, y, z, lat, lng, speed);
-        out << i << ',' << i / 10 << '.' << i % 10 << ',' << x << ',' << y << ',' << z << ','
-            << floatText(lat) << ',' << floatText(lng) << ',' << speed << ',';
-        if (const auto time = sampleTime(start, i))
-            out << isoTimeText(*time);
-        out << '\n';
-    }
+    writeCsvRows(out, clip, start, {});
 }
 
 void writeClipGpx(std::ostream &out, const DrovikClipData &clip, std::string_view trackName, TrackStart start)
@@ -114,45 +186,46 @@ int trackPointCount(const DrovikClipData &clip, int firstSample, int endSample)
 void writeClipGpx(std::ostream &out, const DrovikClipData &clip, std::string_view trackName,
                   int firstSample, int endSample, TrackStart start)
 {
-    out << "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-           "<gpx version=\"1.1\" creator=\"Drovik Viewer\" xmlns=\"http://www.topografix.com/GPX/1/1\">\n"
-           "  <trk>\n    <name>"
-        << xmlEscaped(trackName) << "</name>\n    <trkseg>\n";
-    for (const int i : trackSamples(clip, firstSample, endSample)) {
-        out << "      <trkpt lat=\"" << fixedFloat(clip.getGpsLat(i)) << "\" lon=\"" << fixedFloat(clip.getGpsLng(i))
-            << "\">";
-        if (const auto time = sampleTime(start, i))
-            out << "<time>" << isoTimeText(*time) << "</time>";
-        out << "<cmt>" << i / 10 << '.' << i % 10 << " s, " << clip.getGpsSpeed(i) << " km/h</cmt></trkpt>\n";
-    }
-    out << "    </trkseg>\n  </trk>\n</gpx>\n";
+    writeGpxHeader(out, trackName);
+    writeGpxSegment(out, clip, firstSample, endSample, start);
+    out << kGpxFooter;
 }
 
 void writeClipKml(std::ostream &out, const DrovikClipData &clip, std::string_view trackName, TrackStart start)
 {
-    out << "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-           "<kml xmlns=\"http://www.opengis.net/kml/2.2\""
-        << (start ? " xmlns:gx=\"http://www.google.com/kml/ext/2.2\"" : "")
-        << ">\n  <Document>\n    <name>" << xmlEscaped(trackName) << "</name>\n    <Placemark>\n      <name>"
-        << xmlEscaped(trackName) << "</name>\n";
-    const std::vector<int> samples = trackSamples(clip);
-    // KML writes longitude first.
-    if (start) {
-        // A timed track lists every <when> and then the coordinates in the same order.
-        out << "      <gx:Track>\n";
-        for (const int i : samples)
-            out << "        <when>" << isoTimeText(*sampleTime(start, i)) << "</when>\n";
-        for (const int i : samples)
-            out << "        <gx:coord>" << fixedFloat(clip.getGpsLng(i)) << ' ' << fixedFloat(clip.getGpsLat(i))
-                << " 0</gx:coord>\n";
-        out << "      </gx:Track>\n";
-    } else {
-        out << "      <LineString>\n        <tessellate>1</tessellate>\n        <coordinates>\n";
-        for (const int i : samples)
-            out << "          " << fixedFloat(clip.getGpsLng(i)) << ',' << fixedFloat(clip.getGpsLat(i)) << ",0\n";
-        out << "        </coordinates>\n      </LineString>\n";
+    writeKmlHeader(out, trackName, start.has_value());
+    writeKmlPlacemark(out, clip, trackName, start);
+    out << kKmlFooter;
+}
+
+void writeTripCsv(std::ostream &out, std::span<const TrackSegment> segments)
+{
+    out << "clip,index,time_s,gx,gy,gz,lat,lng,speed_kmh,datetime\n";
+    for (const TrackSegment &segment : segments) {
+        if (segment.clip)
+            writeCsvRows(out, *segment.clip, segment.start, csvField(segment.name) + ',');
     }
-    out << "    </Placemark>\n  </Document>\n</kml>\n";
+}
+
+void writeTripGpx(std::ostream &out, std::span<const TrackSegment> segments, std::string_view trackName)
+{
+    writeGpxHeader(out, trackName);
+    for (const TrackSegment &segment : segments) {
+        if (segment.clip)
+            writeGpxSegment(out, *segment.clip, 0, INT_MAX, segment.start);
+    }
+    out << kGpxFooter;
+}
+
+void writeTripKml(std::ostream &out, std::span<const TrackSegment> segments, std::string_view trackName)
+{
+    const bool timed = std::any_of(segments.begin(), segments.end(), [](const TrackSegment &s) { return s.start.has_value(); });
+    writeKmlHeader(out, trackName, timed);
+    for (const TrackSegment &segment : segments) {
+        if (segment.clip)
+            writeKmlPlacemark(out, *segment.clip, segment.name, segment.start);
+    }
+    out << kKmlFooter;
 }
 
 } // namespace drovik::telemetry

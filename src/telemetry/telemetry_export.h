@@ -13,6 +13,7 @@
 #include "telemetry/clip_data.h"
 
 #include <optional>
+#include <span>
 #include <ostream>
 #include <string>
 #include <string_view>
@@ -41,6 +42,20 @@ int trackPointCount(const DrovikClipData &clip, int firstSample, int endSample);
 // with a <when> per point when the start is known, else a LineString.
 void writeClipKml(std::ostream &out, const DrovikClipData &clip, std::string_view trackName,
                   TrackStart start = {});
+
+// A drive of several clips as one track: one segment per clip, in order, each timed from its own
+// start (the points of consecutive clips follow on in time; a gap between clips stays a gap).
+struct TrackSegment {
+    const DrovikClipData *clip = nullptr; // null: skipped
+    std::string name;                     // the clip, as the KML placemark and CSV column name it
+    TrackStart start;
+};
+// Header clip,index,time_s,… as writeClipCsv's, each row led by its clip's name.
+void writeTripCsv(std::ostream &out, std::span<const TrackSegment> segments);
+// A GPX 1.1 track with one trkseg per clip, the points as writeClipGpx writes them.
+void writeTripGpx(std::ostream &out, std::span<const TrackSegment> segments, std::string_view trackName);
+// A KML 2.2 document with one Placemark per clip, each as writeClipKml writes its one.
+void writeTripKml(std::ostream &out, std::span<const TrackSegment> segments, std::string_view trackName);
 
 // The float text used above: shortest round-trip decimal ("1e-05" style allowed); non-finite as words.
 std::string floatText(float value);

@@ -191,7 +191,7 @@ TEST(MainWindowKeys, EveryCommandHasATooltipWithItsKeys)
     WindowServices services;
     const auto window = services.shownWindow();
     MainWindowController &c = *window;
-    for (const QString language : {QStringLiteral("en"), QStringLiteral("ja")}) {
+    for (const QString &language : {QStringLiteral("en"), QStringLiteral("ja")}) {
         c.menus().languageChange(language);
         QTRY_COMPARE(c.playback()->actions().stop->text(), test::languages().localizedIn(language, QStringLiteral("Stop")));
         int rows = 0;
@@ -211,8 +211,9 @@ TEST(MainWindowKeys, EveryCommandHasATooltipWithItsKeys)
     const MainWindowUi &ui = c.ui();
     for (const QAbstractButton *button : c.window()->findChildren<QAbstractButton *>()) {
         const bool ours = !button->objectName().startsWith(QLatin1String("qt_")); // not Qt's menu bar arrow
-        if (ours && button->isVisibleTo(c.window()) && button != ui.goHomepageButton)
+        if (ours && button->isVisibleTo(c.window()) && button != ui.goHomepageButton) {
             EXPECT_FALSE(button->toolTip().isEmpty()) << button->objectName().toStdString();
+        }
     }
     EXPECT_EQ(ui.snapShotButton->toolTip(), c.snapshot()->snapshotAction()->toolTip());
     EXPECT_EQ(ui.fullScreenModeButton->toolTip(), c.fullScreen()->toggleAction()->toolTip());

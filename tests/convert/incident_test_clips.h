@@ -71,26 +71,4 @@ struct KnownTelemetry {
     }
 };
 
-// The points gpsbabel reads from a track file of the given input format ("gpx", "kml"), as CSV
-// rows after a header row (ending in ",Date,Time" when the points carry times); nothing when it
-// cannot read the file.
-inline QList<QByteArray> gpsbabelRows(const QString &format, const QString &path)
-{
-    const ProgramRun r = run(QStringLiteral("gpsbabel"),
-                             {QStringLiteral("-t"), QStringLiteral("-i"), format, QStringLiteral("-f"), path,
-                              QStringLiteral("-o"), QStringLiteral("unicsv"), QStringLiteral("-F"), QStringLiteral("-")});
-    if (r.exitCode != 0)
-        return {};
-    QList<QByteArray> rows = r.out.trimmed().split('\n');
-    for (QByteArray &row : rows)
-        row = row.trimmed();
-    return rows;
-}
-
-// How many points gpsbabel reads from a track file; -1 when it cannot read it.
-inline int gpsbabelPointCount(const QString &format, const QString &path)
-{
-    return int(gpsbabelRows(format, path).size()) - 1; // the header line
-}
-
 } // namespace drovik::test

@@ -164,6 +164,44 @@ TEST_F(DemoCard, TelemetryCommandReadsTheMp4ClipsAsTheViewerDoes)
     }
 }
 
+// The card's drive as one trip: the two continuous clips, the event after them, the SOS and manual
+// clips that follow on; the saved copy of the event is not played twice; parking and motion
+// clips are trips of their own. Its track holds every clip's points, timed from each clip's name.
+TEST_F(DemoCard, TripsCommandFindsTheDrive)
+{
+    const ProgramRun json = run(QStringLiteral(DROVIK_CLI), {QStringLiteral("trips"), root(), QStringLiteral("--json")});
+    EXPECT_EQ(json.exitCode, 0);
+    EXPECT_TRUE(json.out.startsWith(R"({"trips":[{"start":"2024-05-17T10:15:00","end":"2024-05-17T10:17:00","durationS":120.0,)"))
+        << json.out.toStdString();
+    EXPECT_TRUE(json.out.contains(R"("events":{"braking":1,"acceleration":0,"cornering":0,"impact":0},)"
+                                  R"("clips":["cont_rec/20240517_101500_F.mp4","cont_rec/20240517_101530_F.mp4",)"
+                                  R"("evt_rec/20240517_101600_F.mp4","sos_rec/20240517_101620.mov","manual_rec/20240517_101640.avi"]},)"
+                                  R"({"start":"2024-05-17T10:30:00",)"))
+        << json.out.toStdString();
+    EXPECT_EQ(json.out.count("\"start\""), 3);
+
+    if (!haveProgram(QStringLiteral("gpsbabel")))
+        GTEST_SKIP() << "gpsbabel is not installed";
+    const QTemporaryDir work;
+    int points = 0;
+    for (const char *clip : {"cont_rec/20240517_101500_F.mp4", "cont_rec/20240517_101530_F.mp4",
+                             "evt_rec/20240517_101600_F.mp4", "sos_rec/20240517_101620.mov",
+                             "manual_rec/20240517_101640.avi"}) {
+        const ProgramRun one = run(QStringLiteral(DROVIK_CLI), {QStringLiteral("telemetry"), QStringLiteral("--format"),
+                                                                QStringLiteral("gpx"), at(clip)});
+        ASSERT_TRUE(writeFile(work.filePath(QStringLiteral("clip.gpx")), one.out));
+        points += gpsbabelPointCount(QStringLiteral("gpx"), work.filePath(QStringLiteral("clip.gpx")));
+    }
+    const ProgramRun trip = run(QStringLiteral(DROVIK_CLI), {QStringLiteral("trips"), root(), QStringLiteral("--export"),
+                                                             QStringLiteral("0")});
+    ASSERT_TRUE(writeFile(work.filePath(QStringLiteral("trip.gpx")), trip.out));
+    const QList<QByteArray> rows = gpsbabelRows(QStringLiteral("gpx"), work.filePath(QStringLiteral("trip.gpx")));
+    EXPECT_GT(points, 800);
+    ASSERT_EQ(rows.size(), points + 1);
+    EXPECT_TRUE(rows[1].endsWith(",2024/05/17,10:15:00")) << rows[1].toStdString();
+    EXPECT_TRUE(rows[301].endsWith(",2024/05/17,10:15:30")) << rows[301].toStdString();
+}
+
 TEST_F(DemoCard, RunningAgainGivesTheSameCardAndLeavesOthersAlone)
 {
     const ProgramRun again = run(QStringLiteral(DROVIK_SOURCE_DIR "/scripts/make-demo-card"), {root()});

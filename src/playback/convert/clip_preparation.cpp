@@ -4,6 +4,7 @@
 #include "playback/convert/ffmpeg_utils.h"
 #include "playback/convert/video_conversion.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
 
@@ -61,6 +62,15 @@ bool loadSubtitleTelemetry(const QString &mp4Path, DrovikClipData &clip)
         return false;
     clip.loadVideoFileClipDataFromFilePath(subtitle.toStdString());
     return true;
+}
+
+DrovikClipData readClipTelemetry(const QString &path)
+{
+    DrovikClipData clip;
+    if (lowerCasedExtension(QFileInfo(path).fileName()) != QLatin1String("mp4") || !loadSubtitleTelemetry(path, clip)
+        || clip.clipDataCount() == 0)
+        clip.loadVideoFileClipDataFromFilePath(QFile::encodeName(path).toStdString());
+    return clip;
 }
 
 } // namespace drovik

@@ -37,4 +37,10 @@ PreparedClip prepareClip(const QUrl &entry, const QString &workingDirectory);
 // False (and clip cleared) when ffmpeg could not extract a subtitle stream.
 bool loadSubtitleTelemetry(const QString &mp4Path, DrovikClipData &clip);
 
+// A clip's telemetry as `drovik telemetry` and the trips read it, without converting anything: an
+// MP4's from its subtitle stream; any other clip, or an MP4 without one, from the file's own bytes
+// by the general loader. Empty (both counts 0) when the clip holds none. Safe on any thread; it
+// may run ffmpeg, so never call it on the GUI thread.
+DrovikClipData readClipTelemetry(const QString &path);
+
 } // namespace drovik
