@@ -245,11 +245,16 @@ void FileListController::finishScan(quint64 generation, ScanKind kind, const Fol
         showChangedList(scan.clips);
         return;
     }
+    // The same folder listed again (a language change, the card seen again) keeps the chosen
+    // clip; another folder starts at its first.
+    const int oldRow = selectedRow();
+    const QUrl kept = m_listedFolder == m_selectedVideoDirectoryUrl && oldRow >= 0 ? m_filteredVideoFileList.at(oldRow) : QUrl();
+    m_listedFolder = m_selectedVideoDirectoryUrl;
     m_allVideoFileList = scan.clips;
     applyVideoFileFilter();
     showFilteredList();
     if (!m_filteredVideoFileList.isEmpty())
-        m_ui.fileListTableView->selectRow(0);
+        selectRow(std::max(0, int(m_filteredVideoFileList.indexOf(kept))));
     emit listRefreshed();
     if (generation != m_clipToPlayGeneration || m_clipToPlay.isEmpty())
         return;

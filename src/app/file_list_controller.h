@@ -126,6 +126,7 @@ private:
     QList<QUrl> m_allVideoFileList;
     QList<QUrl> m_filteredVideoFileList;
     QUrl m_selectedVideoDirectoryUrl;
+    QUrl m_listedFolder; // the folder of the last full listing
     int m_videoFileFilterGroupA = 0;
     quint64 m_scanGeneration = 0;
     quint64 m_finishedGeneration = 0;
