@@ -258,11 +258,15 @@ void PlaybackController::onMovieReady()
 {
     playVideo();
     m_playAnimationTimer->start();
-    // The clip that plays when this one ends is made ready meanwhile: its conversion and
-    // telemetry are then no pause between the two.
-    const QList<QUrl> &clips = m_clips.shownClips();
-    if (const int next = nextEntryRow(clips, m_clips.selectedRow()); next >= 0)
-        m_preparer->prefetch(clips.at(next));
+    // The clip that plays when this one ends is made ready meanwhile, so its conversion and
+    // telemetry are no pause between the two; once this one has settled into playing, so as
+    // not to slow its own start.
+    QTimer::singleShot(kPrefetchDelayMilliseconds, this, [this, clip = m_currentVideoUrl] {
+        const QList<QUrl> &clips = m_clips.shownClips();
+        const int next = nextEntryRow(clips, m_clips.selectedRow());
+        if (clip == m_currentVideoUrl && !m_preparing && next >= 0 && clips.at(next) != clip)
+            m_preparer->prefetch(clips.at(next));
+    });
 }
 
 void PlaybackController::movieDidEnd()

@@ -96,6 +96,8 @@ public:
     bool isDisplayTimerRunning() const;
     // Whether an entry is being converted and its telemetry loaded (the busy overlay is up).
     bool isPreparing() const { return m_preparing; }
+    // How long a clip plays before the one after it is prepared.
+    static constexpr int kPrefetchDelayMilliseconds = 1500;
     // Prepares the chosen clip, and the one after it while it plays.
     const ClipPreparer &preparer() const { return *m_preparer; }
     // The volume the heard view plays at (0 … 1), as the volume bar shows it.

@@ -88,6 +88,11 @@ TEST_F(EventNavigationTest, GraphClicksAndEventKeysSeekBothViews)
     playback.playVideoWithIdx(0);
     ASSERT_TRUE(QTest::qWaitFor([&] { return playback.isDisplayTimerRunning(); }, 20000));
     ASSERT_TRUE(controller->smallMovieView()->hasMovie());
+    // Both views ready, or a late one would start the pair again after the pause.
+    ASSERT_TRUE(QTest::qWaitFor([&] {
+        return controller->bigMovieView()->status() == DrovikAVView::StatusReadyToPlay
+            && controller->smallMovieView()->status() == DrovikAVView::StatusReadyToPlay;
+    }, 20000));
     QTest::keyClick(controller->window(), Qt::Key_Space);
     ASSERT_TRUE(playback.isVideoPaused());
 
@@ -101,6 +106,8 @@ TEST_F(EventNavigationTest, GraphClicksAndEventKeysSeekBothViews)
     EXPECT_TRUE(ui.prevEventButton->isEnabled());
     EXPECT_TRUE(ui.nextEventButton->isEnabled());
 
+    // The seek bar takes the clip's length once the player reports it (late on a busy machine).
+    ASSERT_TRUE(QTest::qWaitFor([&] { return ui.seekTimeSliderView->maxSliderValue() > 0; }, 10000));
     // 100 samples on the graph's 250 pixels: sample i is drawn at x = 2.5 (i + 1).
     GravityGraphView *graph = ui.gravityGraphView;
     ASSERT_EQ(graph->width(), 250);
