@@ -57,6 +57,19 @@ protected:
         return *controller->playback();
     }
 
+    // Lists a_F.mp4 and b_F.mp4 (the same clip) with every ffmpeg run held back 0.4 s, so that
+    // a conversion is a wait a test can see.
+    void listTwoClipsWithSlowFfmpeg()
+    {
+        ASSERT_TRUE(makeClip(clips.path(QStringLiteral("a_F.mp4"))));
+        ASSERT_TRUE(QFile::copy(clips.path(QStringLiteral("a_F.mp4")), clips.path(QStringLiteral("b_F.mp4"))));
+        ASSERT_TRUE(clips.put(QStringLiteral("slow/ffmpeg"), "#!/bin/sh\nsleep 0.4\nexec ffmpeg \"$@\"\n"));
+        QFile::setPermissions(clips.path(QStringLiteral("slow/ffmpeg")), QFile::ReadOwner | QFile::ExeOwner);
+        qputenv("DROVIK_FFMPEG", clips.path(QStringLiteral("slow/ffmpeg")).toUtf8());
+        controller->fileList().refreshVideoFileListWithURL(QUrl::fromLocalFile(clips.root()));
+        ASSERT_TRUE(test::WindowServices::waitForList(*controller));
+    }
+
     // Waits for the entry being prepared (converted, telemetry loaded) to reach the views.
     bool prepared() const
     {
@@ -191,13 +204,8 @@ TEST_F(PlaybackTest, ANamedClipPlays)
 // A slow conversion runs off the GUI thread, and a newer choice supersedes it.
 TEST_F(PlaybackTest, ASlowConversionNeitherFreezesTheWindowNorOutlivesANewerChoice)
 {
-    ASSERT_TRUE(makeClip(clips.path(QStringLiteral("a_F.mp4"))));
-    ASSERT_TRUE(QFile::copy(clips.path(QStringLiteral("a_F.mp4")), clips.path(QStringLiteral("b_F.mp4"))));
-    ASSERT_TRUE(clips.put(QStringLiteral("slow/ffmpeg"), "#!/bin/sh\nsleep 0.4\nexec ffmpeg \"$@\"\n"));
-    QFile::setPermissions(clips.path(QStringLiteral("slow/ffmpeg")), QFile::ReadOwner | QFile::ExeOwner);
-    qputenv("DROVIK_FFMPEG", clips.path(QStringLiteral("slow/ffmpeg")).toUtf8());
-    controller->fileList().refreshVideoFileListWithURL(QUrl::fromLocalFile(clips.root()));
-    ASSERT_TRUE(test::WindowServices::waitForList(*controller));
+    listTwoClipsWithSlowFfmpeg();
+    ASSERT_FALSE(HasFatalFailure());
     PlaybackController &playback = *controller->playback();
 
     playback.playVideoWithIdx(0);
@@ -215,13 +223,8 @@ TEST_F(PlaybackTest, ASlowConversionNeitherFreezesTheWindowNorOutlivesANewerChoi
 // While a clip plays, the next one is prepared: going on to it waits for no conversion.
 TEST_F(PlaybackTest, TheNextClipIsReadyBeforeItIsAskedFor)
 {
-    ASSERT_TRUE(makeClip(clips.path(QStringLiteral("a_F.mp4"))));
-    ASSERT_TRUE(QFile::copy(clips.path(QStringLiteral("a_F.mp4")), clips.path(QStringLiteral("b_F.mp4"))));
-    ASSERT_TRUE(clips.put(QStringLiteral("slow/ffmpeg"), "#!/bin/sh\nsleep 0.5\nexec ffmpeg \"$@\"\n"));
-    QFile::setPermissions(clips.path(QStringLiteral("slow/ffmpeg")), QFile::ReadOwner | QFile::ExeOwner);
-    qputenv("DROVIK_FFMPEG", clips.path(QStringLiteral("slow/ffmpeg")).toUtf8());
-    controller->fileList().refreshVideoFileListWithURL(QUrl::fromLocalFile(clips.root()));
-    ASSERT_TRUE(test::WindowServices::waitForList(*controller));
+    listTwoClipsWithSlowFfmpeg();
+    ASSERT_FALSE(HasFatalFailure());
     PlaybackController &playback = *controller->playback();
     controller->fileList().selectRow(0);
     playback.playVideoWithIdx(0);
@@ -233,7 +236,7 @@ TEST_F(PlaybackTest, TheNextClipIsReadyBeforeItIsAskedFor)
     controller->playback()->actions().next->trigger();
     EXPECT_TRUE(prepared());
     qunsetenv("DROVIK_FFMPEG");
-    EXPECT_LT(took.elapsed(), 400) << "a conversion ran in front of it";
+    EXPECT_LT(took.elapsed(), 350) << "a conversion ran in front of it";
     EXPECT_EQ(playback.currentVideoUrl().fileName(), QStringLiteral("b_F.mp4"));
     EXPECT_TRUE(playback.preparer().prefetched().isEmpty());
 }
