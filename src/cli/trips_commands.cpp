@@ -9,6 +9,7 @@
 #include "commands.h"
 #include "json_writer.h"
 
+#include "library/card_trips.h"
 #include "library/recording_library.h"
 #include "library/trips.h"
 #include "library/video_file_rules.h"
@@ -74,60 +75,22 @@ std::vector<DrovikClipData> readTelemetry(const QList<TripRecording> &recordings
     return telemetry;
 }
 
-struct CardTrips {
-    QString folder;
-    QList<TripRecording> recordings;
-    std::vector<TripClip> clips;
-    std::vector<DrovikClipData> telemetry;
-    std::vector<Trip> trips;
-
-    std::string relativePath(int recording) const
-    {
-        return QFile::encodeName(QDir(folder).relativeFilePath(recordings[recording].clip.toLocalFile())).toStdString();
-    }
-
-    // The recordings the trip plays, each placed on the trip's timeline.
-    std::vector<telemetry::DriveClip> played(const Trip &trip) const
-    {
-        std::vector<telemetry::DriveClip> parts;
-        double offset = 0;
-        for (const TripMember &member : trip.members) {
-            if (member.extra)
-                continue;
-            const TripClip &clip = clips[std::size_t(member.clip)];
-            if (clip.startMs && trip.startMs)
-                offset = double(*clip.startMs - *trip.startMs) / 1000.0;
-            parts.push_back({&telemetry[std::size_t(member.clip)], offset});
-            offset += clip.durationSeconds;
-        }
-        return parts;
-    }
-};
-
 CardTrips readCardTrips(const QString &folder, double gapSeconds)
 {
-    CardTrips card;
-    card.folder = folder;
-    card.recordings = tripRecordings(applyVideoFileFilter(scanSelectedFolder(QUrl::fromLocalFile(folder)),
-                                                          VideoFileFilterAll));
-    card.telemetry = readTelemetry(card.recordings);
-    for (qsizetype i = 0; i < card.recordings.size(); ++i) {
-        const uint32_t samples = card.telemetry[std::size_t(i)].clipDataCount();
-        card.clips.push_back(tripClipOf(card.recordings[i].clip,
-                                        samples > 0 ? std::optional(samples / 10.0) : std::nullopt));
-    }
-    card.trips = groupTrips(card.clips, gapSeconds);
-    return card;
+    QList<TripRecording> recordings = tripRecordings(
+        applyVideoFileFilter(scanSelectedFolder(QUrl::fromLocalFile(folder)), VideoFileFilterAll));
+    std::vector<DrovikClipData> telemetry = readTelemetry(recordings);
+    return cardTrips(folder, std::move(recordings), std::move(telemetry), gapSeconds);
+}
+
+std::string relativePath(const CardTrips &card, int recording)
+{
+    return QFile::encodeName(card.relativePath(recording)).toStdString();
 }
 
 std::string timeText(std::optional<int64_t> ms)
 {
     return ms ? cameraTimeText(*ms).toStdString() : std::string();
-}
-
-double tripDuration(const Trip &trip, const telemetry::DriveStatistics &stats)
-{
-    return trip.startMs && trip.endMs ? double(*trip.endMs - *trip.startMs) / 1000.0 : stats.durationS;
 }
 
 void writeTripJson(JsonWriter &json, const CardTrips &card, const Trip &trip)
@@ -138,7 +101,7 @@ void writeTripJson(JsonWriter &json, const CardTrips &card, const Trip &trip)
     trip.startMs ? json.string(timeText(trip.startMs)) : json.null();
     json.key("end");
     trip.endMs ? json.string(timeText(trip.endMs)) : json.null();
-    json.key("durationS").fixed(tripDuration(trip, stats), 1).key("distanceM").fixed(stats.distanceM, 1);
+    json.key("durationS").fixed(CardTrips::duration(trip, stats), 1).key("distanceM").fixed(stats.distanceM, 1);
     json.key("movingS").fixed(stats.movingS, 1).key("maxSpeedKmh").fixed(stats.maxSpeedKmh, 1);
     json.key("avgSpeedKmh").fixed(stats.avgSpeedKmh, 1).key("events").beginObject();
     for (std::size_t kind = 0; kind < stats.events.size(); ++kind)
@@ -146,7 +109,7 @@ void writeTripJson(JsonWriter &json, const CardTrips &card, const Trip &trip)
     json.endObject().key("clips").beginArray();
     for (const TripMember &member : trip.members) {
         if (!member.extra)
-            json.string(card.relativePath(member.clip));
+            json.string(relativePath(card, member.clip));
     }
     json.endArray().endObject();
 }
@@ -156,7 +119,7 @@ void writeTripLine(std::ostream &out, int index, const CardTrips &card, const Tr
     const telemetry::DriveStatistics stats = telemetry::driveStatistics(card.played(trip));
     const auto played = std::count_if(trip.members.begin(), trip.members.end(), [](const TripMember &m) { return !m.extra; });
     char figures[96];
-    std::snprintf(figures, sizeof figures, "%.1f s\t%.1f m", tripDuration(trip, stats), stats.distanceM);
+    std::snprintf(figures, sizeof figures, "%.1f s\t%.1f m", CardTrips::duration(trip, stats), stats.distanceM);
     out << index << '\t' << (trip.startMs ? timeText(trip.startMs) : "-") << '\t'
         << (trip.endMs ? timeText(trip.endMs) : "-") << '\t' << figures << '\t' << played << (played == 1 ? " clip\n" : " clips\n");
 }
@@ -169,7 +132,7 @@ void writeTripTrack(std::ostream &out, const CardTrips &card, int index, const s
         if (member.extra)
             continue;
         const DrovikClipData &clip = card.telemetry[std::size_t(member.clip)];
-        segments.push_back({&clip, card.relativePath(member.clip),
+        segments.push_back({&clip, relativePath(card, member.clip),
                             trackStartTime(card.recordings[member.clip].clip.fileName(), clip)});
     }
     const std::string name = trip.startMs ? "Trip " + timeText(trip.startMs) : segments.front().name;

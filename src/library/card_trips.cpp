@@ -1,0 +1,50 @@
+#include "card_trips.h"
+
+#include <QDir>
+
+namespace drovik {
+
+QString CardTrips::relativePath(int recording) const
+{
+    return QDir(folder).relativeFilePath(recordings[recording].clip.toLocalFile());
+}
+
+std::vector<telemetry::DriveClip> CardTrips::played(const Trip &trip) const
+{
+    std::vector<telemetry::DriveClip> parts;
+    double offset = 0;
+    for (const TripMember &member : trip.members) {
+        if (member.extra)
+            continue;
+        const TripClip &clip = clips[std::size_t(member.clip)];
+        if (clip.startMs && trip.startMs)
+            offset = double(*clip.startMs - *trip.startMs) / 1000.0;
+        parts.push_back({&telemetry[std::size_t(member.clip)], offset});
+        offset += clip.durationSeconds;
+    }
+    return parts;
+}
+
+double CardTrips::duration(const Trip &trip, const telemetry::DriveStatistics &stats)
+{
+    return trip.startMs && trip.endMs ? double(*trip.endMs - *trip.startMs) / 1000.0 : stats.durationS;
+}
+
+CardTrips cardTrips(const QString &folder, QList<TripRecording> recordings, std::vector<DrovikClipData> telemetry,
+                    double gapSeconds)
+{
+    CardTrips card;
+    card.folder = folder;
+    card.recordings = std::move(recordings);
+    card.telemetry = std::move(telemetry);
+    card.telemetry.resize(std::size_t(card.recordings.size()));
+    for (qsizetype i = 0; i < card.recordings.size(); ++i) {
+        const uint32_t samples = card.telemetry[std::size_t(i)].clipDataCount();
+        card.clips.push_back(tripClipOf(card.recordings[i].clip,
+                                        samples > 0 ? std::optional(samples / 10.0) : std::nullopt));
+    }
+    card.trips = groupTrips(card.clips, gapSeconds);
+    return card;
+}
+
+} // namespace drovik
