@@ -1095,5 +1095,60 @@ Do you want to turn off Parking Mode?</translation>
         <source>List Only the Clips of This Kind</source>
         <translation>List Only the Clips of This Kind</translation>
     </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: the trips window: the chosen folder seen as drives</extracomment>
+        <source>Trips</source>
+        <translation>Trips</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: the trips window: the chosen folder seen as drives</extracomment>
+        <source>Trips…</source>
+        <translation>Trips…</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: the trips window: the chosen folder seen as drives</extracomment>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: the trips window: the chosen folder seen as drives</extracomment>
+        <source>Start – End</source>
+        <translation>Start – End</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: the trips window: the chosen folder seen as drives</extracomment>
+        <source>Duration</source>
+        <translation>Duration</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: the trips window: the chosen folder seen as drives</extracomment>
+        <source>Top Speed</source>
+        <translation>Top Speed</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: the trips window: the chosen folder seen as drives</extracomment>
+        <source>G-Force Events</source>
+        <translation>G-Force Events</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: the trips window: the chosen folder seen as drives</extracomment>
+        <source>Clips</source>
+        <translation>Clips</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: the trips window: the chosen folder seen as drives</extracomment>
+        <source>Parked</source>
+        <translation>Parked</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: the trips window: the chosen folder seen as drives</extracomment>
+        <source>Reading the clips' telemetry…</source>
+        <translation>Reading the clips' telemetry…</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: the trips window: the chosen folder seen as drives</extracomment>
+        <source>Double-click a trip to play it.</source>
+        <translation>Double-click a trip to play it.</translation>
+    </message>
 </context>
 </TS>

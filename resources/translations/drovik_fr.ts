@@ -1095,5 +1095,60 @@ Voulez-vous désactiver le mode stationnement ?</translation>
         <source>List Only the Clips of This Kind</source>
         <translation>Lister seulement les clips de ce type</translation>
     </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: the trips window: the chosen folder seen as drives</extracomment>
+        <source>Trips</source>
+        <translation>Trajets</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: the trips window: the chosen folder seen as drives</extracomment>
+        <source>Trips…</source>
+        <translation>Trajets…</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: the trips window: the chosen folder seen as drives</extracomment>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: the trips window: the chosen folder seen as drives</extracomment>
+        <source>Start – End</source>
+        <translation>Début – Fin</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: the trips window: the chosen folder seen as drives</extracomment>
+        <source>Duration</source>
+        <translation>Durée</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: the trips window: the chosen folder seen as drives</extracomment>
+        <source>Top Speed</source>
+        <translation>Vitesse max.</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: the trips window: the chosen folder seen as drives</extracomment>
+        <source>G-Force Events</source>
+        <translation>Événements G</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: the trips window: the chosen folder seen as drives</extracomment>
+        <source>Clips</source>
+        <translation>Clips</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: the trips window: the chosen folder seen as drives</extracomment>
+        <source>Parked</source>
+        <translation>Stationné</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: the trips window: the chosen folder seen as drives</extracomment>
+        <source>Reading the clips' telemetry…</source>
+        <translation>Lecture des données des clips…</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: the trips window: the chosen folder seen as drives</extracomment>
+        <source>Double-click a trip to play it.</source>
+        <translation>Double-cliquez sur un trajet pour le lire.</translation>
+    </message>
 </context>
 </TS>

@@ -1095,5 +1095,60 @@ Drovik Viewerを終了してから再度フォーマットしてください。
         <source>List Only the Clips of This Kind</source>
         <translation>この種類のクリップだけを表示</translation>
     </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: the trips window: the chosen folder seen as drives</extracomment>
+        <source>Trips</source>
+        <translation>走行</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: the trips window: the chosen folder seen as drives</extracomment>
+        <source>Trips…</source>
+        <translation>走行…</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: the trips window: the chosen folder seen as drives</extracomment>
+        <source>Date</source>
+        <translation>日付</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: the trips window: the chosen folder seen as drives</extracomment>
+        <source>Start – End</source>
+        <translation>開始 – 終了</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: the trips window: the chosen folder seen as drives</extracomment>
+        <source>Duration</source>
+        <translation>時間</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: the trips window: the chosen folder seen as drives</extracomment>
+        <source>Top Speed</source>
+        <translation>最高速度</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: the trips window: the chosen folder seen as drives</extracomment>
+        <source>G-Force Events</source>
+        <translation>衝撃イベント</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: the trips window: the chosen folder seen as drives</extracomment>
+        <source>Clips</source>
+        <translation>クリップ</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: the trips window: the chosen folder seen as drives</extracomment>
+        <source>Parked</source>
+        <translation>駐車中</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: the trips window: the chosen folder seen as drives</extracomment>
+        <source>Reading the clips' telemetry…</source>
+        <translation>クリップのデータを読み込み中…</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: the trips window: the chosen folder seen as drives</extracomment>
+        <source>Double-click a trip to play it.</source>
+        <translation>走行をダブルクリックすると再生します。</translation>
+    </message>
 </context>
 </TS>

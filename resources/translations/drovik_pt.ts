@@ -1095,5 +1095,60 @@ Pretende desativar o modo de estacionamento?</translation>
         <source>List Only the Clips of This Kind</source>
         <translation>Listar apenas os clipes deste tipo</translation>
     </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: the trips window: the chosen folder seen as drives</extracomment>
+        <source>Trips</source>
+        <translation>Viagens</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: the trips window: the chosen folder seen as drives</extracomment>
+        <source>Trips…</source>
+        <translation>Viagens…</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: the trips window: the chosen folder seen as drives</extracomment>
+        <source>Date</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: the trips window: the chosen folder seen as drives</extracomment>
+        <source>Start – End</source>
+        <translation>Início – Fim</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: the trips window: the chosen folder seen as drives</extracomment>
+        <source>Duration</source>
+        <translation>Duração</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: the trips window: the chosen folder seen as drives</extracomment>
+        <source>Top Speed</source>
+        <translation>Velocidade máx.</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: the trips window: the chosen folder seen as drives</extracomment>
+        <source>G-Force Events</source>
+        <translation>Eventos G</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: the trips window: the chosen folder seen as drives</extracomment>
+        <source>Clips</source>
+        <translation>Clipes</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: the trips window: the chosen folder seen as drives</extracomment>
+        <source>Parked</source>
+        <translation>Estacionado</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: the trips window: the chosen folder seen as drives</extracomment>
+        <source>Reading the clips' telemetry…</source>
+        <translation>Lendo os dados dos clipes…</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: the trips window: the chosen folder seen as drives</extracomment>
+        <source>Double-click a trip to play it.</source>
+        <translation>Clique duas vezes numa viagem para reproduzi-la.</translation>
+    </message>
 </context>
 </TS>

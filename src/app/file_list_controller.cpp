@@ -329,6 +329,18 @@ bool FileListController::openPath(const QString &path)
     return true;
 }
 
+bool FileListController::playClip(const QUrl &clip)
+{
+    if (!m_filteredVideoFileList.contains(clip) && m_allVideoFileList.contains(clip))
+        videoFileFilterTouched(m_ui.fileListAllButton_OEM);
+    const int row = int(m_filteredVideoFileList.indexOf(clip));
+    if (row < 0)
+        return false;
+    selectRow(row);
+    emit playRequested(row);
+    return true;
+}
+
 void FileListController::selectFolderButtonTouched()
 {
     QFileDialog dialog(m_dialogParent, localized("열기"));

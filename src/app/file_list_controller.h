@@ -69,6 +69,9 @@ public:
     // Opens what a file manager or the command line names: a folder as the chosen folder; a
     // clip shows its folder and, once listed, is selected and played. False for anything else.
     bool openPath(const QString &path);
+    // Selects and plays a clip of the list, showing all recording types when the chosen one
+    // hides it; false when the list does not hold it.
+    bool playClip(const QUrl &clip);
     // Drops a deleted file from both lists and shows the rest (nothing stays selected).
     void removeVideoFile(const QUrl &url);
     // The clip in the player views (empty: none): its row is marked.

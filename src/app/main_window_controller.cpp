@@ -13,6 +13,7 @@
 #include "main_window.h"
 #include "playback_binding.h"
 #include "preference_menus.h"
+#include "trips_window.h"
 #include "window_commands.h"
 #include "platform/utils.h"
 #include "platform/volume_monitor.h"
@@ -111,6 +112,7 @@ MainWindowController::MainWindowController(const AppServices &services, QObject 
                                   {QKeySequence(Qt::CTRL | Qt::Key_Comma)});
     showAction(m_ui.settingsButton, m_settingsAction);
     connect(m_fileList, &FileListController::cardRecognised, m_settingsAction, &QAction::setEnabled);
+    m_tripsAction = makeAction(this, &MainWindowController::showTrips, {QKeySequence(Qt::CTRL | Qt::Key_T)});
     m_shortcutsAction = makeAction(this, &MainWindowController::showKeyboardShortcuts, {QKeySequence(Qt::Key_F1)});
     m_minimizeAction = makeAction(m_window, &QWidget::showMinimized, {QKeySequence(Qt::CTRL | Qt::Key_M)});
     m_quitAction = makeAction(this, [] { QCoreApplication::quit(); },
@@ -143,6 +145,7 @@ void MainWindowController::awakeFromNib()
     m_window->setWindowTitle(title);
     m_appMenu = m_window->menuBar()->addMenu(title);
     m_quitAction->setText(QStringLiteral("Quit %1").arg(title));
+    m_appMenu->addAction(m_tripsAction);
     m_appMenu->addAction(m_shortcutsAction);
     m_appMenu->addSeparator();
     m_appMenu->addAction(m_quitAction);
@@ -388,6 +391,19 @@ void MainWindowController::collectKeyActions()
                 m_keyActions << command.action;
         }
     }
+}
+
+void MainWindowController::showTrips()
+{
+    if (!m_playback)
+        return;
+    if (auto *open = m_window->findChild<TripsWindow *>()) {
+        open->close(); // the list may have changed: a fresh look
+    }
+    auto *window = new TripsWindow(m_fileList->chosenFolder(), m_fileList->allVideoFileList(),
+                                   [this](const QUrl &clip) { m_fileList->playClip(clip); }, m_window);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->show();
 }
 
 void MainWindowController::showKeyboardShortcuts()

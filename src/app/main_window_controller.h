@@ -92,6 +92,9 @@ public:
     QAction *settingsAction() const { return m_settingsAction; }
     // F1 and the application menu: the window that lists every command with its keys.
     QAction *shortcutsAction() const { return m_shortcutsAction; }
+    // The chosen folder as drives (TripsWindow), from the application menu and Control+T.
+    QAction *tripsAction() const { return m_tripsAction; }
+    void showTrips();
     void showKeyboardShortcuts();
     // The window's side of playback: the read-outs, the volume keys and the G-force events of the
     // playing clip (exists with the playback side).
@@ -179,6 +182,7 @@ private:
     QAction *m_minimizeAction = nullptr;
     QAction *m_settingsAction = nullptr;
     QAction *m_shortcutsAction = nullptr;
+    QAction *m_tripsAction = nullptr;
     QList<QAction *> m_keyActions;
     PreferenceMenus *m_menus = nullptr;
 };

@@ -62,6 +62,7 @@ QList<WindowCommandGroup> windowCommands(const MainWindowController &w)
            keyNames({QKeySequence(Qt::Key_Up), QKeySequence(Qt::Key_Down), QKeySequence(Qt::Key_Home),
                      QKeySequence(Qt::Key_End), QKeySequence(Qt::Key_PageUp), QKeySequence(Qt::Key_PageDown)})},
           {localized("Play the Chosen Clip"), keyNames({QKeySequence(Qt::Key_Return)})},
+          {w.tripsAction(), localized("Trips…")},
           {still.snapshotAction(), localized("Save a Still…")},
           {still.printAction(), localized("Print…")},
           {still.saveCopyAction(), localized("Save a Copy of the Clip…")},

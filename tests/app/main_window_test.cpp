@@ -2,6 +2,7 @@
 #include "window_services.h"
 #include "app/main_window.h"
 #include "app/playback_binding.h"
+#include "app/trips_window.h"
 #include "app/window_commands.h"
 #include "display/slider_views.h"
 #include "platform/utils.h"
@@ -25,6 +26,7 @@
 #include <QMouseEvent>
 #include <QSignalSpy>
 #include <QTableView>
+#include <QTreeWidget>
 
 #include <gtest/gtest.h>
 
@@ -46,7 +48,8 @@ TEST(MainWindowStartUp, SplashThenWindowWithMenusMarked)
     EXPECT_EQ(controller.window()->windowTitle(), QStringLiteral("Drovik Viewer"));
     EXPECT_EQ(controller.quitAction()->text(), QStringLiteral("Quit Drovik Viewer"));
     const QList<QAction *> appMenu = controller.window()->menuBar()->actions().first()->menu()->actions();
-    EXPECT_EQ(appMenu.first(), controller.shortcutsAction());
+    EXPECT_EQ(appMenu.first(), controller.tripsAction());
+    EXPECT_TRUE(appMenu.contains(controller.shortcutsAction()));
     EXPECT_EQ(appMenu.last(), controller.quitAction());
 
     ASSERT_TRUE(QTest::qWaitFor([&] { return controller.window()->isVisible(); },
@@ -296,3 +299,36 @@ TEST(WorkingDirectory, CreatedOnFirstUseAndRemovedAtQuit)
 }
 
 } // namespace
+
+// The chosen folder as drives: the rows from the names at once, the figures once every clip's
+// telemetry is read; a double-click plays the trip's first clip.
+TEST(TripsWindowTest, ListsTheDrivesAndPlaysOne)
+{
+    WindowServices services;
+    const test::TempFolder cache;
+    qputenv("XDG_CACHE_HOME", cache.root().toUtf8());
+    for (const char *name : {"cont_rec/20240517_101500_F.mp4", "cont_rec/20240517_101600_F.mp4",
+                             "cont_rec/20240517_120000_F.mp4", "parking_rec/20240517_130000_F.mp4"})
+        ASSERT_TRUE(services.volumesDir.put(QStringLiteral("CARD/") + QLatin1String(name), "not a video"));
+    const auto window = services.shownWindow();
+    MainWindowController &c = *window;
+    c.fileList().openPath(services.volumesDir.path(QStringLiteral("CARD")));
+    QTRY_COMPARE(c.fileList().allVideoFileList().size(), 4);
+    c.tripsAction()->trigger();
+    auto *trips = c.window()->findChild<TripsWindow *>();
+    ASSERT_NE(trips, nullptr);
+    QTreeWidget *table = trips->table();
+    ASSERT_EQ(table->topLevelItemCount(), 3);
+    EXPECT_EQ(table->topLevelItem(0)->text(1), QStringLiteral("10:15 – 10:17"));
+    EXPECT_EQ(table->topLevelItem(0)->text(6), QStringLiteral("2"));
+    EXPECT_TRUE(table->topLevelItem(2)->text(0).contains(localized("Parked")));
+    QTRY_VERIFY_WITH_TIMEOUT(trips->isComplete(), 20000);
+    EXPECT_EQ(table->topLevelItem(0)->text(3), QStringLiteral("0.0")) << "no fixes in these clips";
+
+    QSignalSpy plays(&c.fileList(), &FileListController::playRequested);
+    emit table->itemActivated(table->topLevelItem(1), 0);
+    ASSERT_EQ(plays.size(), 1);
+    EXPECT_TRUE(c.fileList().shownClips().at(plays.first().first().toInt()).fileName().startsWith(QLatin1String("20240517_120000")));
+    trips->close();
+    qunsetenv("XDG_CACHE_HOME");
+}
