@@ -216,7 +216,9 @@ void PlaybackController::drovikAVViewDidUpdateStatus(DrovikAVView *view, int sta
             return;
         onMovieReady();
     } else if (view == &m_small) {
-        m_small.setVolume(0.0f);
+        // Silent, unless it is shown full screen and so carries the sound: a late report must
+        // not mute it there.
+        m_small.setVolume(m_fullScreenView == &m_small ? m_volume : 0.0f);
         if (m_big.status() == DrovikAVView::StatusReadyToPlay)
             onMovieReady();
     }
