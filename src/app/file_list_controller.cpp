@@ -132,8 +132,7 @@ void FileListController::showModelInfo()
     // A folder the user chose on this card stays chosen; otherwise the list shows the card.
     const QString root = settings.settingDirPath();
     const QString chosen = chosenFolder();
-    const bool chosenOnCard = !chosen.isEmpty()
-        && (chosen == root || chosen.startsWith(root.endsWith(QLatin1Char('/')) ? root : root + QLatin1Char('/')));
+    const bool chosenOnCard = !chosen.isEmpty() && isUnder(chosen, QDir::cleanPath(root));
     refreshVideoFileListWithURL(chosenOnCard ? m_selectedVideoDirectoryUrl : settings.sdcard_url());
     showCardHeader();
 }

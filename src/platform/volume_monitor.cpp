@@ -47,14 +47,14 @@ QString cleanRoot(const QString &path)
     return QDir::cleanPath(path);
 }
 
+} // namespace
+
 bool isUnder(const QString &path, const QString &root)
 {
     if (root == QLatin1String("/"))
         return path.startsWith(QLatin1Char('/'));
     return path == root || path.startsWith(root + QLatin1Char('/'));
 }
-
-} // namespace
 
 QList<MountInfoEntry> parseMountInfo(const QByteArray &text)
 {

@@ -37,6 +37,9 @@ struct MountInfoEntry {
 // Parses mountinfo text; lines that do not have the documented shape are skipped.
 QList<MountInfoEntry> parseMountInfo(const QByteArray &text);
 
+// Whether the clean absolute path is root or lies inside it.
+bool isUnder(const QString &path, const QString &root);
+
 // Whether a file system type lives on another machine (NFS, SMB, FUSE-over-SSH …).
 bool isNetworkFileSystem(const QString &fsType);
 
