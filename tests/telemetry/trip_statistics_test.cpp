@@ -1,5 +1,6 @@
 // A drive's figures against a route worked out by hand.
 #include "telemetry/clip_data.h"
+#include "telemetry/drive_track.h"
 #include "telemetry/trip_statistics.h"
 #include "temp_folder.h"
 
@@ -89,6 +90,34 @@ TEST(TripStatistics, HandComputedDrive)
     EXPECT_NEAR(alone.distanceM, 9 * 111.19508, 1.0);
     EXPECT_EQ(alone.events, (std::array<int, 4>{1, 0, 0, 0}));
     EXPECT_EQ(clipStatistics(drovik::DrovikClipData()).distanceM, 0);
+
+    // The same drive on one timeline, with a clip not yet read (null) after a gap.
+    const DriveClip withUnread[] = {{&a, 0}, {&b, 10}, {&c, 30}, {nullptr, 40}};
+    const double given[] = {60, 60, 60, 60};
+    const DriveTrack track = driveTrack(withUnread, given);
+    ASSERT_EQ(track.clips.size(), 4u);
+    EXPECT_EQ(track.samples.size(), 250u);
+    EXPECT_DOUBLE_EQ(track.clips[2].durationSeconds, 5.0); // read: its samples' length
+    EXPECT_FALSE(track.clips[3].read);
+    EXPECT_DOUBLE_EQ(track.durationSeconds, 100.0);
+    EXPECT_FALSE(track.samples[55].fix);
+    EXPECT_DOUBLE_EQ(track.samples[120].seconds, 12.0);
+    EXPECT_EQ(track.samples[120].clip, 1);
+    ASSERT_EQ(track.events.size(), 2u);
+    EXPECT_NEAR(track.events[1].seconds, 15.0, 0.2);
+    using M = DriveTrack::Moment;
+    const std::pair<double, std::optional<M>> moments[] = {
+        {-3, M{0, 0}}, {4.5, M{0, 4.5}}, {10, M{1, 0}}, {25, M{2, 0}}, {33, M{2, 3}}, {36, M{3, 0}},
+        {99, M{3, 59}}, {500, M{3, 59.9}},
+    };
+    for (const auto &[seconds, moment] : moments) {
+        const auto found = track.momentAt(seconds);
+        ASSERT_TRUE(found) << seconds;
+        EXPECT_EQ(found->clip, moment->clip) << seconds;
+        EXPECT_NEAR(found->clipSeconds, moment->clipSeconds, 1e-9) << seconds;
+    }
+    EXPECT_DOUBLE_EQ(track.secondsOf(2, 1.5), 31.5);
+    EXPECT_FALSE(DriveTrack().momentAt(1));
 }
 
 } // namespace
