@@ -68,4 +68,20 @@ void storeSpeedUnit(int unit)
     settings->sync();
 }
 
+std::optional<double> storedTripGapSeconds()
+{
+    bool ok = false;
+    const double seconds = store()->value(key(kTripGapKey)).toDouble(&ok);
+    if (!ok || !(seconds >= 0 && seconds <= kMaxTripGapSeconds))
+        return std::nullopt;
+    return seconds;
+}
+
+void storeTripGapSeconds(double seconds)
+{
+    const auto settings = store();
+    settings->setValue(key(kTripGapKey), seconds);
+    settings->sync();
+}
+
 } // namespace drovik::Preferences

@@ -15,6 +15,7 @@ namespace Preferences {
 inline constexpr auto kLanguageKey = "DrovikViewerLanguage";
 inline constexpr auto kAppleLanguagesKey = "AppleLanguages";
 inline constexpr auto kSpeedUnitKey = "DrovikViewerSpeedUnit";
+inline constexpr auto kTripGapKey = "DrovikViewerTripGapSeconds";
 
 enum SpeedUnit { KilometresPerHour = 0, MilesPerHour = 1 };
 
@@ -39,6 +40,12 @@ std::optional<int> storedSpeedUnit();
 // The stored unit as the speed meter reads it: absent → 0.
 int speedUnit();
 void storeSpeedUnit(int unit);
+
+// The longest pause between two clips of one trip, in seconds; nothing when absent or not a number
+// from 0 to kMaxTripGapSeconds (the trip rule's default applies).
+inline constexpr double kMaxTripGapSeconds = 3600;
+std::optional<double> storedTripGapSeconds();
+void storeTripGapSeconds(double seconds);
 
 } // namespace Preferences
 

@@ -1,6 +1,7 @@
 #include "card_trips.h"
 
 #include <QDir>
+#include <QSet>
 
 namespace drovik {
 
@@ -28,6 +29,30 @@ std::vector<telemetry::DriveClip> CardTrips::played(const Trip &trip) const
 double CardTrips::duration(const Trip &trip, const telemetry::DriveStatistics &stats)
 {
     return trip.startMs && trip.endMs ? double(*trip.endMs - *trip.startMs) / 1000.0 : stats.durationS;
+}
+
+TripListing listByTrips(const CardTrips &card, const QList<QUrl> &shown)
+{
+    TripListing listing;
+    QSet<QUrl> left(shown.begin(), shown.end());
+    const auto take = [&](const QUrl &url) {
+        if (!url.isEmpty() && left.remove(url))
+            listing.clips.append(url);
+    };
+    for (std::size_t t = 0; t < card.trips.size(); ++t) {
+        const int row = int(listing.clips.size());
+        for (const TripMember &member : card.trips[t].members) {
+            const TripRecording &recording = card.recordings[member.clip];
+            take(recording.clip);
+            take(recording.partner);
+        }
+        if (listing.clips.size() > row)
+            listing.headers.push_back({row, int(t)});
+    }
+    for (const QUrl &url : shown)
+        if (left.contains(url))
+            listing.clips.append(url);
+    return listing;
 }
 
 CardTrips cardTrips(const QString &folder, QList<TripRecording> recordings, std::vector<DrovikClipData> telemetry,

@@ -31,6 +31,18 @@ struct CardTrips {
     static double duration(const Trip &trip, const telemetry::DriveStatistics &stats);
 };
 
+// A listing shown by trips: the shown files in the order of the trips, each recording's clip then
+// its partner, and where each trip's header row goes. Files of no trip keep their order at the end.
+struct TripListing {
+    QList<QUrl> clips;
+    struct Header {
+        int row = 0;  // the header goes above this row of clips
+        int trip = 0; // index into CardTrips::trips
+    };
+    std::vector<Header> headers;
+};
+TripListing listByTrips(const CardTrips &card, const QList<QUrl> &shown);
+
 // Groups the recordings, each taking its duration from its telemetry's samples where it has any.
 CardTrips cardTrips(const QString &folder, QList<TripRecording> recordings, std::vector<DrovikClipData> telemetry,
                     double gapSeconds = kDefaultTripGapSeconds);

@@ -56,20 +56,41 @@ void EventNavigation::show(std::vector<telemetry::GForceEvent> events)
         marks.append({event.timeSeconds, gforceEventColor(event.kind)});
     m_seekBar.setMarks(std::move(marks));
     m_graph.setEvents(m_events);
+    enableActions();
+}
+
+void EventNavigation::enableActions()
+{
     for (QAction *action : {m_previousAction, m_nextAction})
-        action->setEnabled(!m_events.empty());
+        action->setEnabled(!m_events.empty() || (m_eventsBeyond && m_beyond));
+}
+
+void EventNavigation::setBeyond(Beyond beyond)
+{
+    m_beyond = std::move(beyond);
+    enableActions();
+}
+
+void EventNavigation::setEventsBeyond(bool available)
+{
+    m_eventsBeyond = available;
+    enableActions();
 }
 
 void EventNavigation::previousEvent(double now)
 {
     if (const std::optional<double> to = telemetry::previousEventSeekTime(m_events, now))
         emit seekRequested(*to);
+    else if (m_beyond)
+        m_beyond(false, now);
 }
 
 void EventNavigation::nextEvent(double now)
 {
     if (const std::optional<double> to = telemetry::nextEventSeekTime(m_events, now))
         emit seekRequested(*to);
+    else if (m_beyond)
+        m_beyond(true, now);
 }
 
 bool EventNavigation::eventFilter(QObject *watched, QEvent *event)

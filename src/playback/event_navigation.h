@@ -41,8 +41,14 @@ public:
     QAction *previousAction() const { return m_previousAction; }
     QAction *nextAction() const { return m_nextAction; }
 
-    // From the playing position `now`: asks for a seek to the previous or next event, or does
-    // nothing when there is none that way.
+    // Beyond the clip: when the clip has no event that way, `beyond(forward, now)` is asked to go
+    // on into a neighbouring clip (a trip's); it answers whether there was one. `available` says
+    // whether there are events beyond at all, which keeps the buttons on for a clip without any.
+    using Beyond = std::function<bool(bool forward, double now)>;
+    void setBeyond(Beyond beyond);
+    void setEventsBeyond(bool available);
+    // From the playing position `now`: asks for a seek to the previous or next event, or goes
+    // beyond the clip, or does nothing when there is none that way.
     void previousEvent(double now);
     void nextEvent(double now);
 
@@ -55,6 +61,7 @@ protected:
 
 private:
     void show(std::vector<telemetry::GForceEvent> events);
+    void enableActions();
 
     SeekTimeSliderView &m_seekBar;
     GravityGraphView &m_graph;
@@ -62,6 +69,8 @@ private:
     QPointer<QAbstractButton> m_next;
     std::vector<telemetry::GForceEvent> m_events;
     Position m_position;
+    Beyond m_beyond;
+    bool m_eventsBeyond = false;
     QAction *m_previousAction = nullptr;
     QAction *m_nextAction = nullptr;
 };

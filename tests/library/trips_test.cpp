@@ -1,4 +1,5 @@
 // The trip rule's edges, one row each, and a listing's recordings as the rule sees them.
+#include "library/card_trips.h"
 #include "library/trips.h"
 #include "library/video_file_rules.h"
 
@@ -149,6 +150,16 @@ TEST(Trips, ListingRecordings)
     EXPECT_TRUE(listed.trips[1].parking);
     EXPECT_EQ(listed.trips[1].members.size(), 2u);
     EXPECT_FALSE(listed.trips[2].startMs.has_value());
+
+    // Shown by trips (the rear of the first clip filtered out, a file of no trip at the end).
+    const CardTrips card = cardTrips(root, listed.recordings, {});
+    const QUrl stray = QUrl::fromLocalFile(root + QStringLiteral("elsewhere.mp4"));
+    const TripListing byTrips = listByTrips(card, {stray, listing[5], listing[4], listing[3], listing[2], listing[1]});
+    EXPECT_EQ(byTrips.clips, (QList<QUrl>{listing[1], listing[2], listing[3], listing[4], listing[5], stray}));
+    ASSERT_EQ(byTrips.headers.size(), 3u);
+    const std::pair<int, int> headers[] = {{0, 0}, {2, 1}, {4, 2}};
+    for (std::size_t i = 0; i < 3; ++i)
+        EXPECT_EQ(std::pair(byTrips.headers[i].row, byTrips.headers[i].trip), headers[i]) << i;
 }
 
 } // namespace

@@ -1,0 +1,175 @@
+#include "folder_trips.h"
+
+#include "library/telemetry_cache.h"
+#include "library/telemetry_loader.h"
+#include "playback/convert/clip_preparation.h"
+
+#include <QHash>
+
+namespace drovik {
+
+namespace {
+
+constexpr int kAnnounceMilliseconds = 250;
+
+ClipTelemetry readTelemetry(const QString &path)
+{
+    DrovikClipData clip = readClipTelemetry(path);
+    return clip.clipDataCount() > 0 ? ClipTelemetry(std::move(clip)) : ClipTelemetry();
+}
+
+} // namespace
+
+FolderTrips::FolderTrips(std::shared_ptr<TelemetryCache> cache, QObject *parent)
+    : QObject(parent)
+    , m_cache(std::move(cache))
+    , m_loader(std::make_unique<TelemetryLoader>(readTelemetry, m_cache))
+{
+    m_announce.setSingleShot(true);
+    m_announce.setInterval(kAnnounceMilliseconds);
+    connect(&m_announce, &QTimer::timeout, this, &FolderTrips::telemetryRead);
+    connect(m_loader.get(), &TelemetryLoader::clipLoaded, this, &FolderTrips::clipRead);
+    connect(m_loader.get(), &TelemetryLoader::finished, this, [this] {
+        m_loading.clear();
+        if (m_durationsChanged)
+            regroup();
+        m_announce.stop();
+        emit telemetryRead();
+    });
+}
+
+FolderTrips::~FolderTrips() = default;
+
+void FolderTrips::setListing(const QString &folder, const QList<QUrl> &listing)
+{
+    QList<TripRecording> recordings = tripRecordings(listing);
+    // What was read of a clip still listed stays; everything else goes.
+    QHash<QUrl, int> before;
+    for (int i = 0; i < m_card.recordings.size(); ++i)
+        if (m_read[std::size_t(i)])
+            before.insert(m_card.recordings[i].clip, i);
+    std::vector<DrovikClipData> telemetry(std::size_t(recordings.size()));
+    std::vector<bool> read(std::size_t(recordings.size()), false);
+    m_readCount = 0;
+    for (int i = 0; i < recordings.size(); ++i) {
+        if (const auto it = before.constFind(recordings[i].clip); it != before.constEnd()) {
+            telemetry[std::size_t(i)] = std::move(m_card.telemetry[std::size_t(*it)]);
+            read[std::size_t(i)] = true;
+            ++m_readCount;
+        }
+    }
+    m_loader->cancel();
+    m_loading.clear();
+    m_card.folder = folder;
+    m_card.recordings = std::move(recordings);
+    m_card.telemetry = std::move(telemetry);
+    m_read = std::move(read);
+    m_wantedTrip = -1;
+    m_wantAll = false;
+    regroup();
+}
+
+void FolderTrips::setGapSeconds(double seconds)
+{
+    if (seconds == m_gapSeconds)
+        return;
+    m_gapSeconds = seconds;
+    regroup();
+}
+
+void FolderTrips::regroup()
+{
+    m_durationsChanged = false;
+    m_card = cardTrips(m_card.folder, std::move(m_card.recordings), std::move(m_card.telemetry), m_gapSeconds);
+    emit regrouped();
+}
+
+int FolderTrips::recordingOf(const QUrl &entry) const
+{
+    if (entry.isEmpty())
+        return -1;
+    for (int i = 0; i < m_card.recordings.size(); ++i)
+        if (m_card.recordings[i].clip == entry || m_card.recordings[i].partner == entry)
+            return i;
+    return -1;
+}
+
+int FolderTrips::tripOf(const QUrl &entry) const
+{
+    const int recording = recordingOf(entry);
+    for (std::size_t t = 0; recording >= 0 && t < m_card.trips.size(); ++t)
+        for (const TripMember &member : m_card.trips[t].members)
+            if (member.clip == recording)
+                return int(t);
+    return -1;
+}
+
+bool FolderTrips::isRead(int recording) const
+{
+    return recording >= 0 && std::size_t(recording) < m_read.size() && m_read[std::size_t(recording)];
+}
+
+void FolderTrips::read(int trip)
+{
+    if (trip == m_wantedTrip && !m_loading.empty())
+        return;
+    m_wantedTrip = trip;
+    loadUnread();
+}
+
+void FolderTrips::readAll()
+{
+    if (m_wantAll && (!m_loading.empty() || isComplete()))
+        return;
+    m_wantAll = true;
+    loadUnread();
+}
+
+void FolderTrips::loadUnread()
+{
+    std::vector<int> order;
+    std::vector<bool> queued(m_read.size(), false);
+    const auto add = [&](int recording) {
+        if (!m_read[std::size_t(recording)] && !queued[std::size_t(recording)]) {
+            queued[std::size_t(recording)] = true;
+            order.push_back(recording);
+        }
+    };
+    if (m_wantedTrip >= 0 && std::size_t(m_wantedTrip) < m_card.trips.size())
+        for (const TripMember &member : m_card.trips[std::size_t(m_wantedTrip)].members)
+            add(member.clip);
+    if (m_wantAll)
+        for (int i = 0; i < int(m_read.size()); ++i)
+            add(i);
+    if (order == m_loading)
+        return;
+    m_loading = order;
+    if (order.empty()) {
+        m_loader->cancel();
+        return;
+    }
+    QStringList paths;
+    for (int recording : order)
+        paths << m_card.recordings[recording].clip.toLocalFile();
+    m_loader->load(paths);
+}
+
+void FolderTrips::clipRead(int index, const ClipTelemetry &telemetry)
+{
+    if (index < 0 || std::size_t(index) >= m_loading.size())
+        return;
+    const auto recording = std::size_t(m_loading[std::size_t(index)]);
+    if (recording >= m_read.size() || m_read[recording])
+        return;
+    m_read[recording] = true;
+    ++m_readCount;
+    if (telemetry) {
+        m_card.telemetry[recording] = *telemetry;
+        const double seconds = double(telemetry->clipDataCount()) / telemetry::kSamplesPerSecond;
+        m_durationsChanged = m_durationsChanged || seconds != m_card.clips[recording].durationSeconds;
+    }
+    if (!m_announce.isActive())
+        m_announce.start();
+}
+
+} // namespace drovik
