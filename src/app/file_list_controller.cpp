@@ -4,6 +4,7 @@
 #include "widgets/image_widgets.h"
 #include "widgets/view_helpers.h"
 #include "file_list_model.h"
+#include "folder_trips.h"
 #include "library/recording_library.h"
 #include "main_window_ui.h"
 #include "platform/volume_monitor.h"
@@ -70,6 +71,50 @@ FileListController::FileListController(MainWindowUi &ui, SettingManagerHolder &s
     m_chooseFolderAction = makeAction(this, &FileListController::selectFolderButtonTouched,
                                       {QKeySequence(Qt::CTRL | Qt::Key_O)});
     showAction(m_ui.selectFolderButton_OEM, m_chooseFolderAction);
+    m_tripsAction = makeAction(this, [this] { setTripsShown(m_tripsAction->isChecked()); });
+    m_tripsAction->setCheckable(true);
+    showAction(m_ui.fileListTripsButton_OEM, m_tripsAction);
+    connect(m_tripsAction, &QAction::toggled, m_ui.fileListTripsButton_OEM, [this](bool on) {
+        m_ui.fileListTripsButton_OEM->setImageName(on ? QStringLiteral("trips_2") : QStringLiteral("trips_1"));
+    });
+    m_ui.fileListTableView->setItemDelegate(new FileListDelegate(m_ui.fileListTableView));
+}
+
+void FileListController::setTrips(FolderTrips *trips)
+{
+    m_trips = trips;
+    connect(trips, &FolderTrips::regrouped, this, &FileListController::reorderByTrips);
+    connect(trips, &FolderTrips::telemetryRead, this, &FileListController::showTripHeaders);
+    feedTrips();
+}
+
+void FileListController::feedTrips()
+{
+    if (m_trips)
+        m_trips->setListing(chosenFolder(), m_allVideoFileList);
+    if (m_trips && m_tripsShown)
+        m_trips->readAll();
+}
+
+void FileListController::setTripsShown(bool shown)
+{
+    m_tripsAction->setChecked(shown);
+    if (shown == m_tripsShown)
+        return;
+    m_tripsShown = shown;
+    if (shown && m_trips)
+        m_trips->readAll();
+    reorderByTrips();
+}
+
+void FileListController::reorderByTrips()
+{
+    const int row = selectedRow();
+    const QUrl selected = row >= 0 ? m_filteredVideoFileList.at(row) : QUrl();
+    applyVideoFileFilter();
+    showFilteredList();
+    if (const qsizetype newRow = m_filteredVideoFileList.indexOf(selected); !selected.isEmpty() && newRow >= 0)
+        selectRow(int(newRow));
 }
 
 FileListController::~FileListController() = default;
@@ -124,6 +169,7 @@ void FileListController::showModelInfo()
         stopWatching();
         m_ui.selectedDirTextField_OEM->clear();
         m_allVideoFileList.clear();
+        feedTrips();
         applyVideoFileFilter();
         showFilteredList();
         showCardHeader();
@@ -250,6 +296,7 @@ void FileListController::finishScan(quint64 generation, ScanKind kind, const Fol
     const QUrl kept = m_listedFolder == m_selectedVideoDirectoryUrl && oldRow >= 0 ? m_filteredVideoFileList.at(oldRow) : QUrl();
     m_listedFolder = m_selectedVideoDirectoryUrl;
     m_allVideoFileList = scan.clips;
+    feedTrips();
     applyVideoFileFilter();
     showFilteredList();
     if (!m_filteredVideoFileList.isEmpty())
@@ -278,6 +325,7 @@ void FileListController::showChangedList(const QList<QUrl> &clips)
     const QUrl playing = m_model->playingUrl();
     const bool playingWasListed = m_allVideoFileList.contains(playing);
     m_allVideoFileList = clips;
+    feedTrips();
     applyVideoFileFilter();
     showFilteredList();
     const int newRow = selected.isEmpty() ? (wasEmpty ? 0 : -1) : int(m_filteredVideoFileList.indexOf(selected));
@@ -381,6 +429,29 @@ void FileListController::setVideoFileFilterWithButton(QObject *sender)
 void FileListController::applyVideoFileFilter()
 {
     m_filteredVideoFileList = drovik::applyVideoFileFilter(m_allVideoFileList, m_videoFileFilterGroupA);
+    m_tripHeaderRows.clear();
+    if (m_tripsShown && m_trips) {
+        TripListing listing = listByTrips(m_trips->card(), m_filteredVideoFileList);
+        m_filteredVideoFileList = std::move(listing.clips);
+        m_tripHeaderRows = std::move(listing.headers);
+    }
+}
+
+void FileListController::showTripHeaders()
+{
+    QHash<int, QString> headers;
+    if (m_trips)
+        for (const TripListing::Header &header : m_tripHeaderRows)
+            headers.insert(header.row, tripHeaderText(*m_trips, header.trip));
+    // Only the header rows are taller; a row that had a header gets its height back.
+    QTableView *table = m_ui.fileListTableView;
+    const int height = table->verticalHeader()->defaultSectionSize();
+    for (auto it = m_model->tripHeaders().begin(); it != m_model->tripHeaders().end(); ++it)
+        if (!headers.contains(it.key()) && it.key() < m_model->rowCount())
+            table->setRowHeight(it.key(), height);
+    for (auto it = headers.begin(); it != headers.end(); ++it)
+        table->setRowHeight(it.key(), height + FileListDelegate::kHeaderHeight);
+    m_model->setTripHeaders(std::move(headers));
 }
 
 void FileListController::initializeFileSortingButtons()
@@ -396,12 +467,15 @@ void FileListController::removeVideoFile(const QUrl &url)
 {
     m_filteredVideoFileList.removeAll(url);
     m_allVideoFileList.removeAll(url);
+    feedTrips();
+    applyVideoFileFilter();
     showFilteredList();
 }
 
 void FileListController::showFilteredList()
 {
     m_model->setUrls(m_filteredVideoFileList, m_selectedVideoDirectoryUrl.toLocalFile());
+    showTripHeaders();
 }
 
 } // namespace drovik

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "library/card_trips.h"
 #include "playback/clip_selection.h"
 
 #include <QDeadlineTimer>
@@ -16,6 +17,7 @@ class QWidget;
 namespace drovik {
 
 class FileListModel;
+class FolderTrips;
 struct FolderScan;
 struct Volume;
 class SettingManagerHolder;
@@ -53,6 +55,14 @@ public:
     void selectFolderButtonTouched();
     // Choose folder (the button beside the folder's name).
     QAction *chooseFolderAction() const { return m_chooseFolderAction; }
+    // The folder's trips, which the list feeds with every listing and shows its clips by when
+    // asked (must outlive this controller).
+    void setTrips(FolderTrips *trips);
+    // Show by trips (the button beside the folder's buttons): the shown clips in the order of
+    // their trips, each trip's header above its first. The filters apply as ever.
+    QAction *tripsAction() const { return m_tripsAction; }
+    bool tripsShown() const { return m_tripsShown; }
+    void setTripsShown(bool shown);
     void videoFileFilterTouched(QObject *button);
     void setVideoFileFilterWithButton(QObject *button);
     void applyVideoFileFilter();
@@ -106,6 +116,10 @@ private:
     void followChosenFolder();
     void showCardHeader();
     void showFilteredList();
+    void showTripHeaders();
+    // The trips were grouped anew: the same clips in their new order, the same row chosen.
+    void reorderByTrips();
+    void feedTrips();
     void pollFillingCards();
     void rescanVideoFileList();
     void startScan(ScanKind kind);
@@ -123,6 +137,10 @@ private:
     QTimer *m_rescanTimer = nullptr;
     bool m_rescanPending = false;
     QAction *m_chooseFolderAction = nullptr;
+    QAction *m_tripsAction = nullptr;
+    FolderTrips *m_trips = nullptr;
+    bool m_tripsShown = false;
+    std::vector<TripListing::Header> m_tripHeaderRows;
     // Volumes mounted without a camera's files yet, with when the wait for them ends.
     QHash<QString, QDeadlineTimer> m_fillingCards;
     QTimer *m_fillingCardsTimer = nullptr;

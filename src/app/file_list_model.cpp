@@ -74,6 +74,15 @@ void FileListModel::playingRowChanged(const QUrl &url)
         emit dataChanged(index(int(row), 0), index(int(row), columnCount() - 1));
 }
 
+void FileListModel::setTripHeaders(QHash<int, QString> headers)
+{
+    const QHash<int, QString> before = std::exchange(m_tripHeaders, std::move(headers));
+    for (const QHash<int, QString> *rows : {&before, static_cast<const QHash<int, QString> *>(&m_tripHeaders)})
+        for (auto it = rows->begin(); it != rows->end(); ++it)
+            if (it.key() >= 0 && it.key() < m_urls.size() && before.value(it.key()) != m_tripHeaders.value(it.key()))
+                emit dataChanged(index(it.key(), 0), index(it.key(), columnCount() - 1));
+}
+
 int FileListModel::rowCount(const QModelIndex &parent) const
 {
     if (parent.isValid())
@@ -94,6 +103,8 @@ QVariant FileListModel::data(const QModelIndex &index, int role) const
     const QUrl &url = m_urls.at(index.row());
     const bool playing = !m_playingUrl.isEmpty() && url == m_playingUrl;
     switch (role) {
+    case TripHeaderRole:
+        return m_tripHeaders.value(index.row());
     case Qt::DisplayRole:
         return m_texts.value(index.row());
     case Qt::ToolTipRole:
@@ -120,6 +131,40 @@ QVariant FileListModel::data(const QModelIndex &index, int role) const
     default:
         return {};
     }
+}
+
+void FileListDelegate::paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const
+{
+    const QString header = index.data(FileListModel::TripHeaderRole).toString();
+    if (header.isEmpty()) {
+        QStyledItemDelegate::paint(painter, option, index);
+        return;
+    }
+    const QRect band(option.rect.left(), option.rect.top(), option.rect.width(), kHeaderHeight);
+    const QPalette &palette = option.palette;
+    painter->save();
+    painter->fillRect(band, palette.color(QPalette::Base).lighter(135));
+    painter->fillRect(QRect(band.left(), band.top() + 4, 3, band.height() - 8), palette.color(QPalette::Highlight));
+    QFont font = option.font;
+    font.setBold(true);
+    font.setPointSizeF(font.pointSizeF() * 0.9);
+    painter->setFont(font);
+    painter->setPen(palette.color(QPalette::Highlight).lighter(130));
+    const QRect text = band.adjusted(10, 0, -6, 0);
+    painter->drawText(text, Qt::AlignVCenter | Qt::AlignLeft,
+                      QFontMetrics(font).elidedText(header, Qt::ElideRight, text.width()));
+    painter->restore();
+    QStyleOptionViewItem clip = option;
+    clip.rect.setTop(option.rect.top() + kHeaderHeight);
+    QStyledItemDelegate::paint(painter, clip, index);
+}
+
+QSize FileListDelegate::sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const
+{
+    QSize size = QStyledItemDelegate::sizeHint(option, index);
+    if (!index.data(FileListModel::TripHeaderRole).toString().isEmpty())
+        size.rheight() += kHeaderHeight;
+    return size;
 }
 
 } // namespace drovik

@@ -1,10 +1,14 @@
 #include "folder_trips.h"
 
+#include "i18n/drovik_languages.h"
+#include "i18n/preferences.h"
 #include "library/telemetry_cache.h"
 #include "library/telemetry_loader.h"
 #include "playback/convert/clip_preparation.h"
 
 #include <QHash>
+
+#include <algorithm>
 
 namespace drovik {
 
@@ -109,6 +113,14 @@ bool FolderTrips::isRead(int recording) const
     return recording >= 0 && std::size_t(recording) < m_read.size() && m_read[std::size_t(recording)];
 }
 
+bool FolderTrips::isTripRead(int trip) const
+{
+    if (trip < 0 || std::size_t(trip) >= m_card.trips.size())
+        return false;
+    const auto &members = m_card.trips[std::size_t(trip)].members;
+    return std::all_of(members.begin(), members.end(), [this](const TripMember &m) { return isRead(m.clip); });
+}
+
 void FolderTrips::read(int trip)
 {
     if (trip == m_wantedTrip && !m_loading.empty())
@@ -170,6 +182,40 @@ void FolderTrips::clipRead(int index, const ClipTelemetry &telemetry)
     }
     if (!m_announce.isActive())
         m_announce.start();
+}
+
+QString tripClockText(const std::optional<int64_t> &ms)
+{
+    return ms ? cameraTimeText(*ms).mid(11, 5) : QStringLiteral("–");
+}
+
+QString tripDurationText(double seconds)
+{
+    const int s = int(seconds + 0.5);
+    const auto two = [](int n) { return QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0')); };
+    return s >= 3600 ? QStringLiteral("%1:%2:%3").arg(s / 3600).arg(two(s / 60 % 60), two(s % 60))
+                     : QStringLiteral("%1:%2").arg(s / 60).arg(two(s % 60));
+}
+
+QString tripHeaderText(const FolderTrips &trips, int trip)
+{
+    const CardTrips &card = trips.card();
+    if (trip < 0 || std::size_t(trip) >= card.trips.size())
+        return {};
+    const Trip &t = card.trips[std::size_t(trip)];
+    const QString dot = QStringLiteral(" · ");
+    const telemetry::DriveStatistics stats = telemetry::driveStatistics(card.played(t));
+    QString text = (t.startMs ? cameraTimeText(*t.startMs).left(10) : localized("No time")) + dot
+                   + tripClockText(t.startMs) + QStringLiteral(" – ") + tripClockText(t.endMs) + dot
+                   + tripDurationText(CardTrips::duration(t, stats));
+    if (t.parking)
+        return text + dot + localized("Parked");
+    if (!trips.isTripRead(trip))
+        return text + dot + QStringLiteral("…");
+    const bool miles = Preferences::speedUnit() == Preferences::MilesPerHour;
+    constexpr double kKmPerMile = 1.609344;
+    return text + dot + QString::number(stats.distanceM / 1000.0 / (miles ? kKmPerMile : 1.0), 'f', 1)
+           + (miles ? QStringLiteral(" mi") : QStringLiteral(" km"));
 }
 
 } // namespace drovik

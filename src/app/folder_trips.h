@@ -39,6 +39,8 @@ public:
     bool isRead(int recording) const;
     int readCount() const { return m_readCount; }
     bool isComplete() const { return m_readCount == int(m_card.recordings.size()); }
+    // Whether every clip of the trip has been read.
+    bool isTripRead(int trip) const;
 
     // Reads the trip's clips ahead of anything else not yet read.
     void read(int trip);
@@ -70,5 +72,14 @@ private:
     // Durations learnt since the last grouping: the grouping is redone once the load ends.
     bool m_durationsChanged = false;
 };
+
+// What the list's header row and the Trips window write of a trip.
+// "10:15" of a camera-clock time, "–" without one.
+QString tripClockText(const std::optional<int64_t> &ms);
+// "1:20", "1:02:03".
+QString tripDurationText(double seconds);
+// "2024-05-17 · 10:15 – 10:17 · 1:20 · 1.2 km", the distance once the trip's clips are read, in
+// the unit of the speed preference; parking trips say so instead.
+QString tripHeaderText(const FolderTrips &trips, int trip);
 
 } // namespace drovik

@@ -13,6 +13,7 @@
 #include "main_window.h"
 #include "playback_binding.h"
 #include "preference_menus.h"
+#include "folder_trips.h"
 #include "trips_window.h"
 #include "window_commands.h"
 #include "platform/utils.h"
@@ -106,6 +107,10 @@ MainWindowController::MainWindowController(const AppServices &services, QObject 
     m_window->setAttribute(Qt::WA_DeleteOnClose, false);
     m_ui.setupUi(m_window);
     m_fileList = new FileListController(m_ui, m_services.settings, m_window, this);
+    m_trips = new FolderTrips(std::make_shared<TelemetryCache>(), this);
+    m_trips->setGapSeconds(Preferences::storedTripGapSeconds().value_or(kDefaultTripGapSeconds));
+    m_fileList->setTrips(m_trips);
+    m_fileList->tripsAction()->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_T));
     m_menus = new PreferenceMenus(m_services.notifier, this);
     connect(m_window, &MainWindow::resized, this, &MainWindowController::windowDidResize);
     m_settingsAction = makeAction(this, [this] { settingButtonTouched(m_ui.settingsButton); },

@@ -24,6 +24,7 @@ class FileListController;
 class KvlSettingManager;
 class R640SettingManager;
 class FullScreenController;
+class FolderTrips;
 class MapController;
 class MapWebView;
 struct Volume;
@@ -99,6 +100,7 @@ public:
     // The window's side of playback: the read-outs, the volume keys and the G-force events of the
     // playing clip (exists with the playback side).
     PlaybackBinding *playbackBinding() const { return m_playbackBinding; }
+    FolderTrips *trips() const { return m_trips; }
     // Exists once the main window has been shown, like the playback side.
     FullScreenController *fullScreen() const { return m_fullScreen; }
 
@@ -168,6 +170,7 @@ private:
     DrovikAVView *m_smallMovieView = nullptr;
     MapWebView *m_mapWebView = nullptr;
     MapController *m_mapController = nullptr;
+    FolderTrips *m_trips = nullptr;
     SnapshotController *m_snapshot = nullptr;
     ExportController *m_export = nullptr;
     bool movieFitsScrollView = true;

@@ -138,6 +138,7 @@ void MainWindowUi::setupFileList()
     fileListRemoveButton_OEM = button(fileListControlView_OEM, "remove", "fileListRemoveButton_OEM");
     // Removing clips from the card is not offered on screen.
     fileListRemoveButton_OEM->hide();
+    fileListTripsButton_OEM = button(fileListControlView_OEM, "trips_1", "fileListTripsButton_OEM");
 
     fileListTableView = new QTableView(fileListControlView_OEM);
     fileListTableView->setObjectName(QStringLiteral("fileListTableView"));
@@ -244,7 +245,8 @@ void MainWindowUi::layoutAreas(const QSize &size)
     const QList<ImageTextButton *> filters = filterButtons();
     for (int i = 0; i < filters.size(); ++i)
         filters.at(i)->setGeometry(8 + i * 65, 8, 64, 24);
-    selectedDirTextField_OEM->setGeometry(8, 40, kRightColumnWidth - 16 - 2 * 32, 28);
+    selectedDirTextField_OEM->setGeometry(8, 40, kRightColumnWidth - 16 - 3 * 32, 28);
+    fileListTripsButton_OEM->setGeometry(kRightColumnWidth - 8 - 94, 38, 30, 32);
     selectFolderButton_OEM->setGeometry(kRightColumnWidth - 8 - 62, 38, 30, 32);
     fileListSaveButton_OEM->setGeometry(kRightColumnWidth - 8 - 30, 38, 30, 32);
     fileListRemoveButton_OEM->setGeometry(kRightColumnWidth - 8 - 94, 38, 30, 32);

@@ -55,6 +55,7 @@ struct MainWindowUi {
     ImageButton *selectFolderButton_OEM = nullptr;
     ImageButton *fileListSaveButton_OEM = nullptr;
     ImageButton *fileListRemoveButton_OEM = nullptr;
+    ImageButton *fileListTripsButton_OEM = nullptr;
     QTableView *fileListTableView = nullptr;
 
     // Playback bar

@@ -63,6 +63,7 @@ QList<WindowCommandGroup> windowCommands(const MainWindowController &w)
                      QKeySequence(Qt::Key_End), QKeySequence(Qt::Key_PageUp), QKeySequence(Qt::Key_PageDown)})},
           {localized("Play the Chosen Clip"), keyNames({QKeySequence(Qt::Key_Return)})},
           {w.tripsAction(), localized("Trips…")},
+          {w.fileList().tripsAction(), localized("Show the List by Trip")},
           {still.snapshotAction(), localized("Save a Still…")},
           {still.printAction(), localized("Print…")},
           {still.saveCopyAction(), localized("Save a Copy of the Clip…")},
