@@ -54,7 +54,7 @@ void DriveTimeView::setPosition(double driveSeconds)
 
 bool DriveTimeView::hasDrive() const
 {
-    return m_track && !m_track->clips.empty() && m_track->durationSeconds > 0;
+    return m_track && !m_track->clips.empty() && m_track->durationSeconds > 0 && std::isfinite(m_track->durationSeconds);
 }
 
 double DriveTimeView::xOfSeconds(double driveSeconds) const
@@ -62,7 +62,7 @@ double DriveTimeView::xOfSeconds(double driveSeconds) const
     const QRectF plot = plotRect();
     if (!hasDrive())
         return plot.left();
-    const double share = std::clamp(driveSeconds / m_track->durationSeconds, 0.0, 1.0);
+    const double share = std::isfinite(driveSeconds) ? std::clamp(driveSeconds / m_track->durationSeconds, 0.0, 1.0) : 0.0;
     return plot.left() + share * plot.width();
 }
 

@@ -15,6 +15,7 @@ namespace drovik {
 namespace {
 
 constexpr double kKmhPerMile = 1.609344;
+constexpr double kMaxSpeedKmh = 999;
 // Room for the speed figures on the left and the times below.
 constexpr double kLeftMargin = 40;
 constexpr double kRightMargin = 14;
@@ -123,7 +124,9 @@ QRectF SpeedChartView::plotRect() const
 
 double SpeedChartView::shownSpeed(float kmh) const
 {
-    return m_milesPerHour ? double(kmh) / kKmhPerMile : double(kmh);
+    // A corrupt speed must not stretch the scale past anything a car drives.
+    const double held = std::isfinite(kmh) ? std::clamp(double(kmh), 0.0, kMaxSpeedKmh) : 0.0;
+    return m_milesPerHour ? held / kKmhPerMile : held;
 }
 
 double SpeedChartView::yOfSpeed(double speed) const
@@ -177,7 +180,7 @@ std::vector<QPolygonF> SpeedChartView::speedLines() const
         line = QPolygonF();
     };
     for (const telemetry::DriveTrack::Sample &sample : track()->samples) {
-        if (!sample.fix) {
+        if (!sample.fix || !std::isfinite(sample.seconds)) {
             endLine();
             continue;
         }
@@ -217,12 +220,13 @@ void SpeedChartView::paintDrive(QPainter &painter) const
 {
     paintPanel(painter);
     double top = 0;
+    bool anyFix = false;
     for (const telemetry::DriveTrack::Sample &sample : track()->samples) {
-        if (sample.fix)
+        if (sample.fix) {
+            anyFix = true;
             top = std::max(top, shownSpeed(sample.speedKmh));
+        }
     }
-    const bool anyFix = std::any_of(track()->samples.begin(), track()->samples.end(),
-                                    [](const auto &sample) { return sample.fix; });
     m_scaleTop = 0;
     double step = 0;
     if (anyFix) {
@@ -230,12 +234,11 @@ void SpeedChartView::paintDrive(QPainter &painter) const
         step = roundStep(std::max(top, 1.0) * 1.02, {5, 10, 20, 25, 50, 100, 200, 500}, 4);
         m_scaleTop = std::max(1.0, std::ceil(std::max(top, 1.0) * 1.02 / step)) * step;
     }
-    paintCurrentClip(painter);
+    paintClipSpans(painter);
     paintTimeScale(painter);
     if (!anyFix) {
-        painter.setFont(scaleFont(font()));
         painter.setPen(kScaleText);
-        QFont font = painter.font();
+        QFont font = this->font();
         font.setPixelSize(12);
         painter.setFont(font);
         painter.drawText(plotRect(), Qt::AlignCenter, localized("No speed recorded"));
@@ -305,16 +308,24 @@ void SpeedChartView::paintTimeScale(QPainter &painter) const
     painter.restore();
 }
 
-void SpeedChartView::paintCurrentClip(QPainter &painter) const
+void SpeedChartView::paintClipSpans(QPainter &painter) const
 {
+    const QRectF plot = plotRect();
+    const auto span = [&](const telemetry::DriveTrack::Clip &clip) {
+        const double left = std::floor(xOfSeconds(clip.offsetSeconds));
+        const double right = std::max(left + 1, std::ceil(xOfSeconds(clip.offsetSeconds + clip.durationSeconds)));
+        return QRectF(left, plot.top(), right - left, plot.height());
+    };
+    // Clips not read yet are hatched, so their empty stretch reads as "still coming".
+    for (const telemetry::DriveTrack::Clip &clip : track()->clips) {
+        if (!clip.read)
+            painter.fillRect(span(clip), QBrush(kGrid, Qt::BDiagPattern));
+    }
     if (currentClip() < 0)
         return;
-    const telemetry::DriveTrack::Clip &clip = track()->clips[std::size_t(currentClip())];
-    const QRectF plot = plotRect();
-    const double left = std::floor(xOfSeconds(clip.offsetSeconds));
-    const double right = std::max(left + 1, std::ceil(xOfSeconds(clip.offsetSeconds + clip.durationSeconds)));
-    painter.fillRect(QRectF(left, plot.top(), right - left, plot.height()), withAlpha(kAccent, 26));
-    painter.fillRect(QRectF(left, plot.top() - 3, right - left, 2), withAlpha(kAccent, 170));
+    const QRectF current = span(track()->clips[std::size_t(currentClip())]);
+    painter.fillRect(current, withAlpha(kAccent, 26));
+    painter.fillRect(QRectF(current.left(), plot.top() - 3, current.width(), 2), withAlpha(kAccent, 170));
 }
 
 void SpeedChartView::paintSpeed(QPainter &painter) const

@@ -42,7 +42,7 @@ private:
     void paintPanel(QPainter &painter) const;
     void paintSpeedScale(QPainter &painter, double step) const;
     void paintTimeScale(QPainter &painter) const;
-    void paintCurrentClip(QPainter &painter) const;
+    void paintClipSpans(QPainter &painter) const;
     void paintSpeed(QPainter &painter) const;
     void paintEvents(QPainter &painter) const;
 

@@ -138,6 +138,35 @@ TEST(TripViews, APressPlaysTheClipAndSecondUnderIt)
     }
 }
 
+// The speed under the playhead and the event dots: the nearest fix within a second, in the unit.
+TEST(TripViews, SpeedAtAMomentInEitherUnit)
+{
+    SpeedChartView chart;
+    const std::shared_ptr<const DriveTrack> track = threeClips();
+    chart.setTrack(track, 0);
+    const auto kmhAt = [&](double seconds) {
+        const auto it = std::find_if(track->samples.begin(), track->samples.end(),
+                                     [&](const DriveTrack::Sample &s) { return std::abs(s.seconds - seconds) < 1e-6; });
+        return double(it->speedKmh);
+    };
+    const struct {
+        double seconds;
+        std::optional<double> kmh;
+    } cases[] = {
+        {30, kmhAt(30)}, {30.04, kmhAt(30)}, {100.5, kmhAt(99.9)} /* the fix lost at 100 s */,
+        {102, std::nullopt}, {125, std::nullopt} /* between clips */, {129.5, kmhAt(130)}, {500, std::nullopt},
+    };
+    for (const bool mph : {false, true}) {
+        chart.setMilesPerHour(mph);
+        for (const auto &c : cases) {
+            const std::optional<double> speed = chart.speedAt(c.seconds);
+            ASSERT_EQ(speed.has_value(), c.kmh.has_value()) << c.seconds;
+            if (c.kmh)
+                EXPECT_NEAR(*speed, mph ? *c.kmh / 1.609344 : *c.kmh, 1e-4) << c.seconds;
+        }
+    }
+}
+
 TEST(TripViews, DrawEmptyOneClipAndTwoHourDrives)
 {
     TripTimelineView timeline;
@@ -146,8 +175,6 @@ TEST(TripViews, DrawEmptyOneClipAndTwoHourDrives)
     chart.resize(560, 180);
     darkBackground(timeline);
     darkBackground(chart);
-    timeline.show();
-    chart.show();
     const struct {
         const char *name;
         std::shared_ptr<const DriveTrack> track;
@@ -169,16 +196,17 @@ TEST(TripViews, DrawEmptyOneClipAndTwoHourDrives)
         const QImage strip = timeline.grab().toImage();
         const QImage speeds = chart.grab().toImage();
         const qint64 drawn = timer.elapsed();
-        // Following playback redraws over the cached picture.
+        // Following playback draws the cached picture and the playhead over it.
+        QImage frames(chart.size(), QImage::Format_ARGB32_Premultiplied);
         timer.restart();
         for (int frame = 0; frame < 30; ++frame) {
             timeline.setPosition(d.track->durationSeconds * 0.48 + frame);
             chart.setPosition(d.track->durationSeconds * 0.48 + frame);
-            timeline.repaint();
-            chart.repaint();
+            timeline.render(&frames);
+            chart.render(&frames);
         }
-        std::printf("%-10s %6zu samples: setTrack and first draw %lld ms, 30 positions %lld ms\n", d.name,
-                    d.track->samples.size(), static_cast<long long>(drawn), static_cast<long long>(timer.elapsed()));
+        std::printf("%-10s %6zu samples: setTrack and first draw %lld ms, 30 positions %lld µs\n", d.name,
+                    d.track->samples.size(), static_cast<long long>(drawn), static_cast<long long>(timer.nsecsElapsed() / 1000));
         EXPECT_EQ(strip.size(), QSize(846, 22));
         EXPECT_EQ(speeds.size(), QSize(560, 180));
         save(strip, QStringLiteral("trip_timeline_%1.png").arg(QLatin1String(d.name)));
