@@ -119,6 +119,12 @@ const QPixmap &DriveTimeView::layer() const
 
 void DriveTimeView::paintEmpty(QPainter &) const {}
 
+QString DriveTimeView::hoverText(double x) const
+{
+    const auto moment = momentAtX(x);
+    return moment ? driveMomentText(*m_track, *moment) : QString();
+}
+
 void DriveTimeView::paintEvent(QPaintEvent *)
 {
     if (width() <= 0 || height() <= 0)
@@ -142,8 +148,7 @@ bool DriveTimeView::event(QEvent *event)
     if (event->type() != QEvent::ToolTip)
         return QWidget::event(event);
     const auto *help = static_cast<QHelpEvent *>(event);
-    const auto moment = momentAtX(help->pos().x());
-    const QString text = moment ? driveMomentText(*m_track, *moment) : QString();
+    const QString text = hoverText(help->pos().x());
     if (text.isEmpty())
         QToolTip::hideText();
     else

@@ -55,6 +55,8 @@ protected:
     // The playhead at the position's column; it may reach `kPlayheadReach` pixels either side.
     virtual void paintPlayhead(QPainter &painter, double x) const = 0;
     static constexpr int kPlayheadReach = 6;
+    // The hover text at x: which clip of the drive and which time in it.
+    virtual QString hoverText(double x) const;
     // Drawing depends on more than the drive (a unit): redraw the cached picture.
     void invalidateLayer();
     bool hasDrive() const;

@@ -60,6 +60,11 @@ double roundStep(double span, std::initializer_list<double> steps, double ticks)
     return *(steps.end() - 1);
 }
 
+QString unitText(bool milesPerHour)
+{
+    return milesPerHour ? QStringLiteral("mph") : QStringLiteral("km/h");
+}
+
 QString timeTickText(double seconds, bool hours)
 {
     if (!hours)
@@ -266,7 +271,7 @@ void SpeedChartView::paintSpeedScale(QPainter &painter, double step) const
     }
     // The unit over the figures.
     painter.drawText(QRectF(0, 3, plot.left() + 20, metrics.height()), Qt::AlignLeft | Qt::AlignVCenter,
-                     QStringLiteral("  ") + (m_milesPerHour ? QStringLiteral("mph") : QStringLiteral("km/h")));
+                     QStringLiteral("  ") + unitText(m_milesPerHour));
     painter.restore();
 }
 
@@ -376,6 +381,15 @@ void SpeedChartView::paintEvents(QPainter &painter) const
         }
     }
     painter.restore();
+}
+
+QString SpeedChartView::hoverText(double x) const
+{
+    const QString moment = DriveTimeView::hoverText(x);
+    const std::optional<double> speed = speedAt(secondsAtX(x));
+    if (moment.isEmpty() || !speed)
+        return moment;
+    return moment + QStringLiteral(" · %1 %2").arg(std::lround(*speed)).arg(unitText(m_milesPerHour));
 }
 
 void SpeedChartView::paintPlayhead(QPainter &painter, double x) const

@@ -34,6 +34,7 @@ protected:
     void paintDrive(QPainter &painter) const override;
     void paintEmpty(QPainter &painter) const override;
     void paintPlayhead(QPainter &painter, double x) const override;
+    QString hoverText(double x) const override;
 
 private:
     double shownSpeed(float kmh) const;

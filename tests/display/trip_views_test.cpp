@@ -138,6 +138,15 @@ TEST(TripViews, APressPlaysTheClipAndSecondUnderIt)
     }
 }
 
+TEST(TripViews, ClockTexts)
+{
+    const std::pair<double, const char *> cases[] = {
+        {0, "00:00"}, {135.9, "02:15"}, {3599.5, "59:59"}, {3725, "1:02:05"}, {-5, "00:00"}, {std::nan(""), "00:00"},
+    };
+    for (const auto &[seconds, text] : cases)
+        EXPECT_EQ(driveClockText(seconds), QString::fromUtf8(text)) << seconds;
+}
+
 // The speed under the playhead and the event dots: the nearest fix within a second, in the unit.
 TEST(TripViews, SpeedAtAMomentInEitherUnit)
 {
@@ -184,7 +193,7 @@ TEST(TripViews, DrawEmptyOneClipAndTwoHourDrives)
         {"one_clip", drive({{0, 60, true}}, {{12, GForceEventKind::Impact}}), 0},
         {"no_fix", drive({{100, 4, true}}), 0},
         {"two_hours", twoHours(), 57},
-        {"town_trip", townTrip(), 4},
+        {"town_trip", townTrip(), 5},
     };
     for (const auto &d : drives) {
         QElapsedTimer timer;
