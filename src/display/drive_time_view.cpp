@@ -90,7 +90,7 @@ int DriveTimeView::playheadColumn() const
 
 void DriveTimeView::invalidateLayer()
 {
-    m_layerValid = false;
+    m_layer.invalidate();
     update();
 }
 
@@ -102,19 +102,12 @@ void DriveTimeView::resizeEvent(QResizeEvent *event)
 
 const QPixmap &DriveTimeView::layer() const
 {
-    const qreal ratio = devicePixelRatioF();
-    if (m_layerValid && m_layer.devicePixelRatio() == ratio && m_layer.deviceIndependentSize() == QSizeF(size()))
-        return m_layer;
-    m_layer = QPixmap((QSizeF(size()) * ratio).toSize());
-    m_layer.setDevicePixelRatio(ratio);
-    m_layer.fill(Qt::transparent);
-    QPainter painter(&m_layer);
-    if (hasDrive() && !plotRect().isEmpty())
-        paintDrive(painter);
-    else
-        paintEmpty(painter);
-    m_layerValid = true;
-    return m_layer;
+    return m_layer.picture(*this, [this](QPainter &painter) {
+        if (hasDrive() && !plotRect().isEmpty())
+            paintDrive(painter);
+        else
+            paintEmpty(painter);
+    });
 }
 
 void DriveTimeView::paintEmpty(QPainter &) const {}

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "display/cached_layer.h"
 #include "telemetry/drive_track.h"
 
 #include <QPixmap>
@@ -73,8 +74,8 @@ private:
     std::shared_ptr<const telemetry::DriveTrack> m_track;
     int m_currentClip = -1;
     double m_position = 0;
-    mutable QPixmap m_layer;
-    mutable bool m_layerValid = false;
+    // Everything but the playhead, drawn once per drive, size and unit.
+    mutable CachedLayer m_layer;
 };
 
 // The time of a moment as the drive's views write it: m:ss, or h:mm:ss from an hour on.
