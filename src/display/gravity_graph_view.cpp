@@ -174,7 +174,7 @@ void GravityGraphView::resizeEvent(QResizeEvent *event)
 
 void GravityGraphView::invalidateLayer()
 {
-    m_layerValid = false;
+    m_layer.invalidate();
     update();
 }
 
@@ -255,16 +255,7 @@ void GravityGraphView::paintEvent(QPaintEvent *)
 
 const QPixmap &GravityGraphView::layer() const
 {
-    const qreal ratio = devicePixelRatioF();
-    if (m_layerValid && m_layer.devicePixelRatio() == ratio && m_layer.deviceIndependentSize() == QSizeF(size()))
-        return m_layer;
-    m_layer = QPixmap((QSizeF(size()) * ratio).toSize());
-    m_layer.setDevicePixelRatio(ratio);
-    m_layer.fill(Qt::transparent);
-    QPainter painter(&m_layer);
-    paintLayer(painter);
-    m_layerValid = true;
-    return m_layer;
+    return m_layer.picture(*this, [this](QPainter &painter) { paintLayer(painter); });
 }
 
 void GravityGraphView::paintLayer(QPainter &painter) const

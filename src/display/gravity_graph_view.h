@@ -1,5 +1,6 @@
 #pragma once
 
+#include "display/cached_layer.h"
 #include "display/gravity_graph.h"
 #include "telemetry/gforce_events.h"
 
@@ -104,8 +105,7 @@ private:
     bool m_dragging = false;
     double m_playPosition = 0;
     // The panel, scales, event marks and lines, drawn once per clip, size and events.
-    mutable QPixmap m_layer;
-    mutable bool m_layerValid = false;
+    mutable CachedLayer m_layer;
 };
 
 } // namespace drovik
