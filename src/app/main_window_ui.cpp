@@ -3,6 +3,7 @@
 #include "widgets/image_widgets.h"
 #include "display/gravity_graph_view.h"
 #include "display/slider_views.h"
+#include "display/trip_timeline_view.h"
 #include "display/speed_meter_view.h"
 #include "main_window.h"
 #include "playback/playback_speed.h"
@@ -22,7 +23,7 @@ namespace {
 constexpr int kMargin = 10;
 constexpr int kGap = 8;
 constexpr int kHeaderHeight = 48;
-constexpr int kToolbarHeight = 64;
+constexpr int kToolbarHeight = 84;
 constexpr int kDashboardHeight = 176;
 constexpr int kRightColumnWidth = 344;
 constexpr QSize kSmallMovieSize{344, 194};
@@ -166,6 +167,8 @@ void MainWindowUi::setupPlaybackBar()
     playTimeTextField = field(toolbarButtons, QStringLiteral("00:00/00:00"), "playTimeTextField");
     playTimeTextField->setAlignment(Qt::AlignCenter);
     seekTimeSliderView = new SeekTimeSliderView(toolbarButtons);
+    tripTimelineView = new TripTimelineView(toolbarButtons);
+    tripTimelineView->setObjectName(QStringLiteral("tripTimelineView"));
     prevFileButton = button(toolbarButtons, "prev_file", "prevFileButton");
     rewindButton = button(toolbarButtons, "rewind", "rewindButton");
     playPauseButton = button(toolbarButtons, "play_1", "playPauseButton");
@@ -261,8 +264,9 @@ void MainWindowUi::layoutAreas(const QSize &size)
     // Inside the playback bar (its content stays within the background bar at 15 … 989).
     playTimeTextField->setGeometry(27, 6, 96, 20);
     seekTimeSliderView->setGeometry(131, 0, 846, 33);
+    tripTimelineView->setGeometry(131, 30, 846, 20);
     int x = 27;
-    const int rowY = 28;
+    const int rowY = 48;
     const auto place = [&](QWidget *widget, int width, int gapAfter = 2) {
         widget->setGeometry(x, rowY, width, 34);
         x += width + gapAfter;

@@ -20,6 +20,7 @@ class MainWindow;
 class PlaybackSpeedButton;
 class SeekTimeSliderView;
 class SpeedMeterView;
+class TripTimelineView;
 class VolumeSliderView;
 
 // The widget tree of the main window and where each part sits. The controller reaches the
@@ -63,6 +64,8 @@ struct MainWindowUi {
     QWidget *toolbarButtons = nullptr;
     QLabel *playTimeTextField = nullptr;
     SeekTimeSliderView *seekTimeSliderView = nullptr;
+    // The playing clip's trip, under the seek bar.
+    TripTimelineView *tripTimelineView = nullptr;
     ImageButton *prevFileButton = nullptr;
     ImageButton *rewindButton = nullptr;
     ImageButton *playPauseButton = nullptr;
