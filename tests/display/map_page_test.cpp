@@ -304,6 +304,15 @@ TEST(MapPage, TripRouteUnderTheClip)
     ASSERT_TRUE(tripClicks.wait(10000));
     EXPECT_EQ(tripClicks.first(), (QList<QVariant>{2, 30.0}));
     EXPECT_EQ(target.at.seconds(), 30.0);
+    // Hovering reads out the trip's time and speed.
+    QTest::mouseMove(surface, pixelOf(*view, target.at.lat, target.at.lng) + QPoint(0, 4));
+    QString readout;
+    ASSERT_TRUE(QTest::qWaitFor([&] {
+        readout = pageState(*view).value(QStringLiteral("tooltip")).toString();
+        return !readout.isEmpty();
+    }, 10000));
+    EXPECT_TRUE(readout.startsWith(QString::fromUtf8("1:50 · ")) && readout.endsWith(QStringLiteral(" km/h")))
+        << readout.toStdString();
     // On the playing clip, which lies over its part of the trip.
     clickAt(points[60], QPoint(4, 0));
     ASSERT_TRUE(seeks.wait(10000));
