@@ -113,6 +113,27 @@ TEST(MapPage, DrawsTheRouteAndThePositionOffline)
     EXPECT_EQ(test::readableByPage(*view, urls), urls.mid(0, 1));
 }
 
+// The map in a view of the viewer's size, shown, with its controller.
+struct MapWindow {
+    QWidget window;
+    MapWebView *view = new MapWebView(&window);
+    MapController controller{view};
+
+    MapWindow()
+    {
+        window.resize(248, 160);
+        view->setGeometry(0, 0, 248, 160);
+        window.show();
+    }
+    // Loads the page; whether it has loaded in time.
+    bool load()
+    {
+        QSignalSpy loaded(view, &QWebEngineView::loadFinished);
+        controller.load();
+        return QTest::qWaitFor([&] { return !loaded.isEmpty(); }, kPageTimeoutMs);
+    }
+};
+
 // Where the page draws a position, in the view's pixels.
 QPoint pixelOf(QWebEngineView &view, double lat, double lng)
 {
@@ -121,32 +142,37 @@ QPoint pixelOf(QWebEngineView &view, double lat, double lng)
     return QPoint(qRound(point.value(QStringLiteral("x")).toDouble()), qRound(point.value(QStringLiteral("y")).toDouble()));
 }
 
+// A crafted clip driven in a straight line from (lat, lng), a fix a second for `seconds` with the
+// speed going from kmh0 to kmh1, and no fix in the seconds [noFixFrom, noFixTo).
+DrovikClipData straightDrive(double lat, double lng, double dLat, double dLng, int seconds, double kmh0,
+                             double kmh1, int noFixFrom = -1, int noFixTo = -1)
+{
+    test::KvlClipBuilder clip;
+    for (int k = 0; k < seconds; ++k) {
+        const double la = lat + dLat * k, ln = lng + dLng * k;
+        const double knots = (kmh0 + (kmh1 - kmh0) * k / std::max(1, seconds - 1)) / 1.852;
+        char rmc[128];
+        std::snprintf(rmc, sizeof rmc, "$GPRMC,12%02d%02d,A,%02d%07.4f,N,%03d%07.4f,E,%.1f,0,010120,,,A",
+                      k / 60, k % 60, int(la), (la - int(la)) * 60, int(ln), (ln - int(ln)) * 60, knots);
+        clip.block(0, 0, 0, k >= noFixFrom && k < noFixTo ? test::kNoFix : rmc);
+    }
+    return clip.load();
+}
+
 // A drive north, one fix a second at 20, 40, 60, 80, 100 knots (37, 74, 111, 148, 185 km/h).
 DrovikClipData driveNorth()
 {
-    test::KvlClipBuilder clip;
-    for (int k = 0; k < 5; ++k) {
-        char rmc[96];
-        std::snprintf(rmc, sizeof rmc, "$GPRMC,1200%02d,A,3730.%04d,N,12700.0000,E,%d.0,0,010120,,,A",
-                      k, k * 300, 20 * (k + 1));
-        clip.block(0, 0, 0, rmc);
-    }
-    return clip.load();
+    return straightDrive(37.5, 127.0, 0.0005, 0.0, 5, 20 * 1.852, 100 * 1.852);
 }
 
 // The speed-coloured route replaces the plain line, shows its legend and ends, reads out time,
 // speed and G under the pointer, and a real click near it seeks to the nearest point's time.
 TEST(MapPage, SpeedRouteClickAndHover)
 {
-    QWidget window;
-    window.resize(248, 160);
-    auto *view = new MapWebView(&window);
-    view->setGeometry(0, 0, 248, 160);
-    window.show();
-    MapController controller(view);
-    QSignalSpy loaded(view, &QWebEngineView::loadFinished);
-    controller.load();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !loaded.isEmpty(); }, kPageTimeoutMs));
+    MapWindow map;
+    ASSERT_TRUE(map.load());
+    MapWebView *view = map.view;
+    MapController &controller = map.controller;
 
     const DrovikClipData drive = driveNorth();
     const QList<RoutePoint> route = routePoints(drive);
@@ -214,38 +240,16 @@ TEST(MapPage, SpeedRouteClickAndHover)
     EXPECT_EQ(state.value(QStringLiteral("routePathCount")).toInt(), 1) << "only the marker is left";
 }
 
-// A crafted clip driven in a straight line from (lat, lng), a fix a second for `seconds` with the
-// speed going from kmh0 to kmh1, and no fix in the seconds [noFixFrom, noFixTo).
-DrovikClipData straightDrive(double lat, double lng, double dLat, double dLng, int seconds, double kmh0,
-                             double kmh1, int noFixFrom = -1, int noFixTo = -1)
-{
-    test::KvlClipBuilder clip;
-    for (int k = 0; k < seconds; ++k) {
-        const double la = lat + dLat * k, ln = lng + dLng * k;
-        const double knots = (kmh0 + (kmh1 - kmh0) * k / std::max(1, seconds - 1)) / 1.852;
-        char rmc[128];
-        std::snprintf(rmc, sizeof rmc, "$GPRMC,12%02d%02d,A,%02d%07.4f,N,%03d%07.4f,E,%.1f,0,010120,,,A",
-                      k / 60, k % 60, int(la), (la - int(la)) * 60, int(ln), (ln - int(ln)) * 60, knots);
-        clip.block(0, 0, 0, k >= noFixFrom && k < noFixTo ? test::kNoFix : rmc);
-    }
-    return clip.load();
-}
-
 // A three-clip trip under its middle clip's route: one colour scale for both, the trip's ends
 // named, the view fitted to a new trip once and left alone while it grows, and a click on the
 // trip beside the clip opens the trip's clip at that moment, while one on the clip's route stays
 // a seek in it.
 TEST(MapPage, TripRouteUnderTheClip)
 {
-    QWidget window;
-    window.resize(248, 160);
-    auto *view = new MapWebView(&window);
-    view->setGeometry(0, 0, 248, 160);
-    window.show();
-    MapController controller(view);
-    QSignalSpy loaded(view, &QWebEngineView::loadFinished);
-    controller.load();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !loaded.isEmpty(); }, kPageTimeoutMs));
+    MapWindow map;
+    ASSERT_TRUE(map.load());
+    MapWebView *view = map.view;
+    MapController &controller = map.controller;
 
     // East, then north (the playing clip), then east again through a tunnel of ten seconds.
     const DrovikClipData clips[] = {
