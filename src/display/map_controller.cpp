@@ -32,6 +32,7 @@ MapController::MapController(SandboxedWebView *webView, QObject *parent)
     : QObject(parent), m_bridge(new MapPageBridge(this))
 {
     connect(m_bridge, &MapPageBridge::routeClickedAt, this, &MapController::routeClickedAt);
+    connect(m_bridge, &MapPageBridge::tripClickedAt, this, &MapController::tripClickedAt);
     setWebView(webView);
 }
 
@@ -105,6 +106,34 @@ void MapController::refreshSpeedRoute()
     // An empty route has been removed with the plain line; a page needs nothing more.
     if (!m_route.isEmpty())
         run(MapScripts::addSpeedRoute(m_route, speedRouteTexts()));
+    if (!m_trip.isEmpty())
+        sendTripRoute();
+}
+
+void MapController::showTripRoute(std::shared_ptr<const telemetry::DriveTrack> track, bool newTrip)
+{
+    if (!track) {
+        clearTripRoute();
+        return;
+    }
+    m_trip = tripRoutePoints(*track);
+    m_tripFitPending = m_tripFitPending || newTrip;
+    sendTripRoute();
+}
+
+void MapController::clearTripRoute()
+{
+    m_trip.clear();
+    m_tripFitPending = false;
+    run(MapScripts::clearTripRoute());
+}
+
+void MapController::sendTripRoute()
+{
+    const bool fit = m_tripFitPending && !m_trip.isEmpty();
+    if (fit)
+        m_tripFitPending = false;
+    run(MapScripts::addTripRoute(m_trip, speedRouteTexts(), fit));
 }
 
 void MapController::routeClickedAt(double lat, double lng)
@@ -117,6 +146,17 @@ void MapController::routeClickedAt(double lat, double lng)
     const RoutePoint point = m_route[nearest];
     moveToLat(point.lat, point.lng);
     emit routePointClicked(point.seconds());
+}
+
+void MapController::tripClickedAt(double lat, double lng)
+{
+    const int nearest = nearestRoutePoint(m_trip, lat, lng);
+    qCDebug(lcMap) << "trip clicked at" << lat << lng << "nearest point" << nearest;
+    if (nearest < 0)
+        return;
+    const TripRoutePoint point = m_trip[nearest];
+    moveToLat(point.at.lat, point.at.lng);
+    emit tripPointClicked(point.clip, point.at.seconds());
 }
 
 } // namespace drovik

@@ -8,6 +8,8 @@
 #include <QPointer>
 #include <QUrl>
 
+#include <memory>
+
 namespace drovik {
 
 class DrovikClipData;
@@ -18,8 +20,11 @@ class MapPageBridge;
 // Results and script errors of the calls are ignored. Calls made while the page is still loading
 // are kept by the view and sent once the page is ready, right after "initialize()".
 //
-// The page reports clicks on the route over a web channel set on the view's page; the point
-// nearest to the click is picked here, from the route last sent.
+// Under the playing clip's route the map may show the whole trip it belongs to, fainter, on the
+// same speed colours (showTripRoute).
+//
+// The page reports clicks on the route and on the trip over a web channel set on the view's page;
+// the point nearest to the click is picked here, from the route or the trip last sent.
 class MapController : public QObject {
     Q_OBJECT
 public:
@@ -42,8 +47,17 @@ public:
     // Draws the clip's route (an empty route when it has no fix), then the same route coloured
     // by speed in the unit and language of the preferences when it has points.
     void addRoute(const DrovikClipData &clipData);
-    // Sends the speed-coloured route again, after the speed unit or the language has changed.
+    // Sends the speed-coloured route and the trip again, after the speed unit or the language has
+    // changed.
     void refreshSpeedRoute();
+    // Draws the whole trip under the clip's route (null: as clearTripRoute()). newTrip tells a
+    // trip other than the one shown, which the map then fits in view once; false redraws the trip
+    // shown, grown as its clips are read, and leaves the view where the user has it. A new trip
+    // whose clips have no fix read yet is fitted when its first points arrive.
+    void showTripRoute(std::shared_ptr<const telemetry::DriveTrack> track, bool newTrip);
+    void clearTripRoute();
+    // The points of the trip last sent; empty after clearTripRoute().
+    const QList<TripRoutePoint> &tripRoute() const { return m_trip; }
     // The points of the route last sent; empty after removeMapLine().
     const QList<RoutePoint> &route() const { return m_route; }
     // The page's words for the speed route, from the preferences.
@@ -57,12 +71,20 @@ signals:
     // The route was clicked: the time of the route point nearest to the click, where the marker
     // has just been sent.
     void routePointClicked(double seconds);
+    // The trip was clicked: the clip and the moment in it of the trip point nearest to the click,
+    // where the marker has just been sent. A click on the playing clip's own route reports
+    // routePointClicked instead.
+    void tripPointClicked(int clip, double clipSeconds);
 
 private:
     void routeClickedAt(double lat, double lng);
+    void tripClickedAt(double lat, double lng);
+    void sendTripRoute();
 
     MapPageBridge *m_bridge = nullptr;
     QList<RoutePoint> m_route;
+    QList<TripRoutePoint> m_trip;
+    bool m_tripFitPending = false;
     QPointer<SandboxedWebView> m_webView;
     QMetaObject::Connection m_readyConnection;
 };

@@ -11,15 +11,30 @@ MapPageBridge::MapPageBridge(QObject *parent)
 {
 }
 
+namespace {
+
+// JSON has no NaN or infinity, but a number may still be off the globe.
+bool onTheGlobe(const QJsonValue &lat, const QJsonValue &lng)
+{
+    const bool on = lat.isDouble() && lng.isDouble() && std::abs(lat.toDouble()) <= 90.0
+                 && std::abs(lng.toDouble()) <= 180.0;
+    if (!on)
+        qCDebug(lcMap) << "click dropped:" << lat << lng;
+    return on;
+}
+
+} // namespace
+
 void MapPageBridge::routeClicked(const QJsonValue &lat, const QJsonValue &lng)
 {
-    // JSON has no NaN or infinity, but a number may still be off the globe.
-    if (!lat.isDouble() || !lng.isDouble() || std::abs(lat.toDouble()) > 90.0
-        || std::abs(lng.toDouble()) > 180.0) {
-        qCDebug(lcMap) << "route click dropped:" << lat << lng;
-        return;
-    }
-    emit routeClickedAt(lat.toDouble(), lng.toDouble());
+    if (onTheGlobe(lat, lng))
+        emit routeClickedAt(lat.toDouble(), lng.toDouble());
+}
+
+void MapPageBridge::tripRouteClicked(const QJsonValue &lat, const QJsonValue &lng)
+{
+    if (onTheGlobe(lat, lng))
+        emit tripClickedAt(lat.toDouble(), lng.toDouble());
 }
 
 } // namespace drovik

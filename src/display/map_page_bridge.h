@@ -16,9 +16,12 @@ public:
 public slots:
     // The route was clicked there (degrees; longitude in -180 … 180).
     void routeClicked(const QJsonValue &lat, const QJsonValue &lng);
+    // The trip drawn under the route was clicked there.
+    void tripRouteClicked(const QJsonValue &lat, const QJsonValue &lng);
 
 signals:
     void routeClickedAt(double lat, double lng);
+    void tripClickedAt(double lat, double lng);
 };
 
 } // namespace drovik

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "telemetry/clip_data.h"
+#include "telemetry/drive_track.h"
 
 #include <QList>
 
@@ -90,5 +91,26 @@ QList<RoutePoint> routePoints(const Record &clipData)
 // driven twice answers its first pass. -1 for no points or a position that is not a coordinate
 // on the globe.
 int nearestRoutePoint(const QList<RoutePoint> &points, double lat, double lng);
+
+// One point of a whole trip's route: where and how fast, the clip it was read from (at.seconds()
+// is the time in that clip) and its time on the trip's timeline.
+struct TripRoutePoint {
+    RoutePoint at;          // peakHorizontalG is not kept for a trip
+    int clip = 0;
+    double tripSeconds = 0;
+    // Drawn joined to the point before; false where a new stretch of the route begins.
+    bool joinsPrevious = false;
+};
+
+// The points a trip's route draws, from the samples with a usable fix, in time order. A two-hour
+// trip holds 72 000 samples; the map needs no more than a point a second, so within a clip the
+// first fix of each second is taken, and a fix where the last point already stands adds nothing.
+// Two fixes are not joined when they lie further apart in time than telemetry::kMaxFixGapSeconds
+// (a straight line would invent the road between them) or belong to clips that do not follow
+// each other in the trip.
+QList<TripRoutePoint> tripRoutePoints(const telemetry::DriveTrack &track);
+
+// nearestRoutePoint over a trip's points.
+int nearestRoutePoint(const QList<TripRoutePoint> &points, double lat, double lng);
 
 } // namespace drovik

@@ -21,6 +21,27 @@ QString routePoint(float lat, float lng)
     return QString::asprintf("%f,%f", double(lng), double(lat));
 }
 
+namespace {
+
+// "lng,lat,speed" with the speed in the texts' unit, rounded as the speed meter rounds.
+QString speedPoint(const RoutePoint &point, const SpeedRouteTexts &texts)
+{
+    const int speed = speedReading(point.speedKmh, texts.milesPerHour ? 1 : 0).shown;
+    return routePoint(point.lat, point.lng) + QString::asprintf(",%d", speed);
+}
+
+// The texts as the page reads them.
+QString wordsObject(const SpeedRouteTexts &texts)
+{
+    const QJsonObject words{{QStringLiteral("unit"), texts.unit},
+                            {QStringLiteral("start"), texts.start},
+                            {QStringLiteral("end"), texts.end},
+                            {QStringLiteral("top"), texts.leastTop}};
+    return QString::fromUtf8(QJsonDocument(words).toJson(QJsonDocument::Compact));
+}
+
+} // namespace
+
 QString addSpeedRoute(const QList<RoutePoint> &points, const SpeedRouteTexts &texts)
 {
     QString text = QStringLiteral("addSpeedRoute('");
@@ -28,17 +49,22 @@ QString addSpeedRoute(const QList<RoutePoint> &points, const SpeedRouteTexts &te
         const RoutePoint &point = points[k];
         if (k != 0)
             text += QLatin1Char('|');
-        const int speed = speedReading(point.speedKmh, texts.milesPerHour ? 1 : 0).shown;
-        text += routePoint(point.lat, point.lng)
-              + QString::asprintf(",%d,%.1f,%.2f", speed, point.seconds(), double(point.peakHorizontalG));
+        text += speedPoint(point, texts)
+              + QString::asprintf(",%.1f,%.2f", point.seconds(), double(point.peakHorizontalG));
     }
-    const QJsonObject words{{QStringLiteral("unit"), texts.unit},
-                            {QStringLiteral("start"), texts.start},
-                            {QStringLiteral("end"), texts.end},
-                            {QStringLiteral("top"), texts.leastTop}};
-    text += QStringLiteral("', ") + QString::fromUtf8(QJsonDocument(words).toJson(QJsonDocument::Compact))
-          + QLatin1Char(')');
-    return text;
+    return text + QStringLiteral("', ") + wordsObject(texts) + QLatin1Char(')');
+}
+
+QString addTripRoute(const QList<TripRoutePoint> &points, const SpeedRouteTexts &texts, bool fit)
+{
+    QString text = QStringLiteral("addTripRoute('");
+    for (qsizetype k = 0; k < points.size(); ++k) {
+        const TripRoutePoint &point = points[k];
+        if (k != 0)
+            text += point.joinsPrevious ? QLatin1Char('|') : QLatin1Char(';');
+        text += speedPoint(point.at, texts) + QString::asprintf(",%.1f", point.tripSeconds);
+    }
+    return text + QStringLiteral("', ") + wordsObject(texts) + (fit ? QStringLiteral(", true)") : QStringLiteral(", false)"));
 }
 
 } // namespace drovik::MapScripts

@@ -12,8 +12,9 @@
 namespace drovik {
 
 // The script calls the viewer sends to the map page. The page defines these four functions;
-// any page that does can replace ours. addSpeedRoute is an extra such a page may lack: the call
-// then fails in the page like any script error, which the viewer ignores, and the plain line stays.
+// any page that does can replace ours. addSpeedRoute, addTripRoute and clearTripRoute are extras
+// such a page may lack: the call then fails in the page like any script error, which the viewer
+// ignores, and the plain line stays.
 //   initialize()                                  set the map up (safe to call more than once)
 //   MapMoveToAuto(lng, lat, -1)                   put the position marker there and centre on it
 //   removePolyLine()                              remove the route
@@ -68,6 +69,15 @@ struct SpeedRouteTexts {
 // (rounded as the speed meter rounds), the point's time and its peak horizontal acceleration in
 // g. The texts are a JSON object {"end", "start", "top", "unit"}, "top" being leastTop.
 QString addSpeedRoute(const QList<RoutePoint> &points, const SpeedRouteTexts &texts);
+
+// "addTripRoute('<stretches>', <texts>, <fit>)": the whole trip under the current clip's route,
+// coloured by speed on the same scale, a page without the function draws nothing. Stretches of
+// the route are separated by ";" (never joined by a line), their points by "|"; each point is
+// "lng,lat,speed,seconds", the speed as in addSpeedRoute, the seconds on the trip's timeline. The
+// texts are addSpeedRoute's; fit (true or false) asks the map to show the whole trip. An empty
+// route removes the trip's.
+QString addTripRoute(const QList<TripRoutePoint> &points, const SpeedRouteTexts &texts, bool fit);
+inline QString clearTripRoute() { return QStringLiteral("clearTripRoute()"); }
 
 } // namespace MapScripts
 

@@ -10,7 +10,9 @@
 #include <QSignalSpy>
 #include <QWebEngineProfile>
 
+#include <cmath>
 #include <cstdio>
+#include <memory>
 
 #include <gtest/gtest.h>
 
@@ -26,11 +28,11 @@ QJsonObject pageState(QWebEngineView &view)
     return test::evaluateJson(view, QStringLiteral("drovikMapState()")).object();
 }
 
-bool near(const QJsonValue &value, double a, double b)
+bool near(const QJsonValue &value, double a, double b, double degrees = 1e-5)
 {
     const QJsonArray array = value.toArray();
-    return array.size() == 2 && std::abs(array[0].toDouble() - a) < 1e-5
-        && std::abs(array[1].toDouble() - b) < 1e-5;
+    return array.size() == 2 && std::abs(array[0].toDouble() - a) < degrees
+        && std::abs(array[1].toDouble() - b) < degrees;
 }
 
 // One page for the whole story: starting a web engine costs seconds on this machine.
@@ -111,6 +113,27 @@ TEST(MapPage, DrawsTheRouteAndThePositionOffline)
     EXPECT_EQ(test::readableByPage(*view, urls), urls.mid(0, 1));
 }
 
+// The map in a view of the viewer's size, shown, with its controller.
+struct MapWindow {
+    QWidget window;
+    MapWebView *view = new MapWebView(&window);
+    MapController controller{view};
+
+    MapWindow()
+    {
+        window.resize(248, 160);
+        view->setGeometry(0, 0, 248, 160);
+        window.show();
+    }
+    // Loads the page; whether it has loaded in time.
+    bool load()
+    {
+        QSignalSpy loaded(view, &QWebEngineView::loadFinished);
+        controller.load();
+        return QTest::qWaitFor([&] { return !loaded.isEmpty(); }, kPageTimeoutMs);
+    }
+};
+
 // Where the page draws a position, in the view's pixels.
 QPoint pixelOf(QWebEngineView &view, double lat, double lng)
 {
@@ -119,32 +142,37 @@ QPoint pixelOf(QWebEngineView &view, double lat, double lng)
     return QPoint(qRound(point.value(QStringLiteral("x")).toDouble()), qRound(point.value(QStringLiteral("y")).toDouble()));
 }
 
+// A crafted clip driven in a straight line from (lat, lng), a fix a second for `seconds` with the
+// speed going from kmh0 to kmh1, and no fix in the seconds [noFixFrom, noFixTo).
+DrovikClipData straightDrive(double lat, double lng, double dLat, double dLng, int seconds, double kmh0,
+                             double kmh1, int noFixFrom = -1, int noFixTo = -1)
+{
+    test::KvlClipBuilder clip;
+    for (int k = 0; k < seconds; ++k) {
+        const double la = lat + dLat * k, ln = lng + dLng * k;
+        const double knots = (kmh0 + (kmh1 - kmh0) * k / std::max(1, seconds - 1)) / 1.852;
+        char rmc[128];
+        std::snprintf(rmc, sizeof rmc, "$GPRMC,12%02d%02d,A,%02d%07.4f,N,%03d%07.4f,E,%.1f,0,010120,,,A",
+                      k / 60, k % 60, int(la), (la - int(la)) * 60, int(ln), (ln - int(ln)) * 60, knots);
+        clip.block(0, 0, 0, k >= noFixFrom && k < noFixTo ? test::kNoFix : rmc);
+    }
+    return clip.load();
+}
+
 // A drive north, one fix a second at 20, 40, 60, 80, 100 knots (37, 74, 111, 148, 185 km/h).
 DrovikClipData driveNorth()
 {
-    test::KvlClipBuilder clip;
-    for (int k = 0; k < 5; ++k) {
-        char rmc[96];
-        std::snprintf(rmc, sizeof rmc, "$GPRMC,1200%02d,A,3730.%04d,N,12700.0000,E,%d.0,0,010120,,,A",
-                      k, k * 300, 20 * (k + 1));
-        clip.block(0, 0, 0, rmc);
-    }
-    return clip.load();
+    return straightDrive(37.5, 127.0, 0.0005, 0.0, 5, 20 * 1.852, 100 * 1.852);
 }
 
 // The speed-coloured route replaces the plain line, shows its legend and ends, reads out time,
 // speed and G under the pointer, and a real click near it seeks to the nearest point's time.
 TEST(MapPage, SpeedRouteClickAndHover)
 {
-    QWidget window;
-    window.resize(248, 160);
-    auto *view = new MapWebView(&window);
-    view->setGeometry(0, 0, 248, 160);
-    window.show();
-    MapController controller(view);
-    QSignalSpy loaded(view, &QWebEngineView::loadFinished);
-    controller.load();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !loaded.isEmpty(); }, kPageTimeoutMs));
+    MapWindow map;
+    ASSERT_TRUE(map.load());
+    MapWebView *view = map.view;
+    MapController &controller = map.controller;
 
     const DrovikClipData drive = driveNorth();
     const QList<RoutePoint> route = routePoints(drive);
@@ -210,6 +238,101 @@ TEST(MapPage, SpeedRouteClickAndHover)
     EXPECT_TRUE(state.value(QStringLiteral("speedRoute")).isNull());
     EXPECT_TRUE(state.value(QStringLiteral("legend")).toString().isEmpty());
     EXPECT_EQ(state.value(QStringLiteral("routePathCount")).toInt(), 1) << "only the marker is left";
+}
+
+// A three-clip trip under its middle clip's route: one colour scale for both, the trip's ends
+// named, the view fitted to a new trip once and left alone while it grows, and a click on the
+// trip beside the clip opens the trip's clip at that moment, while one on the clip's route stays
+// a seek in it.
+TEST(MapPage, TripRouteUnderTheClip)
+{
+    MapWindow map;
+    ASSERT_TRUE(map.load());
+    MapWebView *view = map.view;
+    MapController &controller = map.controller;
+
+    // East, then north (the playing clip), then east again through a tunnel of ten seconds.
+    const DrovikClipData clips[] = {
+        straightDrive(37.5, 126.98, 0.00002, 0.00025, 40, 20, 60),
+        straightDrive(37.501, 126.99, 0.00015, 0.0, 40, 60, 120),
+        straightDrive(37.507, 126.9905, -0.00004, 0.00025, 40, 120, 30, 15, 25)};
+    const telemetry::DriveClip parts[] = {{&clips[0], 0}, {&clips[1], 40}, {&clips[2], 80}};
+    const double durations[] = {40, 40, 40};
+    const auto trip = std::make_shared<const telemetry::DriveTrack>(telemetry::driveTrack(parts, durations));
+    const QList<TripRoutePoint> points = tripRoutePoints(*trip);
+    ASSERT_EQ(points.size(), 110);
+    const QString script = MapScripts::addTripRoute(points, MapController::speedRouteTexts(), true);
+    EXPECT_EQ(evaluate(*view, QStringLiteral("try { %1; 'drawn' } catch (e) { String(e) }").arg(script)),
+              QVariant(QStringLiteral("drawn")));
+
+    controller.removeMapLine();
+    controller.addRoute(clips[1]);
+    controller.showTripRoute(trip, true);
+    QJsonObject state = pageState(*view);
+    const QJsonObject tripRoute = state.value(QStringLiteral("tripRoute")).toObject();
+    ASSERT_EQ(tripRoute.value(QStringLiteral("stretches")).toArray().size(), 2) << "not joined over the tunnel";
+    EXPECT_GE(tripRoute.value(QStringLiteral("segments")).toInt(), 6);
+    EXPECT_EQ(tripRoute.value(QStringLiteral("top")).toInt(), 120);
+    EXPECT_EQ(state.value(QStringLiteral("speedRoute")).toObject().value(QStringLiteral("top")).toInt(), 120)
+        << "the clip's route on the trip's scale";
+    EXPECT_EQ(tripRoute.value(QStringLiteral("labels")).toArray(),
+              (QJsonArray{QStringLiteral("Start"), QStringLiteral("End")}));
+    const QString tripInView = QStringLiteral("drovikMap.map.getBounds().contains(L.latLngBounds([%1,%2],[%3,%4]))")
+                                   .arg(37.5).arg(126.98).arg(37.507).arg(127.0);
+    EXPECT_EQ(evaluate(*view, tripInView), QVariant(true)) << "a new trip is fitted in view";
+    const int tripZoom = state.value(QStringLiteral("zoom")).toInt();
+    EXPECT_LT(tripZoom, 16);
+    controller.moveToLat(points[60].at.lat, points[60].at.lng);
+    controller.showTripRoute(trip, false);
+    ASSERT_TRUE(QTest::qWaitFor([&] {
+        state = pageState(*view);
+        return state.value(QStringLiteral("bridge")).toBool()
+            && near(state.value(QStringLiteral("center")), points[60].at.lat, points[60].at.lng, 1e-4);
+    }, 20000)) << "the same trip again leaves the view alone";
+    EXPECT_EQ(state.value(QStringLiteral("zoom")).toInt(), tripZoom) << "the position keeps the trip's zoom";
+
+    QWidget *surface = view->focusProxy();
+    ASSERT_TRUE(surface);
+    QSignalSpy tripClicks(&controller, &MapController::tripPointClicked);
+    QSignalSpy seeks(&controller, &MapController::routePointClicked);
+    // Close enough to tell the seconds apart.
+    const auto clickAt = [&](const TripRoutePoint &point, QPoint beside) {
+        evaluate(*view, QStringLiteral("drovikMap.map.setView([%1,%2], 17, {animate: false}); 0")
+                            .arg(point.at.lat, 0, 'f', 6).arg(point.at.lng, 0, 'f', 6));
+        QTest::mouseClick(surface, Qt::LeftButton, {}, pixelOf(*view, point.at.lat, point.at.lng) + beside);
+    };
+    // After the tunnel, beside the line.
+    const TripRoutePoint &target = points[100];
+    ASSERT_EQ(target.clip, 2);
+    clickAt(target, QPoint(0, 4));
+    ASSERT_TRUE(tripClicks.wait(10000));
+    EXPECT_EQ(tripClicks.first(), (QList<QVariant>{2, 30.0}));
+    EXPECT_EQ(target.at.seconds(), 30.0);
+    // Hovering reads out the trip's time and speed.
+    QTest::mouseMove(surface, pixelOf(*view, target.at.lat, target.at.lng) + QPoint(0, 4));
+    QString readout;
+    ASSERT_TRUE(QTest::qWaitFor([&] {
+        readout = pageState(*view).value(QStringLiteral("tooltip")).toString();
+        return !readout.isEmpty();
+    }, 10000));
+    EXPECT_TRUE(readout.startsWith(QString::fromUtf8("1:50 · ")) && readout.endsWith(QStringLiteral(" km/h")))
+        << readout.toStdString();
+    // On the playing clip, which lies over its part of the trip.
+    clickAt(points[60], QPoint(4, 0));
+    ASSERT_TRUE(seeks.wait(10000));
+    EXPECT_EQ(seeks.first().first().toDouble(), 20.0);
+    EXPECT_EQ(tripClicks.size(), 1);
+
+    // A new clip's route leaves the trip; clearing it leaves the clip's route alone.
+    controller.removeMapLine();
+    state = pageState(*view);
+    EXPECT_FALSE(state.value(QStringLiteral("tripRoute")).isNull());
+    EXPECT_EQ(state.value(QStringLiteral("legend")).toString(), QStringLiteral("0120km/hStartEnd"));
+    controller.addRoute(clips[0]);
+    controller.clearTripRoute();
+    state = pageState(*view);
+    EXPECT_TRUE(state.value(QStringLiteral("tripRoute")).isNull());
+    EXPECT_EQ(state.value(QStringLiteral("speedRoute")).toObject().value(QStringLiteral("top")).toInt(), 100);
 }
 
 // A page with only the four calls still gets every one of them, in order, around the speed route

@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <limits>
+#include <memory>
 
 using namespace drovik;
 using drovik::test::routeRecord;
@@ -100,6 +101,119 @@ TEST(MapScripts, SpeedRoutes)
                                                 QStringLiteral("Départ"), QStringLiteral("Fin"), 100};
         EXPECT_EQ(MapScripts::addSpeedRoute(routePoints(c.record), texts), c.script) << c.name;
     }
+}
+
+// A drive of clips for the trip's route: per clip, its offset on the trip and one entry a second,
+// spread over ten samples as the readers do: {lat, lng, km/h}, or a NaN latitude for no fix.
+struct TripFix {
+    float lat, lng;
+    float speedKmh;
+};
+
+std::shared_ptr<telemetry::DriveTrack> tripOf(std::initializer_list<std::pair<double, std::vector<TripFix>>> clips)
+{
+    auto track = std::make_shared<telemetry::DriveTrack>();
+    for (const auto &[offset, seconds] : clips) {
+        const int clip = int(track->clips.size());
+        track->clips.push_back({offset, double(seconds.size()), !seconds.empty()});
+        for (int i = 0; i < int(seconds.size()) * 10; ++i) {
+            const TripFix &fix = seconds[std::size_t(i / 10)];
+            const bool usable = std::isfinite(fix.lat);
+            track->samples.push_back({offset + i / 10.0, clip, i / 10.0, usable, usable ? fix.lat : 0,
+                                      usable ? fix.lng : 0, fix.speedKmh});
+        }
+        track->durationSeconds = offset + double(seconds.size());
+    }
+    return track;
+}
+
+// The trip's route: a point a second at most, no repeats, and stretches (";") never joined across
+// a gap in fixes or between clips that do not follow each other; numbers with a decimal point
+// whatever the locale.
+TEST(MapScripts, TripRoutes)
+{
+    const QLocale previous;
+    QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
+    constexpr TripFix a{37.5f, 127.0f, 30}, b{37.75f, 127.25f, 50}, c{37.875f, 127.5f, 70}, none{kNaN, 0, 0};
+    const char *const kmh = R"({"end":"End","start":"Start","top":100,"unit":"km/h"})";
+    const struct {
+        const char *name;
+        std::shared_ptr<telemetry::DriveTrack> track;
+        bool miles;
+        const char *points;
+    } cases[] = {
+        {"nothing read", tripOf({{0, {}}, {60, {}}}), false, ""},
+        {"a point a second, a standing vehicle once", tripOf({{0, {a, a, b, c}}}), false,
+         "127.000000,37.500000,30,0.0|127.250000,37.750000,50,2.0|127.500000,37.875000,70,3.0"},
+        {"no fix for four seconds is joined", tripOf({{0, {a, none, none, none, none, b}}}), false,
+         "127.000000,37.500000,30,0.0|127.250000,37.750000,50,5.0"},
+        {"no fix for six seconds is a gap", tripOf({{0, {a, none, none, none, none, none, none, b}}}), false,
+         "127.000000,37.500000,30,0.0;127.250000,37.750000,50,7.0"},
+        {"the next clip is joined, in mph", tripOf({{0, {a, b}}, {2, {c}}}), true,
+         "127.000000,37.500000,19,0.0|127.250000,37.750000,31,1.0|127.500000,37.875000,43,2.0"},
+        {"not across an unread clip", tripOf({{0, {a, b}}, {2, {}}, {2, {c}}}), false,
+         "127.000000,37.500000,30,0.0|127.250000,37.750000,50,1.0;127.500000,37.875000,70,2.0"},
+    };
+    for (const auto &c : cases) {
+        const MapScripts::SpeedRouteTexts texts{c.miles, c.miles ? QStringLiteral("mph") : QStringLiteral("km/h"),
+                                                QStringLiteral("Start"), QStringLiteral("End"), 100};
+        const QString words = QString::fromLatin1(kmh).replace(QStringLiteral("km/h"), texts.unit);
+        EXPECT_EQ(MapScripts::addTripRoute(tripRoutePoints(*c.track), texts, true),
+                  QStringLiteral("addTripRoute('%1', %2, true)").arg(QLatin1String(c.points), words)) << c.name;
+    }
+    QLocale::setDefault(previous);
+
+    // A two-hour trip of one-minute clips sends a point a second, each clip's samples mapped back to it.
+    std::vector<TripFix> minute;
+    for (int s = 0; s < 60; ++s)
+        minute.push_back({37.0f + float(s) * 1e-4f, 127.0f, 40});
+    auto drive = std::make_shared<telemetry::DriveTrack>();
+    for (int clip = 0; clip < 120; ++clip) {
+        const auto one = tripOf({{clip * 60.0, minute}});
+        for (telemetry::DriveTrack::Sample sample : one->samples) {
+            sample.clip = clip;
+            sample.lng += float(clip) * 1e-3f;
+            drive->samples.push_back(sample);
+        }
+        drive->clips.push_back(one->clips.front());
+    }
+    ASSERT_EQ(drive->samples.size(), 72000u);
+    const QList<TripRoutePoint> points = tripRoutePoints(*drive);
+    ASSERT_EQ(points.size(), 7200);
+    EXPECT_EQ(std::count_if(points.begin(), points.end(), [](const TripRoutePoint &p) { return !p.joinsPrevious; }), 1);
+    EXPECT_EQ(points[61].clip, 1);
+    EXPECT_EQ(points[61].at.seconds(), 1.0);
+    EXPECT_EQ(points[61].tripSeconds, 61.0);
+}
+
+// A trip shown follows the unit, fits the view once per new trip (once it has points), and is
+// gone once cleared.
+TEST(MapController, SendsTheTripRoute)
+{
+    Preferences::storeSpeedUnit(Preferences::KilometresPerHour);
+    MapController controller;
+    QSignalSpy sent(&controller, &MapController::scriptSent);
+    const auto empty = tripOf({{0, {}}});
+    const auto grown = tripOf({{0, {{37.5f, 127.0f, 30}}}});
+    controller.showTripRoute(empty, true);
+    controller.showTripRoute(grown, false);
+    controller.showTripRoute(grown, false);
+    controller.refreshSpeedRoute();
+    controller.clearTripRoute();
+    controller.refreshSpeedRoute();
+    controller.showTripRoute(nullptr, true);
+
+    QStringList scripts;
+    for (const QList<QVariant> &args : sent)
+        scripts << args.at(0).toString();
+    const QString words = QStringLiteral(R"({"end":"End","start":"Start","top":100,"unit":"km/h"})");
+    const QString point = QStringLiteral("127.000000,37.500000,30,0.0");
+    EXPECT_EQ(scripts, (QStringList{QStringLiteral("addTripRoute('', %1, false)").arg(words),
+                                    QStringLiteral("addTripRoute('%1', %2, true)").arg(point, words),
+                                    QStringLiteral("addTripRoute('%1', %2, false)").arg(point, words),
+                                    QStringLiteral("addTripRoute('%1', %2, false)").arg(point, words),
+                                    QStringLiteral("clearTripRoute()"), QStringLiteral("clearTripRoute()")}));
+    EXPECT_TRUE(controller.tripRoute().isEmpty());
 }
 
 TEST(MapRoute, NearestPoint)
