@@ -124,26 +124,6 @@ void writeTripLine(std::ostream &out, int index, const CardTrips &card, const Tr
         << (trip.endMs ? timeText(trip.endMs) : "-") << '\t' << figures << '\t' << played << (played == 1 ? " clip\n" : " clips\n");
 }
 
-void writeTripTrack(std::ostream &out, const CardTrips &card, int index, const std::string &format)
-{
-    const Trip &trip = card.trips[std::size_t(index)];
-    std::vector<telemetry::TrackSegment> segments;
-    for (const TripMember &member : trip.members) {
-        if (member.extra)
-            continue;
-        const DrovikClipData &clip = card.telemetry[std::size_t(member.clip)];
-        segments.push_back({&clip, relativePath(card, member.clip),
-                            trackStartTime(card.recordings[member.clip].clip.fileName(), clip)});
-    }
-    const std::string name = trip.startMs ? "Trip " + timeText(trip.startMs) : segments.front().name;
-    if (format == "csv")
-        telemetry::writeTripCsv(out, segments);
-    else if (format == "kml")
-        telemetry::writeTripKml(out, segments, name);
-    else
-        telemetry::writeTripGpx(out, segments, name);
-}
-
 } // namespace
 
 int runTripsCommand(const Args &args)

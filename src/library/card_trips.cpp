@@ -1,6 +1,10 @@
 #include "card_trips.h"
 
+#include "library/video_file_rules.h"
+#include "telemetry/telemetry_export.h"
+
 #include <QDir>
+#include <QFile>
 #include <QSet>
 
 namespace drovik {
@@ -53,6 +57,27 @@ TripListing listByTrips(const CardTrips &card, const QList<QUrl> &shown)
         if (left.contains(url))
             listing.clips.append(url);
     return listing;
+}
+
+void writeTripTrack(std::ostream &out, const CardTrips &card, int index, std::string_view format)
+{
+    const Trip &trip = card.trips[std::size_t(index)];
+    std::vector<telemetry::TrackSegment> segments;
+    for (const TripMember &member : trip.members) {
+        if (member.extra)
+            continue;
+        const DrovikClipData &clip = card.telemetry[std::size_t(member.clip)];
+        segments.push_back({&clip, QFile::encodeName(card.relativePath(member.clip)).toStdString(),
+                            trackStartTime(card.recordings[member.clip].clip.fileName(), clip)});
+    }
+    const std::string name = trip.startMs || segments.empty() ? "Trip " + (trip.startMs ? cameraTimeText(*trip.startMs).toStdString() : std::string())
+                                                              : segments.front().name;
+    if (format == "csv")
+        telemetry::writeTripCsv(out, segments);
+    else if (format == "kml")
+        telemetry::writeTripKml(out, segments, name);
+    else
+        telemetry::writeTripGpx(out, segments, name);
 }
 
 CardTrips cardTrips(const QString &folder, QList<TripRecording> recordings, std::vector<DrovikClipData> telemetry,

@@ -7,6 +7,8 @@
 #include <QList>
 #include <QString>
 
+#include <ostream>
+#include <string_view>
 #include <vector>
 
 namespace drovik {
@@ -42,6 +44,10 @@ struct TripListing {
     std::vector<Header> headers;
 };
 TripListing listByTrips(const CardTrips &card, const QList<QUrl> &shown);
+
+// The track of the trip the tool exports and the Trips window saves: "gpx" (the default), "kml" or
+// "csv", one segment per clip the trip plays, named by the clip's path relative to the folder.
+void writeTripTrack(std::ostream &out, const CardTrips &card, int trip, std::string_view format);
 
 // Groups the recordings, each taking its duration from its telemetry's samples where it has any.
 CardTrips cardTrips(const QString &folder, QList<TripRecording> recordings, std::vector<DrovikClipData> telemetry,
