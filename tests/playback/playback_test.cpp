@@ -330,6 +330,16 @@ TEST_F(PlaybackTest, ADrivePlaysThroughIntoTheChosenNextClipWithoutACover)
     QTRY_COMPARE_WITH_TIMEOUT(playback.preparer().prefetched(), c, 20000);
     QSignalSpy movies(&playback, &PlaybackController::moviesChanged);
     QSignalSpy preparing(&playback, &PlaybackController::preparingChanged);
+    // What the large view shows as each of its reports arrives, across the boundary.
+    QList<bool> blackPictures;
+    const QMetaObject::Connection looks = QObject::connect(&big, &DrovikAVView::didUpdateStatus, [&] {
+        const QImage picture = big.grab().toImage();
+        bool black = true;
+        for (int y = 0; y < picture.height() && black; y += 7)
+            for (int x = 0; x < picture.width() && black; x += 7)
+                black = qGray(picture.pixel(x, y)) < 24;
+        blackPictures << black;
+    });
     playback.seekToSampleTime(big.duration() - 0.3);
     playback.playVideo();
 
@@ -345,6 +355,9 @@ TEST_F(PlaybackTest, ADrivePlaysThroughIntoTheChosenNextClipWithoutACover)
     for (const QList<QVariant> &busy : std::as_const(preparing))
         EXPECT_FALSE(busy.at(0).toBool()) << "the busy overlay came up";
     EXPECT_FALSE(controller->ui().bigMovieCoverImageView->isVisible());
+    QObject::disconnect(looks);
+    EXPECT_GE(blackPictures.size(), 2);
+    EXPECT_FALSE(blackPictures.contains(true)) << "the picture went black";
 }
 
 // A clip never converted shows its own files at once, the telemetry following its conversion; a
