@@ -156,6 +156,8 @@ void PlaybackController::goOnInto(const QUrl &entry, double seekTime)
     m_pairSync->keepInStep(m_big, m_small, false);
     m_readout->restart();
     startPreparing(entry, seekTime, true);
+    // The seek bar leaves the end of the clip that ended, as a stop would take it back.
+    emit seekPositionChanged(m_startSeconds);
 }
 
 void PlaybackController::startPreparing(const QUrl &entry, double seekTime, bool goOn)
