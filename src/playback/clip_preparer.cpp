@@ -39,6 +39,16 @@ void ClipPreparer::prepare(const QUrl &entry)
     m_prefetched.reset();
     ++*m_prefetchGeneration;
     m_prefetching.clear();
+    if (std::optional<QList<QUrl>> originals = playableOriginals(entry, m_workingDirectory)) {
+        auto clip = std::make_shared<PreparedClip>();
+        clip->entry = entry;
+        clip->files = std::move(originals);
+        clip->conversionPending = true;
+        QMetaObject::invokeMethod(this, [this, generation, clip] {
+            if (generation == m_generation)
+                m_done(*clip);
+        }, Qt::QueuedConnection);
+    }
     auto *watcher = new QFutureWatcher<std::shared_ptr<PreparedClip>>(this);
     connect(watcher, &QFutureWatcherBase::finished, this, [this, watcher, generation] {
         watcher->deleteLater();

@@ -15,7 +15,9 @@
 
 #include <QTimer>
 
+#include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace drovik {
 
@@ -140,60 +142,152 @@ void PlaybackController::playVideoWithIdx(int row)
     prepareVideoToPlay(list.at(row), 0);
 }
 
-void PlaybackController::prepareVideoToPlay(const QUrl &entry, double)
+void PlaybackController::prepareVideoToPlay(const QUrl &entry, double seekTime)
+{
+    startPreparing(entry, seekTime, false);
+}
+
+// The clip after this one is ready ahead: the views go on into it from this one's last picture,
+// with no cover and no busy overlay in between, and start together as ever.
+void PlaybackController::goOnInto(const QUrl &entry, double seekTime)
+{
+    m_videoPlayTimer->stop();
+    // A trim of the rear view belongs to the clip that ends.
+    m_pairSync->keepInStep(m_big, m_small, false);
+    m_readout->restart();
+    startPreparing(entry, seekTime, true);
+    // The seek bar leaves the end of the clip that ended, as a stop would take it back.
+    emit seekPositionChanged(m_startSeconds);
+}
+
+void PlaybackController::startPreparing(const QUrl &entry, double seekTime, bool goOn)
 {
     resetVideoInformation();
     // A new clip starts unzoomed with panning off; in full screen the zoom stays as it is.
     if (!m_fullScreenView)
         m_zoom->startClip();
-    m_big.reset();
-    m_small.reset();
+    if (!goOn) {
+        m_big.reset();
+        m_small.reset();
+    }
     m_bigVideoFilePath.clear();
     m_smallVideoFilePath.clear();
     m_readout->forgetSubtitles();
     m_readout->forgetMarker();
 
     m_preparingVideoUrl = entry;
-    setPreparing(true, entry.fileName());
+    // The conversion of a clip whose own files played, if still under way, is no longer awaited.
+    m_originalsOpen = false;
+    m_endedWhileConverting = false;
+    m_startSeconds = std::isfinite(seekTime) ? std::max(0.0, seekTime) : 0.0;
+    if (goOn) {
+        m_preparing = true;
+        m_goingOn = true;
+    } else {
+        setPreparing(true, entry.fileName());
+    }
     m_preparer->prepare(entry);
 }
 
 void PlaybackController::setPreparing(bool preparing, const QString &name)
 {
     m_preparing = preparing;
+    if (!preparing) {
+        m_goingOn = false;
+        m_originalsOpen = false;
+        m_endedWhileConverting = false;
+    }
     emit preparingChanged(preparing, name);
 }
 
 void PlaybackController::finishPreparation(PreparedClip &clip)
 {
-    setPreparing(false);
-    if (!clip.files || clip.files->isEmpty()) {
-        m_currentVideoUrl = QUrl();
-        emit clipChanged(m_currentVideoUrl);
-        emit unsupportedClip(unplayableReason(clip.failure));
+    if (m_originalsOpen) {
+        finishConversion(clip);
         return;
     }
-    const QList<QUrl> &files = *clip.files;
+    const bool goingOn = std::exchange(m_goingOn, false);
+    // The entry's own files show while its conversion goes on: the busy overlay goes, the
+    // preparation does not end.
+    m_originalsOpen = clip.conversionPending;
+    m_preparing = m_originalsOpen;
+    if (!goingOn)
+        emit preparingChanged(false, {});
+    if (!clip.files || clip.files->isEmpty()) {
+        m_originalsOpen = m_preparing = false;
+        if (goingOn) {
+            // The views still show the clip before it.
+            pauseVideo();
+            m_big.reset();
+            m_small.reset();
+            updateMovieViewCoverScreen();
+        }
+        showUnplayable(clip.failure);
+        return;
+    }
     m_currentVideoUrl = clip.entry;
     emit clipChanged(m_currentVideoUrl);
+    openFiles(*clip.files, goingOn ? DrovikAVView::Opening::KeepingPicture : DrovikAVView::Opening::Cleared);
+    if (!clip.conversionPending)
+        showTelemetry(clip);
+    updateMovieViewCoverScreen();
+}
+
+// The conversion of the entry whose own files play has ended: its telemetry follows. When it
+// failed, nothing of the entry plays, as when a conversion fails before anything is shown; a
+// file the player could not open as the camera wrote it plays converted.
+void PlaybackController::finishConversion(PreparedClip &clip)
+{
+    m_originalsOpen = m_preparing = false;
+    const bool ended = std::exchange(m_endedWhileConverting, false);
+    if (!clip.files || clip.files->isEmpty()) {
+        stopVideo();
+        m_big.reset();
+        m_small.reset();
+        resetVideoInformation();
+        updateMovieViewCoverScreen();
+        showUnplayable(clip.failure);
+        return;
+    }
+    const bool sameFiles = (clip.files->size() > 1) == !m_smallVideoFilePath.isEmpty();
+    if (!sameFiles || m_big.status() == DrovikAVView::StatusFailed || m_small.status() == DrovikAVView::StatusFailed) {
+        pauseVideo();
+        openFiles(*clip.files, DrovikAVView::Opening::Cleared);
+        updateMovieViewCoverScreen();
+    }
+    showTelemetry(clip);
+    if (ended)
+        movieDidEnd();
+}
+
+void PlaybackController::openFiles(const QList<QUrl> &files, DrovikAVView::Opening opening)
+{
     // Every clip starts with its first playable file in the large view.
     m_isVideoSwitched = false;
     enableVideoControls(true);
     m_bigVideoFilePath = files.first().toLocalFile();
-    m_big.setFileName(m_bigVideoFilePath);
+    m_big.setFileName(m_bigVideoFilePath, opening);
     if (files.size() > 1) {
         m_smallVideoFilePath = files.at(1).toLocalFile();
-        m_small.setFileName(m_smallVideoFilePath);
+        m_small.setFileName(m_smallVideoFilePath, opening);
         m_small.setVolume(0.0f);
+    } else {
+        m_smallVideoFilePath.clear();
+        m_small.reset();
     }
     m_actions.switchViews->setEnabled(files.size() > 1);
-    m_readout->setTelemetry(std::move(clip.clipData), std::move(clip.subtitles));
-    showTelemetry();
-    updateMovieViewCoverScreen();
 }
 
-void PlaybackController::showTelemetry()
+void PlaybackController::showUnplayable(const ConversionFailure &failure)
 {
+    m_currentVideoUrl = QUrl();
+    emit clipChanged(m_currentVideoUrl);
+    emit unsupportedClip(unplayableReason(failure));
+}
+
+void PlaybackController::showTelemetry(PreparedClip &clip)
+{
+    m_readout->setTelemetry(std::move(clip.clipData), std::move(clip.subtitles));
     emit telemetryChanged(clipData());
     if (clipData().gpsDataCount() == 0)
         m_readout->showMapCover(true);
@@ -258,24 +352,99 @@ void PlaybackController::drovikAVViewDidPlayToEndTime(DrovikAVView *view)
 
 void PlaybackController::onMovieReady()
 {
+    if (m_startSeconds > 0.0) {
+        const double start = std::exchange(m_startSeconds, 0.0);
+        m_readout->refreshAnywhere();
+        m_big.setCurrentTimeExactly(start);
+        m_small.setCurrentTimeExactly(start);
+        emit seekPositionChanged(start);
+    }
     playVideo();
     m_playAnimationTimer->start();
     // The clip that plays when this one ends is made ready meanwhile, so its conversion and
     // telemetry are no pause between the two; once this one has settled into playing, so as
-    // not to slow its own start.
+    // not to slow its own start. Behind this one's own conversion, when that still runs.
     QTimer::singleShot(kPrefetchDelayMilliseconds, this, [this, clip = m_currentVideoUrl] {
-        const QList<QUrl> &clips = m_clips.shownClips();
-        const int next = nextEntryRow(clips, m_clips.selectedRow());
-        if (clip == m_currentVideoUrl && !m_preparing && next >= 0 && clips.at(next) != clip)
-            m_preparer->prefetch(clips.at(next));
+        const QUrl next = nextClip();
+        if (clip == m_currentVideoUrl && (!m_preparing || m_originalsOpen) && !next.isEmpty() && next != clip)
+            m_preparer->prefetch(next);
     });
+}
+
+void PlaybackController::setNextClip(NextClip nextClip)
+{
+    m_nextClip = std::move(nextClip);
+}
+
+QUrl PlaybackController::nextClip() const
+{
+    if (m_nextClip) {
+        if (QUrl chosen = m_nextClip(m_currentVideoUrl); !chosen.isEmpty())
+            return chosen;
+    }
+    const QList<QUrl> &clips = m_clips.shownClips();
+    const int row = nextEntryRow(clips, m_clips.selectedRow());
+    return row >= 0 ? clips.at(row) : QUrl();
+}
+
+void PlaybackController::selectShown(const QUrl &entry)
+{
+    if (const qsizetype row = m_clips.shownClips().indexOf(entry); row >= 0)
+        m_clips.selectRow(int(row));
+}
+
+bool PlaybackController::bothViewsReady() const
+{
+    return m_big.status() == DrovikAVView::StatusReadyToPlay
+        && (!m_small.hasMovie() || m_small.status() == DrovikAVView::StatusReadyToPlay);
 }
 
 void PlaybackController::movieDidEnd()
 {
+    // The entry's own files ended before its conversion did: the next clip waits for it, so
+    // that this one's telemetry, or its failure, is not lost.
+    if (m_originalsOpen) {
+        m_endedWhileConverting = true;
+        return;
+    }
     m_videoPlayTimer->stop();
-    playNextFileButtonTouched();
+    if (const QUrl next = nextClip(); !next.isEmpty()) {
+        selectShown(next);
+        if (next != m_currentVideoUrl && m_preparer->prefetched() == next && m_big.hasDrawnPicture()) {
+            goOnInto(next, 0);
+        } else {
+            stopVideo();
+            prepareVideoToPlay(next, 0);
+        }
+    }
     m_readout->showMapCover(true);
+}
+
+void PlaybackController::openClipAt(const QUrl &entry, double seconds)
+{
+    if (entry.isEmpty() || !std::isfinite(seconds))
+        return;
+    seconds = std::max(0.0, seconds);
+    const bool covered = m_preparing && !m_originalsOpen;
+    if (covered && entry == m_preparingVideoUrl) {
+        m_startSeconds = seconds;
+        return;
+    }
+    if (!covered && entry == m_currentVideoUrl && m_big.hasMovie()) {
+        // Views still opening start there; playing or paused ones go there as they are.
+        if (bothViewsReady())
+            seekToSampleTime(seconds);
+        else
+            m_startSeconds = seconds;
+        return;
+    }
+    selectShown(entry);
+    if (!covered && m_preparer->prefetched() == entry && m_big.hasDrawnPicture()) {
+        goOnInto(entry, seconds);
+        return;
+    }
+    stopVideo();
+    prepareVideoToPlay(entry, seconds);
 }
 
 void PlaybackController::playVideo()
@@ -308,8 +477,9 @@ void PlaybackController::pauseVideo()
 
 void PlaybackController::stopVideo()
 {
-    // A clip still being prepared must not start after a stop.
-    if (isPreparing()) {
+    // A clip still being prepared must not start after a stop; one whose own files play
+    // meanwhile is the clip stopped, and its telemetry still comes.
+    if (isPreparing() && !m_originalsOpen) {
         m_preparer->cancel();
         setPreparing(false);
     }
@@ -326,6 +496,10 @@ void PlaybackController::stopVideo()
 
 void PlaybackController::closeVideo()
 {
+    if (isPreparing()) {
+        m_preparer->cancel();
+        setPreparing(false);
+    }
     stopVideo();
     m_big.reset();
     m_small.reset();

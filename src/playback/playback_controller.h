@@ -7,6 +7,7 @@
 #include <QPointer>
 #include <QUrl>
 
+#include <functional>
 #include <memory>
 
 class QAction;
@@ -16,6 +17,7 @@ class QTimer;
 namespace drovik {
 
 class ClipSelection;
+struct ConversionFailure;
 class DrovikClipData;
 struct PreparedClip;
 class TelemetryReadout;
@@ -56,7 +58,20 @@ public:
     void setWorkingDirectory(const QString &path);
 
     void playVideoWithIdx(int row);
+    // Prepares entry and plays it from seekTime seconds, where both views go exactly once they
+    // are ready.
     void prepareVideoToPlay(const QUrl &entry, double seekTime);
+
+    // Which clip plays when the clip in the views ends, and is prepared ahead while it plays
+    // (a trip's next clip): the window's answer for that clip, or an empty URL for the list's
+    // next entry. The chosen clip's row is selected when the list shows it; a clip the list
+    // does not show plays all the same.
+    using NextClip = std::function<QUrl(const QUrl &current)>;
+    void setNextClip(NextClip nextClip);
+    // Opens entry at `seconds` (a click on a trip's timeline, speed chart or route): the clip in
+    // the views goes there exactly, playing or paused as it was; another one is selected when the
+    // list shows it, prepared, and plays from there.
+    void openClipAt(const QUrl &entry, double seconds);
     void playVideo();
     void pauseVideo();
     void stopVideo();
@@ -94,7 +109,9 @@ public:
     bool isVideoSwitched() const { return m_isVideoSwitched; }
     const DrovikClipData &clipData() const;
     bool isDisplayTimerRunning() const;
-    // Whether an entry is being converted and its telemetry loaded (the busy overlay is up).
+    // Whether an entry is being converted and its telemetry loaded: the busy overlay is up,
+    // unless the views already play the entry's own files meanwhile, or go on into it from the
+    // clip before it.
     bool isPreparing() const { return m_preparing; }
     // How long a clip plays before the one after it is prepared.
     static constexpr int kPrefetchDelayMilliseconds = 1500;
@@ -164,9 +181,17 @@ private:
     void swapViews();
     void createActions();
     void setPreparing(bool preparing, const QString &name = {});
+    void startPreparing(const QUrl &entry, double seekTime, bool goOn);
+    void goOnInto(const QUrl &entry, double seekTime);
     void finishPreparation(PreparedClip &clip);
-    void showTelemetry();
+    void finishConversion(PreparedClip &clip);
+    void openFiles(const QList<QUrl> &files, DrovikAVView::Opening opening);
+    void showUnplayable(const ConversionFailure &failure);
+    void showTelemetry(PreparedClip &clip);
     void selectAndPlay(int row);
+    void selectShown(const QUrl &entry);
+    QUrl nextClip() const;
+    bool bothViewsReady() const;
 
     Actions m_actions;
     ClipSelection &m_clips;
@@ -186,6 +211,16 @@ private:
     ClipPreparer *m_preparer = nullptr;
     ViewZoom *m_zoom = nullptr;
     bool m_preparing = false;
+    // The entry being prepared goes on from the last picture of the clip before it (ready ahead,
+    // so no cover and no busy overlay in between).
+    bool m_goingOn = false;
+    // The entry's own files play while it is converted; its telemetry follows. The clip ended
+    // meanwhile: it goes on to the next one once the conversion has ended.
+    bool m_originalsOpen = false;
+    bool m_endedWhileConverting = false;
+    // Where the clip being opened starts, once both views are ready.
+    double m_startSeconds = 0.0;
+    NextClip m_nextClip;
     float m_volume = 1.0f;
     QPointer<DrovikAVView> m_fullScreenView;
     // Keeps the small view on the large one's frame while they play.

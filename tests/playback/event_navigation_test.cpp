@@ -86,7 +86,8 @@ TEST_F(EventNavigationTest, GraphClicksAndEventKeysSeekBothViews)
     EXPECT_FALSE(ui.nextEventButton->isEnabled()) << "no clip yet";
 
     playback.playVideoWithIdx(0);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return playback.isDisplayTimerRunning(); }, 20000));
+    // The picture comes first, the telemetry once the clip is converted.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return playback.isDisplayTimerRunning() && !playback.isPreparing(); }, 20000));
     ASSERT_TRUE(controller->smallMovieView()->hasMovie());
     // Both views ready, or a late one would start the pair again after the pause.
     ASSERT_TRUE(QTest::qWaitFor([&] {

@@ -69,7 +69,8 @@ TEST_F(ExportTest, TrackAndIncidentOfThePlayingClip)
     EXPECT_FALSE(ui.trackExportButton->isEnabled()) << "nothing plays yet";
     PlaybackController &playback = *controller->playback();
     playback.playVideoWithIdx(0);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return playback.isDisplayTimerRunning(); }, 15000));
+    // The picture comes first, the telemetry once the clip is converted.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return playback.isDisplayTimerRunning() && !playback.isPreparing(); }, 15000));
     EXPECT_TRUE(ui.trackExportButton->isEnabled());
     EXPECT_TRUE(ui.incidentExportButton->isEnabled());
 

@@ -11,6 +11,8 @@
 #include "widgets/image_widgets.h"
 
 #include <QElapsedTimer>
+#include <QScopeGuard>
+#include <QSignalSpy>
 #include <QLabel>
 #include <QMessageBox>
 #include <QScrollArea>
@@ -23,10 +25,12 @@ using namespace drovik;
 
 namespace {
 
-bool makeClip(const QString &path)
+constexpr double kFrame = 1.0 / 25;
+
+bool makeClip(const QString &path, int seconds = 2)
 {
     return test::ffmpeg(QStringList{QStringLiteral("-f"), QStringLiteral("lavfi"), QStringLiteral("-i"),
-                                    QStringLiteral("testsrc2=size=160x90:rate=25:duration=2")}
+                                    QStringLiteral("testsrc2=size=160x90:rate=25:duration=%1").arg(seconds)}
                         + test::h264() + QStringList{path});
 }
 
@@ -74,6 +78,24 @@ protected:
     bool prepared() const
     {
         return QTest::qWaitFor([&] { return !controller->playback()->isPreparing(); }, 15000);
+    }
+
+    // Both views have opened `name` (the front file) and its pair, and the seek bar knows its length.
+    bool ready(const QString &name) const
+    {
+        const PlaybackController &playback = *controller->playback();
+        const DrovikAVView &big = *controller->bigMovieView();
+        const DrovikAVView &small = *controller->smallMovieView();
+        return QTest::qWaitFor([&] {
+            return playback.currentVideoUrl().fileName() == name && big.status() == DrovikAVView::StatusReadyToPlay
+                && (!small.hasMovie() || small.status() == DrovikAVView::StatusReadyToPlay)
+                && controller->ui().seekTimeSliderView->maxSliderValue() > 0;
+        }, 15000);
+    }
+
+    int rowOf(const QString &name) const
+    {
+        return int(controller->fileList().filteredVideoFileList().indexOf(QUrl::fromLocalFile(clips.path(name))));
     }
 
 };
@@ -249,6 +271,9 @@ TEST_F(PlaybackTest, AFileThatCannotOpenLeavesItsPartnerPlayingAlone)
     ASSERT_TRUE(makeClip(clips.path(QStringLiteral("a_F.mp4"))));
     ASSERT_TRUE(QFile::copy(clips.path(QStringLiteral("a_F.mp4")), clips.path(QStringLiteral("a_R.mp4"))));
     PlaybackController &playback = listAndPlay();
+    // The first play shows the clip's own files while they are converted; the next plays the cache.
+    playback.playVideoWithIdx(0);
+    ASSERT_TRUE(prepared());
     ASSERT_TRUE(QTest::qWaitFor([&] { return playback.isDisplayTimerRunning(); }, 15000));
     const QString front = controller->bigMovieView()->fileName();
     const QString rear = controller->smallMovieView()->fileName();
@@ -281,6 +306,113 @@ TEST_F(PlaybackTest, AFileThatCannotOpenLeavesItsPartnerPlayingAlone)
         EXPECT_FALSE(controller->smallMovieView()->hasMovie());
         EXPECT_FALSE(controller->ui().smallMovieCoverImageView->isHidden());
     }
+}
+
+// A clip of a drive goes on into the one the window chooses after it (here skipping one) from
+// its last picture: no cover, no busy overlay, front and rear in step.
+TEST_F(PlaybackTest, ADrivePlaysThroughIntoTheChosenNextClipWithoutACover)
+{
+    ASSERT_TRUE(makeClip(clips.path(QStringLiteral("a_F.mp4")), 6));
+    for (const char *name : {"a_R.mp4", "b_F.mp4", "b_R.mp4", "c_F.mp4", "c_R.mp4"})
+        ASSERT_TRUE(QFile::copy(clips.path(QStringLiteral("a_F.mp4")), clips.path(QLatin1String(name))));
+    controller->fileList().refreshVideoFileListWithURL(QUrl::fromLocalFile(clips.root()));
+    ASSERT_TRUE(test::WindowServices::waitForList(*controller));
+    PlaybackController &playback = *controller->playback();
+    const QUrl c = QUrl::fromLocalFile(clips.path(QStringLiteral("c_F.mp4")));
+    playback.setNextClip([&](const QUrl &current) { return current.fileName() == QStringLiteral("a_F.mp4") ? c : QUrl(); });
+    DrovikAVView &big = *controller->bigMovieView();
+    DrovikAVView &small = *controller->smallMovieView();
+
+    controller->fileList().selectRow(0);
+    playback.playVideoWithIdx(0);
+    ASSERT_TRUE(ready(QStringLiteral("a_F.mp4")));
+    playback.pauseVideo();
+    QTRY_COMPARE_WITH_TIMEOUT(playback.preparer().prefetched(), c, 20000);
+    QSignalSpy movies(&playback, &PlaybackController::moviesChanged);
+    QSignalSpy preparing(&playback, &PlaybackController::preparingChanged);
+    // What the large view shows as each of its reports arrives, across the boundary.
+    QList<bool> blackPictures;
+    const QMetaObject::Connection looks = QObject::connect(&big, &DrovikAVView::didUpdateStatus, [&] {
+        const QImage picture = big.grab().toImage();
+        bool black = true;
+        for (int y = 0; y < picture.height() && black; y += 7)
+            for (int x = 0; x < picture.width() && black; x += 7)
+                black = qGray(picture.pixel(x, y)) < 24;
+        blackPictures << black;
+    });
+    playback.seekToSampleTime(big.duration() - 0.3);
+    playback.playVideo();
+
+    ASSERT_TRUE(ready(QStringLiteral("c_F.mp4")));
+    ASSERT_TRUE(QTest::qWaitFor([&] {
+        return big.hasDrawnPicture() && small.hasDrawnPicture() && big.currentTime() > 0.3 && !playback.isPreparing();
+    }, 15000));
+    EXPECT_LE(std::abs(big.currentTime() - small.currentTime()), 2 * kFrame + 1e-6)
+        << big.currentTime() << " " << small.currentTime();
+    EXPECT_EQ(controller->fileList().selectedRow(), rowOf(QStringLiteral("c_F.mp4")));
+    for (const QList<QVariant> &shown : std::as_const(movies))
+        EXPECT_TRUE(shown.at(0).toBool() && shown.at(1).toBool()) << "a view was covered";
+    for (const QList<QVariant> &busy : std::as_const(preparing))
+        EXPECT_FALSE(busy.at(0).toBool()) << "the busy overlay came up";
+    EXPECT_FALSE(controller->ui().bigMovieCoverImageView->isVisible());
+    QObject::disconnect(looks);
+    EXPECT_GE(blackPictures.size(), 2);
+    EXPECT_FALSE(blackPictures.contains(true)) << "the picture went black";
+}
+
+// A clip never converted shows its own files at once, the telemetry following its conversion; a
+// click on a moment opens that clip there, or moves the clip in the views there as it plays or
+// rests.
+TEST_F(PlaybackTest, AClipOpensAtAMomentBeforeItsConversionEnds)
+{
+    ASSERT_TRUE(makeClip(clips.path(QStringLiteral("a_F.mp4")), 4));
+    ASSERT_TRUE(QFile::copy(clips.path(QStringLiteral("a_F.mp4")), clips.path(QStringLiteral("b_F.mp4"))));
+    // ffmpeg waits until the test lets it run: the conversion cannot end before that.
+    const QString gate = clips.path(QStringLiteral("gate/open"));
+    ASSERT_TRUE(clips.put(QStringLiteral("gate/ffmpeg"),
+                          QStringLiteral("#!/bin/sh\nwhile [ ! -e '%1' ]; do sleep 0.05; done\nexec ffmpeg \"$@\"\n").arg(gate).toUtf8()));
+    QFile::setPermissions(clips.path(QStringLiteral("gate/ffmpeg")), QFile::ReadOwner | QFile::ExeOwner);
+    qputenv("DROVIK_FFMPEG", clips.path(QStringLiteral("gate/ffmpeg")).toUtf8());
+    auto openGate = qScopeGuard([&] {
+        clips.put(QStringLiteral("gate/open"), "");
+        qunsetenv("DROVIK_FFMPEG");
+    });
+    controller->fileList().refreshVideoFileListWithURL(QUrl::fromLocalFile(clips.root()));
+    ASSERT_TRUE(test::WindowServices::waitForList(*controller));
+    PlaybackController &playback = *controller->playback();
+    DrovikAVView &big = *controller->bigMovieView();
+    QSignalSpy telemetry(&playback, &PlaybackController::telemetryChanged);
+
+    const QUrl b = QUrl::fromLocalFile(clips.path(QStringLiteral("b_F.mp4")));
+    playback.openClipAt(b, 1.5);
+    ASSERT_TRUE(ready(QStringLiteral("b_F.mp4")));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return big.hasDrawnPicture() && playback.isDisplayTimerRunning(); }, 15000));
+    EXPECT_TRUE(playback.isPreparing()) << "the conversion has not run";
+    EXPECT_EQ(big.fileName(), b.toLocalFile());
+    EXPECT_EQ(telemetry.size(), 0);
+    EXPECT_EQ(controller->fileList().selectedRow(), 1);
+    EXPECT_GE(big.currentTime(), 1.5 - 1e-6);
+    EXPECT_LT(big.currentTime(), 3.0);
+
+    openGate.dismiss();
+    ASSERT_TRUE(clips.put(QStringLiteral("gate/open"), ""));
+    ASSERT_TRUE(prepared());
+    qunsetenv("DROVIK_FFMPEG");
+    EXPECT_EQ(telemetry.size(), 1);
+    EXPECT_EQ(big.fileName(), b.toLocalFile()) << "the views go on with the files they play";
+
+    playback.pauseVideo();
+    playback.openClipAt(b, 0.5);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return std::abs(big.currentTime() - 0.5) < 1e-3; }));
+    EXPECT_TRUE(playback.isVideoPaused());
+
+    playback.openClipAt(QUrl::fromLocalFile(clips.path(QStringLiteral("a_F.mp4"))), 1.0);
+    ASSERT_TRUE(ready(QStringLiteral("a_F.mp4")));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return playback.isDisplayTimerRunning(); }, 15000));
+    EXPECT_FALSE(playback.isVideoPaused());
+    EXPECT_EQ(controller->fileList().selectedRow(), 0);
+    EXPECT_GE(big.currentTime(), 1.0 - 1e-6);
+    EXPECT_TRUE(prepared());
 }
 
 TEST_F(PlaybackTest, AClipFfmpegCannotReadShowsTheUnsupportedAlert)

@@ -72,7 +72,7 @@ protected:
         return QTest::qWaitFor([&] { return !controller->fileList().isScanning() && rows().size() == 4; }, 10000);
     }
 
-    // Plays the named row; true once both views (or the one) play.
+    // Plays the named row; true once both views (or the one) play and it is converted.
     bool play(const QString &name)
     {
         const int row = int(rows().indexOf(name));
@@ -80,7 +80,7 @@ protected:
             return false;
         controller->ui().fileListTableView->selectRow(row);
         playback().playVideoWithIdx(row);
-        return QTest::qWaitFor([&] { return playback().isDisplayTimerRunning(); }, 20000);
+        return QTest::qWaitFor([&] { return playback().isDisplayTimerRunning() && !playback().isPreparing(); }, 20000);
     }
 
     QList<QMessageBox *> alerts() const { return controller->window()->findChildren<QMessageBox *>(); }

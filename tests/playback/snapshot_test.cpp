@@ -129,7 +129,9 @@ TEST_F(SnapshotTest, StillAndPrintHoldTheShownFrameAndItsMoment)
     PlaybackController &playback = *controller->playback();
     const DrovikAVView &big = *controller->bigMovieView();
     playback.playVideoWithIdx(0);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return playback.isDisplayTimerRunning() && big.currentTime() > 1.5; }, 15000))
+    ASSERT_TRUE(QTest::qWaitFor([&] {
+        return playback.isDisplayTimerRunning() && !playback.isPreparing() && big.currentTime() > 1.5;
+    }, 15000))
         << "past the first fix";
 
     // The first dialog opens in Pictures, home when there is none; then where the last save went.

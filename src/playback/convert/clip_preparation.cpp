@@ -48,6 +48,25 @@ PreparedClip prepareClip(const QUrl &entry, const QString &workingDirectory)
     return clip;
 }
 
+std::optional<QList<QUrl>> playableOriginals(const QUrl &entry, const QString &workingDirectory)
+{
+    if (lowerCasedExtension(entry.fileName()) != QLatin1String("mp4") || workingDirectory.isEmpty())
+        return std::nullopt;
+    const QFileInfo front(entry.toLocalFile());
+    if (!front.isFile())
+        return std::nullopt;
+    const ConversionPaths paths = conversionPathsFor(front.filePath(), front.size(), workingDirectory);
+    QList<QUrl> files{entry};
+    const QString partnerText = conversionPartnerUrlText(videoFileUrlText(entry));
+    const QUrl partner = partnerText.isNull() ? QUrl() : QUrl(partnerText);
+    if (!partner.isEmpty() && QFileInfo(partner.toLocalFile()).isFile())
+        files.append(partner);
+    const bool converted = QFileInfo(paths.front).isFile() && (files.size() == 1 || QFileInfo(paths.rear).isFile());
+    if (converted)
+        return std::nullopt;
+    return files;
+}
+
 bool loadSubtitleTelemetry(const QString &mp4Path, DrovikClipData &clip)
 {
     clip.clear();

@@ -25,7 +25,18 @@ struct PreparedClip {
     std::unique_ptr<DrovikClipData> clipData = std::make_unique<DrovikClipData>();
     // The subtitle cues of an MP4 entry (its speed and position come from them), else null.
     std::unique_ptr<SubtitleData> subtitles;
+    // The files are the entry's own, handed while its conversion runs so that the picture shows
+    // at once: no telemetry yet, and a second PreparedClip of the entry, the converted one,
+    // follows.
+    bool conversionPending = false;
 };
+
+// The entry's own files, front first, when it still has to be converted before it is complete in
+// the cache below workingDirectory and the player can play them meanwhile: an MP4 clip and its
+// partner. Nothing for an entry converted already or played as it is, and for an AVI, whose
+// files are known only once ffmpeg has looked into it (one holds both cameras' pictures). Reads
+// only the files' attributes; fast enough for the GUI thread.
+std::optional<QList<QUrl>> playableOriginals(const QUrl &entry, const QString &workingDirectory);
 
 // Converts entry into the cache below workingDirectory and loads its telemetry: an MP4 entry's
 // from the subtitle file extracted beside its first playable file, a text-settings camera's AVI

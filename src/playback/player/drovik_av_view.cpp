@@ -45,8 +45,20 @@ void DrovikAVView::setStatus(int status)
                               Qt::QueuedConnection);
 }
 
-void DrovikAVView::setFileName(const QString &path)
+void DrovikAVView::setFileName(const QString &path, Opening opening)
 {
+    if (opening == Opening::KeepingPicture && !path.isEmpty() && canKeepPlayer() && m_surface->hasDrawnFrame()) {
+        m_error.clear();
+        m_loadPending = false;
+        m_hasVideoTrack = false;
+        m_fileName = path;
+        m_player->setPaused(true);
+        m_surface->holdDrawnFrame();
+        showNoVideo(false);
+        setStatus(StatusLoading);
+        m_player->loadFile(path);
+        return;
+    }
     unloadPlayer();
     m_fileName = path;
     setStatus(StatusNoClip);
@@ -256,6 +268,11 @@ void DrovikAVView::onRate(double rate)
 void DrovikAVView::onPlayedToEnd()
 {
     emit didPlayToEndTime(this);
+}
+
+bool DrovikAVView::hasDrawnPicture() const
+{
+    return m_surface && m_surface->hasDrawnFrame();
 }
 
 void DrovikAVView::stopLoadingAnimationAndHandleError(const std::optional<QString> &error)

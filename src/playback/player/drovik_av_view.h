@@ -39,15 +39,26 @@ public:
     explicit DrovikAVView(QWidget *parent = nullptr);
     ~DrovikAVView() override;
 
-    // Closes any open player, stores the name and opens it (an empty name only closes).
+    // What the view shows while a new file opens: nothing (black, the loading spinner), or the
+    // last picture of the file it replaces until the new one's first frame is drawn, as a clip
+    // that goes on from the one before it does.
+    enum class Opening { Cleared, KeepingPicture };
+
+    // Closes any open player, stores the name and opens it (an empty name only closes). Keeping
+    // the picture needs a player that has drawn one and can stay; else the view is cleared. The
+    // kept player pauses first, so a view that opened its file sooner than its partner does not
+    // run ahead of it.
     QString fileName() const { return m_fileName; }
-    void setFileName(const QString &path);
+    void setFileName(const QString &path, Opening opening = Opening::Cleared);
     QUrl fileURL() const;
 
     int status() const { return m_status; }
     // The player's words for why the file did not open; empty unless it failed to.
     QString errorString() const { return m_error; }
     bool hasMovie() const { return m_status != StatusNoClip && m_status != StatusFailed; }
+    // Whether a frame of the open file has been drawn (the file's own, not one kept from the
+    // file before it).
+    bool hasDrawnPicture() const;
 
     // Mirroring of the picture on screen; snapshots are never mirrored.
     bool upsideDown() const { return m_upsideDown; }

@@ -26,6 +26,8 @@ GlPlayerSurface::GlPlayerSurface(MpvController *player, QWidget *parent)
     : QOpenGLWidget(parent), m_player(player)
 {
     setAttribute(Qt::WA_TransparentForMouseEvents);
+    // A held picture (holdDrawnFrame) is the framebuffer left as the last paint made it.
+    setUpdateBehavior(QOpenGLWidget::PartialUpdate);
 }
 
 GlPlayerSurface::~GlPlayerSurface()
@@ -93,7 +95,7 @@ void GlPlayerSurface::onMpvUpdate()
     if (!m_context)
         return;
     const QWindow *host = window()->windowHandle();
-    if (isVisible() && host && host->isExposed()) {
+    if (isVisible() && host && host->isExposed() && !isHolding()) {
         update();
         return;
     }
@@ -132,6 +134,8 @@ void GlPlayerSurface::paintGL()
 {
     QOpenGLExtraFunctions *gl = context()->extraFunctions();
     const QSize size = this->size() * devicePixelRatioF();
+    if (isHolding() && !size.isEmpty())
+        return;
     if (!m_context || size.isEmpty()) {
         gl->glClearColor(0, 0, 0, 1);
         gl->glClear(GL_COLOR_BUFFER_BIT);
@@ -155,6 +159,7 @@ void GlPlayerSurface::paintGL()
     }
     if (m_player->videoSize().isValid() && !m_hasFrame) {
         m_hasFrame = true;
+        m_holding = false;
         if (onFrameDrawn)
             QMetaObject::invokeMethod(this, [this] { if (onFrameDrawn) onFrameDrawn(); }, Qt::QueuedConnection);
     }
@@ -167,9 +172,22 @@ void GlPlayerSurface::setMirrored(bool horizontally, bool vertically)
     update();
 }
 
+bool GlPlayerSurface::isHolding() const
+{
+    // Until the next file is loaded, what mpv hands over is not its picture.
+    return m_holding && !m_player->isFileLoaded();
+}
+
+void GlPlayerSurface::holdDrawnFrame()
+{
+    m_hasFrame = false;
+    m_holding = true;
+}
+
 void GlPlayerSurface::resetDrawnFrame()
 {
     m_hasFrame = false;
+    m_holding = false;
     update();
 }
 

@@ -30,6 +30,7 @@ public:
     void setMirrored(bool horizontally, bool vertically) override;
     bool hasDrawnFrame() const override { return m_hasFrame; }
     void resetDrawnFrame() override;
+    void holdDrawnFrame() override;
     void releaseRenderContext() override;
 
 protected:
@@ -40,6 +41,7 @@ private:
     void onMpvUpdate();
     void renderTo(unsigned fbo, QSize size, bool flipY);
     void skipFrame();
+    bool isHolding() const;
     static void onUpdate(void *self);
 
     MpvController *m_player;
@@ -48,6 +50,7 @@ private:
     std::atomic<bool> m_updateQueued{false};
     bool m_hadContext = false;
     bool m_hasFrame = false;
+    bool m_holding = false;
     bool m_mirrorH = false;
     bool m_mirrorV = false;
 };

@@ -28,9 +28,14 @@ public:
     // Mirrors the picture on screen only; frames taken from the player stay as decoded.
     virtual void setMirrored(bool horizontally, bool vertically) = 0;
 
-    // True once a video frame has been drawn since the last resetDrawnFrame().
+    // True once a video frame has been drawn since the last resetDrawnFrame() or
+    // holdDrawnFrame().
     virtual bool hasDrawnFrame() const = 0;
     virtual void resetDrawnFrame() = 0;
+    // Keeps the picture on screen while the player opens its next file, until that file's
+    // first frame is drawn: what mpv hands over before the new file is loaded (the old file's
+    // end, an empty output between the two) is taken and not shown.
+    virtual void holdDrawnFrame() = 0;
 
     // Frees the render context. Must happen before the player's mpv handle is destroyed.
     virtual void releaseRenderContext() = 0;

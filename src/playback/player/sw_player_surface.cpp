@@ -56,10 +56,15 @@ void SwPlayerSurface::renderFrame()
     const bool newFrame = mpv_render_context_update(m_context) & MPV_RENDER_UPDATE_FRAME;
     if (!newFrame && !m_redrawWanted)
         return;
-    m_redrawWanted = false;
     int block = 0;
-    const QSize size = softwareRenderSize(isVisible() ? this->size() * devicePixelRatioF() : QSize(),
-                                          m_player->videoSize());
+    // Until the next file is loaded, what mpv hands over is not its picture: the held one stays.
+    const bool held = m_holding && !m_player->isFileLoaded();
+    if (held && !newFrame)
+        return;
+    m_redrawWanted = false;
+    const QSize size = held ? QSize()
+                            : softwareRenderSize(isVisible() ? this->size() * devicePixelRatioF() : QSize(),
+                                                 m_player->videoSize());
     if (size.isEmpty()) {
         // mpv waits for every frame to be taken; a hidden view takes them without drawing.
         int skip = 1;
@@ -85,6 +90,7 @@ void SwPlayerSurface::renderFrame()
     update();
     if (m_player->videoSize().isValid() && !m_hasFrame) {
         m_hasFrame = true;
+        m_holding = false;
         if (onFrameDrawn)
             onFrameDrawn();
     }
@@ -115,9 +121,16 @@ void SwPlayerSurface::setMirrored(bool horizontally, bool vertically)
     update();
 }
 
+void SwPlayerSurface::holdDrawnFrame()
+{
+    m_hasFrame = false;
+    m_holding = true;
+}
+
 void SwPlayerSurface::resetDrawnFrame()
 {
     m_hasFrame = false;
+    m_holding = false;
     m_frame.fill(Qt::black);
     update();
 }

@@ -25,6 +25,7 @@ public:
     void setMirrored(bool horizontally, bool vertically) override;
     bool hasDrawnFrame() const override { return m_hasFrame; }
     void resetDrawnFrame() override;
+    void holdDrawnFrame() override;
     void releaseRenderContext() override;
 
 protected:
@@ -42,6 +43,7 @@ private:
     std::atomic<bool> m_renderQueued{false};
     QImage m_frame;
     bool m_hasFrame = false;
+    bool m_holding = false;
     bool m_redrawWanted = false;
     bool m_mirrorH = false;
     bool m_mirrorV = false;
