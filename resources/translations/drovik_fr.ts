@@ -1150,5 +1150,70 @@ Voulez-vous désactiver le mode stationnement ?</translation>
         <source>Double-click a trip to play it.</source>
         <translation>Double-cliquez sur un trajet pour le lire.</translation>
     </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: the command that shows the clip list grouped by trip, with a header per trip</extracomment>
+        <source>Show the List by Trip</source>
+        <translation>Afficher la liste par trajet</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: a trip header for clips whose names carry no date</extracomment>
+        <source>No time</source>
+        <translation>Sans heure</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: column heading of the trip's statistics</extracomment>
+        <source>Trip</source>
+        <translation>Trajet</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: column heading of the playing clip's statistics</extracomment>
+        <source>This Clip</source>
+        <translation>Ce clip</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: statistics row, the distance driven</extracomment>
+        <source>Distance</source>
+        <translation>Distance</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: statistics row, the time the car moved</extracomment>
+        <source>Moving Time</source>
+        <translation>Temps en mouvement</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: statistics row, the mean speed while moving</extracomment>
+        <source>Average Moving Speed</source>
+        <translation>Vitesse moyenne en mouvement</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: tooltip of the trip gap setting</extracomment>
+        <source>The longest pause between two clips of one trip</source>
+        <translation>La plus longue pause entre deux clips d'un même trajet</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: label of the trip gap setting</extracomment>
+        <source>Gap between trips:</source>
+        <translation>Écart entre trajets :</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: button that saves the chosen trip's track</extracomment>
+        <source>Export Trip…</source>
+        <translation>Exporter le trajet…</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: alert when a trip's track could not be written</extracomment>
+        <source>The trip's track could not be saved.</source>
+        <translation>Le tracé du trajet n'a pas pu être enregistré.</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: the trip's timeline and speed chart, on hover: which clip of the trip and which time in it lie under the pointer (%1 the clip's number, %2 the trip's clip count, %3 the time in the clip)</extracomment>
+        <source>Clip %1 of %2 · %3</source>
+        <translation>Clip %1 sur %2 · %3</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: the trip's speed chart when none of its clips recorded a GPS speed</extracomment>
+        <source>No speed recorded</source>
+        <translation>Aucune vitesse enregistrée</translation>
+    </message>
 </context>
 </TS>

@@ -1150,5 +1150,70 @@ Drovik Viewerを終了してから再度フォーマットしてください。
         <source>Double-click a trip to play it.</source>
         <translation>走行をダブルクリックすると再生します。</translation>
     </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: the command that shows the clip list grouped by trip, with a header per trip</extracomment>
+        <source>Show the List by Trip</source>
+        <translation>トリップごとにリストを表示</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: a trip header for clips whose names carry no date</extracomment>
+        <source>No time</source>
+        <translation>時刻なし</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: column heading of the trip's statistics</extracomment>
+        <source>Trip</source>
+        <translation>トリップ</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: column heading of the playing clip's statistics</extracomment>
+        <source>This Clip</source>
+        <translation>このクリップ</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: statistics row, the distance driven</extracomment>
+        <source>Distance</source>
+        <translation>距離</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: statistics row, the time the car moved</extracomment>
+        <source>Moving Time</source>
+        <translation>走行時間</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: statistics row, the mean speed while moving</extracomment>
+        <source>Average Moving Speed</source>
+        <translation>平均走行速度</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: tooltip of the trip gap setting</extracomment>
+        <source>The longest pause between two clips of one trip</source>
+        <translation>1つのトリップ内のクリップ間の最大の間隔</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: label of the trip gap setting</extracomment>
+        <source>Gap between trips:</source>
+        <translation>トリップの区切り:</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: button that saves the chosen trip's track</extracomment>
+        <source>Export Trip…</source>
+        <translation>トリップを書き出す…</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: alert when a trip's track could not be written</extracomment>
+        <source>The trip's track could not be saved.</source>
+        <translation>トリップの軌跡を保存できませんでした。</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: the trip's timeline and speed chart, on hover: which clip of the trip and which time in it lie under the pointer (%1 the clip's number, %2 the trip's clip count, %3 the time in the clip)</extracomment>
+        <source>Clip %1 of %2 · %3</source>
+        <translation>クリップ %1/%2 · %3</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: the trip's speed chart when none of its clips recorded a GPS speed</extracomment>
+        <source>No speed recorded</source>
+        <translation>速度の記録がありません</translation>
+    </message>
 </context>
 </TS>

@@ -1150,5 +1150,70 @@ Pretende desativar o modo de estacionamento?</translation>
         <source>Double-click a trip to play it.</source>
         <translation>Clique duas vezes numa viagem para reproduzi-la.</translation>
     </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: the command that shows the clip list grouped by trip, with a header per trip</extracomment>
+        <source>Show the List by Trip</source>
+        <translation>Mostrar a lista por viagem</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: a trip header for clips whose names carry no date</extracomment>
+        <source>No time</source>
+        <translation>Sem hora</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: column heading of the trip's statistics</extracomment>
+        <source>Trip</source>
+        <translation>Viagem</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: column heading of the playing clip's statistics</extracomment>
+        <source>This Clip</source>
+        <translation>Este clipe</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: statistics row, the distance driven</extracomment>
+        <source>Distance</source>
+        <translation>Distância</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: statistics row, the time the car moved</extracomment>
+        <source>Moving Time</source>
+        <translation>Tempo em movimento</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: statistics row, the mean speed while moving</extracomment>
+        <source>Average Moving Speed</source>
+        <translation>Velocidade média em movimento</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: tooltip of the trip gap setting</extracomment>
+        <source>The longest pause between two clips of one trip</source>
+        <translation>A pausa mais longa entre dois clipes de uma viagem</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: label of the trip gap setting</extracomment>
+        <source>Gap between trips:</source>
+        <translation>Intervalo entre viagens:</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: button that saves the chosen trip's track</extracomment>
+        <source>Export Trip…</source>
+        <translation>Exportar viagem…</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: alert when a trip's track could not be written</extracomment>
+        <source>The trip's track could not be saved.</source>
+        <translation>Não foi possível guardar o percurso da viagem.</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: the trip's timeline and speed chart, on hover: which clip of the trip and which time in it lie under the pointer (%1 the clip's number, %2 the trip's clip count, %3 the time in the clip)</extracomment>
+        <source>Clip %1 of %2 · %3</source>
+        <translation>Clipe %1 de %2 · %3</translation>
+    </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: the trip's speed chart when none of its clips recorded a GPS speed</extracomment>
+        <source>No speed recorded</source>
+        <translation>Nenhuma velocidade registrada</translation>
+    </message>
 </context>
 </TS>

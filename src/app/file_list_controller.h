@@ -63,6 +63,8 @@ public:
     QAction *tripsAction() const { return m_tripsAction; }
     bool tripsShown() const { return m_tripsShown; }
     void setTripsShown(bool shown);
+    // Writes the trips' headers again (the speed unit changed).
+    void showTripHeaders();
     void videoFileFilterTouched(QObject *button);
     void setVideoFileFilterWithButton(QObject *button);
     void applyVideoFileFilter();
@@ -116,7 +118,6 @@ private:
     void followChosenFolder();
     void showCardHeader();
     void showFilteredList();
-    void showTripHeaders();
     // The trips were grouped anew: the same clips in their new order, the same row chosen.
     void reorderByTrips();
     void feedTrips();

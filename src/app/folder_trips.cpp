@@ -184,6 +184,26 @@ void FolderTrips::clipRead(int index, const ClipTelemetry &telemetry)
         m_announce.start();
 }
 
+std::shared_ptr<const telemetry::DriveTrack> tripTrack(const FolderTrips &trips, int trip)
+{
+    const CardTrips &card = trips.card();
+    if (trip < 0 || std::size_t(trip) >= card.trips.size())
+        return nullptr;
+    const Trip &t = card.trips[std::size_t(trip)];
+    std::vector<telemetry::DriveClip> parts = card.played(t);
+    std::vector<double> durations;
+    std::size_t part = 0;
+    for (const TripMember &member : t.members) {
+        if (member.extra || part >= parts.size())
+            continue;
+        durations.push_back(card.clips[std::size_t(member.clip)].durationSeconds);
+        if (!trips.isRead(member.clip))
+            parts[part].clip = nullptr;
+        ++part;
+    }
+    return std::make_shared<const telemetry::DriveTrack>(telemetry::driveTrack(parts, durations));
+}
+
 QString tripClockText(const std::optional<int64_t> &ms)
 {
     return ms ? cameraTimeText(*ms).mid(11, 5) : QStringLiteral("–");

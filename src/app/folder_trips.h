@@ -2,6 +2,7 @@
 
 #include "library/card_trips.h"
 #include "library/telemetry_cache.h"
+#include "telemetry/drive_track.h"
 
 #include <QObject>
 #include <QTimer>
@@ -72,6 +73,10 @@ private:
     // Durations learnt since the last grouping: the grouping is redone once the load ends.
     bool m_durationsChanged = false;
 };
+
+// The trip laid out on its timeline with the telemetry read so far (clips not yet read keep their
+// assumed length and add no samples); null for no such trip.
+std::shared_ptr<const telemetry::DriveTrack> tripTrack(const FolderTrips &trips, int trip);
 
 // What the list's header row and the Trips window write of a trip.
 // "10:15" of a camera-clock time, "–" without one.

@@ -14,6 +14,7 @@
 #include "playback_binding.h"
 #include "preference_menus.h"
 #include "folder_trips.h"
+#include "trip_playback.h"
 #include "trips_window.h"
 #include "window_commands.h"
 #include "platform/utils.h"
@@ -251,6 +252,8 @@ void MainWindowController::buildPlayerViews()
     m_playback->setWorkingDirectory(Utils::GetWorkingDirectoryPath());
     m_playbackBinding = new PlaybackBinding(m_ui, *m_playback, *m_mapController, *m_bigMovieView,
                                             *m_smallMovieView, this);
+    m_tripPlayback = new TripPlayback(*m_trips, *m_playback, m_playbackBinding->eventNavigation(),
+                                      *m_ui.tripTimelineView, *m_mapController, this);
     connect(m_playback, &PlaybackController::unsupportedClip, this, &MainWindowController::showUnsupportedFileAlert);
     connect(m_fileList, &FileListController::playRequested, m_playback, &PlaybackController::playVideoWithIdx);
     connect(m_playback, &PlaybackController::clipChanged, m_fileList, &FileListController::setPlayingClip);
@@ -325,6 +328,9 @@ void MainWindowController::applyLanguageNow()
     m_fileList->initializeFileSortingButtons();
     if (m_mapController)
         m_mapController->refreshSpeedRoute();
+    m_fileList->showTripHeaders();
+    if (auto *trips = m_window->findChild<TripsWindow *>())
+        trips->refreshUnits();
 }
 
 void MainWindowController::refreshLanguageHandler()
@@ -337,6 +343,9 @@ void MainWindowController::refreshSpeedUnitHandler()
     m_ui.speedMeterView->setSpeed(m_ui.speedMeterView->speed());
     if (m_mapController)
         m_mapController->refreshSpeedRoute();
+    m_fileList->showTripHeaders();
+    if (auto *trips = m_window->findChild<TripsWindow *>())
+        trips->refreshUnits();
 }
 
 void MainWindowController::windowDidResize()
@@ -405,8 +414,9 @@ void MainWindowController::showTrips()
     if (auto *open = m_window->findChild<TripsWindow *>()) {
         open->close(); // the list may have changed: a fresh look
     }
-    auto *window = new TripsWindow(m_fileList->chosenFolder(), m_fileList->allVideoFileList(),
-                                   [this](const QUrl &clip) { m_fileList->playClip(clip); }, m_window);
+    auto *window = new TripsWindow(
+        *m_trips, *m_tripPlayback, [this](const QUrl &clip) { m_fileList->playClip(clip); },
+        [this](const QUrl &clip, double seconds) { m_playback->openClipAt(clip, seconds); }, m_window);
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->show();
 }

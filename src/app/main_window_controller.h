@@ -25,6 +25,7 @@ class KvlSettingManager;
 class R640SettingManager;
 class FullScreenController;
 class FolderTrips;
+class TripPlayback;
 class MapController;
 class MapWebView;
 struct Volume;
@@ -101,6 +102,7 @@ public:
     // playing clip (exists with the playback side).
     PlaybackBinding *playbackBinding() const { return m_playbackBinding; }
     FolderTrips *trips() const { return m_trips; }
+    TripPlayback *tripPlayback() const { return m_tripPlayback; }
     // Exists once the main window has been shown, like the playback side.
     FullScreenController *fullScreen() const { return m_fullScreen; }
 
@@ -171,6 +173,7 @@ private:
     MapWebView *m_mapWebView = nullptr;
     MapController *m_mapController = nullptr;
     FolderTrips *m_trips = nullptr;
+    TripPlayback *m_tripPlayback = nullptr;
     SnapshotController *m_snapshot = nullptr;
     ExportController *m_export = nullptr;
     bool movieFitsScrollView = true;

@@ -26,7 +26,7 @@ public:
                     DrovikAVView &bigMovieView, DrovikAVView &smallMovieView, QObject *parent = nullptr);
 
     // The G-force events of the playing clip, their marks and the jumps between them.
-    const EventNavigation &eventNavigation() const { return *m_events; }
+    EventNavigation &eventNavigation() const { return *m_events; }
 
     // Mute (the button), and a tenth up or down on the volume bar applied to the view heard (the
     // Up and Down keys, also without a clip).

@@ -3,6 +3,9 @@
 // Page Down / Page Up jump between the events, and a clip without events disables the jumps.
 #include "playing_window.h"
 #include "app/main_window.h"
+#include "app/trip_playback.h"
+#include "display/map_controller.h"
+#include "display/trip_timeline_view.h"
 #include "app/playback_binding.h"
 #include "app/main_window_ui.h"
 #include "display/gravity_graph_view.h"
@@ -164,6 +167,52 @@ TEST_F(EventNavigationTest, GraphClicksAndEventKeysSeekBothViews)
     EXPECT_EQ(ui.latTextField->text(), QStringLiteral("0.0000"));
     EXPECT_EQ(ui.speedMeterView->speed(), 0);
     EXPECT_TRUE(ui.mapCoverView->isVisible());
+}
+
+// Three clips of one drive, ten seconds each, the last braking at 7.2 s: the timeline strip
+// under the seek bar shows the whole drive; a click on it, or on the drive's route, opens the
+// clip under it at that moment; Page Down from a clip without events goes on to the next event
+// of the drive.
+TEST_F(EventNavigationTest, TheDriveOnTheTimelineAndTheRoute)
+{
+    const QByteArray still = driveCues([](int) { return std::pair{0, 0}; });
+    const QByteArray braking = driveCues([](int i) { return std::pair{0, i >= 71 && i <= 73 ? (i == 72 ? -110 : -70) : 0}; });
+    const char *names[] = {"20240517_101500_F.mp4", "20240517_101510_F.mp4", "20240517_101520_F.mp4"};
+    for (const char *name : names)
+        ASSERT_TRUE(makeDrive(clips.path(QStringLiteral("cont_rec/") + QLatin1String(name)), name == names[2] ? braking : still));
+    controller->fileList().refreshVideoFileListWithURL(QUrl::fromLocalFile(clips.root()));
+    ASSERT_TRUE(test::WindowServices::waitForList(*controller));
+    PlaybackController &playback = *controller->playback();
+    TripPlayback &trip = *controller->tripPlayback();
+    playback.playVideoWithIdx(0);
+    ASSERT_TRUE(QTest::qWaitFor([&] {
+        return trip.track() && trip.track()->clips.size() == 3 && trip.track()->events.size() == 1
+               && trip.track()->clips[2].read;
+    }, 20000));
+    EXPECT_EQ(trip.currentClip(), 0);
+    EXPECT_DOUBLE_EQ(trip.track()->durationSeconds, 30.0);
+    const auto opened = [&](const char *name, double seconds) {
+        return QTest::qWaitFor([&] {
+            return playback.currentVideoUrl().fileName() == QLatin1String(name)
+                   && controller->bigMovieView()->status() == DrovikAVView::StatusReadyToPlay
+                   && std::abs(controller->bigMovieView()->currentTime() - seconds) < 0.3;
+        }, 20000);
+    };
+
+    // The strip's drive runs over its plot: 25 s of 30 lies in the third clip, 5 s in.
+    TripTimelineView *timeline = controller->ui().tripTimelineView;
+    const QRectF plot = timeline->plotRect();
+    QTest::mouseClick(timeline, Qt::LeftButton, {}, QPoint(int(plot.left() + plot.width() * 25.0 / 30.0), timeline->height() / 2));
+    EXPECT_TRUE(opened(names[2], 5.0)) << playback.currentVideoUrl().fileName().toStdString() << " at "
+                                       << controller->bigMovieView()->currentTime();
+    EXPECT_EQ(trip.currentClip(), 2);
+
+    emit controller->mapController()->tripPointClicked(1, 3.0);
+    EXPECT_TRUE(opened(names[1], 3.0));
+    EXPECT_EQ(trip.currentClip(), 1);
+
+    QTest::keyClick(controller->window(), Qt::Key_PageDown);
+    EXPECT_TRUE(opened(names[2], 5.2)) << "on to the braking of the next clip";
 }
 
 } // namespace
