@@ -1,5 +1,6 @@
 #include "clip_preparer.h"
 
+#include "library/video_file_rules.h"
 #include "playback/convert/clip_preparation.h"
 
 #include <QFutureWatcher>
@@ -39,15 +40,27 @@ void ClipPreparer::prepare(const QUrl &entry)
     m_prefetched.reset();
     ++*m_prefetchGeneration;
     m_prefetching.clear();
+    const auto handOriginals = [this, generation, entry](std::optional<QList<QUrl>> originals) {
+        if (generation != m_generation || !originals)
+            return;
+        PreparedClip clip;
+        clip.entry = entry;
+        clip.files = std::move(originals);
+        clip.conversionPending = true;
+        m_done(clip);
+    };
     if (std::optional<QList<QUrl>> originals = playableOriginals(entry, m_workingDirectory)) {
-        auto clip = std::make_shared<PreparedClip>();
-        clip->entry = entry;
-        clip->files = std::move(originals);
-        clip->conversionPending = true;
-        QMetaObject::invokeMethod(this, [this, generation, clip] {
-            if (generation == m_generation)
-                m_done(*clip);
-        }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(this, [handOriginals, originals] { handOriginals(originals); }, Qt::QueuedConnection);
+    } else if (lowerCasedExtension(entry.fileName()) == QLatin1String("avi")) {
+        // Looked into on the worker, just ahead of its conversion there.
+        auto *probe = new QFutureWatcher<std::optional<QList<QUrl>>>(this);
+        connect(probe, &QFutureWatcherBase::finished, this, [probe, handOriginals] {
+            probe->deleteLater();
+            handOriginals(probe->result());
+        });
+        probe->setFuture(QtConcurrent::run(m_pool, [entry, folder = m_workingDirectory] {
+            return playableAviOriginal(entry, folder);
+        }));
     }
     auto *watcher = new QFutureWatcher<std::shared_ptr<PreparedClip>>(this);
     connect(watcher, &QFutureWatcherBase::finished, this, [this, watcher, generation] {

@@ -29,8 +29,9 @@ public:
     // Where converted clips are cached.
     void setWorkingDirectory(const QString &path) { m_workingDirectory = path; }
     // The prepared clip is handed on: at once (queued) when it is the one prefetched. An entry
-    // whose own files can play while it is converted (playableOriginals) is handed twice: at
-    // once with those files, then converted.
+    // whose own files can play while it is converted (playableOriginals, playableAviOriginal)
+    // is handed twice: at once with those files (an AVI once ffmpeg has looked into it), then
+    // converted.
     void prepare(const QUrl &entry);
     void cancel() { ++m_generation; }
     // Prepares entry ahead (the clip that plays next), so that its conversion and telemetry are

@@ -67,6 +67,17 @@ std::optional<QList<QUrl>> playableOriginals(const QUrl &entry, const QString &w
     return files;
 }
 
+std::optional<QList<QUrl>> playableAviOriginal(const QUrl &entry, const QString &workingDirectory)
+{
+    if (lowerCasedExtension(entry.fileName()) != QLatin1String("avi") || workingDirectory.isEmpty())
+        return std::nullopt;
+    const QFileInfo clip(entry.toLocalFile());
+    if (!clip.isFile() || QFileInfo(conversionPathsFor(clip.filePath(), clip.size(), workingDirectory).front).isFile()
+        || FfmpegUtils::GetVideoStreamCountFromVideoPath(clip.filePath()) != 1)
+        return std::nullopt;
+    return QList<QUrl>{entry};
+}
+
 bool loadSubtitleTelemetry(const QString &mp4Path, DrovikClipData &clip)
 {
     clip.clear();

@@ -33,10 +33,14 @@ struct PreparedClip {
 
 // The entry's own files, front first, when it still has to be converted before it is complete in
 // the cache below workingDirectory and the player can play them meanwhile: an MP4 clip and its
-// partner. Nothing for an entry converted already or played as it is, and for an AVI, whose
-// files are known only once ffmpeg has looked into it (one holds both cameras' pictures). Reads
-// only the files' attributes; fast enough for the GUI thread.
+// partner. Nothing for an entry converted already or played as it is, and for an AVI (below).
+// Reads only the files' attributes; fast enough for the GUI thread.
 std::optional<QList<QUrl>> playableOriginals(const QUrl &entry, const QString &workingDirectory);
+
+// The same for an AVI clip, which only ffmpeg can tell holds one camera's pictures (played as it
+// is) or both, whose rear a view cannot pick out of the file (nothing: it waits for its
+// conversion). Runs ffmpeg: never on the GUI thread.
+std::optional<QList<QUrl>> playableAviOriginal(const QUrl &entry, const QString &workingDirectory);
 
 // Converts entry into the cache below workingDirectory and loads its telemetry: an MP4 entry's
 // from the subtitle file extracted beside its first playable file, a text-settings camera's AVI
