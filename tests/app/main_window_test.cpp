@@ -1,5 +1,6 @@
 // Start-up, layout on resize and keyboard routing of the main window (offscreen).
 #include "window_services.h"
+#include "app/file_list_model.h"
 #include "app/main_window.h"
 #include "app/playback_binding.h"
 #include "app/trips_window.h"
@@ -324,6 +325,27 @@ TEST(TripsWindowTest, ListsTheDrivesAndPlaysOne)
     EXPECT_TRUE(table->topLevelItem(2)->text(0).contains(localized("Parked")));
     QTRY_VERIFY_WITH_TIMEOUT(trips->isComplete(), 20000);
     EXPECT_EQ(table->topLevelItem(0)->text(3), QStringLiteral("0.0")) << "no fixes in these clips";
+
+    // The chosen trip's track, saved where the user says.
+    const test::TempFolder saved;
+    trips->setSavePath([&](QWidget *, const QString &name) {
+        EXPECT_TRUE(name.startsWith(QLatin1String("Trip 2024-05-17T10-15-00"))) << name.toStdString();
+        return saved.path(QStringLiteral("trip.gpx"));
+    });
+    table->setCurrentItem(table->topLevelItem(0));
+    trips->exportChosenTrip();
+    const QByteArray gpx = test::readFile(saved.path(QStringLiteral("trip.gpx")));
+    EXPECT_EQ(gpx.count("<trkseg"), 2) << gpx.toStdString();
+
+    // The list by trips: the parked trip last, each trip's header above its first clip.
+    c.fileList().tripsAction()->trigger();
+    const QAbstractItemModel *model = c.ui().fileListTableView->model();
+    QStringList headers;
+    for (int row = 0; row < model->rowCount(); ++row)
+        headers << model->index(row, 0).data(FileListModel::TripHeaderRole).toString().left(24);
+    EXPECT_EQ(headers, (QStringList{QStringLiteral("2024-05-17 · 10:15 – 10:"), {}, QStringLiteral("2024-05-17 · 12:00 – 12:"),
+                                    QStringLiteral("2024-05-17 · 13:00 – 13:")}));
+    EXPECT_EQ(c.fileList().shownClips().at(3).fileName(), QStringLiteral("20240517_130000_F.mp4"));
 
     QSignalSpy plays(&c.fileList(), &FileListController::playRequested);
     emit table->itemActivated(table->topLevelItem(1), 0);
