@@ -6,6 +6,12 @@
 //   convert=first runs=3 total_ms_median=… steps_ms_median=…,…   the conversion alone, per ffmpeg run
 //   play=two_1080p seconds=10 gui_max_stall_ms=… …
 //   close=playing_pair stop_video_ms=… close_big_ms=… close_small_ms=…   what a new open starts with
+//   trip=cold clips=120 ready_ms=… gui_max_stall_ms=…   a 120-clip drive as the window shows it (list by
+//   trip=warm …                                           trip, Trips window, timeline, chart, route)
+//                                                         until every clip's telemetry is read, with the
+//                                                         per-clip cache empty, then full
+// With --trip only the trip lines are measured (the clips: 4 MiB of video-like bytes with telemetry
+// lines each, one a minute, read once before so the page cache is warm).
 // ready: both views report ready to play and the display timer runs; frame: both views have drawn
 // a picture; prepare: the busy overlay is gone (conversion and telemetry done). A "first" open
 // empties the conversion cache before it; each is followed by a cached open of the same entry.
@@ -15,6 +21,10 @@
 //   xvfb-run -a -s "-screen 0 1600x1000x24" drovik_window_bench [--runs N] [--seconds N] [--clips DIR]
 
 #include "app/file_list_controller.h"
+#include "app/folder_trips.h"
+#include "app/trip_playback.h"
+#include "app/trips_window.h"
+#include "generated_clips.h"
 #include "event_loop_wait.h"
 #include "app/main_window.h"
 #include "app/main_window_controller.h"
@@ -28,6 +38,7 @@
 #include "window_services.h"
 
 #include <QApplication>
+#include <QDateTime>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QEventLoop>
@@ -37,6 +48,7 @@
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimeZone>
 #include <QTimer>
 
 #include <sys/resource.h>
@@ -327,6 +339,60 @@ int listClips(MainWindowController &window, const QString &clipDir)
     return row;
 }
 
+// A drive of `clips` one-minute clips: how long until every clip's telemetry is read and shown
+// (the list by trip, the Trips window with its chart, the playing clip's timeline and route), and
+// the GUI thread's longest stall meanwhile. Run twice: the per-clip cache empty, then full.
+int measureTrip(const QString &clipDir, int clips)
+{
+    const QString folder = clipDir + QStringLiteral("/trip");
+    QDir(folder).removeRecursively();
+    QDir().mkpath(folder + QStringLiteral("/cont_rec"));
+    QList<QUrl> made;
+    for (int i = 0; i < clips; ++i) {
+        const QDateTime start = QDateTime(QDate(2024, 5, 17), QTime(10, 0), QTimeZone::utc()).addSecs(60 * i);
+        const QString path = folder + QStringLiteral("/cont_rec/") + start.toString(QStringLiteral("yyyyMMdd_HHmmss")) + QStringLiteral("_F.mov");
+        if (!drovik::bench::writeClip(QFile::encodeName(path).toStdString(), 4, true))
+            return 1;
+        readWhole(path);
+        made << QUrl::fromLocalFile(path);
+    }
+    const QString cache = QDir::tempPath() + QStringLiteral("/drovik-window-bench-cache");
+    QDir(cache).removeRecursively();
+    qputenv("XDG_CACHE_HOME", cache.toUtf8());
+    int result = 0;
+    for (const char *kind : {"cold", "warm"}) {
+        drovik::test::WindowServices services;
+        std::unique_ptr<MainWindowController> window = services.shownWindow();
+        QTest::qWaitForWindowExposed(window->window());
+        drovik::FileListController &list = window->fileList();
+        list.refreshVideoFileListWithURL(QUrl::fromLocalFile(folder));
+        waitUntil([&] { return !list.isScanning() && list.allVideoFileList().size() == clips; }, 10000);
+        idle(300);
+        StallMeter stall;
+        stall.start();
+        QElapsedTimer elapsed;
+        elapsed.start();
+        list.setTripsShown(true);
+        // The first clip as the one playing (the clips are no video): the trip follows it.
+        emit window->playback()->clipChanged(made.first());
+        window->tripsAction()->trigger();
+        const drovik::TripPlayback &trip = *window->tripPlayback();
+        const bool ready = waitUntil([&] {
+            return window->trips()->isComplete() && trip.track() && int(trip.track()->clips.size()) == clips
+                   && trip.track()->clips.back().read;
+        }, 120000);
+        const double readyMs = elapsed.nsecsElapsed() / 1e6;
+        idle(500); // what the last announcement sets off
+        std::printf("trip=%s clips=%d ready_ms=%.0f gui_max_stall_ms=%.0f samples=%zu\n", kind, clips, ready ? readyMs : -1.0,
+                    stall.stop(), trip.track() ? trip.track()->samples.size() : 0);
+        std::fflush(stdout);
+        result |= ready ? 0 : 1;
+    }
+    QDir(cache).removeRecursively();
+    QDir(folder).removeRecursively();
+    return result;
+}
+
 int runBench(const QString &clipDir, int runs, double seconds)
 {
     drovik::test::WindowServices services;
@@ -396,6 +462,11 @@ int main(int argc, char **argv)
     const QString clipDir = option(QStringLiteral("--clips"), QDir::tempPath() + QStringLiteral("/drovik-window-bench"));
 
     QDir().mkpath(clipDir);
+    if (args.contains(QStringLiteral("--trip"))) {
+        const int result = measureTrip(clipDir, option(QStringLiteral("--trip-clips"), QStringLiteral("120")).toInt());
+        QDir(drovik::test::isolatedHome()).removeRecursively();
+        return result;
+    }
     if (!makeClip(clipDir + QLatin1Char('/') + kFrontName,
                   QStringLiteral("testsrc2=size=1920x1080:rate=30"), 0.0)
         || !makeClip(clipDir + QLatin1Char('/') + kRearName,

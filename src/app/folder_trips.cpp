@@ -35,10 +35,12 @@ FolderTrips::FolderTrips(std::shared_ptr<TelemetryCache> cache, QObject *parent)
     connect(m_loader.get(), &TelemetryLoader::clipLoaded, this, &FolderTrips::clipRead);
     connect(m_loader.get(), &TelemetryLoader::finished, this, [this] {
         m_loading.clear();
+        m_announce.stop();
+        // A new grouping shows everything anew: no announcement after it.
         if (m_durationsChanged)
             regroup();
-        m_announce.stop();
-        emit telemetryRead();
+        else
+            emit telemetryRead();
     });
 }
 
@@ -85,6 +87,11 @@ void FolderTrips::regroup()
 {
     m_durationsChanged = false;
     m_card = cardTrips(m_card.folder, std::move(m_card.recordings), std::move(m_card.telemetry), m_gapSeconds);
+    m_tripOfRecording.assign(std::size_t(m_card.recordings.size()), -1);
+    for (std::size_t t = 0; t < m_card.trips.size(); ++t)
+        for (const TripMember &member : m_card.trips[t].members)
+            m_tripOfRecording[std::size_t(member.clip)] = int(t);
+    m_statistics.assign(m_card.trips.size(), std::nullopt);
     emit regrouped();
 }
 
@@ -101,11 +108,18 @@ int FolderTrips::recordingOf(const QUrl &entry) const
 int FolderTrips::tripOf(const QUrl &entry) const
 {
     const int recording = recordingOf(entry);
-    for (std::size_t t = 0; recording >= 0 && t < m_card.trips.size(); ++t)
-        for (const TripMember &member : m_card.trips[t].members)
-            if (member.clip == recording)
-                return int(t);
-    return -1;
+    return recording >= 0 ? m_tripOfRecording[std::size_t(recording)] : -1;
+}
+
+const telemetry::DriveStatistics &FolderTrips::statistics(int trip) const
+{
+    static const telemetry::DriveStatistics none;
+    if (trip < 0 || std::size_t(trip) >= m_card.trips.size())
+        return none;
+    std::optional<telemetry::DriveStatistics> &figures = m_statistics[std::size_t(trip)];
+    if (!figures)
+        figures = telemetry::driveStatistics(m_card.played(m_card.trips[std::size_t(trip)]));
+    return *figures;
 }
 
 bool FolderTrips::isRead(int recording) const
@@ -175,6 +189,8 @@ void FolderTrips::clipRead(int index, const ClipTelemetry &telemetry)
         return;
     m_read[recording] = true;
     ++m_readCount;
+    if (const int trip = m_tripOfRecording[recording]; trip >= 0)
+        m_statistics[std::size_t(trip)].reset();
     if (telemetry) {
         m_card.telemetry[recording] = *telemetry;
         const double seconds = double(telemetry->clipDataCount()) / telemetry::kSamplesPerSecond;
@@ -224,7 +240,7 @@ QString tripHeaderText(const FolderTrips &trips, int trip)
         return {};
     const Trip &t = card.trips[std::size_t(trip)];
     const QString dot = QStringLiteral(" · ");
-    const telemetry::DriveStatistics stats = telemetry::driveStatistics(card.played(t));
+    const telemetry::DriveStatistics &stats = trips.statistics(trip);
     QString text = (t.startMs ? cameraTimeText(*t.startMs).left(10) : localized("No time")) + dot
                    + tripClockText(t.startMs) + QStringLiteral(" – ") + tripClockText(t.endMs) + dot
                    + tripDurationText(CardTrips::duration(t, stats));

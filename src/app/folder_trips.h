@@ -8,6 +8,7 @@
 #include <QTimer>
 
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace drovik {
@@ -43,6 +44,9 @@ public:
     // Whether every clip of the trip has been read.
     bool isTripRead(int trip) const;
 
+    // The trip's figures from the telemetry read so far, worked out once for each new reading.
+    const telemetry::DriveStatistics &statistics(int trip) const;
+
     // Reads the trip's clips ahead of anything else not yet read.
     void read(int trip);
     // Reads every clip of the folder (after the trip asked for, if any).
@@ -61,6 +65,9 @@ private:
 
     CardTrips m_card;
     std::vector<bool> m_read;
+    // By recording: the trip it belongs to. By trip: its figures, when worked out.
+    std::vector<int> m_tripOfRecording;
+    mutable std::vector<std::optional<telemetry::DriveStatistics>> m_statistics;
     int m_readCount = 0;
     double m_gapSeconds = kDefaultTripGapSeconds;
     int m_wantedTrip = -1;

@@ -33,8 +33,11 @@ TripPlayback::TripPlayback(FolderTrips &trips, PlaybackController &playback, Eve
     connect(&trips, &FolderTrips::regrouped, this, [this] { follow(m_entry); });
     connect(&trips, &FolderTrips::telemetryRead, this, [this] {
         if (m_trip >= 0)
-            rebuild(false);
+            scheduleRebuild(false);
     });
+    m_rebuild.setSingleShot(true);
+    m_rebuild.setInterval(0);
+    connect(&m_rebuild, &QTimer::timeout, this, [this] { rebuild(std::exchange(m_rebuildNewTrip, false)); });
     connect(&timeline, &TripTimelineView::momentClicked, this, &TripPlayback::openMoment);
     connect(&map, &MapController::tripPointClicked, this, &TripPlayback::openMoment);
     m_playback.setNextClip([this](const QUrl &current) { return nextClip(current); });
@@ -83,6 +86,7 @@ void TripPlayback::follow(const QUrl &entry)
     m_currentClip = current;
     m_clipPosition = 0;
     if (trip < 0) {
+        m_rebuild.stop();
         m_offset = 0;
         m_track.reset();
         m_timeline.clear();
@@ -93,7 +97,13 @@ void TripPlayback::follow(const QUrl &entry)
     }
     m_trips.read(trip);
     m_offset = offset;
-    rebuild(newTrip);
+    scheduleRebuild(newTrip);
+}
+
+void TripPlayback::scheduleRebuild(bool newTrip)
+{
+    m_rebuildNewTrip = m_rebuildNewTrip || newTrip;
+    m_rebuild.start();
 }
 
 void TripPlayback::rebuild(bool newTrip)
@@ -107,7 +117,12 @@ void TripPlayback::rebuild(bool newTrip)
     m_track = track;
     m_timeline.setTrack(m_track, m_currentClip);
     m_timeline.setPosition(position());
-    m_map.showTripRoute(m_track, newTrip);
+    // The route's script is the larger part of the work: it goes in an event of its own.
+    m_routeFit = m_routeFit || newTrip;
+    QTimer::singleShot(0, this, [this, track = m_track] {
+        if (track == m_track)
+            m_map.showTripRoute(track, std::exchange(m_routeFit, false));
+    });
     const bool otherClipsHaveEvents = std::any_of(track->events.begin(), track->events.end(),
                                                   [this](const auto &e) { return e.clip != m_currentClip; });
     m_events.setEventsBeyond(otherClipsHaveEvents);

@@ -3,6 +3,7 @@
 #include "telemetry/drive_track.h"
 
 #include <QObject>
+#include <QTimer>
 #include <QUrl>
 
 #include <memory>
@@ -50,6 +51,9 @@ signals:
 
 private:
     void follow(const QUrl &entry);
+    // Lays the trip out again in an event of its own (several readings in a row make one), so
+    // that no single turn of the event loop carries the whole of a long trip's work.
+    void scheduleRebuild(bool newTrip);
     void rebuild(bool newTrip);
     bool goBeyond(bool forward);
     QUrl playedClip(int clip) const;
@@ -67,6 +71,9 @@ private:
     double m_offset = 0;
     double m_clipPosition = 0;
     std::shared_ptr<const telemetry::DriveTrack> m_track;
+    QTimer m_rebuild;
+    bool m_rebuildNewTrip = false;
+    bool m_routeFit = false;
 };
 
 } // namespace drovik

@@ -163,11 +163,14 @@ TripsWindow::TripsWindow(FolderTrips &trips, TripPlayback &playing, Play play, O
         showTrips();
         followPlayingTrip();
     });
-    connect(&trips, &FolderTrips::telemetryRead, this, [this] {
+    m_refresh.setSingleShot(true);
+    m_refresh.setInterval(0);
+    connect(&m_refresh, &QTimer::timeout, this, [this] {
         showTrips();
         if (isComplete() && !std::exchange(m_wasComplete, true))
             emit completed();
     });
+    connect(&trips, &FolderTrips::telemetryRead, &m_refresh, qOverload<>(&QTimer::start));
     connect(&playing, &TripPlayback::trackChanged, this, &TripsWindow::followPlayingTrip);
     connect(&playing, &TripPlayback::positionChanged, this, [this](double seconds) {
         if (chosenTrip() >= 0 && chosenTrip() == m_playing.trip())
@@ -212,7 +215,7 @@ void TripsWindow::showTrips()
         delete m_table->takeTopLevelItem(m_table->topLevelItemCount() - 1);
     for (std::size_t t = 0; t < card.trips.size(); ++t) {
         const Trip &trip = card.trips[t];
-        const telemetry::DriveStatistics stats = telemetry::driveStatistics(card.played(trip));
+        const telemetry::DriveStatistics &stats = m_trips.statistics(int(t));
         const bool read = m_trips.isTripRead(int(t));
         int played = 0;
         for (const TripMember &member : trip.members)
@@ -269,7 +272,7 @@ void TripsWindow::showChosenTrip()
     }
     const CardTrips &card = m_trips.card();
     const Trip &t = card.trips[std::size_t(trip)];
-    const telemetry::DriveStatistics stats = telemetry::driveStatistics(card.played(t));
+    const telemetry::DriveStatistics &stats = m_trips.statistics(trip);
     std::optional<telemetry::DriveStatistics> clip;
     const bool playing = trip == m_playing.trip();
     if (playing && m_playing.currentClip() >= 0) {

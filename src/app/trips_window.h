@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QTimer>
 #include <QUrl>
 
 #include <functional>
@@ -70,6 +71,8 @@ private:
     SpeedChartView *m_chart = nullptr;
     QPushButton *m_export = nullptr;
     bool m_wasComplete = false;
+    // Readings come in bursts: the rows are written again once, in an event of their own.
+    QTimer m_refresh;
 };
 
 } // namespace drovik

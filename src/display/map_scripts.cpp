@@ -5,9 +5,23 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
+#include <charconv>
+
 namespace drovik::MapScripts {
 
-// QString::asprintf formats with the C locale, so the decimal separator is always a point.
+// QString::asprintf and std::to_chars format with the C locale, so the decimal separator is always
+// a point. A route of a long drive has thousands of points: those numbers go through to_chars.
+
+namespace {
+
+void appendFixed(QString &text, double value, int decimals)
+{
+    char digits[48];
+    const auto written = std::to_chars(digits, digits + sizeof digits, value, std::chars_format::fixed, decimals);
+    text += QLatin1StringView(digits, written.ec == std::errc() ? written.ptr - digits : 0);
+}
+
+} // namespace
 
 QString mapMoveToAuto(float lat, float lng)
 {
@@ -18,7 +32,11 @@ QString mapMoveToAuto(float lat, float lng)
 
 QString routePoint(float lat, float lng)
 {
-    return QString::asprintf("%f,%f", double(lng), double(lat));
+    QString text;
+    appendFixed(text, double(lng), 6);
+    text += QLatin1Char(',');
+    appendFixed(text, double(lat), 6);
+    return text;
 }
 
 namespace {
@@ -27,7 +45,7 @@ namespace {
 QString speedPoint(const RoutePoint &point, const SpeedRouteTexts &texts)
 {
     const int speed = speedReading(point.speedKmh, texts.milesPerHour ? 1 : 0).shown;
-    return routePoint(point.lat, point.lng) + QString::asprintf(",%d", speed);
+    return routePoint(point.lat, point.lng) + QLatin1Char(',') + QString::number(speed);
 }
 
 // The texts as the page reads them.
@@ -62,7 +80,8 @@ QString addTripRoute(const QList<TripRoutePoint> &points, const SpeedRouteTexts 
         const TripRoutePoint &point = points[k];
         if (k != 0)
             text += point.joinsPrevious ? QLatin1Char('|') : QLatin1Char(';');
-        text += speedPoint(point.at, texts) + QString::asprintf(",%.1f", point.tripSeconds);
+        text += speedPoint(point.at, texts) + QLatin1Char(',');
+        appendFixed(text, point.tripSeconds, 1);
     }
     return text + QStringLiteral("', ") + wordsObject(texts) + (fit ? QStringLiteral(", true)") : QStringLiteral(", false)"));
 }

@@ -10,6 +10,10 @@ DriveTrack driveTrack(std::span<const DriveClip> clips, std::span<const double> 
 {
     DriveTrack track;
     track.clips.reserve(clips.size());
+    std::size_t samples = 0;
+    for (const DriveClip &part : clips)
+        samples += part.clip ? std::min<std::size_t>(part.clip->clipDataCount(), DrovikClipData::kCapacity) : 0;
+    track.samples.reserve(samples);
     for (std::size_t c = 0; c < clips.size(); ++c) {
         const DriveClip &part = clips[c];
         DriveTrack::Clip clip{part.offsetSeconds, c < durationsSeconds.size() ? durationsSeconds[c] : 0.0, false};
@@ -41,8 +45,10 @@ DriveTrack driveTrack(std::span<const DriveClip> clips, std::span<const double> 
     }
     // Clips stamped back in time by the camera's clock may overlap; the timeline still reads in order.
     const auto bySeconds = [](const auto &a, const auto &b) { return a.seconds < b.seconds; };
-    std::stable_sort(track.samples.begin(), track.samples.end(), bySeconds);
-    std::stable_sort(track.events.begin(), track.events.end(), bySeconds);
+    if (!std::is_sorted(track.samples.begin(), track.samples.end(), bySeconds))
+        std::stable_sort(track.samples.begin(), track.samples.end(), bySeconds);
+    if (!std::is_sorted(track.events.begin(), track.events.end(), bySeconds))
+        std::stable_sort(track.events.begin(), track.events.end(), bySeconds);
     return track;
 }
 

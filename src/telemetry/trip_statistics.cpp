@@ -57,7 +57,9 @@ DriveStatistics driveStatistics(std::span<const DriveClip> clips)
             if (!isUsableFix(lat, lng))
                 continue;
             const Fix fix{part.offsetSeconds + double(i) / kSamplesPerSecond, lat, lng};
-            if (previous && fix.time - previous->time <= kMaxFixGapSeconds && fix.time >= previous->time)
+            // A fix repeated over the samples of its second is no distance (and no trigonometry).
+            const bool moved = previous && (previous->lat != lat || previous->lng != lng);
+            if (moved && fix.time - previous->time <= kMaxFixGapSeconds && fix.time >= previous->time)
                 stats.distanceM += greatCircleMetres(previous->lat, previous->lng, lat, lng);
             previous = fix;
             const double speed = clip.getGpsSpeed(i);
