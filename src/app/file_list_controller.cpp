@@ -373,6 +373,7 @@ bool FileListController::openPath(const QString &path)
         m_clipToPlay = info.canonicalFilePath();
         m_clipToPlayGeneration = m_scanGeneration;
     }
+    emit folderChosen(chosenFolder());
     return true;
 }
 
@@ -400,6 +401,8 @@ void FileListController::selectFolderButtonTouched()
     m_selectedVideoDirectoryUrl = dialog.selectedUrls().constLast();
     refreshVideoFileList();
     followChosenFolder();
+    if (const QString chosen = chosenFolder(); !chosen.isEmpty())
+        emit folderChosen(chosen);
 }
 
 void FileListController::videoFileFilterTouched(QObject *button)

@@ -107,6 +107,9 @@ signals:
     void cardRecognised(bool recognised);
     // The file of the playing clip left the chosen folder while it played.
     void playingClipRemoved(const QUrl &entry);
+    // The user chose this folder (Choose Folder, a named or dropped path), clean; a card listed of
+    // itself is not chosen.
+    void folderChosen(const QString &folder);
 
 private:
     // A folder chosen (or the card's, or named) starts at its first row; a change seen in the

@@ -2,12 +2,18 @@
 
 #include "main_window_controller.h"
 
+#include "library/video_file_rules.h"
+
 #include <QAbstractItemView>
 #include <QAbstractSpinBox>
 #include <QAction>
 #include <QApplication>
+#include <QCloseEvent>
+#include <QDropEvent>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QTextEdit>
 
@@ -45,6 +51,7 @@ MainWindow::MainWindow(QWidget *parent)
 {
     // Children such as the file list would otherwise take the arrows and Space for themselves.
     qApp->installEventFilter(this);
+    setAcceptDrops(true);
 }
 
 MainWindow::~MainWindow()
@@ -74,8 +81,61 @@ bool MainWindow::handleKeyEvent(QKeyEvent *event)
     return true;
 }
 
+QString MainWindow::droppedPath(const QMimeData *data)
+{
+    const QList<QUrl> urls = data ? data->urls() : QList<QUrl>();
+    if (urls.isEmpty() || !std::ranges::all_of(urls, &QUrl::isLocalFile))
+        return {};
+    const QFileInfo first(urls.constFirst().toLocalFile());
+    if (urls.size() == 1 && first.isDir())
+        return first.absoluteFilePath();
+    // Several clips of one folder (a front and its rear, say) play as the first would.
+    const bool clipsOfOneFolder = std::ranges::all_of(urls, [&](const QUrl &url) {
+        const QFileInfo clip(url.toLocalFile());
+        return clip.isFile() && isVideoFileName(clip.fileName()) && clip.absolutePath() == first.absolutePath();
+    });
+    return clipsOfOneFolder ? first.absoluteFilePath() : QString();
+}
+
+bool MainWindow::handleDragEvent(QEvent *event)
+{
+    switch (event->type()) {
+    case QEvent::DragEnter:
+    case QEvent::DragMove: {
+        auto *drag = static_cast<QDragMoveEvent *>(event);
+        if (droppedPath(drag->mimeData()).isEmpty())
+            drag->ignore();
+        else
+            drag->acceptProposedAction();
+        return true;
+    }
+    case QEvent::Drop: {
+        auto *drop = static_cast<QDropEvent *>(event);
+        const QString path = droppedPath(drop->mimeData());
+        if (path.isEmpty()) {
+            drop->ignore();
+            return true;
+        }
+        drop->acceptProposedAction();
+        emit pathDropped(path);
+        return true;
+    }
+    default:
+        return false;
+    }
+}
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    emit closing();
+    QMainWindow::closeEvent(event);
+}
+
 bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 {
+    // The map's page would otherwise take a dropped file for a page to show.
+    if (watched->isWidgetType() && static_cast<QWidget *>(watched)->window() == this && handleDragEvent(event))
+        return true;
     // The content area also changes size when the menu bar appears, without a window resize.
     if (event->type() == QEvent::Resize && watched == centralWidget())
         emit resized();

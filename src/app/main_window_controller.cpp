@@ -13,6 +13,8 @@
 #include "main_window.h"
 #include "playback_binding.h"
 #include "preference_menus.h"
+#include "recent_folders.h"
+#include "window_placement.h"
 #include "folder_trips.h"
 #include "trip_playback.h"
 #include "trips_window.h"
@@ -26,6 +28,8 @@
 #include "playback/export_controller.h"
 #include "playback/snapshot_controller.h"
 #include "settings/store/kvl_setting_manager.h"
+#include "settings/store/r640_setting_manager.h"
+#include "settings/store/setting_manager_holder.h"
 #include "playback/event_navigation.h"
 #include "widgets/focus_ring.h"
 #include "widgets/view_helpers.h"
@@ -114,6 +118,10 @@ MainWindowController::MainWindowController(const AppServices &services, QObject 
     m_fileList->tripsAction()->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_T));
     m_menus = new PreferenceMenus(m_services.notifier, this);
     connect(m_window, &MainWindow::resized, this, &MainWindowController::windowDidResize);
+    connect(m_window, &MainWindow::pathDropped, this, &MainWindowController::openPath);
+    connect(m_fileList, &FileListController::folderChosen, this, &MainWindowController::rememberChosenFolder);
+    connect(m_window, &MainWindow::closing, this, &MainWindowController::saveWindowFrame);
+    connect(qApp, &QCoreApplication::aboutToQuit, this, &MainWindowController::saveWindowFrame);
     m_settingsAction = makeAction(this, [this] { settingButtonTouched(m_ui.settingsButton); },
                                   {QKeySequence(Qt::CTRL | Qt::Key_Comma)});
     showAction(m_ui.settingsButton, m_settingsAction);
@@ -155,6 +163,8 @@ void MainWindowController::awakeFromNib()
     m_appMenu->addAction(m_shortcutsAction);
     m_appMenu->addSeparator();
     m_appMenu->addAction(m_quitAction);
+    m_recentFolders = new RecentFoldersMenu(m_appMenu, m_quitAction, this);
+    connect(m_recentFolders, &RecentFoldersMenu::folderChosen, this, &MainWindowController::openPath);
 
     m_splashTimer = new QTimer(this);
     m_splashTimer->setSingleShot(true);
@@ -164,6 +174,8 @@ void MainWindowController::awakeFromNib()
 
 void MainWindowController::showMainWindow()
 {
+    if (!m_mainWindowShown && !m_window->isVisible())
+        restoreWindowFrame(m_window);
     queued(this, [this] {
         m_window->show();
         m_window->raise();
@@ -209,6 +221,8 @@ void MainWindowController::showMainWindow()
     // After the card's own listing has started, so the named path is what the list shows.
     if (!m_pathToOpen.isEmpty())
         queued(this, [this] { openPath(std::exchange(m_pathToOpen, QString())); });
+    else if (m_settingsRootToOpen.isEmpty())
+        queued(this, [this] { reopenLastFolder(); });
     // The settings of a card named on the command line, over the window that lists it, once
     // the window manager has placed that window: the editor is centred on it.
     if (!m_settingsRootToOpen.isEmpty())
@@ -225,6 +239,30 @@ void MainWindowController::openPath(const QString &path)
     }
     if (!m_fileList->openPath(path))
         qWarning("drovik-viewer: %s is neither a folder nor a file", qPrintable(path));
+}
+
+void MainWindowController::rememberChosenFolder(const QString &folder)
+{
+    RecentFoldersMenu::remember(folder);
+    const std::optional<Volume> volume = m_services.volumes.volumeForPath(folder);
+    // A card's folder goes with the card: when it is back, the card's own listing shows it.
+    Preferences::storeLastFolder(volume && volume->isExternalMemory() ? QString() : folder);
+}
+
+void MainWindowController::reopenLastFolder()
+{
+    // A card found at launch is listed, as it always was.
+    if (m_services.settings.manager().modelType() != Model::None || !m_fileList->chosenFolder().isEmpty())
+        return;
+    const QString folder = Preferences::storedLastFolder();
+    if (!folder.isEmpty() && !RecentFolders::isMissing(folder))
+        m_fileList->openPath(folder);
+}
+
+void MainWindowController::saveWindowFrame()
+{
+    if (m_mainWindowShown)
+        drovik::saveWindowFrame(m_window);
 }
 
 void MainWindowController::buildMapView()

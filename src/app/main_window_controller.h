@@ -32,6 +32,7 @@ struct Volume;
 class PlaybackController;
 class PlaybackBinding;
 class PreferenceMenus;
+class RecentFoldersMenu;
 class MainWindow;
 class SnapshotController;
 class ExportController;
@@ -62,9 +63,12 @@ public:
     // Start-up: the splash, the window title, the Quit item, and the timer that shows the window.
     void awakeFromNib();
     void showMainWindow();
-    // Opens a folder or a clip named on the command line, once the window has listed the card
-    // (or at once when the window is up): see FileListController::openPath.
+    // Opens a folder or a clip named on the command line or dropped on the window, once the
+    // window has listed the card (or at once when the window is up): see
+    // FileListController::openPath.
     void openPath(const QString &path);
+    // The application menu's recent folders (exist once the splash has shown).
+    RecentFoldersMenu *recentFolders() const { return m_recentFolders; }
 
     // Language and speed unit.
     void applyLanguageSettings();
@@ -154,6 +158,12 @@ private:
     void applyStyle();
     void buildSnapshotActions();
     void collectKeyActions();
+    // A chosen folder heads the recent ones and, when it is on no card, is the one the next
+    // launch reopens.
+    void rememberChosenFolder(const QString &folder);
+    // At launch, with no card found and no path named: the folder last chosen, if still there.
+    void reopenLastFolder();
+    void saveWindowFrame();
 
     AppServices m_services;
     MainWindow *m_window = nullptr;
@@ -191,6 +201,7 @@ private:
     QAction *m_tripsAction = nullptr;
     QList<QAction *> m_keyActions;
     PreferenceMenus *m_menus = nullptr;
+    RecentFoldersMenu *m_recentFolders = nullptr;
 };
 
 } // namespace drovik

@@ -84,4 +84,54 @@ void storeTripGapSeconds(double seconds)
     settings->sync();
 }
 
+QStringList storedRecentFolders()
+{
+    const QVariant value = store()->value(key(kRecentFoldersKey));
+    return value.canConvert<QStringList>() ? value.toStringList() : QStringList();
+}
+
+void storeRecentFolders(const QStringList &folders)
+{
+    const auto settings = store();
+    settings->setValue(key(kRecentFoldersKey), folders);
+    settings->sync();
+}
+
+QString storedLastFolder()
+{
+    const QVariant value = store()->value(key(kLastFolderKey));
+    return value.typeId() == QMetaType::QString ? value.toString() : QString();
+}
+
+void storeLastFolder(const QString &folder)
+{
+    const auto settings = store();
+    if (folder.isEmpty())
+        settings->remove(key(kLastFolderKey));
+    else
+        settings->setValue(key(kLastFolderKey), folder);
+    settings->sync();
+}
+
+std::optional<QRect> storedWindowFrame()
+{
+    const QVariant value = store()->value(key(kWindowFrameKey));
+    if (value.typeId() != QMetaType::QRect || value.toRect().isEmpty())
+        return std::nullopt;
+    return value.toRect();
+}
+
+bool storedWindowMaximized()
+{
+    return store()->value(key(kWindowMaximizedKey)).toBool();
+}
+
+void storeWindowFrame(const QRect &frame, bool maximized)
+{
+    const auto settings = store();
+    settings->setValue(key(kWindowFrameKey), frame);
+    settings->setValue(key(kWindowMaximizedKey), maximized);
+    settings->sync();
+}
+
 } // namespace drovik::Preferences

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QRect>
 #include <QSettings>
 #include <QString>
 #include <QStringList>
@@ -16,6 +17,10 @@ inline constexpr auto kLanguageKey = "DrovikViewerLanguage";
 inline constexpr auto kAppleLanguagesKey = "AppleLanguages";
 inline constexpr auto kSpeedUnitKey = "DrovikViewerSpeedUnit";
 inline constexpr auto kTripGapKey = "DrovikViewerTripGapSeconds";
+inline constexpr auto kRecentFoldersKey = "DrovikViewerRecentFolders";
+inline constexpr auto kLastFolderKey = "DrovikViewerLastFolder";
+inline constexpr auto kWindowFrameKey = "DrovikViewerWindowFrame";
+inline constexpr auto kWindowMaximizedKey = "DrovikViewerWindowMaximized";
 
 enum SpeedUnit { KilometresPerHour = 0, MilesPerHour = 1 };
 
@@ -46,6 +51,20 @@ void storeSpeedUnit(int unit);
 inline constexpr double kMaxTripGapSeconds = 3600;
 std::optional<double> storedTripGapSeconds();
 void storeTripGapSeconds(double seconds);
+
+// The folders chosen lately, most recent first (empty when absent or not a list of texts).
+QStringList storedRecentFolders();
+void storeRecentFolders(const QStringList &folders);
+// The last folder chosen that is not on a card, reopened at launch; "" when absent.
+QString storedLastFolder();
+// An empty folder removes the key.
+void storeLastFolder(const QString &folder);
+
+// The main window's frame (its normal size and place, not the maximised one) and whether it was
+// maximised; nothing when absent or not a rectangle of some size.
+std::optional<QRect> storedWindowFrame();
+bool storedWindowMaximized();
+void storeWindowFrame(const QRect &frame, bool maximized);
 
 } // namespace Preferences
 

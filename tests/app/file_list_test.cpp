@@ -1,18 +1,22 @@
 // The clip list of the main window: card detection, listing, filters, colours, card removal,
-// following the chosen folder, the playing clip's mark, rows that share a name.
+// following the chosen folder, the playing clip's mark, rows that share a name, paths dropped on
+// the window and the folder reopened at launch.
 #include "window_services.h"
 #include "../settings/card_fixture.h"
+#include "app/main_window.h"
 #include "app/preference_menus.h"
 #include "playback/playback_controller.h"
 #include "programs.h"
 #include "widgets/image_widgets.h"
 
 #include <QAbstractItemModel>
+#include <QApplication>
 #include <QColor>
 #include <QFileInfo>
 #include <QFont>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QSignalSpy>
 #include <QTableView>
 
@@ -278,6 +282,73 @@ TEST_F(FileListTest, ANamedPathOpensAsTheChosenFolderAndAClipPlays)
     EXPECT_EQ(rows(*controller), QStringList{QStringLiteral("20261201_100500_F.MP4")});
     EXPECT_FALSE(controller->fileList().openPath(card + QStringLiteral("/missing.mp4")));
     EXPECT_TRUE(played.isEmpty());
+}
+
+// What a file manager drags onto the window: a drag the window refuses changes nothing.
+bool dropOn(QWidget *window, const QList<QUrl> &urls)
+{
+    QMimeData data;
+    data.setUrls(urls);
+    QDragEnterEvent enter(QPoint(200, 200), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(window, &enter);
+    if (!enter.isAccepted())
+        return false;
+    QDropEvent drop(QPointF(200, 200), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(window, &drop);
+    return drop.isAccepted();
+}
+
+TEST_F(FileListTest, ADroppedFolderIsChosenAndADroppedClipPlays)
+{
+    insertCard();
+    const QString card = window.volumesDir.path(QStringLiteral("CARD"));
+    auto controller = startedController();
+    QSignalSpy played(&controller->fileList(), &FileListController::playRequested);
+    const auto shownFolder = [&] { return controller->ui().selectedDirTextField_OEM->text(); };
+
+    ASSERT_TRUE(dropOn(controller->window(), {QUrl::fromLocalFile(card + QStringLiteral("/evt_rec"))}));
+    ASSERT_TRUE(test::WindowServices::waitForList(*controller));
+    EXPECT_EQ(rows(*controller), QStringList{QStringLiteral("20261201_100500_F.MP4")});
+    EXPECT_TRUE(played.isEmpty());
+
+    ASSERT_TRUE(dropOn(controller->window(), {QUrl::fromLocalFile(card + QStringLiteral("/cont_rec/20261201_100000_R.mp4"))}));
+    ASSERT_TRUE(played.wait(5000));
+    EXPECT_EQ(controller->fileList().selectedRow(), played.takeFirst().at(0).toInt());
+    EXPECT_EQ(shownFolder(), card + QStringLiteral("/cont_rec"));
+
+    ASSERT_TRUE(window.volumesDir.put(QStringLiteral("notes.txt"), "a note"));
+    const QList<QList<QUrl>> refused = {
+        {QUrl::fromLocalFile(window.volumesDir.path(QStringLiteral("notes.txt")))},
+        {QUrl(QStringLiteral("https://example.com/clip.mp4"))},
+        {QUrl::fromLocalFile(card + QStringLiteral("/evt_rec")), QUrl::fromLocalFile(card + QStringLiteral("/root_clip.mov"))},
+    };
+    for (const QList<QUrl> &urls : refused) {
+        EXPECT_FALSE(dropOn(controller->window(), urls)) << urls.constFirst().toString().toStdString();
+        EXPECT_FALSE(controller->fileList().isScanning());
+        EXPECT_EQ(shownFolder(), card + QStringLiteral("/cont_rec"));
+    }
+    EXPECT_TRUE(played.isEmpty());
+    EXPECT_EQ(Preferences::storedRecentFolders(), (QStringList{card + QStringLiteral("/cont_rec"), card + QStringLiteral("/evt_rec")}));
+}
+
+// The last folder chosen on no card is listed again at launch, unless a card is in.
+TEST_F(FileListTest, TheLastFolderOnNoCardIsReopenedUnlessACardIsIn)
+{
+    test::TempFolder folder;
+    ASSERT_TRUE(folder.touch({QStringLiteral("trip/a.mp4")}));
+    {
+        auto controller = startedController();
+        ASSERT_TRUE(controller->fileList().openPath(folder.path(QStringLiteral("trip"))));
+    }
+    EXPECT_EQ(Preferences::storedLastFolder(), folder.path(QStringLiteral("trip")));
+    auto reopened = startedController();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return reopened->fileList().chosenFolder() == folder.path(QStringLiteral("trip")); }));
+    ASSERT_TRUE(test::WindowServices::waitForList(*reopened));
+    EXPECT_EQ(rows(*reopened), QStringList{QStringLiteral("a.mp4")});
+
+    insertCard();
+    auto withCard = startedController();
+    EXPECT_EQ(withCard->fileList().chosenFolder(), window.volumesDir.path(QStringLiteral("CARD")));
 }
 
 } // namespace

@@ -1,10 +1,12 @@
-// Start-up, layout on resize and keyboard routing of the main window (offscreen).
+// Start-up, layout on resize, keyboard routing and what the main window remembers (offscreen).
 #include "window_services.h"
 #include "app/file_list_model.h"
 #include "app/main_window.h"
 #include "app/playback_binding.h"
+#include "app/recent_folders.h"
 #include "app/trips_window.h"
 #include "app/window_commands.h"
+#include "app/window_placement.h"
 #include "display/slider_views.h"
 #include "platform/utils.h"
 #include "playback/event_navigation.h"
@@ -139,6 +141,75 @@ TEST(MainWindowLayout, DraggingTheBackgroundMovesTheWindow)
 }
 
 // Each key triggers the command that owns it; Q, W and M only with Control.
+// The chosen folder first, once whatever its spelling, eight at most; one no longer there is
+// greyed until Clear Missing Folders forgets it.
+TEST(MainWindowMemory, RecentFoldersKeepOrderCapAndMissingOnes)
+{
+    const QStringList eight = test::strings({"/1", "/2", "/3", "/4", "/5", "/6", "/7", "/8"});
+    const std::tuple<QStringList, QString, QStringList> cases[] = {
+        {{}, QStringLiteral("/a/"), {QStringLiteral("/a")}},
+        {test::strings({"/a", "/b"}), QStringLiteral("/c"), test::strings({"/c", "/a", "/b"})},
+        {test::strings({"/a", "/b", "/c"}), QStringLiteral("/x/../b"), test::strings({"/b", "/a", "/c"})},
+        {eight, QStringLiteral("/9"), test::strings({"/9", "/1", "/2", "/3", "/4", "/5", "/6", "/7"})},
+        {eight, QStringLiteral("/8"), test::strings({"/8", "/1", "/2", "/3", "/4", "/5", "/6", "/7"})},
+    };
+    for (const auto &[kept, chosen, expected] : cases)
+        EXPECT_EQ(RecentFolders::withFolder(kept, chosen), expected) << chosen.toStdString();
+
+    Preferences::store()->clear();
+    test::TempFolder present;
+    const QString gone = present.path(QStringLiteral("gone"));
+    Preferences::storeRecentFolders({present.root(), gone});
+    QMenu menu;
+    QAction *quit = menu.addAction(QStringLiteral("Quit"));
+    RecentFoldersMenu recent(&menu, quit);
+    ASSERT_EQ(recent.folderActions().size(), 2);
+    EXPECT_TRUE(recent.folderActions().at(0)->isEnabled());
+    EXPECT_FALSE(recent.folderActions().at(1)->isEnabled());
+    EXPECT_TRUE(recent.clearMissingAction()->isEnabled());
+    QSignalSpy opened(&recent, &RecentFoldersMenu::folderChosen);
+    recent.folderActions().at(0)->trigger();
+    EXPECT_EQ(opened.takeFirst().at(0).toString(), present.root());
+    recent.clearMissingAction()->trigger();
+    EXPECT_EQ(Preferences::storedRecentFolders(), QStringList{present.root()});
+    EXPECT_EQ(recent.folderActions().size(), 1);
+    EXPECT_FALSE(recent.clearMissingAction()->isEnabled());
+    EXPECT_EQ(menu.actions().last(), quit);
+    Preferences::store()->clear();
+}
+
+// A frame whose top edge is on a screen comes back as it was; one on a screen that is gone
+// comes back centred on the primary screen, no larger than it.
+TEST(MainWindowMemory, TheFrameComesBackOnAScreenThatIsThere)
+{
+    const QRect primary(0, 0, 1366, 900);
+    const QList<QRect> both = {primary, QRect(1366, 0, 1920, 1080)};
+    const std::tuple<QRect, QList<QRect>, QRect> cases[] = {
+        {QRect(100, 80, 1100, 760), {primary}, QRect(100, 80, 1100, 760)},
+        {QRect(1500, 100, 1200, 800), both, QRect(1500, 100, 1200, 800)},
+        {QRect(1500, 100, 1200, 800), {primary}, QRect(83, 50, 1200, 800)},
+        {QRect(-900, -50, 1024, 740), {primary}, QRect(171, 80, 1024, 740)},
+        {QRect(2000, 100, 2500, 1400), {primary}, primary},
+    };
+    for (const auto &[saved, screens, expected] : cases)
+        EXPECT_EQ(placedWindowFrame(saved, screens, primary), expected) << saved.x() << "," << saved.y();
+
+    Preferences::store()->clear();
+    Preferences::storeWindowFrame(QRect(60, 40, 1100, 760), true);
+    {
+        WindowServices services;
+        const auto window = services.shownWindow();
+        EXPECT_TRUE(window->window()->isMaximized());
+        EXPECT_EQ(window->window()->normalGeometry(), QRect(60, 40, 1100, 760));
+        window->window()->showNormal();
+        window->window()->setGeometry(70, 50, 1200, 780);
+        window->window()->close();
+    }
+    EXPECT_EQ(Preferences::storedWindowFrame(), QRect(70, 50, 1200, 780));
+    EXPECT_FALSE(Preferences::storedWindowMaximized());
+    Preferences::store()->clear();
+}
+
 TEST(MainWindowKeys, EachKeyNamesItsCommand)
 {
     WindowServices services;
