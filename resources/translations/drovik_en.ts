@@ -1215,5 +1215,10 @@ Do you want to turn off Parking Mode?</translation>
         <source>No speed recorded</source>
         <translation>No speed recorded</translation>
     </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: the application menu item that forgets the recent folders which are no longer there</extracomment>
+        <source>Clear Missing Folders</source>
+        <translation>Clear Missing Folders</translation>
+    </message>
 </context>
 </TS>

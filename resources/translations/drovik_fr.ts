@@ -1215,5 +1215,10 @@ Voulez-vous désactiver le mode stationnement ?</translation>
         <source>No speed recorded</source>
         <translation>Aucune vitesse enregistrée</translation>
     </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: the application menu item that forgets the recent folders which are no longer there</extracomment>
+        <source>Clear Missing Folders</source>
+        <translation>Effacer les dossiers introuvables</translation>
+    </message>
 </context>
 </TS>

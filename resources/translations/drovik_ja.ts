@@ -1215,5 +1215,10 @@ Drovik Viewerを終了してから再度フォーマットしてください。
         <source>No speed recorded</source>
         <translation>速度の記録がありません</translation>
     </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: the application menu item that forgets the recent folders which are no longer there</extracomment>
+        <source>Clear Missing Folders</source>
+        <translation>見つからないフォルダを消去</translation>
+    </message>
 </context>
 </TS>

@@ -1215,5 +1215,10 @@ Pretende desativar o modo de estacionamento?</translation>
         <source>No speed recorded</source>
         <translation>Nenhuma velocidade registrada</translation>
     </message>
+    <message>
+        <extracomment>Drovik Viewer's own text: the application menu item that forgets the recent folders which are no longer there</extracomment>
+        <source>Clear Missing Folders</source>
+        <translation>Limpar pastas ausentes</translation>
+    </message>
 </context>
 </TS>
