@@ -1,6 +1,7 @@
 #include "file_list_controller.h"
 
 #include "i18n/drovik_languages.h"
+#include "i18n/preferences.h"
 #include "widgets/image_widgets.h"
 #include "widgets/view_helpers.h"
 #include "file_list_model.h"
@@ -71,7 +72,10 @@ FileListController::FileListController(MainWindowUi &ui, SettingManagerHolder &s
     m_chooseFolderAction = makeAction(this, &FileListController::selectFolderButtonTouched,
                                       {QKeySequence(Qt::CTRL | Qt::Key_O)});
     showAction(m_ui.selectFolderButton_OEM, m_chooseFolderAction);
-    m_tripsAction = makeAction(this, [this] { setTripsShown(m_tripsAction->isChecked()); });
+    m_tripsAction = makeAction(this, [this] {
+        setTripsShown(m_tripsAction->isChecked());
+        Preferences::storeListByTrip(m_tripsShown);
+    });
     m_tripsAction->setCheckable(true);
     showAction(m_ui.fileListTripsButton_OEM, m_tripsAction);
     connect(m_tripsAction, &QAction::toggled, m_ui.fileListTripsButton_OEM, [this](bool on) {
@@ -83,6 +87,8 @@ FileListController::FileListController(MainWindowUi &ui, SettingManagerHolder &s
 void FileListController::setTrips(FolderTrips *trips)
 {
     m_trips = trips;
+    // The list comes back the way the user left it.
+    setTripsShown(Preferences::listByTrip());
     connect(trips, &FolderTrips::regrouped, this, &FileListController::reorderByTrips);
     connect(trips, &FolderTrips::telemetryRead, this, &FileListController::showTripHeaders);
     feedTrips();

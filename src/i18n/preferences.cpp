@@ -68,6 +68,18 @@ void storeSpeedUnit(int unit)
     settings->sync();
 }
 
+bool listByTrip()
+{
+    return store()->value(key(kListByTripKey)).toBool();
+}
+
+void storeListByTrip(bool byTrip)
+{
+    const auto settings = store();
+    settings->setValue(key(kListByTripKey), byTrip);
+    settings->sync();
+}
+
 std::optional<double> storedTripGapSeconds()
 {
     bool ok = false;

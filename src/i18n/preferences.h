@@ -19,6 +19,7 @@ inline constexpr auto kSpeedUnitKey = "DrovikViewerSpeedUnit";
 inline constexpr auto kTripGapKey = "DrovikViewerTripGapSeconds";
 inline constexpr auto kRecentFoldersKey = "DrovikViewerRecentFolders";
 inline constexpr auto kLastFolderKey = "DrovikViewerLastFolder";
+inline constexpr auto kListByTripKey = "DrovikViewerListByTrip";
 inline constexpr auto kWindowFrameKey = "DrovikViewerWindowFrame";
 inline constexpr auto kWindowMaximizedKey = "DrovikViewerWindowMaximized";
 
@@ -51,6 +52,9 @@ void storeSpeedUnit(int unit);
 inline constexpr double kMaxTripGapSeconds = 3600;
 std::optional<double> storedTripGapSeconds();
 void storeTripGapSeconds(double seconds);
+// Whether the clip list shows its clips by trip (false when absent).
+bool listByTrip();
+void storeListByTrip(bool byTrip);
 
 // The folders chosen lately, most recent first (empty when absent or not a list of texts).
 QStringList storedRecentFolders();

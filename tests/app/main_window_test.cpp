@@ -8,6 +8,7 @@
 #include "app/window_commands.h"
 #include "app/window_placement.h"
 #include "display/slider_views.h"
+#include "i18n/preferences.h"
 #include "platform/utils.h"
 #include "playback/event_navigation.h"
 #include "playback/full_screen_controller.h"
@@ -417,6 +418,7 @@ TEST(TripsWindowTest, ListsTheDrivesAndPlaysOne)
     EXPECT_EQ(headers, (QStringList{QStringLiteral("2024-05-17 · 10:15 – 10:"), {}, QStringLiteral("2024-05-17 · 12:00 – 12:"),
                                     QStringLiteral("2024-05-17 · 13:00 – 13:")}));
     EXPECT_EQ(c.fileList().shownClips().at(3).fileName(), QStringLiteral("20240517_130000_F.mp4"));
+    EXPECT_TRUE(Preferences::listByTrip()) << "the list comes back by trip";
 
     QSignalSpy plays(&c.fileList(), &FileListController::playRequested);
     emit table->itemActivated(table->topLevelItem(1), 0);
