@@ -1,11 +1,12 @@
 #!/usr/bin/env python3
 """Writes clips that carry telemetry in other makes' layouts, for the ExifTool reader's tests.
 
-make_foreign_clips.py BASE.mp4 OUTDIR
+make_foreign_clips.py BASE.mp4 OUTDIR [MDAT_MIB]
 
 BASE is a small video made by ffmpeg with its 'moov' box last (ffmpeg's default). Each layout
 copies it and adds the telemetry boxes; every clip holds the same drive of FIX_COUNT one-second
-fixes (FIXES below). The layouts, as ExifTool's QuickTime stream documentation describes them:
+fixes (fixes() below). MDAT_MIB (the benchmark's) first grows BASE's 'mdat' box to that
+many MiB with zero bytes, so the clips weigh what a camera's do. The layouts, as ExifTool's QuickTime stream documentation describes them:
 
   free_gps_nmea.mp4   a top-level 'free' box whose first child is a 'gps ' box holding an NMEA log,
                       each sentence led by "[milliseconds since 1970]"
@@ -163,10 +164,28 @@ def text_nmea(base_path, out_path):
     os.remove(srt)
 
 
+def grown_mdat(base, mebibytes):
+    """base with its 'mdat' box (which must come before 'moov') padded at its end with zeros."""
+    pos = 0
+    while pos + 8 <= len(base):
+        size, kind = struct.unpack(">I4s", base[pos:pos + 8])
+        if kind == b"mdat":
+            pad = max(0, mebibytes * 1024 * 1024 - size)
+            return (base[:pos] + struct.pack(">I", size + pad) + base[pos + 4:pos + size] + bytes(pad)
+                    + base[pos + size:])
+        pos += size
+    raise ValueError("no mdat box")
+
+
 def main():
     base_path, out_dir = sys.argv[1], sys.argv[2]
     with open(base_path, "rb") as f:
         base = f.read()
+    if len(sys.argv) > 3:
+        base = grown_mdat(base, int(sys.argv[3]))
+        base_path = os.path.join(out_dir, "grown_base.mp4")
+        with open(base_path, "wb") as f:
+            f.write(base)
     for name, make in (("free_gps_nmea.mp4", free_gps_nmea), ("novatek_gps.mp4", novatek_gps),
                        ("novatek_nmea.mp4", lambda base: novatek_gps(base, nmea=True)),
                        ("udat_nmea.mp4", udat_nmea), ("gps_records.mp4", gps_records)):
