@@ -49,8 +49,9 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "${PROJECT_HOMEPAGE_URL}")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The programs run ffmpeg for conversions and exports; formatting a card needs the mkfs of its
-# file system.
+# file system. ExifTool reads other makes' telemetry; without it the programs work as before (only
+# those clips show no telemetry), so it is recommended rather than required.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "ffmpeg")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "dosfstools, exfatprogs")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "dosfstools, exfatprogs, libimage-exiftool-perl")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 include(CPack)

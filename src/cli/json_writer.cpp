@@ -118,6 +118,17 @@ JsonWriter &JsonWriter::number(float value)
     return *this;
 }
 
+JsonWriter &JsonWriter::real(double value)
+{
+    if (!std::isfinite(value))
+        return number(float(value));
+    char buffer[64];
+    const auto end = std::to_chars(buffer, buffer + sizeof buffer, value).ptr;
+    separate();
+    m_text.append(buffer, end);
+    return *this;
+}
+
 JsonWriter &JsonWriter::fixed(double value, int decimals)
 {
     if (!std::isfinite(value))

@@ -39,6 +39,8 @@ public:
         m_text += std::to_string(value);
         return *this;
     }
+    // The shortest decimal that reads back as the same double; non-finite as number().
+    JsonWriter &real(double value);
     // With exactly `decimals` digits after the point ("12.5", "100.0"); non-finite as number().
     JsonWriter &fixed(double value, int decimals);
     JsonWriter &boolean(bool value);

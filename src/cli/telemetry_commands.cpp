@@ -82,6 +82,46 @@ std::string clipJson(const DrovikClipData &clip)
     return json.endArray().endObject().text();
 }
 
+// Another make's clip: the record's keys (empty) and then
+// "track":{"start":ISO|null,"fixes":[[t,lat,lng,speed,heading,alt],…],"accelerations":[[t,gx,gy,gz],…]}
+std::string trackJson(const telemetry::TimedTrack &track)
+{
+    const auto optional = [](JsonWriter &json, const std::optional<double> &value) -> JsonWriter & {
+        return value ? json.real(*value) : json.null();
+    };
+    JsonWriter json;
+    json.beginObject().key("clipDataCount").number(0).key("gpsDataCount").number(0);
+    json.key("samples").beginArray().endArray().key("track").beginObject().key("start");
+    if (track.start)
+        json.string(telemetry::isoTimeText(*track.start));
+    else
+        json.null();
+    json.key("fixes").beginArray();
+    for (const telemetry::TimedFix &fix : track.fixes) {
+        json.beginArray().real(fix.timeS).real(fix.latitude).real(fix.longitude);
+        optional(json, fix.speedKmh);
+        optional(json, fix.headingDegrees);
+        optional(json, fix.altitudeM).endArray();
+    }
+    json.endArray().key("accelerations").beginArray();
+    for (const telemetry::TimedAcceleration &a : track.accelerations)
+        json.beginArray().real(a.timeS).real(a.x).real(a.y).real(a.z).endArray();
+    return json.endArray().endObject().endObject().text();
+}
+
+// Prints another make's track in the format asked for.
+void printTrack(const telemetry::TimedTrack &track, const std::string &format, const std::string &trackName)
+{
+    if (format == "csv")
+        telemetry::writeTimedCsv(std::cout, track);
+    else if (format == "gpx")
+        telemetry::writeTimedGpx(std::cout, track, trackName);
+    else if (format == "kml")
+        telemetry::writeTimedKml(std::cout, track, trackName);
+    else
+        std::cout << trackJson(track) << '\n';
+}
+
 // {"entries":[{"cts":…,"gx":…,"gy":…,"gz":…,"lat":…,"lng":…,"speed":…},…]}
 std::string cuesJson(const SubtitleData &cues)
 {
@@ -142,12 +182,21 @@ int runTelemetryCommand(const Args &args)
 
     const QString path = QFile::decodeName(QByteArray::fromStdString(file));
     const QString fileName = QFileInfo(path).fileName();
-    DrovikClipData clip;
+    ClipTelemetryReading reading;
+    DrovikClipData &clip = reading.record;
     if (kvl)
         clip.loadVideoFileClipDataFromFilePathKvl(file);
     else
-        clip = readClipTelemetry(path);
+        reading = readAnyClipTelemetry(path);
     const std::string trackName = std::filesystem::path(file).filename().string();
+    if (!reading.track.empty()) {
+        // Without the GPS's date, the camera's clock in the file name (as for our own clips).
+        if (!reading.track.start)
+            reading.track.start = trackStartTime(fileName, clip);
+        printTrack(reading.track, format, trackName);
+        std::cout.flush();
+        return std::cout ? 0 : 1;
+    }
     const telemetry::TrackStart start = trackStartTime(fileName, clip);
     if (format == "csv")
         telemetry::writeClipCsv(std::cout, clip, start);

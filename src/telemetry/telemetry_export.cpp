@@ -141,7 +141,127 @@ void writeKmlPlacemark(std::ostream &out, const DrovikClipData &clip, std::strin
 
 constexpr const char *kKmlFooter = "  </Document>\n</kml>\n";
 
+// The fixes a map can draw: finite, within ±90 / ±180 degrees, not (0, 0) (a receiver without a fix).
+std::vector<const TimedFix *> drawableFixes(const TimedTrack &track)
+{
+    std::vector<const TimedFix *> fixes;
+    for (const TimedFix &fix : track.fixes) {
+        const bool inRange = std::abs(fix.latitude) <= 90 && fix.longitude >= -180 && fix.longitude < 180;
+        if (inRange && (fix.latitude != 0 || fix.longitude != 0))
+            fixes.push_back(&fix);
+    }
+    return fixes;
+}
+
+std::string fixedDouble(double value)
+{
+    char buffer[64];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed);
+    return std::string(buffer, result.ptr);
+}
+
+std::optional<ClipTime> timedMoment(const TimedTrack &track, double timeS)
+{
+    if (!track.start || !std::isfinite(timeS))
+        return std::nullopt;
+    return *track.start + std::chrono::milliseconds(std::llround(timeS * 1000));
+}
+
+std::string optionalText(const std::optional<double> &value)
+{
+    return value ? doubleText(*value) : std::string();
+}
+
+void writeTimedCsvRow(std::ostream &out, const TimedTrack &track, double timeS, const std::string &position,
+                      const std::string &acceleration)
+{
+    out << doubleText(timeS) << ',' << position << ',' << acceleration << ',';
+    if (const auto time = timedMoment(track, timeS))
+        out << isoTimeText(*time);
+    out << '\n';
+}
+
 } // namespace
+
+std::string doubleText(double value)
+{
+    if (std::isnan(value))
+        return "nan";
+    if (std::isinf(value))
+        return value > 0 ? "inf" : "-inf";
+    char buffer[64];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+    return std::string(buffer, result.ptr);
+}
+
+void writeTimedCsv(std::ostream &out, const TimedTrack &track)
+{
+    out << "time_s,lat,lng,speed_kmh,heading_deg,alt_m,gx,gy,gz,datetime\n";
+    auto fix = track.fixes.begin();
+    auto sample = track.accelerations.begin();
+    while (fix != track.fixes.end() || sample != track.accelerations.end()) {
+        const bool fixFirst = sample == track.accelerations.end()
+            || (fix != track.fixes.end() && fix->timeS <= sample->timeS);
+        if (fixFirst) {
+            writeTimedCsvRow(out, track, fix->timeS,
+                             doubleText(fix->latitude) + ',' + doubleText(fix->longitude) + ','
+                                 + optionalText(fix->speedKmh) + ',' + optionalText(fix->headingDegrees) + ','
+                                 + optionalText(fix->altitudeM),
+                             ",,");
+            ++fix;
+        } else {
+            writeTimedCsvRow(out, track, sample->timeS, ",,,,",
+                             doubleText(sample->x) + ',' + doubleText(sample->y) + ',' + doubleText(sample->z));
+            ++sample;
+        }
+    }
+}
+
+void writeTimedGpx(std::ostream &out, const TimedTrack &track, std::string_view trackName)
+{
+    writeGpxHeader(out, trackName);
+    out << "    <trkseg>\n";
+    for (const TimedFix *fix : drawableFixes(track)) {
+        out << "      <trkpt lat=\"" << fixedDouble(fix->latitude) << "\" lon=\"" << fixedDouble(fix->longitude)
+            << "\">";
+        if (fix->altitudeM && std::isfinite(*fix->altitudeM))
+            out << "<ele>" << fixedDouble(*fix->altitudeM) << "</ele>";
+        if (const auto time = timedMoment(track, fix->timeS))
+            out << "<time>" << isoTimeText(*time) << "</time>";
+        out << "<cmt>" << doubleText(fix->timeS) << " s";
+        if (fix->speedKmh)
+            out << ", " << doubleText(*fix->speedKmh) << " km/h";
+        if (fix->headingDegrees)
+            out << ", " << doubleText(*fix->headingDegrees) << " deg";
+        out << "</cmt></trkpt>\n";
+    }
+    out << "    </trkseg>\n" << kGpxFooter;
+}
+
+void writeTimedKml(std::ostream &out, const TimedTrack &track, std::string_view trackName)
+{
+    const std::vector<const TimedFix *> fixes = drawableFixes(track);
+    const auto coordinates = [](const TimedFix &fix, char separator) {
+        const double altitude = fix.altitudeM && std::isfinite(*fix.altitudeM) ? *fix.altitudeM : 0;
+        return fixedDouble(fix.longitude) + separator + fixedDouble(fix.latitude) + separator + fixedDouble(altitude);
+    };
+    writeKmlHeader(out, trackName, track.start.has_value());
+    out << "    <Placemark>\n      <name>" << xmlEscaped(trackName) << "</name>\n";
+    if (track.start) {
+        out << "      <gx:Track>\n";
+        for (const TimedFix *fix : fixes)
+            out << "        <when>" << isoTimeText(*timedMoment(track, fix->timeS)) << "</when>\n";
+        for (const TimedFix *fix : fixes)
+            out << "        <gx:coord>" << coordinates(*fix, ' ') << "</gx:coord>\n";
+        out << "      </gx:Track>\n";
+    } else {
+        out << "      <LineString>\n        <tessellate>1</tessellate>\n        <coordinates>\n";
+        for (const TimedFix *fix : fixes)
+            out << "          " << coordinates(*fix, ',') << '\n';
+        out << "        </coordinates>\n      </LineString>\n";
+    }
+    out << "    </Placemark>\n" << kKmlFooter;
+}
 
 std::string isoTimeText(ClipTime time)
 {

@@ -1,7 +1,7 @@
 #pragma once
 
 // Text forms of a clip's telemetry for export and for the `drovik` command-line tool: CSV,
-// GPX 1.1 and KML 2.2 of a DrovikClipData (its JSON form is the tool's own). Floats are written as the shortest
+// GPX 1.1 and KML 2.2 of a DrovikClipData or a TimedTrack (their JSON form is the tool's own). Floats are written as the shortest
 // decimal that reads back as the same float32; non-finite ones as "nan", "inf", "-inf".
 //
 // Times: a point's time is the track's start plus its sample's offset, written in ISO 8601 with
@@ -11,6 +11,7 @@
 // stamped on its video. A start taken from the GPS (RMC sentences) is true UTC.
 
 #include "telemetry/clip_data.h"
+#include "telemetry/timed_track.h"
 
 #include <optional>
 #include <span>
@@ -56,6 +57,22 @@ void writeTripCsv(std::ostream &out, std::span<const TrackSegment> segments);
 void writeTripGpx(std::ostream &out, std::span<const TrackSegment> segments, std::string_view trackName);
 // A KML 2.2 document with one Placemark per clip, each as writeClipKml writes its one.
 void writeTripKml(std::ostream &out, std::span<const TrackSegment> segments, std::string_view trackName);
+
+// Another make's track, timed sample by sample (timed_track.h).
+// Header time_s,lat,lng,speed_kmh,heading_deg,alt_m,gx,gy,gz,datetime; the fixes and the
+// accelerometer samples merged in time order, a fix's row with empty g columns, a sample's with
+// empty position columns; an unknown value is an empty field, datetime empty without a start.
+void writeTimedCsv(std::ostream &out, const TimedTrack &track);
+// A GPX 1.1 track of the usable fixes, each with its <ele> when known, its <time> when the start is
+// known, and a comment giving its offset, speed and heading.
+void writeTimedGpx(std::ostream &out, const TimedTrack &track, std::string_view trackName);
+// A KML 2.2 document with one Placemark of the same points: a gx:Track with a <when> per point
+// when the start is known, else a LineString.
+void writeTimedKml(std::ostream &out, const TimedTrack &track, std::string_view trackName);
+
+// The text of a double as the writers above print it: the shortest decimal that reads back as the
+// same value; non-finite as "nan", "inf", "-inf".
+std::string doubleText(double value);
 
 // The float text used above: shortest round-trip decimal ("1e-05" style allowed); non-finite as words.
 std::string floatText(float value);

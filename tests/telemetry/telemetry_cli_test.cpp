@@ -1,6 +1,7 @@
 // Black-box tests of `drovik telemetry` and `drovik cues`: output byte for byte, exit statuses, and
 // the GPX and KML tracks read back by gpsbabel.
 #include "bytes.h"
+#include "foreign_clips.h"
 #include "programs.h"
 
 #include <gtest/gtest.h>
@@ -101,6 +102,48 @@ TEST(TelemetryCommand, GpxAndKmlAreReadByGpsbabel)
         EXPECT_TRUE(rows[1].trimmed().endsWith(",2024/05/17,10:15:00")) << rows[1].toStdString();
         EXPECT_TRUE(rows[2].trimmed().endsWith(",2024/05/17,10:15:00.200")) << rows[2].toStdString();
     }
+}
+
+// Other makes' clips, read through ExifTool: in GPX and KML as many points as ExifTool finds, each
+// timed by the GPS (by the file name where the layout has no date); CSV and JSON of the same track;
+// a clip with nothing prints the empty record as before.
+TEST(TelemetryCommand, ForeignClipsInEveryFormat)
+{
+    if (!drovik::test::haveForeignClipTools() || !drovik::test::haveProgram(QStringLiteral("gpsbabel")))
+        GTEST_SKIP() << "exiftool, ffmpeg, python3 or gpsbabel is not installed";
+    drovik::test::TempFolder dir;
+    ASSERT_TRUE(drovik::test::makeForeignClips(dir.root()));
+    const QString undated = QStringLiteral("gps_records.mp4");
+    QFile::copy(dir.path(undated), dir.path(QStringLiteral("20240517_101500_F.mp4")));
+    for (const QString &name : drovik::test::kForeignLayouts + QStringList{QStringLiteral("20240517_101500_F.mp4")}) {
+        SCOPED_TRACE(name.toStdString());
+        const std::size_t fixes = drovik::test::exifToolFixes(dir.path(name)).size();
+        for (const char *format : {"gpx", "kml"}) {
+            const auto r = cli({"telemetry", "--format", format, dir.path(name).toStdString()});
+            ASSERT_EQ(r.exitCode, 0);
+            const auto back = gpsbabel(format, dir.file(std::string("track.") + format, r.out.toStdString()));
+            const QList<QByteArray> rows = back.out.trimmed().split('\n');
+            ASSERT_EQ(std::size_t(rows.size()), fixes + 1) << back.out.toStdString();
+            EXPECT_EQ(rows[0].trimmed().endsWith(",Date,Time"), name != undated) << rows[0].toStdString();
+            EXPECT_TRUE(rows.back().contains("48.85") && rows.back().contains("-2.35")) << rows.back().toStdString();
+            if (name != undated) {
+                EXPECT_TRUE(rows[1].trimmed().endsWith(",2024/05/17,10:15:00")) << rows[1].toStdString();
+            }
+        }
+    }
+    const std::string withAccelerometer = dir.path(QStringLiteral("novatek_nmea.mp4")).toStdString();
+    const auto json = cli({"telemetry", withAccelerometer}).out;
+    EXPECT_TRUE(json.startsWith("{\"clipDataCount\":0,\"gpsDataCount\":0,\"samples\":[],\"track\":{\"start\":"
+                                "\"2024-05-17T10:15:00.000Z\",\"fixes\":[[0,48.8566133333333,-2.35221833333333,37.966,45,35],"))
+        << json.toStdString();
+    EXPECT_TRUE(json.endsWith("[11,0.5,0.1875,1]]}}\n")) << json.toStdString();
+    const auto csv = cli({"telemetry", "--format", "csv", withAccelerometer}).out;
+    EXPECT_TRUE(csv.startsWith("time_s,lat,lng,speed_kmh,heading_deg,alt_m,gx,gy,gz,datetime\n"
+                               "0,48.8566133333333,-2.35221833333333,37.966,45,35,,,,2024-05-17T10:15:00.000Z\n"
+                               "0,,,,,,0,-0.5,1,2024-05-17T10:15:00.000Z\n"))
+        << csv.toStdString();
+    EXPECT_EQ(cli({"telemetry", dir.path(QStringLiteral("base.mp4")).toStdString()}).out,
+              "{\"clipDataCount\":0,\"gpsDataCount\":0,\"samples\":[]}\n");
 }
 
 TEST(TelemetryCommand, FamilyLoader)

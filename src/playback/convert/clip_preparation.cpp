@@ -1,5 +1,6 @@
 #include "clip_preparation.h"
 
+#include "library/exiftool_reader.h"
 #include "library/video_file_rules.h"
 #include "playback/convert/ffmpeg_utils.h"
 #include "playback/convert/video_conversion.h"
@@ -101,6 +102,14 @@ DrovikClipData readClipTelemetry(const QString &path)
         || clip.clipDataCount() == 0)
         clip.loadVideoFileClipDataFromFilePath(QFile::encodeName(path).toStdString());
     return clip;
+}
+
+ClipTelemetryReading readAnyClipTelemetry(const QString &path)
+{
+    ClipTelemetryReading reading{readClipTelemetry(path), {}};
+    if (reading.record.clipDataCount() == 0)
+        reading.track = readForeignTelemetry(path);
+    return reading;
 }
 
 } // namespace drovik

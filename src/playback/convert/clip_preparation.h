@@ -3,6 +3,7 @@
 #include "playback/convert/video_conversion.h"
 #include "telemetry/clip_data.h"
 #include "telemetry/subtitle_data.h"
+#include "telemetry/timed_track.h"
 
 #include <QList>
 #include <QString>
@@ -57,5 +58,13 @@ bool loadSubtitleTelemetry(const QString &mp4Path, DrovikClipData &clip);
 // by the general loader. Empty (both counts 0) when the clip holds none. Safe on any thread; it
 // may run ffmpeg, so never call it on the GUI thread.
 DrovikClipData readClipTelemetry(const QString &path);
+
+// A clip's telemetry from any source: our readers' record as readClipTelemetry reads it and, only
+// when that is empty, the track ExifTool finds in another make's clip (library/exiftool_reader.h).
+struct ClipTelemetryReading {
+    DrovikClipData record;
+    telemetry::TimedTrack track; // empty whenever the record is not
+};
+ClipTelemetryReading readAnyClipTelemetry(const QString &path);
 
 } // namespace drovik
