@@ -144,6 +144,16 @@ void PlaybackBinding::bindTelemetry()
             m_ui.gpsImageView->hide();
         }
     });
+    connect(p, &PlaybackController::timedTelemetryChanged, this,
+            [this](const std::shared_ptr<const telemetry::TimedRecord> &record) {
+        m_ui.gravityGraphView->setTimedRecord(record);
+        m_events->showEventsOf(*record);
+        if (record->gpsDataCount() != 0) {
+            m_ui.gpsImageView->setImageName(QStringLiteral("gps_on"));
+            m_ui.gpsImageView->show();
+            m_map.addRoute(*record);
+        }
+    });
     connect(p, &PlaybackController::telemetryCleared, this, [this] {
         m_ui.gravityGraphView->setClipData(nullptr);
         m_events->clear();

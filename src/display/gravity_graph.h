@@ -31,14 +31,14 @@ inline float gravityGraphY(int acceleration, float baseYPoint)
 }
 
 // Sample i of count lies at x = (i + 1) / count, so the first point is one step in from the left
-// edge and the last on the right edge. Record is DrovikClipData or anything with the same
+// edge and the last on the right edge. Record is DrovikClipData or anything with its kCapacity and the same
 // clipDataCount() and getGx/getGy/getGz(index).
 template <typename Record>
 GravityGraphPoints generateGravityGraphPoints(const Record &clipData, float baseYPoint)
 {
     GravityGraphPoints points;
     // A record never holds more samples than its capacity, whatever its count claims.
-    const int count = int(std::min<uint64_t>(clipData.clipDataCount(), DrovikClipData::kCapacity));
+    const int count = int(std::min<uint64_t>(clipData.clipDataCount(), uint64_t(Record::kCapacity)));
     points.gxPointList.reserve(count);
     points.gyPointList.reserve(count);
     points.gzPointList.reserve(count);

@@ -98,6 +98,19 @@ float GravityGraphView::baseYPoint() const
 void GravityGraphView::setClipData(std::shared_ptr<const DrovikClipData> clipData)
 {
     m_clipData = std::move(clipData);
+    m_timed.reset();
+    startClip();
+}
+
+void GravityGraphView::setTimedRecord(std::shared_ptr<const telemetry::TimedRecord> record)
+{
+    m_clipData.reset();
+    m_timed = std::move(record);
+    startClip();
+}
+
+void GravityGraphView::startClip()
+{
     m_events.clear();
     m_hoveredSample = -1;
     m_lastSeekSample = -1;
@@ -114,6 +127,8 @@ void GravityGraphView::setClipData(const DrovikClipData &clipData)
 void GravityGraphView::generatePoints()
 {
     m_points = {};
+    if (m_timed)
+        m_points = generateGravityGraphPoints(*m_timed, baseYPoint());
     if (!m_clipData)
         return;
     m_points = generateGravityGraphPoints(*m_clipData, baseYPoint());
@@ -383,7 +398,7 @@ void GravityGraphView::paintEventMarks(QPainter &painter) const
 
 void GravityGraphView::paintHover(QPainter &painter) const
 {
-    if (m_hoveredSample < 0 || m_hoveredSample >= sampleCount() || !m_clipData)
+    if (m_hoveredSample < 0 || m_hoveredSample >= sampleCount() || (!m_clipData && !m_timed))
         return;
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, true);
@@ -400,11 +415,13 @@ void GravityGraphView::paintHover(QPainter &painter) const
     }
 
     // The read-out: time and speed, the three accelerations, and the event when near its peak.
-    const DrovikClipData &clip = *m_clipData;
     const int i = m_hoveredSample;
+    // The record's lookups, whichever record the graph shows.
+    const auto lookup = [this](auto get) { return m_timed ? get(*m_timed) : get(*m_clipData); };
     QString speed = QStringLiteral("– km/h");
-    if (clip.gpsDataCount() != 0) {
-        const SpeedReading reading = speedReading(int(std::min<uint32_t>(clip.getGpsSpeed(i), 999)),
+    if (lookup([](const auto &r) { return r.gpsDataCount(); }) != 0) {
+        const uint32_t kmh = lookup([i](const auto &r) { return r.getGpsSpeed(i); });
+        const SpeedReading reading = speedReading(int(std::min<uint32_t>(kmh, 999)),
                                                   Preferences::speedUnit());
         speed = QStringLiteral("%1 %2").arg(reading.shown).arg(
             reading.milesPerHour ? QStringLiteral("mph") : QStringLiteral("km/h"));
@@ -419,7 +436,8 @@ void GravityGraphView::paintHover(QPainter &painter) const
     QFont mono = font;
     mono.setFamilies({QStringLiteral("DejaVu Sans Mono"), QStringLiteral("monospace")});
     const QFontMetricsF metrics(mono);
-    const QString values[] = {gText(clip.getGx(i)), gText(clip.getGy(i)), gText(clip.getGz(i))};
+    const QString values[] = {gText(lookup([i](const auto &r) { return r.getGx(i); })), gText(lookup([i](const auto &r) { return r.getGy(i); })),
+                              gText(lookup([i](const auto &r) { return r.getGz(i); }))};
     const QString header = sampleTimeText(i) + QStringLiteral("  ") + speed;
     QString eventLine;
     if (near)

@@ -3,6 +3,7 @@
 #include "display/cached_layer.h"
 #include "display/gravity_graph.h"
 #include "telemetry/gforce_events.h"
+#include "telemetry/timed_record.h"
 
 #include <QPixmap>
 #include <QPolygonF>
@@ -37,6 +38,8 @@ public:
     // Keeps a copy of the record: the playback controller reloads its one record for every clip.
     void setClipData(const DrovikClipData &clipData);
     std::shared_ptr<const DrovikClipData> clipData() const { return m_clipData; }
+    // Another make's telemetry, read ten samples a second for as long as its track runs.
+    void setTimedRecord(std::shared_ptr<const telemetry::TimedRecord> record);
 
     void generatePoints();
     const GravityGraphPoints &points() const { return m_points; }
@@ -81,6 +84,8 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
 
 private:
+    // A new clip's record: no events, no hover, the playhead at its start.
+    void startClip();
     void ensureBaseYPoint() const;
     int sampleCount() const;
     void hover(int sample);
@@ -96,6 +101,7 @@ private:
     void paintHover(QPainter &painter) const;
 
     std::shared_ptr<const DrovikClipData> m_clipData;
+    std::shared_ptr<const telemetry::TimedRecord> m_timed;
     GravityGraphPoints m_points;
     mutable float m_baseYPoint = 0;
     mutable bool m_hasBaseYPoint = false;

@@ -94,13 +94,6 @@ void MapController::removeMapLine()
     run(MapScripts::removePolyLine());
 }
 
-void MapController::addRoute(const DrovikClipData &clipData)
-{
-    run(MapScripts::addPolyLine(clipData));
-    m_route = routePoints(clipData);
-    refreshSpeedRoute();
-}
-
 void MapController::refreshSpeedRoute()
 {
     // An empty route has been removed with the plain line; a page needs nothing more.

@@ -46,7 +46,14 @@ public:
     void removeMapLine();
     // Draws the clip's route (an empty route when it has no fix), then the same route coloured
     // by speed in the unit and language of the preferences when it has points.
-    void addRoute(const DrovikClipData &clipData);
+    // Record: DrovikClipData, or another make's telemetry::TimedRecord.
+    template <typename Record>
+    void addRoute(const Record &clipData)
+    {
+        run(MapScripts::addPolyLine(clipData));
+        m_route = routePoints(clipData);
+        refreshSpeedRoute();
+    }
     // Sends the speed-coloured route and the trip again, after the speed unit or the language has
     // changed.
     void refreshSpeedRoute();

@@ -15,14 +15,14 @@ namespace drovik {
 // gpsDataCount − 1, skipping a sample equal to the last position taken (exactly, starting from
 // (0, 0)), so the no-fix samples before the first fix and a standing vehicle's repeats add
 // nothing, and skipping one whose coordinates are not finite numbers. Record is DrovikClipData or
-// anything with the same gpsDataCount() and getGpsLat/getGpsLng(index).
+// anything with its kCapacity and the same gpsDataCount() and getGpsLat/getGpsLng(index).
 template <typename Record, typename Fn>
 void forEachRoutePosition(const Record &clipData, Fn fn)
 {
     float lastLat = 0.0f;
     float lastLng = 0.0f;
     // At most the record's capacity: indices beyond it only answer the no-data position.
-    const int count = int(std::min<uint64_t>(clipData.gpsDataCount(), DrovikClipData::kCapacity));
+    const int count = int(std::min<uint64_t>(clipData.gpsDataCount(), uint64_t(Record::kCapacity)));
     for (int i = 0; i < count; ++i) {
         const float lat = clipData.getGpsLat(i);
         const float lng = clipData.getGpsLng(i);
@@ -56,7 +56,7 @@ struct RoutePoint {
 inline constexpr int kMaxRouteSpeedKmh = 999;
 
 // The points forEachRoutePosition() takes, with their speed and acceleration. Record is
-// DrovikClipData or anything with its gpsDataCount, clipDataCount, getGpsLat/getGpsLng/
+// DrovikClipData or anything with its kCapacity, gpsDataCount, clipDataCount, getGpsLat/getGpsLng/
 // getGpsSpeed and getGx/getGy lookups.
 template <typename Record>
 QList<RoutePoint> routePoints(const Record &clipData)
@@ -70,8 +70,8 @@ QList<RoutePoint> routePoints(const Record &clipData)
         point.speedKmh = int(std::min<uint32_t>(clipData.getGpsSpeed(sample), kMaxRouteSpeedKmh));
         points.append(point);
     });
-    const int positions = int(std::min<uint64_t>(clipData.gpsDataCount(), DrovikClipData::kCapacity));
-    const int accelerations = int(std::min<uint64_t>(clipData.clipDataCount(), DrovikClipData::kCapacity));
+    const int positions = int(std::min<uint64_t>(clipData.gpsDataCount(), uint64_t(Record::kCapacity)));
+    const int accelerations = int(std::min<uint64_t>(clipData.clipDataCount(), uint64_t(Record::kCapacity)));
     for (qsizetype k = 0; k < points.size(); ++k) {
         const int end = k + 1 < points.size() ? points[k + 1].sample : positions;
         float peak = 0.0f;

@@ -36,7 +36,7 @@ QString routePoint(float lat, float lng);
 // from samples 0 … gpsDataCount − 1: a sample equal to the last point taken (exactly, starting
 // from (0, 0)) is skipped, so the no-fix samples before the first fix and a standing vehicle's
 // repeats add nothing; a sample whose coordinates are not finite numbers is skipped as well.
-// Record is DrovikClipData or anything with the same gpsDataCount() and getGpsLat/getGpsLng(index).
+// Record is DrovikClipData or anything with its kCapacity and the same gpsDataCount() and getGpsLat/getGpsLng(index).
 template <typename Record>
 QString addPolyLine(const Record &clipData)
 {

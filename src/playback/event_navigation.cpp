@@ -43,6 +43,11 @@ void EventNavigation::showEventsOf(const DrovikClipData &clip)
     show(telemetry::detectGForceEvents(clip));
 }
 
+void EventNavigation::showEventsOf(const telemetry::TimedRecord &record)
+{
+    show(telemetry::detectGForceEvents(record));
+}
+
 void EventNavigation::clear()
 {
     show({});

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "telemetry/gforce_events.h"
+#include "telemetry/timed_record.h"
 
 #include <QObject>
 #include <QPointer>
@@ -34,6 +35,7 @@ public:
 
     // Finds and marks the events of the clip the graph now shows.
     void showEventsOf(const DrovikClipData &clip);
+    void showEventsOf(const telemetry::TimedRecord &record);
     // No clip: no marks, buttons disabled.
     void clear();
     const std::vector<telemetry::GForceEvent> &events() const { return m_events; }

@@ -288,8 +288,11 @@ void PlaybackController::showUnplayable(const ConversionFailure &failure)
 void PlaybackController::showTelemetry(PreparedClip &clip)
 {
     m_readout->setTelemetry(std::move(clip.clipData), std::move(clip.subtitles));
+    m_readout->setTimedRecord(clip.timed);
     emit telemetryChanged(clipData());
-    if (clipData().gpsDataCount() == 0)
+    if (clip.timed)
+        emit timedTelemetryChanged(clip.timed);
+    if (clipData().gpsDataCount() == 0 && !(clip.timed && clip.timed->gpsDataCount() != 0))
         m_readout->showMapCover(true);
 }
 

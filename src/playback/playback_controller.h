@@ -1,6 +1,7 @@
 #pragma once
 
 #include "playback/clip_preparer.h"
+#include "telemetry/timed_record.h"
 #include "playback/player/drovik_av_view.h"
 
 #include <QObject>
@@ -170,6 +171,9 @@ signals:
     // The clip's telemetry was loaded, or cleared with the read-outs.
     void telemetryChanged(const drovik::DrovikClipData &clip);
     void telemetryCleared();
+    // Another make's clip: its telemetry, read by its own times, after telemetryChanged (whose
+    // record is then empty).
+    void timedTelemetryChanged(std::shared_ptr<const drovik::telemetry::TimedRecord> record);
     // The playing animation's frame (1 or 2), once a second while playing.
     void animationStepped(int frame);
     void playbackSpeedChanged(double speed);

@@ -28,6 +28,12 @@ void TelemetryReadout::setTelemetry(std::unique_ptr<DrovikClipData> clipData, st
 {
     m_clipData = clipData ? std::move(clipData) : std::make_unique<DrovikClipData>();
     m_subtitleData = std::move(subtitles);
+    m_timed.reset();
+}
+
+void TelemetryReadout::setTimedRecord(std::shared_ptr<const telemetry::TimedRecord> record)
+{
+    m_timed = std::move(record);
 }
 
 IncidentMoment TelemetryReadout::momentAt(double t) const
@@ -76,8 +82,10 @@ void TelemetryReadout::update(double t, bool mapHidden)
     const int index = int(std::trunc(t * 10.0));
     if (m_subtitleData)
         updateFromSubtitles(t, index, mapHidden);
+    else if (m_timed)
+        updateFromRecord(*m_timed, t, index);
     else
-        updateFromClipData(t, index);
+        updateFromRecord(*m_clipData, t, index);
 }
 
 void TelemetryReadout::updateFromSubtitles(double t, int index, bool mapHidden)
@@ -95,13 +103,13 @@ void TelemetryReadout::updateFromSubtitles(double t, int index, bool mapHidden)
             m_lastUpdatedMapTime = (t - m_lastUpdatedMapTime < 2.0) ? m_lastUpdatedMapTime + 1.0 : t;
             emit positionChanged(lat, lng);
             emit speedChanged(int(speed));
-            updateMapWithLat(lat, lng);
+            updateMapWithLat(lat, lng, m_clipData->gpsDataCount() != 0);
         }
         break;
     case 1:
         if (mapHidden) {
             showMapCover(false);
-            updateMapWithLat(lat, lng);
+            updateMapWithLat(lat, lng, m_clipData->gpsDataCount() != 0);
             emit positionChanged(lat, lng);
         }
         emit speedChanged(int(speed));
@@ -113,14 +121,15 @@ void TelemetryReadout::updateFromSubtitles(double t, int index, bool mapHidden)
     }
 }
 
-void TelemetryReadout::updateFromClipData(double t, int index)
+template <typename Record>
+void TelemetryReadout::updateFromRecord(const Record &record, double t, int index)
 {
-    if (index < 0 || uint32_t(index) >= m_clipData->clipDataCount())
+    if (index < 0 || uint32_t(index) >= record.clipDataCount())
         return;
     int x = 0, y = 0, z = 0;
     float lat = 0, lng = 0;
     uint32_t speed = 0;
-    m_clipData->getClipDataWithIndex(index, x, y, z, lat, lng, speed);
+    record.getClipDataWithIndex(index, x, y, z, lat, lng, speed);
     if (t - m_lastUpdatedSensorInfoTime > kSensorRefresh) {
         m_lastUpdatedSensorInfoTime = t;
         emit gravityChanged(gravityOf(x), gravityOf(y), gravityOf(z));
@@ -129,13 +138,13 @@ void TelemetryReadout::updateFromClipData(double t, int index)
     }
     if (t - m_lastUpdatedMapTime > kMapRefresh) {
         m_lastUpdatedMapTime = t;
-        updateMapWithLat(lat, lng);
+        updateMapWithLat(lat, lng, record.gpsDataCount() != 0);
     }
 }
 
-void TelemetryReadout::updateMapWithLat(float lat, float lng)
+void TelemetryReadout::updateMapWithLat(float lat, float lng, bool hasTrack)
 {
-    if ((lat != 0.0f || lng != 0.0f) && m_clipData->gpsDataCount() != 0) {
+    if ((lat != 0.0f || lng != 0.0f) && hasTrack) {
         showMapCover(false);
         if (double(lat) == m_lastUpdatedLat && double(lng) == m_lastUpdatedLng)
             return;

@@ -2,6 +2,8 @@
 
 #include "playback/convert/incident_export.h"
 
+#include "telemetry/timed_record.h"
+
 #include <QObject>
 #include <QString>
 
@@ -29,6 +31,9 @@ public:
     // Every read-out at t seconds, whatever was last shown (no date: the clip's record has none).
     IncidentMoment momentAt(double t) const;
     void setTelemetry(std::unique_ptr<DrovikClipData> clipData, std::unique_ptr<SubtitleData> subtitles);
+    // Another make's telemetry, read by its own times in place of the record (null: none).
+    void setTimedRecord(std::shared_ptr<const telemetry::TimedRecord> record);
+    const std::shared_ptr<const telemetry::TimedRecord> &timedRecord() const { return m_timed; }
     // A new entry is on its way: its cues are not those of the last one, and the marker is moved
     // afresh wherever it lands.
     void forgetSubtitles();
@@ -59,11 +64,13 @@ signals:
 
 private:
     void updateFromSubtitles(double t, int index, bool mapHidden);
-    void updateFromClipData(double t, int index);
-    void updateMapWithLat(float lat, float lng);
+    template <typename Record>
+    void updateFromRecord(const Record &record, double t, int index);
+    void updateMapWithLat(float lat, float lng, bool hasTrack);
 
     std::unique_ptr<DrovikClipData> m_clipData;
     std::unique_ptr<SubtitleData> m_subtitleData;
+    std::shared_ptr<const telemetry::TimedRecord> m_timed;
     double m_lastUpdatedSensorInfoTime = 0;
     double m_lastUpdatedMapTime = 0;
     double m_lastUpdatedLat = 0;

@@ -19,6 +19,7 @@ namespace drovik::test {
 
 // The lookups of DrovikClipData over a table.
 struct TableRecord {
+    static constexpr int kCapacity = DrovikClipData::kCapacity;
     std::vector<std::array<int, 3>> accel;       // gx, gy, gz per sample
     std::vector<std::pair<float, float>> fixes;  // lat, lng per sample
     std::vector<uint32_t> speeds;                // km/h per sample; none: 0

@@ -46,6 +46,14 @@ PreparedClip prepareClip(const QUrl &entry, const QString &workingDirectory)
     } else {
         clip.clipData->loadVideoFileClipDataFromFilePath(entry.toLocalFile().toStdString());
     }
+    // Ours first; only a clip none of our readers knows is another make's, read through ExifTool.
+    if (clip.clipData->clipDataCount() == 0) {
+        telemetry::TimedTrack track = readForeignTelemetry(entry.toLocalFile());
+        if (!track.empty()) {
+            clip.timed = std::make_shared<const telemetry::TimedRecord>(track);
+            clip.subtitles.reset();
+        }
+    }
     return clip;
 }
 

@@ -3,6 +3,7 @@
 #include "playback/convert/video_conversion.h"
 #include "telemetry/clip_data.h"
 #include "telemetry/subtitle_data.h"
+#include "telemetry/timed_record.h"
 #include "telemetry/timed_track.h"
 
 #include <QList>
@@ -26,6 +27,8 @@ struct PreparedClip {
     std::unique_ptr<DrovikClipData> clipData = std::make_unique<DrovikClipData>();
     // The subtitle cues of an MP4 entry (its speed and position come from them), else null.
     std::unique_ptr<SubtitleData> subtitles;
+    // Another make's telemetry when none of our readers finds any in the clip, else null.
+    std::shared_ptr<const telemetry::TimedRecord> timed;
     // The files are the entry's own, handed while its conversion runs so that the picture shows
     // at once: no telemetry yet, and a second PreparedClip of the entry, the converted one,
     // follows.
