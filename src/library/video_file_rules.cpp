@@ -49,7 +49,8 @@ using Side = CameraSide;
 // anything. The rows are tried in order: the first that tells a type gives the type, the first
 // that tells a side gives the side. A row with a folder and no name ending also makes the listing
 // enter a folder of that name lying in the chosen folder (recursively); rows that tell nothing
-// are only that. A side row's partner is the row of the same folder and type with the other side.
+// are only that. A side row's partner is the row of the same folder and type with the other side
+// whose marker differs in its last letter only ("_A" ↔ "_B").
 struct ForeignListingRule {
     const char *folder;  // where
     const char *nameEnd; // the name's side or type marker
@@ -151,12 +152,15 @@ ForeignMatch matchForeignRules(QStringView text)
     return match;
 }
 
-// The partner of a side row: the row of the same folder and type with the other side.
+// The partner of a side row: the row of the same folder and type with the other side whose
+// marker differs in its last letter only.
 const ForeignListingRule *partnerRule(const ForeignListingRule &row)
 {
+    const QLatin1StringView marker(row.nameEnd);
     for (const ForeignListingRule &rule : kForeignListingRules) {
+        const QLatin1StringView other(rule.nameEnd);
         if (qstrcmp(rule.folder, row.folder) == 0 && rule.type == row.type && rule.side != Side::None
-            && rule.side != row.side)
+            && rule.side != row.side && other.size() == marker.size() && other.chopped(1) == marker.chopped(1))
             return &rule;
     }
     return nullptr;
