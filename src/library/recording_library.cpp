@@ -187,6 +187,15 @@ QList<QUrl> getVideoFilesInDirectoryUrl(const QUrl &directoryUrl, bool enableRec
 
 namespace {
 
+// The folders of the chosen one that other makes' cameras record into, in name order.
+QStringList foreignRecordingFolders(const QString &selectedFolderPath)
+{
+    QStringList names = QDir(selectedFolderPath).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Unsorted);
+    names.removeIf([](const QString &name) { return !isForeignListingFolderName(name); });
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
 QStringList scanPaths(const QString &selectedFolderPath, QStringList *folders)
 {
     if (selectedFolderPath.isEmpty())
@@ -196,6 +205,8 @@ QStringList scanPaths(const QString &selectedFolderPath, QStringList *folders)
         folder += QLatin1Char('/');
     QStringList all = listVideoFiles(selectedFolderPath, false, folders);
     for (const QString &name : recordingFolderNames())
+        all += listVideoFiles(folder + name, true, folders);
+    for (const QString &name : foreignRecordingFolders(selectedFolderPath))
         all += listVideoFiles(folder + name, true, folders);
     return all;
 }

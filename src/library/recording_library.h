@@ -29,8 +29,10 @@ QList<QUrl> getVideoFilesInDirectoryUrl(const QUrl &directoryUrl, bool enableRec
 QStringList getVideoFilesInDirectoryPath(const QString &directoryPath, bool enableRecursive);
 
 // `refreshVideoFileList`'s scan: the clips lying directly in the selected folder, then those
-// under each known recording folder (recordingFolderNames(), in order), recursively. A missing
-// recording folder adds nothing. The result is `allVideoFileList`.
+// under each known recording folder (recordingFolderNames(), in order), recursively, then those
+// under the folders of the selected one that other makes' cameras record into
+// (isForeignListingFolderName), in name order, recursively. A missing recording folder adds
+// nothing. The result is `allVideoFileList`.
 QList<QUrl> scanSelectedFolder(const QUrl &selectedFolderUrl);
 QStringList scanSelectedFolderPaths(const QString &selectedFolderPath);
 

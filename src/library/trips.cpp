@@ -181,6 +181,18 @@ TripClip tripClipOf(const QUrl &clip, std::optional<double> durationSeconds)
             entry.kind = TripClipKind::Continuous;
         else if (parkingFolderNames().contains(folder))
             entry.kind = TripClipKind::Parking;
+        return entry;
+    }
+    // Another make's card: the type its folder or name tells.
+    switch (readForeignClip(path).type) {
+    case ForeignRecordingType::Normal:
+        entry.kind = TripClipKind::Continuous;
+        break;
+    case ForeignRecordingType::Parking:
+        entry.kind = TripClipKind::Parking;
+        break;
+    default:
+        break;
     }
     return entry;
 }

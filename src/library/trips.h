@@ -18,6 +18,8 @@
 //   - Parking recordings (parking_rec, motion_rec, motion_timelapse_rec: what the camera records
 //     while the car stands) never join a driving trip; consecutive ones form parking trips of their
 //     own by the same rule.
+//   - Other makes' clips (outside this maker's folders) read their kind from the listing's rule
+//     table (readForeignClip): normal ones are continuous, parking ones parking, the rest other.
 //   - An entry whose name tells no time is a trip of its own, listed after the timed trips in the
 //     order given.
 //   - Midnight is nothing special: the start carries the date, so a drive past midnight stays one
@@ -90,8 +92,9 @@ struct TripRecording {
 // every other file is an entry of its own. Entries keep the listing's order.
 QList<TripRecording> tripRecordings(const QList<QUrl> &listing);
 
-// What the rule reads of an entry: its start from its name, its kind and rank from its folder;
-// the duration given (in seconds), else kUsualClipSeconds.
+// What the rule reads of an entry: its start from its name, its kind and rank from its folder
+// (another make's clip: its kind from readForeignClip, the rank after this maker's folders); the
+// duration given (in seconds), else kUsualClipSeconds.
 TripClip tripClipOf(const QUrl &clip, std::optional<double> durationSeconds = std::nullopt);
 
 // The listing grouped: the entries and their trips. durationOf gives an entry's duration in

@@ -33,11 +33,36 @@ enum class VideoFileCellColor {
     Yellow,  // the folder's URL ends in "option_rec/" or "sos_rec/"
 };
 
-// Which camera recorded a clip, as its URL text tells: "F." anywhere → front; else "R." → rear.
+// Which camera recorded a clip, as its URL text tells: "F." anywhere → front; else "R." → rear;
+// else, for a clip of another make's card, the side marker of its name (readForeignClip).
 enum class CameraSide { None, Front, Rear };
+
+// The recording type another make's card gives a clip, by a folder on its path or its name.
+// Normal shows under Always (a continuous clip of a trip), Event and Parking under Event (as this
+// maker's evt_rec and parking_rec; a parking clip never joins a drive), Manual under Manual.
+enum class ForeignRecordingType { None, Normal, Event, Parking, Manual };
+
+// What the listing rules for other makes' cards read of a clip's path (or its URL text; the two
+// read the same): its recording type and camera side.
+struct ForeignClipReading {
+    ForeignRecordingType type = ForeignRecordingType::None;
+    CameraSide side = CameraSide::None;
+};
 
 // The known recording folders, in the order in which they are scanned under the chosen folder.
 const QStringList &recordingFolderNames();
+
+// Whether a path (or URL text) holds one of this maker's folder texts — a recording folder name
+// anywhere, as the filters test it. Such a clip is read by the specified rules alone.
+bool isRecordingFolderPath(QStringView path);
+
+// The rule table for other makes' cards (documented at it, in video_file_rules.cpp) read for a
+// clip's path or URL text. Reads nothing for a path of this maker's folders.
+ForeignClipReading readForeignClip(QStringView path);
+
+// Whether the listing enters a folder of this name that lies directly in the chosen folder: the
+// folders other makes' cameras record into (DCIM, Normal, Event, …, in any case).
+bool isForeignListingFolderName(QStringView name);
 
 // The text of a clip's absolute URL, the form every text rule below is applied to. As in any
 // file URL ("file:///…"), reserved and non-ASCII characters of the path are percent-encoded; the folder and marker texts the rules look for are plain ASCII and
@@ -56,8 +81,9 @@ bool isVideoFileName(QByteArrayView fileName); // the file system's bytes, same 
 bool hasMp4Extension(const QUrl &url);
 
 // The partner text of a clip: the URL text with every "F." replaced by "R." if it
-// contains "F."; otherwise with every "R." replaced by "F." if it contains "R."; otherwise a
-// null string (no partner).
+// contains "F."; otherwise with every "R." replaced by "F." if it contains "R."; otherwise, for a
+// clip of another make's card, the text with its name's side marker swapped ("_A" ↔ "_B",
+// "NF" ↔ "NR", …: the same time stamp, the other camera); otherwise a null string (no partner).
 QString partnerUrlText(const QString &urlText);
 QString partnerUrlText(const QUrl &url);
 
@@ -74,7 +100,10 @@ bool isMp4Partner(const QUrl &entry, const QUrl &candidate);
 CameraSide cameraSide(const QUrl &url);
 
 // When a clip began by the camera's clock, as its file name tells it: a name that starts with
-// "YYYYMMDD_HHMMSS". The camera's clock knows no zone; the time is counted in UTC so that no
+// "YYYYMMDD_HHMMSS"; else the first time stamp other makes write anywhere in a name, its digit
+// groups joined by single "_" or "-": "YYYYMMDDHHMMSS", "YYYYMMDD_HHMMSS", "YYYY_MMDD_HHMMSS",
+// "YYMMDD_HHMMSS" (20YY), "YYYY_MM_DD_HH_MM_SS", not inside a longer run of digits, years
+// 1970–2099. The camera's clock knows no zone; the time is counted in UTC so that no
 // daylight-saving step moves it. Nothing for any other name.
 std::optional<QDateTime> clipStartFromFileName(const QString &fileName);
 

@@ -59,9 +59,10 @@ TEST(Paths, CacheLayout)
                            folder + QStringLiteral("/.partial")}));
 }
 
-TEST(Paths, PartnerSearchKnowsBcNames)
+TEST(Paths, PartnerSearchKnowsBcNamesAndOtherMakesMarkers)
 {
-    for (const auto &[a, b] : {std::pair("1_F.mp4", "1_R.mp4"), std::pair("1_F_BC.mp4", "1_R_BC.mp4")}) {
+    for (const auto &[a, b] : {std::pair("1_F.mp4", "1_R.mp4"), std::pair("1_F_BC.mp4", "1_R_BC.mp4"),
+                               std::pair("DCIM/240517_101500_A.mp4", "DCIM/240517_101500_B.mp4")}) {
         const QString front = QStringLiteral("file:///c/") + QLatin1String(a), rear = QStringLiteral("file:///c/") + QLatin1String(b);
         EXPECT_EQ(conversionPartnerUrlText(front), rear);
         EXPECT_EQ(conversionPartnerUrlText(rear), front);

@@ -55,6 +55,19 @@ TEST_F(ClipsCli, JsonCarriesTheRowColourEscaped)
     EXPECT_TRUE(all.out.contains("0100.MP4\",\"color\":\"default\"}"));
 }
 
+TEST_F(ClipsCli, ListsOtherMakesFoldersByTheirTypes)
+{
+    TempFolder card;
+    ASSERT_TRUE(card.touch(strings({"DCIM/Movie/2024_0517_101500_001F.MP4", "DCIM/Movie/RO/2024_0517_101600_002F.MP4",
+                                    "Event/20240517_101700_A.mp4", "Photo/20240517_101800.mp4"})));
+    const ProgramRun event = runDrovik("clips ROOT --filter event", card.root());
+    EXPECT_EQ(event.exitCode, 0);
+    EXPECT_EQ(event.out, card.path(QStringLiteral("Event/20240517_101700_A.mp4")).toUtf8() + '\n'
+                             + card.path(QStringLiteral("DCIM/Movie/RO/2024_0517_101600_002F.MP4")).toUtf8() + '\n');
+    EXPECT_EQ(runDrovik("clips ROOT --filter always", card.root()).out,
+              card.path(QStringLiteral("DCIM/Movie/2024_0517_101500_001F.MP4")).toUtf8() + '\n');
+}
+
 TEST_F(ClipsCli, EmptyFolderErrorsAndUsage)
 {
     TempFolder empty;

@@ -85,6 +85,93 @@ TEST(CameraSide, FromTheUrlText)
     EXPECT_EQ(cameraSide(clip("/card/0512.mp4")), CameraSide::None);
 }
 
+// What the rules read of one clip: its side, its partner's file name, and the filters besides All
+// that show it ("a" always, "m" motion, "e" event, "n" manual).
+struct Reading {
+    const char *path;
+    CameraSide side;
+    const char *partner; // "": none
+    const char *filters;
+};
+
+void expectReadings(std::initializer_list<Reading> table)
+{
+    for (const Reading &row : table) {
+        const QUrl url = clip(row.path);
+        EXPECT_EQ(cameraSide(url), row.side) << row.path;
+        const QString partner = partnerUrlText(url);
+        EXPECT_EQ(partner.isNull() ? QString() : QUrl(partner).fileName(), QString::fromUtf8(row.partner)) << row.path;
+        std::string filters;
+        for (const auto &[filter, letter] : {std::pair(VideoFileFilterAlways, 'a'), std::pair(VideoFileFilterMotion, 'm'),
+                                             std::pair(VideoFileFilterEvent, 'e'), std::pair(VideoFileFilterManual, 'n')}) {
+            if (videoFileMatchesFilter(url, filter))
+                filters += letter;
+        }
+        EXPECT_EQ(filters, row.filters) << row.path;
+    }
+}
+
+constexpr auto F = CameraSide::Front;
+constexpr auto R = CameraSide::Rear;
+constexpr auto N = CameraSide::None;
+
+// Names and folders of other makes inside this maker's folders change nothing: the specified
+// rules answer as they always have.
+TEST(OtherCameras, ThisMakersClipsKeepTheirReadings)
+{
+    expectReadings({
+        {"/card/cont_rec/20240517_101500_F.mp4", F, "20240517_101500_R.mp4", "a"},
+        {"/card/evt_rec/20240517_101500_NF.mp4", F, "20240517_101500_NR.mp4", "e"},
+        {"/card/parking_rec/20240517_101500_PR.mp4", R, "20240517_101500_PF.mp4", "e"},
+        {"/card/manual_rec/2024_0517_101500_001R.MP4", R, "2024_0517_101500_001F.MP4", "n"},
+        {"/card/cont_rec/20240517_101500_A.mp4", N, "", "a"},
+        {"/card/Saved_Videos/20240517_101500_EF.mp4", F, "20240517_101500_ER.mp4", ""},
+        {"/card/sos_rec/Event/20240517_101500_B.mp4", N, "", "n"},
+        {"/card/motion_rec/Normal/x_MF.mp4", F, "x_MR.mp4", "m"},
+        {"/media/cont_rec_old/DCIM/Movie/RO/a_A.mp4", N, "", "a"},
+        {"/card/0100.MP4", N, "", ""},
+    });
+}
+
+TEST(OtherCameras, FoldersAndNamesTellTypeAndSide)
+{
+    expectReadings({
+        {"/card/DCIM/Movie/2024_0517_101500_001F.MP4", F, "2024_0517_101500_001R.MP4", "a"},
+        {"/card/DCIM/Movie/RO/2024_0517_101500_001R.MP4", R, "2024_0517_101500_001F.MP4", "e"},
+        {"/card/DCIM/100MEDIA/240517_101500_A.MP4", F, "240517_101500_B.MP4", ""},
+        {"/card/DCIM/100MEDIA/240517_101500_B.MP4", R, "240517_101500_A.MP4", ""},
+        {"/card/Record/20240517_101500_NF.mp4", F, "20240517_101500_NR.mp4", "a"},
+        {"/card/Record/20240517_101500_ER.mp4", R, "20240517_101500_EF.mp4", "e"},
+        {"/card/Record/20240517_101500_PF.mp4", F, "20240517_101500_PR.mp4", "e"},
+        {"/card/Record/20240517_101500_MR.mp4", R, "20240517_101500_MF.mp4", "n"},
+        {"/card/normal/20240517101500F.MP4", F, "20240517101500R.MP4", "a"},
+        {"/card/EMER/FILE240517-101500R.MOV", R, "FILE240517-101500F.MOV", "e"},
+        {"/card/PARK/x.mp4", N, "", "e"},
+        {"/card/Manual/20240517_101500.mp4", N, "", "n"},
+        {"/card/Event/20240517_101500_NF.mp4", F, "20240517_101500_NR.mp4", "a"}, // the name first
+        {"/card/DCIM/XMF.mp4", F, "XMR.mp4", ""}, // "F." as ever, but "MF" ends a word: no type
+        {"/card/DCIM/trip #1 240517_101500_A.mp4", F, "trip #1 240517_101500_B.mp4", ""},
+    });
+    EXPECT_TRUE(isMp4Partner(clip("/c/DCIM/1_A.mp4"), clip("/c/DCIM/1_B.mp4")));
+    EXPECT_FALSE(isMp4Partner(clip("/c/DCIM/1_A.mov"), clip("/c/DCIM/1_B.mov"))) << "only mp4 files pair";
+    for (const char *name : {"DCIM", "dcim", "100MEDIA", "Normal", "NORMAL", "event", "EMER", "PARK", "20240517", "2024_05_17"})
+        EXPECT_TRUE(isForeignListingFolderName(QString::fromUtf8(name))) << name;
+    for (const char *name : {"cont_rec", "Photo", "other", "100MEDIA1", "2024_0517"})
+        EXPECT_FALSE(isForeignListingFolderName(QString::fromUtf8(name))) << name;
+}
+
+TEST(OtherCameras, NextAndPreviousStepOverTheirRearFiles)
+{
+    const QList<QUrl> list = {clip("/c/DCIM/a_A.mp4"), clip("/c/DCIM/a_B.mp4"), clip("/c/DCIM/b_A.mp4"),
+                              clip("/c/DCIM/b_B.mp4"), clip("/c/DCIM/c.mp4")};
+    const std::pair<int, int> next[] = {{0, 2}, {2, 4}, {4, 0}};
+    for (const auto &[from, to] : next)
+        EXPECT_EQ(nextEntryRow(list, from), to) << from;
+    const std::pair<int, int> previous[] = {{2, 0}, {3, 2}, {4, 2}, {1, 0}};
+    for (const auto &[from, to] : previous)
+        EXPECT_EQ(previousEntryRow(list, from), to) << from;
+}
+
 struct Membership {
     const char *path;
     bool all, always, motion, event, manual;

@@ -6,6 +6,8 @@
 
 #include <QFile>
 
+#include <algorithm>
+
 using namespace drovik;
 using drovik::test::strings;
 using drovik::test::TempFolder;
@@ -120,6 +122,75 @@ TEST(Scan, NamesWithSpacesAndNonAsciiRoundTrip)
     EXPECT_EQ(all[0].toLocalFile(), tree.path(name));
     EXPECT_EQ(videoFileCellText(all[0]), QStringLiteral("주행 #1 %20 ?_F.mp4"));
     EXPECT_EQ(videoFileCellColor(all[0]), VideoFileCellColor::Yellow);
+}
+
+// Cards of other makes' layouts, listed as the viewer shows them: each clip in display order with
+// the filters that show it besides All ("a" always, "e" event, "n" manual; "-" none), its listed
+// mp4 partner and the start its name tells.
+TEST(Scan, OtherMakesLayouts)
+{
+    const struct {
+        const char *layout;
+        std::initializer_list<const char *> files;
+        std::initializer_list<const char *> shown;
+    } cards[] = {
+        {"DCIM: a movie folder with a locked one, a numbered and a dated folder",
+         {"DCIM/Movie/2024_0517_101500_001F.MP4", "DCIM/Movie/2024_0517_101500_001R.MP4",
+          "DCIM/Movie/RO/2024_0517_101600_002F.MP4", "DCIM/100MEDIA/240517_101700_A.MP4",
+          "DCIM/100MEDIA/240517_101700_B.MP4", "DCIM/Photo/2024_0517_101500.JPG", "DCIM/20240518/20240518101500.mp4"},
+         {"DCIM/20240518/20240518101500.mp4 - - 2024-05-18T10:15:00",
+          "DCIM/Movie/2024_0517_101500_001F.MP4 a DCIM/Movie/2024_0517_101500_001R.MP4 2024-05-17T10:15:00",
+          "DCIM/Movie/2024_0517_101500_001R.MP4 a DCIM/Movie/2024_0517_101500_001F.MP4 2024-05-17T10:15:00",
+          "DCIM/Movie/RO/2024_0517_101600_002F.MP4 e - 2024-05-17T10:16:00",
+          "DCIM/100MEDIA/240517_101700_A.MP4 - DCIM/100MEDIA/240517_101700_B.MP4 2024-05-17T10:17:00",
+          "DCIM/100MEDIA/240517_101700_B.MP4 - DCIM/100MEDIA/240517_101700_A.MP4 2024-05-17T10:17:00"}},
+        {"per-type folders in any case",
+         {"Normal/20240517101500F.MP4", "Normal/20240517101500R.MP4", "event/EV20240517-101530F.MP4",
+          "PARK/PA240517_103000.mov", "Manual/2024_05_17_10_16_00.avi", "EMER/20240517_101545_F.mp4",
+          "other/20240517_101500.mp4"},
+         {"Normal/20240517101500F.MP4 a Normal/20240517101500R.MP4 2024-05-17T10:15:00",
+          "Normal/20240517101500R.MP4 a Normal/20240517101500F.MP4 2024-05-17T10:15:00",
+          "EMER/20240517_101545_F.mp4 e - 2024-05-17T10:15:45",
+          "Manual/2024_05_17_10_16_00.avi n - 2024-05-17T10:16:00",
+          "event/EV20240517-101530F.MP4 e - 2024-05-17T10:15:30",
+          "PARK/PA240517_103000.mov e - 2024-05-17T10:30:00"}},
+        {"names that carry the type and side",
+         {"Record/20240517_101500_NF.mp4", "Record/20240517_101500_NR.mp4", "Record/20240517_101600_EF.mp4",
+          "Record/20240517_101600_ER.mp4", "Record/20240517_103000_PF.mp4", "Record/20240517_101700_MF.mp4"},
+         {"Record/20240517_101500_NF.mp4 a Record/20240517_101500_NR.mp4 2024-05-17T10:15:00",
+          "Record/20240517_101500_NR.mp4 a Record/20240517_101500_NF.mp4 2024-05-17T10:15:00",
+          "Record/20240517_101600_EF.mp4 e Record/20240517_101600_ER.mp4 2024-05-17T10:16:00",
+          "Record/20240517_101600_ER.mp4 e Record/20240517_101600_EF.mp4 2024-05-17T10:16:00",
+          "Record/20240517_101700_MF.mp4 n - 2024-05-17T10:17:00",
+          "Record/20240517_103000_PF.mp4 e - 2024-05-17T10:30:00"}},
+        {"this maker's card with a DCIM folder beside it",
+         {"cont_rec/20240517_101500_F.mp4", "cont_rec/20240517_101500_R.mp4", "DCIM/Movie/20240517_101500_A.mp4",
+          "dcim/x.txt", "0001_root.mp4"},
+         {"0001_root.mp4 - - -", "DCIM/Movie/20240517_101500_A.mp4 a - 2024-05-17T10:15:00",
+          "cont_rec/20240517_101500_F.mp4 a cont_rec/20240517_101500_R.mp4 2024-05-17T10:15:00",
+          "cont_rec/20240517_101500_R.mp4 a cont_rec/20240517_101500_F.mp4 2024-05-17T10:15:00"}},
+    };
+    for (const auto &card : cards) {
+        TempFolder tree;
+        ASSERT_TRUE(tree.touch(strings(card.files))) << card.layout;
+        const QList<QUrl> shown = applyVideoFileFilter(scanSelectedFolder(QUrl::fromLocalFile(tree.root())), VideoFileFilterAll);
+        QStringList lines;
+        for (const QUrl &url : shown) {
+            QString filters;
+            for (const auto &[filter, letter] : {std::pair(VideoFileFilterAlways, 'a'), std::pair(VideoFileFilterMotion, 'm'),
+                                                 std::pair(VideoFileFilterEvent, 'e'), std::pair(VideoFileFilterManual, 'n')}) {
+                if (videoFileMatchesFilter(url, filter))
+                    filters += QLatin1Char(letter);
+            }
+            const auto partner = std::find_if(shown.begin(), shown.end(), [&](const QUrl &other) { return isMp4Partner(url, other); });
+            const auto start = clipStartFromFileName(url.fileName());
+            lines.append(QStringList({relativePaths(tree.root(), {url}).constFirst(), filters.isEmpty() ? QStringLiteral("-") : filters,
+                                      partner == shown.end() ? QStringLiteral("-") : relativePaths(tree.root(), {*partner}).constFirst(),
+                                      start ? start->toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss")) : QStringLiteral("-")})
+                             .join(QLatin1Char(' ')));
+        }
+        EXPECT_EQ(lines, strings(card.shown)) << card.layout;
+    }
 }
 
 // The listing edge cases on one card, through scan, filter and order as the viewer runs them.

@@ -82,7 +82,8 @@ TEST(Trips, TimesSpanTheDrive)
               QStringLiteral("2024-05-17T00:00:05"));
 }
 
-// The start a name tells: "YYYYMMDD_HHMMSS" at its very beginning, a real date and time.
+// The start a name tells: "YYYYMMDD_HHMMSS" at its very beginning, else the first time stamp of
+// another make's forms anywhere in it; a real date and time.
 TEST(Trips, StartFromTheName)
 {
     const struct {
@@ -97,9 +98,19 @@ TEST(Trips, StartFromTheName)
         {"20240517_101560.mp4", nullptr},
         {"20241317_101500.mp4", nullptr},
         {"00000101_101500.mp4", nullptr},
-        {"20240517-101500.mp4", nullptr},
+        {"20240517-101500.mp4", "2024-05-17T10:15:00"},
         {"20240517_10150", nullptr},
-        {"x20240517_101500.mp4", nullptr},
+        {"x20240517_101500.mp4", "2024-05-17T10:15:00"},
+        {"20240517_1015001.mp4", "2024-05-17T10:15:00"}, // the leading form reads no further
+        {"2024_0517_101500_001F.MP4", "2024-05-17T10:15:00"},
+        {"FILE240517-101500F.MOV", "2024-05-17T10:15:00"},
+        {"NO20240517101500_000123R.mp4", "2024-05-17T10:15:00"},
+        {"REC_2024_05_17_10_15_00_F.mp4", "2024-05-17T10:15:00"},
+        {"2024_0501_F.mp4", nullptr},
+        {"GRMN0001.MP4", nullptr},
+        {"120240517_101500.mp4", nullptr},
+        {"x19691231_235959.mp4", nullptr},
+        {"IMG_1234_567890.mp4", nullptr},
         {"2024O517_101500.mp4", nullptr},
         {"\uff12\uff10\uff12\uff14\uff10\uff15\uff11\uff17_101500.mp4", nullptr},
     };
@@ -160,6 +171,36 @@ TEST(Trips, ListingRecordings)
     const std::pair<int, int> headers[] = {{0, 0}, {2, 1}, {4, 2}};
     for (std::size_t i = 0; i < 3; ++i)
         EXPECT_EQ(std::pair(byTrips.headers[i].row, byTrips.headers[i].trip), headers[i]) << i;
+}
+
+// Other makes' clips: pairs by their side markers, kinds by their folders or names.
+TEST(Trips, OtherMakesRecordings)
+{
+    const auto at = [](const char *path) { return QUrl::fromLocalFile(QString::fromUtf8(path)); };
+    const QList<QUrl> listing = {
+        at("/card/Normal/20240517101500R.MP4"),     at("/card/Normal/20240517101500F.MP4"),
+        at("/card/DCIM/100MEDIA/240517_101600_B.mp4"), at("/card/DCIM/100MEDIA/240517_101600_A.mp4"),
+        at("/card/Record/20240517_103000_PF.mp4"),  at("/card/Event/2024_0517_101530_001F.MOV"),
+    };
+    const QList<TripRecording> recordings = tripRecordings(listing);
+    ASSERT_EQ(recordings.size(), 4);
+    EXPECT_EQ(recordings[0].clip, listing[1]);
+    EXPECT_EQ(recordings[0].partner, listing[0]);
+    EXPECT_EQ(recordings[1].clip, listing[3]);
+    EXPECT_EQ(recordings[1].partner, listing[2]);
+    const struct {
+        int recording;
+        TripClipKind kind;
+        const char *start;
+    } kinds[] = {{0, C, "2024-05-17T10:15:00"}, {1, O, "2024-05-17T10:16:00"},
+                 {2, P, "2024-05-17T10:30:00"}, {3, O, "2024-05-17T10:15:30"}};
+    for (const auto &k : kinds) {
+        const TripClip clip = tripClipOf(recordings[k.recording].clip);
+        EXPECT_EQ(clip.kind, k.kind) << k.recording;
+        EXPECT_EQ(clip.folderRank, recordingFolderNames().size()) << k.recording;
+        ASSERT_TRUE(clip.startMs.has_value()) << k.recording;
+        EXPECT_EQ(cameraTimeText(*clip.startMs).toStdString(), k.start) << k.recording;
+    }
 }
 
 } // namespace

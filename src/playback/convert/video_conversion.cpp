@@ -114,15 +114,15 @@ ConversionPaths conversionPathsFor(const QString &entryPath, qint64 entrySize,
 
 QString conversionPartnerUrlText(const QString &urlText)
 {
-    const QString partner = partnerUrlText(urlText);
-    if (!partner.isNull())
-        return partner;
     QString text = urlText;
-    if (text.contains(QLatin1String("F_BC.")))
-        return text.replace(QLatin1String("F_BC."), QLatin1String("R_BC."));
-    if (text.contains(QLatin1String("R_BC.")))
-        return text.replace(QLatin1String("R_BC."), QLatin1String("F_BC."));
-    return {};
+    // Other makes' side markers are partnerUrlText's last resort; the "_BC" names come before them.
+    if (!text.contains(QLatin1String("F.")) && !text.contains(QLatin1String("R."))) {
+        if (text.contains(QLatin1String("F_BC.")))
+            return text.replace(QLatin1String("F_BC."), QLatin1String("R_BC."));
+        if (text.contains(QLatin1String("R_BC.")))
+            return text.replace(QLatin1String("R_BC."), QLatin1String("F_BC."));
+    }
+    return partnerUrlText(urlText);
 }
 
 QStringList singleConversionArguments(int type, const QString &input, const QString &output)

@@ -53,7 +53,7 @@ ConversionPaths conversionPathsFor(const QString &entryPath, qint64 entrySize,
                                    const QString &workingDirectory);
 
 // The partner search of the conversion (step 1.5): the 2.1 rule ("F." ↔ "R."), then "F_BC." ↔
-// "R_BC."; a null string when none applies.
+// "R_BC.", then other makes' side markers (partnerUrlText); a null string when none applies.
 QString conversionPartnerUrlText(const QString &urlText);
 
 // The ffmpeg argument lists, exactly in the order ffmpeg must receive them. type is the
