@@ -13,10 +13,13 @@
 #include "display/speed_meter_view.h"
 #include "playback/event_navigation.h"
 #include "playback/playback_controller.h"
+#include "playback/telemetry_readout.h"
 #include "playback/player/drovik_av_view.h"
+#include "foreign_clips.h"
 #include "programs.h"
 #include "widgets/image_widgets.h"
 
+#include <QDir>
 #include <QLabel>
 
 #include <gtest/gtest.h>
@@ -213,6 +216,31 @@ TEST_F(EventNavigationTest, TheDriveOnTheTimelineAndTheRoute)
 
     QTest::keyClick(controller->window(), Qt::Key_PageDown);
     EXPECT_TRUE(opened(names[2], 5.2)) << "on to the braking of the next clip";
+}
+
+// Another make's clip (telemetry in "freeGPS " blocks, read through ExifTool at its own times):
+// the speed meter, the position, the G graph and the route follow it as they follow ours.
+TEST_F(EventNavigationTest, AnotherMakesClipPlaysWithItsTelemetry)
+{
+    if (!test::haveForeignClipTools())
+        GTEST_SKIP() << "needs exiftool, ffmpeg and python3";
+    const test::TempFolder made;
+    ASSERT_TRUE(test::makeForeignClips(made.root()));
+    ASSERT_TRUE(QDir().mkpath(clips.path(QStringLiteral("DCIM"))));
+    ASSERT_TRUE(QFile::copy(made.path(QStringLiteral("novatek_nmea.mp4")), clips.path(QStringLiteral("DCIM/20240517_101500_F.mp4"))));
+    controller->fileList().refreshVideoFileListWithURL(QUrl::fromLocalFile(clips.root()));
+    ASSERT_TRUE(test::WindowServices::waitForList(*controller));
+    PlaybackController &playback = *controller->playback();
+    const MainWindowUi &ui = controller->ui();
+    playback.playVideoWithIdx(0);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return playback.readout().timedRecord() && ui.speedMeterView->speed() > 0; }, 30000));
+    const telemetry::TimedRecord &record = *playback.readout().timedRecord();
+    // Twelve fixes a second apart: samples for 11.0 s at ten a second, one per tenth.
+    EXPECT_EQ(record.clipDataCount(), 111u);
+    EXPECT_EQ(ui.gravityGraphView->points().gxPointList.size(), 111);
+    EXPECT_EQ(controller->mapController()->route().size(), test::kForeignFixCount);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !ui.mapCoverView->isVisible(); }, 5000)) << "the map shows the position";
+    EXPECT_TRUE(ui.latTextField->text().startsWith(QLatin1String("48.85"))) << ui.latTextField->text().toStdString();
 }
 
 } // namespace
