@@ -5,6 +5,7 @@
 #include "platform/atomic_save.h"
 #include "playback/convert/incident_export.h"
 #include "playback/playback_controller.h"
+#include "playback/telemetry_readout.h"
 #include "playback/player/drovik_av_view.h"
 #include "telemetry/clip_data.h"
 #include "telemetry/telemetry_export.h"
@@ -54,16 +55,24 @@ QString baseNameOf(const QString &fileName)
     return extension.isEmpty() ? fileName : fileName.left(fileName.size() - extension.size() - 1);
 }
 
-// The track of the clip whose file name is clipName, named after it.
-std::optional<QString> writeTrack(const QString &path, const DrovikClipData &clip, const QString &clipName)
+// The track of the clip whose file name is clipName, named after it: another make's with its own
+// times when it has one.
+std::optional<QString> writeTrack(const QString &path, const DrovikClipData &clip, const telemetry::TimedRecord *timed,
+                                  const QString &clipName)
 {
     std::ostringstream text;
     const std::string name = clipName.toStdString();
     const telemetry::TrackStart start = trackStartTime(clipName, clip);
     switch (trackFormatOfPath(path)) {
-    case TrackFormat::Gpx: telemetry::writeClipGpx(text, clip, name, start); break;
-    case TrackFormat::Kml: telemetry::writeClipKml(text, clip, name, start); break;
-    case TrackFormat::Csv: telemetry::writeClipCsv(text, clip, start); break;
+    case TrackFormat::Gpx:
+        timed ? telemetry::writeTimedGpx(text, timed->track(), name) : telemetry::writeClipGpx(text, clip, name, start);
+        break;
+    case TrackFormat::Kml:
+        timed ? telemetry::writeTimedKml(text, timed->track(), name) : telemetry::writeClipKml(text, clip, name, start);
+        break;
+    case TrackFormat::Csv:
+        timed ? telemetry::writeTimedCsv(text, timed->track()) : telemetry::writeClipCsv(text, clip, start);
+        break;
     }
     const std::string bytes = text.str();
     if (const auto failure = saveAtomically(path, [&](QIODevice &file) {
@@ -172,7 +181,8 @@ void ExportController::trackExportButtonTouched()
     const QString path = m_dialogs.trackPath(m_window, name, trackFilters());
     if (path.isEmpty())
         return;
-    const std::optional<QString> failure = writeTrack(path, m_playback.clipData(), clip.fileName());
+    const std::optional<QString> failure =
+        writeTrack(path, m_playback.clipData(), m_playback.readout().timedRecord().get(), clip.fileName());
     if (failure)
         showAlert(true, localized("The track could not be exported."), *failure);
     emit trackExportFinished(!failure);

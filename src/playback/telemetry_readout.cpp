@@ -38,7 +38,7 @@ void TelemetryReadout::setTimedRecord(std::shared_ptr<const telemetry::TimedReco
 
 IncidentMoment TelemetryReadout::momentAt(double t) const
 {
-    return incidentMomentAt(*m_clipData, m_subtitleData.get(), t);
+    return m_timed ? incidentMomentAt(*m_timed, t) : incidentMomentAt(*m_clipData, m_subtitleData.get(), t);
 }
 
 void TelemetryReadout::forgetSubtitles()

@@ -20,6 +20,7 @@ int16_t recordUnits(double g)
 
 TimedRecord::TimedRecord(const TimedTrack &track)
     : m_start(track.start)
+    , m_track(track)
 {
     double end = 0;
     for (const TimedFix &fix : track.fixes)

@@ -36,6 +36,8 @@ public:
     // Every sample when the track has a fix, else none (as a record without GPS).
     uint32_t gpsDataCount() const { return m_hasFix ? clipDataCount() : 0; }
     std::optional<ClipTime> gpsStartTime() const { return m_start; }
+    // The track it reads, with its own times (what the exports write).
+    const TimedTrack &track() const { return m_track; }
 
     int getGx(int index) const { return valid(index) ? m_gx[std::size_t(index)] : DrovikClipData::kNoDataAcceleration; }
     int getGy(int index) const { return valid(index) ? m_gy[std::size_t(index)] : DrovikClipData::kNoDataAcceleration; }
@@ -61,6 +63,7 @@ private:
     std::vector<uint32_t> m_speed;
     bool m_hasFix = false;
     std::optional<ClipTime> m_start;
+    TimedTrack m_track;
 };
 
 std::vector<GForceEvent> detectGForceEvents(const TimedRecord &record);

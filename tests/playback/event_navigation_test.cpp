@@ -13,6 +13,8 @@
 #include "display/speed_meter_view.h"
 #include "playback/event_navigation.h"
 #include "playback/playback_controller.h"
+#include "playback/snapshot_controller.h"
+#include "playback/export_controller.h"
 #include "playback/telemetry_readout.h"
 #include "playback/player/drovik_av_view.h"
 #include "foreign_clips.h"
@@ -241,6 +243,16 @@ TEST_F(EventNavigationTest, AnotherMakesClipPlaysWithItsTelemetry)
     EXPECT_EQ(controller->mapController()->route().size(), test::kForeignFixCount);
     EXPECT_TRUE(QTest::qWaitFor([&] { return !ui.mapCoverView->isVisible(); }, 5000)) << "the map shows the position";
     EXPECT_TRUE(ui.latTextField->text().startsWith(QLatin1String("48.85"))) << ui.latTextField->text().toStdString();
+    EXPECT_NEAR(playback.readout().momentAt(3.0).lat, 48.857, 0.001) << "a still's texts";
+
+    // Its track, exported with its own times.
+    ExportDialogs dialogs;
+    dialogs.trackPath = [&](QWidget *, const QString &, const QStringList &) { return made.path(QStringLiteral("out.gpx")); };
+    controller->exports()->setDialogs(dialogs);
+    controller->exports()->trackExportButtonTouched();
+    const QByteArray gpx = test::readFile(made.path(QStringLiteral("out.gpx")));
+    EXPECT_EQ(gpx.count("<trkpt"), test::kForeignFixCount);
+    EXPECT_TRUE(gpx.contains("<time>2024-05-17T10:15:03")) << gpx.left(600).toStdString();
 }
 
 } // namespace

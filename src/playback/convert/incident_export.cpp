@@ -449,7 +449,10 @@ std::optional<QString> dateTimeFromClipName(const QString &fileName, double at)
     return start->addMSecs(qint64(std::clamp(at, 0.0, 1.0e9) * 1000)).toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss"));
 }
 
-IncidentMoment incidentMomentAt(const DrovikClipData &clipData, const SubtitleData *subtitles, double at)
+namespace {
+
+template <typename Record>
+IncidentMoment momentOf(const Record &clipData, const SubtitleData *subtitles, double at)
 {
     IncidentMoment moment;
     // A position the player cannot have reads as no sample rather than overflowing the index.
@@ -477,6 +480,18 @@ IncidentMoment incidentMomentAt(const DrovikClipData &clipData, const SubtitleDa
         moment.speedKmh = speed;
     }
     return moment;
+}
+
+} // namespace
+
+IncidentMoment incidentMomentAt(const DrovikClipData &clipData, const SubtitleData *subtitles, double at)
+{
+    return momentOf(clipData, subtitles, at);
+}
+
+IncidentMoment incidentMomentAt(const telemetry::TimedRecord &record, double at)
+{
+    return momentOf(record, nullptr, at);
 }
 
 QString momentDateTime(const QString &fileName, double at, const std::function<QString()> &listing)

@@ -38,6 +38,8 @@
 //
 // Runs synchronously in the calling thread (QtCore only); the viewer runs it on a worker thread.
 
+#include "telemetry/timed_record.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QString>
@@ -99,6 +101,8 @@ std::optional<QString> dateTimeFromClipName(const QString &fileName, double at);
 // The read-outs `at` seconds into a clip, from where the viewer takes them: an MP4's subtitle
 // cues when there are any, else the clip's record. dateTime is left empty.
 IncidentMoment incidentMomentAt(const DrovikClipData &clipData, const SubtitleData *subtitles, double at);
+// The same over another make's telemetry, read at its own times.
+IncidentMoment incidentMomentAt(const telemetry::TimedRecord &record, double at);
 
 // The date and time of the moment `at` seconds into the clip named fileName: the camera's clock
 // as the name tells it, else the container's creation time (UTC) from ffmpeg's listing of the
