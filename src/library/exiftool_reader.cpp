@@ -1,5 +1,7 @@
 #include "library/exiftool_reader.h"
 
+#include "library/telemetry_cache.h"
+
 #include <QDeadlineTimer>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -343,12 +345,35 @@ TimedTrack ExifToolSession::read(const QString &clipPath)
     return parseAnswer(answer);
 }
 
-TimedTrack readForeignTelemetry(const QString &clipPath)
+namespace {
+
+ExifToolSession &threadSession()
 {
     static QThreadStorage<ExifToolSession *> sessions;
     if (!sessions.hasLocalData())
         sessions.setLocalData(new ExifToolSession);
-    return sessions.localData()->read(clipPath);
+    return *sessions.localData();
+}
+
+} // namespace
+
+TimedTrack readForeignTelemetry(const QString &clipPath)
+{
+    return threadSession().read(clipPath);
+}
+
+TimedTrack readForeignTelemetry(const QString &clipPath, TelemetryCache &cache, ExifToolSession *session)
+{
+    const std::optional<ClipFileKey> key = ClipFileKey::of(clipPath);
+    if (key) {
+        if (std::optional<TimedTrack> cached = cache.findTrack(*key))
+            return std::move(*cached);
+    }
+    ExifToolSession &reader = session ? *session : threadSession();
+    TimedTrack track = reader.read(clipPath);
+    if (key && reader.isAvailable())
+        cache.storeTrack(*key, track);
+    return track;
 }
 
 } // namespace drovik
