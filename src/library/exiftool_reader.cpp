@@ -324,7 +324,9 @@ TimedTrack ExifToolSession::read(const QString &clipPath)
                            QStringLiteral("-charset"), QStringLiteral("filename=utf8"), QStringLiteral("-api"),
                            QStringLiteral("LargeFileSupport=1")};
     request += kRequestedTags;
-    request << clipPath << QStringLiteral("-execute%1").arg(m_request);
+    // A name starting with '-' would be read as an option.
+    request << (clipPath.startsWith(QLatin1Char('-')) ? QStringLiteral("./") + clipPath : clipPath)
+            << QStringLiteral("-execute%1").arg(m_request);
     m_process->write(request.join(QLatin1Char('\n')).toUtf8() + '\n');
 
     const QDeadlineTimer deadline(m_timeLimit);

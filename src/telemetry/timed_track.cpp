@@ -1,5 +1,7 @@
 #include "telemetry/timed_track.h"
 
+#include "telemetry/little_endian_fields.h"
+
 #include <bit>
 #include <cstdint>
 
@@ -23,34 +25,10 @@ constexpr uint64_t kHeaderBytes = 17;
 constexpr uint64_t kFixBytes = 49;
 constexpr uint64_t kSampleBytes = 32;
 
-void put(std::string &out, uint64_t value, int bytes)
+double takeDouble(LittleEndianReader &fields)
 {
-    for (int i = 0; i < bytes; ++i)
-        out.push_back(char(uint8_t(value >> (8 * i))));
+    return std::bit_cast<double>(fields.take(8));
 }
-
-void putDouble(std::string &out, double value)
-{
-    put(out, std::bit_cast<uint64_t>(value), 8);
-}
-
-// Fields in order; decode has checked the total length, so every read fits.
-class Fields {
-public:
-    explicit Fields(std::string_view bytes) : m_bytes(bytes) {}
-    uint64_t take(int bytes)
-    {
-        uint64_t value = 0;
-        for (int i = 0; i < bytes && m_offset < m_bytes.size(); ++i, ++m_offset)
-            value |= uint64_t(uint8_t(m_bytes[m_offset])) << (8 * i);
-        return value;
-    }
-    double takeDouble() { return std::bit_cast<double>(take(8)); }
-
-private:
-    std::string_view m_bytes;
-    std::size_t m_offset = 0;
-};
 
 } // namespace
 
@@ -58,21 +36,21 @@ std::string TimedTrackCodec::encode(const TimedTrack &track)
 {
     std::string out;
     out.reserve(kHeaderBytes + kFixBytes * track.fixes.size() + kSampleBytes * track.accelerations.size());
-    put(out, track.fixes.size(), 4);
-    put(out, track.accelerations.size(), 4);
-    put(out, track.start ? 1 : 0, 1);
-    put(out, track.start ? uint64_t(track.start->time_since_epoch().count()) : 0, 8);
+    LittleEndianWriter writer(out);
+    writer.put(track.fixes.size(), 4);
+    writer.put(track.accelerations.size(), 4);
+    writer.put(track.start ? 1 : 0, 1);
+    writer.put(track.start ? uint64_t(track.start->time_since_epoch().count()) : 0, 8);
     for (const TimedFix &fix : track.fixes) {
-        putDouble(out, fix.timeS);
-        putDouble(out, fix.latitude);
-        putDouble(out, fix.longitude);
-        put(out, (fix.speedKmh ? 1 : 0) | (fix.headingDegrees ? 2 : 0) | (fix.altitudeM ? 4 : 0), 1);
+        for (const double value : {fix.timeS, fix.latitude, fix.longitude})
+            writer.put(std::bit_cast<uint64_t>(value), 8);
+        writer.put((fix.speedKmh ? 1 : 0) | (fix.headingDegrees ? 2 : 0) | (fix.altitudeM ? 4 : 0), 1);
         for (const auto &value : {fix.speedKmh, fix.headingDegrees, fix.altitudeM})
-            put(out, value ? std::bit_cast<uint64_t>(*value) : 0, 8);
+            writer.put(value ? std::bit_cast<uint64_t>(*value) : 0, 8);
     }
     for (const TimedAcceleration &a : track.accelerations) {
         for (const double value : {a.timeS, a.x, a.y, a.z})
-            putDouble(out, value);
+            writer.put(std::bit_cast<uint64_t>(value), 8);
     }
     return out;
 }
@@ -81,7 +59,7 @@ std::optional<TimedTrack> TimedTrackCodec::decode(std::string_view bytes)
 {
     if (bytes.size() < kHeaderBytes)
         return std::nullopt;
-    Fields fields(bytes);
+    LittleEndianReader fields(bytes);
     const uint64_t fixes = fields.take(4);
     const uint64_t samples = fields.take(4);
     const uint64_t hasStart = fields.take(1);
@@ -94,9 +72,9 @@ std::optional<TimedTrack> TimedTrackCodec::decode(std::string_view bytes)
         track.start = ClipTime(std::chrono::milliseconds(startMs));
     track.fixes.resize(fixes);
     for (TimedFix &fix : track.fixes) {
-        fix.timeS = fields.takeDouble();
-        fix.latitude = fields.takeDouble();
-        fix.longitude = fields.takeDouble();
+        fix.timeS = takeDouble(fields);
+        fix.latitude = takeDouble(fields);
+        fix.longitude = takeDouble(fields);
         const uint64_t known = fields.take(1);
         if (known > 7)
             return std::nullopt;
@@ -112,10 +90,10 @@ std::optional<TimedTrack> TimedTrackCodec::decode(std::string_view bytes)
     }
     track.accelerations.resize(samples);
     for (TimedAcceleration &a : track.accelerations) {
-        a.timeS = fields.takeDouble();
-        a.x = fields.takeDouble();
-        a.y = fields.takeDouble();
-        a.z = fields.takeDouble();
+        a.timeS = takeDouble(fields);
+        a.x = takeDouble(fields);
+        a.y = takeDouble(fields);
+        a.z = takeDouble(fields);
     }
     return track;
 }
