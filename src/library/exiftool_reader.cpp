@@ -214,7 +214,7 @@ std::vector<double> documentTimes(const std::vector<Document> &docs, double dura
 TimedTrack ExifToolSession::parseAnswer(QByteArrayView json)
 {
     const QJsonDocument document = QJsonDocument::fromJson(json.toByteArray());
-    const QJsonObject file = document.array().first().toObject();
+    const QJsonObject file = document.array().at(0).toObject();
     std::map<std::pair<int, int>, QJsonObject> grouped;
     for (auto it = file.begin(); it != file.end(); ++it) {
         const qsizetype colon = it.key().indexOf(QLatin1Char(':'));
