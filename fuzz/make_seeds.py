@@ -171,8 +171,8 @@ def clip_record(samples, start_ms=None):
     return head + b"".join(struct.pack("<hhhffI", *s) for s in samples)
 
 
-def cache_entry(record, path=b"/card/cont_rec/clip_F.mp4", size=1000, mtime=1700000000000):
-    body = (b"DrvkTlmC" + struct.pack("<Iqq", 1, size, mtime) + struct.pack("<I", len(path)) + path
+def cache_entry(record, path=b"/card/cont_rec/clip_F.mp4", size=1000, mtime=1700000000000, magic=b"DrvkTlmC"):
+    body = (magic + struct.pack("<Iqq", 1, size, mtime) + struct.pack("<I", len(path)) + path
             + struct.pack("<BI", 1 if record is not None else 0, len(record or b"")) + (record or b""))
     return body + struct.pack("<I", fnv1a(body))
 
@@ -181,4 +181,15 @@ track = [(i, -i, 128, 37.5 + i / 1000, 127.25, 40 + i) for i in range(12)]
 write("telemetry_cache", "entry", cache_entry(clip_record(track, 1700000000000)))
 write("telemetry_cache", "no-telemetry", cache_entry(None))
 write("telemetry_cache", "record", clip_record(track[:3]))
+def timed_track(fixes, samples, start_ms=None):
+    head = struct.pack("<IIBq", len(fixes), len(samples), 1 if start_ms is not None else 0, start_ms or 0)
+    body = b"".join(struct.pack("<dddBddd", t, lat, lng, 5 if alt is not None else 1, kmh, 0, alt or 0)
+                    for t, lat, lng, kmh, alt in fixes)
+    return head + body + b"".join(struct.pack("<dddd", *s) for s in samples)
+
+
+foreign = timed_track([(i * 0.1, 48.85 + i / 1e5, 2.35, 30.5, 35.0 if i % 2 else None) for i in range(5)],
+                      [(i * 0.01, 0, 0, 1) for i in range(8)], 1715940900000)
+write("telemetry_cache", "track-entry", cache_entry(foreign, magic=b"DrvkTlmT"))
+write("telemetry_cache", "track", foreign)
 write("telemetry_cache", "other-clip", cache_entry(clip_record(track[:2]), path=b"/card/other.mp4"))

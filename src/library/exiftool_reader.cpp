@@ -1,5 +1,7 @@
 #include "library/exiftool_reader.h"
 
+#include "library/telemetry_cache.h"
+
 #include <QDeadlineTimer>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -212,7 +214,7 @@ std::vector<double> documentTimes(const std::vector<Document> &docs, double dura
 TimedTrack ExifToolSession::parseAnswer(QByteArrayView json)
 {
     const QJsonDocument document = QJsonDocument::fromJson(json.toByteArray());
-    const QJsonObject file = document.array().first().toObject();
+    const QJsonObject file = document.array().at(0).toObject();
     std::map<std::pair<int, int>, QJsonObject> grouped;
     for (auto it = file.begin(); it != file.end(); ++it) {
         const qsizetype colon = it.key().indexOf(QLatin1Char(':'));
@@ -322,7 +324,9 @@ TimedTrack ExifToolSession::read(const QString &clipPath)
                            QStringLiteral("-charset"), QStringLiteral("filename=utf8"), QStringLiteral("-api"),
                            QStringLiteral("LargeFileSupport=1")};
     request += kRequestedTags;
-    request << clipPath << QStringLiteral("-execute%1").arg(m_request);
+    // A name starting with '-' would be read as an option.
+    request << (clipPath.startsWith(QLatin1Char('-')) ? QStringLiteral("./") + clipPath : clipPath)
+            << QStringLiteral("-execute%1").arg(m_request);
     m_process->write(request.join(QLatin1Char('\n')).toUtf8() + '\n');
 
     const QDeadlineTimer deadline(m_timeLimit);
@@ -343,12 +347,35 @@ TimedTrack ExifToolSession::read(const QString &clipPath)
     return parseAnswer(answer);
 }
 
-TimedTrack readForeignTelemetry(const QString &clipPath)
+namespace {
+
+ExifToolSession &threadSession()
 {
     static QThreadStorage<ExifToolSession *> sessions;
     if (!sessions.hasLocalData())
         sessions.setLocalData(new ExifToolSession);
-    return sessions.localData()->read(clipPath);
+    return *sessions.localData();
+}
+
+} // namespace
+
+TimedTrack readForeignTelemetry(const QString &clipPath)
+{
+    return threadSession().read(clipPath);
+}
+
+TimedTrack readForeignTelemetry(const QString &clipPath, TelemetryCache &cache, ExifToolSession *session)
+{
+    const std::optional<ClipFileKey> key = ClipFileKey::of(clipPath);
+    if (key) {
+        if (std::optional<TimedTrack> cached = cache.findTrack(*key))
+            return std::move(*cached);
+    }
+    ExifToolSession &reader = session ? *session : threadSession();
+    TimedTrack track = reader.read(clipPath);
+    if (key && reader.isAvailable())
+        cache.storeTrack(*key, track);
+    return track;
 }
 
 } // namespace drovik

@@ -29,6 +29,8 @@ class QProcess;
 
 namespace drovik {
 
+class TelemetryCache;
+
 class ExifToolSession {
 public:
     static constexpr std::chrono::milliseconds kDefaultTimeLimit{20000};
@@ -64,5 +66,11 @@ private:
 
 // The clip's track read by the calling thread's own session (see above).
 telemetry::TimedTrack readForeignTelemetry(const QString &clipPath);
+// The same through cache: the track kept for the clip as it is now, else read by session (null:
+// the thread's own) and kept, so a second look at a card asks ExifTool nothing. A clip ExifTool
+// found nothing in, or gave up on, is kept as an empty track; nothing is kept while ExifTool is
+// missing, so installing it later helps at once.
+telemetry::TimedTrack readForeignTelemetry(const QString &clipPath, TelemetryCache &cache,
+                                           ExifToolSession *session = nullptr);
 
 } // namespace drovik

@@ -2,6 +2,7 @@
 
 #include "platform/atomic_save.h"
 #include "telemetry/clip_record_codec.h"
+#include "telemetry/timed_track.h"
 
 #include <QCryptographicHash>
 #include <QDateTime>
@@ -29,16 +30,24 @@
 //
 // The file ends there. Anything else (another magic or version, a length that runs past the end,
 // a different key, a wrong sum) is not an entry and reads as a miss.
+//
+// Another make's track (read through ExifTool when none of our readers finds telemetry) is kept
+// in an entry of its own beside the clip's, named alike with the suffix ".trk": the same fields
+// with the magic "DrvkTlmT", the flag always 1 and the timed track (layout at
+// telemetry/timed_track.cpp) as the record; an empty track says ExifTool found nothing.
 
 namespace drovik {
 
 namespace {
 
 constexpr char kMagic[] = "DrvkTlmC";
+constexpr char kTrackMagic[] = "DrvkTlmT";
 constexpr quint32 kVersion = 1;
 constexpr qint64 kMaxPathBytes = 16 * 1024;
-constexpr qint64 kMaxEntryBytes = 1 << 20;
+// A three-minute track with a 100 Hz accelerometer takes under 1 MB.
+constexpr qint64 kMaxEntryBytes = 8 << 20;
 const QString kEntrySuffix = QStringLiteral(".tlm");
+const QString kTrackEntrySuffix = QStringLiteral(".trk");
 
 quint32 fnv1a(QByteArrayView bytes)
 {
@@ -122,66 +131,123 @@ QString TelemetryCache::entryPath(const QString &canonicalPath) const
 
 QByteArray TelemetryCache::encodeEntry(const ClipFileKey &key, const ClipTelemetry &telemetry)
 {
-    const QByteArray path = key.canonicalPath.toUtf8();
     const std::string record = telemetry ? telemetry::ClipRecordCodec::encode(*telemetry) : std::string();
+    return encodeEntryFile(kMagic, key, telemetry ? 1 : 0, record);
+}
+
+std::optional<ClipTelemetry> TelemetryCache::decodeEntry(QByteArrayView bytes, const ClipFileKey &key)
+{
+    const std::optional<EntryPayload> entry = decodeEntryFile(kMagic, bytes, key);
+    if (!entry)
+        return std::nullopt;
+    if (entry->flag == 0)
+        return ClipTelemetry();
+    auto clip = telemetry::ClipRecordCodec::decode(entry->record);
+    if (!clip)
+        return std::nullopt;
+    return ClipTelemetry(std::move(clip));
+}
+
+QByteArray TelemetryCache::encodeTrackEntry(const ClipFileKey &key, const telemetry::TimedTrack &track)
+{
+    return encodeEntryFile(kTrackMagic, key, 1, telemetry::TimedTrackCodec::encode(track));
+}
+
+std::optional<telemetry::TimedTrack> TelemetryCache::decodeTrackEntry(QByteArrayView bytes, const ClipFileKey &key)
+{
+    const std::optional<EntryPayload> entry = decodeEntryFile(kTrackMagic, bytes, key);
+    if (!entry || entry->flag != 1)
+        return std::nullopt;
+    return telemetry::TimedTrackCodec::decode(entry->record);
+}
+
+QByteArray TelemetryCache::encodeEntryFile(const char *magic, const ClipFileKey &key, int flag, std::string_view record)
+{
+    const QByteArray path = key.canonicalPath.toUtf8();
     QByteArray out;
     out.reserve(41 + path.size() + qsizetype(record.size()));
-    out.append(kMagic, 8);
+    out.append(magic, 8);
     put(out, kVersion, 4);
     put(out, quint64(key.size), 8);
     put(out, quint64(key.modifiedMs), 8);
     put(out, quint64(path.size()), 4);
     out.append(path);
-    put(out, telemetry ? 1 : 0, 1);
+    put(out, quint64(flag), 1);
     put(out, record.size(), 4);
     out.append(record.data(), qsizetype(record.size()));
     put(out, fnv1a(out), 4);
     return out;
 }
 
-std::optional<ClipTelemetry> TelemetryCache::decodeEntry(QByteArrayView bytes, const ClipFileKey &key)
+std::optional<TelemetryCache::EntryPayload> TelemetryCache::decodeEntryFile(const char *magic, QByteArrayView bytes,
+                                                                            const ClipFileKey &key)
 {
     Cursor cursor(bytes);
-    const bool magicMatches = cursor.view(8) == QByteArrayView(kMagic, 8);
+    const bool magicMatches = cursor.view(8) == QByteArrayView(magic, 8);
     const quint64 version = cursor.take(4);
     const qint64 size = qint64(cursor.take(8));
     const qint64 modifiedMs = qint64(cursor.take(8));
     const quint64 pathBytes = cursor.take(4);
     const QByteArrayView path = cursor.view(pathBytes <= kMaxPathBytes ? qint64(pathBytes) : -1);
-    const quint64 hasTelemetry = cursor.take(1);
+    const quint64 flag = cursor.take(1);
     const QByteArrayView record = cursor.view(qint64(cursor.take(4)));
     const qsizetype summed = cursor.offset();
     const quint64 sum = cursor.take(4);
     if (!cursor.ok() || !magicMatches || version != kVersion || cursor.offset() != bytes.size()
-        || sum != fnv1a(bytes.first(summed)) || hasTelemetry > 1 || (hasTelemetry == 0 && !record.empty()))
+        || sum != fnv1a(bytes.first(summed)) || flag > 1 || (flag == 0 && !record.empty()))
         return std::nullopt;
     if (size != key.size || modifiedMs != key.modifiedMs || path != QByteArrayView(key.canonicalPath.toUtf8()))
         return std::nullopt;
-    if (hasTelemetry == 0)
-        return ClipTelemetry();
-    auto clip = telemetry::ClipRecordCodec::decode(std::string_view(record.data(), std::size_t(record.size())));
-    if (!clip)
-        return std::nullopt;
-    return ClipTelemetry(std::move(clip));
+    return EntryPayload{int(flag), std::string_view(record.data(), std::size_t(record.size()))};
+}
+
+QByteArray TelemetryCache::readEntryFile(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly) || file.size() > kMaxEntryBytes)
+        return {};
+    return file.read(kMaxEntryBytes + 1);
+}
+
+// The entry's modification time is its last use, which eviction goes by.
+void TelemetryCache::markUsed(const QString &path)
+{
+    QFile file(path);
+    if (file.open(QIODevice::ReadOnly))
+        file.setFileTime(QDateTime::currentDateTimeUtc(), QFileDevice::FileModificationTime);
 }
 
 std::optional<ClipTelemetry> TelemetryCache::find(const ClipFileKey &key) const
 {
-    QFile file(entryPath(key.canonicalPath));
-    if (!file.open(QIODevice::ReadOnly) || file.size() > kMaxEntryBytes)
-        return std::nullopt;
-    const QByteArray bytes = file.read(kMaxEntryBytes + 1);
-    auto found = decodeEntry(bytes, key);
-    // The entry's modification time is its last use, which eviction goes by.
+    const QString path = entryPath(key.canonicalPath);
+    auto found = decodeEntry(readEntryFile(path), key);
     if (found)
-        file.setFileTime(QDateTime::currentDateTimeUtc(), QFileDevice::FileModificationTime);
+        markUsed(path);
+    return found;
+}
+
+std::optional<telemetry::TimedTrack> TelemetryCache::findTrack(const ClipFileKey &key) const
+{
+    const QString path = entryPath(key.canonicalPath).chopped(kEntrySuffix.size()) + kTrackEntrySuffix;
+    auto found = decodeTrackEntry(readEntryFile(path), key);
+    if (found)
+        markUsed(path);
     return found;
 }
 
 void TelemetryCache::store(const ClipFileKey &key, const ClipTelemetry &telemetry)
 {
-    const QString path = entryPath(key.canonicalPath);
-    const QByteArray bytes = encodeEntry(key, telemetry);
+    writeEntryFile(entryPath(key.canonicalPath), encodeEntry(key, telemetry));
+}
+
+void TelemetryCache::storeTrack(const ClipFileKey &key, const telemetry::TimedTrack &track)
+{
+    writeEntryFile(entryPath(key.canonicalPath).chopped(kEntrySuffix.size()) + kTrackEntrySuffix,
+                   encodeTrackEntry(key, track));
+}
+
+void TelemetryCache::writeEntryFile(const QString &path, const QByteArray &bytes)
+{
     if (!QDir().mkpath(m_folder))
         return;
     const qint64 replacedBytes = QFileInfo(path).size();
@@ -196,7 +262,7 @@ void TelemetryCache::evictOverBound(qint64 addedBytes)
 {
     QMutexLocker locker(&m_mutex);
     const QDir folder(m_folder);
-    const QStringList filter{QLatin1Char('*') + kEntrySuffix};
+    const QStringList filter{QLatin1Char('*') + kEntrySuffix, QLatin1Char('*') + kTrackEntrySuffix};
     if (m_knownBytes >= 0) {
         m_knownBytes += addedBytes;
         if (m_knownBytes <= m_boundBytes)

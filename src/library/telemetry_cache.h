@@ -6,6 +6,7 @@
 // bounded in size; the entries used longest ago go first. Safe to use from several threads.
 
 #include "telemetry/clip_data.h"
+#include "telemetry/timed_track.h"
 
 #include <QByteArray>
 #include <QByteArrayView>
@@ -13,6 +14,7 @@
 #include <QString>
 
 #include <optional>
+#include <string_view>
 
 namespace drovik {
 
@@ -48,6 +50,11 @@ public:
     // A failed write only loses the entry.
     void store(const ClipFileKey &key, const ClipTelemetry &telemetry);
 
+    // The same for another make's track (read through ExifTool when our readers find nothing), kept
+    // in an entry of its own beside the clip's; an empty track is ExifTool having found nothing.
+    std::optional<telemetry::TimedTrack> findTrack(const ClipFileKey &key) const;
+    void storeTrack(const ClipFileKey &key, const telemetry::TimedTrack &track);
+
     QString folder() const { return m_folder; }
     // Where the entry of the clip at canonicalPath lives.
     QString entryPath(const QString &canonicalPath) const;
@@ -55,8 +62,19 @@ public:
     // An entry file's bytes and their reader (layout at telemetry_cache.cpp).
     static QByteArray encodeEntry(const ClipFileKey &key, const ClipTelemetry &telemetry);
     static std::optional<ClipTelemetry> decodeEntry(QByteArrayView bytes, const ClipFileKey &key);
+    static QByteArray encodeTrackEntry(const ClipFileKey &key, const telemetry::TimedTrack &track);
+    static std::optional<telemetry::TimedTrack> decodeTrackEntry(QByteArrayView bytes, const ClipFileKey &key);
 
 private:
+    struct EntryPayload {
+        int flag = 0;
+        std::string_view record; // within the decoded bytes
+    };
+    static QByteArray encodeEntryFile(const char *magic, const ClipFileKey &key, int flag, std::string_view record);
+    static std::optional<EntryPayload> decodeEntryFile(const char *magic, QByteArrayView bytes, const ClipFileKey &key);
+    static QByteArray readEntryFile(const QString &path);
+    static void markUsed(const QString &path);
+    void writeEntryFile(const QString &path, const QByteArray &bytes);
     void evictOverBound(qint64 addedBytes);
 
     QString m_folder;

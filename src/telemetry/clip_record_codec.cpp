@@ -1,5 +1,7 @@
 #include "telemetry/clip_record_codec.h"
 
+#include "telemetry/little_endian_fields.h"
+
 #include <algorithm>
 #include <bit>
 #include <cstdint>
@@ -30,36 +32,6 @@ std::size_t keptSamples(uint32_t clipDataCount)
     return std::min<std::size_t>(clipDataCount, DrovikClipData::kCapacity);
 }
 
-class Writer {
-public:
-    explicit Writer(std::string &out) : m_out(out) {}
-    void put(uint64_t value, int bytes)
-    {
-        for (int i = 0; i < bytes; ++i)
-            m_out.push_back(char(uint8_t(value >> (8 * i))));
-    }
-
-private:
-    std::string &m_out;
-};
-
-// Reads fields in order; the caller has checked the total length, so every read fits.
-class Reader {
-public:
-    explicit Reader(std::string_view bytes) : m_bytes(bytes) {}
-    uint64_t take(int bytes)
-    {
-        uint64_t value = 0;
-        for (int i = 0; i < bytes && m_offset < m_bytes.size(); ++i, ++m_offset)
-            value |= uint64_t(uint8_t(m_bytes[m_offset])) << (8 * i);
-        return value;
-    }
-
-private:
-    std::string_view m_bytes;
-    std::size_t m_offset = 0;
-};
-
 } // namespace
 
 std::string ClipRecordCodec::encode(const DrovikClipData &clip)
@@ -67,7 +39,7 @@ std::string ClipRecordCodec::encode(const DrovikClipData &clip)
     const std::size_t n = keptSamples(clip.m_clipDataCount);
     std::string out;
     out.reserve(kHeaderBytes + kSampleBytes * n);
-    Writer writer(out);
+    LittleEndianWriter writer(out);
     writer.put(clip.m_clipDataCount, 4);
     writer.put(clip.m_gpsDataCount, 4);
     writer.put(clip.m_gpsStartTime ? 1 : 0, 1);
@@ -87,7 +59,7 @@ std::optional<DrovikClipData> ClipRecordCodec::decode(std::string_view bytes)
 {
     if (bytes.size() < kHeaderBytes)
         return std::nullopt;
-    Reader reader(bytes);
+    LittleEndianReader reader(bytes);
     DrovikClipData clip;
     clip.m_clipDataCount = uint32_t(reader.take(4));
     clip.m_gpsDataCount = uint32_t(reader.take(4));

@@ -11,6 +11,8 @@
 #include "telemetry/clip_data.h"
 
 #include <optional>
+#include <string>
+#include <string_view>
 #include <vector>
 
 namespace drovik::telemetry {
@@ -41,6 +43,16 @@ struct TimedTrack {
 
     bool empty() const { return fixes.empty() && accelerations.empty(); }
     bool operator==(const TimedTrack &) const = default;
+};
+
+// A track as bytes, for keeping it between runs (the per-clip telemetry cache); the layout is at
+// the top of timed_track.cpp.
+class TimedTrackCodec {
+public:
+    static std::string encode(const TimedTrack &track);
+    // The track, or nothing when bytes are not exactly one track as encode writes it (any other
+    // length, an unknown flag, bytes for a value marked unknown). Every field is bounds-checked.
+    static std::optional<TimedTrack> decode(std::string_view bytes);
 };
 
 } // namespace drovik::telemetry

@@ -2,6 +2,7 @@
 // batch session, held against ExifTool's own reading; clips with nothing or with damage; the
 // time limit against a stand-in that never answers; a missing ExifTool.
 #include "library/exiftool_reader.h"
+#include "library/telemetry_cache.h"
 #include "foreign_clips.h"
 #include "temp_folder.h"
 
@@ -99,6 +100,26 @@ TEST_F(ExifToolReaderTest, NothingOrDamageGivesAnEmptyTrackAndTheSessionGoesOn)
     }
     EXPECT_TRUE(session.read(dir.path(QStringLiteral("missing.mp4"))).empty());
     EXPECT_EQ(session.read(clip(QStringLiteral("udat_nmea.mp4"))).fixes.size(), std::size_t(drovik::test::kForeignFixCount));
+}
+
+// A second look at a foreign clip comes from the cache, even with no ExifTool left to ask; a clip
+// that has changed since is read again, and nothing is kept while ExifTool is missing.
+TEST_F(ExifToolReaderTest, SecondLookComesFromTheCache)
+{
+    TempFolder dir;
+    TelemetryCache cache(dir.path(QStringLiteral("cache")));
+    const QString copy = dir.path(QStringLiteral("clip.mp4"));
+    ASSERT_TRUE(QFile::copy(clip(QStringLiteral("novatek_nmea.mp4")), copy));
+    ExifToolSession real;
+    ExifToolSession missing(dir.path(QStringLiteral("no-exiftool")));
+    const telemetry::TimedTrack first = readForeignTelemetry(copy, cache, &real);
+    ASSERT_EQ(first.fixes.size(), std::size_t(drovik::test::kForeignFixCount));
+    EXPECT_EQ(readForeignTelemetry(copy, cache, &missing), first);
+
+    ASSERT_TRUE(dir.put(QStringLiteral("clip.mp4"), drovik::test::readFile(clip(QStringLiteral("base.mp4")))));
+    EXPECT_TRUE(readForeignTelemetry(copy, cache, &missing).empty());
+    EXPECT_EQ(readForeignTelemetry(copy, cache, &real), telemetry::TimedTrack());
+    EXPECT_EQ(cache.findTrack(*ClipFileKey::of(copy)), telemetry::TimedTrack()); // found nothing, kept
 }
 
 } // namespace

@@ -54,7 +54,7 @@ struct ExifToolFix {
 inline std::vector<ExifToolFix> exifToolFixes(const QString &file)
 {
     const ProgramRun r = run(QStringLiteral("exiftool"), words(QStringLiteral("-ee -n -j -G3")) << file);
-    const QJsonObject tags = QJsonDocument::fromJson(r.out).array().first().toObject();
+    const QJsonObject tags = QJsonDocument::fromJson(r.out).array().at(0).toObject();
     static const QRegularExpression doc(QStringLiteral("^Doc(\\d+):GPSLatitude$"));
     std::map<int, ExifToolFix> byDoc;
     for (auto it = tags.begin(); it != tags.end(); ++it) {

@@ -25,8 +25,9 @@ many MiB with zero bytes, so the clips weigh what a camera's do. The layouts, as
   udat_nmea.mp4       a top-level 'udat' box holding an NMEA log (RMC and GGA sentences)
   gps_records.mp4     a top-level 'GPS ' box (before 'moov') of 36-byte little-endian records: 1, 1, seconds since
                       the clip's start, speed (m/h), 'N'|'S', latitude (DDMM.MMM x 1000), 'E'|'W', longitude, 10 zero
-  text_nmea.mov       a QuickTime 'text' track whose samples are RMC sentences (written by ffmpeg
-                      from a subtitle file, so ffmpeg frames the samples)
+  text_nmea.mov       a QuickTime track of handler type 'text' with 'tx3g' samples, each an RMC
+                      sentence (ffmpeg writes the track from a subtitle file, framing the samples
+                      as tx3g wants; its handler type 'sbtl' is then made 'text')
 """
 import math
 import os
@@ -160,8 +161,15 @@ def text_nmea(base_path, out_path):
         for i, fix in enumerate(fixes()):
             f.write("%d\n00:00:%02d,000 --> 00:00:%02d,000\n%s\n\n" % (i + 1, i, i + 1, rmc(fix)))
     subprocess.run(["ffmpeg", "-v", "error", "-y", "-i", base_path, "-i", srt, "-map", "0:v", "-map", "1:s",
-                    "-c:v", "copy", "-c:s", "mov_text", out_path], check=True)
+                    "-c:v", "copy", "-c:s", "mov_text", "-tag:s", "tx3g", out_path], check=True)
     os.remove(srt)
+    # ffmpeg marks the track a subtitle ('sbtl'); the cameras mark it a text track.
+    with open(out_path, "r+b") as f:
+        data = f.read()
+        at = data.find(b"hdlr\0\0\0\0mhlrsbtl")
+        assert at > 0, "no subtitle handler"
+        f.seek(at + 12)
+        f.write(b"text")
 
 
 def grown_mdat(base, mebibytes):

@@ -144,6 +144,13 @@ TEST(TelemetryCommand, ForeignClipsInEveryFormat)
         << csv.toStdString();
     EXPECT_EQ(cli({"telemetry", dir.path(QStringLiteral("base.mp4")).toStdString()}).out,
               "{\"clipDataCount\":0,\"gpsDataCount\":0,\"samples\":[]}\n");
+    // Without ExifTool a foreign clip is one without telemetry, as before, and the log says why.
+    qputenv("DROVIK_EXIFTOOL", dir.path(QStringLiteral("no-exiftool")).toLocal8Bit());
+    const auto without = cli({"telemetry", withAccelerometer});
+    qunsetenv("DROVIK_EXIFTOOL");
+    EXPECT_EQ(without.exitCode, 0);
+    EXPECT_EQ(without.out, "{\"clipDataCount\":0,\"gpsDataCount\":0,\"samples\":[]}\n");
+    EXPECT_EQ(without.err.count("telemetry is unavailable"), 1) << without.err.toStdString();
 }
 
 TEST(TelemetryCommand, FamilyLoader)
