@@ -2,6 +2,7 @@
 
 #include "i18n/drovik_languages.h"
 #include "i18n/preferences.h"
+#include "library/exiftool_reader.h"
 #include "library/telemetry_cache.h"
 #include "library/telemetry_loader.h"
 #include "playback/convert/clip_preparation.h"
@@ -32,6 +33,14 @@ FolderTrips::FolderTrips(std::shared_ptr<TelemetryCache> cache, QObject *parent)
     m_announce.setSingleShot(true);
     m_announce.setInterval(kAnnounceMilliseconds);
     connect(&m_announce, &QTimer::timeout, this, &FolderTrips::telemetryRead);
+    // Another make's clips: their track through ExifTool, kept in the same cache.
+    m_loader->setTrackReader([](const QString &path, TelemetryCache *cache) {
+        return cache ? readForeignTelemetry(path, *cache) : readForeignTelemetry(path);
+    });
+    connect(m_loader.get(), &TelemetryLoader::trackLoaded, this, [this](int index, const telemetry::TimedTrack &track) {
+        if (index >= 0 && std::size_t(index) < m_loading.size())
+            m_card.timed[std::size_t(m_loading[std::size_t(index)])] = std::make_shared<const telemetry::TimedRecord>(track);
+    });
     connect(m_loader.get(), &TelemetryLoader::clipLoaded, this, &FolderTrips::clipRead);
     connect(m_loader.get(), &TelemetryLoader::finished, this, [this] {
         m_loading.clear();
@@ -55,11 +64,13 @@ void FolderTrips::setListing(const QString &folder, const QList<QUrl> &listing)
         if (m_read[std::size_t(i)])
             before.insert(m_card.recordings[i].clip, i);
     std::vector<DrovikClipData> telemetry(std::size_t(recordings.size()));
+    std::vector<std::shared_ptr<const telemetry::TimedRecord>> timed(std::size_t(recordings.size()));
     std::vector<bool> read(std::size_t(recordings.size()), false);
     m_readCount = 0;
     for (int i = 0; i < recordings.size(); ++i) {
         if (const auto it = before.constFind(recordings[i].clip); it != before.constEnd()) {
             telemetry[std::size_t(i)] = std::move(m_card.telemetry[std::size_t(*it)]);
+            timed[std::size_t(i)] = m_card.timed[std::size_t(*it)];
             read[std::size_t(i)] = true;
             ++m_readCount;
         }
@@ -69,6 +80,7 @@ void FolderTrips::setListing(const QString &folder, const QList<QUrl> &listing)
     m_card.folder = folder;
     m_card.recordings = std::move(recordings);
     m_card.telemetry = std::move(telemetry);
+    m_card.timed = std::move(timed);
     m_read = std::move(read);
     m_wantedTrip = -1;
     m_wantAll = false;
@@ -86,7 +98,8 @@ void FolderTrips::setGapSeconds(double seconds)
 void FolderTrips::regroup()
 {
     m_durationsChanged = false;
-    m_card = cardTrips(m_card.folder, std::move(m_card.recordings), std::move(m_card.telemetry), m_gapSeconds);
+    m_card = cardTrips(m_card.folder, std::move(m_card.recordings), std::move(m_card.telemetry), m_gapSeconds,
+                       std::move(m_card.timed));
     m_tripOfRecording.assign(std::size_t(m_card.recordings.size()), -1);
     for (std::size_t t = 0; t < m_card.trips.size(); ++t)
         for (const TripMember &member : m_card.trips[t].members)
@@ -191,9 +204,12 @@ void FolderTrips::clipRead(int index, const ClipTelemetry &telemetry)
     ++m_readCount;
     if (const int trip = m_tripOfRecording[recording]; trip >= 0)
         m_statistics[std::size_t(trip)].reset();
-    if (telemetry) {
+    if (telemetry)
         m_card.telemetry[recording] = *telemetry;
-        const double seconds = double(telemetry->clipDataCount()) / telemetry::kSamplesPerSecond;
+    const auto &timed = m_card.timed[recording];
+    const uint32_t samples = timed ? timed->clipDataCount() : telemetry ? telemetry->clipDataCount() : 0;
+    if (samples > 0) {
+        const double seconds = double(samples) / telemetry::kSamplesPerSecond;
         m_durationsChanged = m_durationsChanged || seconds != m_card.clips[recording].durationSeconds;
     }
     if (!m_announce.isActive())

@@ -24,7 +24,8 @@ std::vector<telemetry::DriveClip> CardTrips::played(const Trip &trip) const
         const TripClip &clip = clips[std::size_t(member.clip)];
         if (clip.startMs && trip.startMs)
             offset = double(*clip.startMs - *trip.startMs) / 1000.0;
-        parts.push_back({&telemetry[std::size_t(member.clip)], offset});
+        const std::size_t recording = std::size_t(member.clip);
+        parts.push_back({&telemetry[recording], offset, recording < timed.size() ? timed[recording].get() : nullptr});
         offset += clip.durationSeconds;
     }
     return parts;
@@ -81,15 +82,18 @@ void writeTripTrack(std::ostream &out, const CardTrips &card, int index, std::st
 }
 
 CardTrips cardTrips(const QString &folder, QList<TripRecording> recordings, std::vector<DrovikClipData> telemetry,
-                    double gapSeconds)
+                    double gapSeconds, std::vector<std::shared_ptr<const telemetry::TimedRecord>> timed)
 {
     CardTrips card;
     card.folder = folder;
     card.recordings = std::move(recordings);
     card.telemetry = std::move(telemetry);
     card.telemetry.resize(std::size_t(card.recordings.size()));
+    card.timed = std::move(timed);
+    card.timed.resize(std::size_t(card.recordings.size()));
     for (qsizetype i = 0; i < card.recordings.size(); ++i) {
-        const uint32_t samples = card.telemetry[std::size_t(i)].clipDataCount();
+        const auto &other = card.timed[std::size_t(i)];
+        const uint32_t samples = other ? other->clipDataCount() : card.telemetry[std::size_t(i)].clipDataCount();
         card.clips.push_back(tripClipOf(card.recordings[i].clip,
                                         samples > 0 ? std::optional(samples / 10.0) : std::nullopt));
     }

@@ -2,11 +2,13 @@
 
 #include "library/trips.h"
 #include "telemetry/clip_data.h"
+#include "telemetry/timed_record.h"
 #include "telemetry/trip_statistics.h"
 
 #include <QList>
 #include <QString>
 
+#include <memory>
 #include <ostream>
 #include <string_view>
 #include <vector>
@@ -22,6 +24,8 @@ struct CardTrips {
     QList<TripRecording> recordings;
     std::vector<TripClip> clips;
     std::vector<DrovikClipData> telemetry;
+    // Another make's telemetry of a recording whose record is empty (by recording; null: none).
+    std::vector<std::shared_ptr<const telemetry::TimedRecord>> timed;
     std::vector<Trip> trips;
 
     // A recording's path relative to the folder.
@@ -51,6 +55,7 @@ void writeTripTrack(std::ostream &out, const CardTrips &card, int trip, std::str
 
 // Groups the recordings, each taking its duration from its telemetry's samples where it has any.
 CardTrips cardTrips(const QString &folder, QList<TripRecording> recordings, std::vector<DrovikClipData> telemetry,
-                    double gapSeconds = kDefaultTripGapSeconds);
+                    double gapSeconds = kDefaultTripGapSeconds,
+                    std::vector<std::shared_ptr<const telemetry::TimedRecord>> timed = {});
 
 } // namespace drovik

@@ -36,14 +36,21 @@ void TelemetryLoader::load(const QStringList &paths)
         return;
     }
     for (int index = 0; index < paths.size(); ++index) {
-        m_pool.start([this, run, index, path = paths.at(index), reader = m_reader, cache = m_cache] {
+        m_pool.start([this, run, index, path = paths.at(index), reader = m_reader, trackReader = m_trackReader,
+                      cache = m_cache] {
             if (run->cancelled)
                 return;
             ClipTelemetry telemetry = readThroughCache(reader, cache.get(), path);
+            telemetry::TimedTrack track;
+            if (!telemetry && trackReader && !run->cancelled)
+                track = trackReader(path, cache.get());
             if (run->cancelled)
                 return;
             QMetaObject::invokeMethod(
-                this, [this, run, index, telemetry = std::move(telemetry)] { deliver(run, index, telemetry); },
+                this,
+                [this, run, index, telemetry = std::move(telemetry), track = std::move(track)] {
+                    deliver(run, index, telemetry, track);
+                },
                 Qt::QueuedConnection);
         });
     }
@@ -72,13 +79,17 @@ ClipTelemetry TelemetryLoader::readThroughCache(const Reader &reader, TelemetryC
     return telemetry;
 }
 
-void TelemetryLoader::deliver(const std::shared_ptr<Run> &run, int index, const ClipTelemetry &telemetry)
+void TelemetryLoader::deliver(const std::shared_ptr<Run> &run, int index, const ClipTelemetry &telemetry,
+                              const telemetry::TimedTrack &track)
 {
     if (run != m_run)
         return;
     if (index >= 0) {
         ++run->delivered;
-        emit clipLoaded(index, telemetry);
+        if (!track.empty())
+            emit trackLoaded(index, track);
+        if (run == m_run)
+            emit clipLoaded(index, telemetry);
     }
     // A receiver may have cancelled or started another list meanwhile.
     if (run == m_run && run->delivered == run->count) {

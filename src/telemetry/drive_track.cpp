@@ -1,10 +1,43 @@
 #include "telemetry/drive_track.h"
 
 #include "telemetry/clip_data.h"
+#include "telemetry/timed_record.h"
 
 #include <algorithm>
 
 namespace drovik::telemetry {
+
+namespace {
+
+// The clip's samples and events onto the drive's timeline; its duration when it has samples.
+template <typename Record>
+void addClip(DriveTrack &track, DriveTrack::Clip &clip, int index, const Record &data, double offsetSeconds)
+{
+    const int count = int(std::min<uint64_t>(data.clipDataCount(), uint64_t(Record::kCapacity)));
+    if (count <= 0)
+        return;
+    clip.read = true;
+    clip.durationSeconds = double(count) / kSamplesPerSecond;
+    for (int i = 0; i < count; ++i) {
+        DriveTrack::Sample sample;
+        sample.clipSeconds = double(i) / kSamplesPerSecond;
+        sample.seconds = offsetSeconds + sample.clipSeconds;
+        sample.clip = index;
+        const float lat = data.getGpsLat(i);
+        const float lng = data.getGpsLng(i);
+        sample.fix = isUsableFix(lat, lng);
+        if (sample.fix) {
+            sample.lat = lat;
+            sample.lng = lng;
+            sample.speedKmh = float(data.getGpsSpeed(i));
+        }
+        track.samples.push_back(sample);
+    }
+    for (const GForceEvent &event : detectGForceEvents(data))
+        track.events.push_back({offsetSeconds + event.timeSeconds, index, event.timeSeconds, event.kind});
+}
+
+} // namespace
 
 DriveTrack driveTrack(std::span<const DriveClip> clips, std::span<const double> durationsSeconds)
 {
@@ -12,34 +45,17 @@ DriveTrack driveTrack(std::span<const DriveClip> clips, std::span<const double> 
     track.clips.reserve(clips.size());
     std::size_t samples = 0;
     for (const DriveClip &part : clips)
-        samples += part.clip ? std::min<std::size_t>(part.clip->clipDataCount(), DrovikClipData::kCapacity) : 0;
+        samples += part.timed ? part.timed->clipDataCount()
+                   : part.clip ? std::min<std::size_t>(part.clip->clipDataCount(), DrovikClipData::kCapacity)
+                               : 0;
     track.samples.reserve(samples);
     for (std::size_t c = 0; c < clips.size(); ++c) {
         const DriveClip &part = clips[c];
         DriveTrack::Clip clip{part.offsetSeconds, c < durationsSeconds.size() ? durationsSeconds[c] : 0.0, false};
-        const DrovikClipData *data = part.clip;
-        const int count = data ? int(std::min<uint32_t>(data->clipDataCount(), DrovikClipData::kCapacity)) : 0;
-        if (count > 0) {
-            clip.read = true;
-            clip.durationSeconds = double(count) / kSamplesPerSecond;
-            for (int i = 0; i < count; ++i) {
-                DriveTrack::Sample sample;
-                sample.clipSeconds = double(i) / kSamplesPerSecond;
-                sample.seconds = part.offsetSeconds + sample.clipSeconds;
-                sample.clip = int(c);
-                const float lat = data->getGpsLat(i);
-                const float lng = data->getGpsLng(i);
-                sample.fix = isUsableFix(lat, lng);
-                if (sample.fix) {
-                    sample.lat = lat;
-                    sample.lng = lng;
-                    sample.speedKmh = float(data->getGpsSpeed(i));
-                }
-                track.samples.push_back(sample);
-            }
-            for (const GForceEvent &event : detectGForceEvents(*data))
-                track.events.push_back({part.offsetSeconds + event.timeSeconds, int(c), event.timeSeconds, event.kind});
-        }
+        if (part.timed)
+            addClip(track, clip, int(c), *part.timed, part.offsetSeconds);
+        else if (part.clip)
+            addClip(track, clip, int(c), *part.clip, part.offsetSeconds);
         track.durationSeconds = std::max(track.durationSeconds, clip.offsetSeconds + clip.durationSeconds);
         track.clips.push_back(clip);
     }

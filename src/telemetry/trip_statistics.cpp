@@ -1,5 +1,7 @@
 #include "telemetry/trip_statistics.h"
 
+#include "telemetry/timed_record.h"
+
 #include <algorithm>
 #include <cmath>
 #include <numbers>
@@ -34,8 +36,10 @@ const char *eventKindName(GForceEventKind kind)
     return "braking";
 }
 
-DriveStatistics driveStatistics(std::span<const DriveClip> clips)
-{
+namespace {
+
+// What a drive's figures are summed from, clip by clip.
+struct Sums {
     DriveStatistics stats;
     struct Fix {
         double time;
@@ -45,35 +49,50 @@ DriveStatistics driveStatistics(std::span<const DriveClip> clips)
     std::optional<Fix> previous;
     double movingSpeedSum = 0;
     int movingSamples = 0;
-    for (const DriveClip &part : clips) {
-        if (!part.clip)
+};
+
+template <typename Record>
+void addClip(Sums &sums, const Record &clip, double offsetSeconds)
+{
+    DriveStatistics &stats = sums.stats;
+    const int count = int(std::min<uint64_t>(clip.clipDataCount(), uint64_t(Record::kCapacity)));
+    stats.durationS += double(count) / kSamplesPerSecond;
+    for (int i = 0; i < count; ++i) {
+        const float lat = clip.getGpsLat(i);
+        const float lng = clip.getGpsLng(i);
+        if (!isUsableFix(lat, lng))
             continue;
-        const DrovikClipData &clip = *part.clip;
-        const int count = int(std::min<uint32_t>(clip.clipDataCount(), DrovikClipData::kCapacity));
-        stats.durationS += double(count) / kSamplesPerSecond;
-        for (int i = 0; i < count; ++i) {
-            const float lat = clip.getGpsLat(i);
-            const float lng = clip.getGpsLng(i);
-            if (!isUsableFix(lat, lng))
-                continue;
-            const Fix fix{part.offsetSeconds + double(i) / kSamplesPerSecond, lat, lng};
-            // A fix repeated over the samples of its second is no distance (and no trigonometry).
-            const bool moved = previous && (previous->lat != lat || previous->lng != lng);
-            if (moved && fix.time - previous->time <= kMaxFixGapSeconds && fix.time >= previous->time)
-                stats.distanceM += greatCircleMetres(previous->lat, previous->lng, lat, lng);
-            previous = fix;
-            const double speed = clip.getGpsSpeed(i);
-            stats.maxSpeedKmh = std::max(stats.maxSpeedKmh, speed);
-            if (speed > kMovingSpeedKmh) {
-                movingSpeedSum += speed;
-                ++movingSamples;
-            }
+        const Sums::Fix fix{offsetSeconds + double(i) / kSamplesPerSecond, lat, lng};
+        // A fix repeated over the samples of its second is no distance (and no trigonometry).
+        const bool moved = sums.previous && (sums.previous->lat != lat || sums.previous->lng != lng);
+        if (moved && fix.time - sums.previous->time <= kMaxFixGapSeconds && fix.time >= sums.previous->time)
+            stats.distanceM += greatCircleMetres(sums.previous->lat, sums.previous->lng, lat, lng);
+        sums.previous = fix;
+        const double speed = clip.getGpsSpeed(i);
+        stats.maxSpeedKmh = std::max(stats.maxSpeedKmh, speed);
+        if (speed > kMovingSpeedKmh) {
+            sums.movingSpeedSum += speed;
+            ++sums.movingSamples;
         }
-        for (const GForceEvent &event : detectGForceEvents(clip))
-            ++stats.events[std::size_t(event.kind)];
     }
-    stats.movingS = double(movingSamples) / kSamplesPerSecond;
-    stats.avgSpeedKmh = movingSamples > 0 ? movingSpeedSum / movingSamples : 0;
+    for (const GForceEvent &event : detectGForceEvents(clip))
+        ++stats.events[std::size_t(event.kind)];
+}
+
+} // namespace
+
+DriveStatistics driveStatistics(std::span<const DriveClip> clips)
+{
+    Sums sums;
+    for (const DriveClip &part : clips) {
+        if (part.timed)
+            addClip(sums, *part.timed, part.offsetSeconds);
+        else if (part.clip)
+            addClip(sums, *part.clip, part.offsetSeconds);
+    }
+    DriveStatistics stats = sums.stats;
+    stats.movingS = double(sums.movingSamples) / kSamplesPerSecond;
+    stats.avgSpeedKmh = sums.movingSamples > 0 ? sums.movingSpeedSum / sums.movingSamples : 0;
     return stats;
 }
 

@@ -22,6 +22,8 @@
 
 namespace drovik::telemetry {
 
+class TimedRecord;
+
 inline constexpr double kMaxFixGapSeconds = 5.0;
 inline constexpr double kMovingSpeedKmh = 3.0;
 inline constexpr double kEarthRadiusM = 6371008.8;
@@ -41,6 +43,8 @@ struct DriveStatistics {
 struct DriveClip {
     const DrovikClipData *clip = nullptr;
     double offsetSeconds = 0;
+    // Another make's clip: its telemetry read at its own times, in place of an empty record.
+    const TimedRecord *timed = nullptr;
 };
 
 // Clips in time order; a null clip counts as no telemetry.

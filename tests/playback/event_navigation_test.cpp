@@ -2,6 +2,7 @@
 // seek bar and the graph, a click on the graph seeks both views to the sample under the pointer,
 // Page Down / Page Up jump between the events, and a clip without events disables the jumps.
 #include "playing_window.h"
+#include "app/folder_trips.h"
 #include "app/main_window.h"
 #include "app/trip_playback.h"
 #include "display/map_controller.h"
@@ -230,6 +231,7 @@ TEST_F(EventNavigationTest, AnotherMakesClipPlaysWithItsTelemetry)
     ASSERT_TRUE(test::makeForeignClips(made.root()));
     ASSERT_TRUE(QDir().mkpath(clips.path(QStringLiteral("DCIM"))));
     ASSERT_TRUE(QFile::copy(made.path(QStringLiteral("novatek_nmea.mp4")), clips.path(QStringLiteral("DCIM/20240517_101500_F.mp4"))));
+    ASSERT_TRUE(QFile::copy(made.path(QStringLiteral("free_gps_nmea.mp4")), clips.path(QStringLiteral("DCIM/20240517_101512_F.mp4"))));
     controller->fileList().refreshVideoFileListWithURL(QUrl::fromLocalFile(clips.root()));
     ASSERT_TRUE(test::WindowServices::waitForList(*controller));
     PlaybackController &playback = *controller->playback();
@@ -244,6 +246,12 @@ TEST_F(EventNavigationTest, AnotherMakesClipPlaysWithItsTelemetry)
     EXPECT_TRUE(QTest::qWaitFor([&] { return !ui.mapCoverView->isVisible(); }, 5000)) << "the map shows the position";
     EXPECT_TRUE(ui.latTextField->text().startsWith(QLatin1String("48.85"))) << ui.latTextField->text().toStdString();
     EXPECT_NEAR(playback.readout().momentAt(3.0).lat, 48.857, 0.001) << "a still's texts";
+
+    // The two clips are one trip, read through ExifTool in the background as well.
+    const TripPlayback &trip = *controller->tripPlayback();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return trip.track() && trip.track()->clips.size() == 2 && trip.track()->clips[1].read; }, 30000));
+    EXPECT_EQ(trip.track()->samples.size(), 222u);
+    EXPECT_GT(controller->trips()->statistics(trip.trip()).distanceM, 100.0);
 
     // Its track, exported with its own times.
     ExportDialogs dialogs;

@@ -1,6 +1,7 @@
 #include "clip_preparation.h"
 
 #include "library/exiftool_reader.h"
+#include "library/telemetry_cache.h"
 #include "library/video_file_rules.h"
 #include "playback/convert/ffmpeg_utils.h"
 #include "playback/convert/video_conversion.h"
@@ -48,7 +49,9 @@ PreparedClip prepareClip(const QUrl &entry, const QString &workingDirectory)
     }
     // Ours first; only a clip none of our readers knows is another make's, read through ExifTool.
     if (clip.clipData->clipDataCount() == 0) {
-        telemetry::TimedTrack track = readForeignTelemetry(entry.toLocalFile());
+        // Through the trips' cache: a clip the Trips window has read costs ExifTool nothing here.
+        TelemetryCache cache;
+        telemetry::TimedTrack track = readForeignTelemetry(entry.toLocalFile(), cache);
         if (!track.empty()) {
             clip.timed = std::make_shared<const telemetry::TimedRecord>(track);
             clip.subtitles.reset();
