@@ -277,9 +277,13 @@ void TripsWindow::showChosenTrip()
     const bool playing = trip == m_playing.trip();
     if (playing && m_playing.currentClip() >= 0) {
         int played = 0;
-        for (const TripMember &member : t.members)
-            if (!member.extra && played++ == m_playing.currentClip())
-                clip = telemetry::clipStatistics(card.telemetry[std::size_t(member.clip)]);
+        for (const TripMember &member : t.members) {
+            if (member.extra || played++ != m_playing.currentClip())
+                continue;
+            const std::size_t recording = std::size_t(member.clip);
+            const telemetry::DriveClip part{&card.telemetry[recording], 0, card.timed[recording].get()};
+            clip = telemetry::driveStatistics(std::span(&part, 1));
+        }
     }
     m_statistics->setText(statisticsHtml(stats, CardTrips::duration(t, stats), clip));
     if (playing) {
