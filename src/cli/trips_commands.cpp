@@ -56,14 +56,25 @@ std::optional<T> parseNumber(const std::string &text)
 }
 
 // Every recording's telemetry (its front file's: both views carry the same), read on all cores:
-// an MP4's costs an ffmpeg run.
-std::vector<DrovikClipData> readTelemetry(const QList<TripRecording> &recordings)
+// an MP4's costs an ffmpeg run, another make's an ExifTool request.
+struct ReadTelemetry {
+    std::vector<DrovikClipData> records;
+    std::vector<std::shared_ptr<const telemetry::TimedRecord>> timed;
+};
+
+ReadTelemetry readTelemetry(const QList<TripRecording> &recordings)
 {
-    std::vector<DrovikClipData> telemetry(std::size_t(recordings.size()));
+    ReadTelemetry read;
+    read.records.resize(std::size_t(recordings.size()));
+    read.timed.resize(std::size_t(recordings.size()));
     std::atomic<qsizetype> next = 0;
     const auto work = [&] {
-        for (qsizetype i = next++; i < recordings.size(); i = next++)
-            telemetry[std::size_t(i)] = readClipTelemetry(recordings[i].clip.toLocalFile());
+        for (qsizetype i = next++; i < recordings.size(); i = next++) {
+            ClipTelemetryReading reading = readAnyClipTelemetry(recordings[i].clip.toLocalFile());
+            read.records[std::size_t(i)] = std::move(reading.record);
+            if (!reading.track.empty())
+                read.timed[std::size_t(i)] = std::make_shared<const telemetry::TimedRecord>(reading.track);
+        }
     };
     std::vector<std::thread> workers;
     const unsigned count = std::max(1u, std::min(std::thread::hardware_concurrency(), 8u));
@@ -72,15 +83,15 @@ std::vector<DrovikClipData> readTelemetry(const QList<TripRecording> &recordings
     work();
     for (std::thread &worker : workers)
         worker.join();
-    return telemetry;
+    return read;
 }
 
 CardTrips readCardTrips(const QString &folder, double gapSeconds)
 {
     QList<TripRecording> recordings = tripRecordings(
         applyVideoFileFilter(scanSelectedFolder(QUrl::fromLocalFile(folder)), VideoFileFilterAll));
-    std::vector<DrovikClipData> telemetry = readTelemetry(recordings);
-    return cardTrips(folder, std::move(recordings), std::move(telemetry), gapSeconds);
+    ReadTelemetry telemetry = readTelemetry(recordings);
+    return cardTrips(folder, std::move(recordings), std::move(telemetry.records), gapSeconds, std::move(telemetry.timed));
 }
 
 std::string relativePath(const CardTrips &card, int recording)

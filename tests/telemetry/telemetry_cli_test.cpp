@@ -151,6 +151,15 @@ TEST(TelemetryCommand, ForeignClipsInEveryFormat)
     EXPECT_EQ(without.exitCode, 0);
     EXPECT_EQ(without.out, "{\"clipDataCount\":0,\"gpsDataCount\":0,\"samples\":[]}\n");
     EXPECT_EQ(without.err.count("telemetry is unavailable"), 1) << without.err.toStdString();
+
+    // Two of them one after the other on a card are one trip, with its figures.
+    QDir().mkpath(dir.path(QStringLiteral("card/DCIM")));
+    QFile::copy(dir.path(QStringLiteral("novatek_nmea.mp4")), dir.path(QStringLiteral("card/DCIM/20240517_101500_F.mp4")));
+    QFile::copy(dir.path(QStringLiteral("free_gps_nmea.mp4")), dir.path(QStringLiteral("card/DCIM/20240517_101512_F.mp4")));
+    const auto trips = cli({"trips", "--json", dir.path(QStringLiteral("card")).toStdString()}).out;
+    EXPECT_TRUE(trips.contains("\"durationS\":23.1,\"distanceM\":") && trips.contains("\"maxSpeedKmh\":63.0")
+                && trips.contains("\"clips\":[\"DCIM/20240517_101500_F.mp4\",\"DCIM/20240517_101512_F.mp4\"]"))
+        << trips.toStdString();
 }
 
 TEST(TelemetryCommand, FamilyLoader)
