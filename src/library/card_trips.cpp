@@ -68,8 +68,10 @@ void writeTripTrack(std::ostream &out, const CardTrips &card, int index, std::st
         if (member.extra)
             continue;
         const DrovikClipData &clip = card.telemetry[std::size_t(member.clip)];
+        const auto &timed = std::size_t(member.clip) < card.timed.size() ? card.timed[std::size_t(member.clip)] : nullptr;
         segments.push_back({&clip, QFile::encodeName(card.relativePath(member.clip)).toStdString(),
-                            trackStartTime(card.recordings[member.clip].clip.fileName(), clip)});
+                            trackStartTime(card.recordings[member.clip].clip.fileName(), clip),
+                            timed ? &timed->track() : nullptr});
     }
     const std::string name = trip.startMs || segments.empty() ? "Trip " + (trip.startMs ? cameraTimeText(*trip.startMs).toStdString() : std::string())
                                                               : segments.front().name;

@@ -217,9 +217,19 @@ void writeTimedCsv(std::ostream &out, const TimedTrack &track)
     }
 }
 
+// Another make's track as one GPX segment, and as one KML placemark (for the clip and the trip).
+void writeTimedSegment(std::ostream &out, const TimedTrack &track);
+void writeTimedPlacemark(std::ostream &out, const TimedTrack &track, std::string_view name);
+
 void writeTimedGpx(std::ostream &out, const TimedTrack &track, std::string_view trackName)
 {
     writeGpxHeader(out, trackName);
+    writeTimedSegment(out, track);
+    out << kGpxFooter;
+}
+
+void writeTimedSegment(std::ostream &out, const TimedTrack &track)
+{
     out << "    <trkseg>\n";
     for (const TimedFix *fix : drawableFixes(track)) {
         out << "      <trkpt lat=\"" << fixedDouble(fix->latitude) << "\" lon=\"" << fixedDouble(fix->longitude)
@@ -235,18 +245,24 @@ void writeTimedGpx(std::ostream &out, const TimedTrack &track, std::string_view 
             out << ", " << doubleText(*fix->headingDegrees) << " deg";
         out << "</cmt></trkpt>\n";
     }
-    out << "    </trkseg>\n" << kGpxFooter;
+    out << "    </trkseg>\n";
 }
 
 void writeTimedKml(std::ostream &out, const TimedTrack &track, std::string_view trackName)
+{
+    writeKmlHeader(out, trackName, track.start.has_value());
+    writeTimedPlacemark(out, track, trackName);
+    out << kKmlFooter;
+}
+
+void writeTimedPlacemark(std::ostream &out, const TimedTrack &track, std::string_view name)
 {
     const std::vector<const TimedFix *> fixes = drawableFixes(track);
     const auto coordinates = [](const TimedFix &fix, char separator) {
         const double altitude = fix.altitudeM && std::isfinite(*fix.altitudeM) ? *fix.altitudeM : 0;
         return fixedDouble(fix.longitude) + separator + fixedDouble(fix.latitude) + separator + fixedDouble(altitude);
     };
-    writeKmlHeader(out, trackName, track.start.has_value());
-    out << "    <Placemark>\n      <name>" << xmlEscaped(trackName) << "</name>\n";
+    out << "    <Placemark>\n      <name>" << xmlEscaped(name) << "</name>\n";
     if (track.start) {
         out << "      <gx:Track>\n";
         for (const TimedFix *fix : fixes)
@@ -260,7 +276,7 @@ void writeTimedKml(std::ostream &out, const TimedTrack &track, std::string_view 
             out << "          " << coordinates(*fix, ',') << '\n';
         out << "        </coordinates>\n      </LineString>\n";
     }
-    out << "    </Placemark>\n" << kKmlFooter;
+    out << "    </Placemark>\n";
 }
 
 std::string isoTimeText(ClipTime time)
@@ -322,8 +338,19 @@ void writeTripCsv(std::ostream &out, std::span<const TrackSegment> segments)
 {
     out << "clip,index,time_s,gx,gy,gz,lat,lng,speed_kmh,datetime\n";
     for (const TrackSegment &segment : segments) {
-        if (segment.clip)
+        if (segment.timed) {
+            int index = 0;
+            for (const TimedFix *fix : drawableFixes(*segment.timed)) {
+                out << csvField(segment.name) << ',' << index++ << ',' << doubleText(fix->timeS) << ",,,,"
+                    << fixedDouble(fix->latitude) << ',' << fixedDouble(fix->longitude) << ','
+                    << optionalText(fix->speedKmh) << ',';
+                if (const auto time = timedMoment(*segment.timed, fix->timeS))
+                    out << isoTimeText(*time);
+                out << '\n';
+            }
+        } else if (segment.clip) {
             writeCsvRows(out, *segment.clip, segment.start, csvField(segment.name) + ',');
+        }
     }
 }
 
@@ -331,7 +358,9 @@ void writeTripGpx(std::ostream &out, std::span<const TrackSegment> segments, std
 {
     writeGpxHeader(out, trackName);
     for (const TrackSegment &segment : segments) {
-        if (segment.clip)
+        if (segment.timed)
+            writeTimedSegment(out, *segment.timed);
+        else if (segment.clip)
             writeGpxSegment(out, *segment.clip, 0, INT_MAX, segment.start);
     }
     out << kGpxFooter;
@@ -339,10 +368,14 @@ void writeTripGpx(std::ostream &out, std::span<const TrackSegment> segments, std
 
 void writeTripKml(std::ostream &out, std::span<const TrackSegment> segments, std::string_view trackName)
 {
-    const bool timed = std::any_of(segments.begin(), segments.end(), [](const TrackSegment &s) { return s.start.has_value(); });
+    const bool timed = std::any_of(segments.begin(), segments.end(), [](const TrackSegment &s) {
+        return s.start.has_value() || (s.timed && s.timed->start);
+    });
     writeKmlHeader(out, trackName, timed);
     for (const TrackSegment &segment : segments) {
-        if (segment.clip)
+        if (segment.timed)
+            writeTimedPlacemark(out, *segment.timed, segment.name);
+        else if (segment.clip)
             writeKmlPlacemark(out, *segment.clip, segment.name, segment.start);
     }
     out << kKmlFooter;

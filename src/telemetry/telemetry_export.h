@@ -50,8 +50,11 @@ struct TrackSegment {
     const DrovikClipData *clip = nullptr; // null: skipped
     std::string name;                     // the clip, as the KML placemark and CSV column name it
     TrackStart start;
+    // Another make's clip: its track with its own times, written in place of the record.
+    const TimedTrack *timed = nullptr;
 };
-// Header clip,index,time_s,… as writeClipCsv's, each row led by its clip's name.
+// Header clip,index,time_s,… as writeClipCsv's, each row led by its clip's name; another make's
+// clip gives a row per fix (its number, its own time, no accelerations).
 void writeTripCsv(std::ostream &out, std::span<const TrackSegment> segments);
 // A GPX 1.1 track with one trkseg per clip, the points as writeClipGpx writes them.
 void writeTripGpx(std::ostream &out, std::span<const TrackSegment> segments, std::string_view trackName);

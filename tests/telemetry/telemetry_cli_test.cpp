@@ -160,6 +160,10 @@ TEST(TelemetryCommand, ForeignClipsInEveryFormat)
     EXPECT_TRUE(trips.contains("\"durationS\":23.1,\"distanceM\":") && trips.contains("\"maxSpeedKmh\":63.0")
                 && trips.contains("\"clips\":[\"DCIM/20240517_101500_F.mp4\",\"DCIM/20240517_101512_F.mp4\"]"))
         << trips.toStdString();
+    const auto trackOfTrip = cli({"trips", "--export", "0", dir.path(QStringLiteral("card")).toStdString()});
+    const auto back = gpsbabel("gpx", dir.file("trip.gpx", trackOfTrip.out.toStdString()));
+    EXPECT_EQ(back.out.trimmed().split('\n').size(), 2 * drovik::test::kForeignFixCount + 1) << back.out.toStdString();
+    EXPECT_EQ(trackOfTrip.out.count("<trkseg>"), 2);
 }
 
 TEST(TelemetryCommand, FamilyLoader)
