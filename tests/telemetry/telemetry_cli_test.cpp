@@ -164,6 +164,14 @@ TEST(TelemetryCommand, ForeignClipsInEveryFormat)
     const auto back = gpsbabel("gpx", dir.file("trip.gpx", trackOfTrip.out.toStdString()));
     EXPECT_EQ(back.out.trimmed().split('\n').size(), 2 * drovik::test::kForeignFixCount + 1) << back.out.toStdString();
     EXPECT_EQ(trackOfTrip.out.count("<trkseg>"), 2);
+
+    // An incident taken from one: the moment's telemetry and the span's fixes.
+    QDir().mkpath(dir.path(QStringLiteral("out")));
+    const std::string clip = dir.path(QStringLiteral("card/DCIM/20240517_101500_F.mp4")).toStdString();
+    ASSERT_EQ(cli({"export", clip, "--at", "5", "--before", "2", "--after", "2", "--out", dir.path(QStringLiteral("out")).toStdString()}).exitCode, 0);
+    const QString incident = dir.path(QStringLiteral("out/20240517_101500_F_at_00m05s/"));
+    EXPECT_TRUE(drovik::test::readFile(incident + QStringLiteral("summary.txt")).contains("Position: 48.857"));
+    EXPECT_EQ(drovik::test::readFile(incident + QStringLiteral("20240517_101500_F.gpx")).count("<trkpt"), 5);
 }
 
 TEST(TelemetryCommand, FamilyLoader)

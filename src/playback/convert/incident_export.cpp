@@ -328,9 +328,20 @@ bool IncidentWriter::writeTrack(const PreparedClip &clip, double start, double e
     const qint64 startMs = std::llround(start * 1000), endMs = std::llround(end * 1000);
     constexpr qint64 kSampleMs = qint64(1000 / kSamplesPerSecond);
     std::ostringstream gpx;
-    telemetry::writeClipGpx(gpx, *clip.clipData, clip.entry.fileName().toStdString(), int(startMs / kSampleMs),
-                            int((endMs + kSampleMs - 1) / kSampleMs),
-                            trackStartTime(clip.entry.fileName(), *clip.clipData));
+    if (clip.timed) {
+        // Another make's clip: its fixes within the span, at their own times.
+        telemetry::TimedTrack span = clip.timed->track();
+        std::erase_if(span.fixes, [&](const telemetry::TimedFix &fix) {
+            const qint64 ms = std::llround(fix.timeS * 1000);
+            return ms < startMs || ms > endMs;
+        });
+        span.accelerations.clear();
+        telemetry::writeTimedGpx(gpx, span, clip.entry.fileName().toStdString());
+    } else {
+        telemetry::writeClipGpx(gpx, *clip.clipData, clip.entry.fileName().toStdString(), int(startMs / kSampleMs),
+                                int((endMs + kSampleMs - 1) / kSampleMs),
+                                trackStartTime(clip.entry.fileName(), *clip.clipData));
+    }
     const QString name = baseNameOf(clip.entry.fileName()) + QStringLiteral(".gpx");
     return writeFile(name, QByteArray::fromStdString(gpx.str()), error);
 }
@@ -397,7 +408,8 @@ IncidentResult IncidentWriter::run()
     const double start = std::max(0.0, r.at - r.before);
     const double end = std::min(*duration, r.at + r.after);
 
-    IncidentMoment moment = incidentMomentAt(*clip.clipData, clip.subtitles.get(), r.at);
+    IncidentMoment moment = clip.timed ? incidentMomentAt(*clip.timed, r.at)
+                                       : incidentMomentAt(*clip.clipData, clip.subtitles.get(), r.at);
     moment.dateTime = dateTimeOf(views.first(), listing);
 
     QString error;
