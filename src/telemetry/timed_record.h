@@ -26,8 +26,9 @@ public:
     static constexpr int kCapacity = std::numeric_limits<int>::max();
     // A fix holds for this long after its time (GPS at 1 Hz); beyond, the moment has no fix.
     static constexpr double kFixReachSeconds = 2.5;
-    // An accelerometer sample holds for this long when a tenth of a second has none of its own.
-    static constexpr double kAccelerationReachSeconds = 0.5;
+    // An accelerometer sample holds for this long when a tenth of a second has none of its own:
+    // until the next one for a sensor read once a second or faster.
+    static constexpr double kAccelerationReachSeconds = 1.5;
 
     TimedRecord() = default;
     explicit TimedRecord(const TimedTrack &track);
