@@ -181,9 +181,9 @@ void writeTimedCsvRow(std::ostream &out, const TimedTrack &track, double timeS, 
     out << '\n';
 }
 
-} // namespace
-
-std::string doubleText(double value)
+// The shortest decimal that reads back as the same value; non-finite ones as words.
+template <typename Real>
+std::string shortestText(Real value)
 {
     if (std::isnan(value))
         return "nan";
@@ -192,6 +192,13 @@ std::string doubleText(double value)
     char buffer[64];
     const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
     return std::string(buffer, result.ptr);
+}
+
+} // namespace
+
+std::string doubleText(double value)
+{
+    return shortestText(value);
 }
 
 void writeTimedCsv(std::ostream &out, const TimedTrack &track)
@@ -294,13 +301,7 @@ std::string isoTimeText(ClipTime time)
 
 std::string floatText(float value)
 {
-    if (std::isnan(value))
-        return "nan";
-    if (std::isinf(value))
-        return value > 0 ? "inf" : "-inf";
-    char buffer[64];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
-    return std::string(buffer, result.ptr);
+    return shortestText(value);
 }
 
 void writeClipCsv(std::ostream &out, const DrovikClipData &clip, TrackStart start)
