@@ -1,4 +1,4 @@
-// Listing a card of many clips, against `find DIR -type f` on the same tree (the target of issue 5:
+// Listing a card of many clips, against `find DIR -type f` on the same tree (the target:
 // the viewer's scan, filter and sort take at most twice as long as find); and grouping a listing of
 // as many clips into trips (target: at most 50 ms).
 //

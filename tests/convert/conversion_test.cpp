@@ -186,7 +186,7 @@ TEST_F(Conversion, WithoutFfmpegNothingIsPlayable)
     EXPECT_EQ(none.checkAndConvertVideo(QUrl::fromLocalFile(avi)), std::optional<QList<QUrl>>(QList<QUrl>{}));
 }
 
-// The mend of issue 5: ffmpeg writes into ".partial" and the output moves into place only after
+// ffmpeg writes into ".partial" and the output moves into place only after
 // a clean exit, so an interrupted run leaves nothing that counts as done.
 TEST_F(Conversion, InterruptedRunLeavesNothingThatCountsAsDone)
 {

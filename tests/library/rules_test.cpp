@@ -49,7 +49,7 @@ TEST(Partner, FrontAndRearSwapInTheUrlText)
     EXPECT_EQ(partnerUrlText(QStringLiteral("file:///F./R.x_F.mp4")),
               QStringLiteral("file:///R./R.x_R.mp4"));
     EXPECT_TRUE(partnerUrlText(QStringLiteral("file:///c/0512.mp4")).isNull());
-    // The 2.1 rule knows nothing of "_BC" names.
+    // The list's own rule knows nothing of "_BC" names.
     EXPECT_TRUE(partnerUrlText(QStringLiteral("file:///c/0512_F_BC.mp4")).isNull());
 }
 

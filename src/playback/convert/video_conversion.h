@@ -52,7 +52,7 @@ QString conversionCacheFolder(const QString &workingDirectory);
 ConversionPaths conversionPathsFor(const QString &entryPath, qint64 entrySize,
                                    const QString &workingDirectory);
 
-// The partner search of the conversion (step 1.5): the 2.1 rule ("F." ↔ "R."), then "F_BC." ↔
+// The partner search of the conversion: the list's own rule ("F." ↔ "R."), then "F_BC." ↔
 // "R_BC.", then other makes' side markers (partnerUrlText); a null string when none applies.
 QString conversionPartnerUrlText(const QString &urlText);
 
