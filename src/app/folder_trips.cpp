@@ -223,15 +223,12 @@ std::shared_ptr<const telemetry::DriveTrack> tripTrack(const FolderTrips &trips,
         return nullptr;
     const Trip &t = card.trips[std::size_t(trip)];
     std::vector<telemetry::DriveClip> parts = card.played(t);
+    const std::vector<int> played = playedClips(t);
     std::vector<double> durations;
-    std::size_t part = 0;
-    for (const TripMember &member : t.members) {
-        if (member.extra || part >= parts.size())
-            continue;
-        durations.push_back(card.clips[std::size_t(member.clip)].durationSeconds);
-        if (!trips.isRead(member.clip))
+    for (std::size_t part = 0; part < played.size() && part < parts.size(); ++part) {
+        durations.push_back(card.clips[std::size_t(played[part])].durationSeconds);
+        if (!trips.isRead(played[part]))
             parts[part].clip = nullptr;
-        ++part;
     }
     return std::make_shared<const telemetry::DriveTrack>(telemetry::driveTrack(parts, durations));
 }
@@ -249,6 +246,13 @@ QString tripDurationText(double seconds)
                      : QStringLiteral("%1:%2").arg(s / 60).arg(two(s % 60));
 }
 
+QString tripDistanceText(double metres)
+{
+    const bool miles = Preferences::speedUnit() == Preferences::MilesPerHour;
+    return QString::number(metres / 1000.0 / (miles ? telemetry::kKmPerMile : 1.0), 'f', 1)
+           + (miles ? QStringLiteral(" mi") : QStringLiteral(" km"));
+}
+
 QString tripHeaderText(const FolderTrips &trips, int trip)
 {
     const CardTrips &card = trips.card();
@@ -264,10 +268,7 @@ QString tripHeaderText(const FolderTrips &trips, int trip)
         return text + dot + localized("Parked");
     if (!trips.isTripRead(trip))
         return text + dot + QStringLiteral("…");
-    const bool miles = Preferences::speedUnit() == Preferences::MilesPerHour;
-    constexpr double kKmPerMile = 1.609344;
-    return text + dot + QString::number(stats.distanceM / 1000.0 / (miles ? kKmPerMile : 1.0), 'f', 1)
-           + (miles ? QStringLiteral(" mi") : QStringLiteral(" km"));
+    return text + dot + tripDistanceText(stats.distanceM);
 }
 
 } // namespace drovik

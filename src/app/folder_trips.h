@@ -90,6 +90,8 @@ std::shared_ptr<const telemetry::DriveTrack> tripTrack(const FolderTrips &trips,
 QString tripClockText(const std::optional<int64_t> &ms);
 // "1:20", "1:02:03".
 QString tripDurationText(double seconds);
+// "1.2 km" or "0.7 mi", as the speed preference says.
+QString tripDistanceText(double metres);
 // "2024-05-17 · 10:15 – 10:17 · 1:20 · 1.2 km", the distance once the trip's clips are read, in
 // the unit of the speed preference; parking trips say so instead.
 QString tripHeaderText(const FolderTrips &trips, int trip);

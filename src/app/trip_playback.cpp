@@ -66,13 +66,9 @@ void TripPlayback::follow(const QUrl &entry)
         const CardTrips &card = m_trips.card();
         const Trip &t = card.trips[std::size_t(trip)];
         const int recording = m_trips.recordingOf(entry);
-        for (const TripMember &member : t.members) {
-            if (member.extra)
-                continue;
-            if (member.clip == recording)
-                current = int(played.size());
-            played.push_back(member.clip);
-        }
+        played = playedClips(t);
+        if (const auto at = std::find(played.begin(), played.end(), recording); at != played.end())
+            current = int(at - played.begin());
         // A clip recorded during another one lies on the timeline at its own start.
         const TripClip &clip = card.clips[std::size_t(recording)];
         if (current < 0 && clip.startMs && t.startMs)

@@ -27,7 +27,7 @@ namespace drovik {
 
 namespace {
 
-constexpr double kKmPerMile = 1.609344;
+using telemetry::kKmPerMile;
 
 bool milesPerHour()
 {
@@ -40,12 +40,6 @@ QString speedText(double kmh)
            + (milesPerHour() ? QStringLiteral("mph") : QStringLiteral("km/h"));
 }
 
-QString distanceText(double metres)
-{
-    return QString::number(metres / 1000.0 / (milesPerHour() ? kKmPerMile : 1.0), 'f', 1) + QLatin1Char(' ')
-           + (milesPerHour() ? QStringLiteral("mi") : QStringLiteral("km"));
-}
-
 // The figures of the trip and of the playing clip, side by side.
 QString statisticsHtml(const telemetry::DriveStatistics &trip, double tripDuration,
                        const std::optional<telemetry::DriveStatistics> &clip)
@@ -56,7 +50,7 @@ QString statisticsHtml(const telemetry::DriveStatistics &trip, double tripDurati
         html += QStringLiteral("<tr><td style='color:#8b949e'>%1</td><td align='right'>%2</td>%3</tr>")
                     .arg(name, tripValue, clip ? QStringLiteral("<td align='right'>%1</td>").arg(clipValue) : QString());
     };
-    row(localized("Distance"), distanceText(trip.distanceM), clip ? distanceText(clip->distanceM) : QString());
+    row(localized("Distance"), tripDistanceText(trip.distanceM), clip ? tripDistanceText(clip->distanceM) : QString());
     row(localized("Duration"), tripDurationText(tripDuration), clip ? tripDurationText(clip->durationS) : QString());
     row(localized("Moving Time"), tripDurationText(trip.movingS), clip ? tripDurationText(clip->movingS) : QString());
     row(localized("Top Speed"), speedText(trip.maxSpeedKmh), clip ? speedText(clip->maxSpeedKmh) : QString());
@@ -134,13 +128,9 @@ TripsWindow::TripsWindow(FolderTrips &trips, TripPlayback &playing, Play play, O
             m_playing.openMoment(clip, seconds);
             return;
         }
-        int played = 0;
-        for (const TripMember &member : m_trips.card().trips[std::size_t(trip)].members) {
-            if (!member.extra && played++ == clip && m_open) {
-                m_open(m_trips.card().recordings[member.clip].clip, seconds);
-                return;
-            }
-        }
+        const std::vector<int> played = playedClips(m_trips.card().trips[std::size_t(trip)]);
+        if (clip >= 0 && std::size_t(clip) < played.size() && m_open)
+            m_open(m_trips.card().recordings[played[std::size_t(clip)]].clip, seconds);
     });
     auto *details = new QHBoxLayout;
     details->addWidget(m_statistics);
@@ -217,9 +207,7 @@ void TripsWindow::showTrips()
         const Trip &trip = card.trips[t];
         const telemetry::DriveStatistics &stats = m_trips.statistics(int(t));
         const bool read = m_trips.isTripRead(int(t));
-        int played = 0;
-        for (const TripMember &member : trip.members)
-            played += member.extra ? 0 : 1;
+        const std::size_t played = playedClips(trip).size();
         int events = 0;
         for (int count : stats.events)
             events += count;
@@ -276,11 +264,9 @@ void TripsWindow::showChosenTrip()
     std::optional<telemetry::DriveStatistics> clip;
     const bool playing = trip == m_playing.trip();
     if (playing && m_playing.currentClip() >= 0) {
-        int played = 0;
-        for (const TripMember &member : t.members) {
-            if (member.extra || played++ != m_playing.currentClip())
-                continue;
-            const std::size_t recording = std::size_t(member.clip);
+        const std::vector<int> played = playedClips(t);
+        if (std::size_t(m_playing.currentClip()) < played.size()) {
+            const auto recording = std::size_t(played[std::size_t(m_playing.currentClip())]);
             const telemetry::DriveClip part{&card.telemetry[recording], 0, card.timed[recording].get()};
             clip = telemetry::driveStatistics(std::span(&part, 1));
         }
@@ -300,12 +286,8 @@ void TripsWindow::playTrip(int row)
     const CardTrips &card = m_trips.card();
     if (row < 0 || std::size_t(row) >= card.trips.size() || !m_play)
         return;
-    for (const TripMember &member : card.trips[std::size_t(row)].members) {
-        if (!member.extra) {
-            m_play(card.recordings[member.clip].clip);
-            return;
-        }
-    }
+    if (const std::vector<int> played = playedClips(card.trips[std::size_t(row)]); !played.empty())
+        m_play(card.recordings[played.front()].clip);
 }
 
 void TripsWindow::exportChosenTrip()

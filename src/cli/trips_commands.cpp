@@ -118,17 +118,15 @@ void writeTripJson(JsonWriter &json, const CardTrips &card, const Trip &trip)
     for (std::size_t kind = 0; kind < stats.events.size(); ++kind)
         json.key(telemetry::eventKindName(telemetry::GForceEventKind(kind))).number(stats.events[kind]);
     json.endObject().key("clips").beginArray();
-    for (const TripMember &member : trip.members) {
-        if (!member.extra)
-            json.string(relativePath(card, member.clip));
-    }
+    for (int recording : playedClips(trip))
+        json.string(relativePath(card, recording));
     json.endArray().endObject();
 }
 
 void writeTripLine(std::ostream &out, int index, const CardTrips &card, const Trip &trip)
 {
     const telemetry::DriveStatistics stats = telemetry::driveStatistics(card.played(trip));
-    const auto played = std::count_if(trip.members.begin(), trip.members.end(), [](const TripMember &m) { return !m.extra; });
+    const std::size_t played = playedClips(trip).size();
     char figures[96];
     std::snprintf(figures, sizeof figures, "%.1f s\t%.1f m", CardTrips::duration(trip, stats), stats.distanceM);
     out << index << '\t' << (trip.startMs ? timeText(trip.startMs) : "-") << '\t'

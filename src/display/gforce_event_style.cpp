@@ -34,4 +34,14 @@ QString gforceEventName(telemetry::GForceEventKind kind)
     return QString();
 }
 
+QPainterPath downwardPennant(double x, double top, double halfWidth, double height)
+{
+    QPainterPath pennant;
+    pennant.moveTo(x - halfWidth, top);
+    pennant.lineTo(x + halfWidth, top);
+    pennant.lineTo(x, top + height);
+    pennant.closeSubpath();
+    return pennant;
+}
+
 } // namespace drovik

@@ -3,6 +3,7 @@
 #include "telemetry/gforce_events.h"
 
 #include <QColor>
+#include <QPainterPath>
 #include <QString>
 
 namespace drovik {
@@ -12,5 +13,9 @@ namespace drovik {
 // the interface language.
 QColor gforceEventColor(telemetry::GForceEventKind kind);
 QString gforceEventName(telemetry::GForceEventKind kind);
+
+// The small downward triangle an event mark hangs from at the top of a graph, and that the
+// playheads over the marks wear too: its tip at (x, top + height), its base halfWidth either side.
+QPainterPath downwardPennant(double x, double top, double halfWidth, double height);
 
 } // namespace drovik

@@ -386,12 +386,7 @@ void GravityGraphView::paintEventMarks(QPainter &painter) const
         painter.setPen(QPen(color, 1.0));
         painter.drawLine(QPointF(x, 5), QPointF(x, height()));
         // A small pennant at the top, where the eye looks for the marks.
-        QPainterPath flag;
-        flag.moveTo(x - 4.5, 0);
-        flag.lineTo(x + 4.5, 0);
-        flag.lineTo(x, 6);
-        flag.closeSubpath();
-        painter.fillPath(flag, color);
+        painter.fillPath(downwardPennant(x, 0, 4.5, 6), color);
     }
     painter.restore();
 }

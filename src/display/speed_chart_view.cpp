@@ -14,7 +14,6 @@ namespace drovik {
 
 namespace {
 
-constexpr double kKmhPerMile = 1.609344;
 constexpr double kMaxSpeedKmh = 999;
 // Room for the speed figures on the left and the times below.
 constexpr double kLeftMargin = 40;
@@ -131,7 +130,7 @@ double SpeedChartView::shownSpeed(float kmh) const
 {
     // A corrupt speed must not stretch the scale past anything a car drives.
     const double held = std::isfinite(kmh) ? std::clamp(double(kmh), 0.0, kMaxSpeedKmh) : 0.0;
-    return m_milesPerHour ? held / kKmhPerMile : held;
+    return m_milesPerHour ? held / telemetry::kKmPerMile : held;
 }
 
 double SpeedChartView::yOfSpeed(double speed) const
@@ -386,12 +385,7 @@ void SpeedChartView::paintEvents(QPainter &painter) const
         const double y = speed ? yOfSpeed(*speed) : plot.bottom();
         painter.setPen(QPen(withAlpha(color, 110), 1, Qt::DotLine));
         painter.drawLine(QPointF(x, plot.top() + 5), QPointF(x, y));
-        QPainterPath pennant;
-        pennant.moveTo(x - 4.5, plot.top() - 1);
-        pennant.lineTo(x + 4.5, plot.top() - 1);
-        pennant.lineTo(x, plot.top() + 6);
-        pennant.closeSubpath();
-        painter.fillPath(pennant, color);
+        painter.fillPath(downwardPennant(x, plot.top() - 1, 4.5, 7), color);
         if (speed) {
             painter.setPen(QPen(kOutline, 1));
             painter.setBrush(color);
@@ -416,12 +410,7 @@ void SpeedChartView::paintPlayhead(QPainter &painter, double x) const
     painter.setRenderHint(QPainter::Antialiasing, true);
     const QRectF plot = plotRect();
     painter.fillRect(QRectF(std::floor(x), plot.top(), 1, plot.height()), withAlpha(kPlayhead, 200));
-    QPainterPath head;
-    head.moveTo(x - 5, plot.top() - 6);
-    head.lineTo(x + 5, plot.top() - 6);
-    head.lineTo(x, plot.top());
-    head.closeSubpath();
-    painter.fillPath(head, kPlayhead);
+    painter.fillPath(downwardPennant(x, plot.top() - 6, 5, 6), kPlayhead);
     if (const std::optional<double> speed = speedAt(position()); speed && m_scaleTop > 0) {
         painter.setPen(QPen(kOutline, 1.5));
         painter.setBrush(kPlayhead);

@@ -100,12 +100,7 @@ void TripTimelineView::paintPlayhead(QPainter &painter, double x) const
     painter.setBrush(kPlayhead);
     painter.drawRoundedRect(QRectF(x - 1.5, 0.5, 3, height() - 1), 1.5, 1.5);
     // A small head over the groove, where the eye finds it among the event ticks.
-    QPainterPath head;
-    head.moveTo(x - 4.5, 0);
-    head.lineTo(x + 4.5, 0);
-    head.lineTo(x, 5);
-    head.closeSubpath();
-    painter.fillPath(head, kPlayhead);
+    painter.fillPath(downwardPennant(x, 0, 4.5, 5), kPlayhead);
     painter.restore();
 }
 

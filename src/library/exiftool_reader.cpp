@@ -1,5 +1,7 @@
 #include "library/exiftool_reader.h"
 
+#include "telemetry/trip_statistics.h"
+
 #include "library/telemetry_cache.h"
 
 #include <QDeadlineTimer>
@@ -132,7 +134,7 @@ double speedFactorToKmh(const QJsonValue &reference)
 {
     const QString unit = reference.toString();
     if (unit == QLatin1String("M"))
-        return 1.609344;
+        return telemetry::kKmPerMile;
     if (unit == QLatin1String("N"))
         return 1.852;
     return 1.0;

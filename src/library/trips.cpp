@@ -215,4 +215,13 @@ QString cameraTimeText(int64_t ms)
     return QDateTime::fromMSecsSinceEpoch(ms, QTimeZone::utc()).toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss"));
 }
 
+std::vector<int> playedClips(const Trip &trip)
+{
+    std::vector<int> played;
+    for (const TripMember &member : trip.members)
+        if (!member.extra)
+            played.push_back(member.clip);
+    return played;
+}
+
 } // namespace drovik

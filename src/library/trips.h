@@ -79,6 +79,9 @@ struct Trip {
     bool parking = false;
 };
 
+// The entries a trip plays (its members that are not extras), in order.
+std::vector<int> playedClips(const Trip &trip);
+
 // The trips of the entries: timed trips in order of their start, then the untimed entries.
 std::vector<Trip> groupTrips(std::span<const TripClip> clips, double gapSeconds = kDefaultTripGapSeconds);
 

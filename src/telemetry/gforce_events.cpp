@@ -68,14 +68,7 @@ std::vector<GForceEvent> detectGForceEvents(std::span<const GForceSample> sample
 
 std::vector<GForceEvent> detectGForceEvents(const DrovikClipData &clip)
 {
-    const int count = int(std::min<uint32_t>(clip.clipDataCount(), DrovikClipData::kCapacity));
-    std::vector<GForceSample> samples(std::size_t(std::max(count, 0)));
-    for (int i = 0; i < count; ++i) {
-        samples[std::size_t(i)] = GForceSample{float(clip.getGx(i)) / kRecordUnitsPerG,
-                                               float(clip.getGy(i)) / kRecordUnitsPerG,
-                                               float(clip.getGz(i)) / kRecordUnitsPerG};
-    }
-    return detectGForceEvents(samples);
+    return detectGForceEvents(gforceSamplesOf(clip));
 }
 
 double eventSeekTime(const GForceEvent &event)

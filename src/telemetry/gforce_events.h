@@ -23,6 +23,8 @@
 
 #include "telemetry/clip_data.h"
 
+#include <algorithm>
+#include <cstdint>
 #include <optional>
 #include <span>
 #include <vector>
@@ -70,7 +72,20 @@ struct GForceEvent {
 
 // The events of a series of samples, in time order.
 std::vector<GForceEvent> detectGForceEvents(std::span<const GForceSample> samples);
-// The same over a clip's record (its valid samples, never more than its capacity).
+// The samples of a clip's record in g: its valid ones, never more than its capacity. Record is
+// DrovikClipData or anything with its kCapacity, clipDataCount() and getGx/getGy/getGz(index).
+template <typename Record>
+std::vector<GForceSample> gforceSamplesOf(const Record &clip)
+{
+    const int count = int(std::min<uint64_t>(clip.clipDataCount(), uint64_t(Record::kCapacity)));
+    std::vector<GForceSample> samples(std::size_t(std::max(count, 0)));
+    for (int i = 0; i < count; ++i) {
+        samples[std::size_t(i)] = GForceSample{float(clip.getGx(i)) / kRecordUnitsPerG, float(clip.getGy(i)) / kRecordUnitsPerG,
+                                               float(clip.getGz(i)) / kRecordUnitsPerG};
+    }
+    return samples;
+}
+// The events of a clip's record.
 std::vector<GForceEvent> detectGForceEvents(const DrovikClipData &clip);
 
 // Where jumping to an event lands: kEventLeadInSeconds before its peak (not before the start of

@@ -88,13 +88,7 @@ TimedRecord::TimedRecord(const TimedTrack &track)
 
 std::vector<GForceEvent> detectGForceEvents(const TimedRecord &record)
 {
-    std::vector<GForceSample> samples(record.clipDataCount());
-    for (std::size_t i = 0; i < samples.size(); ++i) {
-        const int index = int(i);
-        samples[i] = GForceSample{float(record.getGx(index)) / kRecordUnitsPerG, float(record.getGy(index)) / kRecordUnitsPerG,
-                                  float(record.getGz(index)) / kRecordUnitsPerG};
-    }
-    return detectGForceEvents(samples);
+    return detectGForceEvents(gforceSamplesOf(record));
 }
 
 } // namespace drovik::telemetry

@@ -27,6 +27,8 @@ class TimedRecord;
 inline constexpr double kMaxFixGapSeconds = 5.0;
 inline constexpr double kMovingSpeedKmh = 3.0;
 inline constexpr double kEarthRadiusM = 6371008.8;
+// The international mile, for the figures shown in miles and the speeds read in them.
+inline constexpr double kKmPerMile = 1.609344;
 
 struct DriveStatistics {
     double durationS = 0;
